@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Ruvo needs to build, test and run.
+# Idempotent: prints nothing and touches nothing when every package is present.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  g++ cmake ninja-build ccache pkg-config clang-format
+  # libraries
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6-dev
+  libicu-dev libical-dev libsqlite3-dev libglib2.0-dev libxcb1-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-utils dbus dbus-x11 fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

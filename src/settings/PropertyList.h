@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The XML property-list format: the document a settings suite is kept in.
+// Objects map to QVariant as: <true/>/<false/> bool, <integer> qlonglong, <real> double,
+// <string> QString, <data> QByteArray, <date> QDateTime (UTC), <array> QVariantList,
+// <dict> QVariantMap.
+#pragma once
+
+#include "kit/Result.h"
+
+#include <QByteArray>
+#include <QVariantMap>
+
+namespace ruvo::settings {
+
+QByteArray writePropertyList(const QVariantMap& root);
+
+// Fails on anything that is not a well-formed plist with a <dict> at its root.
+kit::Result<QVariantMap> readPropertyList(const QByteArray& document);
+
+// True when the value is one the format can hold (recursively).
+bool isPropertyListObject(const QVariant& value);
+
+} // namespace ruvo::settings

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Helpers shared by the tests.
+#pragma once
+
+#include "kit/Time.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QString>
+#include <QTimeZone>
+#include <QTimer>
+
+namespace ruvo::test {
+
+// An instant written in ISO 8601 with an offset: at("2026-03-08T01:59:00-05:00").
+inline kit::Instant at(const char* iso) {
+    const auto t = kit::parseIsoInstant(QString::fromLatin1(iso), QTimeZone("UTC"));
+    if (!t)
+        qFatal("bad instant in test: %s", iso);
+    return *t;
+}
+
+inline QString dataPath(const QString& relative) {
+    return qEnvironmentVariable("RUVO_TEST_DATA") + QLatin1Char('/') + relative;
+}
+
+// Runs Qt's event loop until `done` holds, for the few tests of real timers and watchers.
+// The deadline only ends a failing test; passing tests return as soon as `done` holds.
+template <typename Predicate> bool processEventsUntil(Predicate done, int deadlineMs = 5000) {
+    QDeadlineTimer deadline(deadlineMs);
+    QTimer wake; // bounds each wait so the deadline is checked
+    wake.start(50);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    return done();
+}
+
+} // namespace ruvo::test
