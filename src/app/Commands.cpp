@@ -2,6 +2,7 @@
 #include "app/Commands.h"
 
 #include "app/DefaultsCommand.h"
+#include "timezones/TimeZonesCommand.h"
 
 #include <array>
 
@@ -11,6 +12,7 @@ namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
     app::defaultsCommand(),
+    timezones::timeZonesCommand(),
 };
 } // namespace
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/TimeTravel.h"
 
-#include "QStringPrinter.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "timezones/IcuFormat.h"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/TimeZoneSearch.h"
 
-#include "QStringPrinter.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
