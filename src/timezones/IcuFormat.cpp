@@ -84,6 +84,15 @@ QString durationText(const icu::Locale& locale, qint64 seconds) {
     return U_SUCCESS(status) ? qtText(out) : QString();
 }
 
+QString shortTimeText(const kit::Environment& environment, kit::Instant at) {
+    std::unique_ptr<icu::DateFormat> formatter(
+        icu::DateFormat::createTimeInstance(icu::DateFormat::kShort, environment.icuLocale()));
+    if (!formatter)
+        return {};
+    formatter->adoptTimeZone(icuZone(environment.timeZoneId).release());
+    return format(*formatter, at);
+}
+
 std::optional<QString> namedDayText(const icu::Locale& locale, qint64 days) {
     if (days < -1 || days > 1)
         return std::nullopt;

@@ -2,6 +2,7 @@
 // Small helpers around ICU date formatting with the system's zones.
 #pragma once
 
+#include "kit/Environment.h"
 #include "kit/Time.h"
 
 #include <QDate>
@@ -35,6 +36,9 @@ QDate localDate(const QString& zoneId, kit::Instant at);
 // "5h 30m", "-3h", "45m": narrow hours and minutes, zero units left out, the sign on the
 // first unit. Zero is "0m".
 QString durationText(const icu::Locale& locale, qint64 seconds);
+
+// The locale's short time ("9:41 AM", "09:41") of `at` in the environment's zone.
+QString shortTimeText(const kit::Environment& environment, kit::Instant at);
 
 // "Yesterday", "Today", "Tomorrow" (capitalised for stand-alone use) for -1, 0 and 1 days
 // from today, where the locale has such words.
