@@ -5,13 +5,21 @@
 #include "kit/VirtualScheduler.h"
 #include "settings/Keys.h"
 #include "settings/SettingsFiles.h"
+#include "timezones/TimeZoneSearch.h"
+#include "views/timezones/AddTimeZoneScreen.h"
+#include "views/timezones/EditTimeZoneScreen.h"
 #include "views/timezones/FloatingClockWindow.h"
 #include "views/timezones/TimeZoneRowView.h"
+#include "views/timezones/TimeZonesSettings.h"
 #include "views/timezones/WorldClockListView.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -129,4 +137,48 @@ TEST(FloatingClock, ShowsTheLocalTimeAndHides) {
     EXPECT_FALSE(defaults.get(keys::floatingClockIsEnabled));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(controller.window(), nullptr);
+}
+
+TEST(TimeZoneScreens, AddEditAndReorder) {
+    WorldClockFixture f;
+    const auto& defaults = f.files->defaults();
+    views::AddTimeZoneScreen add(defaults, f.scheduler);
+    std::optional<ChosenTimeZone> added;
+    QObject::connect(&add, &views::AddTimeZoneScreen::entryAdded,
+                     [&](const ChosenTimeZone& e) { added = e; });
+    add.show();
+    add.setSearchText(QStringLiteral("x"));
+    EXPECT_EQ(add.resultCount(), 0);
+    EXPECT_TRUE(texts(add).contains(QStringLiteral("Search by city, country, or time zone")));
+    add.setSearchText(QStringLiteral("qqxzv"));
+    EXPECT_TRUE(texts(add).contains(QStringLiteral("No Results")));
+    add.setSearchText(QStringLiteral("Pacific Time"));
+    ASSERT_GT(add.resultCount(), 0);
+    for (QPushButton* b : add.findChildren<QPushButton*>())
+        if (b->text() == QLatin1String("Add"))
+            b->click();
+    QCoreApplication::processEvents(); // the entry is handed on after the sheet closed
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->name, QStringLiteral("Pacific Time"));
+    EXPECT_EQ(defaults.get(keys::timeZonesInMenu).size(), 1u);
+
+    views::EditTimeZoneScreen edit(defaults, added->id);
+    auto* name = edit.findChild<QLineEdit*>();
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("West coast"));
+    EXPECT_EQ(defaults.get(keys::timeZonesInMenu)[0].name, QStringLiteral("West coast"));
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("  "));
+    EXPECT_EQ(defaults.get(keys::timeZonesInMenu)[0].name,
+              QStringLiteral("Pacific Time — PT (PST/PDT)")); // the original name is back
+    edit.findChildren<QCheckBox*>().first()->click();         // "Show in menu"
+    EXPECT_FALSE(defaults.get(keys::timeZonesInMenu)[0].showInMenu);
+
+    timezones::appendTimeZone(defaults, entry("Asia/Tokyo"));
+    views::TimeZonesSettings pane(defaults, f.scheduler);
+    ASSERT_EQ(pane.list()->count(), 2);
+    pane.list()->insertItem(0, pane.list()->takeItem(1)); // dragged to the top
+    pane.storeOrder();
+    EXPECT_EQ(defaults.get(keys::timeZonesInMenu)[0].timeZone.identifier,
+              QStringLiteral("Asia/Tokyo"));
 }
