@@ -40,7 +40,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
                                                       ? settings::SettingsFiles::defaultFolder()
                                                       : options.configDirectory);
     const auto localeSetting = settings->defaults().get(settings::keys::locale);
-    const kit::Environment environment = resolveEnvironment(options, localeSetting);
+    const kit::Environment environment = options.environment(localeSetting);
     environment.applyLocaleToProcess();
     if (localeSetting)
         crashReporter.setTag(QStringLiteral("overriddenLocale"), *localeSetting);
