@@ -52,5 +52,3 @@ void prepareList(benchmark::State& state) {
 BENCHMARK(prepareList)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-BENCHMARK_MAIN();
