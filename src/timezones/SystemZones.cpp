@@ -8,6 +8,7 @@
 
 #include <QMutex>
 #include <map>
+#include <set>
 #include <tuple>
 #include <unicode/rbtz.h>
 #include <unicode/tzrule.h>
@@ -74,10 +75,30 @@ int yearOf(qint64 seconds) {
     return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).date().year();
 }
 
+// Zones with negative DST (Dublin: winter GMT is the "daylight" type, summer IST the standard
+// one) are turned around, so that ICU, which wants positive savings, sees summer time as DST.
+TzifFile withPositiveSavings(TzifFile file) {
+    std::optional<int> standardType;
+    std::set<int> flipped;
+    for (const TzifTransition& t : file.transitions) {
+        const TzifType& type = file.types[t.type];
+        if (!type.isDst) {
+            standardType = t.type;
+            continue;
+        }
+        if (standardType && type.utcOffset < file.types[*standardType].utcOffset)
+            flipped.insert({t.type, *standardType});
+    }
+    for (int i : flipped)
+        file.types[i].isDst = !file.types[i].isDst;
+    return file;
+}
+
 } // namespace
 
 kit::Result<std::unique_ptr<icu::BasicTimeZone>> SystemZones::build(const QString& id,
-                                                                    const TzifFile& file) {
+                                                                    const TzifFile& source) {
+    const TzifFile file = withPositiveSavings(source);
     int initial = file.initialType();
     std::optional<int> standard;
     if (!file.types[initial].isDst)

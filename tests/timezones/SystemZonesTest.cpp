@@ -34,6 +34,9 @@ TEST(SystemZones, OffsetsComeFromTheSystemRules) {
         {"Australia/Sydney", "2045-01-01T12:00:00Z", 660, true},
         {"Australia/Sydney", "2045-07-01T12:00:00Z", 600, false},
         {"UTC", "2026-07-01T12:00:00Z", 0, false},
+        {"Europe/Dublin", "2026-07-01T12:00:00Z", 60, true}, // negative DST in the file
+        {"Europe/Dublin", "2026-01-15T12:00:00Z", 0, false},
+        {"Europe/Dublin", "2045-07-01T12:00:00Z", 60, true},
     };
     for (const Row& row : rows) {
         const ZonePtr zone = SystemZones::zone(QString::fromLatin1(row.zone));
@@ -60,15 +63,15 @@ TEST(PosixTzRule, ParsesTheFootersOfZoneFiles) {
         const char* text;
         bool valid;
         int standardOffset;
-        int daylightOffset; // 0 when the rule has no daylight time
+        std::optional<int> daylightOffset; // none when the rule has no daylight time
     };
     const Row rows[] = {
         {"EST5EDT,M3.2.0,M11.1.0", true, -18000, -14400},
-        {"<+0530>-5:30", true, 19800, 0},
-        {"<+0545>-5:45", true, 20700, 0},
+        {"<+0530>-5:30", true, 19800, std::nullopt},
+        {"<+0545>-5:45", true, 20700, std::nullopt},
         {"EET-2EEST,M4.5.5/0,M10.5.4/24", true, 7200, 10800},
         {"<-03>3<-02>,M3.5.0/-2,M10.5.0/-1", true, -10800, -7200},
-        {"IST-1GMT0,M10.5.0,M3.5.0/1", true, 3600, 0},
+        {"IST-1GMT0,M10.5.0,M3.5.0/1", true, 3600, 0}, // negative DST (Dublin),
         {"NZST-12NZDT,M9.5.0,M4.1.0/3", true, 43200, 46800},
         {"EST5EDT,M3.2.0", false, 0, 0},
         {"E5", false, 0, 0},
@@ -81,8 +84,10 @@ TEST(PosixTzRule, ParsesTheFootersOfZoneFiles) {
         if (!rule)
             continue;
         EXPECT_EQ(rule->standardOffset, row.standardOffset) << row.text;
-        if (row.daylightOffset != 0 || rule->hasDaylightTime())
+        EXPECT_EQ(rule->hasDaylightTime(), row.daylightOffset.has_value()) << row.text;
+        if (rule->hasDaylightTime()) {
             EXPECT_EQ(rule->daylightOffset, row.daylightOffset) << row.text;
+        }
     }
 }
 

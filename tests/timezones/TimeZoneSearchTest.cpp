@@ -47,8 +47,9 @@ TEST(TimeZoneSearch, QueriesAreNormalised) {
     for (const Row& row : rows) {
         const auto query = SearchQuery::make(QString::fromUtf8(row.typed));
         ASSERT_EQ(query.has_value(), row.normalised != nullptr) << row.typed;
-        if (query)
+        if (query) {
             EXPECT_EQ(query->text, QString::fromUtf8(row.normalised)) << row.typed;
+        }
     }
 }
 
