@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "timezones/IcuFormat.h"
+#include "timezones/MenuBarClockTitle.h"
 
 #include <gtest/gtest.h>
 
@@ -86,4 +87,42 @@ TEST(WorldClockRows, DetailsOfAnEntry) {
     EXPECT_EQ(isoTextInZone(*settings::ZuTimeZone::make(QStringLiteral("Asia/Kathmandu")),
                             test::at("2026-12-04T14:41:00Z")),
               QStringLiteral("2026-12-04T20:26:00+05:45"));
+}
+
+TEST(MenuBarClockTitle, TitleWeekdayAndWidth) {
+    kit::FixedClock clock(test::at("2026-12-04T22:21:00-05:00")); // Friday evening in New York
+    ChosenTimeZoneTexts texts({QStringLiteral("en_US"), QStringLiteral("America/New_York")}, clock);
+    struct Row {
+        const char* zone;
+        const char* title;
+        bool weekdayOn;
+        ChosenTimeZone::TimeFormat format;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"Asia/Tokyo", "", true, ChosenTimeZone::TimeFormat::twentyFourHour, "Sat 12:21"},
+        {"Asia/Tokyo", "", false, ChosenTimeZone::TimeFormat::twentyFourHour, "12:21"},
+        {"Asia/Tokyo", "   ", true, ChosenTimeZone::TimeFormat::twentyFourHour, "Sat 12:21"},
+        {"Asia/Tokyo", "TYO", true, ChosenTimeZone::TimeFormat::twentyFourHour, "TYO Sat 12:21"},
+        {"Europe/London", "LDN", true, ChosenTimeZone::TimeFormat::twentyFourHour, "LDN Sat 03:21"},
+        {"America/Chicago", "", true, ChosenTimeZone::TimeFormat::twelveHour, "09:21\u202FPM"},
+    };
+    for (const Row& row : rows) {
+        ChosenTimeZone e = entry(row.zone);
+        e.menuBarTitle = QString::fromUtf8(row.title);
+        e.menuBarShowWeekdayWhenInDifferentDay = row.weekdayOn;
+        e.timeFormat = row.format;
+        EXPECT_EQ(MenuBarClockTitle::make(e, texts, false).text(), QString::fromUtf8(row.text))
+            << row.zone << " '" << row.title << "'";
+    }
+    EXPECT_TRUE(
+        MenuBarClockTitle::make(entry("America/New_York"), texts, true).isCurrentZoneMarked);
+    EXPECT_FALSE(MenuBarClockTitle::make(entry("Asia/Tokyo"), texts, true).isCurrentZoneMarked);
+
+    ClockWidth width;
+    EXPECT_EQ(width.update(50), 56);
+    EXPECT_EQ(width.update(52), 56); // 2 wider: kept
+    EXPECT_EQ(width.update(48), 56);
+    EXPECT_EQ(width.update(53), 59); // 3 wider: grows
+    EXPECT_EQ(width.update(40), 46); // much narrower: shrinks
 }
