@@ -191,7 +191,6 @@ void TimeTravelSliderRow::showWelcome() {
     note->move(m_slider->mapToGlobal(QPoint(0, m_slider->height())));
     note->show();
     m_welcome = note;
-    connect(note, &QObject::destroyed, this, [this] { m_welcome = nullptr; });
 }
 
 } // namespace ruvo::views

@@ -6,6 +6,7 @@
 #include "kit/Signal.h"
 #include "kit/Timer.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -43,7 +44,7 @@ private:
     QLabel* m_time;
     QLabel* m_offset;
     QLabel* m_date;
-    QWidget* m_welcome = nullptr;
+    QPointer<QWidget> m_welcome;
     kit::Timer m_welcomeTimer;
 };
 
