@@ -176,3 +176,43 @@ TEST(ChosenTimeZone, DaytimeEdgesAndOrdering) {
     EXPECT_FALSE(isBeforeByOffset(zone("Europe/Paris"), zone("Europe/Berlin"), now));
     EXPECT_FALSE(isBeforeByOffset(zone("Europe/Berlin"), zone("Europe/Paris"), now));
 }
+
+// The locale-dependent texts follow the environment's locale; the fixed parts do not.
+TEST(ZoneTexts, LocalesShapeTheLocalizedTexts) {
+    struct Row {
+        const char* locale;
+        const char* local;
+        const char* zone;
+        const char* relativeOffset;
+        const char* relativeDay;
+        const char* weekday;
+        const char* system;
+        const char* twentyFour;
+        const char* label;
+    };
+    const Row rows[] = {
+        {"de_DE", "Europe/Berlin", "Asia/Kolkata", "+4 Std., 30 Min.", "Morgen", "Sa", "03:30",
+         "03:30", "UTC+5:30 (IST)"},
+        {"fr_FR", "Europe/Paris", "America/New_York", "-6h", "Aujourd’hui", "Ven.", "17:00",
+         "17:00", "UTC-5 (EST)"},
+        {"en_GB", "Europe/London", "Asia/Tokyo", "+9h", "Tomorrow", "Sat", "07:00", "07:00",
+         "UTC+9 (JST)"},
+    };
+    kit::FixedClock clock(test::at("2026-12-04T22:00:00Z"));
+    for (const Row& row : rows) {
+        ChosenTimeZoneTexts texts({QLatin1String(row.locale), QLatin1String(row.local)}, clock);
+        const ChosenTimeZone e = entryFor(row.zone, ChosenTimeZone::TimeFormat::system);
+        const kit::Instant at = clock.now();
+        EXPECT_EQ(texts.relativeOffsetText(e, at), QString::fromUtf8(row.relativeOffset))
+            << row.locale;
+        EXPECT_EQ(texts.relativeDayText(e, at), QString::fromUtf8(row.relativeDay)) << row.locale;
+        EXPECT_EQ(texts.weekdayText(e, at), QString::fromUtf8(row.weekday)) << row.locale;
+        EXPECT_EQ(texts.timeText(e, at), QString::fromUtf8(row.system)) << row.locale;
+        EXPECT_EQ(
+            texts.timeText(entryFor(row.zone, ChosenTimeZone::TimeFormat::twentyFourHour), at),
+            QString::fromUtf8(row.twentyFour))
+            << row.locale;
+        // The abbreviation keeps its one form whatever the locale.
+        EXPECT_EQ(zoneLabel(e.timeZone, at), QLatin1String(row.label)) << row.locale;
+    }
+}
