@@ -3,7 +3,10 @@
 
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
+#include "settings/Keys.h"
+#include "settings/SettingsFiles.h"
 #include "timezones/IcuFormat.h"
+#include "timezones/TimeTravelResets.h"
 
 #include <gtest/gtest.h>
 
@@ -166,4 +169,27 @@ TEST(TimeTravel, SliderPositionsAndRowVisibility) {
     entry.showInMenu = false;
     EXPECT_FALSE(isRowVisible(entry, false, false));
     EXPECT_TRUE(isRowVisible(entry, false, true));
+}
+
+TEST(TimeTravel, ResetPointsOutsideTheWorldClock) {
+    auto files = settings::SettingsFiles::inMemory();
+    const auto& defaults = files->defaults();
+    TimeZoneOffset offset;
+    TimeTravelResets resets(defaults, offset);
+
+    offset.set(3600, false);
+    resets.onMenuWindowClosed(); // the setting is off by default: travel goes on
+    EXPECT_EQ(offset.value(), 3600);
+    defaults.set(settings::keys::timeTravelResetOnMenuClose, true);
+    resets.onMenuWindowClosed();
+    EXPECT_FALSE(offset.isTravelling());
+
+    EXPECT_FALSE(resets.onGoToToday()); // not travelling: the caller selects today
+    offset.set(-900, true);
+    EXPECT_TRUE(resets.onGoToToday()); // travelling: only ends it
+    EXPECT_FALSE(offset.isTravelling());
+
+    offset.set(1800, false);
+    defaults.set(settings::keys::showTimeZoneTimeTravelSliderInMenu, false);
+    EXPECT_FALSE(offset.isTravelling());
 }
