@@ -103,3 +103,47 @@ TEST(TzifFile, RejectsDamagedFiles) {
     ASSERT_TRUE(whole.isOk());
     EXPECT_EQ(whole->footer, QStringLiteral("EST5EDT,M3.2.0,M11.1.0"));
 }
+
+// Every zone the system lists becomes an ICU zone whose offset agrees with Qt's reading of the
+// same files, now and after the files' last transition.
+TEST(SystemZones, EveryZoneOfTheSystemIsKnown) {
+    const QStringList ids = kit::SystemTimeZones::all();
+    ASSERT_GT(ids.size(), 300);
+    QStringList failures;
+    for (const QString& id : ids) {
+        const ZonePtr zone = SystemZones::zone(id);
+        if (!zone) {
+            failures << id + QStringLiteral(": not built");
+            continue;
+        }
+        const QTimeZone qt(id.toUtf8());
+        for (const char* at : {"2026-01-15T12:00:00Z", "2026-07-15T12:00:00Z"}) {
+            const kit::Instant t = test::at(at);
+            if (qt.isValid() && qt.offsetFromUtc(kit::toQDateTime(t)) != offsetSeconds(*zone, t))
+                failures << id + QLatin1Char(' ') + QLatin1String(at);
+        }
+    }
+    EXPECT_TRUE(failures.isEmpty()) << failures.join(QStringLiteral(", ")).toStdString();
+}
+
+TEST(TzifFile, SurvivesEveryTruncationAndBadTypeIndex) {
+    QFile file(kit::SystemTimeZones::zoneinfoDirectory() + QStringLiteral("/Europe/Dublin"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    for (qsizetype cut = 0; cut < bytes.size(); cut += 3) {
+        const auto parsed = TzifFile::parse(bytes.left(cut));
+        if (parsed) { // only a cut inside the footer can still parse
+            EXPECT_GT(cut, bytes.size() - 40) << cut;
+        }
+    }
+    // The first type index of the 64-bit block (the one read) pointing past the types.
+    const qsizetype v2 = bytes.indexOf("TZif", 4);
+    ASSERT_GT(v2, 0);
+    QByteArray bad2 = bytes;
+    const auto timeCount = [&](qsizetype header) {
+        const auto* p = reinterpret_cast<const uchar*>(bytes.constData() + header + 32);
+        return qsizetype((p[0] << 24) | (p[1] << 16) | (p[2] << 8) | p[3]);
+    };
+    bad2[v2 + 44 + timeCount(v2) * 8] = char(0xFF);
+    EXPECT_FALSE(TzifFile::parse(bad2).isOk());
+}
