@@ -75,6 +75,8 @@ qsizetype scanToTerminator(QStringView text, qsizetype from) {
 
 // Cuts at an escaped quote or bracket of HTML text ("&quot;"), which ends an attribute.
 qsizetype cutAtEntity(QStringView link) {
+    if (!link.contains(u'&'))
+        return link.size();
     static const QLatin1String ends[] = {QLatin1String("&quot;"), QLatin1String("&lt;"),
                                          QLatin1String("&gt;"),   QLatin1String("&#34;"),
                                          QLatin1String("&#39;"),  QLatin1String("&nbsp;")};
@@ -110,7 +112,8 @@ qsizetype trimTrailing(QStringView link, qsizetype minimum) {
 }
 
 std::optional<QUrl> toHttpUrl(QString text, bool hasScheme) {
-    text.replace(QLatin1String("&amp;"), QLatin1String("&"), Qt::CaseInsensitive);
+    if (text.contains(u'&'))
+        text.replace(QLatin1String("&amp;"), QLatin1String("&"), Qt::CaseInsensitive);
     if (!hasScheme)
         text.prepend(QLatin1String("https://"));
     QUrl url(text, QUrl::TolerantMode);

@@ -28,29 +28,31 @@ VideoCallService prefixRow(const char* title, const char* pattern, QStringList p
                              QRegularExpression::CaseInsensitiveOption);
     Q_ASSERT_X(regex.isValid(), title, qPrintable(regex.errorString()));
     auto url = [regex = std::move(regex), rewrite = std::move(rewrite)](
-                   const QUrl& candidate, const platform::UrlOpener& apps) -> std::optional<QUrl> {
-        const QRegularExpressionMatch match = regex.match(matchingText(candidate));
+                   const Candidate& candidate,
+                   const platform::UrlOpener& apps) -> std::optional<QUrl> {
+        const QRegularExpressionMatch match = regex.match(candidate.text);
         if (!match.hasMatch())
             return std::nullopt;
         if (rewrite)
-            if (std::optional<QUrl> app = rewrite(match, candidate, apps))
+            if (std::optional<QUrl> app = rewrite(match, candidate.url, apps))
                 return app;
-        return candidate;
+        return candidate.url;
     };
     return VideoCallService{QString::fromUtf8(title), std::move(url), std::move(pass),
                             std::move(fail)};
 }
 
-VideoCallService hostRow(const char* title, std::function<bool(const QUrl&)> accepts,
+VideoCallService hostRow(const char* title, std::function<bool(const Candidate&)> accepts,
                          QStringList pass, QStringList fail, Rewrite rewrite = {}) {
     auto url = [accepts = std::move(accepts), rewrite = std::move(rewrite)](
-                   const QUrl& candidate, const platform::UrlOpener& apps) -> std::optional<QUrl> {
+                   const Candidate& candidate,
+                   const platform::UrlOpener& apps) -> std::optional<QUrl> {
         if (!accepts(candidate))
             return std::nullopt;
         if (rewrite)
-            if (std::optional<QUrl> app = rewrite(QRegularExpressionMatch{}, candidate, apps))
+            if (std::optional<QUrl> app = rewrite(QRegularExpressionMatch{}, candidate.url, apps))
                 return app;
-        return candidate;
+        return candidate.url;
     };
     return VideoCallService{QString::fromUtf8(title), std::move(url), std::move(pass),
                             std::move(fail)};
@@ -89,27 +91,29 @@ std::optional<QUrl> slackApp(const QRegularExpressionMatch& m, const QUrl&,
     return app;
 }
 
-bool isGoToMeeting(const QUrl& url) {
+bool isGoToMeeting(const Candidate& candidate) {
+    const QUrl& url = candidate.url;
     const QStringList parts = pathComponents(url);
     return isDomainOrSubdomain(url.host(), QLatin1String("gotomeeting.com")) && parts.size() > 2 &&
            parts[1] == QLatin1String("join");
 }
 
-bool isAround(const QUrl& url) {
+bool isAround(const Candidate& candidate) {
+    const QUrl& url = candidate.url;
     const QStringList parts = pathComponents(url);
     return isDomainOrSubdomain(url.host(), QLatin1String("around.co")) && parts.size() > 1 &&
            parts[1] == QLatin1String("r");
 }
 
-bool isJitsi(const QUrl& url) {
-    const QString host = url.host();
+bool isJitsi(const Candidate& candidate) {
+    const QString host = candidate.url.host();
     return host == QLatin1String("meet.jit.si") || host.startsWith(QLatin1String("jitsi."));
 }
 
-bool isWebex(const QUrl& url) {
+bool isWebex(const Candidate& candidate) {
     static const QRegularExpression webex(QStringLiteral("^(?:[\\w\\-]+\\.)?webex\\.com/\\S+"),
                                           QRegularExpression::CaseInsensitiveOption);
-    const QString text = matchingText(url);
+    const QString& text = candidate.text;
     return webex.match(text).hasMatch() && !text.endsWith(QLatin1String("globalcallin.php"));
 }
 

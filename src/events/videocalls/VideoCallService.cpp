@@ -24,8 +24,13 @@ QStringList pathComponents(const QUrl& url) {
     return components;
 }
 
-std::optional<VideoCallService::Match> matchVideoCallService(const QUrl& candidate,
+Candidate Candidate::from(const QUrl& url) {
+    return Candidate{url, matchingText(url)};
+}
+
+std::optional<VideoCallService::Match> matchVideoCallService(const QUrl& link,
                                                              const platform::UrlOpener& apps) {
+    const Candidate candidate = Candidate::from(link);
     for (const VideoCallService& service : allVideoCallServices())
         if (std::optional<QUrl> url = service.url(candidate, apps))
             return VideoCallService::Match{std::move(*url), service.title};

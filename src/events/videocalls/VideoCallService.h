@@ -14,9 +14,17 @@
 
 namespace ruvo::videocalls {
 
+// A candidate link with the text that rows match against (see matchingText()), made once
+// per link rather than once per row.
+struct Candidate {
+    QUrl url;
+    QString text;
+    static Candidate from(const QUrl& url);
+};
+
 struct VideoCallService {
-    using UrlOperation =
-        std::function<std::optional<QUrl>(const QUrl& candidate, const platform::UrlOpener& apps)>;
+    using UrlOperation = std::function<std::optional<QUrl>(const Candidate& candidate,
+                                                           const platform::UrlOpener& apps)>;
 
     QString title;
     UrlOperation url; // nothing: not this service; else the link that joins

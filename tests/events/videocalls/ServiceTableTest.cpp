@@ -17,14 +17,14 @@ TEST(ServiceTable, EveryRowAcceptsItsPassingSamplesFirstAndRejectsItsFailingOnes
         EXPECT_FALSE(row.fixturesFail.isEmpty()) << qPrintable(row.title);
         for (const QString& sample : row.fixturesPass) {
             const QUrl link(sample);
-            EXPECT_EQ(row.url(link, noApps), std::optional<QUrl>(link))
+            EXPECT_EQ(row.url(Candidate::from(link), noApps), std::optional<QUrl>(link))
                 << qPrintable(row.title) << " " << qPrintable(sample);
             const auto first = matchVideoCallService(link, noApps);
             EXPECT_EQ(first ? first->name : std::nullopt, std::optional<QString>(row.title))
                 << "an earlier row takes " << qPrintable(sample);
         }
         for (const QString& sample : row.fixturesFail)
-            EXPECT_EQ(row.url(QUrl(sample), noApps), std::nullopt)
+            EXPECT_EQ(row.url(Candidate::from(QUrl(sample)), noApps), std::nullopt)
                 << qPrintable(row.title) << " " << qPrintable(sample);
     }
 }
