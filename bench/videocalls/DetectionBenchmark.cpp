@@ -80,5 +80,3 @@ void BM_PathologicalRegexStopsAtLimit(benchmark::State& state) {
 BENCHMARK(BM_PathologicalRegexStopsAtLimit)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
-
-BENCHMARK_MAIN();

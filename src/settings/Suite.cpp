@@ -85,6 +85,8 @@ void Suite::apply(const QVariantMap& changes) {
         QMutexLocker lock(&m_mutex);
         prior = diff(m_stored, applied(m_stored, changes));
     }
+    if (prior.empty())
+        return; // writing what is already stored changes nothing: no file write, no report
     for (SuiteChange& change : prior)
         change.isPrior = true;
     notify(prior);

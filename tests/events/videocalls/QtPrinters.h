@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Readable failure messages for Qt strings and links in these tests.
+// Readable failure messages for links in these tests (strings: TestSupport.h).
 #pragma once
 
-#include <QString>
-#include <QUrl>
-#include <ostream>
+#include "TestSupport.h"
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
+#include <QUrl>
+
 inline void PrintTo(const QUrl& url, std::ostream* os) {
     *os << url.toString(QUrl::FullyEncoded).toStdString();
 }
-QT_END_NAMESPACE
