@@ -32,6 +32,21 @@ UBool U_CALLCONV keepSearching(const void* context, int32_t /*steps*/) {
     return !static_cast<const Deadline*>(context)->hasPassed();
 }
 
+// The pattern, decomposed like the titles, compiled case-insensitively; null with `problem`
+// set when it does not compile.
+std::unique_ptr<icu::RegexPattern> compileRegex(const QString& pattern, QString& problem) {
+    UParseError parseError;
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::RegexPattern> regex(icu::RegexPattern::compile(
+        decomposed(pattern), UREGEX_CASE_INSENSITIVE, parseError, status));
+    if (U_SUCCESS(status))
+        return regex;
+    problem = QStringLiteral("%1 at offset %2")
+                  .arg(QString::fromLatin1(u_errorName(status)))
+                  .arg(parseError.offset);
+    return nullptr;
+}
+
 } // namespace
 
 QString normalizedText(const QString& text) {
@@ -41,30 +56,16 @@ QString normalizedText(const QString& text) {
 }
 
 std::optional<QString> regexError(const QString& pattern) {
-    UParseError parseError;
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::RegexPattern> regex(icu::RegexPattern::compile(
-        decomposed(pattern), UREGEX_CASE_INSENSITIVE, parseError, status));
-    if (U_SUCCESS(status))
-        return std::nullopt;
-    return QStringLiteral("%1 at offset %2")
-        .arg(QString::fromLatin1(u_errorName(status)))
-        .arg(parseError.offset);
+    QString problem;
+    compileRegex(pattern, problem);
+    return problem.isEmpty() ? std::nullopt : std::optional<QString>(problem);
 }
 
 TitleMatcher::TitleMatcher(const EventExcludeMatcher& matcher) : m_matcher(matcher) {
-    if (matcher.kind != EventExcludeMatcher::Kind::regex) {
+    if (matcher.kind == EventExcludeMatcher::Kind::regex)
+        m_regex = compileRegex(matcher.pattern, m_problem);
+    else
         m_normalizedPattern = normalizedText(matcher.pattern);
-        return;
-    }
-    if (std::optional<QString> error = regexError(matcher.pattern)) {
-        m_problem = *error;
-        return;
-    }
-    UParseError parseError;
-    UErrorCode status = U_ZERO_ERROR;
-    m_regex.reset(icu::RegexPattern::compile(decomposed(matcher.pattern), UREGEX_CASE_INSENSITIVE,
-                                             parseError, status));
 }
 
 TitleMatcher::~TitleMatcher() = default;

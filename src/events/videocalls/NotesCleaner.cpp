@@ -28,10 +28,10 @@ std::vector<QRegularExpression> zoomPatterns() {
     const QString z = zoomLinkPattern();
     return {
         compile(QStringLiteral("\\n?\\nJoin Zoom Meeting\\n\\n?") + z),
-        compile(QStringLiteral("(?:<br>)?<br>Join Zoom Meeting<br><a .*>") + z +
+        compile(QStringLiteral("(?:<br>)?<br>Join Zoom Meeting<br><a [^>]*>") + z +
                 QStringLiteral("</a>")),
         compile(QStringLiteral("\\n?\\n[^\\n]*Zoom[^\\n]*\\n\\n?") + z),
-        compile(QStringLiteral("(?:<br>)?<br>[\\s\\S]*?Zoom[\\s\\S]*?<br><a .*>") + z +
+        compile(QStringLiteral("(?:<br>)?<br>[\\s\\S]*?Zoom[\\s\\S]*?<br><a [^>]*>") + z +
                 QStringLiteral("</a>")),
         compile(QStringLiteral("^──+|──+$"), QRegularExpression::MultilineOption),
     };
