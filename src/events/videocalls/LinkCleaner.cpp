@@ -149,6 +149,21 @@ std::optional<QUrl> postmark(const QUrl& url) {
     return linkFromText(QUrl::fromPercentEncoding(m.captured(u"url").toUtf8()));
 }
 
+// A quick test that rules out most links before the unwrappers look at them: every wrapper
+// host contains one of these.
+bool mayBeRedirector(const QString& host) {
+    static const QLatin1String marks[] = {
+        QLatin1String("youtube."),   QLatin1String("facebook."),  QLatin1String("twitter."),
+        QLatin1String("x.com"),      QLatin1String("google."),    QLatin1String("safelinks"),
+        QLatin1String("office.net"), QLatin1String("cas.ms"),     QLatin1String("mcas"),
+        QLatin1String("cudasvc."),   QLatin1String("urldefense"), QLatin1String("figma."),
+        QLatin1String("pstmrk.")};
+    for (const QLatin1String& mark : marks)
+        if (host.contains(mark))
+            return true;
+    return false;
+}
+
 using Unwrapper = std::optional<QUrl> (*)(const QUrl&);
 constexpr Unwrapper kUnwrappers[] = {youtube,
                                      facebook,
@@ -165,7 +180,7 @@ constexpr Unwrapper kUnwrappers[] = {youtube,
 } // namespace
 
 std::optional<QUrl> unwrapRedirector(const QUrl& url) {
-    if (!url.isValid() || url.host().isEmpty())
+    if (!url.isValid() || !mayBeRedirector(url.host()))
         return std::nullopt;
     for (Unwrapper unwrap : kUnwrappers)
         if (auto target = unwrap(url))
@@ -185,6 +200,8 @@ QUrl unwrapRedirectors(const QUrl& url) {
 }
 
 QUrl LinkCleaner::clean(const QUrl& url) {
+    if (!mayBeRedirector(url.host()))
+        return url; // nothing to unwrap, nothing worth remembering
     if (auto cached = m_cache.find(url))
         return *cached;
     QUrl cleaned = unwrapRedirectors(url);

@@ -16,7 +16,7 @@ std::optional<QUrl> unwrapRedirector(const QUrl& url);
 // Unwraps until the link is no wrapper (at most a few levels deep).
 QUrl unwrapRedirectors(const QUrl& url);
 
-// unwrapRedirectors() with its answers kept per link.
+// unwrapRedirectors() with its answers kept per link (for links that may be wrapped).
 class LinkCleaner {
 public:
     explicit LinkCleaner(std::size_t capacity = 8192) : m_cache(capacity) {}

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/videocalls/LinkFinder.h"
 
-#include <QRegularExpression>
-
 namespace ruvo::videocalls {
 
 namespace {
@@ -179,13 +177,27 @@ std::vector<FoundLink> findLinks(QStringView text) {
     return links;
 }
 
+// The tags that the pattern "<br[^>]*\/?>" matches (case-insensitively), found by hand:
+// this runs over every event's notes.
 QString replacingLineBreakTags(const QString& notes) {
-    if (!notes.contains(QLatin1String("<br"), Qt::CaseInsensitive))
+    QString text;
+    qsizetype copied = 0;
+    for (qsizetype at = notes.indexOf(u'<'); at >= 0; at = notes.indexOf(u'<', at + 1)) {
+        if (at + 3 >= notes.size() || notes[at + 1].toLower() != u'b' ||
+            notes[at + 2].toLower() != u'r')
+            continue;
+        const qsizetype close = notes.indexOf(u'>', at + 3);
+        if (close < 0)
+            break;
+        text += QStringView(notes).sliced(copied, at - copied);
+        text += u'\n';
+        copied = close + 1;
+        at = close;
+    }
+    if (copied == 0)
         return notes;
-    static const QRegularExpression lineBreak(QStringLiteral("<br[^>]*\\/?>"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    QString text = notes;
-    return text.replace(lineBreak, QStringLiteral("\n"));
+    text += QStringView(notes).sliced(copied);
+    return text;
 }
 
 } // namespace ruvo::videocalls
