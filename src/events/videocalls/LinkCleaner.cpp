@@ -2,8 +2,8 @@
 #include "events/videocalls/LinkCleaner.h"
 
 #include "events/videocalls/ProofpointDecoder.h"
+#include "events/videocalls/Regex.h"
 
-#include <QRegularExpression>
 #include <QUrlQuery>
 
 namespace ruvo::videocalls {
@@ -38,13 +38,13 @@ std::optional<QUrl> fromParameter(const QUrl& url, const char* name) {
 
 // Cloud App Security proxies a site under its own host: "zoom.us.mcas.ms".
 const QRegularExpression& proxySuffix() {
-    static const QRegularExpression suffix(QStringLiteral(
+    static const QRegularExpression suffix = compiledRegex(QStringLiteral(
         "\\.(?:mcas\\.ms|mcas-df\\.ms|mcas-gov\\.us|mcas-gov\\.ms|(?:us2?|us3|eu2?)\\.cas\\.ms)$"));
     return suffix;
 }
 
 bool isSafeLinksHost(const QString& host) {
-    static const QRegularExpression safeLinks(
+    static const QRegularExpression safeLinks = compiledRegex(
         QStringLiteral("(?:^|\\.)safelinks\\.protection\\.(?:outlook\\.com|office365\\.us)"
                        "(?:\\.(?:mcas\\.ms|mcas-df\\.ms|mcas-gov\\.us|mcas-gov\\.ms|(?:us2?|us3|"
                        "eu2?)\\.cas\\.ms))?$"));
@@ -97,8 +97,8 @@ std::optional<QUrl> twitter(const QUrl& url) {
 }
 
 std::optional<QUrl> googleRedirect(const QUrl& url) {
-    static const QRegularExpression host(
-        QStringLiteral("^(?:www\\.)?google(?:\\.[a-z]{2,3}){1,2}$"));
+    static const QRegularExpression host =
+        compiledRegex(QStringLiteral("^(?:www\\.)?google(?:\\.[a-z]{2,3}){1,2}$"));
     if (!host.match(url.host()).hasMatch() || url.path() != QLatin1String("/url"))
         return std::nullopt;
     if (auto target = fromParameter(url, "q"))
@@ -140,7 +140,8 @@ std::optional<QUrl> figma(const QUrl& url) {
 // Postmark's tracked links carry the target, percent-encoded, as one path component:
 // "https://click.pstmrk.it/3s/zoom.us%2Fj%2F123/abc/def".
 std::optional<QUrl> postmark(const QUrl& url) {
-    static const QRegularExpression path(QStringLiteral("^/\\d+[a-z]*/(?<url>[^/]+?)(?:/|$)"));
+    static const QRegularExpression path =
+        compiledRegex(QStringLiteral("^/\\d+[a-z]*/(?<url>[^/]+?)(?:/|$)"));
     if (url.host() != QLatin1String("click.pstmrk.it"))
         return std::nullopt;
     const QRegularExpressionMatch m = path.match(url.path(QUrl::FullyEncoded));

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/videocalls/MeetAndTeamsLinks.h"
 
-#include <QRegularExpression>
+#include "events/videocalls/Regex.h"
+
 #include <QUrlQuery>
 
 namespace ruvo::videocalls {
@@ -16,9 +17,10 @@ QString teamsLinkPattern() {
 }
 
 std::optional<QString> googleMeetCode(const QUrl& url) {
-    static const QRegularExpression link(QLatin1Char('^') + googleMeetLinkPattern());
-    static const QRegularExpression code(
-        QStringLiteral("\\/(_meet\\/)?(?<meetingID>[a-z][a-z-]+[a-z]+)"));
+    static const QRegularExpression link =
+        compiledRegex(QLatin1Char('^') + googleMeetLinkPattern());
+    static const QRegularExpression code =
+        compiledRegex(QStringLiteral("\\/(_meet\\/)?(?<meetingID>[a-z][a-z-]+[a-z]+)"));
     const QString text = url.toString(QUrl::FullyEncoded);
     if (!link.match(text).hasMatch())
         return std::nullopt;
@@ -38,8 +40,9 @@ QUrl throughGoogleAccountChooser(const QUrl& meetLink, const QString& email) {
 }
 
 bool isTeamsMeetingLink(const QUrl& url) {
-    static const QRegularExpression meetupJoin(QLatin1Char('^') + teamsLinkPattern());
-    static const QRegularExpression shortLink(
+    static const QRegularExpression meetupJoin =
+        compiledRegex(QLatin1Char('^') + teamsLinkPattern());
+    static const QRegularExpression shortLink = compiledRegex(
         QStringLiteral("^https:\\/\\/teams\\.(?:microsoft\\.com|live\\.com)\\/meet\\/\\d+"));
     const QString text = url.toString(QUrl::FullyEncoded);
     return meetupJoin.match(text).hasMatch() || shortLink.match(text).hasMatch();

@@ -2,8 +2,8 @@
 #include "events/videocalls/NotesCleaner.h"
 
 #include "events/videocalls/MeetAndTeamsLinks.h"
+#include "events/videocalls/Regex.h"
 
-#include <QRegularExpression>
 #include <vector>
 
 namespace ruvo::videocalls {
@@ -83,8 +83,8 @@ const std::vector<QRegularExpression>& boilerplate() {
 } // namespace
 
 QString cleanedNotes(const QString& notes) {
-    static const QRegularExpression edges(
-        QStringLiteral("^(?:\\s|<br[^>]*/?>)+|(?:\\s|<br[^>]*/?>)+$"));
+    static const QRegularExpression edges =
+        compiledRegex(QStringLiteral("^(?:\\s|<br[^>]*/?>)+|(?:\\s|<br[^>]*/?>)+$"));
     QString text = notes;
     for (const QRegularExpression& pattern : boilerplate())
         text.remove(pattern);

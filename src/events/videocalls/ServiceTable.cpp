@@ -3,9 +3,9 @@
 // Teams (those have their own detectors and come first). Order matters: for one link the
 // first row that accepts it wins. A row's pattern is matched at the start of the link
 // without its scheme and "www."; "(?:[\w\-]+\.)?" lets any subdomain precede a host.
+#include "events/videocalls/Regex.h"
 #include "events/videocalls/VideoCallService.h"
 
-#include <QRegularExpression>
 #include <QUrlQuery>
 
 namespace ruvo::videocalls {
@@ -24,9 +24,9 @@ QStringList samples(std::initializer_list<const char*> links) {
 
 VideoCallService prefixRow(const char* title, const char* pattern, QStringList pass,
                            QStringList fail, Rewrite rewrite = {}) {
-    QRegularExpression regex(QStringLiteral("^(?:%1)").arg(QString::fromUtf8(pattern)),
-                             QRegularExpression::CaseInsensitiveOption);
-    Q_ASSERT_X(regex.isValid(), title, qPrintable(regex.errorString()));
+    QRegularExpression regex =
+        compiledRegex(QStringLiteral("^(?:%1)").arg(QString::fromUtf8(pattern)),
+                      QRegularExpression::CaseInsensitiveOption);
     auto url = [regex = std::move(regex), rewrite = std::move(rewrite)](
                    const Candidate& candidate,
                    const platform::UrlOpener& apps) -> std::optional<QUrl> {
@@ -111,8 +111,9 @@ bool isJitsi(const Candidate& candidate) {
 }
 
 bool isWebex(const Candidate& candidate) {
-    static const QRegularExpression webex(QStringLiteral("^(?:[\\w\\-]+\\.)?webex\\.com/\\S+"),
-                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression webex =
+        compiledRegex(QStringLiteral("^(?:[\\w\\-]+\\.)?webex\\.com/\\S+"),
+                      QRegularExpression::CaseInsensitiveOption);
     const QString& text = candidate.text;
     return webex.match(text).hasMatch() && !text.endsWith(QLatin1String("globalcallin.php"));
 }

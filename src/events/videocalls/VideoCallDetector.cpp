@@ -3,10 +3,10 @@
 
 #include "events/videocalls/LinkFinder.h"
 #include "events/videocalls/MeetAndTeamsLinks.h"
+#include "events/videocalls/Regex.h"
 #include "events/videocalls/VideoCallService.h"
 #include "events/videocalls/ZoomLink.h"
 
-#include <QRegularExpression>
 #include <unordered_set>
 
 namespace ruvo::videocalls {
@@ -116,9 +116,10 @@ std::vector<QUrl> VideoCallDetector::notesLinks(const CallEvent& event) {
 
 std::optional<QString>
 VideoCallDetector::cleanedLocationWithoutMeetingLink(const CallEvent& event) {
-    static const QRegularExpression doubledSeparators(
-        QStringLiteral("\\s*([,;|])(?:\\s*[,;|])+\\s*"));
-    static const QRegularExpression edges(QStringLiteral("^[\\s,;|]+|[\\s,;|\\-–]+$"));
+    static const QRegularExpression doubledSeparators =
+        compiledRegex(QStringLiteral("\\s*([,;|])(?:\\s*[,;|])+\\s*"));
+    static const QRegularExpression edges =
+        compiledRegex(QStringLiteral("^[\\s,;|]+|[\\s,;|\\-–]+$"));
     QString location = event.location;
     if (const std::optional<Detection> d = detect(event)) {
         const std::vector<FoundLink> found = findLinks(event.location);
