@@ -91,4 +91,12 @@ QString cleanedNotes(const QString& notes) {
     return text.remove(edges);
 }
 
+QString NotesCleaner::cleaned(const QString& notes) {
+    if (std::optional<QString> cached = m_cache.find(notes))
+        return *cached;
+    QString result = cleanedNotes(notes);
+    m_cache.insert(notes, result);
+    return result;
+}
+
 } // namespace ruvo::videocalls

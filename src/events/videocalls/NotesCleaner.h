@@ -4,10 +4,25 @@
 // trims whitespace and "<br>" runs at both ends.
 #pragma once
 
+#include "events/videocalls/BoundedCache.h"
+
 #include <QString>
 
 namespace ruvo::videocalls {
 
 QString cleanedNotes(const QString& notes);
+
+// cleanedNotes() with its answers kept per notes text: views ask on every redraw, and a long
+// hostile invitation can take the patterns a while.
+class NotesCleaner {
+public:
+    explicit NotesCleaner(std::size_t capacity = 512) : m_cache(capacity) {}
+
+    QString cleaned(const QString& notes);
+    void clear() { m_cache.clear(); }
+
+private:
+    BoundedCache<QString, QString> m_cache;
+};
 
 } // namespace ruvo::videocalls

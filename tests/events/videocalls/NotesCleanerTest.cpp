@@ -47,3 +47,14 @@ TEST(NotesCleaner, RemovesInvitationBoilerplateAndKeepsTheRest) {
         EXPECT_EQ(cleanedNotes(QString::fromUtf8(row.notes)), QString::fromUtf8(row.expected))
             << row.notes;
 }
+
+TEST(NotesCleaner, KeepsAnswersPerNotesTextWithinItsBound) {
+    NotesCleaner cleaner(2);
+    const QString invite =
+        QStringLiteral("Plan\n\nJoin Zoom Meeting\nhttps://zoom.us/j/123456789?pwd=x");
+    EXPECT_EQ(cleaner.cleaned(invite), QStringLiteral("Plan"));
+    EXPECT_EQ(cleaner.cleaned(invite), QStringLiteral("Plan"));
+    EXPECT_EQ(cleaner.cleaned(QStringLiteral(" a ")), QStringLiteral("a"));
+    EXPECT_EQ(cleaner.cleaned(QStringLiteral(" b ")), QStringLiteral("b"));
+    EXPECT_EQ(cleaner.cleaned(invite), QStringLiteral("Plan"));
+}
