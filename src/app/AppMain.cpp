@@ -6,6 +6,7 @@
 #include "app/AppState.h"
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
+#include "events/exclusion/LocationsMigration.h"
 #include "kit/Log.h"
 #include "kit/RealScheduler.h"
 #include "platform/NotificationCategoryRegistry.h"
@@ -70,7 +71,8 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     AppDelegate delegate(state, crashReporter);
     delegate.applicationDidFinishLaunching();
     bus.onActivate = [&delegate] { delegate.applicationShouldHandleReopen(); };
-    state.prepare(MigrationConverters{});
+    state.prepare(MigrationConverters{
+        [](const settings::Defaults& d) { exclusion::convertStoredExcludeMatchers(d); }});
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

@@ -2,6 +2,8 @@
 #include "app/Commands.h"
 
 #include "app/DefaultsCommand.h"
+#include "events/exclusion/ExcludeCommand.h"
+#include "events/videocalls/VideoCallCommand.h"
 #include "timezones/TimeZonesCommand.h"
 
 #include <array>
@@ -13,6 +15,8 @@ namespace {
 const std::array kCommands{
     app::defaultsCommand(),
     timezones::timeZonesCommand(),
+    videocalls::videoCallCommand(),
+    exclusion::excludeCommand(),
 };
 } // namespace
 
