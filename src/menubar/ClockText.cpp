@@ -104,6 +104,13 @@ QString formatWithPattern(const QString& pattern, kit::Instant now,
     return icu.format(icu.fromPattern(pattern).get());
 }
 
+QString composeLongDate(kit::Instant now, const kit::Environment& environment) {
+    const IcuFormatting icu(environment, now);
+    return icu.format(
+        icu.fromTemplate(QStringLiteral("yMMMMEEEEd"), UDISPCTX_CAPITALIZATION_FOR_STANDALONE)
+            .get());
+}
+
 int weekOfYear(kit::Instant now, const kit::Environment& environment) {
     return IcuFormatting(environment, now).weekOfYear();
 }

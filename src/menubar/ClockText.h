@@ -45,6 +45,9 @@ QString composeDatePart(const ClockTextSettings& settings, kit::Instant now,
 QString formatWithPattern(const QString& pattern, kit::Instant now,
                           const kit::Environment& environment);
 
+// The full date in the locale's words ("Friday, December 4, 2026"), for tool tips.
+QString composeLongDate(kit::Instant now, const kit::Environment& environment);
+
 // The week of year of `now` in the locale's calendar.
 int weekOfYear(kit::Instant now, const kit::Environment& environment);
 

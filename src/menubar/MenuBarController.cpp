@@ -130,7 +130,7 @@ platform::StatusItemContent MenuBarController::content(kit::Instant now,
     c.imageMargin = c.title.isEmpty() ? 2 : 4;
     if (text.isCustomPattern && !c.title.isEmpty() && m_deps.measure)
         c.fixedTextWidth = m_width.update(m_deps.measure(c.title, c.style));
-    c.toolTip = formatWithPattern(QStringLiteral("EEEE d MMMM y"), now, env);
+    c.toolTip = composeLongDate(now, env);
     return c;
 }
 
