@@ -10,6 +10,12 @@
 #include <QString>
 #include <QTimeZone>
 #include <QTimer>
+#include <ostream>
+
+// Lets test failures print Qt strings as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace ruvo::test {
 

@@ -19,7 +19,7 @@ constexpr qint64 kMaxLogSize = 1024 * 1024;
 struct LogSink {
     QMutex mutex;
     QFile file;
-    bool toStandardError = true;
+    QtMsgType standardErrorThreshold = QtDebugMsg;
     QtMessageHandler previous = nullptr;
 };
 
@@ -44,6 +44,23 @@ const char* levelName(QtMsgType type) {
     return "?";
 }
 
+// QtMsgType's values are not in order of severity (info comes after fatal).
+int severity(QtMsgType type) {
+    switch (type) {
+    case QtDebugMsg:
+        return 0;
+    case QtInfoMsg:
+        return 1;
+    case QtWarningMsg:
+        return 2;
+    case QtCriticalMsg:
+        return 3;
+    case QtFatalMsg:
+        return 4;
+    }
+    return 0;
+}
+
 void rollOverIfLarge(QFile& file) {
     if (file.size() < kMaxLogSize)
         return;
@@ -63,7 +80,7 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
             .toUtf8();
     LogSink& s = sink();
     QMutexLocker lock(&s.mutex);
-    if (s.toStandardError)
+    if (severity(type) >= severity(s.standardErrorThreshold))
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stderr);
     if (s.file.isOpen()) {
         s.file.write(line);
@@ -81,11 +98,11 @@ QString stateDirectory() {
     return base + QStringLiteral("/ruvo");
 }
 
-void installLog(const QString& filePath, bool alsoToStandardError) {
+void installLog(const QString& filePath, QtMsgType standardErrorThreshold) {
     LogSink& s = sink();
     {
         QMutexLocker lock(&s.mutex);
-        s.toStandardError = alsoToStandardError;
+        s.standardErrorThreshold = standardErrorThreshold;
         const QString path =
             filePath.isEmpty() ? stateDirectory() + QStringLiteral("/ruvo.log") : filePath;
         QDir().mkpath(QFileInfo(path).absolutePath());

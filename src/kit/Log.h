@@ -15,9 +15,10 @@ namespace ruvo::kit {
 // The folder for state files: $XDG_STATE_HOME/ruvo, else ~/.local/state/ruvo.
 QString stateDirectory();
 
-// Installs the handler. `filePath` empty means stateDirectory()/ruvo.log.
-// `alsoToStandardError` is off for command-line use, where stderr is the user's.
-void installLog(const QString& filePath = {}, bool alsoToStandardError = true);
+// Installs the handler. `filePath` empty means stateDirectory()/ruvo.log. Messages at or
+// above `standardErrorThreshold` also go to standard error (the command line passes
+// QtWarningMsg: its standard error belongs to the user).
+void installLog(const QString& filePath = {}, QtMsgType standardErrorThreshold = QtDebugMsg);
 
 QString logFilePath();
 

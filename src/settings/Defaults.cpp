@@ -17,10 +17,12 @@ kit::Subscription Defaults::observe(const std::vector<KeyRef>& keys,
 }
 
 void Defaults::withoutPropagation(const std::function<void()>& block) {
-    const bool was = Suite::isPropagationSuppressed();
+    struct Restore {
+        bool was = Suite::isPropagationSuppressed();
+        ~Restore() { Suite::setPropagationSuppressed(was); }
+    } restore;
     Suite::setPropagationSuppressed(true);
     block();
-    Suite::setPropagationSuppressed(was);
 }
 
 } // namespace ruvo::settings

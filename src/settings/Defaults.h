@@ -42,9 +42,10 @@ public:
     }
 
     template <typename T>
-    [[nodiscard]] kit::Subscription observe(const Key<T>& key,
-                                            std::function<void(const KeyChange<T>&)> handler,
-                                            ObservationOptions options = {}) const {
+    [[nodiscard]] kit::Subscription
+    observe(const Key<T>& key,
+            std::type_identity_t<std::function<void(const KeyChange<T>&)>> handler,
+            ObservationOptions options = {}) const {
         if (options.initial) {
             const T current = get(key);
             handler(KeyChange<T>{current, current, false});

@@ -216,6 +216,14 @@ kit::Result<QVariantMap> readPropertyList(const QByteArray& document) {
     return Reader(document).readDocument();
 }
 
+QString propertyListElement(const QVariant& object) {
+    QByteArray out;
+    QXmlStreamWriter xml(&out);
+    writeObject(xml, object);
+    xml.writeEndDocument(); // closes an empty element such as <true/>
+    return QString::fromUtf8(out).trimmed();
+}
+
 bool isPropertyListObject(const QVariant& value) {
     switch (value.typeId()) {
     case QMetaType::Bool:

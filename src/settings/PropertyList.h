@@ -17,6 +17,10 @@ QByteArray writePropertyList(const QVariantMap& root);
 // Fails on anything that is not a well-formed plist with a <dict> at its root.
 kit::Result<QVariantMap> readPropertyList(const QByteArray& document);
 
+// One object as a single line of property-list XML ("<integer>7</integer>"), for messages
+// and tests that must tell an integer from a real and a string from a date.
+QString propertyListElement(const QVariant& object);
+
 // True when the value is one the format can hold (recursively).
 bool isPropertyListObject(const QVariant& value);
 

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/AppMain.h"
+
+#include "app/AppLog.h"
+#include "app/AppState.h"
+#include "app/CommandRunner.h"
+#include "app/CrashReporter.h"
+#include "kit/Log.h"
+#include "kit/RealScheduler.h"
+#include "platform/NotificationCategoryRegistry.h"
+#include "platform/ShortcutRegistry.h"
+#include "platform/linux/LocalFoldersAccess.h"
+#include "platform/linux/PortalColorScheme.h"
+#include "platform/linux/ProcRunningApplications.h"
+#include "settings/Keys.h"
+#include "views/shell/AppearanceApplier.h"
+#include "views/shell/ShellWindows.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <ctime>
+
+namespace ruvo::app {
+
+namespace {
+
+int runProgram(int argc, char** argv, const GlobalOptions& options) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ruvo"));
+    QApplication::setDesktopFileName(QStringLiteral("ruvo"));
+    QApplication::setQuitOnLastWindowClosed(false); // a panel program has no main window
+    kit::installLog();
+
+    CrashReporter crashReporter(kit::stateDirectory() + QStringLiteral("/crashes"));
+    crashReporter.install();
+    for (const QString& report : crashReporter.takeUnreportedCrashes())
+        qCWarning(lcApp).noquote() << "Ruvo crashed in an earlier run; the report is" << report;
+
+    auto settings = settings::SettingsFiles::open(options.configDirectory.isEmpty()
+                                                      ? settings::SettingsFiles::defaultFolder()
+                                                      : options.configDirectory);
+    const auto localeSetting = settings->defaults().get(settings::keys::locale);
+    const kit::Environment environment = options.environment(localeSetting);
+    environment.applyLocaleToProcess();
+    if (localeSetting)
+        crashReporter.setTag(QStringLiteral("overriddenLocale"), *localeSetting);
+
+    platform::PortalColorScheme colorScheme;
+    views::AppearanceApplier appearance(settings->defaults(), colorScheme);
+
+    kit::RealScheduler scheduler;
+    platform::LocalFoldersAccess calendarAccess;
+    platform::NotificationCategoryRegistry notificationCategories;
+    platform::ShortcutRegistry shortcuts;
+    platform::ProcRunningApplications runningApplications;
+    views::ShellWindows windows;
+    AppState state(std::move(settings), scheduler, environment,
+                   PlatformServices{calendarAccess, notificationCategories, shortcuts,
+                                    runningApplications, windows},
+                   crashReporter);
+    state.prepare(MigrationConverters{});
+    state.scheduleDidLaunch();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int appMain(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const auto options = GlobalOptions::parse(arguments);
+    if (!options) {
+        std::fprintf(stderr, "ruvo: %s\n", qPrintable(options.error()));
+        return 2;
+    }
+    if (options->remaining.isEmpty())
+        return runProgram(argc, argv, *options);
+
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("ruvo"));
+    kit::installLog(QString(), QtWarningMsg);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = runCommand(*options, out, err);
+    out.flush();
+    err.flush();
+    return status;
+}
+
+} // namespace ruvo::app

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/AppState.h"
+
+#include "app/AppLog.h"
+
+namespace ruvo::app {
+
+AppState::AppState(std::unique_ptr<settings::SettingsFiles> settings, kit::Scheduler& scheduler,
+                   kit::Environment environment, PlatformServices services,
+                   CrashReporter& crashReporter)
+    : selectedDate(kit::toQDateTime(scheduler.now()).toLocalTime().date()),
+      m_settings(std::move(settings)), m_scheduler(scheduler),
+      m_environment(std::move(environment)),
+      m_launch(m_settings->defaults(), scheduler,
+               LaunchServices{services.calendarAccess, services.notificationCategories,
+                              services.globalShortcuts, services.runningApplications,
+                              services.windows, crashReporter}) {}
+
+void AppState::toggleMenuWindow() {
+    if (menuWindowToggle)
+        menuWindowToggle();
+    else
+        qCInfo(lcApp) << "The menu window is not part of this build yet";
+}
+
+void AppState::prepare(const MigrationConverters& converters) {
+    m_launch.recordLaunch();
+    m_launch.runMigrations(converters);
+}
+
+void AppState::scheduleDidLaunch() {
+    m_didLaunch =
+        m_scheduler.after(kit::Milliseconds{0}, [this] { m_launch.didLaunch(shortcutActions()); });
+}
+
+std::map<QString, std::function<void()>> AppState::shortcutActions() {
+    return {{QStringLiteral("toggleRuvo"), [this] { toggleMenuWindow(); }}};
+}
+
+} // namespace ruvo::app

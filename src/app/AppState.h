@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one application-wide state: it owns the settings, the scheduler, the platform services
+// and the controllers for the whole run, and walks the launch sequence. Built once by the
+// program's entry and handed to whatever needs it; there is no global instance.
+#pragma once
+
+#include "app/CrashReporter.h"
+#include "app/LaunchSequence.h"
+#include "kit/Environment.h"
+#include "kit/Scheduler.h"
+#include "kit/Signal.h"
+#include "settings/SettingsFiles.h"
+
+#include <QDate>
+#include <memory>
+
+namespace ruvo::app {
+
+struct PlatformServices {
+    platform::CalendarAccess& calendarAccess;
+    platform::NotificationCategories& notificationCategories;
+    platform::GlobalShortcuts& globalShortcuts;
+    platform::RunningApplications& runningApplications;
+    platform::LaunchWindows& windows;
+};
+
+class AppState {
+public:
+    AppState(std::unique_ptr<settings::SettingsFiles> settings, kit::Scheduler& scheduler,
+             kit::Environment environment, PlatformServices services, CrashReporter& crashReporter);
+
+    const settings::Defaults& defaults() const { return m_settings->defaults(); }
+    settings::SettingsFiles& settingsFiles() { return *m_settings; }
+    kit::Scheduler& scheduler() { return m_scheduler; }
+    const kit::Environment& environment() const { return m_environment; }
+    LaunchSequence& launchSequence() { return m_launch; }
+
+    // The day selected in the month calendar; the event list and the zone rows follow it.
+    kit::ObservableValue<QDate> selectedDate;
+
+    // Opens the menu window when it is closed and closes it when it is open: the status item's
+    // click, the toggle shortcut and a second start of the program all come here.
+    void toggleMenuWindow();
+    std::function<void()> menuWindowToggle; // set by the menu bar controller
+
+    // Counts the launch and runs the migrations (before any controller reads settings).
+    void prepare(const MigrationConverters& converters);
+    // Queues the rest of the launch sequence for the first turn of the event loop.
+    void scheduleDidLaunch();
+
+private:
+    std::map<QString, std::function<void()>> shortcutActions();
+
+    std::unique_ptr<settings::SettingsFiles> m_settings;
+    kit::Scheduler& m_scheduler;
+    kit::Environment m_environment;
+    LaunchSequence m_launch;
+    kit::Timer m_didLaunch;
+};
+
+} // namespace ruvo::app

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandRunner.h"
+
+#include "app/Commands.h"
+#include "kit/RealScheduler.h"
+#include "settings/Keys.h"
+#include "settings/SettingsFiles.h"
+
+#include <ctime>
+
+namespace ruvo::app {
+
+namespace {
+
+void printHelp(QTextStream& out) {
+    out << "usage: ruvo [--config-dir DIR] [--now ISO8601] [--time-zone ID] [--locale ID] [COMMAND "
+           "...]\n\n"
+           "Without a command, starts the panel clock. Commands:\n";
+    for (const cli::Command& c : cli::commands())
+        out << "  " << c.name.leftJustified(14) << c.summary << "\n";
+}
+
+} // namespace
+
+int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err) {
+    const QString name = options.remaining.value(0);
+    if (name == QLatin1String("help") || name == QLatin1String("--help") ||
+        name == QLatin1String("-h")) {
+        printHelp(out);
+        return cli::kExitOk;
+    }
+    const cli::Command* command = cli::findCommand(name);
+    if (!command) {
+        err << "ruvo: unknown command \"" << name << "\"\n";
+        printHelp(err);
+        return cli::kExitUsage;
+    }
+    auto settings = settings::SettingsFiles::open(options.configDirectory.isEmpty()
+                                                      ? settings::SettingsFiles::defaultFolder()
+                                                      : options.configDirectory);
+    const kit::Environment environment =
+        options.environment(settings->defaults().get(settings::keys::locale));
+    environment.applyLocaleToProcess();
+    qputenv("TZ", environment.timeZoneId.toUtf8());
+    tzset();
+    kit::RealScheduler systemClock;
+    kit::FixedClock fixedClock(options.now.value_or(kit::Instant{}));
+    const kit::Clock& clock =
+        options.now ? static_cast<const kit::Clock&>(fixedClock) : systemClock;
+    cli::CommandContext context{settings->defaults(), clock, environment,
+                                settings->folder(),   out,   err};
+    return command->run(context, options.remaining.mid(1));
+}
+
+} // namespace ruvo::app

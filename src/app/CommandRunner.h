@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs one command of the command line with the global options applied.
+#pragma once
+
+#include "app/GlobalOptions.h"
+
+#include <QTextStream>
+
+namespace ruvo::app {
+
+int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err);
+
+// The environment a run uses: the system's, then the `locale` setting, then the options.
+kit::Environment resolveEnvironment(const GlobalOptions& options,
+                                    const std::optional<QString>& localeSetting);
+
+} // namespace ruvo::app

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Commands.h"
+
+#include "app/DefaultsCommand.h"
+
+#include <array>
+
+namespace ruvo::cli {
+
+namespace {
+// Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
+const std::array kCommands{
+    app::defaultsCommand(),
+};
+} // namespace
+
+std::span<const Command> commands() {
+    return kCommands;
+}
+
+const Command* findCommand(const QString& name) {
+    for (const Command& command : kCommands)
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+} // namespace ruvo::cli

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The desktop's colour-scheme preference from the settings portal
+// (org.freedesktop.appearance color-scheme: 1 prefers dark). Without a portal: light.
+#pragma once
+
+#include "platform/ColorSchemePreference.h"
+
+#include <QDBusVariant>
+#include <QObject>
+
+namespace ruvo::platform {
+
+class PortalColorScheme final : public QObject, public ColorSchemePreference {
+    Q_OBJECT
+public:
+    explicit PortalColorScheme(QObject* parent = nullptr);
+    bool prefersDark() const override { return m_prefersDark; }
+
+private Q_SLOTS:
+    void onSettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
+
+private:
+    bool m_prefersDark = false;
+};
+
+} // namespace ruvo::platform

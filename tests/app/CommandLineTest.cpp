@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The global options and the defaults command, as a script sees them.
+#include "TestSupport.h"
+#include "app/DefaultsCommand.h"
+#include "app/GlobalOptions.h"
+#include "settings/SettingsFiles.h"
+
+#include <gtest/gtest.h>
+#include <unicode/datefmt.h>
+
+using namespace ruvo;
+
+TEST(GlobalOptions, ParsesAnywhereAndRejectsBadValues) {
+    struct Row {
+        QStringList args;
+        const char* error; // nullptr: parses
+        QStringList remaining;
+    };
+    const Row rows[] = {
+        {{QStringLiteral("--now"), QStringLiteral("2026-12-04T09:41:00-05:00"),
+          QStringLiteral("menubar-text")},
+         nullptr,
+         {QStringLiteral("menubar-text")}},
+        {{QStringLiteral("defaults"), QStringLiteral("--config-dir=/tmp/x"),
+          QStringLiteral("list")},
+         nullptr,
+         {QStringLiteral("defaults"), QStringLiteral("list")}},
+        {{QStringLiteral("--time-zone"), QStringLiteral("Mars/Base")},
+         "--time-zone: unknown time zone \"Mars/Base\"",
+         {}},
+        {{QStringLiteral("--now"), QStringLiteral("tomorrow")},
+         "--now: \"tomorrow\" is not an ISO 8601 date and time",
+         {}},
+        {{QStringLiteral("--now"), QString()}, "--now: \"\" is not an ISO 8601 date and time", {}},
+        {{QStringLiteral("--locale")}, "--locale needs a value", {}},
+        {{QStringLiteral("--locale"), QStringLiteral("xx_NOWHERE")},
+         "--locale: unknown locale \"xx_NOWHERE\"",
+         {}},
+    };
+    for (const Row& row : rows) {
+        const auto parsed = app::GlobalOptions::parse(row.args);
+        if (row.error) {
+            ASSERT_FALSE(parsed.isOk()) << row.args.join(QLatin1Char(' ')).toStdString();
+            EXPECT_EQ(parsed.error(), QString::fromUtf8(row.error));
+        } else {
+            ASSERT_TRUE(parsed.isOk()) << parsed.error().toStdString();
+            EXPECT_EQ(parsed->remaining, row.remaining);
+        }
+    }
+    // A time without an offset is read in --time-zone, even when that option comes later.
+    const auto local = app::GlobalOptions::parse(
+        {QStringLiteral("--now=2026-07-01T12:00:00"), QStringLiteral("--time-zone=Asia/Kolkata")});
+    EXPECT_EQ(local->now, test::at("2026-07-01T06:30:00Z"));
+}
+
+TEST(DefaultsCommand, ExitStatusesAndOutputAsScriptsRelyOnThem) {
+    auto files = settings::SettingsFiles::inMemory();
+    kit::FixedClock clock(test::at("2026-12-04T09:41:00Z"));
+    struct Row {
+        QStringList args;
+        int status;
+        const char* out;
+    };
+    const Row rows[] = {
+        {{QStringLiteral("read"), QStringLiteral("calendarEventsDayCount")}, 0, "7\n"},
+        {{QStringLiteral("read"), QStringLiteral("--raw"),
+          QStringLiteral("calendarEventsDayCount")},
+         1,
+         ""},
+        {{QStringLiteral("write"), QStringLiteral("calendarEventsDayCount"), QStringLiteral("14")},
+         0,
+         ""},
+        {{QStringLiteral("read"), QStringLiteral("--raw"),
+          QStringLiteral("calendarEventsDayCount")},
+         0,
+         "14\n"},
+        {{QStringLiteral("write"), QStringLiteral("calendarEventsDayCount"),
+          QStringLiteral("\"14\"")},
+         2,
+         ""},
+        {{QStringLiteral("write"), QStringLiteral("calendarEventsDayCount"),
+          QStringLiteral("14.5")},
+         2,
+         ""},
+        {{QStringLiteral("write"), QStringLiteral("calendarEventsDayCount"), QStringLiteral("{")},
+         2,
+         ""},
+        {{QStringLiteral("read"), QStringLiteral("calendarEventsDayCount")},
+         0,
+         "14\n"}, // refused writes wrote nothing
+        {{QStringLiteral("write"), QStringLiteral("menuBarTextSize"), QStringLiteral("null")},
+         0,
+         ""},
+        {{QStringLiteral("write"), QStringLiteral("defaultEventDuration"), QStringLiteral("1800")},
+         0,
+         ""},
+        {{QStringLiteral("read"), QStringLiteral("--raw"), QStringLiteral("defaultEventDuration")},
+         0,
+         "\"[97,10665824850173493248]\"\n"},
+        {{QStringLiteral("delete"), QStringLiteral("defaultEventDuration")}, 0, ""},
+        {{QStringLiteral("read"), QStringLiteral("defaultEventDuration")}, 0, "3600\n"},
+        {{QStringLiteral("read"), QStringLiteral("noSuchKey")}, 2, ""},
+        {{QStringLiteral("frobnicate")}, 2, ""},
+    };
+    for (const Row& row : rows) {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        cli::CommandContext context{files->defaults(), clock,     kit::Environment{},
+                                    QString(),         outStream, errStream};
+        EXPECT_EQ(app::defaultsCommand().run(context, row.args), row.status)
+            << row.args.join(QLatin1Char(' ')).toStdString();
+        outStream.flush();
+        EXPECT_EQ(out, QString::fromUtf8(row.out)) << row.args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(err.isEmpty(), row.status != 2) << err.toStdString();
+    }
+}
+
+TEST(GlobalOptions, LocaleComesFromTheOptionThenTheSettingThenTheSystem) {
+    qputenv("LANG", "en_GB.UTF-8");
+    const auto none = app::GlobalOptions::parse({}).value();
+    const auto french = app::GlobalOptions::parse({QStringLiteral("--locale=fr-FR")}).value();
+    EXPECT_EQ(none.environment(std::nullopt).localeId, QStringLiteral("en_GB"));
+    EXPECT_EQ(none.environment(QStringLiteral("de_DE")).localeId, QStringLiteral("de_DE"));
+    EXPECT_EQ(french.environment(QStringLiteral("de_DE")).localeId, QStringLiteral("fr_FR"));
+
+    // Once applied, formatters made without naming a locale use it.
+    none.environment(QStringLiteral("de_DE")).applyLocaleToProcess();
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString month;
+    std::unique_ptr<icu::DateFormat> format(
+        icu::DateFormat::createInstanceForSkeleton(u"MMMM", status));
+    format->format(kit::toUDate(test::at("2026-03-01T12:00:00Z")), month);
+    EXPECT_EQ(QString::fromUtf16(month.getBuffer(), month.length()), QStringLiteral("März"));
+    kit::Environment{QStringLiteral("en_US"), QStringLiteral("UTC")}.applyLocaleToProcess();
+}
