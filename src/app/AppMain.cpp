@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
+#include "app/Panel.h"
 #include "kit/Log.h"
 #include "kit/RealScheduler.h"
 #include "platform/NotificationCategoryRegistry.h"
@@ -59,6 +60,12 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
                                     runningApplications, windows},
                    crashReporter);
     state.prepare(MigrationConverters{});
+    Panel panel(
+        state,
+        [&options, &state] {
+            return options.environment(state.defaults().get(settings::keys::locale));
+        },
+        colorScheme, windows);
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

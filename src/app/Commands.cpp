@@ -2,6 +2,7 @@
 #include "app/Commands.h"
 
 #include "app/DefaultsCommand.h"
+#include "menubar/MenuBarCommands.h"
 
 #include <array>
 
@@ -11,6 +12,8 @@ namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
     app::defaultsCommand(),
+    menubar::menubarTextCommand(),
+    menubar::barCommand(),
 };
 } // namespace
 

@@ -110,7 +110,7 @@ int runBar(cli::CommandContext& context, const QStringList& arguments) {
 
 cli::Command menubarTextCommand() {
     return {QStringLiteral("menubar-text"),
-            QStringLiteral("Print the menu-bar clock text for the current settings"),
+            QStringLiteral("print the menu-bar clock text for the current settings"),
             QStringLiteral("usage: ruvo [--now ISO8601] [--time-zone ID] [--locale ID] "
                            "menubar-text"),
             runMenubarText};
@@ -118,7 +118,7 @@ cli::Command menubarTextCommand() {
 
 cli::Command barCommand() {
     return {QStringLiteral("bar"),
-            QStringLiteral("Feed waybar or i3bar with the clock text, one line per tick"),
+            QStringLiteral("feed waybar or i3bar with the clock text, a line at each tick"),
             QStringLiteral("usage: ruvo bar --waybar | --i3bar\n"
                            "  --waybar  one JSON object per line: text, tooltip, class\n"
                            "            (waybar: \"exec\": \"ruvo bar --waybar\", "
