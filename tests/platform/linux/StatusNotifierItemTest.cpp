@@ -178,6 +178,32 @@ TEST(SniStatusItem, WaitsForAWatcherThatStartsLater) {
     EXPECT_EQ(watcher.items, QStringList{item.serviceName()});
 }
 
+TEST(SniStatusItem, SeveralItemsOfOneProcessAreSeparateEntries) {
+    test::PrivateBus bus;
+    ASSERT_TRUE(bus.isRunning());
+    QDBusConnection panel = bus.connect(QStringLiteral("panel"));
+    TestWatcher watcher;
+    panel.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
+                         QDBusConnection::ExportAllContents);
+    panel.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
+    SizePainter painter;
+    platform::SniStatusItem clock({QStringLiteral("ruvo-clock"), bus.address(), false}, painter);
+    platform::SniStatusItem meeting({QStringLiteral("ruvo-upcoming-event"), bus.address(), false},
+                                    painter);
+    ASSERT_TRUE(
+        test::processEventsUntil([&] { return clock.isShownByHost() && meeting.isShownByHost(); }));
+    ASSERT_EQ(watcher.items.size(), 2);
+    EXPECT_NE(watcher.items[0], watcher.items[1]);
+    for (const QString& service : watcher.items) {
+        const QString id =
+            property(panel, service, QStringLiteral("/StatusNotifierItem"),
+                     QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Id"))
+                .toString();
+        EXPECT_EQ(id, service == clock.serviceName() ? QStringLiteral("ruvo-clock")
+                                                     : QStringLiteral("ruvo-upcoming-event"));
+    }
+}
+
 TEST(SniStatusItem, LabelOnlyWherePanelsShowIt) {
     struct Row {
         const char* desktop;
