@@ -52,7 +52,7 @@ MainScreen::MainScreen(Dependencies dependencies, QWidget* parent)
     auto* header = new QHBoxLayout(m_header);
     header->setContentsMargins(0, 0, 0, 0);
     header->addWidget(m_dateLine, 1);
-    header->addWidget(m_moreButton);
+    header->addWidget(m_moreButton, 0, Qt::AlignRight);
     m_settings = m_deps.defaults.observe(
         {keys::showMoreMenu, keys::showTimeZonesInMenu, keys::showTimeZonesAtTopOfMenu,
          keys::showCalendarInMenu, keys::menuShowJoinVideoCallButton, keys::menuDateTimeFormat,
