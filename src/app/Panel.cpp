@@ -27,6 +27,7 @@ Panel::Panel(AppState& state, std::function<kit::Environment()> environment,
     m_colorScheme = colorScheme.changed.connect([this, &colorScheme] {
         m_state.menuBarController().onAppearanceChanged(colorScheme.prefersDark());
     });
+    m_state.menuBarController().onAppearanceChanged(colorScheme.prefersDark());
     m_windows.statusItemCheck = [this] {
         m_visibilityCheck = m_state.scheduler().after(5s, [this] { checkStatusItemShown(); });
     };

@@ -21,6 +21,9 @@ public:
     Panel& operator=(const Panel&) = delete;
     ~Panel();
 
+    // Where the calendar, the event list, the zones and the join button go.
+    views::MainScreen& mainScreen() { return *m_window->mainScreen(); }
+
 private:
     void createStatusItem();
     void onMenuEntry(const QString& id);
