@@ -3,6 +3,7 @@
 
 #include "app/DefaultsCommand.h"
 #include "menubar/MenuBarCommands.h"
+#include "timezones/TimeZonesCommand.h"
 
 #include <array>
 
@@ -14,6 +15,7 @@ const std::array kCommands{
     app::defaultsCommand(),
     menubar::menubarTextCommand(),
     menubar::barCommand(),
+    timezones::timeZonesCommand(),
 };
 } // namespace
 

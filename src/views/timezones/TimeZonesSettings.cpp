@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "views/timezones/TimeZonesSettings.h"
+
+#include "settings/Keys.h"
+#include "timezones/ChosenTimeZoneTexts.h"
+#include "timezones/ZoneTexts.h"
+#include "views/timezones/AddTimeZoneScreen.h"
+#include "views/timezones/EditTimeZoneScreen.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ruvo::views {
+
+namespace keys = settings::keys;
+using settings::ChosenTimeZone;
+
+TimeZonesSettings::TimeZonesSettings(const settings::Defaults& defaults, const kit::Clock& clock,
+                                     QWidget* parent)
+    : QWidget(parent), m_defaults(defaults), m_clock(clock), m_list(new QListWidget(this)) {
+    m_list->setDragDropMode(QAbstractItemView::InternalMove);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* add = new QPushButton(QStringLiteral("+"), this);
+    auto* remove = new QPushButton(QStringLiteral("−"), this);
+    add->setToolTip(QStringLiteral("Add Time Zone"));
+    remove->setToolTip(QStringLiteral("Delete"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+    connect(add, &QPushButton::clicked, this, &TimeZonesSettings::addEntry);
+    connect(remove, &QPushButton::clicked, this, &TimeZonesSettings::deleteSelected);
+    connect(m_list->model(), &QAbstractItemModel::rowsMoved, this, &TimeZonesSettings::storeOrder);
+    connect(m_list, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { editEntry(item->data(Qt::UserRole).toUuid()); });
+    m_subscription = defaults.observe({keys::timeZonesInMenu}, [this] { reload(); });
+    reload();
+}
+
+void TimeZonesSettings::reload() {
+    const QSignalBlocker block(m_list->model());
+    const int current = m_list->currentRow();
+    m_list->clear();
+    for (const ChosenTimeZone& e : m_defaults.get(keys::timeZonesInMenu)) {
+        auto* item = new QListWidgetItem(timezones::displayName(e) + QStringLiteral("  —  ") +
+                                         timezones::zoneLabel(e.timeZone, m_clock.now()));
+        item->setData(Qt::UserRole, e.id);
+        m_list->addItem(item);
+    }
+    m_list->setCurrentRow(std::min(current, m_list->count() - 1));
+}
+
+void TimeZonesSettings::storeOrder() {
+    const auto entries = m_defaults.get(keys::timeZonesInMenu);
+    settings::TimeZoneList ordered;
+    for (int i = 0; i < m_list->count(); ++i) {
+        const QUuid id = m_list->item(i)->data(Qt::UserRole).toUuid();
+        for (const ChosenTimeZone& e : entries)
+            if (e.id == id)
+                ordered.push_back(e);
+    }
+    if (ordered.size() == entries.size())
+        m_defaults.set(keys::timeZonesInMenu, ordered);
+}
+
+void TimeZonesSettings::addEntry() {
+    auto* sheet = new AddTimeZoneScreen(m_defaults, m_clock, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &AddTimeZoneScreen::entryAdded, this,
+            [this](const ChosenTimeZone& e) { editEntry(e.id); });
+    sheet->open();
+}
+
+void TimeZonesSettings::editEntry(QUuid id) {
+    auto* sheet = new QDialog(this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->setWindowTitle(QStringLiteral("Edit Time Zone"));
+    auto* screen = new EditTimeZoneScreen(m_defaults, id, sheet);
+    auto* done = new QDialogButtonBox(QDialogButtonBox::Close, sheet);
+    auto* layout = new QVBoxLayout(sheet);
+    layout->addWidget(screen);
+    layout->addWidget(done);
+    connect(done, &QDialogButtonBox::rejected, sheet, &QDialog::close);
+    connect(screen, &EditTimeZoneScreen::entryDeleted, sheet, &QDialog::close);
+    sheet->open();
+}
+
+void TimeZonesSettings::deleteSelected() {
+    QListWidgetItem* item = m_list->currentItem();
+    if (!item)
+        return;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Delete"),
+                    QStringLiteral("Delete %1?").arg(item->text()), QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(QStringLiteral("Delete"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.exec();
+    if (box.clickedButton() != yes)
+        return;
+    const QUuid id = item->data(Qt::UserRole).toUuid();
+    auto list = m_defaults.get(keys::timeZonesInMenu);
+    std::erase_if(list, [&](const ChosenTimeZone& e) { return e.id == id; });
+    m_defaults.set(keys::timeZonesInMenu, list);
+}
+
+} // namespace ruvo::views

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Time zones" pane of the settings window: the entries in order (drag to reorder), "+"
+// to search and add one, "−" to delete the selected one, a double click to edit.
+#pragma once
+
+#include "kit/Clock.h"
+#include "kit/Signal.h"
+#include "settings/Defaults.h"
+
+#include <QUuid>
+#include <QWidget>
+
+class QListWidget;
+
+namespace ruvo::views {
+
+class TimeZonesSettings final : public QWidget {
+    Q_OBJECT
+public:
+    TimeZonesSettings(const settings::Defaults& defaults, const kit::Clock& clock,
+                      QWidget* parent = nullptr);
+
+    QListWidget* list() const { return m_list; }
+    void storeOrder();
+    void editEntry(QUuid id);
+    void deleteSelected();
+
+private:
+    void reload();
+    void addEntry();
+
+    const settings::Defaults& m_defaults;
+    const kit::Clock& m_clock;
+    QListWidget* m_list;
+    kit::Subscription m_subscription;
+};
+
+} // namespace ruvo::views

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the world-clock views read and write, handed in by whoever embeds them (the menu
+// window, the settings window, tests). The views own none of it.
+#pragma once
+
+#include "kit/Environment.h"
+#include "kit/Scheduler.h"
+#include "kit/Signal.h"
+#include "settings/Defaults.h"
+#include "timezones/TimeZoneOffset.h"
+
+#include <QDate>
+#include <QUuid>
+#include <functional>
+#include <optional>
+
+namespace ruvo::views {
+
+struct WorldClockContext {
+    const settings::Defaults& defaults;
+    kit::Scheduler& scheduler;
+    kit::Environment environment;
+    timezones::TimeZoneOffset& offset;
+    kit::ObservableValue<QDate>& selectedDate;
+    // The entry whose menu-bar clock opened the menu window (its row is outlined).
+    std::optional<QUuid> openedFromEntry;
+    // Opens the edit window for an entry ("Edit" in a row's menu).
+    std::function<void(QUuid)> editEntry;
+};
+
+// True when Option (Alt) alone is held: quarter-hour steps.
+bool isOnlyOptionHeld();
+
+} // namespace ruvo::views

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The world-clock section and the floating clock on the offscreen platform: what they show,
+// their keyboard steps, and screenshots (saved next to the test for people to look at).
+#include "TestSupport.h"
+#include "kit/VirtualScheduler.h"
+#include "settings/Keys.h"
+#include "settings/SettingsFiles.h"
+#include "timezones/TimeZoneSearch.h"
+#include "views/timezones/AddTimeZoneScreen.h"
+#include "views/timezones/EditTimeZoneScreen.h"
+#include "views/timezones/FloatingClockWindow.h"
+#include "views/timezones/TimeZoneRowView.h"
+#include "views/timezones/TimeZonesSettings.h"
+#include "views/timezones/WorldClockListView.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using settings::ChosenTimeZone;
+namespace keys = settings::keys;
+
+namespace {
+
+const kit::Environment kNewYork{QStringLiteral("en_US"), QStringLiteral("America/New_York")};
+
+ChosenTimeZone entry(const char* zone, std::optional<QString> name = std::nullopt) {
+    return ChosenTimeZone::make(QUuid::createUuid(),
+                                *settings::ZuTimeZone::make(QLatin1String(zone)), name);
+}
+
+// Saves the picture for people to look at and tells whether it shows anything.
+bool saveScreenshot(QWidget& widget, const QString& name) {
+    QCoreApplication::processEvents(); // pending layout requests
+    const QImage image = widget.grab().toImage();
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
+    QDir().mkpath(folder);
+    image.save(folder + QLatin1Char('/') + name);
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            colours.insert(image.pixel(x, y));
+    return colours.size() > 8; // text and symbols, not a blank area
+}
+
+QStringList texts(QWidget& widget) {
+    QStringList out;
+    for (QLabel* label : widget.findChildren<QLabel*>())
+        if (label->isVisibleTo(&widget) && !label->text().isEmpty())
+            out << label->text();
+    return out;
+}
+
+struct WorldClockFixture {
+    std::unique_ptr<settings::SettingsFiles> files = settings::SettingsFiles::inMemory();
+    kit::VirtualScheduler scheduler{test::at("2026-12-04T14:23:40-05:00")};
+    timezones::TimeZoneOffset offset;
+    kit::ObservableValue<QDate> selectedDate{QDate(2026, 12, 4)};
+
+    views::WorldClockContext context() {
+        return {files->defaults(), scheduler, kNewYork, offset, selectedDate, std::nullopt, {}};
+    }
+};
+
+} // namespace
+
+TEST(WorldClockListView, RowsTravelAndShowHiddenEntries) {
+    WorldClockFixture f;
+    auto home = entry("America/New_York", QStringLiteral("Home"));
+    home.hide = ChosenTimeZone::Hide::sameTimeZone;
+    f.files->defaults().set(keys::timeZonesInMenu,
+                            {home, entry("Asia/Kolkata", QStringLiteral("Bengaluru team")),
+                             entry("Asia/Kathmandu"), entry("Pacific/Kiritimati"),
+                             entry("Pacific/Pago_Pago")});
+    views::WorldClockListView view(f.context());
+    view.resize(340, 330);
+    view.show();
+    QApplication::setActiveWindow(&view);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+
+    EXPECT_EQ(view.findChildren<views::TimeZoneRowView*>().size(), 4); // "Home" hides itself
+    EXPECT_TRUE(texts(view).contains(QStringLiteral("12:53\u202FAM")));
+    EXPECT_TRUE(saveScreenshot(view, QStringLiteral("world-clock.png")));
+
+    QTest::keyClick(&view, Qt::Key_Right, Qt::ControlModifier); // starts at the next hour
+    EXPECT_EQ(f.offset.value(), 0);
+    QTest::keyClick(&view, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(f.offset.value(), 3600);
+    EXPECT_EQ(view.findChildren<views::TimeZoneRowView*>().size(), 5); // travelling shows all
+    EXPECT_TRUE(texts(view).contains(QStringLiteral("4:00\u202FPM")));
+    EXPECT_TRUE(texts(view).contains(QStringLiteral("+1h 37m")));
+    EXPECT_TRUE(saveScreenshot(view, QStringLiteral("world-clock-travelling.png")));
+
+    f.scheduler.advance(std::chrono::minutes(37)); // 15:00:40: the next hour is 17:00
+    EXPECT_TRUE(texts(view).contains(QStringLiteral("5:00\u202FPM")));
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_FALSE(f.offset.isTravelling());
+    EXPECT_EQ(view.findChildren<views::TimeZoneRowView*>().size(), 4);
+
+    f.offset.set(7200, false);
+    f.files->defaults().set(keys::showTimeZoneTimeTravelSliderInMenu, false); // ends travelling
+    EXPECT_FALSE(f.offset.isTravelling());
+}
+
+TEST(FloatingClock, ShowsTheLocalTimeAndHides) {
+    WorldClockFixture f;
+    const auto& defaults = f.files->defaults();
+    views::FloatingClockController controller(defaults, f.scheduler, kNewYork);
+    EXPECT_EQ(controller.window(), nullptr);
+    defaults.set(keys::floatingClockIsEnabled, true);
+    views::FloatingClockWindow* window = controller.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(texts(*window).contains(QStringLiteral("2:23\u202FPM")));
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(saveScreenshot(*window, QStringLiteral("floating-clock.png")));
+
+    f.scheduler.advance(std::chrono::seconds(20)); // the minute turns
+    EXPECT_TRUE(texts(*window).contains(QStringLiteral("2:24\u202FPM")));
+
+    defaults.set(keys::floatingClock_show, settings::FloatingClockShow::onDesktopBackground);
+    defaults.set(keys::floatingClockShowBackground, false);
+    defaults.set(keys::floatingClockColor,
+                 settings::OptionalColor(settings::Rgba{0xD0, 0x30, 0x30, 0xFF}));
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnBottomHint);
+    EXPECT_TRUE(saveScreenshot(*window, QStringLiteral("floating-clock-plain.png")));
+
+    window->findChild<QToolButton*>()->click(); // "Hide"
+    EXPECT_FALSE(defaults.get(keys::floatingClockIsEnabled));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(controller.window(), nullptr);
+}
+
+TEST(TimeZoneScreens, AddEditAndReorder) {
+    WorldClockFixture f;
+    const auto& defaults = f.files->defaults();
+    views::AddTimeZoneScreen add(defaults, f.scheduler);
+    std::optional<ChosenTimeZone> added;
+    QObject::connect(&add, &views::AddTimeZoneScreen::entryAdded,
+                     [&](const ChosenTimeZone& e) { added = e; });
+    add.show();
+    add.setSearchText(QStringLiteral("x"));
+    EXPECT_EQ(add.resultCount(), 0);
+    EXPECT_TRUE(texts(add).contains(QStringLiteral("Search by city, country, or time zone")));
+    add.setSearchText(QStringLiteral("qqxzv"));
+    EXPECT_TRUE(texts(add).contains(QStringLiteral("No Results")));
+    add.setSearchText(QStringLiteral("Pacific Time"));
+    ASSERT_GT(add.resultCount(), 0);
+    for (QPushButton* b : add.findChildren<QPushButton*>())
+        if (b->text() == QLatin1String("Add"))
+            b->click();
+    QCoreApplication::processEvents(); // the entry is handed on after the sheet closed
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->name, QStringLiteral("Pacific Time"));
+    EXPECT_EQ(defaults.get(keys::timeZonesInMenu).size(), 1u);
+
+    views::EditTimeZoneScreen edit(defaults, added->id);
+    auto* name = edit.findChild<QLineEdit*>();
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("West coast"));
+    EXPECT_EQ(defaults.get(keys::timeZonesInMenu)[0].name, QStringLiteral("West coast"));
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("  "));
+    EXPECT_EQ(defaults.get(keys::timeZonesInMenu)[0].name,
+              QStringLiteral("Pacific Time — PT (PST/PDT)")); // the original name is back
+    edit.findChildren<QCheckBox*>().first()->click();         // "Show in menu"
+    EXPECT_FALSE(defaults.get(keys::timeZonesInMenu)[0].showInMenu);
+
+    timezones::appendTimeZone(defaults, entry("Asia/Tokyo"));
+    views::TimeZonesSettings pane(defaults, f.scheduler);
+    ASSERT_EQ(pane.list()->count(), 2);
+    pane.list()->insertItem(0, pane.list()->takeItem(1)); // dragged to the top
+    pane.storeOrder();
+    EXPECT_EQ(defaults.get(keys::timeZonesInMenu)[0].timeZone.identifier,
+              QStringLiteral("Asia/Tokyo"));
+}
