@@ -6,6 +6,7 @@
 #include "app/AppState.h"
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
+#include "app/Panel.h"
 #include "events/exclusion/LocationsMigration.h"
 #include "kit/Log.h"
 #include "kit/RealScheduler.h"
@@ -73,6 +74,12 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     bus.onActivate = [&delegate] { delegate.applicationShouldHandleReopen(); };
     state.prepare(MigrationConverters{
         [](const settings::Defaults& d) { exclusion::convertStoredExcludeMatchers(d); }});
+    Panel panel(
+        state,
+        [&options, &state] {
+            return options.environment(state.defaults().get(settings::keys::locale));
+        },
+        colorScheme, windows);
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

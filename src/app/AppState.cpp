@@ -28,6 +28,15 @@ void AppState::prepare(const MigrationConverters& converters) {
     m_launch.runMigrations(converters);
 }
 
+void AppState::createControllers(MenuBarServices menuBar) {
+    m_ticks = std::make_unique<menubar::ClockTicks>(m_scheduler, menuBar.dateEvents);
+    m_menuBar =
+        std::make_unique<menubar::MenuBarController>(menubar::MenuBarController::Dependencies{
+            m_settings->defaults(), m_scheduler, *m_ticks, menuBar.dateEvents,
+            std::move(menuBar.environment), std::move(menuBar.measure)});
+    menuWindowToggle = [this] { m_menuBar->toggleMenuWindow(); };
+}
+
 void AppState::scheduleDidLaunch() {
     m_didLaunch =
         m_scheduler.after(kit::Milliseconds{0}, [this] { m_launch.didLaunch(shortcutActions()); });

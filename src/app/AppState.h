@@ -9,6 +9,7 @@
 #include "kit/Environment.h"
 #include "kit/Scheduler.h"
 #include "kit/Signal.h"
+#include "menubar/MenuBarController.h"
 #include "settings/SettingsFiles.h"
 
 #include <QDate>
@@ -22,6 +23,13 @@ struct PlatformServices {
     platform::GlobalShortcuts& globalShortcuts;
     platform::RunningApplications& runningApplications;
     platform::LaunchWindows& windows;
+};
+
+// What the menu-bar controller needs from the system and the views.
+struct MenuBarServices {
+    platform::SystemDateEvents& dateEvents;
+    std::function<kit::Environment()> environment; // follows the system zone and `locale`
+    menubar::TextMeasure measure;
 };
 
 class AppState {
@@ -45,6 +53,11 @@ public:
 
     // Counts the launch and runs the migrations (before any controller reads settings).
     void prepare(const MigrationConverters& converters);
+    // Creates the controllers, in this order: (the events controller goes here) then the
+    // menu-bar controller with the shared clock ticks.
+    void createControllers(MenuBarServices menuBar);
+    menubar::MenuBarController& menuBarController() { return *m_menuBar; }
+    menubar::ClockTicks& clockTicks() { return *m_ticks; }
     // Queues the rest of the launch sequence for the first turn of the event loop.
     void scheduleDidLaunch();
 
@@ -55,6 +68,8 @@ private:
     kit::Scheduler& m_scheduler;
     kit::Environment m_environment;
     LaunchSequence m_launch;
+    std::unique_ptr<menubar::ClockTicks> m_ticks;
+    std::unique_ptr<menubar::MenuBarController> m_menuBar;
     kit::Timer m_didLaunch;
 };
 

@@ -4,6 +4,7 @@
 #include "app/DefaultsCommand.h"
 #include "events/exclusion/ExcludeCommand.h"
 #include "events/videocalls/VideoCallCommand.h"
+#include "menubar/MenuBarCommands.h"
 #include "timezones/TimeZonesCommand.h"
 
 #include <array>
@@ -13,10 +14,8 @@ namespace ruvo::cli {
 namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
-    app::defaultsCommand(),
-    timezones::timeZonesCommand(),
-    videocalls::videoCallCommand(),
-    exclusion::excludeCommand(),
+    app::defaultsCommand(),        menubar::menubarTextCommand(),  menubar::barCommand(),
+    timezones::timeZonesCommand(), videocalls::videoCallCommand(), exclusion::excludeCommand(),
 };
 } // namespace
 

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Panel.h"
+
+#include "app/AppLog.h"
+#include "platform/linux/XEmbedStatusItem.h"
+#include "settings/Keys.h"
+#include "views/MainScreen.h"
+#include "views/TitleText.h"
+
+#include <QApplication>
+
+namespace ruvo::app {
+
+namespace keys = settings::keys;
+using namespace std::chrono_literals;
+
+Panel::Panel(AppState& state, std::function<kit::Environment()> environment,
+             platform::ColorSchemePreference& colorScheme, views::ShellWindows& windows)
+    : m_state(state), m_environment(std::move(environment)), m_windows(windows),
+      m_dateEvents(state.scheduler(), state.defaults(),
+                   [this] { return m_environment().timeZoneId; }, {}) {
+    m_state.createControllers({m_dateEvents, m_environment, views::titleWidth});
+    auto* screen = new views::MainScreen(
+        {state.defaults(), state.clockTicks(), state.scheduler(), m_environment});
+    m_window = std::make_unique<views::MenuWindow>(state.defaults(), screen);
+    m_state.menuBarController().setMenuWindow(m_window.get());
+    m_colorScheme = colorScheme.changed.connect([this, &colorScheme] {
+        m_state.menuBarController().onAppearanceChanged(colorScheme.prefersDark());
+    });
+    m_state.menuBarController().onAppearanceChanged(colorScheme.prefersDark());
+    m_windows.statusItemCheck = [this] {
+        m_visibilityCheck = m_state.scheduler().after(5s, [this] { checkStatusItemShown(); });
+    };
+    createStatusItem();
+}
+
+Panel::~Panel() {
+    m_windows.statusItemCheck = nullptr;
+}
+
+void Panel::createStatusItem() {
+    m_item = platform::makeStatusItem(QStringLiteral("ruvo-clock"), m_painter);
+    // Panels that open the item's menu on a click (GNOME) reach everything from here.
+    m_item->setMenu({{QStringLiteral("open"), QStringLiteral("Open Ruvo")},
+                     {QString(), QString()},
+                     {QStringLiteral("quit"), QStringLiteral("Quit Ruvo")}});
+    m_item->onMenuEntryChosen([this](const QString& id) { onMenuEntry(id); });
+    m_state.menuBarController().attach(*m_item);
+}
+
+void Panel::onMenuEntry(const QString& id) {
+    if (id == QLatin1String("open"))
+        m_state.toggleMenuWindow();
+    else if (id == QLatin1String("quit"))
+        QApplication::quit();
+}
+
+void Panel::checkStatusItemShown() {
+    const auto& d = m_state.defaults();
+    if (m_item->isShownByHost() || d.get(keys::Zu_NSStatusItem_ensureVisibility_shouldNotShowAgain))
+        return;
+    qCWarning(lcApp) << "No panel shows the status item";
+    d.set(keys::Zu_NSStatusItem_ensureVisibility_shouldNotShowAgain, true);
+    m_windows.showTip(
+        QStringLiteral("Ruvo is running, but no panel shows it"),
+        QStringLiteral("Your desktop has no area for status icons. On GNOME, turn on the "
+                       "AppIndicator extension; on sway or i3, add \"ruvo bar --waybar\" or "
+                       "\"ruvo bar --i3bar\" to your bar. This note is shown once."));
+}
+
+} // namespace ruvo::app

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The menu bar's real parts for the running program: the system's date events, the status
+// item (a StatusNotifierItem, or an XEmbed tray icon), the menu window, and their wiring to
+// the application state's menu-bar controller.
+#pragma once
+
+#include "app/AppState.h"
+#include "platform/ColorSchemePreference.h"
+#include "platform/linux/LinuxSystemDateEvents.h"
+#include "views/MenuBarIconPainter.h"
+#include "views/MenuWindow.h"
+#include "views/shell/ShellWindows.h"
+
+namespace ruvo::app {
+
+class Panel {
+public:
+    Panel(AppState& state, std::function<kit::Environment()> environment,
+          platform::ColorSchemePreference& colorScheme, views::ShellWindows& windows);
+    Panel(const Panel&) = delete;
+    Panel& operator=(const Panel&) = delete;
+    ~Panel();
+
+    // Where the calendar, the event list, the zones and the join button go.
+    views::MainScreen& mainScreen() { return *m_window->mainScreen(); }
+
+private:
+    void createStatusItem();
+    void onMenuEntry(const QString& id);
+    void checkStatusItemShown();
+
+    AppState& m_state;
+    std::function<kit::Environment()> m_environment;
+    views::ShellWindows& m_windows;
+    platform::LinuxSystemDateEvents m_dateEvents;
+    views::MenuBarIconPainter m_painter;
+    std::unique_ptr<views::MenuWindow> m_window;
+    std::unique_ptr<platform::StatusItem> m_item;
+    kit::Subscription m_colorScheme;
+    kit::Timer m_visibilityCheck;
+};
+
+} // namespace ruvo::app

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// An item in the desktop's panel: a text and an icon, a click, and a small menu.
+//
+// The logic describes what the item shows (StatusItemContent) and the item draws it the way
+// its panel can show it: as a label beside the icon, or with the text drawn into the icon.
+// Drawing is done by a StatusIconPainter that the views provide.
+#pragma once
+
+#include "settings/records/Appearance.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace ruvo::platform {
+
+struct StatusItemTextStyle {
+    std::optional<double> pointSize; // the system's size when unset
+    bool monospacedDigits = false;
+    bool semibold = false;
+    std::optional<settings::Rgba> color; // the panel's own colour when unset
+    double baselineOffset = 0;
+    bool operator==(const StatusItemTextStyle&) const = default;
+};
+
+// What an icon is drawn from; `name` is the icon's stored name ("dateWithBorder", "star").
+struct StatusItemIcon {
+    QString name;
+    int dayOfMonth = 0;
+    QString weekday;
+    std::optional<int> count;
+    bool operator==(const StatusItemIcon&) const = default;
+};
+
+enum class ImagePosition { noImage, imageOnly, imageLeft };
+
+struct StatusItemContent {
+    QString title;
+    StatusItemTextStyle style;
+    std::optional<StatusItemIcon> icon;
+    ImagePosition imagePosition = ImagePosition::noImage;
+    int imageMargin = 0;
+    double fixedTextWidth = 0; // 0: as wide as the text
+    QString toolTip;
+    bool operator==(const StatusItemContent&) const = default;
+};
+
+enum class Activation {
+    primary,   // a click
+    secondary, // a middle click on most panels; a long press has no event of its own
+};
+
+struct ActivationEvent {
+    Activation kind = Activation::primary;
+    std::optional<QPoint> screenPosition; // where the panel says the click was
+};
+
+struct StatusMenuEntry {
+    QString id; // empty for a separator
+    QString label;
+    bool isEnabled = true;
+};
+
+class StatusItem {
+public:
+    virtual ~StatusItem() = default;
+    virtual void setContent(const StatusItemContent& content) = 0;
+    virtual void setVisible(bool visible) = 0;
+    virtual bool isVisible() const = 0;
+    // The item's menu (the panels that open a menu on click show this one).
+    virtual void setMenu(const std::vector<StatusMenuEntry>& entries) = 0;
+    virtual void onActivated(std::function<void(const ActivationEvent&)> handler) = 0;
+    virtual void onMenuEntryChosen(std::function<void(const QString& id)> handler) = 0;
+    // True while a panel shows the item (a tray or a StatusNotifierWatcher took it).
+    virtual bool isShownByHost() const = 0;
+};
+
+// Draws a status item's picture: its icon, and with `withText` also its title beside it.
+class StatusIconPainter {
+public:
+    virtual ~StatusIconPainter() = default;
+    virtual QImage paint(const StatusItemContent& content, bool withText, bool isDark,
+                         double devicePixelRatio) const = 0;
+};
+
+} // namespace ruvo::platform

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/linux/XEmbedStatusItem.h"
+
+#include "platform/linux/SniStatusItem.h"
+
+#include <QCursor>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPalette>
+#include <QSystemTrayIcon>
+
+namespace ruvo::platform {
+
+XEmbedStatusItem::XEmbedStatusItem(const StatusIconPainter& painter, QObject* parent)
+    : QObject(parent), m_painter(painter), m_tray(new QSystemTrayIcon(this)),
+      m_menu(std::make_unique<QMenu>()) {
+    m_tray->setContextMenu(m_menu.get());
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (!m_activated)
+            return;
+        if (r == QSystemTrayIcon::Trigger)
+            m_activated({Activation::primary, QCursor::pos()});
+        else if (r == QSystemTrayIcon::MiddleClick)
+            m_activated({Activation::secondary, QCursor::pos()});
+    });
+}
+
+XEmbedStatusItem::~XEmbedStatusItem() = default;
+
+void XEmbedStatusItem::setContent(const StatusItemContent& content) {
+    const bool dark = qGuiApp->palette().window().color().lightness() < 128;
+    QIcon icon;
+    for (double ratio : {1.0, 2.0})
+        icon.addPixmap(QPixmap::fromImage(m_painter.paint(content, true, dark, ratio)));
+    m_tray->setIcon(icon);
+    m_tray->setToolTip(content.toolTip.isEmpty() ? content.title : content.toolTip);
+}
+
+void XEmbedStatusItem::setVisible(bool visible) {
+    m_tray->setVisible(visible);
+}
+
+bool XEmbedStatusItem::isVisible() const {
+    return m_tray->isVisible();
+}
+
+void XEmbedStatusItem::setMenu(const std::vector<StatusMenuEntry>& entries) {
+    m_menu->clear();
+    for (const StatusMenuEntry& entry : entries) {
+        if (entry.id.isEmpty()) {
+            m_menu->addSeparator();
+            continue;
+        }
+        QAction* action = m_menu->addAction(entry.label);
+        action->setEnabled(entry.isEnabled);
+        connect(action, &QAction::triggered, this, [this, id = entry.id] {
+            if (m_chosen)
+                m_chosen(id);
+        });
+    }
+}
+
+bool XEmbedStatusItem::isShownByHost() const {
+    return QSystemTrayIcon::isSystemTrayAvailable() && m_tray->isVisible();
+}
+
+std::unique_ptr<StatusItem> makeStatusItem(const QString& id, const StatusIconPainter& painter) {
+    auto* bus = QDBusConnection::sessionBus().interface();
+    const bool hasWatcher =
+        bus && bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
+    if (!hasWatcher && QSystemTrayIcon::isSystemTrayAvailable())
+        return std::make_unique<XEmbedStatusItem>(painter);
+    const bool label = panelShowsLabel(qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+    return std::make_unique<SniStatusItem>(SniStatusItem::Options{id, {}, !label}, painter);
+}
+
+} // namespace ruvo::platform

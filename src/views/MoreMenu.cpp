@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "views/MoreMenu.h"
+
+#include "settings/Keys.h"
+#include "views/DesktopSettings.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace ruvo::views {
+
+namespace keys = settings::keys;
+
+MoreMenu::MoreMenu(const settings::Defaults& defaults,
+                   std::function<kit::Environment()> environment, QWidget* parent)
+    : QMenu(parent), m_defaults(defaults), m_environment(std::move(environment)) {
+    addSystemSettings();
+    addPinWindow();
+    addSeparator();
+    addAction(QStringLiteral("Copy Debug Info"), this,
+              [this] { QGuiApplication::clipboard()->setText(debugInfo()); });
+    addAction(QStringLiteral("Send Feedback"), this, [this] {
+        QUrl mail(QStringLiteral("mailto:"));
+        QUrlQuery query;
+        query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Ruvo feedback"));
+        query.addQueryItem(QStringLiteral("body"), QStringLiteral("\n\n---\n") + debugInfo());
+        mail.setQuery(query);
+        QDesktopServices::openUrl(mail);
+    });
+}
+
+void MoreMenu::addSystemSettings() {
+    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    const auto dateAndTime = settingsCommand(desktop, SettingsPage::dateAndTime);
+    const auto region = settingsCommand(desktop, SettingsPage::languageAndRegion);
+    if (!dateAndTime && !region)
+        return;
+    QMenu* system = addMenu(QStringLiteral("System Settings"));
+    if (dateAndTime)
+        system->addAction(QStringLiteral("Date & Time"), this,
+                          [c = *dateAndTime] { openSettingsPage(c); });
+    if (region)
+        system->addAction(QStringLiteral("Language & Region"), this,
+                          [c = *region] { openSettingsPage(c); });
+}
+
+void MoreMenu::addPinWindow() {
+    QAction* pin = addAction(QStringLiteral("Pin Window"));
+    pin->setCheckable(true);
+    connect(pin, &QAction::toggled, this, [this](bool on) { m_defaults.set(keys::pinWindow, on); });
+    m_pinned = m_defaults.observe<bool>(keys::pinWindow,
+                                        [pin](const settings::KeyChange<bool>& c) {
+                                            const QSignalBlocker quiet(pin);
+                                            pin->setChecked(c.newValue);
+                                        },
+                                        {.initial = true});
+}
+
+QString MoreMenu::debugInfo() const {
+    const kit::Environment env = m_environment();
+    QStringList lines;
+    lines << QStringLiteral("Ruvo %1").arg(QCoreApplication::applicationVersion());
+    lines << QStringLiteral("Qt %1, platform %2")
+                 .arg(QString::fromLatin1(qVersion()), QGuiApplication::platformName());
+    lines << QStringLiteral("Desktop: %1").arg(qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+    lines << QStringLiteral("Locale: %1, time zone: %2").arg(env.localeId, env.timeZoneId);
+    lines << QStringLiteral("Icon: %1, date format: \"%2\"")
+                 .arg(settings::caseName(m_defaults.get(keys::iconInMenuBar)),
+                      m_defaults.get(keys::dateTimeFormat));
+    lines << QStringLiteral("Pinned: %1, below item: %2")
+                 .arg(m_defaults.get(keys::pinWindow))
+                 .arg(m_defaults.get(keys::menu_positionedBelowMenuBarItem));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace ruvo::views

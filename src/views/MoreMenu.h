@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The menu window's "more" menu: the desktop's date and language settings, Pin Window,
+// Copy Debug Info and Send Feedback.
+#pragma once
+
+#include "kit/Environment.h"
+#include "settings/Defaults.h"
+
+#include <QMenu>
+
+namespace ruvo::views {
+
+class MoreMenu : public QMenu {
+    Q_OBJECT
+public:
+    MoreMenu(const settings::Defaults& defaults, std::function<kit::Environment()> environment,
+             QWidget* parent = nullptr);
+
+    // What "Copy Debug Info" puts on the clipboard.
+    QString debugInfo() const;
+
+private:
+    void addSystemSettings();
+    void addPinWindow();
+
+    const settings::Defaults& m_defaults;
+    std::function<kit::Environment()> m_environment;
+    kit::Subscription m_pinned;
+};
+
+} // namespace ruvo::views

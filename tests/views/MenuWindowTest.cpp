@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "views/MenuWindow.h"
+
+#include "TestSupport.h"
+#include "kit/VirtualScheduler.h"
+#include "menubar/MenuBarIcons.h"
+#include "platform/fake/FakeSystemDateEvents.h"
+#include "settings/Keys.h"
+#include "views/MainScreen.h"
+#include "views/MenuBarIconPainter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using Section = views::MainScreen::Section;
+using ruvo::test::at;
+namespace keys = settings::keys;
+
+namespace {
+
+struct Fixture {
+    settings::Suite standard{QStringLiteral("standard")};
+    settings::Suite shared{QStringLiteral("shared")};
+    settings::Defaults defaults{standard, shared};
+    kit::VirtualScheduler scheduler{at("2026-12-04T14:41:05Z")};
+    platform::FakeSystemDateEvents dateEvents;
+    menubar::ClockTicks ticks{scheduler, dateEvents};
+    views::MainScreen* screen = new views::MainScreen(
+        {defaults, ticks, scheduler, [] {
+             return kit::Environment{QStringLiteral("en_US"), QStringLiteral("America/New_York")};
+         }});
+    views::MenuWindow window{defaults, screen};
+
+    QLabel* fill(Section section, const char* name) {
+        auto* label = new QLabel(QString::fromLatin1(name));
+        label->setObjectName(QString::fromLatin1(name));
+        label->setMinimumSize(280, 40);
+        screen->setSectionWidget(section, label);
+        return label;
+    }
+    // The names of the shown sections, top to bottom.
+    QStringList order() {
+        window.showMenuWindow(QPoint(400, 0));
+        QApplication::processEvents();
+        std::vector<std::pair<int, QString>> shown;
+        for (QLabel* label : screen->findChildren<QLabel*>())
+            if (label->isVisibleTo(&window) && !label->objectName().isEmpty())
+                shown.emplace_back(label->mapTo(&window, QPoint(0, 0)).y(), label->objectName());
+        std::sort(shown.begin(), shown.end());
+        QStringList names;
+        for (const auto& [y, name] : shown)
+            names << name;
+        return names;
+    }
+};
+
+} // namespace
+
+TEST(MainScreen, SectionsInOrderAndOnlyWhenSwitchedOn) {
+    struct Row {
+        const char* name;
+        std::function<void(settings::Defaults&)> change;
+        QStringList expected;
+    };
+    const auto list = [](const char* text) {
+        return QString::fromLatin1(text).split(QLatin1Char(' '));
+    };
+    const Row rows[] = {
+        {"defaults", [](auto&) {}, list("join dateLine calendar events zones")},
+        {"zones at the top", [](auto& d) { d.set(keys::showTimeZonesAtTopOfMenu, true); },
+         list("join dateLine zones calendar events")},
+        {"no zones, no calendar, no join button",
+         [](auto& d) {
+             d.set(keys::showTimeZonesInMenu, false);
+             d.set(keys::showCalendarInMenu, false);
+             d.set(keys::menuShowJoinVideoCallButton, false);
+         },
+         list("dateLine events")},
+    };
+    for (const Row& row : rows) {
+        Fixture f;
+        f.defaults.set(keys::menuDateTimeFormat, QStringLiteral("EEEE"));
+        for (auto [section, name] : {std::pair{Section::joinButton, "join"},
+                                     {Section::timeZones, "zones"},
+                                     {Section::calendar, "calendar"},
+                                     {Section::eventList, "events"}})
+            f.fill(section, name);
+        row.change(f.defaults);
+        EXPECT_EQ(f.order(), row.expected) << row.name;
+    }
+}
+
+TEST(MainScreen, EmptySectionsTakeNoRoomAndTheDateLineTicksWhileShown) {
+    Fixture f;
+    f.defaults.set(keys::showTimeInMenu, true);
+    f.window.showMenuWindow(std::nullopt);
+    QApplication::processEvents();
+    const int emptyHeight = f.window.height();
+    EXPECT_EQ(f.screen->dateLineText(),
+              QStringLiteral("9:41") + QChar(0x202F) + QStringLiteral("AM"));
+    f.scheduler.advance(std::chrono::minutes(1));
+    EXPECT_TRUE(f.screen->dateLineText().startsWith(QStringLiteral("9:42")));
+    f.fill(Section::calendar, "calendar");
+    QApplication::processEvents();
+    EXPECT_GE(f.window.height(), emptyHeight + 40);
+    f.window.closeMenuWindow();
+    EXPECT_FALSE(f.ticks.isRunning(menubar::ClockTimer::Precision::minute));
+}
+
+TEST(MenuWindow, OpensUnderTheClickAndClosesOnFocusLossUnlessPinned) {
+    Fixture f;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen->availableGeometry();
+    f.window.showMenuWindow(QPoint(available.center().x(), available.top()));
+    EXPECT_TRUE(f.window.isVisible());
+    EXPECT_EQ(f.window.pos().y(), available.top());
+    EXPECT_NEAR(f.window.pos().x() + f.window.sizeHint().width() / 2, available.center().x(), 1);
+
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&f.window, &deactivate);
+    EXPECT_FALSE(f.window.isVisible());
+    // The click on the item that took the focus counts as a close: it must not reopen.
+    EXPECT_TRUE(f.window.isMenuWindowVisible());
+
+    f.defaults.set(keys::pinWindow, true);
+    f.window.showMenuWindow(std::nullopt);
+    QApplication::sendEvent(&f.window, &deactivate);
+    EXPECT_TRUE(f.window.isVisible());
+    f.window.closeMenuWindow();
+    EXPECT_FALSE(f.window.isMenuWindowVisible());
+}
+
+// Writes menu-window.png into the test's folder for a look.
+TEST(MenuWindow, Screenshot) {
+    Fixture f;
+    f.defaults.set(keys::showDayOfWeekInMenu, true);
+    f.defaults.set(keys::showDateInMenu, true);
+    f.defaults.set(keys::showTimeInMenu, true);
+    f.window.showMenuWindow(std::nullopt);
+    QApplication::processEvents();
+    const QImage shot = f.window.grab().toImage();
+    const QString path = QDir::current().filePath(QStringLiteral("menu-window.png"));
+    ASSERT_TRUE(shot.save(path));
+    EXPECT_GT(shot.width(), 200);
+    EXPECT_TRUE(f.screen->moreButton()->isVisible());
+    EXPECT_EQ(f.screen->dateLineText(), QStringLiteral("Friday, December 4, 2026  9:41") +
+                                            QChar(0x202F) + QStringLiteral("AM"));
+}
+
+// Writes menubar-icons.png: every icon, black on white and white on black, at twice the size.
+TEST(MenuBarIconPainter, Screenshot) {
+    const auto icons = menubar::menuBarIcons();
+    QImage sheet(QSize(int(icons.size()) * 26, 52) * 2, QImage::Format_ARGB32);
+    sheet.setDevicePixelRatio(2);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    p.fillRect(QRectF(0, 26, sheet.width(), 26), Qt::black);
+    int x = 2;
+    for (const auto& info : icons) {
+        const platform::StatusItemIcon icon{settings::caseName(info.type), 24,
+                                            QStringLiteral("Fri"), 5};
+        p.drawImage(QPointF(x, 2), views::MenuBarIconPainter::icon(icon, Qt::black, 2));
+        p.drawImage(QPointF(x, 28), views::MenuBarIconPainter::icon(icon, Qt::white, 2));
+        x += 26;
+    }
+    p.end();
+    EXPECT_TRUE(sheet.save(QDir::current().filePath(QStringLiteral("menubar-icons.png"))));
+}
