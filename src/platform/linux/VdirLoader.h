@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Brings the in-memory collections up to date with their folders: files whose size,
+// modification time and inode are unchanged are kept, files the cache knows in that state
+// are decoded from it, the rest are parsed on all cores. A file that cannot be read or
+// parsed is skipped with one log line; it is tried again once it changes.
+#pragma once
+
+#include "platform/linux/VdirCache.h"
+#include "platform/linux/VdirCodec.h"
+#include "platform/linux/VdirRecords.h"
+#include "platform/linux/VdirSources.h"
+
+#include <map>
+
+namespace ruvo::platform::vdir {
+
+struct FileEntry {
+    FileStamp stamp;
+    ParsedFile parsed;
+    bool isBroken = false;
+};
+
+struct Collection {
+    CollectionInfo info;
+    std::map<QString, FileEntry> files; // by file name
+    bool hasEvents = false;
+    bool hasReminders = false;
+};
+
+struct LoadStatistics {
+    int kept = 0;
+    int fromCache = 0;
+    int parsed = 0;
+    int broken = 0;
+    int removed = 0;
+    bool hasChanges() const { return fromCache + parsed + broken + removed > 0; }
+};
+
+class VdirLoader {
+public:
+    VdirLoader(ZoneTable& zones, VdirCache& cache, int threads)
+        : m_zones(zones), m_cache(cache), m_threads(std::max(threads, 1)) {}
+
+    LoadStatistics refresh(std::vector<Collection>& collections);
+
+private:
+    struct Job;
+    void refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats);
+    void runJobs(std::vector<Job>& jobs) const;
+    void applyJobs(std::vector<Job>& jobs, LoadStatistics& stats);
+
+    ZoneTable& m_zones;
+    VdirCache& m_cache;
+    int m_threads;
+    StringPool m_pool;
+    std::map<QString, std::map<QString, CachedFile>> m_cacheWrites; // by folder
+    std::map<QString, std::vector<QString>> m_cacheRemovals;        // by folder
+};
+
+} // namespace ruvo::platform::vdir

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Expands a series inside a window of wall-clock time, never from its first occurrence:
+// DAILY and WEEKLY rules with plain BYDAY (nearly every real series) are computed directly;
+// other rules go through libical's iterator, moved to the window's start when the rule has no
+// COUNT. Starts are wall-clock seconds in the series' zone; EXDATEs (and the starts that
+// overrides replace) are left out, RDATEs added.
+#pragma once
+
+#include "platform/linux/VdirRecords.h"
+
+#include <functional>
+
+namespace ruvo::platform::vdir {
+
+// 0 Monday ... 6 Sunday.
+inline int weekdayOf(LocalSeconds local) {
+    const qint64 days = (local >= 0 ? local : local - 86399) / 86400;
+    return static_cast<int>(((days + 3) % 7 + 7) % 7);
+}
+
+using StartVisitor = std::function<void(LocalSeconds start)>;
+
+// Calls `visit` for every start of the series in [from, to], in no particular order.
+void forEachStart(const SeriesRecord& series, LocalSeconds from, LocalSeconds to,
+                  const StartVisitor& visit);
+
+// The same for one rule, ignoring exceptions; `useLibical` forces the general path (tests
+// compare both paths).
+void forEachRuleStart(const RecurrenceRule& rule, const EventTimes& times, bool isAllDay,
+                      LocalSeconds from, LocalSeconds to, const StartVisitor& visit,
+                      bool useLibical = false);
+
+// The latest start the series can have (kNoEnd when a rule has neither COUNT nor UNTIL).
+LocalSeconds lastStartOf(const SeriesRecord& series);
+
+} // namespace ruvo::platform::vdir
