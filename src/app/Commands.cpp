@@ -2,6 +2,7 @@
 #include "app/Commands.h"
 
 #include "app/DefaultsCommand.h"
+#include "events/EventsCommand.h"
 
 #include <array>
 
@@ -11,6 +12,9 @@ namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
     app::defaultsCommand(),
+    events::calendarsCommand(),
+    events::eventsCommand(),
+    events::importCommand(),
 };
 } // namespace
 
