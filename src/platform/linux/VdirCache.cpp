@@ -89,16 +89,15 @@ bool VdirCache::exec(const char* sql) {
     return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-std::map<QString, CachedFile> VdirCache::rows(const QString& folder) {
-    std::map<QString, CachedFile> result;
+void VdirCache::forEachRow(const QString& folder, const RowVisitor& visit) {
     if (!m_db)
-        return result;
+        return;
     Statement q(m_db, "SELECT path, size, mtime, inode, fingerprint, records FROM files "
-                      "WHERE path >= ?1 AND path < ?2");
+                      "WHERE path >= ?1 AND path < ?2 ORDER BY path");
     if (!q.isValid()) {
         discard("it cannot be read");
         open();
-        return result;
+        return;
     }
     q.bind(1, folder + QLatin1Char('/'));
     q.bind(2, folder + QLatin1Char('0')); // '0' follows '/'
@@ -108,16 +107,15 @@ std::map<QString, CachedFile> VdirCache::rows(const QString& folder) {
         row.stamp = {sqlite3_column_int64(q.stmt, 1), sqlite3_column_int64(q.stmt, 2),
                      quint64(sqlite3_column_int64(q.stmt, 3))};
         row.fingerprint = columnText(q.stmt, 4);
-        row.records = QByteArray(static_cast<const char*>(sqlite3_column_blob(q.stmt, 5)),
-                                 sqlite3_column_bytes(q.stmt, 5));
-        result.emplace(columnText(q.stmt, 0), std::move(row));
+        row.records =
+            QByteArray::fromRawData(static_cast<const char*>(sqlite3_column_blob(q.stmt, 5)),
+                                    sqlite3_column_bytes(q.stmt, 5));
+        visit(columnText(q.stmt, 0), row);
     }
     if (rc != SQLITE_DONE) {
-        result.clear();
         discard("it cannot be read");
         open();
     }
-    return result;
 }
 
 void VdirCache::update(const QString&, const std::map<QString, CachedFile>& changed,

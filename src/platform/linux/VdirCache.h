@@ -7,7 +7,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <map>
+#include <vector>
 
 struct sqlite3;
 
@@ -35,8 +37,10 @@ public:
 
     bool isOpen() const { return m_db != nullptr; }
 
-    // Every row whose path starts with `folder` + "/".
-    std::map<QString, CachedFile> rows(const QString& folder);
+    // Calls `visit` for every row whose path starts with `folder` + "/"; `records` points
+    // into SQLite's buffer and is valid only during the call.
+    using RowVisitor = std::function<void(const QString& path, const CachedFile& row)>;
+    void forEachRow(const QString& folder, const RowVisitor& visit);
     // Replaces the rows of `folder` in one transaction: writes `changed`, deletes rows of
     // files that are no longer there.
     void update(const QString& folder, const std::map<QString, CachedFile>& changed,

@@ -8,7 +8,7 @@ namespace ruvo::platform::vdir {
 
 namespace {
 
-constexpr quint32 kFormat = 0x52564431; // "RVD1"
+constexpr quint32 kFormat = 0x52564433; // "RVD3"
 
 class Writer {
 public:
@@ -49,7 +49,9 @@ private:
         m_out << quint32(s.rules.size());
         for (const auto& r : s.rules)
             m_out << r.text << quint8(r.frequency) << qint32(r.interval) << qint32(r.count)
-                  << r.until << r.weekdays << r.weekStart << r.isSimple;
+                  << r.until << r.weekdays << r.weekStart << r.isSimple
+                  << QList<qint16>(r.monthDays.begin(), r.monthDays.end())
+                  << QList<qint16>(r.ordinalDays.begin(), r.ordinalDays.end());
         m_out << QList<qint64>(s.rdates.begin(), s.rdates.end())
               << QList<qint64>(s.exdates.begin(), s.exdates.end()) << s.lastStart;
     }
@@ -150,8 +152,11 @@ private:
             RecurrenceRule r;
             quint8 frequency = 0;
             qint32 interval = 1, n = 0;
+            QList<qint16> monthDays, ordinalDays;
             m_in >> r.text >> frequency >> interval >> n >> r.until >> r.weekdays >> r.weekStart >>
-                r.isSimple;
+                r.isSimple >> monthDays >> ordinalDays;
+            r.monthDays.assign(monthDays.begin(), monthDays.end());
+            r.ordinalDays.assign(ordinalDays.begin(), ordinalDays.end());
             r.frequency = static_cast<Frequency>(std::min<int>(frequency, 6));
             r.interval = std::max(interval, 1);
             r.count = std::max(n, 0);

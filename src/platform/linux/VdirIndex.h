@@ -39,6 +39,14 @@ private:
         qint64 lastKey; // start key of the last occurrence plus its duration
         const SeriesRecord* record;
         CalendarIndex calendar;
+        qint32 timeOfDay; // of the first start, in the series' zone
+    };
+    // Short series of one zone sorted by time of day: every occurrence starts at that wall
+    // clock time, so a query shorter than a day looks only at series whose time of day
+    // falls into the query's hours.
+    struct ZoneGroup {
+        ZoneIndex zone;
+        std::vector<SeriesRef> series;
     };
 
     void collectSingles(qint64 from, qint64 to, const DateRange& range,
@@ -48,10 +56,15 @@ private:
                    std::vector<Event>& out) const;
     void expandSeries(const SeriesRef& ref, const DateRange& range, const ZoneTable& zones,
                       std::vector<Event>& out) const;
+    void collectShortSeries(const ZoneGroup& group, const DateRange& range,
+                            const std::vector<bool>& calendars, const ZoneTable& zones,
+                            std::vector<Event>& out) const;
 
-    std::vector<SingleRef> m_singles; // sorted by key
-    std::vector<SingleRef> m_long;    // longer than kLongEvent
-    std::vector<SeriesRef> m_series;
+    std::vector<SingleRef> m_singles;     // sorted by key
+    std::vector<SingleRef> m_long;        // longer than kLongEvent
+    std::vector<SeriesRef> m_series;      // every series
+    std::vector<SeriesRef> m_longSeries;  // longer than kShortSeries, or all-day
+    std::vector<ZoneGroup> m_shortSeries; // the rest, by zone
 };
 
 } // namespace ruvo::platform::vdir

@@ -18,9 +18,11 @@ namespace {
 
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
+using Listing = std::vector<std::pair<QString, FileStamp>>; // sorted by name
+
 // The .ics files of a folder with their stamps.
-std::map<QString, FileStamp> listFolder(const QString& folder) {
-    std::map<QString, FileStamp> result;
+Listing listFolder(const QString& folder) {
+    Listing result;
     const QByteArray path = QFile::encodeName(folder);
     DIR* dir = ::opendir(path.constData());
     if (!dir)
@@ -34,13 +36,22 @@ std::map<QString, FileStamp> listFolder(const QString& folder) {
         struct stat st {};
         if (::fstatat(fd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
             continue;
-        result.emplace(QFile::decodeName(entry->d_name),
-                       FileStamp{qint64(st.st_size),
-                                 qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                                 quint64(st.st_ino)});
+        result.emplace_back(QFile::decodeName(entry->d_name),
+                            FileStamp{qint64(st.st_size),
+                                      qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                                      quint64(st.st_ino)});
     }
     ::closedir(dir);
+    std::sort(result.begin(), result.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     return result;
+}
+
+QStringView toView(const std::pair<QString, FileStamp>& entry) {
+    return entry.first;
+}
+QStringView toView(QStringView name) {
+    return name;
 }
 
 QString fingerprintOf(const CollectionInfo& info) {
@@ -78,11 +89,17 @@ LoadStatistics VdirLoader::refresh(std::vector<Collection>& collections) {
 }
 
 void VdirLoader::refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats) {
-    const auto listing = listFolder(c.info.folder);
+    const Listing listing = listFolder(c.info.folder);
     const QString prefix = c.info.folder + QLatin1Char('/');
     auto& removals = m_cacheRemovals[c.info.folder];
+    auto isListed = [&](const QString& name) {
+        auto it =
+            std::lower_bound(listing.begin(), listing.end(), name,
+                             [](const auto& entry, const QString& n) { return entry.first < n; });
+        return it != listing.end() && it->first == name;
+    };
     for (auto it = c.files.begin(); it != c.files.end();) {
-        if (listing.count(it->first)) {
+        if (isListed(it->first)) {
             ++it;
             continue;
         }
@@ -90,32 +107,53 @@ void VdirLoader::refreshCollection(Collection& c, std::vector<Job>& jobs, LoadSt
         it = c.files.erase(it);
         ++stats.removed;
     }
-    std::optional<std::map<QString, CachedFile>> cached;
-    const QString fingerprint = fingerprintOf(c.info);
-    for (const auto& [name, stamp] : listing) {
-        auto current = c.files.find(name);
-        if (current != c.files.end() && current->second.stamp == stamp) {
+    std::vector<std::size_t> stale; // listed files whose records in memory are out of date
+    for (std::size_t i = 0; i < listing.size(); ++i) {
+        auto current = c.files.find(listing[i].first);
+        if (current != c.files.end() && current->second.stamp == listing[i].second)
             ++stats.kept;
-            continue;
-        }
-        if (!cached)
-            cached = m_cache.rows(c.info.folder);
-        auto row = cached->find(prefix + name);
-        if (row != cached->end() && row->second.stamp == stamp &&
-            row->second.fingerprint == fingerprint) {
-            if (auto parsed =
-                    decodeParsedFile(row->second.records, c.info.identifier, m_zones, m_pool)) {
-                c.files[name] = FileEntry{stamp, std::move(*parsed), false};
-                ++stats.fromCache;
-                continue;
-            }
-        }
-        jobs.push_back(Job{&c, name, stamp, std::nullopt});
+        else
+            stale.push_back(i);
     }
-    if (cached)
-        for (const auto& [path, row] : *cached)
-            if (!listing.count(path.mid(prefix.size())))
+    if (stale.empty())
+        return;
+    decodeFromCache(c, listing, stale, jobs, stats);
+}
+
+// Rows come sorted by path and the stale files sorted by name: one merge walk pairs them.
+void VdirLoader::decodeFromCache(Collection& c, const Listing& listing,
+                                 const std::vector<std::size_t>& stale, std::vector<Job>& jobs,
+                                 LoadStatistics& stats) {
+    const QString prefix = c.info.folder + QLatin1Char('/');
+    const QString fingerprint = fingerprintOf(c.info);
+    auto& removals = m_cacheRemovals[c.info.folder];
+    std::vector<char> decoded(stale.size(), 0);
+    std::size_t next = 0; // first stale file not yet passed
+    m_cache.forEachRow(c.info.folder, [&](const QString& path, const CachedFile& row) {
+        const QStringView name = QStringView(path).mid(prefix.size());
+        while (next < stale.size() && QStringView(listing[stale[next]].first) < name)
+            ++next;
+        if (next == stale.size() || listing[stale[next]].first != name) {
+            if (!std::binary_search(
+                    listing.begin(), listing.end(), name,
+                    [](const auto& a, const auto& b) { return toView(a) < toView(b); }))
                 removals.push_back(path);
+            return;
+        }
+        const auto& [fileName, stamp] = listing[stale[next]];
+        if (row.stamp != stamp || row.fingerprint != fingerprint)
+            return;
+        if (auto parsed = decodeParsedFile(row.records, c.info.identifier, m_zones, m_pool)) {
+            c.files.insert_or_assign(c.files.end(), fileName,
+                                     FileEntry{stamp, std::move(*parsed), false});
+            decoded[next] = 1;
+            ++stats.fromCache;
+        }
+    });
+    for (std::size_t i = 0; i < stale.size(); ++i)
+        if (!decoded[i])
+            jobs.push_back(
+                Job{&c, listing[stale[i]].first, listing[stale[i]].second, std::nullopt});
 }
 
 void VdirLoader::runJobs(std::vector<Job>& jobs) const {

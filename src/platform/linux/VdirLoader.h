@@ -45,7 +45,11 @@ public:
 
 private:
     struct Job;
+    using Listing = std::vector<std::pair<QString, FileStamp>>;
     void refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats);
+    void decodeFromCache(Collection& c, const Listing& listing,
+                         const std::vector<std::size_t>& stale, std::vector<Job>& jobs,
+                         LoadStatistics& stats);
     void runJobs(std::vector<Job>& jobs) const;
     void applyJobs(std::vector<Job>& jobs, LoadStatistics& stats);
 

@@ -288,16 +288,48 @@ RecurrenceRule FileParser::rule(icalrecurrencetype recur, const ZonedTime& start
                            recur.by_month[0] == ICAL_RECURRENCE_ARRAY_MAX &&
                            recur.by_set_pos[0] == ICAL_RECURRENCE_ARRAY_MAX && !recur.rscale;
     const int startWeekday = weekdayOf(start.local); // 0 Monday
+    bool hasByDay = false;
     for (int i = 0; i < ICAL_BY_DAY_SIZE && recur.by_day[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i) {
-        const int day = static_cast<int>(icalrecurrencetype_day_day_of_week(recur.by_day[i]));
-        r.weekdays |= static_cast<quint8>(1u << ((day + 5) % 7)); // libical: Sunday is 1
+        hasByDay = true;
+        const int day =
+            (static_cast<int>(icalrecurrencetype_day_day_of_week(recur.by_day[i])) + 5) % 7;
+        const int ordinal = icalrecurrencetype_day_position(recur.by_day[i]);
+        r.weekdays |= static_cast<quint8>(1u << day); // libical: Sunday is 1
+        r.ordinalDays.push_back(static_cast<qint16>(ordinal * 8 + day));
     }
-    if (r.frequency == Frequency::daily)
-        r.isSimple = onlyByDay && r.weekdays == 0;
-    else if (r.frequency == Frequency::weekly) {
-        if (r.weekdays == 0)
+    bool onlyMonthDay = onlyByDay && !hasByDay;
+    for (int i = 0; i < ICAL_BY_MONTHDAY_SIZE && recur.by_month_day[i] != ICAL_RECURRENCE_ARRAY_MAX;
+         ++i)
+        r.monthDays.push_back(recur.by_month_day[i]);
+    onlyMonthDay =
+        onlyMonthDay || (!hasByDay && recur.by_second[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+                         recur.by_minute[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+                         recur.by_hour[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+                         recur.by_year_day[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+                         recur.by_week_no[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+                         recur.by_month[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+                         recur.by_set_pos[0] == ICAL_RECURRENCE_ARRAY_MAX && !recur.rscale);
+    switch (r.frequency) {
+    case Frequency::daily:
+        r.isSimple = onlyByDay && !hasByDay;
+        break;
+    case Frequency::weekly:
+        if (!hasByDay)
             r.weekdays = static_cast<quint8>(1u << startWeekday);
-        r.isSimple = onlyByDay && isPlainDays && (r.weekdays & (1u << startWeekday));
+        r.isSimple = onlyByDay && isPlainDays;
+        break;
+    case Frequency::monthly:
+        r.isSimple = onlyByDay || onlyMonthDay;
+        break;
+    case Frequency::yearly:
+        r.isSimple = onlyByDay && !hasByDay;
+        break;
+    default:
+        break;
+    }
+    if (r.frequency != Frequency::monthly) {
+        r.monthDays.clear();
+        r.ordinalDays.clear();
     }
     recur.until = icaltime_null_time();
     if (char* value = icalrecurrencetype_as_string_r(&recur)) {

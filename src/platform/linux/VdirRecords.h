@@ -31,7 +31,13 @@ struct RecurrenceRule {
     LocalSeconds until = kNoEnd; // last allowed start, in the series' zone
     quint8 weekdays = 0;         // WEEKLY with plain BYDAY: bit 0 Monday ... bit 6 Sunday
     quint8 weekStart = 0;        // 0 Monday ... 6 Sunday
-    bool isSimple = false;       // DAILY, or WEEKLY with at most plain BYDAY
+    // MONTHLY: BYMONTHDAY values (negative from the month's end), or BYDAY entries encoded
+    // as ordinal * 8 + weekday (ordinal 0: every such weekday of the month).
+    std::vector<qint16> monthDays;
+    std::vector<qint16> ordinalDays;
+    // Computed here without libical: DAILY without BY parts, WEEKLY with plain BYDAY,
+    // MONTHLY with only BYMONTHDAY or only BYDAY, YEARLY without BY parts.
+    bool isSimple = false;
 };
 
 // A single event, or one overridden occurrence of a series (then `recurrenceId` is set).

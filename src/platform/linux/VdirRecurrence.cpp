@@ -62,6 +62,78 @@ void weekly(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, Loca
     }
 }
 
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// The days of one month that a MONTHLY rule names, ascending.
+std::vector<int> monthlyDays(const RecurrenceRule& r, int year, int month, int startDay) {
+    const int length = daysInMonth(year, month);
+    std::vector<int> days;
+    for (qint16 d : r.monthDays)
+        days.push_back(d > 0 ? d : length + d + 1);
+    const int firstWeekday = weekdayOf(daysFromCivil(year, month, 1) * kDay);
+    for (qint16 entry : r.ordinalDays) {
+        const int ordinal = entry >= 0 ? entry / 8 : -((-entry + 7) / 8);
+        const int weekday = entry - ordinal * 8;
+        const int first = 1 + (weekday - firstWeekday + 7) % 7;
+        if (ordinal == 0) {
+            for (int d = first; d <= length; d += 7)
+                days.push_back(d);
+        } else if (ordinal > 0) {
+            days.push_back(first + (ordinal - 1) * 7);
+        } else {
+            const int lastWeekday = (firstWeekday + length - 1) % 7;
+            days.push_back(length - (lastWeekday - weekday + 7) % 7 + (ordinal + 1) * 7);
+        }
+    }
+    if (r.monthDays.empty() && r.ordinalDays.empty())
+        days.push_back(startDay);
+    std::erase_if(days, [length](int d) { return d < 1 || d > length; });
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
+
+// MONTHLY and YEARLY: whole periods of months from the start's month.
+void byMonths(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, LocalSeconds to,
+              const StartVisitor& visit) {
+    int y = 0, m = 0, d = 0;
+    const qint64 startDay = floorDiv(start, kDay);
+    civilFromDays(startDay, y, m, d);
+    const qint64 timeOfDay = start - startDay * kDay;
+    const int step = r.interval * (r.frequency == Frequency::yearly ? 12 : 1);
+    int fy = 0, fm = 0, fd = 0;
+    civilFromDays(floorDiv(from, kDay), fy, fm, fd);
+    const qint64 monthsToFrom = (qint64(fy) - y) * 12 + (fm - m);
+    qint64 k = r.count || monthsToFrom <= 0 ? 0 : monthsToFrom / step - 1;
+    k = std::max<qint64>(k, 0);
+    qint64 seen = 0;
+    const LocalSeconds last = std::min(to, r.until);
+    for (int guard = 0; guard < kMaxIterations; ++k, ++guard) {
+        const qint64 monthIndex = qint64(m - 1) + k * step;
+        const int year = int(y + floorDiv(monthIndex, 12));
+        const int month = int(monthIndex - floorDiv(monthIndex, 12) * 12) + 1;
+        const std::vector<int> days = r.frequency == Frequency::yearly
+                                          ? std::vector<int>{d <= daysInMonth(year, month) ? d : 0}
+                                          : monthlyDays(r, year, month, d);
+        for (int day : days) {
+            if (day == 0)
+                continue;
+            const LocalSeconds t = daysFromCivil(year, month, day) * kDay + timeOfDay;
+            if (t < start)
+                continue;
+            if ((r.count && seen >= r.count) || t > last)
+                return;
+            ++seen;
+            if (t >= from)
+                visit(t);
+        }
+    }
+}
+
 icaltimetype icalTime(LocalSeconds local, bool isDate) {
     int y = 0, m = 0, d = 0;
     const qint64 days = floorDiv(local, kDay);
@@ -110,11 +182,17 @@ void forEachRuleStart(const RecurrenceRule& rule, const EventTimes& times, bool 
                       LocalSeconds from, LocalSeconds to, const StartVisitor& visit,
                       bool useLibical) {
     if (rule.isSimple && !useLibical) {
-        if (rule.frequency == Frequency::daily)
-            daily(rule, times.start, from, to, visit);
-        else
-            weekly(rule, times.start, from, to, visit);
-        return;
+        switch (rule.frequency) {
+        case Frequency::daily:
+            return daily(rule, times.start, from, to, visit);
+        case Frequency::weekly:
+            return weekly(rule, times.start, from, to, visit);
+        case Frequency::monthly:
+        case Frequency::yearly:
+            return byMonths(rule, times.start, from, to, visit);
+        default:
+            break;
+        }
     }
     general(rule, times.start, isAllDay, from, to, visit);
 }

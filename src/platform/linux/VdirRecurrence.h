@@ -8,8 +8,6 @@
 
 #include "platform/linux/VdirRecords.h"
 
-#include <functional>
-
 namespace ruvo::platform::vdir {
 
 // 0 Monday ... 6 Sunday.
@@ -18,7 +16,20 @@ inline int weekdayOf(LocalSeconds local) {
     return static_cast<int>(((days + 3) % 7 + 7) % 7);
 }
 
-using StartVisitor = std::function<void(LocalSeconds start)>;
+// A non-owning reference to a callable taking one start: no allocation per call, which
+// matters when a query expands thousands of series.
+class StartVisitor {
+public:
+    template <typename F>
+    StartVisitor(const F& f) // NOLINT: converts implicitly on purpose
+        : m_object(&f),
+          m_call([](const void* o, LocalSeconds t) { (*static_cast<const F*>(o))(t); }) {}
+    void operator()(LocalSeconds t) const { m_call(m_object, t); }
+
+private:
+    const void* m_object;
+    void (*m_call)(const void*, LocalSeconds);
+};
 
 // Calls `visit` for every start of the series in [from, to], in no particular order.
 void forEachStart(const SeriesRecord& series, LocalSeconds from, LocalSeconds to,
