@@ -424,7 +424,10 @@ kit::Result<ParsedFile> parseCalendarFile(const QByteArray& bytes, const ParseCo
         kind != ICAL_VTODO_COMPONENT)
         return kit::fail(QStringLiteral("no calendar in the file"));
     FileParser parser(root.get(), context);
-    return parser.parse();
+    ParsedFile file = parser.parse();
+    if (file.singles.empty() && file.series.empty() && file.reminders.empty())
+        return kit::fail(QStringLiteral("no event or reminder that can be read"));
+    return file;
 }
 
 } // namespace ruvo::platform::vdir

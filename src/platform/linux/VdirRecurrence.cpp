@@ -207,7 +207,7 @@ void forEachStart(const SeriesRecord& s, LocalSeconds from, LocalSeconds to,
     for (const auto& rule : s.rules)
         forEachRuleStart(rule, s.times, isAllDay, from, to, unlessExcluded);
     // The first start always counts, whether or not a rule produces it.
-    if (s.times.start >= from && s.times.start <= to && !s.rules.empty()) {
+    if (s.times.start >= from && s.times.start <= to) {
         bool produced = false;
         for (const auto& rule : s.rules)
             forEachRuleStart(rule, s.times, isAllDay, s.times.start, s.times.start,

@@ -209,14 +209,21 @@ kit::Result<ImportCounts> importCalendar(const QByteArray& text, const QString& 
     ComponentPtr source(icalparser_parse_string(text.constData()));
     if (!source || icalcomponent_isa(source.get()) != ICAL_VCALENDAR_COMPONENT)
         return kit::fail(QStringLiteral("The file is not an iCalendar file."));
-    std::map<QString, ComponentPtr> byUid;
-    std::map<QString, bool> isTodo;
-    ImportCounts counts;
+    // Collected first: looking up components restarts libical's one iterator per parent.
+    std::vector<icalcomponent*> zones, items;
     for (icalcomponent* c = icalcomponent_get_first_component(source.get(), ICAL_ANY_COMPONENT); c;
          c = icalcomponent_get_next_component(source.get(), ICAL_ANY_COMPONENT)) {
         const auto kind = icalcomponent_isa(c);
-        if (kind != ICAL_VEVENT_COMPONENT && kind != ICAL_VTODO_COMPONENT)
-            continue;
+        if (kind == ICAL_VTIMEZONE_COMPONENT)
+            zones.push_back(c);
+        else if (kind == ICAL_VEVENT_COMPONENT || kind == ICAL_VTODO_COMPONENT)
+            items.push_back(c);
+    }
+    std::map<QString, ComponentPtr> byUid;
+    std::map<QString, bool> isTodo;
+    ImportCounts counts;
+    for (icalcomponent* c : items) {
+        const bool todo = icalcomponent_isa(c) == ICAL_VTODO_COMPONENT;
         QString uid = QString::fromUtf8(icalcomponent_get_uid(c));
         if (uid.isEmpty()) {
             uid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
@@ -227,12 +234,10 @@ kit::Result<ImportCounts> importCalendar(const QByteArray& text, const QString& 
         auto& cal = byUid[uid];
         if (!cal) {
             cal = newCalendar();
-            for (icalcomponent* z =
-                     icalcomponent_get_first_component(source.get(), ICAL_VTIMEZONE_COMPONENT);
-                 z; z = icalcomponent_get_next_component(source.get(), ICAL_VTIMEZONE_COMPONENT))
+            for (icalcomponent* z : zones)
                 icalcomponent_add_component(cal.get(), icalcomponent_new_clone(z));
-            isTodo[uid] = kind == ICAL_VTODO_COMPONENT;
-            (kind == ICAL_VTODO_COMPONENT ? counts.reminders : counts.events)++;
+            isTodo[uid] = todo;
+            (todo ? counts.reminders : counts.events)++;
         }
         icalcomponent_add_component(cal.get(), icalcomponent_new_clone(c));
     }
