@@ -63,21 +63,36 @@ struct Alarm {
     friend bool operator==(const Alarm&, const Alarm&) = default;
 };
 
-// What every occurrence of one event (or one overridden occurrence) shares.
-struct EventData {
-    QString eventIdentifier;
-    QString calendarItemIdentifier;
-    QString calendarItemExternalIdentifier; // the iCalendar UID
-    QString calendarIdentifier;
-    QString title;
+// What every occurrence of one event (or one overridden occurrence) shares. The event's
+// identifiers are made from its calendar and UID when asked, so fifty thousand events do
+// not carry them twice.
+// Most events have no place, link, notes, attendees or alarms: those sit apart.
+struct EventExtras {
     QString location;
     QString url;
     QString notes;
+    std::vector<Attendee> attendees;
+    std::vector<Alarm> alarms;
+};
+
+struct EventData {
+    QString calendarItemExternalIdentifier; // the iCalendar UID
+    QString calendarIdentifier;
+    QString title;
     EventStatus status = EventStatus::none;
     bool isAllDay = false;
     bool hasRecurrenceRules = false;
-    std::vector<Attendee> attendees;
-    std::vector<Alarm> alarms;
+    std::unique_ptr<EventExtras> extras;
+
+    EventExtras& extra() {
+        if (!extras)
+            extras = std::make_unique<EventExtras>();
+        return *extras;
+    }
+    const EventExtras& extra() const {
+        static const EventExtras kNone;
+        return extras ? *extras : kNone;
+    }
 };
 
 class Event {
@@ -87,22 +102,26 @@ public:
           kit::Instant occurrenceDate)
         : m_data(std::move(data)), m_start(start), m_end(end), m_occurrenceDate(occurrenceDate) {}
 
-    const QString& eventIdentifier() const { return m_data->eventIdentifier; }
-    const QString& calendarItemIdentifier() const { return m_data->calendarItemIdentifier; }
+    // "calendar/UID": the same for every occurrence of a series.
+    QString eventIdentifier() const {
+        return m_data->calendarIdentifier + QLatin1Char('/') +
+               m_data->calendarItemExternalIdentifier;
+    }
+    QString calendarItemIdentifier() const { return eventIdentifier(); }
     const QString& calendarItemExternalIdentifier() const {
         return m_data->calendarItemExternalIdentifier;
     }
     const QString& calendarIdentifier() const { return m_data->calendarIdentifier; }
     const QString& title() const { return m_data->title; }
-    const QString& location() const { return m_data->location; }
-    const QString& url() const { return m_data->url; }
-    const QString& notes() const { return m_data->notes; }
-    bool hasNotes() const { return !m_data->notes.isEmpty(); }
+    const QString& location() const { return m_data->extra().location; }
+    const QString& url() const { return m_data->extra().url; }
+    const QString& notes() const { return m_data->extra().notes; }
+    bool hasNotes() const { return !notes().isEmpty(); }
     EventStatus status() const { return m_data->status; }
     bool isAllDay() const { return m_data->isAllDay; }
     bool hasRecurrenceRules() const { return m_data->hasRecurrenceRules; }
-    const std::vector<Attendee>& attendees() const { return m_data->attendees; }
-    const std::vector<Alarm>& alarms() const { return m_data->alarms; }
+    const std::vector<Attendee>& attendees() const { return m_data->extra().attendees; }
+    const std::vector<Alarm>& alarms() const { return m_data->extra().alarms; }
 
     kit::Instant start() const { return m_start; }
     kit::Instant end() const { return m_end; }

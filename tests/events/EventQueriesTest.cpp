@@ -46,7 +46,6 @@ protected:
         data->title = QString::fromLatin1(title);
         data->calendarIdentifier = QString::fromLatin1(calendar);
         data->calendarItemExternalIdentifier = data->title + QStringLiteral("-uid");
-        data->eventIdentifier = data->calendarItemExternalIdentifier;
         if (adjust)
             adjust(*data);
         store.addEvent(data, at(start), at(start) + std::chrono::hours(1));
@@ -76,11 +75,11 @@ TEST_F(QueriesTest, EventsAreFilteredBySettingsAndSortedStably) {
     add("cancelled", "A", "2026-12-07T16:00:00Z",
         [](EventData& d) { d.status = platform::EventStatus::canceled; });
     add("declined", "A", "2026-12-07T16:00:00Z", [](EventData& d) {
-        d.attendees = {{{}, QStringLiteral("me@x"), ParticipantStatus::declined, true}};
+        d.extra().attendees = {{{}, QStringLiteral("me@x"), ParticipantStatus::declined, true}};
     });
     add("someone else declined", "A", "2026-12-07T17:00:00Z", [](EventData& d) {
-        d.attendees = {{{}, QStringLiteral("a@x"), ParticipantStatus::declined, false},
-                       {{}, QStringLiteral("me@x"), ParticipantStatus::accepted, true}};
+        d.extra().attendees = {{{}, QStringLiteral("a@x"), ParticipantStatus::declined, false},
+                               {{}, QStringLiteral("me@x"), ParticipantStatus::accepted, true}};
     });
     add("hidden", "A", "2026-12-07T18:00:00Z");
     add("all day", "A", "2026-12-07T05:00:00Z", [](EventData& d) { d.isAllDay = true; });

@@ -75,20 +75,18 @@ kit::Result<QString> FakeCalendarStore::saveEvent(const EventDraft& draft) {
     if (eventsStatus != AuthorizationStatus::fullAccess)
         return kit::fail(QStringLiteral("No access to calendars."));
     auto data = std::make_shared<EventData>();
-    data->eventIdentifier = QStringLiteral("fake-event-%1").arg(m_nextId++);
-    data->calendarItemIdentifier = data->eventIdentifier;
-    data->calendarItemExternalIdentifier = data->eventIdentifier;
+    data->calendarItemExternalIdentifier = QStringLiteral("fake-event-%1").arg(m_nextId++);
     data->calendarIdentifier =
         draft.calendarIdentifier.isEmpty() ? defaultCalendarIdentifier : draft.calendarIdentifier;
     data->title = draft.title;
     data->isAllDay = draft.isAllDay;
-    data->notes = draft.notes;
-    data->url = draft.url;
-    data->location = draft.location;
-    data->alarms = draft.alarms;
+    data->extra().notes = draft.notes;
+    data->extra().url = draft.url;
+    data->extra().location = draft.location;
+    data->extra().alarms = draft.alarms;
     addEvent(data, draft.start, draft.end);
     emitStoreChanged();
-    return data->eventIdentifier;
+    return Event(data, draft.start, draft.end, draft.start).eventIdentifier();
 }
 
 kit::Result<QString> FakeCalendarStore::saveReminder(const ReminderDraft& draft) {

@@ -53,6 +53,7 @@ bool VdirCache::open() {
     }
     exec("PRAGMA journal_mode=WAL");
     exec("PRAGMA synchronous=NORMAL");
+    exec("PRAGMA cache_size=-1024"); // rows are read once per start; a small page cache does
     Statement version(m_db, "PRAGMA user_version");
     if (!version.isValid() || sqlite3_step(version.stmt) != SQLITE_ROW) {
         sqlite3_close(m_db);

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <algorithm>
 #include <chrono>
+#include <malloc.h>
 
 namespace ruvo::platform::vdir {
 
@@ -49,6 +50,7 @@ kit::Result<void> VdirCalendarStore::load() {
     }
     m_collections = std::move(next);
     m_lastLoad = m_loader.refresh(m_collections);
+    malloc_trim(0); // hand back what parsing and the folder listings used
     rebuildIndex();
     if (m_watcher) {
         QStringList folders{m_options.defaultDirectory};
@@ -160,22 +162,21 @@ std::vector<Event> VdirCalendarStore::events(const EventPredicate& predicate) co
 }
 
 std::optional<Event> VdirCalendarStore::eventWithIdentifier(const QString& identifier) const {
+    auto first = [this](const std::shared_ptr<EventData>& data, const EventTimes& t) {
+        const kit::Instant start = kit::instantFromMSecs(m_zones.toUtc(t.zone, t.start) * 1000);
+        return Event(data, start, start + kit::Seconds(t.duration), start);
+    };
     for (const auto& c : m_collections) {
         if (!identifier.startsWith(c.info.identifier + QLatin1Char('/')))
             continue;
+        const QStringView uid = QStringView(identifier).mid(c.info.identifier.size() + 1);
         for (const auto& [name, entry] : c.files) {
             for (const auto& s : entry.parsed.series)
-                if (s.data->eventIdentifier == identifier) {
-                    const kit::Instant start =
-                        kit::instantFromMSecs(m_zones.toUtc(s.times.zone, s.times.start) * 1000);
-                    return Event(s.data, start, start + kit::Seconds(s.times.duration), start);
-                }
+                if (s.data->calendarItemExternalIdentifier == uid)
+                    return first(s.data, s.times);
             for (const auto& s : entry.parsed.singles)
-                if (s.data->eventIdentifier == identifier && !s.recurrenceId) {
-                    const kit::Instant start =
-                        kit::instantFromMSecs(m_zones.toUtc(s.times.zone, s.times.start) * 1000);
-                    return Event(s.data, start, start + kit::Seconds(s.times.duration), start);
-                }
+                if (s.data->calendarItemExternalIdentifier == uid && !s.recurrenceId)
+                    return first(s.data, s.times);
         }
     }
     return std::nullopt;

@@ -8,7 +8,7 @@ namespace ruvo::platform::vdir {
 
 namespace {
 
-constexpr quint32 kFormat = 0x52564433; // "RVD3"
+constexpr quint32 kFormat = 0x52564434; // "RVD4"
 
 class Writer {
 public:
@@ -33,13 +33,14 @@ public:
 
 private:
     void data(const EventData& d) {
-        m_out << d.calendarItemExternalIdentifier << d.title << d.location << d.url << d.notes
+        const EventExtras& x = d.extra();
+        m_out << d.calendarItemExternalIdentifier << d.title << x.location << x.url << x.notes
               << qint8(d.status) << d.isAllDay << d.hasRecurrenceRules
-              << quint32(d.attendees.size());
-        for (const auto& a : d.attendees)
+              << quint32(x.attendees.size());
+        for (const auto& a : x.attendees)
             m_out << a.name << a.address << qint8(a.participantStatus) << a.isCurrentUser;
-        m_out << quint32(d.alarms.size());
-        for (const auto& a : d.alarms)
+        m_out << quint32(x.alarms.size());
+        for (const auto& a : x.alarms)
             m_out << qint64(a.relativeOffset.count());
     }
     void times(const EventTimes& t) { m_out << t.start << t.duration << m_zones.zoneId(t.zone); }
@@ -110,12 +111,11 @@ private:
         auto d = std::make_shared<EventData>();
         d->calendarItemExternalIdentifier = str();
         d->calendarIdentifier = m_calendarId;
-        d->eventIdentifier = m_calendarId + QLatin1Char('/') + d->calendarItemExternalIdentifier;
-        d->calendarItemIdentifier = d->eventIdentifier;
         d->title = m_pool.intern(str());
-        d->location = m_pool.intern(str());
-        d->url = str();
-        d->notes = str();
+        EventExtras x;
+        x.location = m_pool.intern(str());
+        x.url = str();
+        x.notes = str();
         qint8 status = 0;
         quint32 count = 0;
         m_in >> status >> d->isAllDay >> d->hasRecurrenceRules >> count;
@@ -125,14 +125,17 @@ private:
             qint8 ps = 0;
             m_in >> a.name >> a.address >> ps >> a.isCurrentUser;
             a.participantStatus = static_cast<ParticipantStatus>(std::clamp<int>(ps, 0, 7));
-            d->attendees.push_back(std::move(a));
+            x.attendees.push_back(std::move(a));
         }
         m_in >> count;
         for (quint32 i = 0; i < count && ok(); ++i) {
             qint64 offset = 0;
             m_in >> offset;
-            d->alarms.push_back(Alarm{kit::Seconds{offset}});
+            x.alarms.push_back(Alarm{kit::Seconds{offset}});
         }
+        if (!x.location.isEmpty() || !x.url.isEmpty() || !x.notes.isEmpty() ||
+            !x.attendees.empty() || !x.alarms.empty())
+            d->extras = std::make_unique<EventExtras>(std::move(x));
         return d;
     }
     EventTimes times() {
@@ -212,7 +215,8 @@ QString StringPool::intern(const QString& s) {
 void StringPool::intern(ParsedFile& file) {
     auto internData = [this](EventData& d) {
         d.title = intern(d.title);
-        d.location = intern(d.location);
+        if (d.extras)
+            d.extras->location = intern(d.extras->location);
     };
     for (auto& s : file.singles)
         internData(*s.data);

@@ -144,8 +144,7 @@ void VdirLoader::decodeFromCache(Collection& c, const Listing& listing,
         if (row.stamp != stamp || row.fingerprint != fingerprint)
             return;
         if (auto parsed = decodeParsedFile(row.records, c.info.identifier, m_zones, m_pool)) {
-            c.files.insert_or_assign(c.files.end(), fileName,
-                                     FileEntry{stamp, std::move(*parsed), false});
+            c.files.set(fileName, FileEntry{stamp, std::move(*parsed), false});
             decoded[next] = 1;
             ++stats.fromCache;
         }
@@ -197,7 +196,7 @@ void VdirLoader::applyJobs(std::vector<Job>& jobs, LoadStatistics& stats) {
             if (!alreadyLogged)
                 qCWarning(lcVdir, "Skipping calendar file %s: %s", qUtf8Printable(path),
                           qUtf8Printable(job.result ? job.result->error() : QString()));
-            c.files[job.name] = FileEntry{job.stamp, {}, true};
+            c.files.set(job.name, FileEntry{job.stamp, {}, true});
             ++stats.broken;
             continue;
         }
@@ -205,7 +204,7 @@ void VdirLoader::applyJobs(std::vector<Job>& jobs, LoadStatistics& stats) {
         m_pool.intern(parsed);
         m_cacheWrites[c.info.folder][path] =
             CachedFile{job.stamp, fingerprintOf(c.info), encodeParsedFile(parsed, m_zones)};
-        c.files[job.name] = FileEntry{job.stamp, std::move(parsed), false};
+        c.files.set(job.name, FileEntry{job.stamp, std::move(parsed), false});
         ++stats.parsed;
     }
 }

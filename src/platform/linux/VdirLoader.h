@@ -20,9 +20,46 @@ struct FileEntry {
     bool isBroken = false;
 };
 
+// A collection's files sorted by name, in one array: fifty thousand map nodes would cost
+// megabytes of pointers. Files arrive in name order, so adding is appending.
+class FileTable {
+public:
+    using Entry = std::pair<QString, FileEntry>;
+    using iterator = std::vector<Entry>::iterator;
+    using const_iterator = std::vector<Entry>::const_iterator;
+
+    iterator begin() { return m_entries.begin(); }
+    iterator end() { return m_entries.end(); }
+    const_iterator begin() const { return m_entries.begin(); }
+    const_iterator end() const { return m_entries.end(); }
+    iterator find(const QString& name) {
+        auto it = lowerBound(name);
+        return it != m_entries.end() && it->first == name ? it : m_entries.end();
+    }
+    iterator erase(iterator it) { return m_entries.erase(it); }
+    void set(const QString& name, FileEntry entry) {
+        if (m_entries.empty() || m_entries.back().first < name) {
+            m_entries.emplace_back(name, std::move(entry));
+            return;
+        }
+        auto it = lowerBound(name);
+        if (it != m_entries.end() && it->first == name)
+            it->second = std::move(entry);
+        else
+            m_entries.emplace(it, name, std::move(entry));
+    }
+
+private:
+    iterator lowerBound(const QString& name) {
+        return std::lower_bound(m_entries.begin(), m_entries.end(), name,
+                                [](const Entry& e, const QString& n) { return e.first < n; });
+    }
+    std::vector<Entry> m_entries;
+};
+
 struct Collection {
     CollectionInfo info;
-    std::map<QString, FileEntry> files; // by file name
+    FileTable files;
     bool hasEvents = false;
     bool hasReminders = false;
 };

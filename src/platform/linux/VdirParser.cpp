@@ -166,14 +166,13 @@ std::shared_ptr<EventData> FileParser::eventData(icalcomponent* c, const QString
                                                  qint64 duration) const {
     auto data = std::make_shared<EventData>();
     data->calendarIdentifier = m_context.calendarIdentifier;
-    data->eventIdentifier = m_context.calendarIdentifier + QLatin1Char('/') + uid;
-    data->calendarItemIdentifier = data->eventIdentifier;
     data->calendarItemExternalIdentifier = uid;
     data->title = text(icalcomponent_get_summary(c));
-    data->location = text(icalcomponent_get_location(c));
-    data->notes = text(icalcomponent_get_description(c));
+    EventExtras extras;
+    extras.location = text(icalcomponent_get_location(c));
+    extras.notes = text(icalcomponent_get_description(c));
     if (icalproperty* p = icalcomponent_get_first_property(c, ICAL_URL_PROPERTY))
-        data->url = text(icalproperty_get_url(p));
+        extras.url = text(icalproperty_get_url(p));
     switch (icalcomponent_get_status(c)) {
     case ICAL_STATUS_CONFIRMED:
         data->status = EventStatus::confirmed;
@@ -189,8 +188,11 @@ std::shared_ptr<EventData> FileParser::eventData(icalcomponent* c, const QString
         break;
     }
     data->isAllDay = isAllDay;
-    data->attendees = attendees(c);
-    data->alarms = alarms(c, startUtc, duration);
+    extras.attendees = attendees(c);
+    extras.alarms = alarms(c, startUtc, duration);
+    if (!extras.location.isEmpty() || !extras.notes.isEmpty() || !extras.url.isEmpty() ||
+        !extras.attendees.empty() || !extras.alarms.empty())
+        data->extras = std::make_unique<EventExtras>(std::move(extras));
     return data;
 }
 
