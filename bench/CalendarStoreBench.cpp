@@ -5,7 +5,6 @@
 #include "CalendarGenerator.h"
 #include "platform/linux/VdirCalendarStore.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -118,11 +117,3 @@ BENCHMARK(cachedLoad)
 BENCHMARK(query)
     ->ArgsProduct({{1000, 10000, 50000}, {60, 7 * 24 * 60, 42 * 24 * 60}})
     ->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AppMain.h"
 
+#include "app/AppDelegate.h"
 #include "app/AppLog.h"
 #include "app/AppState.h"
 #include "app/CommandRunner.h"
@@ -9,6 +10,7 @@
 #include "kit/RealScheduler.h"
 #include "platform/NotificationCategoryRegistry.h"
 #include "platform/ShortcutRegistry.h"
+#include "platform/linux/DBusApplication.h"
 #include "platform/linux/LocalFoldersAccess.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/ProcRunningApplications.h"
@@ -31,16 +33,23 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     QApplication::setQuitOnLastWindowClosed(false); // a panel program has no main window
     kit::installLog();
 
+    platform::DBusApplication bus;
+    if (!bus.registerInstance()) {
+        // Started again while running: the running instance toggles its menu window.
+        if (platform::DBusApplication::activateRunningInstance())
+            return 0;
+        qCWarning(lcApp) << "Another Ruvo owns" << platform::DBusApplication::kServiceName
+                         << "but does not answer";
+        return 1;
+    }
+
     CrashReporter crashReporter(kit::stateDirectory() + QStringLiteral("/crashes"));
-    crashReporter.install();
-    for (const QString& report : crashReporter.takeUnreportedCrashes())
-        qCWarning(lcApp).noquote() << "Ruvo crashed in an earlier run; the report is" << report;
 
     auto settings = settings::SettingsFiles::open(options.configDirectory.isEmpty()
                                                       ? settings::SettingsFiles::defaultFolder()
                                                       : options.configDirectory);
     const auto localeSetting = settings->defaults().get(settings::keys::locale);
-    const kit::Environment environment = resolveEnvironment(options, localeSetting);
+    const kit::Environment environment = options.environment(localeSetting);
     environment.applyLocaleToProcess();
     if (localeSetting)
         crashReporter.setTag(QStringLiteral("overriddenLocale"), *localeSetting);
@@ -58,6 +67,9 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
                    PlatformServices{calendarAccess, notificationCategories, shortcuts,
                                     runningApplications, windows},
                    crashReporter);
+    AppDelegate delegate(state, crashReporter);
+    delegate.applicationDidFinishLaunching();
+    bus.onActivate = [&delegate] { delegate.applicationShouldHandleReopen(); };
     state.prepare(MigrationConverters{});
     state.scheduleDidLaunch();
     return QApplication::exec();

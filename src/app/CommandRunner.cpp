@@ -22,18 +22,6 @@ void printHelp(QTextStream& out) {
 
 } // namespace
 
-kit::Environment resolveEnvironment(const GlobalOptions& options,
-                                    const std::optional<QString>& localeSetting) {
-    kit::Environment env = kit::Environment::fromSystem();
-    if (localeSetting && !localeSetting->isEmpty())
-        env.localeId = kit::normalizedLocaleId(*localeSetting);
-    if (!options.localeId.isEmpty())
-        env.localeId = kit::normalizedLocaleId(options.localeId);
-    if (!options.timeZoneId.isEmpty())
-        env.timeZoneId = options.timeZoneId;
-    return env;
-}
-
 int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err) {
     const QString name = options.remaining.value(0);
     if (name == QLatin1String("help") || name == QLatin1String("--help") ||
@@ -51,7 +39,7 @@ int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err)
                                                       ? settings::SettingsFiles::defaultFolder()
                                                       : options.configDirectory);
     const kit::Environment environment =
-        resolveEnvironment(options, settings->defaults().get(settings::keys::locale));
+        options.environment(settings->defaults().get(settings::keys::locale));
     environment.applyLocaleToProcess();
     qputenv("TZ", environment.timeZoneId.toUtf8());
     tzset();

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/GlobalOptions.h"
-#include "kit/Environment.h"
 
 #include <QTextStream>
 

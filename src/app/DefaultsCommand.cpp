@@ -46,21 +46,24 @@ QJsonValue storedObjectJson(const QVariant& object) {
     }
 }
 
-std::optional<CatalogueEntry> entryOrComplain(CommandContext& c, const QString& name) {
-    auto entry = settings::findCatalogueEntry(name);
+// The key named by the first of exactly `count` arguments; complains and gives nothing
+// when the arguments or the key are wrong.
+std::optional<CatalogueEntry> keyArgument(CommandContext& c, const QStringList& args,
+                                          qsizetype count) {
+    if (args.size() != count) {
+        c.err << kUsage;
+        return std::nullopt;
+    }
+    auto entry = settings::findCatalogueEntry(args[0]);
     if (!entry)
-        c.err << "ruvo defaults: unknown key \"" << name
+        c.err << "ruvo defaults: unknown key \"" << args[0]
               << "\" (ruvo defaults list shows every key)\n";
     return entry;
 }
 
 int read(CommandContext& c, QStringList args) {
     const bool raw = args.removeAll(QStringLiteral("--raw")) > 0;
-    if (args.size() != 1) {
-        c.err << kUsage;
-        return cli::kExitUsage;
-    }
-    const auto entry = entryOrComplain(c, args[0]);
+    const auto entry = keyArgument(c, args, 1);
     if (!entry)
         return cli::kExitUsage;
     if (!raw) {
@@ -75,11 +78,7 @@ int read(CommandContext& c, QStringList args) {
 }
 
 int write(CommandContext& c, const QStringList& args) {
-    if (args.size() != 2) {
-        c.err << kUsage;
-        return cli::kExitUsage;
-    }
-    const auto entry = entryOrComplain(c, args[0]);
+    const auto entry = keyArgument(c, args, 2);
     if (!entry)
         return cli::kExitUsage;
     const auto json = settings::parseJson(args[1]);
@@ -94,11 +93,7 @@ int write(CommandContext& c, const QStringList& args) {
 }
 
 int remove(CommandContext& c, const QStringList& args) {
-    if (args.size() != 1) {
-        c.err << kUsage;
-        return cli::kExitUsage;
-    }
-    const auto entry = entryOrComplain(c, args[0]);
+    const auto entry = keyArgument(c, args, 1);
     if (!entry)
         return cli::kExitUsage;
     entry->reset(c.defaults);

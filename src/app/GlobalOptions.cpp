@@ -66,4 +66,15 @@ kit::Result<GlobalOptions> GlobalOptions::parse(const QStringList& arguments) {
     return o;
 }
 
+kit::Environment GlobalOptions::environment(const std::optional<QString>& localeSetting) const {
+    kit::Environment env = kit::Environment::fromSystem();
+    if (localeSetting && !localeSetting->isEmpty())
+        env.localeId = kit::normalizedLocaleId(*localeSetting);
+    if (!localeId.isEmpty())
+        env.localeId = kit::normalizedLocaleId(localeId);
+    if (!timeZoneId.isEmpty())
+        env.timeZoneId = timeZoneId;
+    return env;
+}
+
 } // namespace ruvo::app

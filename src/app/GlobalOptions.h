@@ -4,6 +4,7 @@
 // and its arguments.
 #pragma once
 
+#include "kit/Environment.h"
 #include "kit/Result.h"
 #include "kit/Time.h"
 
@@ -17,6 +18,9 @@ struct GlobalOptions {
     QString timeZoneId;
     QString localeId;
     QStringList remaining; // the command and its arguments
+
+    // The environment a run uses: the system's, then the `locale` setting, then the options.
+    kit::Environment environment(const std::optional<QString>& localeSetting) const;
 
     // `arguments` without the program name. A bad value is an error naming the option.
     static kit::Result<GlobalOptions> parse(const QStringList& arguments);

@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -52,7 +54,17 @@ bool SystemTimeZones::isKnown(const QString& id) {
     if (!isPlausibleId(id) || id.startsWith(QLatin1String("posix/")) ||
         id.startsWith(QLatin1String("right/")))
         return false;
-    return isTzifFile(zoneinfoDirectory() + QLatin1Char('/') + id);
+    // Stored zone lists are decoded on every read: remember answers instead of opening files.
+    static QMutex mutex;
+    static QHash<QString, bool> answers;
+    const QString path = zoneinfoDirectory() + QLatin1Char('/') + id;
+    QMutexLocker lock(&mutex);
+    const auto it = answers.constFind(path);
+    if (it != answers.constEnd())
+        return *it;
+    const bool known = isTzifFile(path);
+    answers.insert(path, known);
+    return known;
 }
 
 QStringList SystemTimeZones::all() {

@@ -39,16 +39,6 @@ private:
     int m_fd = -1;
 };
 
-QVariantMap applied(QVariantMap map, const QVariantMap& changes) {
-    for (auto it = changes.begin(); it != changes.end(); ++it) {
-        if (it.value().isValid())
-            map.insert(it.key(), it.value());
-        else
-            map.remove(it.key());
-    }
-    return map;
-}
-
 } // namespace
 
 PlistFileStorage::PlistFileStorage(QString path) : m_path(std::move(path)) {}
@@ -107,7 +97,7 @@ kit::Result<QVariantMap> PlistFileStorage::update(const QVariantMap& changes,
     if (!current && QFile::exists(m_path))
         return kit::fail(
             QStringLiteral("cannot read %1").arg(m_path)); // unreadable, not corrupt: leave it
-    QVariantMap content = applied(current.value_or(fallback), changes);
+    QVariantMap content = applyChanges(current.value_or(fallback), changes);
     if (auto written = writeFile(content); !written)
         return kit::fail(written.error());
     m_lastSeen = currentSignature();

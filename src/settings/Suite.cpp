@@ -10,15 +10,6 @@ namespace ruvo::settings {
 namespace {
 thread_local bool t_propagationSuppressed = false;
 
-QVariantMap applied(QVariantMap map, const QVariantMap& changes) {
-    for (auto it = changes.begin(); it != changes.end(); ++it) {
-        if (it.value().isValid())
-            map.insert(it.key(), it.value());
-        else
-            map.remove(it.key());
-    }
-    return map;
-}
 } // namespace
 
 bool Suite::isPropagationSuppressed() {
@@ -83,8 +74,10 @@ void Suite::apply(const QVariantMap& changes) {
     std::vector<SuiteChange> prior;
     {
         QMutexLocker lock(&m_mutex);
-        prior = diff(m_stored, applied(m_stored, changes));
+        prior = diff(m_stored, applyChanges(m_stored, changes));
     }
+    if (prior.empty())
+        return; // writing what is already stored changes nothing: no file write, no report
     for (SuiteChange& change : prior)
         change.isPrior = true;
     notify(prior);
@@ -96,13 +89,13 @@ void Suite::apply(const QVariantMap& changes) {
             qCWarning(lcSettings).noquote()
                 << "Could not save the settings of" << m_name << ":" << written.error();
             QMutexLocker lock(&m_mutex);
-            stored = applied(m_stored, changes); // keep the value for this run at least
+            stored = applyChanges(m_stored, changes); // keep the value for this run at least
         } else {
             stored = std::move(written).value();
         }
     } else {
         QMutexLocker lock(&m_mutex);
-        stored = applied(m_stored, changes);
+        stored = applyChanges(m_stored, changes);
     }
     adoptStored(std::move(stored));
 }

@@ -9,6 +9,17 @@
 
 namespace ruvo::settings {
 
+// `map` with `changes` applied: a valid value sets its key, an invalid one removes it.
+inline QVariantMap applyChanges(QVariantMap map, const QVariantMap& changes) {
+    for (auto it = changes.begin(); it != changes.end(); ++it) {
+        if (it.value().isValid())
+            map.insert(it.key(), it.value());
+        else
+            map.remove(it.key());
+    }
+    return map;
+}
+
 class SuiteStorage {
 public:
     virtual ~SuiteStorage() = default;

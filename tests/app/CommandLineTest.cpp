@@ -6,6 +6,7 @@
 #include "settings/SettingsFiles.h"
 
 #include <gtest/gtest.h>
+#include <unicode/datefmt.h>
 
 using namespace ruvo;
 
@@ -112,4 +113,23 @@ TEST(DefaultsCommand, ExitStatusesAndOutputAsScriptsRelyOnThem) {
         EXPECT_EQ(out, QString::fromUtf8(row.out)) << row.args.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(err.isEmpty(), row.status != 2) << err.toStdString();
     }
+}
+
+TEST(GlobalOptions, LocaleComesFromTheOptionThenTheSettingThenTheSystem) {
+    qputenv("LANG", "en_GB.UTF-8");
+    const auto none = app::GlobalOptions::parse({}).value();
+    const auto french = app::GlobalOptions::parse({QStringLiteral("--locale=fr-FR")}).value();
+    EXPECT_EQ(none.environment(std::nullopt).localeId, QStringLiteral("en_GB"));
+    EXPECT_EQ(none.environment(QStringLiteral("de_DE")).localeId, QStringLiteral("de_DE"));
+    EXPECT_EQ(french.environment(QStringLiteral("de_DE")).localeId, QStringLiteral("fr_FR"));
+
+    // Once applied, formatters made without naming a locale use it.
+    none.environment(QStringLiteral("de_DE")).applyLocaleToProcess();
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString month;
+    std::unique_ptr<icu::DateFormat> format(
+        icu::DateFormat::createInstanceForSkeleton(u"MMMM", status));
+    format->format(kit::toUDate(test::at("2026-03-01T12:00:00Z")), month);
+    EXPECT_EQ(QString::fromUtf16(month.getBuffer(), month.length()), QStringLiteral("März"));
+    kit::Environment{QStringLiteral("en_US"), QStringLiteral("UTC")}.applyLocaleToProcess();
 }

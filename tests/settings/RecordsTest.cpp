@@ -2,6 +2,7 @@
 // The JSON documents of the stored records: what decodes, with which defaults, and what fails.
 #include "TestSupport.h"
 #include "settings/Bridge.h"
+#include "settings/records/Appearance.h"
 #include "settings/records/ChosenTimeZone.h"
 #include "settings/records/EventExcludeMatcher.h"
 #include "settings/records/EventRule.h"
@@ -76,9 +77,9 @@ TEST(ChosenTimeZoneRecord, WritesNameKeysOnlyWhenPresentAndNamesNewEntriesAfterT
     const auto zone = ZuTimeZone::make(QStringLiteral("America/Port_of_Spain")).value();
     const ChosenTimeZone unnamed = ChosenTimeZone::make(QUuid::createUuid(), zone);
     EXPECT_EQ(unnamed.originalName, std::optional<QString>(QStringLiteral("Port of Spain")));
-    const QJsonObject json =
-        JsonCodec<ChosenTimeZone>::encode(ChosenTimeZone{.id = unnamed.id, .timeZone = zone})
-            .toObject();
+    ChosenTimeZone withoutNames = unnamed;
+    withoutNames.originalName.reset();
+    const QJsonObject json = JsonCodec<ChosenTimeZone>::encode(withoutNames).toObject();
     EXPECT_FALSE(json.contains(QStringLiteral("name")));
     EXPECT_FALSE(json.contains(QStringLiteral("originalName")));
     EXPECT_EQ(json.keys().size(), 9);
@@ -172,4 +173,29 @@ TEST(StoredForms, ShortcutSettingsKeepRemovalApartFromNeverSet) {
     EXPECT_EQ(Bridge<S>::deserialize(QVariant(QStringLiteral("garbage"))),
               std::nullopt); // counts as no shortcut
     EXPECT_EQ(Bridge<S>::deserialize(QVariant(true)), std::nullopt);
+}
+
+TEST(StoredForms, UrlsDictionariesAndColours) {
+    const QUrl url(QStringLiteral("https://meet.example.org/abc-defg-hij?authuser=1"));
+    EXPECT_EQ(Bridge<QUrl>::serialize(url),
+              QVariant(QStringLiteral("\"https://meet.example.org/abc-defg-hij?authuser=1\"")));
+    EXPECT_EQ(Bridge<QUrl>::deserialize(Bridge<QUrl>::serialize(url)), std::optional<QUrl>(url));
+    EXPECT_EQ(Bridge<QUrl>::deserialize(QVariant(QStringLiteral("https://bare.example"))),
+              std::nullopt); // not JSON
+
+    using Map = std::map<QString, PlainHourMinuteTime>;
+    const QVariant stored =
+        QVariantMap{{QStringLiteral("a"), QStringLiteral("{\"hour\":1,\"minute\":2}")},
+                    {QStringLiteral("b"), QStringLiteral("{\"hour\":99,\"minute\":0}")}};
+    EXPECT_EQ(Bridge<Map>::deserialize(stored),
+              std::optional<Map>(Map{{QStringLiteral("a"), {1, 2}}}));
+
+    const std::pair<const char*, std::optional<Rgba>> colours[] = {
+        {"#ff8000", Rgba{255, 128, 0, 255}},
+        {"#FF8000CC", Rgba{255, 128, 0, 204}},
+        {"#ff80", std::nullopt},
+        {"ff8000", std::nullopt},
+        {"#gg8000", std::nullopt}};
+    for (const auto& [text, colour] : colours)
+        EXPECT_EQ(Rgba::fromText(QString::fromLatin1(text)), colour) << text;
 }

@@ -41,13 +41,13 @@ VdirCache::VdirCache(QString path) : m_path(std::move(path)) {
 }
 
 VdirCache::~VdirCache() {
-    sqlite3_close(m_db);
+    sqlite3_close_v2(m_db);
 }
 
 bool VdirCache::open() {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     if (sqlite3_open(QFile::encodeName(m_path).constData(), &m_db) != SQLITE_OK) {
-        sqlite3_close(m_db);
+        sqlite3_close_v2(m_db);
         m_db = nullptr;
         return false;
     }
@@ -56,13 +56,13 @@ bool VdirCache::open() {
     exec("PRAGMA cache_size=-1024"); // rows are read once per start; a small page cache does
     Statement version(m_db, "PRAGMA user_version");
     if (!version.isValid() || sqlite3_step(version.stmt) != SQLITE_ROW) {
-        sqlite3_close(m_db);
+        sqlite3_close_v2(m_db);
         m_db = nullptr;
         return false;
     }
     const int stored = sqlite3_column_int(version.stmt, 0);
     if (stored != 0 && stored != kSchemaVersion) {
-        sqlite3_close(m_db);
+        sqlite3_close_v2(m_db);
         m_db = nullptr;
         return false;
     }
@@ -72,7 +72,7 @@ bool VdirCache::open() {
              "BLOB)") &&
         exec(QByteArray("PRAGMA user_version=" + QByteArray::number(kSchemaVersion)).constData());
     if (!created) {
-        sqlite3_close(m_db);
+        sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
     return created;
@@ -80,7 +80,7 @@ bool VdirCache::open() {
 
 void VdirCache::discard(const char* why) {
     qCInfo(lcVdir, "Rebuilding the calendar cache %s: %s", qUtf8Printable(m_path), why);
-    sqlite3_close(m_db);
+    sqlite3_close_v2(m_db);
     m_db = nullptr;
     for (const char* suffix : {"", "-wal", "-shm"})
         QFile::remove(m_path + QLatin1String(suffix));

@@ -26,7 +26,6 @@ InfoWindow::InfoWindow(const InfoContent& content, QWidget* parent) : QWidget(pa
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         layout->addWidget(label);
     }
-    layout->addStretch();
     auto* button = new QPushButton(content.buttonTitle, this);
     button->setDefault(true);
     connect(button, &QPushButton::clicked, this, &QWidget::close);
@@ -56,15 +55,15 @@ InfoContent welcomeContent() {
 InfoContent whatsNewContent() {
     return {QStringLiteral("What's New in Ruvo"),
             QStringLiteral("What's New"),
-            {QStringLiteral(
-                 "<b>Upcoming event in the panel.</b> Ruvo can show your next meeting with a "
-                 "countdown next to the clock."),
-             QStringLiteral("<b>Join the next call from anywhere.</b> Bind <code>ruvo action "
-                            "joinMeeting</code> to "
-                            "a keyboard shortcut of your desktop."),
-             QStringLiteral("<b>Command line.</b> <code>ruvo defaults</code> reads and writes "
-                            "every setting, so your "
-                            "setup fits in a script.")},
+            {QStringLiteral("<b>Follows your desktop's style.</b> With the appearance set to "
+                            "system, Ruvo turns dark "
+                            "and light with your desktop; or pick one for good."),
+             QStringLiteral("<b>Every setting from the command line.</b> <code>ruvo "
+                            "defaults</code> reads and writes "
+                            "them, so your setup fits in a script."),
+             QStringLiteral("<b>Your settings are safe.</b> They are written atomically, and a "
+                            "damaged settings file "
+                            "is kept aside instead of being overwritten.")},
             QStringLiteral("Continue")};
 }
 
