@@ -17,6 +17,7 @@ namespace ruvo::platform::vdir {
 namespace {
 
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+constexpr std::size_t kCacheBatch = 2000;
 
 using Listing = std::vector<std::pair<QString, FileStamp>>; // sorted by name
 
@@ -202,10 +203,15 @@ void VdirLoader::applyJobs(std::vector<Job>& jobs, LoadStatistics& stats) {
         }
         ParsedFile parsed = std::move(*job.result).value();
         m_pool.intern(parsed);
-        m_cacheWrites[c.info.folder][path] =
+        auto& pending = m_cacheWrites[c.info.folder];
+        pending[path] =
             CachedFile{job.stamp, fingerprintOf(c.info), encodeParsedFile(parsed, m_zones)};
         c.files.set(job.name, FileEntry{job.stamp, std::move(parsed), false});
         ++stats.parsed;
+        if (pending.size() >= kCacheBatch) { // written as it goes, not held all at once
+            m_cache.update(c.info.folder, pending, {});
+            pending.clear();
+        }
     }
 }
 
