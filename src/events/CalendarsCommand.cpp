@@ -173,12 +173,12 @@ int runImport(CommandContext& context, const QStringList& arguments) {
 } // namespace
 
 cli::Command calendarsCommand() {
-    return {QStringLiteral("calendars"), QStringLiteral("List, add and remove calendar folders"),
+    return {QStringLiteral("calendars"), QStringLiteral("list, add and remove calendar folders"),
             QString::fromLatin1(kCalendarsUsage), &runCalendars};
 }
 
 cli::Command importCommand() {
-    return {QStringLiteral("import"), QStringLiteral("Copy an iCalendar file into a calendar"),
+    return {QStringLiteral("import"), QStringLiteral("copy an iCalendar file into a calendar"),
             QString::fromLatin1(kImportUsage), &runImport};
 }
 

@@ -174,7 +174,7 @@ std::unique_ptr<vdir::VdirCalendarStore> openCommandStore(CommandContext& contex
 }
 
 cli::Command eventsCommand() {
-    return {QStringLiteral("events"), QStringLiteral("Print the events and reminders of a range"),
+    return {QStringLiteral("events"), QStringLiteral("print the events and reminders of a range"),
             QString::fromLatin1(kEventsUsage), &runEvents};
 }
 
