@@ -11,6 +11,7 @@ packages=(
   libicu-dev libical-dev libsqlite3-dev libglib2.0-dev libxcb1-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  khal  # only for bench/compare-khal.sh, never needed by the tests
   xvfb xauth x11-utils x11-apps xdotool imagemagick dbus dbus-x11 fonts-dejavu-core
 )
 

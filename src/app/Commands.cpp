@@ -2,6 +2,7 @@
 #include "app/Commands.h"
 
 #include "app/DefaultsCommand.h"
+#include "events/EventsCommand.h"
 #include "events/exclusion/ExcludeCommand.h"
 #include "events/videocalls/VideoCallCommand.h"
 #include "menubar/MenuBarCommands.h"
@@ -15,6 +16,7 @@ namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
     app::defaultsCommand(),        menubar::menubarTextCommand(),  menubar::barCommand(),
+    events::calendarsCommand(),    events::eventsCommand(),        events::importCommand(),
     timezones::timeZonesCommand(), videocalls::videoCallCommand(), exclusion::excludeCommand(),
 };
 } // namespace

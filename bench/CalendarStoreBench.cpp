@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The vdir calendar store on generated collections: cold load (no cache), load from the
+// cache, and queries of one hour, seven days and six weeks. Data goes to $RUVO_BENCH_DIR
+// (default /tmp/ruvo-bench) and is generated once per size.
+#include "CalendarGenerator.h"
+#include "platform/linux/VdirCalendarStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <benchmark/benchmark.h>
+#include <map>
+
+using namespace ruvo;
+namespace vdir = ruvo::platform::vdir;
+
+namespace {
+
+QString baseFolder() {
+    const QString dir = qEnvironmentVariable("RUVO_BENCH_DIR");
+    return dir.isEmpty() ? QStringLiteral("/tmp/ruvo-bench") : dir;
+}
+
+struct Fixture {
+    QString root;
+    QString cacheFile;
+};
+
+Fixture fixture(int events) {
+    const QString root = baseFolder() + QStringLiteral("/%1").arg(events);
+    bench::generateCalendar(root + QStringLiteral("/vdir/bench"), events);
+    const QString config = root + QStringLiteral("/config");
+    QDir().mkpath(config);
+    (void)vdir::writeSources(vdir::sourcesFilePath(config), {{root + QStringLiteral("/vdir"), {}}});
+    return {root, root + QStringLiteral("/cache/calendars.sqlite")};
+}
+
+std::unique_ptr<vdir::VdirCalendarStore> openStore(const Fixture& f, bool withCache) {
+    vdir::VdirStoreOptions options;
+    options.configDirectory = f.root + QStringLiteral("/config");
+    options.defaultDirectory = f.root + QStringLiteral("/default");
+    options.cacheFile = withCache ? f.cacheFile : QString();
+    options.timeZoneId = QStringLiteral("Europe/Berlin");
+    auto store = std::make_unique<vdir::VdirCalendarStore>(options);
+    if (!store->load())
+        qFatal("cannot load the benchmark calendars");
+    return store;
+}
+
+long residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+void coldLoad(benchmark::State& state) {
+    const Fixture f = fixture(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(f.cacheFile + QLatin1String(suffix));
+        state.ResumeTiming();
+        auto store = openStore(f, true);
+        benchmark::DoNotOptimize(store->eventRecordCount());
+    }
+}
+
+void cachedLoad(benchmark::State& state) {
+    const Fixture f = fixture(int(state.range(0)));
+    openStore(f, true); // makes sure the cache is complete
+    for (auto _ : state) {
+        auto store = openStore(f, true);
+        benchmark::DoNotOptimize(store->eventRecordCount());
+    }
+}
+
+// One loaded store per size, shared by the query benchmarks.
+vdir::VdirCalendarStore& loaded(int events) {
+    static std::map<int, std::unique_ptr<vdir::VdirCalendarStore>> stores;
+    auto& store = stores[events];
+    if (!store)
+        store = openStore(fixture(events), true);
+    return *store;
+}
+
+void query(benchmark::State& state) {
+    const long before = residentKiB();
+    auto& store = loaded(int(state.range(0)));
+    const long after = residentKiB();
+    const auto start = kit::instantFromMSecs(
+        QDateTime(QDate(2026, 12, 7), QTime(0, 0), QTimeZone("Europe/Berlin")).toMSecsSinceEpoch());
+    const auto end = start + std::chrono::minutes(state.range(1));
+    std::size_t found = 0;
+    for (auto _ : state) {
+        auto events = store.events({{start, end}, {}});
+        found = events.size();
+        benchmark::DoNotOptimize(events.data());
+    }
+    state.counters["occurrences"] = double(found);
+    state.counters["storeRSS_MiB"] = double(after - before) / 1024.0;
+    state.counters["processRSS_MiB"] = double(residentKiB()) / 1024.0;
+}
+
+} // namespace
+
+BENCHMARK(coldLoad)->Arg(1000)->Arg(10000)->Arg(50000)->Iterations(1)->Unit(
+    benchmark::kMillisecond);
+BENCHMARK(cachedLoad)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(50000)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(query)
+    ->ArgsProduct({{1000, 10000, 50000}, {60, 7 * 24 * 60, 42 * 24 * 60}})
+    ->Unit(benchmark::kMicrosecond);

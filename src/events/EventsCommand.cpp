@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "events/EventsCommand.h"
+
+#include "events/CommandStore.h"
+#include "events/EventQueries.h"
+#include "events/EventsController.h"
+#include "platform/linux/VdirSources.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace ruvo::events {
+
+namespace {
+
+using cli::CommandContext;
+namespace vdir = platform::vdir;
+
+const char* const kEventsUsage = "usage: ruvo events [--from ISO8601] [--to ISO8601] [--json]\n"
+                                 "  (default: today and the next 6 days; a date alone means "
+                                 "the start of that day)\n";
+
+QTimeZone zoneOf(const CommandContext& context) {
+    const QTimeZone zone(context.environment.timeZoneId.toUtf8());
+    return zone.isValid() ? zone : QTimeZone::utc();
+}
+
+// "2026-12-04T09:00:00-05:00", or a date alone for the start of that day.
+std::optional<kit::Instant> parseBound(const QString& text, const QTimeZone& zone) {
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (date.isValid() && text.size() == 10)
+        return kit::fromQDateTime(date.startOfDay(zone));
+    return kit::parseIsoInstant(text, zone);
+}
+
+QString isoIn(kit::Instant t, const QTimeZone& zone) {
+    return kit::toQDateTime(t).toTimeZone(zone).toString(Qt::ISODate);
+}
+
+struct Row {
+    QString kind;
+    QString title;
+    kit::Instant start;
+    kit::Instant end;
+    bool allDay = false;
+    QString calendarId;
+    QString uid;
+    kit::Instant occurrenceDate;
+    QString location;
+    QString url;
+};
+
+Row rowOf(const CalendarItem& item, const EventQueries& queries) {
+    if (const auto* e = std::get_if<Event>(&item))
+        return {QStringLiteral("event"),
+                e->title(),
+                e->start(),
+                e->end(),
+                e->isAllDay(),
+                e->calendarIdentifier(),
+                e->calendarItemExternalIdentifier(),
+                e->occurrenceDate(),
+                e->location(),
+                e->url()};
+    const auto& r = std::get<Reminder>(item);
+    const kit::Instant due = queries.sortInstant(item);
+    return {QStringLiteral("reminder"), r.title, due, due, !r.due->time,
+            r.calendarIdentifier,       r.uid,   due, {},  {}};
+}
+
+QJsonObject jsonOf(const Row& row, const QString& calendarTitle, const QTimeZone& zone) {
+    QJsonObject o{{QStringLiteral("kind"), row.kind},
+                  {QStringLiteral("title"), row.title},
+                  {QStringLiteral("start"), isoIn(row.start, zone)},
+                  {QStringLiteral("end"), isoIn(row.end, zone)},
+                  {QStringLiteral("allDay"), row.allDay},
+                  {QStringLiteral("calendar"), calendarTitle},
+                  {QStringLiteral("calendarIdentifier"), row.calendarId},
+                  {QStringLiteral("uid"), row.uid},
+                  {QStringLiteral("occurrenceDate"), isoIn(row.occurrenceDate, zone)}};
+    if (!row.location.isEmpty())
+        o.insert(QStringLiteral("location"), row.location);
+    if (!row.url.isEmpty())
+        o.insert(QStringLiteral("url"), row.url);
+    return o;
+}
+
+QString textOf(const Row& row, const QString& calendarTitle, const QTimeZone& zone) {
+    const QDateTime start = kit::toQDateTime(row.start).toTimeZone(zone);
+    const QDateTime end = kit::toQDateTime(row.end).toTimeZone(zone);
+    QString when;
+    if (row.kind == QLatin1String("reminder"))
+        when = row.allDay ? QStringLiteral("due")
+                          : QStringLiteral("due ") + start.toString(QStringLiteral("HH:mm"));
+    else if (row.allDay)
+        when = QStringLiteral("all day");
+    else
+        when = start.toString(QStringLiteral("HH:mm")) + QLatin1Char('-') +
+               end.toString(QStringLiteral("HH:mm"));
+    return start.toString(QStringLiteral("yyyy-MM-dd ")) + when.leftJustified(11) +
+           QLatin1Char(' ') + row.title + QStringLiteral("  [") + calendarTitle + QLatin1Char(']');
+}
+
+int runEvents(CommandContext& context, const QStringList& arguments) {
+    const QTimeZone zone = zoneOf(context);
+    const QDate today = kit::toQDateTime(context.clock.now()).toTimeZone(zone).date();
+    std::optional<kit::Instant> from = kit::fromQDateTime(today.startOfDay(zone));
+    std::optional<kit::Instant> to = kit::fromQDateTime(today.addDays(7).startOfDay(zone));
+    bool asJson = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--json")) {
+            asJson = true;
+        } else if ((a == QLatin1String("--from") || a == QLatin1String("--to")) &&
+                   i + 1 < arguments.size()) {
+            auto& bound = a == QLatin1String("--from") ? from : to;
+            bound = parseBound(arguments[++i], zone);
+            if (!bound) {
+                context.err << "ruvo: " << a << ": not an ISO 8601 date or time: " << arguments[i]
+                            << "\n"
+                            << kEventsUsage;
+                return cli::kExitUsage;
+            }
+        } else {
+            context.err << "ruvo: unexpected " << a << "\n" << kEventsUsage;
+            return cli::kExitUsage;
+        }
+    }
+    if (*to < *from) {
+        context.err << "ruvo: --to is before --from\n" << kEventsUsage;
+        return cli::kExitUsage;
+    }
+    auto store = openCommandStore(context);
+    if (!store)
+        return cli::kExitFailure;
+    enableAllCalendarsOnNewInstallation(*store, context.defaults);
+    const EventQueries queries(*store, context.defaults, QString::fromUtf8(zone.id()));
+    const auto items = queries.calendarItems({*from, *to});
+    QJsonArray array;
+    for (const auto& item : items) {
+        const Row row = rowOf(item, queries);
+        const auto calendar = store->calendarWithIdentifier(row.calendarId);
+        const QString title = calendar ? calendar->title : QString();
+        if (asJson)
+            array.append(jsonOf(row, title, zone));
+        else
+            context.out << textOf(row, title, zone) << "\n";
+    }
+    if (asJson)
+        context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+    return cli::kExitOk;
+}
+
+} // namespace
+
+QString kindName(platform::EntityType kind) {
+    return kind == platform::EntityType::event ? QStringLiteral("events")
+                                               : QStringLiteral("reminders");
+}
+
+std::unique_ptr<vdir::VdirCalendarStore> openCommandStore(CommandContext& context) {
+    vdir::VdirStoreOptions options;
+    options.configDirectory = context.configDirectory;
+    options.cacheFile = vdir::defaultCacheFile();
+    options.timeZoneId = context.environment.timeZoneId;
+    options.clock = &context.clock;
+    auto store = std::make_unique<vdir::VdirCalendarStore>(options);
+    if (auto loaded = store->load(); !loaded) {
+        context.err << "ruvo: " << loaded.error() << "\n";
+        return nullptr;
+    }
+    return store;
+}
+
+cli::Command eventsCommand() {
+    return {QStringLiteral("events"), QStringLiteral("print the events and reminders of a range"),
+            QString::fromLatin1(kEventsUsage), &runEvents};
+}
+
+} // namespace ruvo::events

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one owner of the calendar store's change signal and of the calendar settings'
+// reactions. `eventsDidChange` fires 0.1 s after the last of a burst of store changes,
+// wakes (each delayed by 1 s) and reloads; every event-dependent display re-queries on it.
+// The controller also keeps the video-call alerts alive while they are switched on, re-plans
+// them when their settings change, and enables calendars and reminder lists the first time
+// access allows it.
+#pragma once
+
+#include "kit/Debouncer.h"
+#include "kit/Scheduler.h"
+#include "platform/CalendarStore.h"
+#include "settings/Defaults.h"
+
+#include <memory>
+
+namespace ruvo::events {
+
+// The video-call start notifications, owned here while they are switched on.
+class VideoCallAlerts {
+public:
+    virtual ~VideoCallAlerts() = default;
+    virtual void replan() = 0;
+};
+using VideoCallAlertsFactory = std::function<std::unique_ptr<VideoCallAlerts>()>;
+
+class EventsController {
+public:
+    static constexpr kit::Milliseconds kDebounce{100};
+    static constexpr kit::Milliseconds kWakeDelay{1000};
+
+    EventsController(platform::CalendarStore& store, const settings::Defaults& defaults,
+                     kit::Scheduler& scheduler, VideoCallAlertsFactory makeVideoCallAlerts = {});
+    EventsController(const EventsController&) = delete;
+    EventsController& operator=(const EventsController&) = delete;
+
+    kit::Signal<>& eventsDidChange() { return m_eventsDidChange; }
+    // Makes eventsDidChange fire (after the debounce).
+    void reloadEvents() { m_debouncer.trigger(); }
+    // The machine woke from sleep.
+    void onWake();
+
+    // The launch step: asks for access (reminders first when shown) and, on a new
+    // installation, enables every event calendar once access is granted.
+    void requestAccessAtLaunch();
+
+    VideoCallAlerts* videoCallAlerts() const { return m_videoCallAlerts.get(); }
+
+private:
+    void observeSettings();
+    void onShowRemindersChanged(bool isShown);
+    void setVideoCallAlertsEnabled(bool isEnabled);
+    void replanVideoCallAlerts();
+    void later(kit::Task task);
+
+    platform::CalendarStore& m_store;
+    const settings::Defaults& m_defaults;
+    kit::Scheduler& m_scheduler;
+    VideoCallAlertsFactory m_makeVideoCallAlerts;
+    kit::Signal<> m_eventsDidChange;
+    kit::Debouncer m_debouncer;
+    kit::Timer m_wakeDelay;
+    std::vector<kit::Timer> m_tasks;
+    std::vector<kit::Subscription> m_subscriptions;
+    std::unique_ptr<VideoCallAlerts> m_videoCallAlerts;
+};
+
+// Enables every event calendar of the store once per installation, when events access is
+// granted (the one-time marker "enableAllCalendars"). True when it did.
+bool enableAllCalendarsOnNewInstallation(platform::CalendarStore& store,
+                                         const settings::Defaults& defaults);
+
+} // namespace ruvo::events

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calendar store: calendars and reminder lists, event occurrences in a range, reminders,
+// saving new items, access, and one signal when anything in it changed. The logic reaches
+// calendars only through this interface; the Linux back end reads vdir folders, tests use
+// FakeCalendarStore. Every call is made on the main thread.
+#pragma once
+
+#include "kit/Result.h"
+#include "kit/Signal.h"
+#include "platform/CalendarAccess.h"
+#include "platform/CalendarTypes.h"
+
+namespace ruvo::platform {
+
+// Which events a query asks for: those overlapping `range` in the listed calendars
+// (an empty list asks every event calendar).
+struct EventPredicate {
+    DateRange range;
+    std::vector<QString> calendarIdentifiers;
+};
+
+// Incomplete reminders whose due date lies in [start, end) (no start: any time before `end`).
+struct ReminderPredicate {
+    std::optional<kit::Instant> start;
+    kit::Instant end;
+    std::vector<QString> calendarIdentifiers;
+};
+
+inline EventPredicate predicateForEvents(kit::Instant start, kit::Instant end,
+                                         std::vector<QString> calendarIdentifiers) {
+    return {{start, end}, std::move(calendarIdentifiers)};
+}
+
+class CalendarStore : public CalendarAccess {
+public:
+    // Calendars holding items of `kind`, in a stable order.
+    virtual std::vector<Calendar> calendars(EntityType kind) const = 0;
+    virtual std::optional<Calendar> calendarWithIdentifier(const QString& identifier) const = 0;
+    virtual std::optional<Calendar> defaultCalendarForNewEvents() const = 0;
+
+    // Every occurrence overlapping the range, each its own item (recurrences expanded),
+    // ordered by start.
+    virtual std::vector<Event> events(const EventPredicate& predicate) const = 0;
+    // The event (the first occurrence of a series) with `eventIdentifier`.
+    virtual std::optional<Event> eventWithIdentifier(const QString& identifier) const = 0;
+
+    // Answers at once; reminders carry a due date.
+    virtual std::vector<Reminder> incompleteReminders(const ReminderPredicate& predicate) const = 0;
+
+    // Saves a new event (this occurrence only) or reminder; the answer is its identifier.
+    virtual kit::Result<QString> saveEvent(const EventDraft& draft) = 0;
+    virtual kit::Result<QString> saveReminder(const ReminderDraft& draft) = 0;
+    virtual kit::Result<void> completeReminder(const QString& identifier) = 0;
+    virtual kit::Result<void> removeReminder(const QString& identifier) = 0;
+
+    // Takes in changes that the change watching may not have reported yet.
+    virtual void refreshSourcesIfNecessary() = 0;
+
+    virtual AuthorizationStatus authorizationStatus(EntityType kind) const = 0;
+
+    // Something in the store changed (one emission per burst of changes).
+    kit::Signal<>& storeChanged() { return m_storeChanged; }
+
+protected:
+    void emitStoreChanged() { m_storeChanged.emit(); }
+
+private:
+    kit::Signal<> m_storeChanged;
+};
+
+} // namespace ruvo::platform

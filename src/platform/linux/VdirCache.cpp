@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/linux/VdirCache.h"
+
+#include "platform/linux/VdirLog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <sqlite3.h>
+#include <vector>
+
+namespace ruvo::platform::vdir {
+
+namespace {
+
+constexpr int kSchemaVersion = 1;
+
+struct Statement {
+    sqlite3_stmt* stmt = nullptr;
+    Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr); }
+    ~Statement() { sqlite3_finalize(stmt); }
+    bool isValid() const { return stmt != nullptr; }
+    void bind(int i, const QString& s) {
+        const QByteArray utf8 = s.toUtf8();
+        sqlite3_bind_text(stmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+};
+
+QString columnText(sqlite3_stmt* stmt, int i) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                             sqlite3_column_bytes(stmt, i));
+}
+
+} // namespace
+
+VdirCache::VdirCache(QString path) : m_path(std::move(path)) {
+    if (!m_path.isEmpty() && !open()) {
+        discard("it cannot be opened");
+        open();
+    }
+}
+
+VdirCache::~VdirCache() {
+    sqlite3_close_v2(m_db);
+}
+
+bool VdirCache::open() {
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    if (sqlite3_open(QFile::encodeName(m_path).constData(), &m_db) != SQLITE_OK) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        return false;
+    }
+    exec("PRAGMA journal_mode=WAL");
+    exec("PRAGMA synchronous=NORMAL");
+    exec("PRAGMA cache_size=-1024"); // rows are read once per start; a small page cache does
+    Statement version(m_db, "PRAGMA user_version");
+    if (!version.isValid() || sqlite3_step(version.stmt) != SQLITE_ROW) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        return false;
+    }
+    const int stored = sqlite3_column_int(version.stmt, 0);
+    if (stored != 0 && stored != kSchemaVersion) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        return false;
+    }
+    const bool created =
+        exec("CREATE TABLE IF NOT EXISTS files(path TEXT PRIMARY KEY, size "
+             "INTEGER, mtime INTEGER, inode INTEGER, fingerprint TEXT, records "
+             "BLOB)") &&
+        exec(QByteArray("PRAGMA user_version=" + QByteArray::number(kSchemaVersion)).constData());
+    if (!created) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+    return created;
+}
+
+void VdirCache::discard(const char* why) {
+    qCInfo(lcVdir, "Rebuilding the calendar cache %s: %s", qUtf8Printable(m_path), why);
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    for (const char* suffix : {"", "-wal", "-shm"})
+        QFile::remove(m_path + QLatin1String(suffix));
+}
+
+bool VdirCache::exec(const char* sql) {
+    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+void VdirCache::forEachRow(const QString& folder, const RowVisitor& visit) {
+    if (!m_db)
+        return;
+    Statement q(m_db, "SELECT path, size, mtime, inode, fingerprint, records FROM files "
+                      "WHERE path >= ?1 AND path < ?2 ORDER BY path");
+    if (!q.isValid()) {
+        discard("it cannot be read");
+        open();
+        return;
+    }
+    q.bind(1, folder + QLatin1Char('/'));
+    q.bind(2, folder + QLatin1Char('0')); // '0' follows '/'
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(q.stmt)) == SQLITE_ROW) {
+        CachedFile row;
+        row.stamp = {sqlite3_column_int64(q.stmt, 1), sqlite3_column_int64(q.stmt, 2),
+                     quint64(sqlite3_column_int64(q.stmt, 3))};
+        row.fingerprint = columnText(q.stmt, 4);
+        row.records =
+            QByteArray::fromRawData(static_cast<const char*>(sqlite3_column_blob(q.stmt, 5)),
+                                    sqlite3_column_bytes(q.stmt, 5));
+        visit(columnText(q.stmt, 0), row);
+    }
+    if (rc != SQLITE_DONE) {
+        discard("it cannot be read");
+        open();
+    }
+}
+
+void VdirCache::update(const QString&, const std::map<QString, CachedFile>& changed,
+                       const std::vector<QString>& removed) {
+    if (!m_db || (changed.empty() && removed.empty()))
+        return;
+    exec("BEGIN");
+    {
+        Statement put(m_db, "INSERT OR REPLACE INTO files VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
+        Statement drop(m_db, "DELETE FROM files WHERE path = ?1");
+        if (!put.isValid() || !drop.isValid()) {
+            exec("ROLLBACK");
+            return;
+        }
+        for (const auto& [path, row] : changed) {
+            put.bind(1, path);
+            sqlite3_bind_int64(put.stmt, 2, row.stamp.size);
+            sqlite3_bind_int64(put.stmt, 3, row.stamp.mtimeNs);
+            sqlite3_bind_int64(put.stmt, 4, qint64(row.stamp.inode));
+            put.bind(5, row.fingerprint);
+            sqlite3_bind_blob(put.stmt, 6, row.records.constData(), int(row.records.size()),
+                              SQLITE_STATIC);
+            sqlite3_step(put.stmt);
+            sqlite3_reset(put.stmt);
+        }
+        for (const auto& path : removed) {
+            drop.bind(1, path);
+            sqlite3_step(drop.stmt);
+            sqlite3_reset(drop.stmt);
+        }
+    }
+    if (!exec("COMMIT")) {
+        exec("ROLLBACK");
+        qCWarning(lcVdir, "Could not write the calendar cache %s", qUtf8Printable(m_path));
+    }
+}
+
+} // namespace ruvo::platform::vdir

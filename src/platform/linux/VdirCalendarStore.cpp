@@ -1,0 +1,290 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/linux/VdirCalendarStore.h"
+
+#include "kit/SystemTimeZones.h"
+#include "platform/linux/VdirLog.h"
+#include "platform/linux/VdirWriter.h"
+
+#include <QFile>
+#include <algorithm>
+#include <chrono>
+#include <malloc.h>
+
+namespace ruvo::platform::vdir {
+
+namespace {
+
+constexpr kit::Milliseconds kRescanDelay{200};
+
+} // namespace
+
+VdirCalendarStore::VdirCalendarStore(VdirStoreOptions options)
+    : m_options(std::move(options)), m_cache(m_options.cacheFile),
+      m_loader(m_zones, m_cache, m_options.threads) {
+    if (m_options.defaultDirectory.isEmpty())
+        m_options.defaultDirectory = defaultStoreDirectory();
+    m_zones.setCurrentZone(m_options.timeZoneId.isEmpty() ? kit::SystemTimeZones::currentZoneId()
+                                                          : m_options.timeZoneId);
+    if (m_options.scheduler)
+        m_watcher = std::make_unique<VdirWatcher>([this] { onDiskChange(); });
+}
+
+VdirCalendarStore::~VdirCalendarStore() = default;
+
+kit::Result<void> VdirCalendarStore::load() {
+    if (auto made = ensureDefaultStore(m_options.defaultDirectory); !made)
+        return made;
+    auto sources = readSources(sourcesFilePath(m_options.configDirectory));
+    if (!sources)
+        return kit::fail(sources.error());
+    auto found = discoverCollections(m_options.defaultDirectory, *sources);
+    std::vector<Collection> next;
+    for (auto& info : found) {
+        Collection c;
+        auto old = std::find_if(m_collections.begin(), m_collections.end(),
+                                [&](const Collection& o) { return o.info.folder == info.folder; });
+        if (old != m_collections.end() && old->info.emails == info.emails)
+            c.files = std::move(old->files);
+        c.info = std::move(info);
+        next.push_back(std::move(c));
+    }
+    m_collections = std::move(next);
+    m_lastLoad = m_loader.refresh(m_collections);
+    malloc_trim(0); // hand back what parsing and the folder listings used
+    rebuildIndex();
+    if (m_watcher) {
+        QStringList folders{m_options.defaultDirectory};
+        for (const auto& s : *sources)
+            folders << s.path;
+        for (const auto& c : m_collections)
+            folders << c.info.folder;
+        m_watcher->watch(folders);
+    }
+    return {};
+}
+
+void VdirCalendarStore::setTimeZone(const QString& zoneId) {
+    m_zones.setCurrentZone(zoneId);
+}
+
+void VdirCalendarStore::rebuildIndex() {
+    m_index.clear();
+    for (std::size_t i = 0; i < m_collections.size(); ++i)
+        for (const auto& [name, entry] : m_collections[i].files)
+            m_index.add(entry.parsed, VdirIndex::CalendarIndex(i), m_zones);
+    m_index.finish();
+}
+
+bool VdirCalendarStore::refresh() {
+    const auto before = m_collections.size();
+    if (auto loaded = load(); !loaded) {
+        qCWarning(lcVdir, "Cannot reload calendars: %s", qUtf8Printable(loaded.error()));
+        return false;
+    }
+    return m_lastLoad.hasChanges() || before != m_collections.size();
+}
+
+void VdirCalendarStore::onDiskChange() {
+    m_pendingRescan = m_options.scheduler->after(kRescanDelay, [this] {
+        if (refresh())
+            emitStoreChanged();
+    });
+}
+
+void VdirCalendarStore::refreshSourcesIfNecessary() {
+    if (refresh())
+        emitStoreChanged();
+}
+
+void VdirCalendarStore::afterWrite() {
+    m_pendingRescan.cancel();
+    refreshSourcesIfNecessary();
+}
+
+bool VdirCalendarStore::hasKind(const Collection& c, EntityType kind) const {
+    if (c.info.declaredKind)
+        return *c.info.declaredKind == kind ||
+               (kind == EntityType::event ? c.hasEvents : c.hasReminders);
+    if (kind == EntityType::reminder)
+        return c.hasReminders && !c.hasEvents;
+    return c.hasEvents || !c.hasReminders;
+}
+
+Calendar VdirCalendarStore::calendarOf(const Collection& c, EntityType kind) const {
+    return Calendar{c.info.identifier, c.info.title, c.info.colour, kind, c.info.folder, true};
+}
+
+std::vector<Calendar> VdirCalendarStore::calendars(EntityType kind) const {
+    std::vector<Calendar> result;
+    for (const auto& c : m_collections)
+        if (hasKind(c, kind))
+            result.push_back(calendarOf(c, kind));
+    return result;
+}
+
+const Collection* VdirCalendarStore::collection(const QString& identifier) const {
+    for (const auto& c : m_collections)
+        if (c.info.identifier == identifier)
+            return &c;
+    return nullptr;
+}
+
+const Collection* VdirCalendarStore::firstCollection(EntityType kind) const {
+    for (const auto& c : m_collections)
+        if (c.info.isDefault && hasKind(c, kind))
+            return &c;
+    for (const auto& c : m_collections)
+        if (hasKind(c, kind))
+            return &c;
+    return nullptr;
+}
+
+std::optional<Calendar> VdirCalendarStore::calendarWithIdentifier(const QString& id) const {
+    const Collection* c = collection(id);
+    if (!c)
+        return std::nullopt;
+    return calendarOf(*c,
+                      hasKind(*c, EntityType::event) ? EntityType::event : EntityType::reminder);
+}
+
+std::optional<Calendar> VdirCalendarStore::defaultCalendarForNewEvents() const {
+    const Collection* c = firstCollection(EntityType::event);
+    return c ? std::optional(calendarOf(*c, EntityType::event)) : std::nullopt;
+}
+
+std::vector<Event> VdirCalendarStore::events(const EventPredicate& predicate) const {
+    std::vector<bool> allowed(m_collections.size(), predicate.calendarIdentifiers.empty());
+    for (const auto& id : predicate.calendarIdentifiers)
+        for (std::size_t i = 0; i < m_collections.size(); ++i)
+            if (m_collections[i].info.identifier == id)
+                allowed[i] = true;
+    return m_index.events(predicate.range, allowed, m_zones);
+}
+
+std::optional<Event> VdirCalendarStore::eventWithIdentifier(const QString& identifier) const {
+    auto first = [this](const std::shared_ptr<EventData>& data, const EventTimes& t) {
+        const kit::Instant start = kit::instantFromMSecs(m_zones.toUtc(t.zone, t.start) * 1000);
+        return Event(data, start, start + kit::Seconds(t.duration), start);
+    };
+    for (const auto& c : m_collections) {
+        if (!identifier.startsWith(c.info.identifier + QLatin1Char('/')))
+            continue;
+        const QStringView uid = QStringView(identifier).mid(c.info.identifier.size() + 1);
+        for (const auto& [name, entry] : c.files) {
+            for (const auto& s : entry.parsed.series)
+                if (s.data->calendarItemExternalIdentifier == uid)
+                    return first(s.data, s.times);
+            for (const auto& s : entry.parsed.singles)
+                if (s.data->calendarItemExternalIdentifier == uid && !s.recurrenceId)
+                    return first(s.data, s.times);
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<Reminder> VdirCalendarStore::incompleteReminders(const ReminderPredicate& p) const {
+    std::vector<Reminder> result;
+    const QString zone = m_zones.zoneId(m_zones.currentZone());
+    for (const auto& c : m_collections) {
+        if (!c.hasReminders)
+            continue;
+        if (!p.calendarIdentifiers.empty() &&
+            std::find(p.calendarIdentifiers.begin(), p.calendarIdentifiers.end(),
+                      c.info.identifier) == p.calendarIdentifiers.end())
+            continue;
+        for (const auto& [name, entry] : c.files)
+            for (const auto& r : entry.parsed.reminders) {
+                if (r.isCompleted || !r.due)
+                    continue;
+                const kit::Instant due = dueInstant(*r.due, zone);
+                if ((!p.start || due >= *p.start) && due < p.end)
+                    result.push_back(r);
+            }
+    }
+    return result;
+}
+
+kit::Instant VdirCalendarStore::now() const {
+    if (m_options.clock)
+        return m_options.clock->now();
+    return kit::instantFromMSecs(QDateTime::currentMSecsSinceEpoch());
+}
+
+kit::Result<QString> VdirCalendarStore::saveEvent(const EventDraft& draft) {
+    const Collection* c = draft.calendarIdentifier.isEmpty() ? firstCollection(EntityType::event)
+                                                             : collection(draft.calendarIdentifier);
+    if (!c)
+        return kit::fail(QStringLiteral("No calendar %1.").arg(draft.calendarIdentifier));
+    auto uid = writeNewEvent(c->info.folder, draft, m_zones.zoneId(m_zones.currentZone()), now());
+    if (!uid)
+        return uid;
+    const QString identifier = c->info.identifier + QLatin1Char('/') + *uid;
+    afterWrite();
+    return identifier;
+}
+
+kit::Result<QString> VdirCalendarStore::saveReminder(const ReminderDraft& draft) {
+    const Collection* c = draft.calendarIdentifier.isEmpty() ? firstCollection(EntityType::reminder)
+                                                             : collection(draft.calendarIdentifier);
+    if (!c)
+        return kit::fail(QStringLiteral("No reminder list %1.").arg(draft.calendarIdentifier));
+    auto uid = writeNewReminder(c->info.folder, draft, now());
+    if (!uid)
+        return uid;
+    const QString identifier = c->info.identifier + QLatin1Char('/') + *uid;
+    afterWrite();
+    return identifier;
+}
+
+std::optional<QString> VdirCalendarStore::reminderFile(const QString& identifier,
+                                                       QString& uid) const {
+    for (const auto& c : m_collections)
+        for (const auto& [name, entry] : c.files)
+            for (const auto& r : entry.parsed.reminders)
+                if (r.identifier == identifier) {
+                    uid = r.uid;
+                    return c.info.folder + QLatin1Char('/') + name;
+                }
+    return std::nullopt;
+}
+
+kit::Result<void> VdirCalendarStore::completeReminder(const QString& identifier) {
+    QString uid;
+    const auto file = reminderFile(identifier, uid);
+    if (!file)
+        return kit::fail(QStringLiteral("No reminder %1.").arg(identifier));
+    auto done = completeTodo(*file, uid, now());
+    if (done)
+        afterWrite();
+    return done;
+}
+
+kit::Result<void> VdirCalendarStore::removeReminder(const QString& identifier) {
+    QString uid;
+    const auto file = reminderFile(identifier, uid);
+    if (!file)
+        return kit::fail(QStringLiteral("No reminder %1.").arg(identifier));
+    auto done = removeTodo(*file, uid);
+    if (done)
+        afterWrite();
+    return done;
+}
+
+kit::Result<ImportCounts> VdirCalendarStore::importFile(const QString& path,
+                                                        const QString& calendarIdentifier) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return kit::fail(QStringLiteral("Cannot read %1: %2").arg(path, f.errorString()));
+    const Collection* events = calendarIdentifier.isEmpty() ? firstCollection(EntityType::event)
+                                                            : collection(calendarIdentifier);
+    const Collection* reminders =
+        calendarIdentifier.isEmpty() ? firstCollection(EntityType::reminder) : events;
+    if (!events || !reminders)
+        return kit::fail(QStringLiteral("No calendar %1.").arg(calendarIdentifier));
+    auto counts = importCalendar(f.readAll(), events->info.folder, reminders->info.folder, now());
+    if (counts)
+        afterWrite();
+    return counts;
+}
+
+} // namespace ruvo::platform::vdir

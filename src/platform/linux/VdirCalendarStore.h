@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calendar store over vdir folders: one folder per calendar or reminder list, one .ics
+// file per item, `displayname` and `color` files beside them. Items are kept as compact
+// records with an index on time; a SQLite cache spares re-parsing unchanged files at start.
+// Changes on disk are seen through inotify and reported as one storeChanged per burst.
+#pragma once
+
+#include "kit/Scheduler.h"
+#include "platform/CalendarStore.h"
+#include "platform/linux/VdirCache.h"
+#include "platform/linux/VdirIndex.h"
+#include "platform/linux/VdirLoader.h"
+#include "platform/linux/VdirWatcher.h"
+#include "platform/linux/VdirWriter.h"
+
+#include <QElapsedTimer>
+#include <memory>
+
+namespace ruvo::platform::vdir {
+
+struct VdirStoreOptions {
+    QString configDirectory;           // holds the sources file
+    QString defaultDirectory;          // the embedded default store; empty: defaultStoreDirectory()
+    QString cacheFile;                 // empty: no persistent cache
+    QString timeZoneId;                // the zone of floating and all-day items
+    const kit::Clock* clock = nullptr; // for DTSTAMP and completion times
+    kit::Scheduler* scheduler = nullptr; // with one, changes on disk are watched
+    int threads = 2;
+};
+
+class VdirCalendarStore final : public CalendarStore {
+public:
+    explicit VdirCalendarStore(VdirStoreOptions options);
+    ~VdirCalendarStore() override;
+
+    // Reads the sources and loads every collection. Fails only when the sources file or the
+    // default store cannot be read or made; broken calendar files are skipped.
+    kit::Result<void> load();
+    const LoadStatistics& lastLoad() const { return m_lastLoad; }
+    void setTimeZone(const QString& zoneId);
+
+    std::vector<Calendar> calendars(EntityType kind) const override;
+    std::optional<Calendar> calendarWithIdentifier(const QString& identifier) const override;
+    std::optional<Calendar> defaultCalendarForNewEvents() const override;
+    std::vector<Event> events(const EventPredicate& predicate) const override;
+    std::optional<Event> eventWithIdentifier(const QString& identifier) const override;
+    std::vector<Reminder> incompleteReminders(const ReminderPredicate& predicate) const override;
+    kit::Result<QString> saveEvent(const EventDraft& draft) override;
+    kit::Result<QString> saveReminder(const ReminderDraft& draft) override;
+    kit::Result<void> completeReminder(const QString& identifier) override;
+    kit::Result<void> removeReminder(const QString& identifier) override;
+    void refreshSourcesIfNecessary() override;
+    AuthorizationStatus authorizationStatus(EntityType) const override {
+        return AuthorizationStatus::fullAccess;
+    }
+    void requestEventsAccess(std::function<void(bool)> done) override { done(true); }
+    void requestRemindersAccess(std::function<void(bool)> done) override { done(true); }
+
+    // Copies the items of an iCalendar file into the calendar `calendarIdentifier` (empty:
+    // events to the default calendar, reminders to the first reminder list).
+    kit::Result<ImportCounts> importFile(const QString& path, const QString& calendarIdentifier);
+
+    std::size_t eventRecordCount() const { return m_index.singleCount() + m_index.seriesCount(); }
+
+private:
+    void rebuildIndex();
+    bool refresh(); // true when something changed
+    void onDiskChange();
+    const Collection* collection(const QString& identifier) const;
+    const Collection* firstCollection(EntityType kind) const;
+    Calendar calendarOf(const Collection& c, EntityType kind) const;
+    bool hasKind(const Collection& c, EntityType kind) const;
+    kit::Instant now() const;
+    std::optional<QString> reminderFile(const QString& identifier, QString& uid) const;
+    void afterWrite();
+
+    VdirStoreOptions m_options;
+    ZoneTable m_zones;
+    VdirCache m_cache;
+    VdirLoader m_loader;
+    std::vector<Collection> m_collections;
+    VdirIndex m_index;
+    LoadStatistics m_lastLoad;
+    std::unique_ptr<VdirWatcher> m_watcher;
+    kit::Timer m_pendingRescan;
+};
+
+} // namespace ruvo::platform::vdir

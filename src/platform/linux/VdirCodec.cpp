@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/linux/VdirCodec.h"
+
+#include <QDataStream>
+#include <QIODevice>
+
+namespace ruvo::platform::vdir {
+
+namespace {
+
+constexpr quint32 kFormat = 0x52564434; // "RVD4"
+
+class Writer {
+public:
+    Writer(QByteArray& bytes, const ZoneTable& zones)
+        : m_out(&bytes, QIODevice::WriteOnly), m_zones(zones) {}
+
+    void file(const ParsedFile& f) {
+        m_out << kFormat << quint32(f.singles.size());
+        for (const auto& s : f.singles) {
+            data(*s.data);
+            times(s.times);
+            m_out << s.recurrenceId.has_value()
+                  << (s.recurrenceId ? kit::msecsSinceEpoch(*s.recurrenceId) : 0);
+        }
+        m_out << quint32(f.series.size());
+        for (const auto& s : f.series)
+            series(s);
+        m_out << quint32(f.reminders.size());
+        for (const auto& r : f.reminders)
+            reminder(r);
+    }
+
+private:
+    void data(const EventData& d) {
+        const EventExtras& x = d.extra();
+        m_out << d.calendarItemExternalIdentifier << d.title << x.location << x.url << x.notes
+              << qint8(d.status) << d.isAllDay << d.hasRecurrenceRules
+              << quint32(x.attendees.size());
+        for (const auto& a : x.attendees)
+            m_out << a.name << a.address << qint8(a.participantStatus) << a.isCurrentUser;
+        m_out << quint32(x.alarms.size());
+        for (const auto& a : x.alarms)
+            m_out << qint64(a.relativeOffset.count());
+    }
+    void times(const EventTimes& t) { m_out << t.start << t.duration << m_zones.zoneId(t.zone); }
+    void series(const SeriesRecord& s) {
+        data(*s.data);
+        times(s.times);
+        m_out << quint32(s.rules.size());
+        for (const auto& r : s.rules)
+            m_out << r.text << quint8(r.frequency) << qint32(r.interval) << qint32(r.count)
+                  << r.until << r.weekdays << r.weekStart << r.isSimple
+                  << QList<qint16>(r.monthDays.begin(), r.monthDays.end())
+                  << QList<qint16>(r.ordinalDays.begin(), r.ordinalDays.end());
+        m_out << QList<qint64>(s.rdates.begin(), s.rdates.end())
+              << QList<qint64>(s.exdates.begin(), s.exdates.end()) << s.lastStart;
+    }
+    void reminder(const Reminder& r) {
+        m_out << r.uid << r.title << r.notes << r.due.has_value();
+        if (r.due)
+            m_out << r.due->date.toJulianDay() << r.due->time.has_value()
+                  << (r.due->time ? r.due->time->msecsSinceStartOfDay() : 0) << r.due->timeZoneId;
+        m_out << r.isCompleted << qint32(r.priority);
+    }
+
+    QDataStream m_out;
+    const ZoneTable& m_zones;
+};
+
+class Reader {
+public:
+    Reader(const QByteArray& bytes, const QString& calendarId, ZoneTable& zones, StringPool& pool)
+        : m_in(bytes), m_calendarId(calendarId), m_zones(zones), m_pool(pool) {}
+
+    std::optional<ParsedFile> file() {
+        quint32 format = 0, count = 0;
+        m_in >> format;
+        if (format != kFormat)
+            return std::nullopt;
+        ParsedFile f;
+        m_in >> count;
+        for (quint32 i = 0; i < count && ok(); ++i) {
+            SingleRecord s{data(), times(), {}};
+            bool hasRid = false;
+            qint64 rid = 0;
+            m_in >> hasRid >> rid;
+            if (hasRid)
+                s.recurrenceId = kit::instantFromMSecs(rid);
+            f.singles.push_back(std::move(s));
+        }
+        m_in >> count;
+        for (quint32 i = 0; i < count && ok(); ++i)
+            f.series.push_back(series());
+        m_in >> count;
+        for (quint32 i = 0; i < count && ok(); ++i)
+            f.reminders.push_back(reminder());
+        if (!ok() || !m_in.atEnd())
+            return std::nullopt;
+        return f;
+    }
+
+private:
+    bool ok() const { return m_in.status() == QDataStream::Ok; }
+    QString str() {
+        QString s;
+        m_in >> s;
+        return s;
+    }
+    std::shared_ptr<EventData> data() {
+        auto d = std::make_shared<EventData>();
+        d->calendarItemExternalIdentifier = str();
+        d->calendarIdentifier = m_calendarId;
+        d->title = m_pool.intern(str());
+        EventExtras x;
+        x.location = m_pool.intern(str());
+        x.url = str();
+        x.notes = str();
+        qint8 status = 0;
+        quint32 count = 0;
+        m_in >> status >> d->isAllDay >> d->hasRecurrenceRules >> count;
+        d->status = static_cast<EventStatus>(std::clamp<int>(status, 0, 3));
+        for (quint32 i = 0; i < count && ok(); ++i) {
+            Attendee a;
+            qint8 ps = 0;
+            m_in >> a.name >> a.address >> ps >> a.isCurrentUser;
+            a.participantStatus = static_cast<ParticipantStatus>(std::clamp<int>(ps, 0, 7));
+            x.attendees.push_back(std::move(a));
+        }
+        m_in >> count;
+        for (quint32 i = 0; i < count && ok(); ++i) {
+            qint64 offset = 0;
+            m_in >> offset;
+            x.alarms.push_back(Alarm{kit::Seconds{offset}});
+        }
+        if (!x.location.isEmpty() || !x.url.isEmpty() || !x.notes.isEmpty() ||
+            !x.attendees.empty() || !x.alarms.empty())
+            d->extras = std::make_unique<EventExtras>(std::move(x));
+        return d;
+    }
+    EventTimes times() {
+        EventTimes t;
+        QString zone;
+        m_in >> t.start >> t.duration >> zone;
+        t.zone = zone.isEmpty() ? kFloatingZone : m_zones.zone(zone).value_or(kUtcZone);
+        return t;
+    }
+    SeriesRecord series() {
+        SeriesRecord s;
+        s.data = data();
+        s.times = times();
+        quint32 count = 0;
+        m_in >> count;
+        for (quint32 i = 0; i < count && ok(); ++i) {
+            RecurrenceRule r;
+            quint8 frequency = 0;
+            qint32 interval = 1, n = 0;
+            QList<qint16> monthDays, ordinalDays;
+            m_in >> r.text >> frequency >> interval >> n >> r.until >> r.weekdays >> r.weekStart >>
+                r.isSimple >> monthDays >> ordinalDays;
+            r.monthDays.assign(monthDays.begin(), monthDays.end());
+            r.ordinalDays.assign(ordinalDays.begin(), ordinalDays.end());
+            r.frequency = static_cast<Frequency>(std::min<int>(frequency, 6));
+            r.interval = std::max(interval, 1);
+            r.count = std::max(n, 0);
+            s.rules.push_back(std::move(r));
+        }
+        QList<qint64> rdates, exdates;
+        m_in >> rdates >> exdates >> s.lastStart;
+        s.rdates.assign(rdates.begin(), rdates.end());
+        s.exdates.assign(exdates.begin(), exdates.end());
+        return s;
+    }
+    Reminder reminder() {
+        Reminder r;
+        bool hasDue = false;
+        m_in >> r.uid >> r.title >> r.notes >> hasDue;
+        if (hasDue) {
+            qint64 day = 0;
+            bool hasTime = false;
+            int msecs = 0;
+            DueDate due;
+            m_in >> day >> hasTime >> msecs >> due.timeZoneId;
+            due.date = QDate::fromJulianDay(day);
+            if (hasTime)
+                due.time = QTime::fromMSecsSinceStartOfDay(msecs);
+            r.due = due;
+        }
+        qint32 priority = 0;
+        m_in >> r.isCompleted >> priority;
+        r.priority = priority;
+        r.calendarIdentifier = m_calendarId;
+        r.identifier = m_calendarId + QLatin1Char('/') + r.uid;
+        return r;
+    }
+
+    QDataStream m_in;
+    const QString& m_calendarId;
+    ZoneTable& m_zones;
+    StringPool& m_pool;
+};
+
+} // namespace
+
+QString StringPool::intern(const QString& s) {
+    if (s.isEmpty())
+        return {};
+    auto it = m_strings.constFind(s);
+    if (it != m_strings.constEnd())
+        return *it;
+    m_strings.insert(s);
+    return s;
+}
+
+void StringPool::intern(ParsedFile& file) {
+    auto internData = [this](EventData& d) {
+        d.title = intern(d.title);
+        if (d.extras)
+            d.extras->location = intern(d.extras->location);
+    };
+    for (auto& s : file.singles)
+        internData(*s.data);
+    for (auto& s : file.series)
+        internData(*s.data);
+}
+
+QByteArray encodeParsedFile(const ParsedFile& file, const ZoneTable& zones) {
+    QByteArray bytes;
+    Writer(bytes, zones).file(file);
+    return bytes;
+}
+
+std::optional<ParsedFile> decodeParsedFile(const QByteArray& bytes, const QString& calendarId,
+                                           ZoneTable& zones, StringPool& pool) {
+    return Reader(bytes, calendarId, zones, pool).file();
+}
+
+} // namespace ruvo::platform::vdir

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/linux/VdirIndex.h"
+
+#include "platform/linux/VdirRecurrence.h"
+
+#include <algorithm>
+
+namespace ruvo::platform::vdir {
+
+namespace {
+
+constexpr qint64 kZoneSlack = 15 * 3600;  // more than any zone's offset from UTC
+constexpr qint64 kLongEvent = 3 * 86400;  // singles longer than this are scanned apart
+constexpr qint64 kDstSlack = 3 * 3600;    // wall-clock windows are widened by this
+constexpr qint64 kDstShift = 3600;        // the most a DST change moves a wall-clock start
+constexpr qint64 kShortSeries = 4 * 3600; // series no longer than this are grouped by hour
+constexpr qint64 kShortQuery = 18 * 3600; // queries shorter than this use the groups
+
+qint64 seconds(kit::Instant t) {
+    return kit::msecsSinceEpoch(t) / 1000 - (kit::msecsSinceEpoch(t) % 1000 < 0 ? 1 : 0);
+}
+
+kit::Instant instant(UtcSeconds s) {
+    return kit::instantFromMSecs(s * 1000);
+}
+
+bool overlaps(kit::Instant start, kit::Instant end, const DateRange& range) {
+    return start < range.end && (end > range.start || start >= range.start);
+}
+
+// The start and end of one occurrence that starts at `local`.
+std::pair<kit::Instant, kit::Instant> occurrence(LocalSeconds local, const EventTimes& t,
+                                                 bool isAllDay, const ZoneTable& zones) {
+    const UtcSeconds start = zones.toUtc(t.zone, local);
+    const UtcSeconds end = isAllDay ? zones.toUtc(t.zone, local + t.duration) : start + t.duration;
+    return {instant(start), instant(end)};
+}
+
+} // namespace
+
+void VdirIndex::clear() {
+    m_singles.clear();
+    m_long.clear();
+    m_series.clear();
+    m_longSeries.clear();
+    m_shortSeries.clear();
+}
+
+void VdirIndex::add(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones) {
+    auto key = [&](const EventTimes& t, LocalSeconds local) {
+        return t.zone == kFloatingZone ? local : zones.toUtc(t.zone, local);
+    };
+    for (const auto& s : file.singles) {
+        SingleRef ref{key(s.times, s.times.start), &s, calendar};
+        (s.times.duration > kLongEvent ? m_long : m_singles).push_back(ref);
+    }
+    for (const auto& s : file.series) {
+        const qint64 last =
+            s.lastStart == kNoEnd ? kNoEnd : key(s.times, s.lastStart) + s.times.duration;
+        const auto timeOfDay = qint32(((s.times.start % 86400) + 86400) % 86400);
+        m_series.push_back({key(s.times, s.times.start), last, &s, calendar, timeOfDay});
+    }
+}
+
+void VdirIndex::finish() {
+    std::stable_sort(m_singles.begin(), m_singles.end(),
+                     [](const SingleRef& a, const SingleRef& b) { return a.key < b.key; });
+    for (const auto& ref : m_series) {
+        if (ref.record->times.duration > kShortSeries || ref.record->data->isAllDay) {
+            m_longSeries.push_back(ref);
+            continue;
+        }
+        const ZoneIndex zone = ref.record->times.zone;
+        auto group = std::find_if(m_shortSeries.begin(), m_shortSeries.end(),
+                                  [zone](const ZoneGroup& g) { return g.zone == zone; });
+        if (group == m_shortSeries.end())
+            group = m_shortSeries.insert(m_shortSeries.end(), ZoneGroup{zone, {}});
+        group->series.push_back(ref);
+    }
+    for (auto& group : m_shortSeries)
+        std::stable_sort(
+            group.series.begin(), group.series.end(),
+            [](const SeriesRef& a, const SeriesRef& b) { return a.timeOfDay < b.timeOfDay; });
+}
+
+std::vector<Event> VdirIndex::events(const DateRange& range, const std::vector<bool>& calendars,
+                                     const ZoneTable& zones) const {
+    std::vector<Event> out;
+    const qint64 from = seconds(range.start) - kZoneSlack;
+    const qint64 to = seconds(range.end) + kZoneSlack;
+    auto allowed = [&](CalendarIndex c) { return c < calendars.size() && calendars[c]; };
+    collectSingles(from, to, range, calendars, zones, out);
+    for (const auto& ref : m_long)
+        if (ref.key < to && ref.key + ref.record->times.duration > from && allowed(ref.calendar))
+            addSingle(ref, range, zones, out);
+    const bool isShort = range.end - range.start < kit::Seconds(kShortQuery);
+    for (const auto& ref : isShort ? m_longSeries : m_series)
+        if (ref.firstKey < to && ref.lastKey > from && allowed(ref.calendar))
+            expandSeries(ref, range, zones, out);
+    if (isShort)
+        for (const auto& group : m_shortSeries)
+            collectShortSeries(group, range, calendars, zones, out);
+    std::stable_sort(out.begin(), out.end(),
+                     [](const Event& a, const Event& b) { return a.start() < b.start(); });
+    return out;
+}
+
+void VdirIndex::collectSingles(qint64 from, qint64 to, const DateRange& range,
+                               const std::vector<bool>& calendars, const ZoneTable& zones,
+                               std::vector<Event>& out) const {
+    auto first = std::lower_bound(m_singles.begin(), m_singles.end(), from - kLongEvent,
+                                  [](const SingleRef& r, qint64 k) { return r.key < k; });
+    for (auto it = first; it != m_singles.end() && it->key < to; ++it)
+        if (it->calendar < calendars.size() && calendars[it->calendar])
+            addSingle(*it, range, zones, out);
+}
+
+void VdirIndex::addSingle(const SingleRef& ref, const DateRange& range, const ZoneTable& zones,
+                          std::vector<Event>& out) const {
+    const SingleRecord& r = *ref.record;
+    const auto [start, end] = occurrence(r.times.start, r.times, r.data->isAllDay, zones);
+    if (overlaps(start, end, range))
+        out.emplace_back(r.data, start, end, r.recurrenceId.value_or(start));
+}
+
+void VdirIndex::collectShortSeries(const ZoneGroup& group, const DateRange& range,
+                                   const std::vector<bool>& calendars, const ZoneTable& zones,
+                                   std::vector<Event>& out) const {
+    const qint64 from = seconds(range.start);
+    const qint64 to = seconds(range.end);
+    // The query's wall-clock hours, widened by the hour a DST change can move a start.
+    const LocalSeconds windowStart = zones.toLocal(group.zone, from) - kDstShift;
+    const qint64 windowLength = zones.toLocal(group.zone, to) + kDstShift - windowStart;
+    const qint64 windowOfDay = ((windowStart % 86400) + 86400) % 86400;
+    // An occurrence at time of day t lasting d meets the window when the first start at or
+    // after the window's start falls inside it, or the one a day earlier is still running.
+    auto meets = [&](const SeriesRef& r) {
+        const qint64 delta = ((r.timeOfDay - windowOfDay) % 86400 + 86400) % 86400;
+        return delta < windowLength || delta + r.record->times.duration > 86400;
+    };
+    auto scan = [&](qint64 first, qint64 last) { // times of day in [first, last]
+        auto it = std::lower_bound(group.series.begin(), group.series.end(), first,
+                                   [](const SeriesRef& r, qint64 t) { return r.timeOfDay < t; });
+        for (; it != group.series.end() && it->timeOfDay <= last; ++it)
+            if (meets(*it) && it->firstKey < to + kZoneSlack && it->lastKey > from - kZoneSlack &&
+                it->calendar < calendars.size() && calendars[it->calendar])
+                expandSeries(*it, range, zones, out);
+    };
+    const qint64 low = windowOfDay - kShortSeries;
+    const qint64 span = windowLength + kShortSeries;
+    const qint64 lowOfDay = ((low % 86400) + 86400) % 86400;
+    if (lowOfDay + span < 86400) {
+        scan(lowOfDay, lowOfDay + span);
+    } else {
+        scan(lowOfDay, 86399);
+        scan(0, lowOfDay + span - 86400);
+    }
+}
+
+void VdirIndex::expandSeries(const SeriesRef& ref, const DateRange& range, const ZoneTable& zones,
+                             std::vector<Event>& out) const {
+    const SeriesRecord& s = *ref.record;
+    const LocalSeconds from =
+        zones.toLocal(s.times.zone, seconds(range.start)) - s.times.duration - kDstSlack;
+    const LocalSeconds to = zones.toLocal(s.times.zone, seconds(range.end)) + kDstSlack;
+    const bool isAllDay = s.data->isAllDay;
+    forEachStart(s, from, to, [&](LocalSeconds local) {
+        const auto [start, end] = occurrence(local, s.times, isAllDay, zones);
+        if (overlaps(start, end, range))
+            out.emplace_back(s.data, start, end, start);
+    });
+}
+
+} // namespace ruvo::platform::vdir

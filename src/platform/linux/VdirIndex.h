@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The index on time over every loaded record. Single events are sorted by a start key (the
+// UTC start, or for floating items the wall-clock start, which no zone moves by more than
+// 14 hours), so a range query is a binary search plus a short scan; long events sit in a
+// small list of their own; series are kept with the span of their occurrences and expanded
+// only inside the asked range.
+#pragma once
+
+#include "platform/CalendarTypes.h"
+#include "platform/linux/VdirRecords.h"
+
+#include <vector>
+
+namespace ruvo::platform::vdir {
+
+class VdirIndex {
+public:
+    using CalendarIndex = quint32;
+
+    void clear();
+    void add(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones);
+    void finish(); // sorts; call after the last add()
+
+    // Occurrences overlapping `range` in the calendars whose flag is set, ordered by start.
+    std::vector<Event> events(const DateRange& range, const std::vector<bool>& calendars,
+                              const ZoneTable& zones) const;
+
+    std::size_t singleCount() const { return m_singles.size() + m_long.size(); }
+    std::size_t seriesCount() const { return m_series.size(); }
+
+private:
+    struct SingleRef {
+        qint64 key; // seconds
+        const SingleRecord* record;
+        CalendarIndex calendar;
+    };
+    struct SeriesRef {
+        qint64 firstKey;
+        qint64 lastKey; // start key of the last occurrence plus its duration
+        const SeriesRecord* record;
+        CalendarIndex calendar;
+        qint32 timeOfDay; // of the first start, in the series' zone
+    };
+    // Short series of one zone sorted by time of day: every occurrence starts at that wall
+    // clock time, so a query shorter than a day looks only at series whose time of day
+    // falls into the query's hours.
+    struct ZoneGroup {
+        ZoneIndex zone;
+        std::vector<SeriesRef> series;
+    };
+
+    void collectSingles(qint64 from, qint64 to, const DateRange& range,
+                        const std::vector<bool>& calendars, const ZoneTable& zones,
+                        std::vector<Event>& out) const;
+    void addSingle(const SingleRef& ref, const DateRange& range, const ZoneTable& zones,
+                   std::vector<Event>& out) const;
+    void expandSeries(const SeriesRef& ref, const DateRange& range, const ZoneTable& zones,
+                      std::vector<Event>& out) const;
+    void collectShortSeries(const ZoneGroup& group, const DateRange& range,
+                            const std::vector<bool>& calendars, const ZoneTable& zones,
+                            std::vector<Event>& out) const;
+
+    std::vector<SingleRef> m_singles;     // sorted by key
+    std::vector<SingleRef> m_long;        // longer than kLongEvent
+    std::vector<SeriesRef> m_series;      // every series
+    std::vector<SeriesRef> m_longSeries;  // longer than kShortSeries, or all-day
+    std::vector<ZoneGroup> m_shortSeries; // the rest, by zone
+};
+
+} // namespace ruvo::platform::vdir

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/linux/VdirLoader.h"
+
+#include "platform/linux/VdirLog.h"
+#include "platform/linux/VdirParser.h"
+
+#include <QFile>
+#include <atomic>
+#include <dirent.h>
+#include <fcntl.h>
+#include <libical/ical.h>
+#include <sys/stat.h>
+#include <thread>
+
+namespace ruvo::platform::vdir {
+
+namespace {
+
+constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+constexpr std::size_t kCacheBatch = 2000;
+
+using Listing = std::vector<std::pair<QString, FileStamp>>; // sorted by name
+
+// The .ics files of a folder with their stamps.
+Listing listFolder(const QString& folder) {
+    Listing result;
+    const QByteArray path = QFile::encodeName(folder);
+    DIR* dir = ::opendir(path.constData());
+    if (!dir)
+        return result;
+    const int fd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::size_t length = std::strlen(entry->d_name);
+        if (length < 5 || std::strcmp(entry->d_name + length - 4, ".ics") != 0 ||
+            entry->d_name[0] == '.')
+            continue;
+        struct stat st {};
+        if (::fstatat(fd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        result.emplace_back(QFile::decodeName(entry->d_name),
+                            FileStamp{qint64(st.st_size),
+                                      qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                                      quint64(st.st_ino)});
+    }
+    ::closedir(dir);
+    std::sort(result.begin(), result.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    return result;
+}
+
+QStringView toView(const std::pair<QString, FileStamp>& entry) {
+    return entry.first;
+}
+QStringView toView(QStringView name) {
+    return name;
+}
+
+QString fingerprintOf(const CollectionInfo& info) {
+    return info.emails.join(QLatin1Char(','));
+}
+
+} // namespace
+
+struct VdirLoader::Job {
+    Collection* collection;
+    QString name;
+    FileStamp stamp;
+    std::optional<kit::Result<ParsedFile>> result;
+};
+
+LoadStatistics VdirLoader::refresh(std::vector<Collection>& collections) {
+    LoadStatistics stats;
+    std::vector<Job> jobs;
+    m_cacheWrites.clear();
+    m_cacheRemovals.clear();
+    for (auto& c : collections)
+        refreshCollection(c, jobs, stats);
+    runJobs(jobs);
+    applyJobs(jobs, stats);
+    for (auto& c : collections) {
+        const QString& folder = c.info.folder;
+        m_cache.update(folder, m_cacheWrites[folder], m_cacheRemovals[folder]);
+        c.hasEvents = c.hasReminders = false;
+        for (const auto& [name, entry] : c.files) {
+            c.hasEvents |= !entry.parsed.singles.empty() || !entry.parsed.series.empty();
+            c.hasReminders |= !entry.parsed.reminders.empty();
+        }
+    }
+    return stats;
+}
+
+void VdirLoader::refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats) {
+    const Listing listing = listFolder(c.info.folder);
+    const QString prefix = c.info.folder + QLatin1Char('/');
+    auto& removals = m_cacheRemovals[c.info.folder];
+    auto isListed = [&](const QString& name) {
+        auto it =
+            std::lower_bound(listing.begin(), listing.end(), name,
+                             [](const auto& entry, const QString& n) { return entry.first < n; });
+        return it != listing.end() && it->first == name;
+    };
+    for (auto it = c.files.begin(); it != c.files.end();) {
+        if (isListed(it->first)) {
+            ++it;
+            continue;
+        }
+        removals.push_back(prefix + it->first);
+        it = c.files.erase(it);
+        ++stats.removed;
+    }
+    std::vector<std::size_t> stale; // listed files whose records in memory are out of date
+    for (std::size_t i = 0; i < listing.size(); ++i) {
+        auto current = c.files.find(listing[i].first);
+        if (current != c.files.end() && current->second.stamp == listing[i].second)
+            ++stats.kept;
+        else
+            stale.push_back(i);
+    }
+    if (stale.empty())
+        return;
+    decodeFromCache(c, listing, stale, jobs, stats);
+}
+
+// Rows come sorted by path and the stale files sorted by name: one merge walk pairs them.
+void VdirLoader::decodeFromCache(Collection& c, const Listing& listing,
+                                 const std::vector<std::size_t>& stale, std::vector<Job>& jobs,
+                                 LoadStatistics& stats) {
+    const QString prefix = c.info.folder + QLatin1Char('/');
+    const QString fingerprint = fingerprintOf(c.info);
+    auto& removals = m_cacheRemovals[c.info.folder];
+    std::vector<char> decoded(stale.size(), 0);
+    std::size_t next = 0; // first stale file not yet passed
+    m_cache.forEachRow(c.info.folder, [&](const QString& path, const CachedFile& row) {
+        const QStringView name = QStringView(path).mid(prefix.size());
+        while (next < stale.size() && QStringView(listing[stale[next]].first) < name)
+            ++next;
+        if (next == stale.size() || listing[stale[next]].first != name) {
+            if (!std::binary_search(
+                    listing.begin(), listing.end(), name,
+                    [](const auto& a, const auto& b) { return toView(a) < toView(b); }))
+                removals.push_back(path);
+            return;
+        }
+        const auto& [fileName, stamp] = listing[stale[next]];
+        if (row.stamp != stamp || row.fingerprint != fingerprint)
+            return;
+        if (auto parsed = decodeParsedFile(row.records, c.info.identifier, m_zones, m_pool)) {
+            c.files.set(fileName, FileEntry{stamp, std::move(*parsed), false});
+            decoded[next] = 1;
+            ++stats.fromCache;
+        }
+    });
+    for (std::size_t i = 0; i < stale.size(); ++i)
+        if (!decoded[i])
+            jobs.push_back(
+                Job{&c, listing[stale[i]].first, listing[stale[i]].second, std::nullopt});
+}
+
+void VdirLoader::runJobs(std::vector<Job>& jobs) const {
+    icaltimezone_get_utc_timezone(); // libical builds this once; not from two threads at once
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            Job& job = jobs[i];
+            QFile file(job.collection->info.folder + QLatin1Char('/') + job.name);
+            if (!file.open(QIODevice::ReadOnly)) {
+                job.result = kit::Result<ParsedFile>(kit::fail(file.errorString()));
+                continue;
+            }
+            if (file.size() > kMaxFileSize) {
+                job.result = kit::Result<ParsedFile>(kit::fail(QStringLiteral("too large")));
+                continue;
+            }
+            QString uid = job.name;
+            uid.chop(4);
+            const ParseContext context{job.collection->info.identifier, job.collection->info.emails,
+                                       uid, &m_zones};
+            job.result = parseCalendarFile(file.readAll(), context);
+        }
+    };
+    std::vector<std::thread> helpers;
+    const int extra = jobs.size() > 64 ? m_threads - 1 : 0;
+    for (int i = 0; i < extra; ++i)
+        helpers.emplace_back(work);
+    work();
+    for (auto& t : helpers)
+        t.join();
+}
+
+void VdirLoader::applyJobs(std::vector<Job>& jobs, LoadStatistics& stats) {
+    for (auto& job : jobs) {
+        Collection& c = *job.collection;
+        const QString path = c.info.folder + QLatin1Char('/') + job.name;
+        if (!job.result || !job.result->isOk()) {
+            const auto previous = c.files.find(job.name);
+            const bool alreadyLogged = previous != c.files.end() && previous->second.isBroken;
+            if (!alreadyLogged)
+                qCWarning(lcVdir, "Skipping calendar file %s: %s", qUtf8Printable(path),
+                          qUtf8Printable(job.result ? job.result->error() : QString()));
+            c.files.set(job.name, FileEntry{job.stamp, {}, true});
+            ++stats.broken;
+            continue;
+        }
+        ParsedFile parsed = std::move(*job.result).value();
+        m_pool.intern(parsed);
+        auto& pending = m_cacheWrites[c.info.folder];
+        pending[path] =
+            CachedFile{job.stamp, fingerprintOf(c.info), encodeParsedFile(parsed, m_zones)};
+        c.files.set(job.name, FileEntry{job.stamp, std::move(parsed), false});
+        ++stats.parsed;
+        if (pending.size() >= kCacheBatch) { // written as it goes, not held all at once
+            m_cache.update(c.info.folder, pending, {});
+            pending.clear();
+        }
+    }
+}
+
+} // namespace ruvo::platform::vdir

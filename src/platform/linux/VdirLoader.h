@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Brings the in-memory collections up to date with their folders: files whose size,
+// modification time and inode are unchanged are kept, files the cache knows in that state
+// are decoded from it, the rest are parsed on all cores. A file that cannot be read or
+// parsed is skipped with one log line; it is tried again once it changes.
+#pragma once
+
+#include "platform/linux/VdirCache.h"
+#include "platform/linux/VdirCodec.h"
+#include "platform/linux/VdirRecords.h"
+#include "platform/linux/VdirSources.h"
+
+#include <map>
+
+namespace ruvo::platform::vdir {
+
+struct FileEntry {
+    FileStamp stamp;
+    ParsedFile parsed;
+    bool isBroken = false;
+};
+
+// A collection's files sorted by name, in one array: fifty thousand map nodes would cost
+// megabytes of pointers. Files arrive in name order, so adding is appending.
+class FileTable {
+public:
+    using Entry = std::pair<QString, FileEntry>;
+    using iterator = std::vector<Entry>::iterator;
+    using const_iterator = std::vector<Entry>::const_iterator;
+
+    iterator begin() { return m_entries.begin(); }
+    iterator end() { return m_entries.end(); }
+    const_iterator begin() const { return m_entries.begin(); }
+    const_iterator end() const { return m_entries.end(); }
+    iterator find(const QString& name) {
+        auto it = lowerBound(name);
+        return it != m_entries.end() && it->first == name ? it : m_entries.end();
+    }
+    iterator erase(iterator it) { return m_entries.erase(it); }
+    void set(const QString& name, FileEntry entry) {
+        if (m_entries.empty() || m_entries.back().first < name) {
+            m_entries.emplace_back(name, std::move(entry));
+            return;
+        }
+        auto it = lowerBound(name);
+        if (it != m_entries.end() && it->first == name)
+            it->second = std::move(entry);
+        else
+            m_entries.emplace(it, name, std::move(entry));
+    }
+
+private:
+    iterator lowerBound(const QString& name) {
+        return std::lower_bound(m_entries.begin(), m_entries.end(), name,
+                                [](const Entry& e, const QString& n) { return e.first < n; });
+    }
+    std::vector<Entry> m_entries;
+};
+
+struct Collection {
+    CollectionInfo info;
+    FileTable files;
+    bool hasEvents = false;
+    bool hasReminders = false;
+};
+
+struct LoadStatistics {
+    int kept = 0;
+    int fromCache = 0;
+    int parsed = 0;
+    int broken = 0;
+    int removed = 0;
+    bool hasChanges() const { return fromCache + parsed + broken + removed > 0; }
+};
+
+class VdirLoader {
+public:
+    VdirLoader(ZoneTable& zones, VdirCache& cache, int threads)
+        : m_zones(zones), m_cache(cache), m_threads(std::max(threads, 1)) {}
+
+    LoadStatistics refresh(std::vector<Collection>& collections);
+
+private:
+    struct Job;
+    using Listing = std::vector<std::pair<QString, FileStamp>>;
+    void refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats);
+    void decodeFromCache(Collection& c, const Listing& listing,
+                         const std::vector<std::size_t>& stale, std::vector<Job>& jobs,
+                         LoadStatistics& stats);
+    void runJobs(std::vector<Job>& jobs) const;
+    void applyJobs(std::vector<Job>& jobs, LoadStatistics& stats);
+
+    ZoneTable& m_zones;
+    VdirCache& m_cache;
+    int m_threads;
+    StringPool m_pool;
+    std::map<QString, std::map<QString, CachedFile>> m_cacheWrites; // by folder
+    std::map<QString, std::vector<QString>> m_cacheRemovals;        // by folder
+};
+
+} // namespace ruvo::platform::vdir

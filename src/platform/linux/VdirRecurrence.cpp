@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/linux/VdirRecurrence.h"
+
+#include <algorithm>
+#include <bit>
+#include <libical/ical.h>
+
+namespace ruvo::platform::vdir {
+
+namespace {
+
+constexpr qint64 kDay = 86400;
+// Bounds one expansion of a rule whose occurrences never reach the window.
+constexpr int kMaxIterations = 200000;
+
+qint64 floorDiv(qint64 a, qint64 b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+void daily(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, LocalSeconds to,
+           const StartVisitor& visit) {
+    const qint64 period = r.interval * kDay;
+    qint64 k = from > start ? (from - start + period - 1) / period : 0;
+    const LocalSeconds last = std::min(to, r.until);
+    for (;; ++k) {
+        if (r.count && k >= r.count)
+            return;
+        const LocalSeconds t = start + k * period;
+        if (t > last)
+            return;
+        visit(t);
+    }
+}
+
+void weekly(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, LocalSeconds to,
+            const StartVisitor& visit) {
+    const qint64 startDay = floorDiv(start, kDay);
+    const qint64 timeOfDay = start - startDay * kDay;
+    const qint64 weekFirstDay = startDay - (weekdayOf(start) - r.weekStart + 7) % 7;
+    const qint64 periodDays = 7 * r.interval;
+    const int perWeek = std::popcount(static_cast<unsigned>(r.weekdays));
+    int firstWeek = 0;
+    for (int d = 0; d < 7; ++d)
+        if ((r.weekdays >> ((r.weekStart + d) % 7)) & 1)
+            firstWeek += (weekFirstDay + d) * kDay + timeOfDay >= start ? 1 : 0;
+    qint64 k = std::max<qint64>(0, floorDiv(floorDiv(from, kDay) - weekFirstDay, periodDays) - 1);
+    qint64 seen = k == 0 ? 0 : firstWeek + (k - 1) * perWeek;
+    const LocalSeconds last = std::min(to, r.until);
+    for (;; ++k) {
+        for (int d = 0; d < 7; ++d) {
+            if (!((r.weekdays >> ((r.weekStart + d) % 7)) & 1))
+                continue;
+            const LocalSeconds t = (weekFirstDay + k * periodDays + d) * kDay + timeOfDay;
+            if (t < start)
+                continue;
+            if ((r.count && seen >= r.count) || t > last)
+                return;
+            ++seen;
+            if (t >= from)
+                visit(t);
+        }
+    }
+}
+
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// The days of one month that a MONTHLY rule names, ascending.
+std::vector<int> monthlyDays(const RecurrenceRule& r, int year, int month, int startDay) {
+    const int length = daysInMonth(year, month);
+    std::vector<int> days;
+    for (qint16 d : r.monthDays)
+        days.push_back(d > 0 ? d : length + d + 1);
+    const int firstWeekday = weekdayOf(daysFromCivil(year, month, 1) * kDay);
+    for (qint16 entry : r.ordinalDays) {
+        const int ordinal = entry >= 0 ? entry / 8 : -((-entry + 7) / 8);
+        const int weekday = entry - ordinal * 8;
+        const int first = 1 + (weekday - firstWeekday + 7) % 7;
+        if (ordinal == 0) {
+            for (int d = first; d <= length; d += 7)
+                days.push_back(d);
+        } else if (ordinal > 0) {
+            days.push_back(first + (ordinal - 1) * 7);
+        } else {
+            const int lastWeekday = (firstWeekday + length - 1) % 7;
+            days.push_back(length - (lastWeekday - weekday + 7) % 7 + (ordinal + 1) * 7);
+        }
+    }
+    if (r.monthDays.empty() && r.ordinalDays.empty())
+        days.push_back(startDay);
+    std::erase_if(days, [length](int d) { return d < 1 || d > length; });
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
+
+// MONTHLY and YEARLY: whole periods of months from the start's month.
+void byMonths(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, LocalSeconds to,
+              const StartVisitor& visit) {
+    int y = 0, m = 0, d = 0;
+    const qint64 startDay = floorDiv(start, kDay);
+    civilFromDays(startDay, y, m, d);
+    const qint64 timeOfDay = start - startDay * kDay;
+    const int step = r.interval * (r.frequency == Frequency::yearly ? 12 : 1);
+    int fy = 0, fm = 0, fd = 0;
+    civilFromDays(floorDiv(from, kDay), fy, fm, fd);
+    const qint64 monthsToFrom = (qint64(fy) - y) * 12 + (fm - m);
+    qint64 k = r.count || monthsToFrom <= 0 ? 0 : monthsToFrom / step - 1;
+    k = std::max<qint64>(k, 0);
+    qint64 seen = 0;
+    const LocalSeconds last = std::min(to, r.until);
+    for (int guard = 0; guard < kMaxIterations; ++k, ++guard) {
+        const qint64 monthIndex = qint64(m - 1) + k * step;
+        const int year = int(y + floorDiv(monthIndex, 12));
+        const int month = int(monthIndex - floorDiv(monthIndex, 12) * 12) + 1;
+        const std::vector<int> days = r.frequency == Frequency::yearly
+                                          ? std::vector<int>{d <= daysInMonth(year, month) ? d : 0}
+                                          : monthlyDays(r, year, month, d);
+        for (int day : days) {
+            if (day == 0)
+                continue;
+            const LocalSeconds t = daysFromCivil(year, month, day) * kDay + timeOfDay;
+            if (t < start)
+                continue;
+            if ((r.count && seen >= r.count) || t > last)
+                return;
+            ++seen;
+            if (t >= from)
+                visit(t);
+        }
+    }
+}
+
+icaltimetype icalTime(LocalSeconds local, bool isDate) {
+    int y = 0, m = 0, d = 0;
+    const qint64 days = floorDiv(local, kDay);
+    civilFromDays(days, y, m, d);
+    icaltimetype t = icaltime_null_time();
+    t.year = y;
+    t.month = m;
+    t.day = d;
+    const qint64 rest = local - days * kDay;
+    t.hour = static_cast<int>(rest / 3600);
+    t.minute = static_cast<int>(rest / 60 % 60);
+    t.second = static_cast<int>(rest % 60);
+    t.is_date = isDate ? 1 : 0;
+    if (isDate)
+        t.hour = t.minute = t.second = 0;
+    return t;
+}
+
+void general(const RecurrenceRule& r, LocalSeconds start, bool isAllDay, LocalSeconds from,
+             LocalSeconds to, const StartVisitor& visit) {
+    const icalrecurrencetype recur = icalrecurrencetype_from_string(r.text.constData());
+    if (recur.freq == ICAL_NO_RECURRENCE)
+        return;
+    icalrecur_iterator* it = icalrecur_iterator_new(recur, icalTime(start, isAllDay));
+    if (!it)
+        return;
+    if (r.count == 0 && from > start)
+        icalrecur_iterator_set_start(it, icalTime(from, isAllDay));
+    const LocalSeconds last = std::min(to, r.until);
+    for (int i = 0; i < kMaxIterations || r.count; ++i) {
+        const icaltimetype t = icalrecur_iterator_next(it);
+        if (icaltime_is_null_time(t))
+            break;
+        const LocalSeconds local = localSeconds(t.year, t.month, t.day, t.hour, t.minute, t.second);
+        if (local > last)
+            break;
+        if (local >= from)
+            visit(local);
+    }
+    icalrecur_iterator_free(it);
+}
+
+} // namespace
+
+void forEachRuleStart(const RecurrenceRule& rule, const EventTimes& times, bool isAllDay,
+                      LocalSeconds from, LocalSeconds to, const StartVisitor& visit,
+                      bool useLibical) {
+    if (rule.isSimple && !useLibical) {
+        switch (rule.frequency) {
+        case Frequency::daily:
+            return daily(rule, times.start, from, to, visit);
+        case Frequency::weekly:
+            return weekly(rule, times.start, from, to, visit);
+        case Frequency::monthly:
+        case Frequency::yearly:
+            return byMonths(rule, times.start, from, to, visit);
+        default:
+            break;
+        }
+    }
+    general(rule, times.start, isAllDay, from, to, visit);
+}
+
+void forEachStart(const SeriesRecord& s, LocalSeconds from, LocalSeconds to,
+                  const StartVisitor& visit) {
+    const bool isAllDay = s.data && s.data->isAllDay;
+    auto unlessExcluded = [&](LocalSeconds t) {
+        if (!std::binary_search(s.exdates.begin(), s.exdates.end(), t))
+            visit(t);
+    };
+    for (const auto& rule : s.rules)
+        forEachRuleStart(rule, s.times, isAllDay, from, to, unlessExcluded);
+    // The first start always counts, whether or not a rule produces it.
+    if (s.times.start >= from && s.times.start <= to) {
+        bool produced = false;
+        for (const auto& rule : s.rules)
+            forEachRuleStart(rule, s.times, isAllDay, s.times.start, s.times.start,
+                             [&](LocalSeconds) { produced = true; });
+        if (!produced)
+            unlessExcluded(s.times.start);
+    }
+    const auto first = std::lower_bound(s.rdates.begin(), s.rdates.end(), from);
+    for (auto it = first; it != s.rdates.end() && *it <= to; ++it)
+        unlessExcluded(*it);
+}
+
+LocalSeconds lastStartOf(const SeriesRecord& s) {
+    LocalSeconds last = s.rdates.empty() ? s.times.start : std::max(s.times.start, s.rdates.back());
+    const bool isAllDay = s.data && s.data->isAllDay;
+    for (const auto& rule : s.rules) {
+        if (rule.until != kNoEnd) {
+            last = std::max(last, rule.until);
+        } else if (rule.count > 0) {
+            forEachRuleStart(rule, s.times, isAllDay, s.times.start, kNoEnd,
+                             [&](LocalSeconds t) { last = std::max(last, t); });
+        } else {
+            return kNoEnd;
+        }
+    }
+    return last;
+}
+
+} // namespace ruvo::platform::vdir

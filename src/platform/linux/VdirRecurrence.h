@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Expands a series inside a window of wall-clock time, never from its first occurrence:
+// DAILY and WEEKLY rules with plain BYDAY (nearly every real series) are computed directly;
+// other rules go through libical's iterator, moved to the window's start when the rule has no
+// COUNT. Starts are wall-clock seconds in the series' zone; EXDATEs (and the starts that
+// overrides replace) are left out, RDATEs added.
+#pragma once
+
+#include "platform/linux/VdirRecords.h"
+
+namespace ruvo::platform::vdir {
+
+// 0 Monday ... 6 Sunday.
+inline int weekdayOf(LocalSeconds local) {
+    const qint64 days = (local >= 0 ? local : local - 86399) / 86400;
+    return static_cast<int>(((days + 3) % 7 + 7) % 7);
+}
+
+// A non-owning reference to a callable taking one start: no allocation per call, which
+// matters when a query expands thousands of series.
+class StartVisitor {
+public:
+    template <typename F>
+    StartVisitor(const F& f) // NOLINT: converts implicitly on purpose
+        : m_object(&f),
+          m_call([](const void* o, LocalSeconds t) { (*static_cast<const F*>(o))(t); }) {}
+    void operator()(LocalSeconds t) const { m_call(m_object, t); }
+
+private:
+    const void* m_object;
+    void (*m_call)(const void*, LocalSeconds);
+};
+
+// Calls `visit` for every start of the series in [from, to], in no particular order.
+void forEachStart(const SeriesRecord& series, LocalSeconds from, LocalSeconds to,
+                  const StartVisitor& visit);
+
+// The same for one rule, ignoring exceptions; `useLibical` forces the general path (tests
+// compare both paths).
+void forEachRuleStart(const RecurrenceRule& rule, const EventTimes& times, bool isAllDay,
+                      LocalSeconds from, LocalSeconds to, const StartVisitor& visit,
+                      bool useLibical = false);
+
+// The latest start the series can have (kNoEnd when a rule has neither COUNT nor UNTIL).
+LocalSeconds lastStartOf(const SeriesRecord& series);
+
+} // namespace ruvo::platform::vdir

@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/linux/VdirSources.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace ruvo::platform::vdir {
+
+namespace {
+
+const QString kDefaultColour = QStringLiteral("#2e8bd8");
+
+QString xdgDirectory(const char* variable, const char* fallback) {
+    QString base = qEnvironmentVariable(variable);
+    if (base.isEmpty())
+        base = QDir::homePath() + QLatin1String(fallback);
+    return base + QLatin1String("/ruvo");
+}
+
+QString readMeta(const QString& folder, const char* name) {
+    QFile f(folder + QLatin1Char('/') + QLatin1String(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.read(4096)).trimmed();
+}
+
+kit::Result<void> writeText(const QString& path, const QByteArray& text) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit())
+        return kit::fail(QStringLiteral("Cannot write %1: %2").arg(path, f.errorString()));
+    return {};
+}
+
+CollectionInfo describe(const QString& folder, const QStringList& emails, bool isDefault) {
+    CollectionInfo info;
+    info.folder = QFileInfo(folder).absoluteFilePath();
+    info.identifier = collectionIdentifier(info.folder);
+    info.title = readMeta(folder, "displayname");
+    if (info.title.isEmpty())
+        info.title = QFileInfo(folder).fileName();
+    static const QRegularExpression colour(QStringLiteral("^#[0-9A-Fa-f]{6}([0-9A-Fa-f]{2})?$"));
+    info.colour = readMeta(folder, "color");
+    if (!colour.match(info.colour).hasMatch())
+        info.colour = kDefaultColour;
+    const QString kind = readMeta(folder, "kind").toLower();
+    if (kind == QLatin1String("reminders") || kind == QLatin1String("vtodo"))
+        info.declaredKind = EntityType::reminder;
+    else if (kind == QLatin1String("events") || kind == QLatin1String("vevent"))
+        info.declaredKind = EntityType::event;
+    for (const auto& e : emails)
+        info.emails << e.trimmed().toLower();
+    info.isDefault = isDefault;
+    return info;
+}
+
+void addCollections(const QString& path, const QStringList& emails, bool isDefault,
+                    std::vector<CollectionInfo>& out) {
+    if (isCollection(path)) {
+        out.push_back(describe(path, emails, isDefault));
+        return;
+    }
+    QDir dir(path);
+    const auto children = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const auto& child : children) {
+        const QString folder = dir.filePath(child);
+        if (isCollection(folder))
+            out.push_back(describe(folder, emails, isDefault));
+    }
+}
+
+} // namespace
+
+QString sourcesFilePath(const QString& configDirectory) {
+    return configDirectory + QLatin1String("/calendar-sources.json");
+}
+
+QString defaultStoreDirectory() {
+    return xdgDirectory("XDG_DATA_HOME", "/.local/share") + QLatin1String("/calendars");
+}
+
+QString defaultCacheFile() {
+    return xdgDirectory("XDG_CACHE_HOME", "/.cache") + QLatin1String("/calendars.sqlite");
+}
+
+kit::Result<std::vector<VdirSource>> readSources(const QString& file) {
+    QFile f(file);
+    if (!f.exists())
+        return std::vector<VdirSource>{};
+    if (!f.open(QIODevice::ReadOnly))
+        return kit::fail(QStringLiteral("Cannot read %1: %2").arg(file, f.errorString()));
+    QJsonParseError error;
+    const auto doc = QJsonDocument::fromJson(f.readAll(), &error);
+    if (!doc.isObject())
+        return kit::fail(
+            QStringLiteral("%1 is not a sources file: %2").arg(file, error.errorString()));
+    std::vector<VdirSource> sources;
+    for (const auto& value : doc.object().value(QLatin1String("sources")).toArray()) {
+        const auto object = value.toObject();
+        VdirSource source{object.value(QLatin1String("path")).toString(), {}};
+        for (const auto& e : object.value(QLatin1String("emails")).toArray())
+            source.emails << e.toString();
+        if (!source.path.isEmpty())
+            sources.push_back(source);
+    }
+    return sources;
+}
+
+kit::Result<void> writeSources(const QString& file, const std::vector<VdirSource>& sources) {
+    QJsonArray list;
+    for (const auto& s : sources)
+        list.append(QJsonObject{{QStringLiteral("path"), s.path},
+                                {QStringLiteral("emails"), QJsonArray::fromStringList(s.emails)}});
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    return writeText(file, QJsonDocument(QJsonObject{{QStringLiteral("sources"), list}}).toJson());
+}
+
+kit::Result<void> ensureDefaultStore(const QString& directory) {
+    if (QFileInfo::exists(directory))
+        return {};
+    struct Folder {
+        const char* name;
+        const char* title;
+        const char* kind;
+        const char* colour;
+    };
+    for (const Folder& f : {Folder{"calendar", "Calendar", "events", "#2e8bd8"},
+                            Folder{"reminders", "Reminders", "reminders", "#e8762d"}}) {
+        const QString folder = directory + QLatin1Char('/') + QLatin1String(f.name);
+        if (!QDir().mkpath(folder))
+            return kit::fail(QStringLiteral("Cannot create %1").arg(folder));
+        for (auto [file, text] : {std::pair{"displayname", f.title}, std::pair{"kind", f.kind},
+                                  std::pair{"color", f.colour}}) {
+            if (auto r = writeText(folder + QLatin1Char('/') + QLatin1String(file),
+                                   QByteArray(text) + '\n');
+                !r)
+                return r;
+        }
+    }
+    return {};
+}
+
+QString collectionIdentifier(const QString& absoluteFolder) {
+    const QByteArray hash =
+        QCryptographicHash::hash(absoluteFolder.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QString::fromLatin1(hash.left(12));
+}
+
+bool isCollection(const QString& folder) {
+    QDir dir(folder);
+    if (!dir.exists())
+        return false;
+    for (const char* meta : {"displayname", "color", "kind"})
+        if (dir.exists(QLatin1String(meta)))
+            return true;
+    QDirIterator it(folder, {QStringLiteral("*.ics")}, QDir::Files);
+    return it.hasNext();
+}
+
+std::vector<CollectionInfo> discoverCollections(const QString& defaultDirectory,
+                                                const std::vector<VdirSource>& sources) {
+    std::vector<CollectionInfo> out;
+    if (!defaultDirectory.isEmpty())
+        addCollections(defaultDirectory, {}, true, out);
+    for (const auto& s : sources)
+        addCollections(s.path, s.emails, false, out);
+    std::vector<CollectionInfo> unique;
+    for (auto& c : out)
+        if (std::none_of(unique.begin(), unique.end(),
+                         [&](const CollectionInfo& u) { return u.folder == c.folder; }))
+            unique.push_back(std::move(c));
+    return unique;
+}
+
+} // namespace ruvo::platform::vdir

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Wall-clock times of calendar items and the zones they are written in.
+//
+// Records keep times as "local seconds": seconds since 1970-01-01 00:00 on the wall clock of
+// the item's zone. A zone is a small index into this table; index 0 is the floating zone
+// (all-day dates and times without a zone), read in whatever zone is current when asked.
+// Offsets come from the system's zoneinfo through a transition table per zone, so a
+// conversion is a binary search, not a zone-database call.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace ruvo::platform::vdir {
+
+using LocalSeconds = qint64;
+using UtcSeconds = qint64;
+using ZoneIndex = quint16;
+
+inline constexpr ZoneIndex kFloatingZone = 0;
+inline constexpr ZoneIndex kUtcZone = 1;
+
+class ZoneTable {
+public:
+    ZoneTable();
+
+    // The zone for an IANA id ("Europe/Berlin"), a prefixed one
+    // ("/freeassociation.sourceforge.net/Europe/Berlin"), a Windows name
+    // ("W. Europe Standard Time") or "UTC"; nullopt when the system knows no such zone.
+    // Thread-safe.
+    std::optional<ZoneIndex> zone(const QString& id);
+    QString zoneId(ZoneIndex zone) const; // empty for the floating zone
+
+    // Sets the zone that floating times are read in.
+    void setCurrentZone(const QString& id);
+    ZoneIndex currentZone() const { return m_current; }
+
+    int offsetAtUtc(ZoneIndex zone, UtcSeconds utc) const;
+    UtcSeconds toUtc(ZoneIndex zone, LocalSeconds local) const;
+    LocalSeconds toLocal(ZoneIndex zone, UtcSeconds utc) const {
+        return utc + offsetAtUtc(zone, utc);
+    }
+
+private:
+    struct Zone {
+        QString id;
+        std::vector<UtcSeconds> at; // transition instants, ascending
+        std::vector<int> offsets;   // offsets[i] from at[i]; offsets[0] also before at[0]
+    };
+    static Zone build(const QString& id);
+    const Zone& resolved(ZoneIndex zone) const;
+
+    static constexpr std::size_t kMaxZones = 1024;
+    mutable std::mutex m_mutex;
+    // Filled under the lock, never moved: lookups by an index handed out earlier need none.
+    std::array<std::unique_ptr<Zone>, kMaxZones> m_zones;
+    std::size_t m_zoneCount = 0;
+    std::map<QString, ZoneIndex> m_byId;
+    ZoneIndex m_current = kUtcZone;
+};
+
+// The IANA id for a zone name as calendar programs write it, or empty.
+QString systemZoneIdFor(const QString& tzid);
+
+} // namespace ruvo::platform::vdir

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "events/EventsController.h"
+
+#include "TestSupport.h"
+#include "kit/VirtualScheduler.h"
+#include "platform/fake/FakeCalendarStore.h"
+#include "settings/Keys.h"
+
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using namespace std::chrono_literals;
+using ruvo::test::at;
+namespace keys = settings::keys;
+
+namespace {
+
+struct Alerts final : events::VideoCallAlerts {
+    explicit Alerts(int& alive, int& replans) : m_alive(alive), m_replans(replans) { ++m_alive; }
+    ~Alerts() override { --m_alive; }
+    void replan() override { ++m_replans; }
+    int& m_alive;
+    int& m_replans;
+};
+
+class ControllerTest : public ::testing::Test {
+protected:
+    ControllerTest() {
+        store.calendarList = {{QStringLiteral("A"),
+                               QStringLiteral("Work"),
+                               {},
+                               platform::EntityType::event,
+                               {},
+                               true},
+                              {QStringLiteral("B"),
+                               QStringLiteral("Home"),
+                               {},
+                               platform::EntityType::event,
+                               {},
+                               true},
+                              {QStringLiteral("R"),
+                               QStringLiteral("Todo"),
+                               {},
+                               platform::EntityType::reminder,
+                               {},
+                               true}};
+    }
+    std::unique_ptr<events::EventsController> make() {
+        auto c = std::make_unique<events::EventsController>(store, defaults, scheduler, [this] {
+            return std::make_unique<Alerts>(alive, replans);
+        });
+        subscription =
+            c->eventsDidChange().connect([this] { emissions.push_back(scheduler.now()); });
+        return c;
+    }
+
+    settings::Suite standard{QStringLiteral("standard")};
+    settings::Suite shared{QStringLiteral("shared")};
+    settings::Defaults defaults{standard, shared};
+    platform::FakeCalendarStore store;
+    kit::VirtualScheduler scheduler{at("2026-12-07T09:00:00Z")};
+    std::vector<kit::Instant> emissions;
+    kit::Subscription subscription;
+    int alive = 0;
+    int replans = 0;
+};
+
+} // namespace
+
+TEST_F(ControllerTest, ABurstOfStoreChangesIsOneEmission) {
+    auto controller = make();
+    for (int i = 0; i < 10; ++i) { // ten changes within 50 ms
+        store.changeFromOutside();
+        scheduler.advance(5ms);
+    }
+    scheduler.advance(94ms);
+    EXPECT_TRUE(emissions.empty()); // 99 ms after the last change, at 45 ms
+    scheduler.advance(1ms);
+    EXPECT_EQ(emissions, std::vector<kit::Instant>{at("2026-12-07T09:00:00.145Z")});
+    scheduler.advance(10s);
+    EXPECT_EQ(emissions.size(), 1u);
+}
+
+TEST_F(ControllerTest, WakeAndReloadReachTheSignalAfterTheirDelays) {
+    auto controller = make();
+    controller->onWake();
+    scheduler.advance(1099ms);
+    EXPECT_TRUE(emissions.empty());
+    scheduler.advance(1ms);
+    ASSERT_EQ(emissions.size(), 1u); // 1 s wake delay plus the 0.1 s debounce
+    controller->reloadEvents();
+    controller->reloadEvents();
+    scheduler.advance(100ms);
+    EXPECT_EQ(emissions.size(), 2u);
+    controller.reset();
+    store.changeFromOutside(); // a destroyed controller hears nothing
+    scheduler.advance(1s);
+    EXPECT_EQ(emissions.size(), 2u);
+}
+
+TEST_F(ControllerTest, ShowingRemindersEnablesEveryListOncePerInstallation) {
+    auto controller = make();
+    scheduler.runDue();
+    EXPECT_TRUE(defaults.get(keys::enabledRemindersLists).empty());
+    defaults.set(keys::showReminders, true);
+    scheduler.runDue();
+    EXPECT_EQ(defaults.get(keys::enabledRemindersLists), settings::StringSet{QStringLiteral("R")});
+    // The user narrows the lists; showing reminders again keeps the choice.
+    defaults.set(keys::enabledRemindersLists, {});
+    defaults.set(keys::showReminders, false);
+    defaults.set(keys::showReminders, true);
+    scheduler.runDue();
+    EXPECT_TRUE(defaults.get(keys::enabledRemindersLists).empty());
+}
+
+TEST_F(ControllerTest, VideoCallAlertsLiveWhileSwitchedOnAndReplanOnTheirSettings) {
+    auto controller = make();
+    scheduler.runDue();
+    EXPECT_EQ(alive, 0);
+    defaults.set(keys::notifyWhenVideoCallStarts, true);
+    EXPECT_EQ(alive, 0); // created as a task of its own
+    scheduler.runDue();
+    EXPECT_EQ(alive, 1);
+    defaults.set(keys::notifyForVideoCalls_calendars, {QStringLiteral("A")});
+    scheduler.runDue();
+    EXPECT_EQ(replans, 1);
+    defaults.set(keys::notifyWhenVideoCallStarts, false);
+    scheduler.runDue();
+    EXPECT_EQ(alive, 0);
+    defaults.set(keys::notifyWhenVideoCallStarts, true);
+    controller.reset(); // before the task runs
+    scheduler.runDue();
+    EXPECT_EQ(alive, 0);
+}
+
+TEST_F(ControllerTest, ANewInstallationEnablesEveryCalendarOnceAccessIsGranted) {
+    store.grantAccess = false;
+    store.eventsStatus = platform::AuthorizationStatus::notDetermined;
+    auto controller = make();
+    controller->requestAccessAtLaunch();
+    EXPECT_TRUE(defaults.get(keys::enabledCalendars).empty());
+    store.grantAccess = true;
+    controller->requestAccessAtLaunch();
+    EXPECT_EQ(defaults.get(keys::enabledCalendars),
+              (settings::StringSet{QStringLiteral("A"), QStringLiteral("B")}));
+    defaults.set(keys::enabledCalendars, {QStringLiteral("B")});
+    controller->requestAccessAtLaunch();
+    EXPECT_EQ(defaults.get(keys::enabledCalendars), settings::StringSet{QStringLiteral("B")});
+}

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Occurrences of series, worked out by hand from the zone rules (New York leaves EST on
+// 2026-03-08 at 02:00 and returns on 2026-11-01 at 02:00; Berlin returns to CET on
+// 2026-10-25 at 03:00; Los Angeles is UTC-8 in December; Tokyo is UTC+9 all year).
+#include "platform/linux/VdirRecurrence.h"
+
+#include "VdirTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace ruvo;
+using ruvo::test::at;
+
+namespace {
+
+struct Row {
+    const char* name;
+    const char* zone; // the current zone, for floating and all-day items
+    const char* components;
+    const char* from;
+    const char* to;
+    std::vector<const char*> expected;
+};
+
+const Row kRows[] = {
+    {"daily across the spring change keeps 09:00 on the wall",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:a\r\nDTSTART;TZID=America/New_York:20260307T090000\r\n"
+     "DTEND;TZID=America/New_York:20260307T093000\r\nRRULE:FREQ=DAILY;COUNT=3\r\nEND:VEVENT\r\n",
+     "2026-03-01T00:00:00Z",
+     "2026-04-01T00:00:00Z",
+     {"2026-03-07T14:00:00Z/2026-03-07T14:30:00Z", "2026-03-08T13:00:00Z/2026-03-08T13:30:00Z",
+      "2026-03-09T13:00:00Z/2026-03-09T13:30:00Z"}},
+    {"daily across the autumn change",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:b\r\nDTSTART;TZID=Europe/Berlin:20261024T100000\r\n"
+     "DURATION:PT1H\r\nRRULE:FREQ=DAILY;COUNT=3\r\nEND:VEVENT\r\n",
+     "2026-10-01T00:00:00Z",
+     "2026-11-01T00:00:00Z",
+     {"2026-10-24T08:00:00Z/2026-10-24T09:00:00Z", "2026-10-25T09:00:00Z/2026-10-25T10:00:00Z",
+      "2026-10-26T09:00:00Z/2026-10-26T10:00:00Z"}},
+    {"a start in the skipped hour moves forward by the gap",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:c\r\nDTSTART;TZID=America/New_York:20260307T023000\r\n"
+     "RRULE:FREQ=DAILY;COUNT=2\r\nEND:VEVENT\r\n",
+     "2026-03-01T00:00:00Z",
+     "2026-04-01T00:00:00Z",
+     {"2026-03-07T07:30:00Z/2026-03-07T07:30:00Z", "2026-03-08T07:30:00Z/2026-03-08T07:30:00Z"}},
+    {"a start in the repeated hour is the first of the two",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:d\r\nDTSTART;TZID=America/New_York:20261031T013000\r\n"
+     "RRULE:FREQ=DAILY;COUNT=2\r\nEND:VEVENT\r\n",
+     "2026-10-01T00:00:00Z",
+     "2026-12-01T00:00:00Z",
+     {"2026-10-31T05:30:00Z/2026-10-31T05:30:00Z", "2026-11-01T05:30:00Z/2026-11-01T05:30:00Z"}},
+    {"EXDATE removes one week",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:e\r\nDTSTART;TZID=Europe/Berlin:20261207T090000\r\n"
+     "DTEND;TZID=Europe/Berlin:20261207T100000\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\n"
+     "EXDATE;TZID=Europe/Berlin:20261214T090000\r\nEND:VEVENT\r\n",
+     "2026-12-01T00:00:00Z",
+     "2027-01-01T00:00:00Z",
+     {"2026-12-07T08:00:00Z/2026-12-07T09:00:00Z", "2026-12-21T08:00:00Z/2026-12-21T09:00:00Z"}},
+    {"overrides move one occurrence into the range and one out of it",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:f\r\nDTSTART:20261130T090000Z\r\nDURATION:PT30M\r\n"
+     "RRULE:FREQ=WEEKLY\r\nEND:VEVENT\r\n"
+     "BEGIN:VEVENT\r\nUID:f\r\nRECURRENCE-ID:20261207T090000Z\r\nDTSTART:20261220T090000Z\r\n"
+     "DURATION:PT30M\r\nEND:VEVENT\r\n"
+     "BEGIN:VEVENT\r\nUID:f\r\nRECURRENCE-ID:20261214T090000Z\r\nDTSTART:20261207T150000Z\r\n"
+     "DURATION:PT30M\r\nEND:VEVENT\r\n",
+     "2026-12-07T00:00:00Z",
+     "2026-12-08T00:00:00Z",
+     {"2026-12-07T15:00:00Z/2026-12-07T15:30:00Z@2026-12-14T09:00:00Z"}},
+    {"an all-day event over three days, in the current zone",
+     "Asia/Tokyo",
+     "BEGIN:VEVENT\r\nUID:g\r\nDTSTART;VALUE=DATE:20261224\r\nDTEND;VALUE=DATE:20261227\r\n"
+     "END:VEVENT\r\n",
+     "2026-12-26T00:00:00Z",
+     "2026-12-26T01:00:00Z",
+     {"2026-12-23T15:00:00Z/2026-12-26T15:00:00Z"}},
+    {"UNTIL in UTC bounds a Los Angeles series inclusively",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:h\r\nDTSTART;TZID=America/Los_Angeles:20261201T170000\r\n"
+     "RRULE:FREQ=DAILY;UNTIL=20261203T010000Z\r\nEND:VEVENT\r\n",
+     "2026-11-01T00:00:00Z",
+     "2027-01-01T00:00:00Z",
+     {"2026-12-02T01:00:00Z/2026-12-02T01:00:00Z", "2026-12-03T01:00:00Z/2026-12-03T01:00:00Z"}},
+    {"a floating time is read in the current zone",
+     "Asia/Tokyo",
+     "BEGIN:VEVENT\r\nUID:i\r\nDTSTART:20261207T090000\r\nDTEND:20261207T100000\r\n"
+     "END:VEVENT\r\n",
+     "2026-12-06T00:00:00Z",
+     "2026-12-08T00:00:00Z",
+     {"2026-12-07T00:00:00Z/2026-12-07T01:00:00Z"}},
+    {"a yearly 29 February falls only in leap years",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:j\r\nDTSTART;VALUE=DATE:20240229\r\nRRULE:FREQ=YEARLY\r\n"
+     "END:VEVENT\r\n",
+     "2025-01-01T00:00:00Z",
+     "2029-01-01T00:00:00Z",
+     {"2028-02-29T00:00:00Z/2028-03-01T00:00:00Z"}},
+    {"monthly on the last Friday",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:k\r\nDTSTART;TZID=Europe/Berlin:20260130T120000\r\n"
+     "RRULE:FREQ=MONTHLY;BYDAY=-1FR;COUNT=3\r\nEND:VEVENT\r\n",
+     "2026-01-01T00:00:00Z",
+     "2026-12-01T00:00:00Z",
+     {"2026-01-30T11:00:00Z/2026-01-30T11:00:00Z", "2026-02-27T11:00:00Z/2026-02-27T11:00:00Z",
+      "2026-03-27T11:00:00Z/2026-03-27T11:00:00Z"}},
+    {"RDATE adds a start to a single event",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:l\r\nDTSTART:20261201T100000Z\r\nRDATE:20261205T100000Z\r\n"
+     "END:VEVENT\r\n",
+     "2026-11-01T00:00:00Z",
+     "2027-01-01T00:00:00Z",
+     {"2026-12-01T10:00:00Z/2026-12-01T10:00:00Z", "2026-12-05T10:00:00Z/2026-12-05T10:00:00Z"}},
+    {"a daily series since 1998 gives just the asked week",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:m\r\nDTSTART;TZID=Europe/Berlin:19980101T080000\r\n"
+     "RRULE:FREQ=DAILY\r\nEND:VEVENT\r\n",
+     "2026-12-07T00:00:00Z",
+     "2026-12-10T00:00:00Z",
+     {"2026-12-07T07:00:00Z/2026-12-07T07:00:00Z", "2026-12-08T07:00:00Z/2026-12-08T07:00:00Z",
+      "2026-12-09T07:00:00Z/2026-12-09T07:00:00Z"}},
+    {"every other week on Tuesday and Thursday",
+     "UTC",
+     "BEGIN:VEVENT\r\nUID:n\r\nDTSTART:20261201T100000Z\r\n"
+     "RRULE:FREQ=WEEKLY;INTERVAL=2;BYDAY=TU,TH;COUNT=5\r\nEND:VEVENT\r\n",
+     "2026-11-01T00:00:00Z",
+     "2027-02-01T00:00:00Z",
+     {"2026-12-01T10:00:00Z/2026-12-01T10:00:00Z", "2026-12-03T10:00:00Z/2026-12-03T10:00:00Z",
+      "2026-12-15T10:00:00Z/2026-12-15T10:00:00Z", "2026-12-17T10:00:00Z/2026-12-17T10:00:00Z",
+      "2026-12-29T10:00:00Z/2026-12-29T10:00:00Z"}},
+};
+
+} // namespace
+
+TEST(VdirRecurrence, OccurrencesMatchTheHandWorkedTable) {
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.name);
+        test::TempVdir vdir(QString::fromLatin1(row.zone));
+        vdir.write(QStringLiteral("item.ics"), test::calendarText(row.components));
+        auto store = vdir.open();
+        const auto events = store->events({{at(row.from), at(row.to)}, {}});
+        QStringList expected;
+        for (const char* e : row.expected)
+            expected << QString::fromLatin1(e);
+        EXPECT_EQ(test::describe(events), expected);
+    }
+}
+
+// The direct expansion and libical's iterator must agree on every rule the direct one takes,
+// for windows anywhere in a series' life.
+TEST(VdirRecurrence, DirectExpansionAgreesWithLibical) {
+    using namespace platform::vdir;
+    const char* rules[] = {"FREQ=DAILY",
+                           "FREQ=DAILY;INTERVAL=3",
+                           "FREQ=DAILY;COUNT=40",
+                           "FREQ=WEEKLY;BYDAY=MO,WE,FR",
+                           "FREQ=WEEKLY;INTERVAL=2;BYDAY=TU,SA;WKST=SU",
+                           "FREQ=WEEKLY;INTERVAL=3;COUNT=20",
+                           "FREQ=MONTHLY",
+                           "FREQ=MONTHLY;BYMONTHDAY=31",
+                           "FREQ=MONTHLY;BYMONTHDAY=1,-1;INTERVAL=2",
+                           "FREQ=MONTHLY;BYDAY=2TU",
+                           "FREQ=MONTHLY;BYDAY=-1SU;COUNT=15",
+                           "FREQ=MONTHLY;BYDAY=MO",
+                           "FREQ=YEARLY",
+                           "FREQ=YEARLY;INTERVAL=4"};
+    ZoneTable zones;
+    std::mt19937 random(7);
+    for (const char* text : rules) {
+        SCOPED_TRACE(text);
+        test::TempVdir vdir;
+        const QByteArray ics =
+            "BEGIN:VEVENT\r\nUID:x\r\nDTSTART:20230131T093000\r\nRRULE:" + QByteArray(text) +
+            "\r\nEND:VEVENT\r\n";
+        vdir.write(QStringLiteral("x.ics"), test::calendarText(ics.constData()));
+        auto store = vdir.open();
+        ASSERT_EQ(store->eventRecordCount(), 1u);
+        const auto first = store->eventWithIdentifier(
+            store->calendars(platform::EntityType::event).back().identifier + QStringLiteral("/x"));
+        ASSERT_TRUE(first);
+        for (int i = 0; i < 12; ++i) {
+            const auto from = first->start() + std::chrono::days(random() % 1500);
+            const platform::DateRange range{from, from + std::chrono::days(1 + random() % 60)};
+            const auto direct = store->events({range, {}});
+            // The same series through libical: its starts in the same window.
+            SeriesRecord s;
+            RecurrenceRule rule;
+            rule.text = text;
+            s.times = {localSeconds(2023, 1, 31, 9, 30), 0, kFloatingZone};
+            s.rules = {rule};
+            QStringList viaLibical;
+            const LocalSeconds a = kit::msecsSinceEpoch(range.start) / 1000;
+            const LocalSeconds b = kit::msecsSinceEpoch(range.end) / 1000;
+            forEachRuleStart(
+                rule, s.times, false, a, b - 1,
+                [&](LocalSeconds t) {
+                    const auto instant = kit::instantFromMSecs(t * 1000);
+                    viaLibical << kit::formatIsoUtc(instant) + QLatin1Char('/') +
+                                      kit::formatIsoUtc(instant);
+                },
+                true);
+            viaLibical.sort();
+            QStringList viaDirect = test::describe(direct);
+            viaDirect.sort();
+            EXPECT_EQ(viaDirect, viaLibical) << "window " << i;
+        }
+    }
+}
+
+// An hour's query takes a shortcut through the series' times of day; it must find exactly
+// what a whole week's query finds in that hour.
+TEST(VdirRecurrence, ShortQueriesFindWhatLongQueriesFind) {
+    test::TempVdir vdir(QStringLiteral("America/New_York"));
+    const char* items[] = {
+        "BEGIN:VEVENT\r\nUID:1\r\nDTSTART;TZID=Europe/Berlin:20250101T233000\r\nDURATION:PT1H\r\n"
+        "RRULE:FREQ=DAILY\r\nEND:VEVENT\r\n",
+        "BEGIN:VEVENT\r\nUID:2\r\nDTSTART;TZID=Asia/Tokyo:20250101T000000\r\nDURATION:PT3H\r\n"
+        "RRULE:FREQ=WEEKLY;BYDAY=MO,TU,WE,TH,FR\r\nEND:VEVENT\r\n",
+        "BEGIN:VEVENT\r\nUID:3\r\nDTSTART:20250101T120000\r\nDURATION:PT45M\r\n"
+        "RRULE:FREQ=DAILY\r\nEND:VEVENT\r\n",
+        "BEGIN:VEVENT\r\nUID:4\r\nDTSTART:20250101T060000Z\r\nDURATION:PT8H\r\n"
+        "RRULE:FREQ=DAILY\r\nEND:VEVENT\r\n",
+        "BEGIN:VEVENT\r\nUID:5\r\nDTSTART;VALUE=DATE:20250101\r\nRRULE:FREQ=WEEKLY\r\nEND:"
+        "VEVENT\r\n",
+    };
+    int n = 0;
+    for (const char* item : items)
+        vdir.write(QStringLiteral("%1.ics").arg(++n), test::calendarText(item));
+    auto store = vdir.open();
+    const auto weekStart = at("2026-03-05T00:00:00Z"); // spans New York's spring change
+    const auto week = store->events({{weekStart, weekStart + std::chrono::days(7)}, {}});
+    for (int hour = 0; hour < 7 * 24; hour += 5) {
+        const platform::DateRange range{weekStart + std::chrono::hours(hour),
+                                        weekStart + std::chrono::hours(hour + 1)};
+        QStringList expected;
+        for (const auto& e : week)
+            if (e.start() < range.end && (e.end() > range.start || e.start() >= range.start))
+                expected << test::describe(e);
+        EXPECT_EQ(test::describe(store->events({range, {}})), expected) << "hour " << hour;
+    }
+}
