@@ -4,6 +4,7 @@
 # Prints wall time and peak resident memory of each, cold (no cache) and warm.
 # usage: bash bench/compare-khal.sh [BUILD_DIR]
 set -euo pipefail
+command -v khal >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq khal >/dev/null
 build=${1:-build}
 ruvo=$(realpath "$build/src/app/ruvo")
 dir=${RUVO_BENCH_DIR:-/tmp/ruvo-bench}/50000

@@ -7,11 +7,10 @@ packages=(
   # toolchain
   g++ cmake ninja-build ccache pkg-config clang-format
   # libraries
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
   libicu-dev libical-dev libsqlite3-dev libglib2.0-dev libxcb1-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  khal  # only for bench/compare-khal.sh, never needed by the tests
   xvfb xauth x11-utils x11-apps xdotool imagemagick dbus dbus-x11 fonts-dejavu-core
 )
 
