@@ -7,6 +7,7 @@
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
 #include "app/Panel.h"
+#include "app/WorldClock.h"
 #include "events/exclusion/LocationsMigration.h"
 #include "kit/Log.h"
 #include "kit/RealScheduler.h"
@@ -80,6 +81,8 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
             return options.environment(state.defaults().get(settings::keys::locale));
         },
         colorScheme, windows);
+    WorldClock worldClock(state, panel,
+                          options.environment(state.defaults().get(settings::keys::locale)));
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 #include "app/AppState.h"
 
 #include "app/AppLog.h"
+#include "settings/Keys.h"
 
 namespace ruvo::app {
 
@@ -14,7 +15,8 @@ AppState::AppState(std::unique_ptr<settings::SettingsFiles> settings, kit::Sched
       m_launch(m_settings->defaults(), scheduler,
                LaunchServices{services.calendarAccess, services.notificationCategories,
                               services.globalShortcuts, services.runningApplications,
-                              services.windows, crashReporter}) {}
+                              services.windows, crashReporter}),
+      m_timeTravelResets(m_settings->defaults(), m_timeZoneOffset) {}
 
 void AppState::toggleMenuWindow() {
     if (menuWindowToggle)
@@ -43,7 +45,12 @@ void AppState::scheduleDidLaunch() {
 }
 
 std::map<QString, std::function<void()>> AppState::shortcutActions() {
-    return {{QStringLiteral("toggleRuvo"), [this] { toggleMenuWindow(); }}};
+    return {{QStringLiteral("toggleRuvo"), [this] { toggleMenuWindow(); }},
+            {QStringLiteral("toggleFloatingClock"), [this] {
+                 const auto& d = defaults();
+                 d.set(settings::keys::floatingClockIsEnabled,
+                       !d.get(settings::keys::floatingClockIsEnabled));
+             }}};
 }
 
 } // namespace ruvo::app

@@ -11,6 +11,8 @@
 #include "kit/Signal.h"
 #include "menubar/MenuBarController.h"
 #include "settings/SettingsFiles.h"
+#include "timezones/TimeTravelResets.h"
+#include "timezones/TimeZoneOffset.h"
 
 #include <QDate>
 #include <memory>
@@ -46,6 +48,11 @@ public:
     // The day selected in the month calendar; the event list and the zone rows follow it.
     kit::ObservableValue<QDate> selectedDate;
 
+    // The time-travel offset every zone view shows, and the places outside the world clock
+    // that end time travel.
+    timezones::TimeZoneOffset& timeZoneOffset() { return m_timeZoneOffset; }
+    timezones::TimeTravelResets& timeTravelResets() { return m_timeTravelResets; }
+
     // Opens the menu window when it is closed and closes it when it is open: the status item's
     // click, the toggle shortcut and a second start of the program all come here.
     void toggleMenuWindow();
@@ -68,6 +75,8 @@ private:
     kit::Scheduler& m_scheduler;
     kit::Environment m_environment;
     LaunchSequence m_launch;
+    timezones::TimeZoneOffset m_timeZoneOffset;
+    timezones::TimeTravelResets m_timeTravelResets;
     std::unique_ptr<menubar::ClockTicks> m_ticks;
     std::unique_ptr<menubar::MenuBarController> m_menuBar;
     kit::Timer m_didLaunch;

@@ -23,6 +23,7 @@ public:
 
     // Where the calendar, the event list, the zones and the join button go.
     views::MainScreen& mainScreen() { return *m_window->mainScreen(); }
+    views::MenuWindow& menuWindow() { return *m_window; }
 
 private:
     void createStatusItem();

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The world clock in the running program: the zone rows and the time-travel slider in the
+// menu window's time-zones section, the "Edit Time Zone" windows its rows open, the floating
+// clock, and the end of time travel when the menu window closes.
+#pragma once
+
+#include "app/AppState.h"
+#include "app/Panel.h"
+#include "views/timezones/FloatingClockWindow.h"
+#include "views/timezones/TimeZoneEditWindowController.h"
+
+#include <QMetaObject>
+
+namespace ruvo::app {
+
+class WorldClock {
+public:
+    WorldClock(AppState& state, Panel& panel, const kit::Environment& environment);
+    WorldClock(const WorldClock&) = delete;
+    WorldClock& operator=(const WorldClock&) = delete;
+    ~WorldClock();
+
+private:
+    Panel& m_panel;
+    views::TimeZoneEditWindowController m_editWindows;
+    views::FloatingClockController m_floatingClock;
+    QMetaObject::Connection m_menuClosed;
+};
+
+} // namespace ruvo::app
