@@ -14,9 +14,9 @@
 #include "platform/NotificationCategoryRegistry.h"
 #include "platform/ShortcutRegistry.h"
 #include "platform/linux/DBusApplication.h"
-#include "platform/linux/LocalFoldersAccess.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/ProcRunningApplications.h"
+#include "platform/linux/VdirCalendarStore.h"
 #include "settings/Keys.h"
 #include "views/shell/AppearanceApplier.h"
 #include "views/shell/ShellWindows.h"
@@ -28,6 +28,20 @@
 namespace ruvo::app {
 
 namespace {
+
+// The user's calendars, watched on disk. A store that cannot load stays empty; the rest of
+// the program runs without calendars.
+std::unique_ptr<platform::vdir::VdirCalendarStore>
+openCalendarStore(const QString& configDirectory, const kit::Environment& environment,
+                  kit::Scheduler& scheduler) {
+    auto options =
+        platform::vdir::userStoreOptions(configDirectory, environment.timeZoneId, scheduler);
+    options.scheduler = &scheduler;
+    auto store = std::make_unique<platform::vdir::VdirCalendarStore>(std::move(options));
+    if (auto loaded = store->load(); !loaded)
+        qCWarning(lcApp) << "Calendars not loaded:" << loaded.error();
+    return store;
+}
 
 int runProgram(int argc, char** argv, const GlobalOptions& options) {
     QApplication application(argc, argv);
@@ -61,13 +75,13 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     views::AppearanceApplier appearance(settings->defaults(), colorScheme);
 
     kit::RealScheduler scheduler;
-    platform::LocalFoldersAccess calendarAccess;
+    auto calendarStore = openCalendarStore(settings->folder(), environment, scheduler);
     platform::NotificationCategoryRegistry notificationCategories;
     platform::ShortcutRegistry shortcuts;
     platform::ProcRunningApplications runningApplications;
     views::ShellWindows windows;
     AppState state(std::move(settings), scheduler, environment,
-                   PlatformServices{calendarAccess, notificationCategories, shortcuts,
+                   PlatformServices{*calendarStore, notificationCategories, shortcuts,
                                     runningApplications, windows},
                    crashReporter);
     AppDelegate delegate(state, crashReporter);

@@ -11,12 +11,14 @@ AppState::AppState(std::unique_ptr<settings::SettingsFiles> settings, kit::Sched
                    CrashReporter& crashReporter)
     : selectedDate(kit::toQDateTime(scheduler.now()).toLocalTime().date()),
       m_settings(std::move(settings)), m_scheduler(scheduler),
-      m_environment(std::move(environment)),
+      m_environment(std::move(environment)), m_calendarStore(services.calendarStore),
       m_launch(m_settings->defaults(), scheduler,
-               LaunchServices{services.calendarAccess, services.notificationCategories,
+               LaunchServices{services.calendarStore, services.notificationCategories,
                               services.globalShortcuts, services.runningApplications,
                               services.windows, crashReporter}),
-      m_timeTravelResets(m_settings->defaults(), m_timeZoneOffset) {}
+      m_timeTravelResets(m_settings->defaults(), m_timeZoneOffset) {
+    m_launch.setEventsAccessGranted([this] { onEventsAccessGranted(); });
+}
 
 void AppState::toggleMenuWindow() {
     if (menuWindowToggle)
@@ -31,12 +33,33 @@ void AppState::prepare(const MigrationConverters& converters) {
 }
 
 void AppState::createControllers(MenuBarServices menuBar) {
+    createEventsController(menuBar);
     m_ticks = std::make_unique<menubar::ClockTicks>(m_scheduler, menuBar.dateEvents);
     m_menuBar =
         std::make_unique<menubar::MenuBarController>(menubar::MenuBarController::Dependencies{
             m_settings->defaults(), m_scheduler, *m_ticks, menuBar.dateEvents,
-            std::move(menuBar.environment), std::move(menuBar.measure)});
+            std::move(menuBar.environment), std::move(menuBar.measure), m_remainingEvents.get()});
     menuWindowToggle = [this] { m_menuBar->toggleMenuWindow(); };
+    m_eventsChanged = m_events->eventsDidChange().connect([this] { m_menuBar->composeTitle(); });
+}
+
+// Access itself is asked by the launch sequence, not by the controller.
+void AppState::createEventsController(MenuBarServices& menuBar) {
+    m_events = std::make_unique<events::EventsController>(m_calendarStore, m_settings->defaults(),
+                                                          m_scheduler);
+    m_remainingEvents = std::make_unique<events::RemainingEvents>(
+        m_calendarStore, m_settings->defaults(),
+        [environment = menuBar.environment] { return environment().timeZoneId; });
+    m_wake = menuBar.dateEvents.subscribe([this](platform::DateEvent event) {
+        if (event == platform::DateEvent::wake)
+            m_events->onWake();
+    });
+}
+
+void AppState::onEventsAccessGranted() {
+    if (events::enableAllCalendarsOnNewInstallation(m_calendarStore, m_settings->defaults()) &&
+        m_events)
+        m_events->reloadEvents();
 }
 
 void AppState::scheduleDidLaunch() {

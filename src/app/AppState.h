@@ -6,6 +6,8 @@
 
 #include "app/CrashReporter.h"
 #include "app/LaunchSequence.h"
+#include "events/EventsController.h"
+#include "events/RemainingEvents.h"
 #include "kit/Environment.h"
 #include "kit/Scheduler.h"
 #include "kit/Signal.h"
@@ -20,7 +22,7 @@
 namespace ruvo::app {
 
 struct PlatformServices {
-    platform::CalendarAccess& calendarAccess;
+    platform::CalendarStore& calendarStore; // also the launch's calendar access
     platform::NotificationCategories& notificationCategories;
     platform::GlobalShortcuts& globalShortcuts;
     platform::RunningApplications& runningApplications;
@@ -60,9 +62,10 @@ public:
 
     // Counts the launch and runs the migrations (before any controller reads settings).
     void prepare(const MigrationConverters& converters);
-    // Creates the controllers, in this order: (the events controller goes here) then the
-    // menu-bar controller with the shared clock ticks.
+    // Creates the controllers, in this order: the events controller, then the menu-bar
+    // controller with the shared clock ticks.
     void createControllers(MenuBarServices menuBar);
+    events::EventsController& eventsController() { return *m_events; }
     menubar::MenuBarController& menuBarController() { return *m_menuBar; }
     menubar::ClockTicks& clockTicks() { return *m_ticks; }
     // Queues the rest of the launch sequence for the first turn of the event loop.
@@ -70,16 +73,23 @@ public:
 
 private:
     std::map<QString, std::function<void()>> shortcutActions();
+    void createEventsController(MenuBarServices& menuBar);
+    void onEventsAccessGranted();
 
     std::unique_ptr<settings::SettingsFiles> m_settings;
     kit::Scheduler& m_scheduler;
     kit::Environment m_environment;
+    platform::CalendarStore& m_calendarStore;
     LaunchSequence m_launch;
     timezones::TimeZoneOffset m_timeZoneOffset;
     timezones::TimeTravelResets m_timeTravelResets;
+    std::unique_ptr<events::EventsController> m_events;
+    std::unique_ptr<events::RemainingEvents> m_remainingEvents;
     std::unique_ptr<menubar::ClockTicks> m_ticks;
     std::unique_ptr<menubar::MenuBarController> m_menuBar;
     kit::Timer m_didLaunch;
+    kit::Subscription m_wake;
+    kit::Subscription m_eventsChanged;
 };
 
 } // namespace ruvo::app

@@ -50,8 +50,10 @@ void LaunchSequence::didLaunch(const std::map<QString, std::function<void()>>& s
         m_services.calendarAccess.requestRemindersAccess([](bool granted) {
             qCInfo(lcApp) << "Reminders access" << (granted ? "granted" : "denied");
         });
-    m_services.calendarAccess.requestEventsAccess([](bool granted) {
+    m_services.calendarAccess.requestEventsAccess([this](bool granted) {
         qCInfo(lcApp) << "Calendar access" << (granted ? "granted" : "denied");
+        if (granted && m_eventsAccessGranted)
+            m_eventsAccessGranted();
     });
     recordSettingsSnapshot();
     for (const char* name : {"toggleRuvo", "newEvent", "joinMeeting", "toggleFloatingClock"}) {

@@ -46,6 +46,10 @@ public:
     // The part that runs once the event loop turns. `shortcutActions` maps the shortcut
     // names to what they do.
     void didLaunch(const std::map<QString, std::function<void()>>& shortcutActions);
+    // Runs when the launch's request for events access is granted.
+    void setEventsAccessGranted(std::function<void()> action) {
+        m_eventsAccessGranted = std::move(action);
+    }
 
 private:
     void recordSettingsSnapshot();
@@ -55,6 +59,7 @@ private:
     kit::Scheduler& m_scheduler;
     LaunchServices m_services;
     bool m_isFirstLaunch = false;
+    std::function<void()> m_eventsAccessGranted;
     kit::Timer m_announcementCheck;
     kit::Timer m_announcementTip;
 };

@@ -160,12 +160,8 @@ QString kindName(platform::EntityType kind) {
 }
 
 std::unique_ptr<vdir::VdirCalendarStore> openCommandStore(CommandContext& context) {
-    vdir::VdirStoreOptions options;
-    options.configDirectory = context.configDirectory;
-    options.cacheFile = vdir::defaultCacheFile();
-    options.timeZoneId = context.environment.timeZoneId;
-    options.clock = &context.clock;
-    auto store = std::make_unique<vdir::VdirCalendarStore>(options);
+    auto store = std::make_unique<vdir::VdirCalendarStore>(vdir::userStoreOptions(
+        context.configDirectory, context.environment.timeZoneId, context.clock));
     if (auto loaded = store->load(); !loaded) {
         context.err << "ruvo: " << loaded.error() << "\n";
         return nullptr;

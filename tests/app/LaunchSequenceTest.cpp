@@ -106,3 +106,18 @@ TEST(LaunchSequence, RemindersAccessIsAskedOnlyWhenRemindersAreShownAndSnapshotI
     EXPECT_EQ(launch.fake.categories[0].identifier, QStringLiteral("JOIN_VIDEO_CALL"));
     EXPECT_EQ(launch.fake.categories[0].actions[0].title, QStringLiteral("Join"));
 }
+
+TEST(LaunchSequence, GrantedEventsAccessRunsTheGrantActionOnce) {
+    for (const bool granted : {true, false}) {
+        SCOPED_TRACE(granted ? "granted" : "denied");
+        auto files = settings::SettingsFiles::inMemory();
+        Launch launch(*files);
+        launch.fake.grantAccess = granted;
+        int grants = 0;
+        launch.sequence.setEventsAccessGranted([&grants] { ++grants; });
+        launch.sequence.recordLaunch();
+        launch.sequence.didLaunch({});
+        launch.scheduler.advance(10s);
+        EXPECT_EQ(grants, granted ? 1 : 0);
+    }
+}

@@ -18,6 +18,16 @@ constexpr kit::Milliseconds kRescanDelay{200};
 
 } // namespace
 
+VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString& timeZoneId,
+                                  const kit::Clock& clock) {
+    VdirStoreOptions options;
+    options.configDirectory = configDirectory;
+    options.cacheFile = defaultCacheFile();
+    options.timeZoneId = timeZoneId;
+    options.clock = &clock;
+    return options;
+}
+
 VdirCalendarStore::VdirCalendarStore(VdirStoreOptions options)
     : m_options(std::move(options)), m_cache(m_options.cacheFile),
       m_loader(m_zones, m_cache, m_options.threads) {

@@ -28,6 +28,11 @@ struct VdirStoreOptions {
     int threads = 2;
 };
 
+// The user's store as the program and the commands open it: the sources file under
+// `configDirectory`, the default store and the cache in the XDG folders.
+VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString& timeZoneId,
+                                  const kit::Clock& clock);
+
 class VdirCalendarStore final : public CalendarStore {
 public:
     explicit VdirCalendarStore(VdirStoreOptions options);
