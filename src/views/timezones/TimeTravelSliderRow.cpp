@@ -187,6 +187,11 @@ void TimeTravelSliderRow::showWelcome() {
     layout->addWidget(text);
     layout->addWidget(footnote);
     layout->addWidget(close, 0, Qt::AlignRight);
+    // A top-level frame does not ask wrapped labels for their height at its width: give
+    // them the width, so the note grows to fit the text instead of overlapping it.
+    for (QLabel* label : {title, text, footnote})
+        label->setFixedWidth(200 - 2 * 8);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     note->adjustSize();
     note->move(m_slider->mapToGlobal(QPoint(0, m_slider->height())));
     note->show();
