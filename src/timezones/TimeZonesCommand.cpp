@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/TimeZonesCommand.h"
 
+#include "cli/Verbs.h"
 #include "settings/Keys.h"
 #include "timezones/ChosenTimeZoneTexts.h"
 #include "timezones/TimeZoneSearch.h"
@@ -176,21 +177,13 @@ int describe(CommandContext& c, QStringList args) {
 }
 
 int run(CommandContext& c, const QStringList& arguments) {
-    if (arguments.isEmpty())
-        return usage(c);
-    const QString verb = arguments.first();
-    const QStringList rest = arguments.mid(1);
-    if (verb == QLatin1String("list"))
-        return list(c, rest);
-    if (verb == QLatin1String("add"))
-        return add(c, rest);
-    if (verb == QLatin1String("remove"))
-        return remove(c, rest);
-    if (verb == QLatin1String("search"))
-        return search(c, rest);
-    if (verb == QLatin1String("describe"))
-        return describe(c, rest);
-    return usage(c);
+    const auto status = cli::runVerb(c, arguments,
+                                     {{"list", list},
+                                      {"add", add},
+                                      {"remove", remove},
+                                      {"search", search},
+                                      {"describe", describe}});
+    return status ? *status : usage(c);
 }
 
 } // namespace

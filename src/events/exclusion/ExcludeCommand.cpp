@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/exclusion/ExcludeCommand.h"
 
+#include "cli/Verbs.h"
 #include "events/exclusion/TitleMatcher.h"
 #include "settings/Keys.h"
 
@@ -124,15 +125,10 @@ int remove(cli::CommandContext& c, const QStringList& args) {
 int run(cli::CommandContext& c, const QStringList& arguments) {
     if (arguments.isEmpty())
         return usage(c, QStringLiteral("missing list, add or remove"));
-    const QString verb = arguments.first();
-    const QStringList rest = arguments.mid(1);
-    if (verb == QLatin1String("list"))
-        return list(c, rest);
-    if (verb == QLatin1String("add"))
-        return add(c, rest);
-    if (verb == QLatin1String("remove"))
-        return remove(c, rest);
-    return usage(c, QStringLiteral("unknown action \"%1\"").arg(verb));
+    if (auto status =
+            cli::runVerb(c, arguments, {{"list", list}, {"add", add}, {"remove", remove}}))
+        return *status;
+    return usage(c, QStringLiteral("unknown action \"%1\"").arg(arguments.first()));
 }
 
 } // namespace
