@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/EventQueries.h"
 
+#include "TestCalendars.h"
 #include "TestSupport.h"
 #include "platform/fake/FakeCalendarStore.h"
 #include "settings/Keys.h"
@@ -20,24 +21,7 @@ class QueriesTest : public ::testing::Test {
 protected:
     QueriesTest() {
         store.zoneId = QStringLiteral("America/New_York");
-        store.calendarList = {{QStringLiteral("A"),
-                               QStringLiteral("Work"),
-                               {},
-                               platform::EntityType::event,
-                               {},
-                               true},
-                              {QStringLiteral("B"),
-                               QStringLiteral("Home"),
-                               {},
-                               platform::EntityType::event,
-                               {},
-                               true},
-                              {QStringLiteral("R"),
-                               QStringLiteral("Todo"),
-                               {},
-                               platform::EntityType::reminder,
-                               {},
-                               true}};
+        store.calendarList = test::workHomeTodoCalendars();
     }
 
     void add(const char* title, const char* calendar, const char* start,

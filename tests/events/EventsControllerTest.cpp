@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/EventsController.h"
 
+#include "TestCalendars.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -25,26 +26,7 @@ struct Alerts final : events::VideoCallAlerts {
 
 class ControllerTest : public ::testing::Test {
 protected:
-    ControllerTest() {
-        store.calendarList = {{QStringLiteral("A"),
-                               QStringLiteral("Work"),
-                               {},
-                               platform::EntityType::event,
-                               {},
-                               true},
-                              {QStringLiteral("B"),
-                               QStringLiteral("Home"),
-                               {},
-                               platform::EntityType::event,
-                               {},
-                               true},
-                              {QStringLiteral("R"),
-                               QStringLiteral("Todo"),
-                               {},
-                               platform::EntityType::reminder,
-                               {},
-                               true}};
-    }
+    ControllerTest() { store.calendarList = test::workHomeTodoCalendars(); }
     std::unique_ptr<events::EventsController> make() {
         auto c = std::make_unique<events::EventsController>(store, defaults, scheduler, [this] {
             return std::make_unique<Alerts>(alive, replans);

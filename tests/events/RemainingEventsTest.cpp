@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/RemainingEvents.h"
 
+#include "TestCalendars.h"
 #include "TestSupport.h"
 #include "platform/fake/FakeCalendarStore.h"
 #include "settings/Keys.h"
@@ -69,18 +70,7 @@ TEST(RemainingEvents, CountsTodaysTimedEventsThatHaveNotEndedInTheCurrentZone) {
         settings::Defaults defaults{standard, shared};
         defaults.set(keys::enabledCalendars, {QStringLiteral("A")});
         platform::FakeCalendarStore store;
-        store.calendarList = {{QStringLiteral("A"),
-                               QStringLiteral("Work"),
-                               {},
-                               platform::EntityType::event,
-                               {},
-                               true},
-                              {QStringLiteral("B"),
-                               QStringLiteral("Home"),
-                               {},
-                               platform::EntityType::event,
-                               {},
-                               true}};
+        store.calendarList = test::workHomeTodoCalendars(false);
         int uid = 0;
         for (const Occurrence& o : row.events) {
             auto data = std::make_shared<EventData>();
