@@ -1,14 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menubar/IcuFormatting.h"
 
-#include "menubar/IcuZoneAt.h"
 #include "menubar/MenuBarLog.h"
+#include "timezones/SystemZones.h"
 
 #include <unicode/calendar.h>
 #include <unicode/dtfmtsym.h>
 #include <unicode/dtptngen.h>
 
 namespace ruvo::menubar {
+
+namespace {
+// The system's rules for the zone (cached for the process), named by ICU through its id.
+std::unique_ptr<icu::TimeZone> systemZone(const QString& id) {
+    if (const timezones::ZonePtr zone = timezones::SystemZones::zone(id))
+        return std::unique_ptr<icu::TimeZone>(zone->clone());
+    return std::unique_ptr<icu::TimeZone>(icu::TimeZone::getGMT()->clone());
+}
+} // namespace
 
 QString toQString(const icu::UnicodeString& text) {
     return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
@@ -20,7 +29,7 @@ icu::UnicodeString toIcu(const QString& text) {
 }
 
 IcuFormatting::IcuFormatting(const kit::Environment& environment, kit::Instant now)
-    : m_locale(environment.icuLocale()), m_zone(icuZoneAt(environment.timeZoneId, now)),
+    : m_locale(environment.icuLocale()), m_zone(systemZone(environment.timeZoneId)),
       m_date(kit::toUDate(now)) {}
 
 std::unique_ptr<icu::SimpleDateFormat> IcuFormatting::prepared(icu::SimpleDateFormat* formatter,
