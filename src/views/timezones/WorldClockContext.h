@@ -22,8 +22,9 @@ struct WorldClockContext {
     kit::Environment environment;
     timezones::TimeZoneOffset& offset;
     kit::ObservableValue<QDate>& selectedDate;
-    // The entry whose menu-bar clock opened the menu window (its row is outlined).
-    std::optional<QUuid> openedFromEntry;
+    // The entry whose panel clock opened the menu window (its row is outlined); none when
+    // the window was opened otherwise.
+    kit::ObservableValue<std::optional<QUuid>>* openedFromEntry = nullptr;
     // Opens the edit window for an entry ("Edit" in a row's menu).
     std::function<void(QUuid)> editEntry;
 };

@@ -41,10 +41,17 @@ WorldClockListView::WorldClockListView(WorldClockContext context, QWidget* paren
                                         }));
     m_subscriptions.push_back(m_context.offset.observe([this] { refresh(); }));
     m_subscriptions.push_back(m_context.selectedDate.observe([this](const QDate&) { refresh(); }));
+    if (m_context.openedFromEntry)
+        m_subscriptions.push_back(
+            m_context.openedFromEntry->observe([this](const auto&) { refresh(); }));
     rebuild();
 }
 
 WorldClockListView::~WorldClockListView() = default;
+
+bool WorldClockListView::isOpenedFrom(const QUuid& id) const {
+    return m_context.openedFromEntry && m_context.openedFromEntry->value() == id;
+}
 
 void WorldClockListView::onSliderSettingChanged(bool isShown) {
     if (!isShown) // hiding the slider ends time travel
@@ -95,7 +102,7 @@ void WorldClockListView::refresh() {
         m_rows.back()->setVisible(true);
     }
     for (std::size_t i = 0; i < rows.size(); ++i)
-        m_rows[i]->display(rows[i], m_context.openedFromEntry == rows[i].id, scale);
+        m_rows[i]->display(rows[i], isOpenedFrom(rows[i].id), scale);
     if (m_slider)
         m_slider->refresh();
 }

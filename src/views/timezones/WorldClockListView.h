@@ -34,6 +34,7 @@ protected:
 
 private:
     void rebuild();
+    bool isOpenedFrom(const QUuid& id) const;
     void onSliderSettingChanged(bool isShown);
 
     WorldClockContext m_context;

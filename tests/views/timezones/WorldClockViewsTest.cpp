@@ -64,9 +64,10 @@ struct WorldClockFixture {
     kit::VirtualScheduler scheduler{test::at("2026-12-04T14:23:40-05:00")};
     timezones::TimeZoneOffset offset;
     kit::ObservableValue<QDate> selectedDate{QDate(2026, 12, 4)};
+    kit::ObservableValue<std::optional<QUuid>> openedFrom;
 
     views::WorldClockContext context() {
-        return {files->defaults(), scheduler, kNewYork, offset, selectedDate, std::nullopt, {}};
+        return {files->defaults(), scheduler, kNewYork, offset, selectedDate, &openedFrom, {}};
     }
 };
 
@@ -76,9 +77,9 @@ TEST(WorldClockListView, RowsTravelAndShowHiddenEntries) {
     WorldClockFixture f;
     auto home = entry("America/New_York", QStringLiteral("Home"));
     home.hide = ChosenTimeZone::Hide::sameTimeZone;
+    const auto bengaluru = entry("Asia/Kolkata", QStringLiteral("Bengaluru team"));
     f.files->defaults().set(keys::timeZonesInMenu,
-                            {home, entry("Asia/Kolkata", QStringLiteral("Bengaluru team")),
-                             entry("Asia/Kathmandu"), entry("Pacific/Kiritimati"),
+                            {home, bengaluru, entry("Asia/Kathmandu"), entry("Pacific/Kiritimati"),
                              entry("Pacific/Pago_Pago")});
     views::WorldClockListView view(f.context());
     view.resize(340, 330);
@@ -88,6 +89,14 @@ TEST(WorldClockListView, RowsTravelAndShowHiddenEntries) {
 
     EXPECT_EQ(view.findChildren<views::TimeZoneRowView*>().size(), 4); // "Home" hides itself
     EXPECT_TRUE(texts(view).contains(QStringLiteral("12:53\u202FAM")));
+    // Opened from the Bengaluru clock in the panel: that row alone is marked.
+    f.openedFrom.set(bengaluru.id);
+    QStringList marked;
+    for (auto* row : view.findChildren<views::TimeZoneRowView*>())
+        if (row->isMarked())
+            marked << row->entryId().toString();
+    EXPECT_EQ(marked, QStringList{bengaluru.id.toString()});
+    f.openedFrom.set(std::nullopt);
     EXPECT_TRUE(saveScreenshot(view, QStringLiteral("world-clock.png")));
 
     QTest::keyClick(&view, Qt::Key_Right, Qt::ControlModifier); // starts at the next hour
