@@ -10,7 +10,7 @@ namespace ruvo::app {
 
 WorldClock::WorldClock(AppState& state, Panel& panel, const kit::Environment& environment)
     : m_state(state), m_panel(panel), m_editWindows(state.defaults()),
-      m_floatingClock(state.defaults(), state.scheduler(), environment),
+      m_floatingClock(state.defaults(), state.scheduler(), state.clockTicks(), environment),
       m_panelClocks(
           {state.defaults(), state.scheduler(), state.clockTicks(), panel.environment(),
            views::titleWidth,
@@ -19,8 +19,8 @@ WorldClock::WorldClock(AppState& state, Panel& panel, const kit::Environment& en
                onPanelClockClicked(id, clickPoint);
            }}) {
     auto* list = new views::WorldClockListView(views::WorldClockContext{
-        state.defaults(), state.scheduler(), environment, state.timeZoneOffset(),
-        state.selectedDate, &state.openedFromTimeZoneEntry,
+        state.defaults(), state.scheduler(), state.clockTicks(), environment,
+        state.timeZoneOffset(), state.selectedDate, &state.openedFromTimeZoneEntry,
         [this](QUuid id) { m_editWindows.open(id); }});
     // The screen shows or hides the section, at the top or the bottom, as the settings say.
     panel.mainScreen().setSectionWidget(views::MainScreen::Section::timeZones, list);

@@ -6,6 +6,7 @@
 #include "kit/Environment.h"
 #include "kit/Scheduler.h"
 #include "kit/Signal.h"
+#include "menubar/ClockTimer.h"
 #include "settings/Defaults.h"
 #include "timezones/TimeZoneOffset.h"
 
@@ -19,6 +20,7 @@ namespace ruvo::views {
 struct WorldClockContext {
     const settings::Defaults& defaults;
     kit::Scheduler& scheduler;
+    menubar::ClockTicks& ticks;
     kit::Environment environment;
     timezones::TimeZoneOffset& offset;
     kit::ObservableValue<QDate>& selectedDate;

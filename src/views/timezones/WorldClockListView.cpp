@@ -17,8 +17,7 @@ namespace keys = settings::keys;
 WorldClockListView::WorldClockListView(WorldClockContext context, QWidget* parent)
     : QWidget(parent), m_context(std::move(context)), m_layout(new QVBoxLayout(this)),
       m_scroll(new QScrollArea(this)), m_rowsHolder(new QWidget),
-      m_rowsLayout(new QVBoxLayout(m_rowsHolder)),
-      m_ticker(m_context.scheduler, [this] { refresh(); }) {
+      m_rowsLayout(new QVBoxLayout(m_rowsHolder)) {
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
     m_rowsLayout->setContentsMargins(0, 0, 0, 0);
@@ -110,11 +109,12 @@ void WorldClockListView::refresh() {
 void WorldClockListView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refresh();
-    m_ticker.start();
+    m_ticker =
+        m_context.ticks.subscribe(menubar::ClockTimer::Precision::minute, [this] { refresh(); });
 }
 
 void WorldClockListView::hideEvent(QHideEvent* event) {
-    m_ticker.stop();
+    m_ticker.cancel();
     QWidget::hideEvent(event);
 }
 

@@ -3,6 +3,7 @@
 // their keyboard steps, and screenshots (saved next to the test for people to look at).
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
+#include "platform/fake/FakeSystemDateEvents.h"
 #include "settings/Keys.h"
 #include "settings/SettingsFiles.h"
 #include "timezones/TimeZoneSearch.h"
@@ -62,12 +63,15 @@ QStringList texts(QWidget& widget) {
 struct WorldClockFixture {
     std::unique_ptr<settings::SettingsFiles> files = settings::SettingsFiles::inMemory();
     kit::VirtualScheduler scheduler{test::at("2026-12-04T14:23:40-05:00")};
+    platform::FakeSystemDateEvents dateEvents;
+    menubar::ClockTicks ticks{scheduler, dateEvents};
     timezones::TimeZoneOffset offset;
     kit::ObservableValue<QDate> selectedDate{QDate(2026, 12, 4)};
     kit::ObservableValue<std::optional<QUuid>> openedFrom;
 
     views::WorldClockContext context() {
-        return {files->defaults(), scheduler, kNewYork, offset, selectedDate, &openedFrom, {}};
+        return {files->defaults(), scheduler,   ticks, kNewYork, offset,
+                selectedDate,      &openedFrom, {}};
     }
 };
 
@@ -122,7 +126,7 @@ TEST(WorldClockListView, RowsTravelAndShowHiddenEntries) {
 TEST(FloatingClock, ShowsTheLocalTimeAndHides) {
     WorldClockFixture f;
     const auto& defaults = f.files->defaults();
-    views::FloatingClockController controller(defaults, f.scheduler, kNewYork);
+    views::FloatingClockController controller(defaults, f.scheduler, f.ticks, kNewYork);
     EXPECT_EQ(controller.window(), nullptr);
     defaults.set(keys::floatingClockIsEnabled, true);
     views::FloatingClockWindow* window = controller.window();
@@ -134,6 +138,10 @@ TEST(FloatingClock, ShowsTheLocalTimeAndHides) {
 
     f.scheduler.advance(std::chrono::seconds(20)); // the minute turns
     EXPECT_TRUE(texts(*window).contains(QStringLiteral("2:24\u202FPM")));
+    // Waking from three hours of sleep shows the new time at once, not at the next minute.
+    f.scheduler.jumpWallClock(std::chrono::hours(3));
+    f.dateEvents.send(platform::DateEvent::wake);
+    EXPECT_TRUE(texts(*window).contains(QStringLiteral("5:24\u202FPM")));
 
     defaults.set(keys::floatingClock_show, settings::FloatingClockShow::onDesktopBackground);
     defaults.set(keys::floatingClockShowBackground, false);
