@@ -69,6 +69,7 @@ public:
     // controller with the shared clock ticks.
     void createControllers(MenuBarServices menuBar);
     events::EventsController& eventsController() { return *m_events; }
+    platform::CalendarStore& calendarStore() { return m_calendarStore; }
     menubar::MenuBarController& menuBarController() { return *m_menuBar; }
     menubar::ClockTicks& clockTicks() { return *m_ticks; }
     // Queues the rest of the launch sequence for the first turn of the event loop.

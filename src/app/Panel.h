@@ -26,6 +26,7 @@ public:
     views::MenuWindow& menuWindow() { return *m_window; }
     const views::MenuBarIconPainter& painter() const { return m_painter; }
     const std::function<kit::Environment()>& environment() const { return m_environment; }
+    platform::SystemDateEvents& dateEvents() { return m_dateEvents; }
 
 private:
     void createStatusItem();
