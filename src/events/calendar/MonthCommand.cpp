@@ -75,12 +75,14 @@ QString textOf(const MonthGrid& grid, const std::vector<DayCell>& cells, bool wi
         text += symbol.rightJustified(3) + QLatin1Char(' ');
     text += QLatin1Char('\n');
     for (std::size_t r = 0; r < grid.rows.size(); ++r) {
+        if (!grid.isInMonth(grid.rows[r].days.front()) && !grid.isInMonth(grid.rows[r].days.back()))
+            continue; // a row of the next month only
         QString line = withWeeks ? QString::number(grid.rows[r].weekOfYear).rightJustified(3) +
                                        QLatin1Char(' ')
                                  : QString();
         for (std::size_t c = 0; c < 7; ++c)
             line += textOf(cells[r * 7 + c]);
-        text += line.trimmed().isEmpty() ? QString() : line + QLatin1Char('\n');
+        text += line + QLatin1Char('\n');
     }
     return text + QStringLiteral("(* days with events, [ ] today)\n");
 }
