@@ -7,6 +7,7 @@
 #include "platform/fake/FakeCalendarStore.h"
 #include "settings/Keys.h"
 
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace ruvo;
@@ -210,4 +211,23 @@ TEST_F(CalendarModelTest, DotsFollowTheirTriggersAndOnlyTheLatestResultLands) {
 
     model.reset();
     run(last); // the model is gone: nothing to apply to, nothing crashes
+}
+
+TEST_F(CalendarModelTest, ThePoolsWorkLandsOnTheMainThread) {
+    const auto runner = calendar::threadPoolRunner();
+    const QThread* mainThread = QThread::currentThread();
+    const QThread* workedOn = nullptr;
+    const QThread* deliveredOn = nullptr;
+    runner(
+        [&] {
+            workedOn = QThread::currentThread();
+            return calendar::Dots(3);
+        },
+        [&](calendar::Dots dots) {
+            deliveredOn = QThread::currentThread();
+            EXPECT_EQ(dots.size(), 3u);
+        });
+    EXPECT_TRUE(test::processEventsUntil([&] { return deliveredOn != nullptr; }));
+    EXPECT_NE(workedOn, mainThread);
+    EXPECT_EQ(deliveredOn, mainThread);
 }
