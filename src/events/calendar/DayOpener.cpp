@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "events/calendar/DayOpener.h"
+
+#include "settings/Keys.h"
+
+namespace ruvo::calendar {
+
+QUrl googleCalendarDayUrl(QDate day) {
+    return QUrl(QStringLiteral("https://calendar.google.com/calendar/r/day/%1/%2/%3")
+                    .arg(day.year())
+                    .arg(day.month())
+                    .arg(day.day()));
+}
+
+std::optional<UserMessage> messageFor(const platform::CalendarApplicationResult& result) {
+    using Outcome = platform::CalendarApplicationResult::Outcome;
+    switch (result.outcome) {
+    case Outcome::openedAtDate:
+        return std::nullopt;
+    case Outcome::launchedNormally:
+        return UserMessage{
+            QStringLiteral("Ruvo doesn't know how to open your default calendar “%1” (%2) at "
+                           "the selected date. The app will instead be launched normally.")
+                .arg(result.name, result.desktopId),
+            QStringLiteral(
+                "You can request support for your calendar through the feedback button in Ruvo.")};
+    case Outcome::noApplication:
+        return UserMessage{
+            QStringLiteral("No calendar application found"),
+            QStringLiteral("No application on this computer is set to open calendars "
+                           "(text/calendar). Install one, such as GNOME Calendar or Evolution, "
+                           "or turn on opening days in Google Calendar in Ruvo's settings.")};
+    case Outcome::failed:
+        return UserMessage{
+            QStringLiteral("Could not start “%1”").arg(result.name),
+            QStringLiteral("The application %1 could not be started.").arg(result.desktopId)};
+    }
+    return std::nullopt;
+}
+
+void DayOpener::open(QDate day) {
+    if (!day.isValid())
+        return;
+    if (m_defaults.get(settings::keys::calendarLongPressOpenInGoogleCalendar)) {
+        m_urls.open(googleCalendarDayUrl(day));
+        return;
+    }
+    if (const auto message = messageFor(m_application.openAtDate(day)); message && m_tell)
+        m_tell(*message);
+}
+
+} // namespace ruvo::calendar

@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The month calendar's moves and when its dots are recomputed, in virtual time.
+#include "events/calendar/CalendarModel.h"
+
+#include "TestSupport.h"
+#include "kit/VirtualScheduler.h"
+#include "platform/fake/FakeCalendarStore.h"
+#include "settings/Keys.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using ruvo::test::at;
+namespace keys = settings::keys;
+
+namespace {
+
+class CalendarModelTest : public ::testing::Test {
+protected:
+    CalendarModelTest() {
+        store.calendarList = {{QStringLiteral("A"),
+                               QStringLiteral("Work"),
+                               QStringLiteral("#ff0000"),
+                               platform::EntityType::event,
+                               {},
+                               true}};
+        defaults.set(keys::enabledCalendars, settings::StringSet{QStringLiteral("A")});
+        defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::one);
+    }
+
+    std::unique_ptr<calendar::CalendarModel> makeModel(calendar::DotsRunner runner) {
+        return std::make_unique<calendar::CalendarModel>(calendar::CalendarModel::Dependencies{
+            defaults, store, eventsDidChange, scheduler,
+            [] {
+                return kit::Environment{QStringLiteral("de_DE"), QStringLiteral("Asia/Tokyo")};
+            },
+            selectedDate, std::move(runner)});
+    }
+
+    void addEvent(const char* start) {
+        auto data = std::make_shared<platform::EventData>();
+        data->calendarIdentifier = QStringLiteral("A");
+        data->calendarItemExternalIdentifier = data->title = QString::fromLatin1(start);
+        store.addEvent(data, at(start), at(start) + std::chrono::hours(1));
+    }
+
+    settings::Suite standard{QStringLiteral("standard")};
+    settings::Suite shared{QStringLiteral("shared")};
+    settings::Defaults defaults{standard, shared};
+    platform::FakeCalendarStore store;
+    kit::Signal<> eventsDidChange;
+    // 31 January 2027, 23:30 in Tokyo (UTC+9): "today" is the 31st there.
+    kit::VirtualScheduler scheduler{at("2027-01-31T14:30:00Z")};
+    kit::ObservableValue<QDate> selectedDate;
+};
+
+} // namespace
+
+TEST_F(CalendarModelTest, MovesKeepTheShownMonthOnTheSelection) {
+    const QDate jan31(2027, 1, 31);
+    struct Row {
+        const char* name;
+        std::function<void(calendar::CalendarModel&)> act;
+        QDate selected;
+        QDate shownMonth; // first of the month
+    };
+    const Row rows[] = {
+        {"next month keeps the selection", [](auto& m) { m.showNextMonth(); }, jan31,
+         QDate(2027, 2, 1)},
+        {"31 January plus one month is February",
+         [](auto& m) {
+             m.showNextMonth();
+             m.showNextMonth();
+         },
+         jan31, QDate(2027, 3, 1)},
+        {"previous month across the year", [](auto& m) { m.showPreviousMonth(); }, jan31,
+         QDate(2026, 12, 1)},
+        {"right arrow crosses into February", [](auto& m) { m.moveSelection(1); },
+         QDate(2027, 2, 1), QDate(2027, 2, 1)},
+        {"up arrow stays in January", [](auto& m) { m.moveSelection(-7); }, QDate(2027, 1, 24),
+         QDate(2027, 1, 1)},
+        {"arrow from a month shown elsewhere brings the selection back",
+         [](auto& m) {
+             m.showNextMonth();
+             m.showNextMonth();
+             m.moveSelection(-1);
+         },
+         QDate(2027, 1, 30), QDate(2027, 1, 1)},
+        {"clicking a dimmed day of the next month shows it",
+         [](auto& m) { m.select(QDate(2027, 2, 3)); }, QDate(2027, 2, 3), QDate(2027, 2, 1)},
+        {"today after wandering off",
+         [](auto& m) {
+             m.select(QDate(2026, 5, 5));
+             m.selectToday();
+         },
+         jan31, QDate(2027, 1, 1)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        selectedDate.set(jan31);
+        auto model = makeModel(calendar::synchronousRunner());
+        row.act(*model);
+        EXPECT_EQ(selectedDate.value(), row.selected);
+        EXPECT_EQ(model->grid().month, row.shownMonth);
+        EXPECT_TRUE(model->grid().isInMonth(model->shownDate().value()));
+    }
+}
+
+TEST_F(CalendarModelTest, ClosingTheMenuReturnsToTodayUnlessKept) {
+    for (const bool keep : {false, true}) {
+        SCOPED_TRACE(keep);
+        defaults.set(keys::keepLastShownCalendarMonth, keep);
+        selectedDate.set(QDate(2027, 1, 31));
+        auto model = makeModel(calendar::synchronousRunner());
+        model->select(QDate(2027, 3, 9));
+        scheduler.advance(std::chrono::hours(1)); // past midnight in Tokyo: 1 February
+        model->onMenuClosed();
+        EXPECT_EQ(selectedDate.value(), keep ? QDate(2027, 3, 9) : QDate(2027, 2, 1));
+        EXPECT_EQ(model->grid().month, keep ? QDate(2027, 3, 1) : QDate(2027, 2, 1));
+    }
+}
+
+TEST_F(CalendarModelTest, SwipesMoveOneMonthPerGesture) {
+    using std::chrono::milliseconds;
+    struct Step {
+        int afterMs; // virtual time before this delta
+        double deltaX;
+        bool isInverted = false;
+        bool endsGesture = false;
+    };
+    struct Row {
+        const char* name;
+        bool swipeMonths;
+        bool respectNatural;
+        std::vector<Step> steps;
+        int months; // net months moved
+    };
+    const Row rows[] = {
+        {"small deltas add up to one month", true, false, {{0, -20}, {10, -20}, {10, -20}}, 1},
+        {"a long gesture still moves once",
+         true,
+         false,
+         {{0, -60}, {10, -60}, {10, -60}, {10, -60}},
+         1},
+        {"a quiet gap starts a new gesture", true, false, {{0, -60}, {400, -60}}, 2},
+        {"the gesture's end starts a new one",
+         true,
+         false,
+         {{0, -60}, {10, 0, false, true}, {10, -60}},
+         2},
+        {"below the threshold nothing happens", true, false, {{0, -20}, {400, -20}}, 0},
+        {"rightwards goes back", true, false, {{0, 30}, {10, 30}}, -1},
+        {"inverted deltas count by the fingers", true, false, {{0, 60, true}}, 1},
+        {"unless the system's direction is respected", true, true, {{0, 60, true}}, -1},
+        {"switched off", false, false, {{0, -60}, {400, -60}}, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        defaults.set(keys::calendar_swipeMonths, row.swipeMonths);
+        defaults.set(keys::_respectNaturalScrolling, row.respectNatural);
+        selectedDate.set(QDate(2027, 1, 15));
+        auto model = makeModel(calendar::synchronousRunner());
+        for (const Step& step : row.steps) {
+            scheduler.advance(milliseconds(step.afterMs));
+            if (step.endsGesture)
+                model->onScrollGestureEnd();
+            else
+                model->onHorizontalScroll(step.deltaX, step.isInverted);
+        }
+        EXPECT_EQ(model->grid().month, QDate(2027, 1, 1).addMonths(row.months));
+        scheduler.advance(milliseconds(1000)); // no gesture leaks into the next row
+    }
+}
+
+TEST_F(CalendarModelTest, DotsFollowTheirTriggersAndOnlyTheLatestResultLands) {
+    selectedDate.set(QDate(2027, 1, 15));
+    addEvent("2027-01-10T03:00:00Z");
+    std::vector<std::pair<std::function<calendar::Dots()>, std::function<void(calendar::Dots)>>>
+        pending;
+    auto model = makeModel([&](auto work, auto done) { pending.emplace_back(work, done); });
+    auto run = [&](std::size_t i) { pending[i].second(pending[i].first()); };
+    auto dotCount = [&] {
+        int n = 0;
+        for (const auto& day : model->dots().value())
+            n += int(day.size());
+        return n;
+    };
+    ASSERT_EQ(pending.size(), 1u);
+    run(0);
+    EXPECT_EQ(dotCount(), 1);
+
+    addEvent("2027-01-11T03:00:00Z");
+    eventsDidChange.emit();                                        // pending[1]
+    model->showNextMonth();                                        // pending[2]: February's grid
+    model->shownDate().set(model->shownDate().value().addDays(1)); // same month: no new work
+    ASSERT_EQ(pending.size(), 3u);
+    run(2);
+    run(1); // stale: January's answer arrives late and is dropped
+    EXPECT_EQ(model->dots().value().size(), 42u);
+    EXPECT_EQ(dotCount(), 0); // February's grid (1 Feb ... 14 Mar) holds neither event
+
+    defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::none);
+    EXPECT_TRUE(model->dots().value().empty());
+    EXPECT_EQ(pending.size(), 3u); // nothing queried
+
+    const auto last = pending.size();
+    defaults.set(keys::enabledCalendars, settings::StringSet{});
+    defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::maxThree);
+    EXPECT_EQ(pending.size(), last + 1);
+
+    model.reset();
+    run(last); // the model is gone: nothing to apply to, nothing crashes
+}
+
+TEST_F(CalendarModelTest, ThePoolsWorkLandsOnTheMainThread) {
+    const auto runner = calendar::threadPoolRunner();
+    const QThread* mainThread = QThread::currentThread();
+    const QThread* workedOn = nullptr;
+    const QThread* deliveredOn = nullptr;
+    runner(
+        [&] {
+            workedOn = QThread::currentThread();
+            return calendar::Dots(3);
+        },
+        [&](calendar::Dots dots) {
+            deliveredOn = QThread::currentThread();
+            EXPECT_EQ(dots.size(), 3u);
+        });
+    EXPECT_TRUE(test::processEventsUntil([&] { return deliveredOn != nullptr; }));
+    EXPECT_NE(workedOn, mainThread);
+    EXPECT_EQ(deliveredOn, mainThread);
+}

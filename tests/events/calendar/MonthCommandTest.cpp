@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// `ruvo month` against the fixture folder tests/data/calendars/team.
+#include "events/calendar/MonthCommand.h"
+
+#include "TestSupport.h"
+#include "events/EventsCommand.h"
+#include "settings/Keys.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using ruvo::test::at;
+namespace keys = settings::keys;
+
+namespace {
+
+class MonthCommandTest : public ::testing::Test {
+protected:
+    int run(const cli::Command& command, const QStringList& arguments) {
+        output.clear();
+        errors.clear();
+        cli::CommandContext context{
+            defaults,
+            clock,
+            kit::Environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")},
+            config.path(),
+            out,
+            err};
+        const int status = command.run(context, arguments);
+        out.flush();
+        err.flush();
+        return status;
+    }
+
+    settings::Suite standard{QStringLiteral("standard")};
+    settings::Suite shared{QStringLiteral("shared")};
+    settings::Defaults defaults{standard, shared};
+    kit::FixedClock clock{at("2026-12-08T12:00:00Z")};
+    QTemporaryDir config;
+    QString output;
+    QString errors;
+    QTextStream out{&output};
+    QTextStream err{&errors};
+};
+
+QJsonObject dayOf(const QJsonObject& month, const QString& date) {
+    for (const auto& row : month[QLatin1String("rows")].toArray())
+        for (const auto& day : row[QLatin1String("days")].toArray())
+            if (day[QLatin1String("date")].toString() == date)
+                return day.toObject();
+    return {};
+}
+
+} // namespace
+
+TEST_F(MonthCommandTest, PrintsTheGridWithTodayHighlightsAndDots) {
+    ASSERT_EQ(run(events::calendarsCommand(),
+                  {QStringLiteral("add"), test::dataPath(QStringLiteral("calendars/team"))}),
+              cli::kExitOk)
+        << qPrintable(errors);
+    defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::maxThree);
+    defaults.set(keys::highlightedDaysInCalendar,
+                 settings::DayOfWeekSet{settings::DayOfWeek::sunday});
+    ASSERT_EQ(run(calendar::monthCommand(), {QStringLiteral("--json")}), cli::kExitOk)
+        << qPrintable(errors);
+    const QJsonObject month = QJsonDocument::fromJson(output.toUtf8()).object();
+    EXPECT_EQ(month[QLatin1String("title")].toString(), QStringLiteral("December 2026"));
+    EXPECT_EQ(month[QLatin1String("weekdays")].toArray().size(), 7);
+    const auto rows = month[QLatin1String("rows")].toArray();
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(rows[0][QLatin1String("week")].toInt(), 49);
+    EXPECT_EQ(rows[0][QLatin1String("days")][0][QLatin1String("date")].toString(),
+              QStringLiteral("2026-11-29"));
+
+    const QString purple = QStringLiteral("#8e44ad");
+    struct Row {
+        const char* date;
+        bool inMonth, today, highlighted;
+        QStringList dots;
+    };
+    const Row days[] = {
+        {"2026-11-29", false, false, true, {}},       // a Sunday of November
+        {"2026-12-07", true, false, false, {purple}}, // Monday standup
+        {"2026-12-08", true, true, false, {purple}},  // offsite, first day
+        {"2026-12-09", true, false, false, {purple}}, // offsite; the standup is excluded
+        {"2026-12-10", true, false, false, {}},       // the all-day event has ended
+        {"2026-12-11", true, false, false, {purple}}, // the moved standup
+        {"2026-12-13", true, false, true, {}},
+    };
+    for (const Row& row : days) {
+        SCOPED_TRACE(row.date);
+        const QJsonObject day = dayOf(month, QString::fromLatin1(row.date));
+        EXPECT_EQ(day[QLatin1String("inMonth")].toBool(), row.inMonth);
+        EXPECT_EQ(day[QLatin1String("today")].toBool(), row.today);
+        EXPECT_EQ(day[QLatin1String("selected")].toBool(), row.today);
+        EXPECT_EQ(day[QLatin1String("highlighted")].toBool(), row.highlighted);
+        QStringList dots;
+        for (const auto& d : day[QLatin1String("dots")].toArray())
+            dots << d.toString();
+        EXPECT_EQ(dots, row.dots);
+    }
+
+    ASSERT_EQ(run(calendar::monthCommand(), {QStringLiteral("2027-02")}), cli::kExitOk);
+    EXPECT_TRUE(output.contains(QStringLiteral("February 2027"))) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral(" 1* "))) << qPrintable(output); // a Monday
+    const QString grid = output.left(output.indexOf(QStringLiteral("(*")));
+    EXPECT_FALSE(grid.contains(QLatin1Char('['))) << qPrintable(output); // today is elsewhere
+}
+
+TEST_F(MonthCommandTest, BadArgumentsAreUsageErrors) {
+    const QStringList rows[] = {{QStringLiteral("2026-13")},
+                                {QStringLiteral("12-2026")},
+                                {QStringLiteral("2026-1")},
+                                {QStringLiteral("2026-12"), QStringLiteral("2027-01")},
+                                {QStringLiteral("--weeks")}};
+    for (const QStringList& arguments : rows) {
+        SCOPED_TRACE(qPrintable(arguments.join(QLatin1Char(' '))));
+        EXPECT_EQ(run(calendar::monthCommand(), arguments), cli::kExitUsage);
+        EXPECT_TRUE(errors.contains(QStringLiteral("usage: ruvo month"))) << qPrintable(errors);
+    }
+}

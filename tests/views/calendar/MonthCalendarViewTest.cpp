@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The month calendar on the offscreen platform: clicks, the long press, keys and its texts.
+#include "views/calendar/MonthCalendarView.h"
+
+#include "TestSupport.h"
+#include "kit/VirtualScheduler.h"
+#include "platform/fake/FakeCalendarStore.h"
+#include "settings/Keys.h"
+#include "views/calendar/MonthGridWidget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using ruvo::test::at;
+namespace keys = settings::keys;
+
+namespace {
+
+class MonthCalendarViewTest : public ::testing::Test {
+protected:
+    MonthCalendarViewTest() {
+        defaults.set(keys::showWeekNumbersInCalendar, true);
+        defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::one);
+        defaults.set(keys::enabledCalendars, settings::StringSet{QStringLiteral("A")});
+        store.calendarList = {{QStringLiteral("A"),
+                               QStringLiteral("Work"),
+                               QStringLiteral("#ff0000"),
+                               platform::EntityType::event,
+                               {},
+                               true}};
+        auto data = std::make_shared<platform::EventData>();
+        data->calendarIdentifier = data->title = data->calendarItemExternalIdentifier =
+            QStringLiteral("A");
+        store.addEvent(data, at("2026-12-10T15:00:00Z"), at("2026-12-10T16:00:00Z"));
+        eventsDidChange.emit();
+        view.resize(260, 260);
+        view.show();
+    }
+
+    void click(QDate day, int holdMs = 0) {
+        auto* grid = view.grid();
+        const QPoint at = grid->centreOf(day);
+        ASSERT_FALSE(at.isNull());
+        QTest::mousePress(grid, Qt::LeftButton, {}, at);
+        scheduler.advance(std::chrono::milliseconds(holdMs));
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, at);
+    }
+
+    settings::Suite standard{QStringLiteral("standard")};
+    settings::Suite shared{QStringLiteral("shared")};
+    settings::Defaults defaults{standard, shared};
+    platform::FakeCalendarStore store;
+    kit::Signal<> eventsDidChange;
+    kit::VirtualScheduler scheduler{at("2026-12-08T17:00:00Z")};
+    kit::ObservableValue<QDate> selectedDate{QDate(2026, 12, 8)};
+    events::CalendarDaysHighlightModel hovered;
+    std::vector<QDate> opened;
+    calendar::CalendarModel model{
+        {defaults, store, eventsDidChange, scheduler,
+         [] {
+             return kit::Environment{QStringLiteral("en_US"), QStringLiteral("America/New_York")};
+         },
+         selectedDate}};
+    views::MonthCalendarView view{
+        {defaults, model, scheduler, hovered, [this](QDate day) { opened.push_back(day); }}};
+};
+
+} // namespace
+
+TEST_F(MonthCalendarViewTest, ClicksKeysAndLongPressesDoWhatTheTipsSay) {
+    EXPECT_EQ(view.titleButton()->text(), QStringLiteral("December 2026"));
+    EXPECT_EQ(view.titleButton()->toolTip(), QStringLiteral("Click to show current month"));
+    EXPECT_TRUE(view.previousButton()->toolTip().startsWith(QStringLiteral("Previous month (")));
+    EXPECT_TRUE(view.nextButton()->toolTip().startsWith(QStringLiteral("Next month (")));
+    const auto& cells = view.grid()->content().cells;
+    ASSERT_EQ(cells.size(), 42u);
+    EXPECT_EQ(cells[11].date, QDate(2026, 12, 10)); // Sunday 29 Nov first
+    EXPECT_EQ(cells[11].dots.size(), 1u);
+
+    click(QDate(2026, 12, 17));
+    EXPECT_EQ(selectedDate.value(), QDate(2026, 12, 17));
+    click(QDate(2027, 1, 2)); // a dimmed January day brings January
+    EXPECT_EQ(selectedDate.value(), QDate(2027, 1, 2));
+    EXPECT_EQ(view.titleButton()->text(), QStringLiteral("January 2027"));
+
+    QTest::keyClick(&view, Qt::Key_Space);
+    EXPECT_EQ(selectedDate.value(), QDate(2026, 12, 8));
+    QTest::keyClick(&view, Qt::Key_Down);
+    QTest::keyClick(&view, Qt::Key_Left);
+    EXPECT_EQ(selectedDate.value(), QDate(2026, 12, 14));
+
+    click(QDate(2026, 12, 20), 600); // held: opens the day instead of selecting it
+    EXPECT_EQ(opened, std::vector<QDate>{QDate(2026, 12, 20)});
+    EXPECT_EQ(selectedDate.value(), QDate(2026, 12, 14));
+
+    hovered.set(events::HighlightedDays{QStringLiteral("x"),
+                                        {at("2026-12-21T15:00:00Z"), at("2026-12-23T15:00:00Z")}});
+    int inHovered = 0;
+    for (const auto& cell : view.grid()->content().cells)
+        inHovered += cell.isInHoveredEvent;
+    EXPECT_EQ(inHovered, 3);
+
+    const QImage image = view.grab().toImage();
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
+    QDir().mkpath(folder);
+    image.save(folder + QStringLiteral("/month-calendar.png"));
+}
