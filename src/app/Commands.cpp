@@ -4,6 +4,7 @@
 #include "app/DefaultsCommand.h"
 #include "events/EventsCommand.h"
 #include "events/exclusion/ExcludeCommand.h"
+#include "events/list/AgendaCommand.h"
 #include "events/videocalls/VideoCallCommand.h"
 #include "menubar/MenuBarCommands.h"
 #include "timezones/TimeZonesCommand.h"
@@ -18,6 +19,7 @@ const std::array kCommands{
     app::defaultsCommand(),        menubar::menubarTextCommand(),  menubar::barCommand(),
     events::calendarsCommand(),    events::eventsCommand(),        events::importCommand(),
     timezones::timeZonesCommand(), videocalls::videoCallCommand(), exclusion::excludeCommand(),
+    events::agendaCommand(),
 };
 } // namespace
 
