@@ -56,6 +56,19 @@ EventRowTexts::EventRowTexts(kit::Environment environment, videocalls::VideoCall
         m_relative.reset();
     m_day =
         timezones::skeletonFormat(m_environment.icuLocale(), "EEEEMMMMd", m_environment.timeZoneId);
+    m_calendar =
+        timezones::calendarAt(m_environment.icuLocale(), m_environment.timeZoneId, kit::Instant{});
+}
+
+QString EventRowTexts::format(icu::DateFormat* formatter, kit::Instant at) const {
+    if (!formatter || !m_calendar)
+        return {};
+    UErrorCode status = U_ZERO_ERROR;
+    m_calendar->setTime(kit::toUDate(at), status);
+    icu::UnicodeString out;
+    icu::FieldPosition position;
+    formatter->format(*m_calendar, out, position);
+    return U_SUCCESS(status) ? timezones::qtText(out) : QString();
 }
 
 EventRowTexts::~EventRowTexts() = default;
@@ -138,14 +151,14 @@ QString EventRowTexts::relativeDayText(QDate day, kit::Instant now) const {
 QString EventRowTexts::dayHeader(QDate day, kit::Instant now) const {
     const auto range = eventListRange(day, 1, m_environment.timeZoneId);
     const QString date =
-        m_day && range ? timezones::format(*m_day, range->start) : day.toString(Qt::ISODate);
+        m_day && range ? format(m_day.get(), range->start) : day.toString(Qt::ISODate);
     const qint64 offset = timezones::localDate(m_environment.timeZoneId, now).daysTo(day);
     const auto name = timezones::namedDayText(m_environment.icuLocale(), offset);
     return name ? *name + QStringLiteral(", ") + date : date;
 }
 
 QString EventRowTexts::shortTime(kit::Instant at) const {
-    return m_time ? timezones::format(*m_time, at) : QString();
+    return format(m_time.get(), at);
 }
 
 QString EventRowTexts::timeText(const CalendarItem& item) const {

@@ -68,12 +68,16 @@ private:
     void fillEvent(EventRow& row, const Event& event, kit::Instant now,
                    const Options& options) const;
     void fillReminder(EventRow& row, const Reminder& reminder, kit::Instant now) const;
+    QString format(icu::DateFormat* formatter, kit::Instant at) const;
 
     kit::Environment m_environment;
     videocalls::VideoCallDetector& m_detector;
     std::unique_ptr<icu::DateFormat> m_time;
     std::unique_ptr<icu::RelativeDateTimeFormatter> m_relative;
     std::unique_ptr<icu::DateFormat> m_day;
+    // Formatting through one calendar of ours: DateFormat::format(UDate) clones its own
+    // calendar and with it the system zone's rules on every call.
+    std::unique_ptr<icu::Calendar> m_calendar;
 };
 
 } // namespace ruvo::events
