@@ -18,13 +18,17 @@ namespace keys = settings::keys;
 
 namespace {
 
+// An event's own span; a reminder's due day.
 std::optional<events::HighlightedDays> highlightOf(const events::CalendarItem& item,
                                                    const events::EventQueries& queries) {
     if (const auto* event = std::get_if<platform::Event>(&item))
         return events::HighlightedDays{event->calendarItemIdentifier(), event->dateRange()};
     const auto& reminder = std::get<platform::Reminder>(item);
+    const QString& zone = queries.timeZoneId();
     const kit::Instant due = queries.sortInstant(item);
-    return events::HighlightedDays{reminder.identifier, {due, due}};
+    const auto day = events::eventListRange(timezones::localDate(zone, due), 1, zone);
+    return events::HighlightedDays{reminder.identifier,
+                                   day.value_or(platform::DateRange{due, due})};
 }
 
 } // namespace
@@ -44,6 +48,7 @@ EventListView::EventListView(EventListDependencies dependencies, QWidget* parent
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
     setMouseTracking(true);
+    viewport()->setMouseTracking(true); // hover without a button held
     viewport()->setAttribute(Qt::WA_Hover);
     connect(this, &QAbstractItemView::entered, this, &EventListView::onHovered);
     observe();

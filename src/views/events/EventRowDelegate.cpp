@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/events/EventRowDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 
 namespace ruvo::views {
 
@@ -53,6 +56,19 @@ QSize EventRowDelegate::sizeHint(const QStyleOptionViewItem& option,
         return {width, lineHeight() + 8};
     }
     return {width, lineHeight()};
+}
+
+bool EventRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                 const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event->type() == QEvent::ToolTip && index.isValid() &&
+        m_model.row(index.row()).kind == ListRowKind::item &&
+        m_model.texts(index.row()).showsJoinButton &&
+        joinRect(option.rect).contains(event->pos())) {
+        QToolTip::showText(event->globalPos(), QStringLiteral("Join video call"), view);
+        return true;
+    }
+    QToolTip::hideText();
+    return index.isValid();
 }
 
 QRect EventRowDelegate::joinRect(const QRect& rect) const {

@@ -19,6 +19,9 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // "Join video call" over the join button.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
     // A day header as it stands in the list and pinned above it.
     void paintHeader(QPainter* painter, const QRect& rect, const QPalette& palette,

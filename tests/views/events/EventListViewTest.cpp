@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace ruvo;
@@ -193,6 +194,10 @@ TEST_F(EventListViewTest, ClicksHoverAndChangesReachTheirTargets) {
                       delegate.checkBoxRect(rectOf(QStringLiteral("Pay rent"))).center());
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                       rectOf(QStringLiteral("Pay rent")).center());
+    const QPoint joinCentre = delegate.joinRect(rectOf(QStringLiteral("Standup"))).center();
+    QHelpEvent tip(QEvent::ToolTip, joinCentre, view->viewport()->mapToGlobal(joinCentre));
+    QCoreApplication::sendEvent(view->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Join video call"));
     EXPECT_EQ(joined, QStringList{QStringLiteral("Standup")});
     EXPECT_EQ(completed, QStringList{QStringLiteral("Pay rent")});
     ASSERT_EQ(activated.size(), 1u);
