@@ -50,8 +50,9 @@ void JoinNextCallButton::refresh() {
     if (m_event)
         setText(joinButtonLabel(m_event->title(), service));
     const bool isNeeded = m_event.has_value();
-    if (isNeeded != !isHidden()) {
-        setVisible(isNeeded);
+    setVisible(isNeeded);
+    if (isNeeded != m_isNeeded) {
+        m_isNeeded = isNeeded;
         Q_EMIT visibilityNeedChanged(isNeeded);
     }
 }

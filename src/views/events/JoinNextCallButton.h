@@ -36,6 +36,7 @@ private:
     EventListDependencies m_dependencies;
     MinuteTicker m_ticker;
     std::optional<platform::Event> m_event;
+    bool m_isNeeded = false;
     std::vector<kit::Subscription> m_subscriptions;
 };
 

@@ -244,7 +244,8 @@ TEST_F(EventListViewTest, ClicksHoverAndChangesReachTheirTargets) {
 TEST_F(EventListViewTest, JoinNextCallButtonFollowsTheNextCall) {
     event(QStringLiteral("Sync"), at("2026-12-08T08:20:00+01:00"), std::chrono::minutes(30),
           QStringLiteral("https://zoom.us/j/123456789"));
-    views::JoinNextCallButton button(dependencies());
+    QWidget window; // the menu window, not shown
+    auto& button = *new views::JoinNextCallButton(dependencies(), &window);
     struct Row {
         const char* name;
         std::function<void()> step;
