@@ -6,6 +6,7 @@
 #include "app/AppState.h"
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
+#include "app/EventsSection.h"
 #include "app/Panel.h"
 #include "app/WorldClock.h"
 #include "events/exclusion/LocationsMigration.h"
@@ -97,6 +98,8 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
         colorScheme, windows);
     WorldClock worldClock(state, panel,
                           options.environment(state.defaults().get(settings::keys::locale)));
+    VideoCalls videoCalls(state.defaults());
+    EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

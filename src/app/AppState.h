@@ -17,6 +17,7 @@
 #include "timezones/TimeZoneOffset.h"
 
 #include <QDate>
+#include <QUuid>
 #include <memory>
 
 namespace ruvo::app {
@@ -49,6 +50,8 @@ public:
 
     // The day selected in the month calendar; the event list and the zone rows follow it.
     kit::ObservableValue<QDate> selectedDate;
+    // The world-clock entry whose panel clock opened the menu window; none otherwise.
+    kit::ObservableValue<std::optional<QUuid>> openedFromTimeZoneEntry;
 
     // The time-travel offset every zone view shows, and the places outside the world clock
     // that end time travel.
@@ -66,6 +69,7 @@ public:
     // controller with the shared clock ticks.
     void createControllers(MenuBarServices menuBar);
     events::EventsController& eventsController() { return *m_events; }
+    platform::CalendarStore& calendarStore() { return m_calendarStore; }
     menubar::MenuBarController& menuBarController() { return *m_menuBar; }
     menubar::ClockTicks& clockTicks() { return *m_ticks; }
     // Queues the rest of the launch sequence for the first turn of the event loop.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DefaultsCommand.h"
 
+#include "cli/Verbs.h"
 #include "settings/Catalogue.h"
 #include "settings/Json.h"
 
@@ -110,17 +111,19 @@ int list(CommandContext& c) {
     return cli::kExitOk;
 }
 
+int listAll(CommandContext& c, const QStringList& arguments) {
+    if (!arguments.isEmpty()) {
+        c.err << kUsage;
+        return cli::kExitUsage;
+    }
+    return list(c);
+}
+
 int run(CommandContext& c, const QStringList& arguments) {
-    const QString verb = arguments.value(0);
-    const QStringList rest = arguments.mid(1);
-    if (verb == QLatin1String("read"))
-        return read(c, rest);
-    if (verb == QLatin1String("write"))
-        return write(c, rest);
-    if (verb == QLatin1String("delete"))
-        return remove(c, rest);
-    if (verb == QLatin1String("list") && rest.isEmpty())
-        return list(c);
+    if (auto status =
+            cli::runVerb(c, arguments,
+                         {{"read", read}, {"write", write}, {"delete", remove}, {"list", listAll}}))
+        return *status;
     c.err << kUsage;
     return cli::kExitUsage;
 }

@@ -24,6 +24,9 @@ public:
     // Where the calendar, the event list, the zones and the join button go.
     views::MainScreen& mainScreen() { return *m_window->mainScreen(); }
     views::MenuWindow& menuWindow() { return *m_window; }
+    const views::MenuBarIconPainter& painter() const { return m_painter; }
+    const std::function<kit::Environment()>& environment() const { return m_environment; }
+    platform::SystemDateEvents& dateEvents() { return m_dateEvents; }
 
 private:
     void createStatusItem();

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The world clock in the running program: the zone rows and the time-travel slider in the
-// menu window's time-zones section, the "Edit Time Zone" windows its rows open, the floating
-// clock, and the end of time travel when the menu window closes.
+// menu window's time-zones section, the zones' own clocks in the panel, the "Edit Time Zone"
+// windows its rows open, the floating clock, and the end of time travel when the menu window
+// closes.
 #pragma once
 
 #include "app/AppState.h"
 #include "app/Panel.h"
+#include "menubar/TimeZoneClocks.h"
 #include "views/timezones/FloatingClockWindow.h"
 #include "views/timezones/TimeZoneEditWindowController.h"
 
@@ -21,9 +23,14 @@ public:
     ~WorldClock();
 
 private:
+    void onPanelClockClicked(const QUuid& id, std::optional<QPoint> clickPoint);
+
+    AppState& m_state;
     Panel& m_panel;
     views::TimeZoneEditWindowController m_editWindows;
     views::FloatingClockController m_floatingClock;
+    menubar::TimeZoneClocks m_panelClocks;
+    kit::Subscription m_fullRefresh;
     QMetaObject::Connection m_menuClosed;
 };
 

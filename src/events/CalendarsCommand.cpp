@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/Verbs.h"
 #include "events/CommandStore.h"
 #include "events/EventsCommand.h"
 #include "settings/Keys.h"
@@ -75,7 +76,7 @@ void enable(const settings::Defaults& defaults, const vdir::VdirCalendarStore& s
 int add(CommandContext& context, const QStringList& arguments) {
     QString path;
     QStringList emails;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--email") && i + 1 < arguments.size())
             emails << arguments[++i];
         else if (path.isEmpty() && !arguments[i].startsWith(QLatin1String("--")))
@@ -138,10 +139,11 @@ int remove(CommandContext& context, const QString& id) {
 int runCalendars(CommandContext& context, const QStringList& arguments) {
     if (arguments.isEmpty() || arguments == QStringList{QStringLiteral("--json")})
         return list(context, !arguments.isEmpty());
-    if (arguments.first() == QLatin1String("add"))
-        return add(context, arguments);
-    if (arguments.first() == QLatin1String("remove") && arguments.size() == 2)
-        return remove(context, arguments[1]);
+    const auto removeOne = [](CommandContext& c, const QStringList& rest) {
+        return rest.size() == 1 ? remove(c, rest[0]) : usage(c, kCalendarsUsage);
+    };
+    if (auto status = cli::runVerb(context, arguments, {{"add", add}, {"remove", removeOne}}))
+        return *status;
     return usage(context, kCalendarsUsage);
 }
 

@@ -101,16 +101,4 @@ void EventsController::onShowRemindersChanged(bool isShown) {
     });
 }
 
-void EventsController::requestAccessAtLaunch() {
-    if (m_defaults.get(keys::showReminders))
-        m_store.requestRemindersAccess([](bool granted) {
-            qCInfo(lcEvents) << "Reminders access" << (granted ? "granted" : "denied");
-        });
-    m_store.requestEventsAccess([this](bool granted) {
-        qCInfo(lcEvents) << "Calendar access" << (granted ? "granted" : "denied");
-        if (granted)
-            enableAllCalendarsOnNewInstallation(m_store, m_defaults);
-    });
-}
-
 } // namespace ruvo::events

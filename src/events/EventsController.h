@@ -40,10 +40,6 @@ public:
     // The machine woke from sleep.
     void onWake();
 
-    // The launch step: asks for access (reminders first when shown) and, on a new
-    // installation, enables every event calendar once access is granted.
-    void requestAccessAtLaunch();
-
     VideoCallAlerts* videoCallAlerts() const { return m_videoCallAlerts.get(); }
 
 private:

@@ -24,8 +24,10 @@ kit::Instant floorTo(kit::Instant t, kit::Milliseconds unit) {
 
 ClockTicks::ClockTicks(kit::Scheduler& scheduler, platform::SystemDateEvents& dateEvents)
     : m_scheduler(scheduler), m_dateEvents(dateEvents.subscribe([this](platform::DateEvent e) {
-          if (e == platform::DateEvent::clockChanged || e == platform::DateEvent::wake)
+          if (e == platform::DateEvent::clockChanged || e == platform::DateEvent::wake) {
               realign();
+              tickNow();
+          }
       })) {}
 
 kit::Instant ClockTicks::nextBoundary(kit::Instant now, Precision precision) {
@@ -56,6 +58,12 @@ void ClockTicks::realign() {
     for (Precision p : {Precision::second, Precision::minute})
         if (channel(p).subscribers > 0)
             arm(p);
+}
+
+void ClockTicks::tickNow() {
+    for (Precision p : {Precision::second, Precision::minute})
+        if (channel(p).subscribers > 0)
+            channel(p).ticks.emit();
 }
 
 bool ClockTicks::isRunning(Precision precision) const {

@@ -9,7 +9,7 @@
 // whose first run is on the next whole second; minute ticks from a chain of one-shot timers,
 // each armed for the start of the next minute. Timers count elapsed time (and stand still
 // while the machine sleeps), so the timers are armed again when the clock is set or the
-// machine wakes.
+// machine wakes, and every subscriber gets one tick at once.
 #pragma once
 
 #include "kit/Scheduler.h"
@@ -47,6 +47,9 @@ public:
 
     // Re-arms the running timers from the current wall clock (after the clock was set).
     void realign();
+    // One tick for every subscriber now: what they show is stale (the clock was set, or the
+    // machine slept through some ticks).
+    void tickNow();
 
     bool isRunning(ClockTimer::Precision precision) const;
 

@@ -36,7 +36,8 @@ std::vector<settings::KeyRef> titleKeys() {
             keys::menuBarTextSize,
             keys::menuBarTextVerticalAlignmentOffset,
             keys::menuBar_boldText,
-            keys::timeZonesInMenu};
+            keys::timeZonesInMenu,
+            keys::currentTimeZoneClockMenuBarColored};
 }
 
 int dayOfMonth(kit::Instant now, const QString& zoneId) {

@@ -61,6 +61,16 @@ int list(CommandContext& c, QStringList args) {
     return cli::kExitOk;
 }
 
+// The place a command-line query names: the first whose city is the query itself ("San
+// Francisco" is the city, not Quito, whose other name contains it), else the first found.
+const TimeZoneResult* placeNamed(const std::vector<const TimeZoneResult*>& results,
+                                 const QString& query) {
+    for (const TimeZoneResult* r : results)
+        if (r->city.compare(query.trimmed(), Qt::CaseInsensitive) == 0)
+            return r;
+    return results.front();
+}
+
 int add(CommandContext& c, const QStringList& args) {
     if (args.size() != 1 || args[0].trimmed().isEmpty())
         return usage(c);
@@ -73,9 +83,10 @@ int add(CommandContext& c, const QStringList& args) {
             c.err << "ruvo timezones: no place or zone matches \"" << args[0] << "\"\n";
             return cli::kExitNothing;
         }
-        entry = entryForCandidate(*results.front());
+        const TimeZoneResult& place = *placeNamed(results, args[0]);
+        entry = entryForCandidate(place);
         if (!entry) {
-            c.err << "ruvo timezones: the zone of \"" << results.front()->displayPlace
+            c.err << "ruvo timezones: the zone of \"" << place.displayPlace
                   << "\" is unknown to this system\n";
             return cli::kExitFailure;
         }

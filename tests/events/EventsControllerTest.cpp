@@ -116,16 +116,14 @@ TEST_F(ControllerTest, VideoCallAlertsLiveWhileSwitchedOnAndReplanOnTheirSetting
 }
 
 TEST_F(ControllerTest, ANewInstallationEnablesEveryCalendarOnceAccessIsGranted) {
-    store.grantAccess = false;
-    store.eventsStatus = platform::AuthorizationStatus::notDetermined;
-    auto controller = make();
-    controller->requestAccessAtLaunch();
+    store.eventsStatus = platform::AuthorizationStatus::denied;
+    EXPECT_FALSE(events::enableAllCalendarsOnNewInstallation(store, defaults));
     EXPECT_TRUE(defaults.get(keys::enabledCalendars).empty());
-    store.grantAccess = true;
-    controller->requestAccessAtLaunch();
+    store.eventsStatus = platform::AuthorizationStatus::fullAccess;
+    EXPECT_TRUE(events::enableAllCalendarsOnNewInstallation(store, defaults));
     EXPECT_EQ(defaults.get(keys::enabledCalendars),
               (settings::StringSet{QStringLiteral("A"), QStringLiteral("B")}));
     defaults.set(keys::enabledCalendars, {QStringLiteral("B")});
-    controller->requestAccessAtLaunch();
+    EXPECT_FALSE(events::enableAllCalendarsOnNewInstallation(store, defaults));
     EXPECT_EQ(defaults.get(keys::enabledCalendars), settings::StringSet{QStringLiteral("B")});
 }

@@ -59,6 +59,9 @@ TEST(ClockTicks, TicksFallOnBoundariesAlsoAcrossClockChangesAndSleep) {
         t.scheduler.jumpWallClock(row.jump);
         t.dateEvents.send(row.viaWake ? platform::DateEvent::wake
                                       : platform::DateEvent::clockChanged);
+        // One tick at once for the new time, then ticks on the boundaries again.
+        ASSERT_EQ(t.seen.size(), 4u);
+        EXPECT_EQ(t.seen.back(), t.scheduler.now());
         t.seen.clear();
         t.scheduler.advance(row.unit * 5);
         ASSERT_GE(t.seen.size(), 4u);

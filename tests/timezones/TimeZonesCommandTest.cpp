@@ -30,6 +30,8 @@ TEST(TimeZonesCommand, ScriptsSeeStatusesAndOutput) {
         {{QStringLiteral("add"), QStringLiteral("Zürich")}, 0, ""},
         {{QStringLiteral("add"), QStringLiteral("Asia/Kathmandu")}, 0, ""},
         {{QStringLiteral("add"), QStringLiteral("qqxzv")}, 1, ""},
+        // Quito, listed first, is also called San Francisco de Quito.
+        {{QStringLiteral("add"), QStringLiteral("san francisco")}, 0, ""},
         {{QStringLiteral("search"), QStringLiteral("x")}, 1, ""},
         {{QStringLiteral("search"), QStringLiteral("kathmandu")},
          0,
@@ -58,9 +60,10 @@ TEST(TimeZonesCommand, ScriptsSeeStatusesAndOutput) {
         EXPECT_EQ(err.isEmpty(), row.status == 0) << args.toStdString();
     }
     const auto entries = files->defaults().get(settings::keys::timeZonesInMenu);
-    ASSERT_EQ(entries.size(), 1u);
+    ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].timeZone.identifier, QStringLiteral("Asia/Kathmandu"));
     EXPECT_FALSE(entries[0].name.has_value());
+    EXPECT_EQ(entries[1].timeZone.identifier, QStringLiteral("America/Los_Angeles"));
 
     QString out, err;
     QTextStream outStream(&out), errStream(&err);

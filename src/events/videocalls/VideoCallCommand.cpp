@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/videocalls/VideoCallCommand.h"
 
+#include "cli/Verbs.h"
 #include "events/videocalls/NotesCleaner.h"
 #include "events/videocalls/VideoCallDetector.h"
 
@@ -80,16 +81,15 @@ int detect(cli::CommandContext& c, const QStringList& args) {
 int run(cli::CommandContext& c, const QStringList& arguments) {
     if (arguments.isEmpty())
         return usage(c, QStringLiteral("missing detect or clean-notes"));
-    const QString verb = arguments.first();
-    if (verb == QLatin1String("detect"))
-        return detect(c, arguments.mid(1));
-    if (verb == QLatin1String("clean-notes")) {
-        if (arguments.size() > 1)
+    const auto cleanNotes = [](cli::CommandContext& c, const QStringList& rest) {
+        if (!rest.isEmpty())
             return usage(c, QStringLiteral("clean-notes takes no arguments"));
         QTextStream in(stdin);
         return runCleanNotes(c, in);
-    }
-    return usage(c, QStringLiteral("unknown action \"%1\"").arg(verb));
+    };
+    if (auto status = cli::runVerb(c, arguments, {{"detect", detect}, {"clean-notes", cleanNotes}}))
+        return *status;
+    return usage(c, QStringLiteral("unknown action \"%1\"").arg(arguments.first()));
 }
 
 } // namespace

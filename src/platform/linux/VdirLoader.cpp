@@ -75,8 +75,15 @@ LoadStatistics VdirLoader::refresh(std::vector<Collection>& collections) {
     m_cacheRemovals.clear();
     for (auto& c : collections)
         refreshCollection(c, jobs, stats);
-    runJobs(jobs);
-    applyJobs(jobs, stats);
+    // Parsed in batches and interned batch by batch: fifty thousand parsed files with their
+    // own copies of every string would hold far more memory than the interned records.
+    for (std::size_t first = 0; first < jobs.size(); first += kParseBatch) {
+        const std::span<Job> batch(jobs.data() + first, std::min(kParseBatch, jobs.size() - first));
+        runJobs(batch);
+        applyJobs(batch, stats);
+        for (Job& job : batch)
+            job.result.reset();
+    }
     for (auto& c : collections) {
         const QString& folder = c.info.folder;
         m_cache.update(folder, m_cacheWrites[folder], m_cacheRemovals[folder]);
@@ -156,7 +163,7 @@ void VdirLoader::decodeFromCache(Collection& c, const Listing& listing,
                 Job{&c, listing[stale[i]].first, listing[stale[i]].second, std::nullopt});
 }
 
-void VdirLoader::runJobs(std::vector<Job>& jobs) const {
+void VdirLoader::runJobs(std::span<Job> jobs) const {
     icaltimezone_get_utc_timezone(); // libical builds this once; not from two threads at once
     std::atomic<std::size_t> next{0};
     auto work = [&] {
@@ -187,7 +194,7 @@ void VdirLoader::runJobs(std::vector<Job>& jobs) const {
         t.join();
 }
 
-void VdirLoader::applyJobs(std::vector<Job>& jobs, LoadStatistics& stats) {
+void VdirLoader::applyJobs(std::span<Job> jobs, LoadStatistics& stats) {
     for (auto& job : jobs) {
         Collection& c = *job.collection;
         const QString path = c.info.folder + QLatin1Char('/') + job.name;

@@ -11,6 +11,7 @@
 #include "platform/linux/VdirSources.h"
 
 #include <map>
+#include <span>
 
 namespace ruvo::platform::vdir {
 
@@ -87,8 +88,9 @@ private:
     void decodeFromCache(Collection& c, const Listing& listing,
                          const std::vector<std::size_t>& stale, std::vector<Job>& jobs,
                          LoadStatistics& stats);
-    void runJobs(std::vector<Job>& jobs) const;
-    void applyJobs(std::vector<Job>& jobs, LoadStatistics& stats);
+    static constexpr std::size_t kParseBatch = 1024;
+    void runJobs(std::span<Job> jobs) const;
+    void applyJobs(std::span<Job> jobs, LoadStatistics& stats);
 
     ZoneTable& m_zones;
     VdirCache& m_cache;

@@ -17,6 +17,29 @@ qint64 floorDiv(qint64 a, qint64 b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
+// Counts the occurrences a rule has made since its start and hands those inside the window
+// to the visitor.
+struct Occurrences {
+    const RecurrenceRule& rule;
+    LocalSeconds start;
+    LocalSeconds from;
+    LocalSeconds last;
+    const StartVisitor& visit;
+    qint64 seen = 0;
+
+    // False once the rule has ended: its count is used up or the window is passed.
+    bool offer(LocalSeconds t) {
+        if (t < start)
+            return true;
+        if ((rule.count && seen >= rule.count) || t > last)
+            return false;
+        ++seen;
+        if (t >= from)
+            visit(t);
+        return true;
+    }
+};
+
 void daily(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, LocalSeconds to,
            const StartVisitor& visit) {
     const qint64 period = r.interval * kDay;
@@ -44,20 +67,14 @@ void weekly(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, Loca
         if ((r.weekdays >> ((r.weekStart + d) % 7)) & 1)
             firstWeek += (weekFirstDay + d) * kDay + timeOfDay >= start ? 1 : 0;
     qint64 k = std::max<qint64>(0, floorDiv(floorDiv(from, kDay) - weekFirstDay, periodDays) - 1);
-    qint64 seen = k == 0 ? 0 : firstWeek + (k - 1) * perWeek;
-    const LocalSeconds last = std::min(to, r.until);
+    Occurrences occurrences{
+        r, start, from, std::min(to, r.until), visit, k == 0 ? 0 : firstWeek + (k - 1) * perWeek};
     for (;; ++k) {
         for (int d = 0; d < 7; ++d) {
             if (!((r.weekdays >> ((r.weekStart + d) % 7)) & 1))
                 continue;
-            const LocalSeconds t = (weekFirstDay + k * periodDays + d) * kDay + timeOfDay;
-            if (t < start)
-                continue;
-            if ((r.count && seen >= r.count) || t > last)
+            if (!occurrences.offer((weekFirstDay + k * periodDays + d) * kDay + timeOfDay))
                 return;
-            ++seen;
-            if (t >= from)
-                visit(t);
         }
     }
 }
@@ -110,8 +127,7 @@ void byMonths(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, Lo
     const qint64 monthsToFrom = (qint64(fy) - y) * 12 + (fm - m);
     qint64 k = r.count || monthsToFrom <= 0 ? 0 : monthsToFrom / step - 1;
     k = std::max<qint64>(k, 0);
-    qint64 seen = 0;
-    const LocalSeconds last = std::min(to, r.until);
+    Occurrences occurrences{r, start, from, std::min(to, r.until), visit};
     for (int guard = 0; guard < kMaxIterations; ++k, ++guard) {
         const qint64 monthIndex = qint64(m - 1) + k * step;
         const int year = int(y + floorDiv(monthIndex, 12));
@@ -120,16 +136,8 @@ void byMonths(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, Lo
                                           ? std::vector<int>{d <= daysInMonth(year, month) ? d : 0}
                                           : monthlyDays(r, year, month, d);
         for (int day : days) {
-            if (day == 0)
-                continue;
-            const LocalSeconds t = daysFromCivil(year, month, day) * kDay + timeOfDay;
-            if (t < start)
-                continue;
-            if ((r.count && seen >= r.count) || t > last)
+            if (day != 0 && !occurrences.offer(daysFromCivil(year, month, day) * kDay + timeOfDay))
                 return;
-            ++seen;
-            if (t >= from)
-                visit(t);
         }
     }
 }

@@ -48,12 +48,11 @@ QGraphicsDropShadowEffect* shadow(QObject* parent, double radius, double opacity
 } // namespace
 
 FloatingClockWindow::FloatingClockWindow(const settings::Defaults& defaults,
-                                         kit::Scheduler& scheduler, kit::Environment environment,
-                                         QWidget* parent)
-    : QWidget(parent), m_defaults(defaults), m_scheduler(scheduler),
+                                         kit::Scheduler& scheduler, menubar::ClockTicks& ticks,
+                                         kit::Environment environment, QWidget* parent)
+    : QWidget(parent), m_defaults(defaults), m_scheduler(scheduler), m_ticks(ticks),
       m_environment(std::move(environment)), m_shadowHolder(new QWidget(this)),
-      m_time(new QLabel(m_shadowHolder)), m_hide(new QToolButton(this)),
-      m_ticker(scheduler, [this] { refreshTime(); }) {
+      m_time(new QLabel(m_shadowHolder)), m_hide(new QToolButton(this)) {
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(QStringLiteral("Floating Clock"));
     auto* inner = new QHBoxLayout(m_shadowHolder);
@@ -157,18 +156,20 @@ void FloatingClockWindow::leaveEvent(QEvent*) {
 void FloatingClockWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refreshTime();
-    m_ticker.start();
+    m_ticker = m_ticks.subscribe(menubar::ClockTimer::Precision::minute, [this] { refreshTime(); });
 }
 
 void FloatingClockWindow::hideEvent(QHideEvent* event) {
-    m_ticker.stop();
+    m_ticker.cancel();
     QWidget::hideEvent(event);
 }
 
 FloatingClockController::FloatingClockController(const settings::Defaults& defaults,
                                                  kit::Scheduler& scheduler,
+                                                 menubar::ClockTicks& ticks,
                                                  kit::Environment environment)
-    : m_defaults(defaults), m_scheduler(scheduler), m_environment(std::move(environment)) {
+    : m_defaults(defaults), m_scheduler(scheduler), m_ticks(ticks),
+      m_environment(std::move(environment)) {
     m_subscription = defaults.observe(keys::floatingClockIsEnabled,
                                       [this](const settings::KeyChange<bool>& c) {
                                           if (!c.isPrior)
@@ -188,7 +189,7 @@ void FloatingClockController::apply(bool isEnabled) {
         return;
     }
     if (!m_window)
-        m_window = new FloatingClockWindow(m_defaults, m_scheduler, m_environment);
+        m_window = new FloatingClockWindow(m_defaults, m_scheduler, m_ticks, m_environment);
     m_window->show();
 }
 

@@ -7,8 +7,8 @@
 #include "kit/Environment.h"
 #include "kit/Scheduler.h"
 #include "kit/Signal.h"
+#include "menubar/ClockTimer.h"
 #include "settings/Defaults.h"
-#include "views/timezones/MinuteTicker.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -22,7 +22,8 @@ class FloatingClockWindow final : public QWidget {
     Q_OBJECT
 public:
     FloatingClockWindow(const settings::Defaults& defaults, kit::Scheduler& scheduler,
-                        kit::Environment environment, QWidget* parent = nullptr);
+                        menubar::ClockTicks& ticks, kit::Environment environment,
+                        QWidget* parent = nullptr);
 
     void refreshTime();
     void applySettings();
@@ -41,11 +42,12 @@ private:
 
     const settings::Defaults& m_defaults;
     kit::Scheduler& m_scheduler;
+    menubar::ClockTicks& m_ticks;
     kit::Environment m_environment;
     QWidget* m_shadowHolder;
     QLabel* m_time;
     QToolButton* m_hide;
-    MinuteTicker m_ticker;
+    menubar::ClockTimer m_ticker;
     QPoint m_dragOffset;
     std::vector<kit::Subscription> m_subscriptions;
 };
@@ -54,7 +56,7 @@ private:
 class FloatingClockController {
 public:
     FloatingClockController(const settings::Defaults& defaults, kit::Scheduler& scheduler,
-                            kit::Environment environment);
+                            menubar::ClockTicks& ticks, kit::Environment environment);
     ~FloatingClockController();
 
     FloatingClockWindow* window() const { return m_window; }
@@ -64,6 +66,7 @@ private:
 
     const settings::Defaults& m_defaults;
     kit::Scheduler& m_scheduler;
+    menubar::ClockTicks& m_ticks;
     kit::Environment m_environment;
     QPointer<FloatingClockWindow> m_window;
     kit::Subscription m_subscription;

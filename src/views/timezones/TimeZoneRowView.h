@@ -20,6 +20,7 @@ public:
 
     void display(const timezones::WorldClockRow& row, bool isMarked, double textScale);
     QUuid entryId() const { return m_row.id; }
+    bool isMarked() const { return m_isMarked; }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

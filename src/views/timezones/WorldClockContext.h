@@ -6,6 +6,7 @@
 #include "kit/Environment.h"
 #include "kit/Scheduler.h"
 #include "kit/Signal.h"
+#include "menubar/ClockTimer.h"
 #include "settings/Defaults.h"
 #include "timezones/TimeZoneOffset.h"
 
@@ -19,11 +20,13 @@ namespace ruvo::views {
 struct WorldClockContext {
     const settings::Defaults& defaults;
     kit::Scheduler& scheduler;
+    menubar::ClockTicks& ticks;
     kit::Environment environment;
     timezones::TimeZoneOffset& offset;
     kit::ObservableValue<QDate>& selectedDate;
-    // The entry whose menu-bar clock opened the menu window (its row is outlined).
-    std::optional<QUuid> openedFromEntry;
+    // The entry whose panel clock opened the menu window (its row is outlined); none when
+    // the window was opened otherwise.
+    kit::ObservableValue<std::optional<QUuid>>* openedFromEntry = nullptr;
     // Opens the edit window for an entry ("Edit" in a row's menu).
     std::function<void(QUuid)> editEntry;
 };

@@ -17,8 +17,7 @@ namespace keys = settings::keys;
 WorldClockListView::WorldClockListView(WorldClockContext context, QWidget* parent)
     : QWidget(parent), m_context(std::move(context)), m_layout(new QVBoxLayout(this)),
       m_scroll(new QScrollArea(this)), m_rowsHolder(new QWidget),
-      m_rowsLayout(new QVBoxLayout(m_rowsHolder)),
-      m_ticker(m_context.scheduler, [this] { refresh(); }) {
+      m_rowsLayout(new QVBoxLayout(m_rowsHolder)) {
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
     m_rowsLayout->setContentsMargins(0, 0, 0, 0);
@@ -41,10 +40,17 @@ WorldClockListView::WorldClockListView(WorldClockContext context, QWidget* paren
                                         }));
     m_subscriptions.push_back(m_context.offset.observe([this] { refresh(); }));
     m_subscriptions.push_back(m_context.selectedDate.observe([this](const QDate&) { refresh(); }));
+    if (m_context.openedFromEntry)
+        m_subscriptions.push_back(
+            m_context.openedFromEntry->observe([this](const auto&) { refresh(); }));
     rebuild();
 }
 
 WorldClockListView::~WorldClockListView() = default;
+
+bool WorldClockListView::isOpenedFrom(const QUuid& id) const {
+    return m_context.openedFromEntry && m_context.openedFromEntry->value() == id;
+}
 
 void WorldClockListView::onSliderSettingChanged(bool isShown) {
     if (!isShown) // hiding the slider ends time travel
@@ -95,7 +101,7 @@ void WorldClockListView::refresh() {
         m_rows.back()->setVisible(true);
     }
     for (std::size_t i = 0; i < rows.size(); ++i)
-        m_rows[i]->display(rows[i], m_context.openedFromEntry == rows[i].id, scale);
+        m_rows[i]->display(rows[i], isOpenedFrom(rows[i].id), scale);
     if (m_slider)
         m_slider->refresh();
 }
@@ -103,11 +109,12 @@ void WorldClockListView::refresh() {
 void WorldClockListView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refresh();
-    m_ticker.start();
+    m_ticker =
+        m_context.ticks.subscribe(menubar::ClockTimer::Precision::minute, [this] { refresh(); });
 }
 
 void WorldClockListView::hideEvent(QHideEvent* event) {
-    m_ticker.stop();
+    m_ticker.cancel();
     QWidget::hideEvent(event);
 }
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include "kit/Signal.h"
-#include "views/timezones/MinuteTicker.h"
 #include "views/timezones/WorldClockContext.h"
 
 #include <QWidget>
@@ -34,6 +33,7 @@ protected:
 
 private:
     void rebuild();
+    bool isOpenedFrom(const QUuid& id) const;
     void onSliderSettingChanged(bool isShown);
 
     WorldClockContext m_context;
@@ -43,7 +43,7 @@ private:
     QVBoxLayout* m_rowsLayout;
     TimeTravelSliderRow* m_slider = nullptr;
     std::vector<TimeZoneRowView*> m_rows;
-    MinuteTicker m_ticker;
+    menubar::ClockTimer m_ticker;
     std::vector<kit::Subscription> m_subscriptions;
 };
 

@@ -3,6 +3,7 @@
 // their keyboard steps, and screenshots (saved next to the test for people to look at).
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
+#include "platform/fake/FakeSystemDateEvents.h"
 #include "settings/Keys.h"
 #include "settings/SettingsFiles.h"
 #include "timezones/TimeZoneSearch.h"
@@ -62,11 +63,15 @@ QStringList texts(QWidget& widget) {
 struct WorldClockFixture {
     std::unique_ptr<settings::SettingsFiles> files = settings::SettingsFiles::inMemory();
     kit::VirtualScheduler scheduler{test::at("2026-12-04T14:23:40-05:00")};
+    platform::FakeSystemDateEvents dateEvents;
+    menubar::ClockTicks ticks{scheduler, dateEvents};
     timezones::TimeZoneOffset offset;
     kit::ObservableValue<QDate> selectedDate{QDate(2026, 12, 4)};
+    kit::ObservableValue<std::optional<QUuid>> openedFrom;
 
     views::WorldClockContext context() {
-        return {files->defaults(), scheduler, kNewYork, offset, selectedDate, std::nullopt, {}};
+        return {files->defaults(), scheduler,   ticks, kNewYork, offset,
+                selectedDate,      &openedFrom, {}};
     }
 };
 
@@ -76,9 +81,9 @@ TEST(WorldClockListView, RowsTravelAndShowHiddenEntries) {
     WorldClockFixture f;
     auto home = entry("America/New_York", QStringLiteral("Home"));
     home.hide = ChosenTimeZone::Hide::sameTimeZone;
+    const auto bengaluru = entry("Asia/Kolkata", QStringLiteral("Bengaluru team"));
     f.files->defaults().set(keys::timeZonesInMenu,
-                            {home, entry("Asia/Kolkata", QStringLiteral("Bengaluru team")),
-                             entry("Asia/Kathmandu"), entry("Pacific/Kiritimati"),
+                            {home, bengaluru, entry("Asia/Kathmandu"), entry("Pacific/Kiritimati"),
                              entry("Pacific/Pago_Pago")});
     views::WorldClockListView view(f.context());
     view.resize(340, 330);
@@ -88,6 +93,14 @@ TEST(WorldClockListView, RowsTravelAndShowHiddenEntries) {
 
     EXPECT_EQ(view.findChildren<views::TimeZoneRowView*>().size(), 4); // "Home" hides itself
     EXPECT_TRUE(texts(view).contains(QStringLiteral("12:53\u202FAM")));
+    // Opened from the Bengaluru clock in the panel: that row alone is marked.
+    f.openedFrom.set(bengaluru.id);
+    QStringList marked;
+    for (auto* row : view.findChildren<views::TimeZoneRowView*>())
+        if (row->isMarked())
+            marked << row->entryId().toString();
+    EXPECT_EQ(marked, QStringList{bengaluru.id.toString()});
+    f.openedFrom.set(std::nullopt);
     EXPECT_TRUE(saveScreenshot(view, QStringLiteral("world-clock.png")));
 
     QTest::keyClick(&view, Qt::Key_Right, Qt::ControlModifier); // starts at the next hour
@@ -113,7 +126,7 @@ TEST(WorldClockListView, RowsTravelAndShowHiddenEntries) {
 TEST(FloatingClock, ShowsTheLocalTimeAndHides) {
     WorldClockFixture f;
     const auto& defaults = f.files->defaults();
-    views::FloatingClockController controller(defaults, f.scheduler, kNewYork);
+    views::FloatingClockController controller(defaults, f.scheduler, f.ticks, kNewYork);
     EXPECT_EQ(controller.window(), nullptr);
     defaults.set(keys::floatingClockIsEnabled, true);
     views::FloatingClockWindow* window = controller.window();
@@ -125,6 +138,10 @@ TEST(FloatingClock, ShowsTheLocalTimeAndHides) {
 
     f.scheduler.advance(std::chrono::seconds(20)); // the minute turns
     EXPECT_TRUE(texts(*window).contains(QStringLiteral("2:24\u202FPM")));
+    // Waking from three hours of sleep shows the new time at once, not at the next minute.
+    f.scheduler.jumpWallClock(std::chrono::hours(3));
+    f.dateEvents.send(platform::DateEvent::wake);
+    EXPECT_TRUE(texts(*window).contains(QStringLiteral("5:24\u202FPM")));
 
     defaults.set(keys::floatingClock_show, settings::FloatingClockShow::onDesktopBackground);
     defaults.set(keys::floatingClockShowBackground, false);

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The running program's video-call services: the detector every view asks, the join action
+// every "Join" ends in, and the desktop's link opener they share.
+#pragma once
+
+#include "events/videocalls/VideoCallJoiner.h"
+#include "platform/CalendarTypes.h"
+#include "platform/linux/XdgUrlOpener.h"
+
+namespace ruvo::app {
+
+// Runs the user's shortcut after a join. Nothing on Linux runs such shortcuts yet: the join
+// itself goes ahead and the skipped shortcut is logged once.
+class UnavailableShortcutRunner final : public platform::ShortcutRunner {
+public:
+    void runInBackground(const QUuid& shortcut, const QByteArray& inputJson) override;
+
+private:
+    bool m_isLogged = false;
+};
+
+class VideoCalls {
+public:
+    explicit VideoCalls(const settings::Defaults& defaults);
+    VideoCalls(const VideoCalls&) = delete;
+    VideoCalls& operator=(const VideoCalls&) = delete;
+
+    platform::UrlOpener& urlOpener() { return m_opener; }
+    videocalls::VideoCallDetector& detector() { return m_detector; }
+    const videocalls::JoinedRegistry& joined() const { return m_joined; }
+
+    // Opens the event's call as the user's join settings say; false when it has none or the
+    // link could not be handed to the desktop.
+    bool join(const platform::Event& event);
+
+private:
+    const settings::Defaults& m_defaults;
+    platform::XdgUrlOpener m_opener;
+    videocalls::DetectedServiceStore m_detectedServices;
+    videocalls::VideoCallDetector m_detector;
+    videocalls::JoinedRegistry m_joined;
+    UnavailableShortcutRunner m_shortcuts;
+    videocalls::VideoCallJoiner m_joiner;
+};
+
+} // namespace ruvo::app
