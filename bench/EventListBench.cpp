@@ -11,6 +11,7 @@
 #include "events/videocalls/VideoCallDetector.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
+#include "platform/fake/FakeSystemDateEvents.h"
 #include "platform/fake/FakeUrlOpener.h"
 #include "platform/linux/VdirCalendarStore.h"
 #include "platform/linux/VdirSources.h"
@@ -136,8 +137,19 @@ void scrollList(benchmark::State& state) {
     kit::Signal<> changed;
     kit::ObservableValue<QDate> selected(kSelected);
     events::CalendarDaysHighlightModel highlighted;
-    views::EventListView view(
-        {defaults, scheduler, kBerlin, queries, changed, selected, highlighted, detector, {}, {}});
+    platform::FakeSystemDateEvents dateEvents;
+    menubar::ClockTicks ticks(scheduler, dateEvents);
+    views::EventListView view({defaults,
+                               scheduler,
+                               ticks,
+                               kBerlin,
+                               queries,
+                               changed,
+                               selected,
+                               highlighted,
+                               detector,
+                               {},
+                               {}});
     view.resize(320, 500);
     view.show();
     QScrollBar* bar = view.verticalScrollBar();

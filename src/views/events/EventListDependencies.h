@@ -8,6 +8,7 @@
 #include "kit/Environment.h"
 #include "kit/Scheduler.h"
 #include "kit/Signal.h"
+#include "menubar/ClockTimer.h"
 #include "settings/Defaults.h"
 
 #include <QDate>
@@ -21,7 +22,8 @@ namespace ruvo::views {
 
 struct EventListDependencies {
     const settings::Defaults& defaults;
-    kit::Scheduler& scheduler; // "now" and the minute tick
+    kit::Scheduler& scheduler;  // "now"
+    menubar::ClockTicks& ticks; // the minute tick
     kit::Environment environment;
     const events::EventQueries& queries;
     kit::Signal<>& eventsDidChange; // EventsController::eventsDidChange()

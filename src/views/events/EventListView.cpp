@@ -39,8 +39,7 @@ EventListView::EventListView(EventListDependencies dependencies, QWidget* parent
                   m_dependencies.scheduler),
       m_model(new EventListItemModel(m_dependencies.queries, m_dependencies.environment,
                                      m_dependencies.detector, this)),
-      m_delegate(new EventRowDelegate(*m_model, this)),
-      m_ticker(m_dependencies.scheduler, [this] { refresh(); }) {
+      m_delegate(new EventRowDelegate(*m_model, this)) {
     setModel(m_model);
     setItemDelegate(m_delegate);
     setSelectionMode(QAbstractItemView::NoSelection);
@@ -93,11 +92,12 @@ void EventListView::refresh() {
 void EventListView::showEvent(QShowEvent* event) {
     QListView::showEvent(event);
     refresh();
-    m_ticker.start();
+    m_minuteTick = m_dependencies.ticks.subscribe(menubar::ClockTimer::Precision::minute,
+                                                  [this] { refresh(); });
 }
 
 void EventListView::hideEvent(QHideEvent* event) {
-    m_ticker.stop();
+    m_minuteTick.cancel();
     m_dependencies.highlightedDays.set(std::nullopt);
     QListView::hideEvent(event);
 }

@@ -13,7 +13,6 @@
 
 #include "events/list/EventListModel.h"
 #include "views/events/EventListDependencies.h"
-#include "views/timezones/MinuteTicker.h"
 
 #include <QListView>
 
@@ -61,7 +60,7 @@ private:
     events::EventListModel m_listModel;
     EventListItemModel* m_model;
     EventRowDelegate* m_delegate;
-    MinuteTicker m_ticker;
+    menubar::ClockTimer m_minuteTick; // while shown
     QDate m_pinnedDate;
     std::vector<kit::Subscription> m_subscriptions;
 };

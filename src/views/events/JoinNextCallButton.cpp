@@ -17,15 +17,15 @@ QString joinButtonLabel(const QString& title, const std::optional<QString>& serv
 }
 
 JoinNextCallButton::JoinNextCallButton(EventListDependencies dependencies, QWidget* parent)
-    : QPushButton(parent), m_dependencies(std::move(dependencies)),
-      m_ticker(m_dependencies.scheduler, [this] { refresh(); }) {
+    : QPushButton(parent), m_dependencies(std::move(dependencies)) {
     setToolTip(QStringLiteral("Join video call"));
     connect(this, &QPushButton::clicked, this, &JoinNextCallButton::onClicked);
     m_subscriptions.push_back(m_dependencies.defaults.observe(
         {keys::menuShowJoinVideoCallButton, keys::enabledCalendars, keys::showAllDaysEvents},
         [this] { refresh(); }));
     m_subscriptions.push_back(m_dependencies.eventsDidChange.connect([this] { refresh(); }));
-    m_ticker.start();
+    m_minuteTick = m_dependencies.ticks.subscribe(menubar::ClockTimer::Precision::minute,
+                                                  [this] { refresh(); });
     refresh();
 }
 

@@ -8,7 +8,6 @@
 #pragma once
 
 #include "views/events/EventListDependencies.h"
-#include "views/timezones/MinuteTicker.h"
 
 #include <QPushButton>
 #include <optional>
@@ -34,7 +33,7 @@ private:
     void onClicked();
 
     EventListDependencies m_dependencies;
-    MinuteTicker m_ticker;
+    menubar::ClockTimer m_minuteTick;
     std::optional<platform::Event> m_event;
     bool m_isNeeded = false;
     std::vector<kit::Subscription> m_subscriptions;

@@ -7,6 +7,7 @@
 #include "events/videocalls/VideoCallDetector.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
+#include "platform/fake/FakeSystemDateEvents.h"
 #include "platform/fake/FakeUrlOpener.h"
 #include "settings/Keys.h"
 #include "views/events/EventListItemModel.h"
@@ -69,6 +70,7 @@ protected:
     views::EventListDependencies dependencies() {
         return {defaults,
                 scheduler,
+                ticks,
                 environment,
                 queries,
                 eventsDidChange,
@@ -106,6 +108,8 @@ protected:
     platform::FakeUrlOpener apps;
     videocalls::VideoCallDetector detector{apps};
     kit::VirtualScheduler scheduler{at("2026-12-08T08:00:00+01:00")};
+    platform::FakeSystemDateEvents dateEvents;
+    menubar::ClockTicks ticks{scheduler, dateEvents};
     kit::Signal<> eventsDidChange;
     kit::ObservableValue<QDate> selectedDate{kToday};
     events::CalendarDaysHighlightModel highlighted;
