@@ -5,6 +5,7 @@
 #include "events/EventsCommand.h"
 #include "events/calendar/MonthCommand.h"
 #include "events/exclusion/ExcludeCommand.h"
+#include "events/list/AgendaCommand.h"
 #include "events/videocalls/VideoCallCommand.h"
 #include "menubar/MenuBarCommands.h"
 #include "timezones/TimeZonesCommand.h"
@@ -20,6 +21,7 @@ const std::array kCommands{
     events::calendarsCommand(),    events::eventsCommand(),        events::importCommand(),
     timezones::timeZonesCommand(), videocalls::videoCallCommand(), exclusion::excludeCommand(),
     calendar::monthCommand(),
+    events::agendaCommand(),
 };
 } // namespace
 

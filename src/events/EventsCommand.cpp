@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/EventsCommand.h"
 
+#include "events/CalendarItemJson.h"
 #include "events/CommandStore.h"
 #include "events/EventQueries.h"
 #include "events/EventsController.h"
@@ -22,8 +23,7 @@ const char* const kEventsUsage = "usage: ruvo events [--from ISO8601] [--to ISO8
                                  "the start of that day)\n";
 
 QTimeZone zoneOf(const CommandContext& context) {
-    const QTimeZone zone(context.environment.timeZoneId.toUtf8());
-    return zone.isValid() ? zone : QTimeZone::utc();
+    return commandZone(context.environment.timeZoneId);
 }
 
 // "2026-12-04T09:00:00-05:00", or a date alone for the start of that day.
@@ -32,74 +32,6 @@ std::optional<kit::Instant> parseBound(const QString& text, const QTimeZone& zon
     if (date.isValid() && text.size() == 10)
         return kit::fromQDateTime(date.startOfDay(zone));
     return kit::parseIsoInstant(text, zone);
-}
-
-QString isoIn(kit::Instant t, const QTimeZone& zone) {
-    return kit::toQDateTime(t).toTimeZone(zone).toString(Qt::ISODate);
-}
-
-struct Row {
-    QString kind;
-    QString title;
-    kit::Instant start;
-    kit::Instant end;
-    bool allDay = false;
-    QString calendarId;
-    QString uid;
-    kit::Instant occurrenceDate;
-    QString location;
-    QString url;
-};
-
-Row rowOf(const CalendarItem& item, const EventQueries& queries) {
-    if (const auto* e = std::get_if<Event>(&item))
-        return {QStringLiteral("event"),
-                e->title(),
-                e->start(),
-                e->end(),
-                e->isAllDay(),
-                e->calendarIdentifier(),
-                e->calendarItemExternalIdentifier(),
-                e->occurrenceDate(),
-                e->location(),
-                e->url()};
-    const auto& r = std::get<Reminder>(item);
-    const kit::Instant due = queries.sortInstant(item);
-    return {QStringLiteral("reminder"), r.title, due, due, !r.due->time,
-            r.calendarIdentifier,       r.uid,   due, {},  {}};
-}
-
-QJsonObject jsonOf(const Row& row, const QString& calendarTitle, const QTimeZone& zone) {
-    QJsonObject o{{QStringLiteral("kind"), row.kind},
-                  {QStringLiteral("title"), row.title},
-                  {QStringLiteral("start"), isoIn(row.start, zone)},
-                  {QStringLiteral("end"), isoIn(row.end, zone)},
-                  {QStringLiteral("allDay"), row.allDay},
-                  {QStringLiteral("calendar"), calendarTitle},
-                  {QStringLiteral("calendarIdentifier"), row.calendarId},
-                  {QStringLiteral("uid"), row.uid},
-                  {QStringLiteral("occurrenceDate"), isoIn(row.occurrenceDate, zone)}};
-    if (!row.location.isEmpty())
-        o.insert(QStringLiteral("location"), row.location);
-    if (!row.url.isEmpty())
-        o.insert(QStringLiteral("url"), row.url);
-    return o;
-}
-
-QString textOf(const Row& row, const QString& calendarTitle, const QTimeZone& zone) {
-    const QDateTime start = kit::toQDateTime(row.start).toTimeZone(zone);
-    const QDateTime end = kit::toQDateTime(row.end).toTimeZone(zone);
-    QString when;
-    if (row.kind == QLatin1String("reminder"))
-        when = row.allDay ? QStringLiteral("due")
-                          : QStringLiteral("due ") + start.toString(QStringLiteral("HH:mm"));
-    else if (row.allDay)
-        when = QStringLiteral("all day");
-    else
-        when = start.toString(QStringLiteral("HH:mm")) + QLatin1Char('-') +
-               end.toString(QStringLiteral("HH:mm"));
-    return start.toString(QStringLiteral("yyyy-MM-dd ")) + when.leftJustified(11) +
-           QLatin1Char(' ') + row.title + QStringLiteral("  [") + calendarTitle + QLatin1Char(']');
 }
 
 int runEvents(CommandContext& context, const QStringList& arguments) {
@@ -139,13 +71,10 @@ int runEvents(CommandContext& context, const QStringList& arguments) {
     const auto items = queries.calendarItems({*from, *to});
     QJsonArray array;
     for (const auto& item : items) {
-        const Row row = rowOf(item, queries);
-        const auto calendar = store->calendarWithIdentifier(row.calendarId);
-        const QString title = calendar ? calendar->title : QString();
         if (asJson)
-            array.append(jsonOf(row, title, zone));
+            array.append(calendarItemJson(item, queries, zone));
         else
-            context.out << textOf(row, title, zone) << "\n";
+            context.out << calendarItemText(item, queries, zone) << "\n";
     }
     if (asJson)
         context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);

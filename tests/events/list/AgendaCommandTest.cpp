@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "ruvo agenda" over the fixture folder tests/data/calendars/team and one folder written
+// here, at 13:00 on Tuesday 8 December 2026 in Berlin.
+#include "events/list/AgendaCommand.h"
+
+#include "TestSupport.h"
+#include "events/EventsCommand.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using ruvo::test::at;
+
+namespace {
+
+const char* const kCalls = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
+                           "BEGIN:VEVENT\r\nUID:review@calls\r\nDTSTAMP:20261101T000000Z\r\n"
+                           "DTSTART:20261208T090000Z\r\nDTEND:20261208T100000Z\r\n"
+                           "SUMMARY:Review\r\nEND:VEVENT\r\n"
+                           "BEGIN:VEVENT\r\nUID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\n"
+                           "DTSTART:20261208T130000Z\r\nDTEND:20261208T140000Z\r\n"
+                           "SUMMARY:Sync\r\nLOCATION:https://zoom.us/j/123456789\r\n"
+                           "END:VEVENT\r\nEND:VCALENDAR\r\n";
+
+class AgendaCommandTest : public ::testing::Test {
+protected:
+    AgendaCommandTest() {
+        QFile file(calls.path() + QStringLiteral("/calls.ics"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(kCalls);
+        file.close();
+        for (const QString& folder :
+             {test::dataPath(QStringLiteral("calendars/team")), calls.path()})
+            EXPECT_EQ(run(events::calendarsCommand(), {QStringLiteral("add"), folder}),
+                      cli::kExitOk)
+                << qPrintable(errors);
+    }
+
+    int run(const cli::Command& command, const QStringList& arguments) {
+        output.clear();
+        errors.clear();
+        cli::CommandContext context{
+            defaults,
+            clock,
+            kit::Environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")},
+            config.path(),
+            out,
+            err};
+        const int status = command.run(context, arguments);
+        out.flush();
+        err.flush();
+        return status;
+    }
+
+    static QStringList titles(const QJsonArray& items) {
+        QStringList list;
+        for (const auto& item : items)
+            list << item[QLatin1String("title")].toString();
+        return list;
+    }
+
+    settings::Suite standard{QStringLiteral("standard")};
+    settings::Suite shared{QStringLiteral("shared")};
+    settings::Defaults defaults{standard, shared};
+    kit::FixedClock clock{at("2026-12-08T12:00:00Z")};
+    QTemporaryDir config;
+    QTemporaryDir calls;
+    QString output;
+    QString errors;
+    QTextStream out{&output};
+    QTextStream err{&errors};
+};
+
+} // namespace
+
+TEST_F(AgendaCommandTest, JsonHasTheSectionsThePastEventsAndEachRowsTiming) {
+    ASSERT_EQ(run(events::agendaCommand(), {QStringLiteral("--json")}), cli::kExitOk)
+        << qPrintable(errors);
+    const QJsonObject list = QJsonDocument::fromJson(output.toUtf8()).object();
+    const QJsonArray sections = list[QLatin1String("sections")].toArray();
+    ASSERT_EQ(sections.size(), 7);
+    QStringList days;
+    for (const auto& s : sections)
+        days << s[QLatin1String("date")].toString() + QLatin1Char(' ') +
+                    titles(s[QLatin1String("items")].toArray()).join(QLatin1Char(','));
+    EXPECT_EQ(days, (QStringList{
+                        QStringLiteral("2026-12-08 Offsite,Sync"),
+                        QStringLiteral("2026-12-09 Offsite"), QStringLiteral("2026-12-10 "),
+                        QStringLiteral("2026-12-11 Standup (late)"), QStringLiteral("2026-12-12 "),
+                        QStringLiteral("2026-12-13 "), QStringLiteral("2026-12-14 Standup")}));
+    EXPECT_EQ(titles(list[QLatin1String("pastEvents")].toArray()),
+              QStringList{QStringLiteral("Review")});
+    EXPECT_TRUE(list[QLatin1String("overdueReminders")].toArray().isEmpty());
+
+    const QJsonObject sync = sections[0][QLatin1String("items")][1].toObject();
+    EXPECT_EQ(sync[QLatin1String("kind")].toString(), QStringLiteral("event"));
+    EXPECT_EQ(sync[QLatin1String("start")].toString(), QStringLiteral("2026-12-08T14:00:00+01:00"));
+    EXPECT_EQ(sync[QLatin1String("state")].toString(), QStringLiteral("starts"));
+    EXPECT_EQ(sync[QLatin1String("relative")].toString(), QStringLiteral("in 1 hour"));
+    EXPECT_EQ(sync[QLatin1String("videoCall")][QLatin1String("name")].toString(),
+              QStringLiteral("Zoom"));
+    EXPECT_EQ(sync[QLatin1String("videoCall")][QLatin1String("url")].toString(),
+              QStringLiteral("https://zoom.us/j/123456789"));
+    const QJsonObject offsite = sections[0][QLatin1String("items")][0].toObject();
+    EXPECT_EQ(offsite[QLatin1String("state")].toString(), QStringLiteral("started"));
+    EXPECT_TRUE(offsite[QLatin1String("videoCall")].isNull());
+    EXPECT_EQ(list[QLatin1String("pastEvents")][0][QLatin1String("state")].toString(),
+              QStringLiteral("ended"));
+}
+
+TEST_F(AgendaCommandTest, DatesTextAndBadArguments) {
+    ASSERT_EQ(
+        run(events::agendaCommand(), {QStringLiteral("--date"), QStringLiteral("2026-12-11")}),
+        cli::kExitOk);
+    const QStringList lines = output.split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("Friday, December 11"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("  Standup (late) · 11:00")))
+        << qPrintable(lines[1]);
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("· Starts in 3 days"))) << qPrintable(lines[1]);
+    EXPECT_EQ(lines[2], QStringLiteral("Saturday, December 12"));
+    EXPECT_EQ(lines[3], QStringLiteral("  No Events"));
+
+    for (const QStringList& bad :
+         {QStringList{QStringLiteral("--date")},
+          QStringList{QStringLiteral("--date"), QStringLiteral("2026-13-01")},
+          QStringList{QStringLiteral("--date"), QStringLiteral("tomorrow")},
+          QStringList{QStringLiteral("--days")}}) {
+        SCOPED_TRACE(qPrintable(bad.join(QLatin1Char(' '))));
+        EXPECT_EQ(run(events::agendaCommand(), bad), cli::kExitUsage);
+        EXPECT_TRUE(errors.contains(QStringLiteral("usage: ruvo agenda")));
+    }
+}

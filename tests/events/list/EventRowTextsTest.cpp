@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a row of the event list says about its item, in two locales, at 12:00 on Tuesday
+// 8 December 2026 in Berlin.
+#include "events/list/EventRowTexts.h"
+
+#include "TestSupport.h"
+#include "events/videocalls/VideoCallDetector.h"
+#include "platform/fake/FakeUrlOpener.h"
+
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using events::RowState;
+using ruvo::test::at;
+
+namespace {
+
+events::CalendarItem event(const char* start, const char* end, bool isAllDay = false,
+                           const char* location = "") {
+    auto data = std::make_shared<platform::EventData>();
+    data->title = QStringLiteral("e");
+    data->calendarIdentifier = QStringLiteral("A");
+    data->calendarItemExternalIdentifier = QString::fromLatin1(start);
+    data->isAllDay = isAllDay;
+    data->extra().location = QString::fromLatin1(location);
+    return platform::Event(data, at(start), at(end), at(start));
+}
+
+events::CalendarItem reminder(QDate day, std::optional<QTime> time, int priority) {
+    platform::Reminder r;
+    r.title = QStringLiteral("r");
+    r.due = platform::DueDate{day, time, {}};
+    r.priority = priority;
+    return r;
+}
+
+// "Starts in 30 minutes | 12:30 PM – 1:30 PM | join | !!!", empty parts left out.
+QString describe(const events::EventRow& row) {
+    QStringList parts{(events::stateWord(row.state) + u' ' + row.relative).trimmed(), row.timeText};
+    if (!row.location.isEmpty())
+        parts << QStringLiteral("at ") + row.location;
+    if (row.showsJoinButton)
+        parts << QStringLiteral("join ") + row.videoCall->name.value_or(QString());
+    if (!row.priorityMarks.isEmpty())
+        parts << row.priorityMarks;
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral(" | "));
+}
+
+} // namespace
+
+TEST(EventRowTextsTest, TimingWordsRelativeTimesAndMarksInTwoLocales) {
+    const char* zoom = "https://zoom.us/j/123456789";
+    const QString nnbsp(QChar(0x202F));
+    struct Row {
+        const char* name;
+        events::CalendarItem item;
+        bool joinOnlyUpcoming;
+        QString english;
+        QString german;
+    };
+    const Row rows[] = {
+        {"ahead", event("2026-12-08T12:30:00+01:00", "2026-12-08T13:30:00+01:00"), false,
+         QStringLiteral("Starts in 30 minutes | 12:30%1PM – 1:30%1PM").arg(nnbsp),
+         QStringLiteral("Starts in 30 Minuten | 12:30 – 13:30")},
+        {"within the minute", event("2026-12-08T12:00:40+01:00", "2026-12-08T13:00:00+01:00"),
+         false, QStringLiteral("Starts now | 12:00%1PM – 1:00%1PM").arg(nnbsp),
+         QStringLiteral("Starts jetzt | 12:00 – 13:00")},
+        {"running", event("2026-12-08T11:30:00+01:00", "2026-12-08T12:30:00+01:00"), false,
+         QStringLiteral("Started 30 minutes ago | 11:30%1AM – 12:30%1PM").arg(nnbsp),
+         QStringLiteral("Started vor 30 Minuten | 11:30 – 12:30")},
+        {"ended, rounded to hours", event("2026-12-08T08:00:00+01:00", "2026-12-08T09:10:00+01:00"),
+         false, QStringLiteral("Ended 3 hours ago | 8:00%1AM – 9:10%1AM").arg(nnbsp),
+         QStringLiteral("Ended vor 3 Stunden | 08:00 – 09:10")},
+        {"days ahead, by calendar day, with a call",
+         event("2026-12-11T10:00:00+01:00", "2026-12-11T11:00:00+01:00", false, zoom), true,
+         QStringLiteral("Starts in 3 days | 10:00%1AM – 11:00%1AM | join Zoom").arg(nnbsp),
+         QStringLiteral("Starts in 3 Tagen | 10:00 – 11:00 | join Zoom")},
+        {"an ended call keeps its button unless only upcoming ones show",
+         event("2026-12-08T09:00:00+01:00", "2026-12-08T10:00:00+01:00", false, zoom), false,
+         QStringLiteral("Ended 2 hours ago | 9:00%1AM – 10:00%1AM | join Zoom").arg(nnbsp),
+         QStringLiteral("Ended vor 2 Stunden | 09:00 – 10:00 | join Zoom")},
+        {"an ended call without a button",
+         event("2026-12-08T09:00:00+01:00", "2026-12-08T10:00:00+01:00", false, zoom), true,
+         QStringLiteral("Ended 2 hours ago | 9:00%1AM – 10:00%1AM").arg(nnbsp),
+         QStringLiteral("Ended vor 2 Stunden | 09:00 – 10:00")},
+        {"all day tomorrow, location kept",
+         event("2026-12-09T00:00:00+01:00", "2026-12-10T00:00:00+01:00", true, "Room 4"), false,
+         QStringLiteral("Starts tomorrow | All day | at Room 4"),
+         QStringLiteral("Starts morgen | All day | at Room 4")},
+        {"reminder without a time, high priority", reminder(QDate(2026, 12, 7), {}, 1), false,
+         QStringLiteral("yesterday | !!!"), QStringLiteral("gestern | !!!")},
+        {"reminder with a time, medium priority", reminder(QDate(2026, 12, 8), QTime(14, 0), 5),
+         false, QStringLiteral("in 2 hours | 2:00%1PM | !!").arg(nnbsp),
+         QStringLiteral("in 2 Stunden | 14:00 | !!")},
+        {"reminder, low priority", reminder(QDate(2026, 12, 20), {}, 9), false,
+         QStringLiteral("in 12 days | !"), QStringLiteral("in 12 Tagen | !")},
+    };
+    platform::FakeUrlOpener apps;
+    videocalls::VideoCallDetector detector(apps);
+    const events::EventRowTexts english(
+        kit::Environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")}, detector);
+    const events::EventRowTexts german(
+        kit::Environment{QStringLiteral("de_DE"), QStringLiteral("Europe/Berlin")}, detector);
+    const kit::Instant now = at("2026-12-08T12:00:00+01:00");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const events::EventRowTexts::Options options{row.joinOnlyUpcoming};
+        EXPECT_EQ(describe(english.row(row.item, now, options)), row.english);
+        EXPECT_EQ(describe(german.row(row.item, now, options)), row.german);
+    }
+    EXPECT_EQ(english.dayHeader(QDate(2026, 12, 9), now),
+              QStringLiteral("Tomorrow, Wednesday, December 9"));
+    EXPECT_EQ(german.dayHeader(QDate(2026, 12, 12), now), QStringLiteral("Samstag, 12. Dezember"));
+}

@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The event list view and the join-next-call button on the offscreen platform, on a
+// virtual clock at 08:00 on Tuesday 8 December 2026 in Berlin.
+#include "views/events/EventListView.h"
+
+#include "TestSupport.h"
+#include "events/videocalls/VideoCallDetector.h"
+#include "kit/VirtualScheduler.h"
+#include "platform/fake/FakeCalendarStore.h"
+#include "platform/fake/FakeSystemDateEvents.h"
+#include "platform/fake/FakeUrlOpener.h"
+#include "settings/Keys.h"
+#include "views/events/EventListItemModel.h"
+#include "views/events/EventRowDelegate.h"
+#include "views/events/JoinNextCallButton.h"
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolTip>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using ruvo::test::at;
+namespace keys = settings::keys;
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+// Saves the picture for people to look at (next to the test, in screenshots/).
+void saveScreenshot(QWidget& widget, const QString& name) {
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
+    QDir().mkpath(folder);
+    widget.grab().save(folder + QLatin1Char('/') + name);
+}
+
+class EventListViewTest : public ::testing::Test {
+protected:
+    EventListViewTest() {
+        store.zoneId = environment.timeZoneId;
+        store.calendarList = {{QStringLiteral("A"),
+                               QStringLiteral("Work"),
+                               QStringLiteral("#3366ffff"),
+                               platform::EntityType::event,
+                               {},
+                               true},
+                              {QStringLiteral("R"),
+                               QStringLiteral("Todo"),
+                               {},
+                               platform::EntityType::reminder,
+                               {},
+                               true}};
+        defaults.set(keys::enabledCalendars, {QStringLiteral("A")});
+        defaults.set(keys::enabledRemindersLists, {QStringLiteral("R")});
+        defaults.set(keys::showReminders, true);
+    }
+
+    void event(const QString& title, kit::Instant start, std::chrono::minutes length,
+               const QString& location = {}) {
+        auto data = std::make_shared<platform::EventData>();
+        data->title = title;
+        data->calendarIdentifier = QStringLiteral("A");
+        data->calendarItemExternalIdentifier = title;
+        data->extra().location = location;
+        store.addEvent(data, start, start + length);
+    }
+
+    views::EventListDependencies dependencies() {
+        return {defaults,
+                scheduler,
+                ticks,
+                environment,
+                queries,
+                eventsDidChange,
+                selectedDate,
+                highlighted,
+                detector,
+                [this](const platform::Event& e) { joined << e.title(); },
+                [this](const platform::Reminder& r) { completed << r.title; }};
+    }
+
+    std::unique_ptr<views::EventListView> shownList() {
+        auto view = std::make_unique<views::EventListView>(dependencies());
+        view->resize(320, 400);
+        view->show();
+        (void)view->viewport()->grab(); // paints at once, exposed or not
+        return view;
+    }
+
+    // The model row of the item titled `title` (-1 when absent).
+    static int rowOf(const views::EventListView& view, const QString& title) {
+        const auto& model = view.listModel();
+        for (int row = 0; row < model.rowCount(); ++row)
+            if (model.row(row).kind == views::ListRowKind::item &&
+                views::titleOf(model.row(row).item) == title)
+                return row;
+        return -1;
+    }
+
+    settings::Suite standard{QStringLiteral("standard")};
+    settings::Suite shared{QStringLiteral("shared")};
+    settings::Defaults defaults{standard, shared};
+    kit::Environment environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")};
+    platform::FakeCalendarStore store;
+    events::EventQueries queries{store, defaults, environment.timeZoneId};
+    platform::FakeUrlOpener apps;
+    videocalls::VideoCallDetector detector{apps};
+    kit::VirtualScheduler scheduler{at("2026-12-08T08:00:00+01:00")};
+    platform::FakeSystemDateEvents dateEvents;
+    menubar::ClockTicks ticks{scheduler, dateEvents};
+    kit::Signal<> eventsDidChange;
+    kit::ObservableValue<QDate> selectedDate{kToday};
+    events::CalendarDaysHighlightModel highlighted;
+    QStringList joined;
+    QStringList completed;
+};
+
+} // namespace
+
+TEST_F(EventListViewTest, TwoThousandItemsPaintOnlyTheVisibleRowsUnderTheRightPinnedHeader) {
+    for (int i = 0; i < 2000; ++i) // about 286 a day, two minutes apart from 08:30
+        event(QStringLiteral("d%1-%2").arg(i % 7).arg(i / 7),
+              at("2026-12-08T08:30:00+01:00") + std::chrono::days(i % 7) +
+                  std::chrono::minutes(2 * (i / 7)),
+              std::chrono::minutes(30));
+    const auto view = shownList();
+    const auto& model = view->listModel();
+    ASSERT_EQ(model.rowCount(), 2000 + 7);
+    const int visibleRows = 400 / view->rowDelegate().sizeHint({}, model.index(1)).height() + 2;
+
+    struct Row {
+        const char* name;
+        QString topItem; // scrolled so that this item's row is at the top
+        int extraPixels; // then scrolled this much further
+        QDate pinned;
+    };
+    const Row rows[] = {
+        {"the first item", QStringLiteral("d0-0"), 0, kToday},
+        {"the middle of the third day", QStringLiteral("d2-100"), 0, kToday.addDays(2)},
+        {"the last item of a day, the next header arriving", QStringLiteral("d3-285"), 10,
+         kToday.addDays(3)},
+        {"just past the next header", QStringLiteral("d4-0"), 0, kToday.addDays(4)},
+        {"the end", QStringLiteral("d6-284"), 0, kToday.addDays(6)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int target = rowOf(*view, row.topItem);
+        ASSERT_GE(target, 0);
+        view->scrollTo(model.index(target), QAbstractItemView::PositionAtTop);
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() + row.extraPixels);
+        const int paintedBefore = view->rowDelegate().paintCount();
+        (void)view->viewport()->grab(); // paints at once, exposed or not
+        const int painted = view->rowDelegate().paintCount() - paintedBefore;
+        EXPECT_GT(painted, 3);
+        EXPECT_LE(painted, visibleRows);
+        EXPECT_EQ(view->pinnedHeaderDate(), row.pinned);
+    }
+    // Row texts were made for the rows painted, not for all two thousand.
+    EXPECT_LE(model.builtRowCount(), visibleRows * int(std::size(rows)));
+
+    saveScreenshot(*view, QStringLiteral("event-list-end.png"));
+}
+
+TEST_F(EventListViewTest, ClicksHoverAndChangesReachTheirTargets) {
+    const QString zoom = QStringLiteral("https://zoom.us/j/123456789");
+    event(QStringLiteral("Standup"), at("2026-12-08T09:00:00+01:00"), std::chrono::minutes(15),
+          zoom);
+    event(QStringLiteral("Late"), at("2026-12-09T22:00:00+01:00"), std::chrono::minutes(240));
+    platform::Reminder reminder;
+    reminder.identifier = reminder.title = QStringLiteral("Pay rent");
+    reminder.calendarIdentifier = QStringLiteral("R");
+    reminder.due = platform::DueDate{kToday, QTime(18, 0), {}};
+    reminder.priority = 1;
+    store.reminderList.push_back(reminder);
+
+    event(QStringLiteral("Breakfast"), at("2026-12-08T07:00:00+01:00"), std::chrono::minutes(30),
+          QStringLiteral("Café Rosa"));
+    const auto view = shownList();
+    saveScreenshot(*view, QStringLiteral("event-list-rows.png"));
+    std::vector<events::CalendarItem> activated;
+    QStringList menus;
+    QObject::connect(view.get(), &views::EventListView::itemActivated,
+                     [&](const events::CalendarItem& item) { activated.push_back(item); });
+    QObject::connect(view.get(), &views::EventListView::contextMenuRequested,
+                     [&](const events::CalendarItem& item, QDate day, QPoint) {
+                         menus << views::titleOf(item) + QLatin1Char(' ') +
+                                      day.toString(Qt::ISODate);
+                     });
+    const auto rectOf = [&](const QString& title) {
+        return view->visualRect(view->listModel().index(rowOf(*view, title)));
+    };
+    const auto& delegate = view->rowDelegate();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      delegate.joinRect(rectOf(QStringLiteral("Standup"))).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      delegate.checkBoxRect(rectOf(QStringLiteral("Pay rent"))).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      rectOf(QStringLiteral("Pay rent")).center());
+    const QPoint joinCentre = delegate.joinRect(rectOf(QStringLiteral("Standup"))).center();
+    QHelpEvent tip(QEvent::ToolTip, joinCentre, view->viewport()->mapToGlobal(joinCentre));
+    QCoreApplication::sendEvent(view->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Join video call"));
+    EXPECT_EQ(joined, QStringList{QStringLiteral("Standup")});
+    EXPECT_EQ(completed, QStringList{QStringLiteral("Pay rent")});
+    ASSERT_EQ(activated.size(), 1u);
+    EXPECT_EQ(views::titleOf(activated[0]), QStringLiteral("Pay rent"));
+
+    // "Late" stands under both days it covers; the menu names the day it was opened in.
+    int lateRow = rowOf(*view, QStringLiteral("Late"));
+    for (int row = lateRow; row < view->listModel().rowCount(); ++row) {
+        if (view->listModel().row(row).kind != views::ListRowKind::item)
+            continue;
+        const QPoint point = view->visualRect(view->listModel().index(row)).center();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, point,
+                               view->viewport()->mapToGlobal(point));
+        QCoreApplication::sendEvent(view->viewport(), &menu);
+    }
+    EXPECT_EQ(menus,
+              (QStringList{QStringLiteral("Late 2026-12-09"), QStringLiteral("Late 2026-12-10")}));
+
+    QMouseEvent move(
+        QEvent::MouseMove, QPointF(rectOf(QStringLiteral("Late")).center()),
+        view->viewport()->mapToGlobal(QPointF(rectOf(QStringLiteral("Late")).center())),
+        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view->viewport(), &move);
+    ASSERT_TRUE(highlighted.value().has_value());
+    EXPECT_EQ(highlighted.value()->range.start, at("2026-12-09T22:00:00+01:00"));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(view.get(), &leave);
+    EXPECT_FALSE(highlighted.value().has_value());
+
+    // The minute tick moves the row's timing; a store change and the selected day rebuild.
+    const int standup = rowOf(*view, QStringLiteral("Standup"));
+    EXPECT_EQ(view->listModel().texts(standup).relative, QStringLiteral("in 1 hour"));
+    scheduler.advanceTo(at("2026-12-08T08:50:00+01:00"));
+    EXPECT_EQ(view->listModel().texts(standup).relative, QStringLiteral("in 10 minutes"));
+    event(QStringLiteral("Added"), at("2026-12-08T12:00:00+01:00"), std::chrono::minutes(30));
+    EXPECT_EQ(rowOf(*view, QStringLiteral("Added")), -1);
+    eventsDidChange.emit();
+    EXPECT_GT(rowOf(*view, QStringLiteral("Added")), 0);
+    selectedDate.set(kToday.addDays(1));
+    EXPECT_EQ(rowOf(*view, QStringLiteral("Standup")), -1);
+    EXPECT_EQ(view->listModel().row(0).date, kToday.addDays(1));
+}
+
+TEST_F(EventListViewTest, JoinNextCallButtonFollowsTheNextCall) {
+    event(QStringLiteral("Sync"), at("2026-12-08T08:20:00+01:00"), std::chrono::minutes(30),
+          QStringLiteral("https://zoom.us/j/123456789"));
+    QWidget window; // the menu window, not shown
+    auto& button = *new views::JoinNextCallButton(dependencies(), &window);
+    struct Row {
+        const char* name;
+        std::function<void()> step;
+        QString label; // empty: hidden
+    };
+    const Row rows[] = {
+        {"twenty minutes ahead", [] {}, {}},
+        {"within fifteen minutes", [&] { scheduler.advanceTo(at("2026-12-08T08:06:00+01:00")); },
+         QStringLiteral("Join Sync (Zoom)")},
+        {"switched off", [&] { defaults.set(keys::menuShowJoinVideoCallButton, false); }, {}},
+        {"switched on, running",
+         [&] {
+             defaults.set(keys::menuShowJoinVideoCallButton, true);
+             scheduler.advanceTo(at("2026-12-08T08:40:00+01:00"));
+         },
+         QStringLiteral("Join Sync (Zoom)")},
+        {"over", [&] { scheduler.advanceTo(at("2026-12-08T08:51:00+01:00")); }, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.step();
+        EXPECT_EQ(button.isHidden(), row.label.isEmpty());
+        if (!row.label.isEmpty()) {
+            EXPECT_EQ(button.text(), row.label);
+        }
+    }
+}
