@@ -41,8 +41,8 @@ void EventActions::openMap(const platform::Event& event) const {
         m_deps.prompter.showError(kNoLocationMessage);
         return;
     }
-    const bool opened = service == MapService::geoHandler ? m_deps.openComposedLink(*link)
-                                                          : m_deps.urls.open(*link);
+    const bool opened =
+        service == MapService::geoHandler ? openComposed(*link) : m_deps.urls.open(*link);
     if (!opened)
         m_deps.prompter.showError(kMapsErrorMessage);
 }
@@ -51,7 +51,7 @@ void EventActions::email(const platform::Event& event) const {
     const auto call = videoCall(event);
     const QUrl link = call ? call->url : QUrl(event.url());
     const QUrl mail = mailLink(event, eventTimeText(event, m_deps.environment()), link);
-    if (!m_deps.openComposedLink(mail))
+    if (!openComposed(mail))
         m_deps.prompter.showError(QStringLiteral("No e-mail application could be opened."));
 }
 
@@ -109,6 +109,10 @@ void EventActions::setDue(const platform::Reminder& reminder,
 
 void EventActions::setPriority(const platform::Reminder& reminder, int priority) const {
     report(m_deps.store.setReminderPriority(reminder.identifier, priority));
+}
+
+bool EventActions::openComposed(const QUrl& link) const {
+    return m_deps.openComposedLink && m_deps.openComposedLink(link);
 }
 
 void EventActions::report(const kit::Result<void>& result) const {

@@ -65,6 +65,7 @@ public:
     void setPriority(const platform::Reminder& reminder, int priority) const;
 
 private:
+    bool openComposed(const QUrl& link) const;
     void report(const kit::Result<void>& result) const;
 
     EventActionDependencies m_deps;

@@ -22,8 +22,10 @@ EventRowMenu::EventRowMenu(const EventActionDependencies& deps, events::Calendar
 
 void EventRowMenu::addEventEntries(const platform::Event& event) {
     if (m_actions.videoCall(event)) {
-        addAction(QStringLiteral("Join Video Call"), this,
-                  [this, event] { m_actions.dependencies().join(event); });
+        addAction(QStringLiteral("Join Video Call"), this, [this, event] {
+            if (const auto& join = m_actions.dependencies().join)
+                join(event);
+        });
         addAction(QStringLiteral("Copy Video Call Link"), this,
                   [this, event] { m_actions.copyVideoCallLink(event); });
         addSeparator();
