@@ -8,6 +8,7 @@
 #include "platform/fake/FakeCalendarStore.h"
 #include "platform/fake/FakeUrlOpener.h"
 #include "settings/Keys.h"
+#include "views/MoreMenu.h"
 #include "views/events/actions/EventDetailsWindow.h"
 #include "views/events/actions/HiddenEventsMenu.h"
 
@@ -281,4 +282,14 @@ TEST_F(RowMenuTest, MapsMuteAndRetimingReachTheirTargets) {
     EXPECT_EQ(store.reminderList[0].priority, 1);
     entry(menu, QStringLiteral("Mark as Completed"))->trigger();
     EXPECT_TRUE(store.reminderList[0].isCompleted);
+}
+
+TEST_F(RowMenuTest, HiddenEventsFollowPinWindowInTheMoreMenu) {
+    views::MoreMenu more(defaults, [] { return kit::Environment{}; });
+    more.addWindowSubmenu(new views::HiddenEventsMenu(defaults, store, &more));
+    const QStringList texts = entries(more);
+    const auto pin = texts.indexOf(QStringLiteral("Pin Window"));
+    ASSERT_GE(pin, 0);
+    EXPECT_EQ(texts.value(pin + 1), QStringLiteral("Hidden Events"));
+    EXPECT_EQ(texts.value(pin + 2), QStringLiteral("Copy Debug Info"));
 }
