@@ -18,6 +18,13 @@ std::optional<videocalls::Service> EventActions::videoCall(const platform::Event
     return m_deps.detector.videoCall(events::toCallEvent(event));
 }
 
+QString EventActions::place(const platform::Event& event) const {
+    if (event.location().trimmed().isEmpty())
+        return {};
+    return m_deps.detector.cleanedLocationWithoutMeetingLink(events::toCallEvent(event))
+        .value_or(QString());
+}
+
 std::optional<QUrl> EventActions::googleCalendarLink(const platform::Event& event) const {
     if (!m_deps.defaults.get(keys::openGoogleCalendarEventsInGoogleCalendar))
         return std::nullopt;
@@ -36,7 +43,7 @@ bool EventActions::isReadOnly(const QString& calendarIdentifier) const {
 
 void EventActions::openMap(const platform::Event& event) const {
     const MapService service = mapService(m_deps.defaults.get(keys::useGoogleMaps), m_deps.urls);
-    const auto link = mapLink(event.location(), service);
+    const auto link = mapLink(place(event), service);
     if (!link) {
         m_deps.prompter.showError(kNoLocationMessage);
         return;

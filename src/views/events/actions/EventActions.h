@@ -47,6 +47,8 @@ public:
     const EventActionDependencies& dependencies() const { return m_deps; }
 
     std::optional<videocalls::Service> videoCall(const platform::Event& event) const;
+    // The event's location without its meeting link; empty when nothing else is in it.
+    QString place(const platform::Event& event) const;
     // "Show in Google Calendar"'s link when the setting and the event allow it.
     std::optional<QUrl> googleCalendarLink(const platform::Event& event) const;
     QString mapsLabel() const; // "Show in Maps" or "Show in Google Maps"

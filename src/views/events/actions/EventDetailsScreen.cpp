@@ -103,10 +103,11 @@ void EventDetailsScreen::addZones(const platform::Event& event) {
 }
 
 void EventDetailsScreen::addLocation(const platform::Event& event) {
-    if (event.location().trimmed().isEmpty())
+    const QString text = m_actions.place(event);
+    if (text.isEmpty())
         return;
     auto* row = new QHBoxLayout;
-    auto* place = new QLabel(event.location(), this);
+    auto* place = new QLabel(text, this);
     place->setObjectName(QStringLiteral("location"));
     place->setTextFormat(Qt::PlainText);
     place->setWordWrap(true);

@@ -257,9 +257,14 @@ TEST_F(RowMenuTest, MapsMuteAndRetimingReachTheirTargets) {
         ASSERT_NE(a, nullptr) << qPrintable(text);
         a->trigger();
     };
+    const auto onlyCall = addEvent("z", "work", 1, [](EventData& d) {
+        d.extra().location = QStringLiteral("https://us02web.zoom.us/j/123456789");
+    })[0];
     trigger(nowhere, QStringLiteral("Show in Maps"));
+    trigger(onlyCall, QStringLiteral("Show in Maps")); // the meeting link is no place
     trigger(placed, QStringLiteral("Show in Maps"));
     EXPECT_EQ(prompter.asked, (QStringList{QStringLiteral("error: ") + views::kNoLocationMessage,
+                                           QStringLiteral("error: ") + views::kNoLocationMessage,
                                            QStringLiteral("error: ") + views::kMapsErrorMessage}));
     EXPECT_EQ(composed, QList<QUrl>{QUrl(QStringLiteral("geo:0,0?q=Main%20St%201"))});
 
