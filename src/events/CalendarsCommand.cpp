@@ -19,9 +19,10 @@ using platform::EntityType;
 namespace vdir = platform::vdir;
 namespace keys = settings::keys;
 
-const char* const kCalendarsUsage = "usage: ruvo calendars [--json]\n"
-                                    "       ruvo calendars add PATH [--email ADDRESS]...\n"
-                                    "       ruvo calendars remove ID\n";
+const char* const kCalendarsUsage =
+    "usage: ruvo calendars [--json]\n"
+    "       ruvo calendars add PATH [--email ADDRESS]... [--read-only]\n"
+    "       ruvo calendars remove ID\n";
 const char* const kImportUsage = "usage: ruvo import FILE.ics [--calendar ID]\n";
 
 int usage(CommandContext& context, const char* text, const QString& problem = {}) {
@@ -76,9 +77,12 @@ void enable(const settings::Defaults& defaults, const vdir::VdirCalendarStore& s
 int add(CommandContext& context, const QStringList& arguments) {
     QString path;
     QStringList emails;
+    bool isReadOnly = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--email") && i + 1 < arguments.size())
             emails << arguments[++i];
+        else if (arguments[i] == QLatin1String("--read-only"))
+            isReadOnly = true;
         else if (path.isEmpty() && !arguments[i].startsWith(QLatin1String("--")))
             path = arguments[i];
         else
@@ -100,7 +104,7 @@ int add(CommandContext& context, const QStringList& arguments) {
     if (!sources)
         return fail(context, sources.error());
     std::erase_if(sources.value(), [&](const vdir::VdirSource& s) { return s.path == folder; });
-    sources.value().push_back({folder, emails});
+    sources.value().push_back({folder, emails, isReadOnly});
     if (auto written = vdir::writeSources(file, *sources); !written)
         return fail(context, written.error());
     auto store = openCommandStore(context);

@@ -26,6 +26,10 @@ struct ReminderPredicate {
     std::vector<QString> calendarIdentifiers;
 };
 
+// What removing an event occurrence takes away: that occurrence only (the rest of its series
+// stays), or the whole event with every occurrence.
+enum class RemovalScope { thisOccurrence, wholeSeries };
+
 inline EventPredicate predicateForEvents(kit::Instant start, kit::Instant end,
                                          std::vector<QString> calendarIdentifiers) {
     return {{start, end}, std::move(calendarIdentifiers)};
@@ -52,6 +56,13 @@ public:
     virtual kit::Result<QString> saveReminder(const ReminderDraft& draft) = 0;
     virtual kit::Result<void> completeReminder(const QString& identifier) = 0;
     virtual kit::Result<void> removeReminder(const QString& identifier) = 0;
+    // Removes `occurrence` (or its whole series). Fails for a calendar that is not writable.
+    virtual kit::Result<void> removeEvent(const Event& occurrence, RemovalScope scope) = 0;
+    // Gives the reminder a new due date (without a time of day, or none at all).
+    virtual kit::Result<void> setReminderDue(const QString& identifier,
+                                             const std::optional<DueDate>& due) = 0;
+    // 0 none, 1 highest ... 9 lowest.
+    virtual kit::Result<void> setReminderPriority(const QString& identifier, int priority) = 0;
 
     // Takes in changes that the change watching may not have reported yet.
     virtual void refreshSourcesIfNecessary() = 0;

@@ -19,7 +19,7 @@ MoreMenu::MoreMenu(const settings::Defaults& defaults,
     : QMenu(parent), m_defaults(defaults), m_environment(std::move(environment)) {
     addSystemSettings();
     addPinWindow();
-    addSeparator();
+    m_endOfWindowEntries = addSeparator();
     addAction(QStringLiteral("Copy Debug Info"), this,
               [this] { QGuiApplication::clipboard()->setText(debugInfo()); });
     addAction(QStringLiteral("Send Feedback"), this, [this] {
@@ -57,6 +57,10 @@ void MoreMenu::addPinWindow() {
                                             pin->setChecked(c.newValue);
                                         },
                                         {.initial = true});
+}
+
+void MoreMenu::addWindowSubmenu(QMenu* submenu) {
+    insertMenu(m_endOfWindowEntries, submenu);
 }
 
 QString MoreMenu::debugInfo() const {

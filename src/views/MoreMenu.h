@@ -16,6 +16,9 @@ public:
     MoreMenu(const settings::Defaults& defaults, std::function<kit::Environment()> environment,
              QWidget* parent = nullptr);
 
+    // Adds a submenu after "Pin Window" ("Hidden Events"), before the debugging entries.
+    void addWindowSubmenu(QMenu* submenu);
+
     // What "Copy Debug Info" puts on the clipboard.
     QString debugInfo() const;
 
@@ -26,6 +29,7 @@ private:
     const settings::Defaults& m_defaults;
     std::function<kit::Environment()> m_environment;
     kit::Subscription m_pinned;
+    QAction* m_endOfWindowEntries = nullptr;
 };
 
 } // namespace ruvo::views

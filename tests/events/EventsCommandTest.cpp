@@ -3,6 +3,7 @@
 #include "events/EventsCommand.h"
 
 #include "TestSupport.h"
+#include "platform/linux/VdirSources.h"
 #include "settings/Keys.h"
 
 #include <QJsonArray>
@@ -53,6 +54,20 @@ protected:
 };
 
 } // namespace
+
+TEST_F(CommandTest, AFolderAddedReadOnlyStaysReadOnly) {
+    for (bool isReadOnly : {true, false}) {
+        QStringList arguments{QStringLiteral("add"), team};
+        if (isReadOnly)
+            arguments << QStringLiteral("--read-only");
+        ASSERT_EQ(run(events::calendarsCommand(), arguments), cli::kExitOk) << qPrintable(errors);
+        const auto sources =
+            platform::vdir::readSources(platform::vdir::sourcesFilePath(config.path()));
+        ASSERT_TRUE(sources);
+        ASSERT_EQ(sources->size(), 1u); // adding again replaces the entry
+        EXPECT_EQ(sources->front().isReadOnly, isReadOnly);
+    }
+}
 
 TEST_F(CommandTest, AddedFoldersAreListedAndTheirEventsPrintedInQueryOrder) {
     ASSERT_EQ(run(events::calendarsCommand(), {QStringLiteral("add"), team}), cli::kExitOk)

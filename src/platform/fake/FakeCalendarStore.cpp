@@ -124,6 +124,58 @@ kit::Result<void> FakeCalendarStore::removeReminder(const QString& identifier) {
     return {};
 }
 
+kit::Result<void> FakeCalendarStore::checkWritable(const QString& calendarIdentifier) const {
+    const auto calendar = calendarWithIdentifier(calendarIdentifier);
+    if (calendar && !calendar->isWritable)
+        return kit::fail(QStringLiteral("The calendar “%1” is read-only.").arg(calendar->title));
+    return {};
+}
+
+Reminder* FakeCalendarStore::reminder(const QString& identifier) {
+    for (auto& r : reminderList)
+        if (r.identifier == identifier)
+            return &r;
+    return nullptr;
+}
+
+kit::Result<void> FakeCalendarStore::removeEvent(const Event& occurrence, RemovalScope scope) {
+    if (auto writable = checkWritable(occurrence.calendarIdentifier()); !writable)
+        return writable;
+    const QString id = occurrence.eventIdentifier();
+    const bool wholeSeries = scope == RemovalScope::wholeSeries || !occurrence.hasRecurrenceRules();
+    const auto removed = std::erase_if(eventList, [&](const Event& e) {
+        return e.eventIdentifier() == id &&
+               (wholeSeries || e.occurrenceDate() == occurrence.occurrenceDate());
+    });
+    if (removed == 0)
+        return kit::fail(QStringLiteral("No event %1.").arg(id));
+    emitStoreChanged();
+    return {};
+}
+
+kit::Result<void> FakeCalendarStore::setReminderDue(const QString& identifier,
+                                                    const std::optional<DueDate>& due) {
+    Reminder* r = reminder(identifier);
+    if (!r)
+        return kit::fail(QStringLiteral("No reminder %1.").arg(identifier));
+    if (auto writable = checkWritable(r->calendarIdentifier); !writable)
+        return writable;
+    r->due = due;
+    emitStoreChanged();
+    return {};
+}
+
+kit::Result<void> FakeCalendarStore::setReminderPriority(const QString& identifier, int priority) {
+    Reminder* r = reminder(identifier);
+    if (!r)
+        return kit::fail(QStringLiteral("No reminder %1.").arg(identifier));
+    if (auto writable = checkWritable(r->calendarIdentifier); !writable)
+        return writable;
+    r->priority = std::clamp(priority, 0, 9);
+    emitStoreChanged();
+    return {};
+}
+
 AuthorizationStatus FakeCalendarStore::authorizationStatus(EntityType kind) const {
     return kind == EntityType::event ? eventsStatus : remindersStatus;
 }

@@ -35,12 +35,18 @@ public:
     kit::Result<QString> saveReminder(const ReminderDraft& draft) override;
     kit::Result<void> completeReminder(const QString& identifier) override;
     kit::Result<void> removeReminder(const QString& identifier) override;
+    kit::Result<void> removeEvent(const Event& occurrence, RemovalScope scope) override;
+    kit::Result<void> setReminderDue(const QString& identifier,
+                                     const std::optional<DueDate>& due) override;
+    kit::Result<void> setReminderPriority(const QString& identifier, int priority) override;
     void refreshSourcesIfNecessary() override { ++refreshCount; }
     AuthorizationStatus authorizationStatus(EntityType kind) const override;
     void requestEventsAccess(std::function<void(bool)> done) override;
     void requestRemindersAccess(std::function<void(bool)> done) override;
 
 private:
+    kit::Result<void> checkWritable(const QString& calendarIdentifier) const;
+    Reminder* reminder(const QString& identifier);
     mutable int m_nextId = 1;
 };
 

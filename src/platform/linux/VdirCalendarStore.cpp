@@ -2,6 +2,7 @@
 #include "platform/linux/VdirCalendarStore.h"
 
 #include "kit/SystemTimeZones.h"
+#include "platform/linux/VdirEditor.h"
 #include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirWriter.h"
 
@@ -121,7 +122,8 @@ bool VdirCalendarStore::hasKind(const Collection& c, EntityType kind) const {
 }
 
 Calendar VdirCalendarStore::calendarOf(const Collection& c, EntityType kind) const {
-    return Calendar{c.info.identifier, c.info.title, c.info.colour, kind, c.info.folder, true};
+    return Calendar{c.info.identifier, c.info.title,      c.info.colour, kind,
+                    c.info.folder,     !c.info.isReadOnly};
 }
 
 std::vector<Calendar> VdirCalendarStore::calendars(EntityType kind) const {
@@ -246,38 +248,81 @@ kit::Result<QString> VdirCalendarStore::saveReminder(const ReminderDraft& draft)
     return identifier;
 }
 
-std::optional<QString> VdirCalendarStore::reminderFile(const QString& identifier,
-                                                       QString& uid) const {
+std::optional<VdirCalendarStore::ItemFile>
+VdirCalendarStore::reminderFile(const QString& identifier) const {
     for (const auto& c : m_collections)
         for (const auto& [name, entry] : c.files)
             for (const auto& r : entry.parsed.reminders)
-                if (r.identifier == identifier) {
-                    uid = r.uid;
-                    return c.info.folder + QLatin1Char('/') + name;
-                }
+                if (r.identifier == identifier)
+                    return ItemFile{&c, c.info.folder + QLatin1Char('/') + name, r.uid};
     return std::nullopt;
 }
 
-kit::Result<void> VdirCalendarStore::completeReminder(const QString& identifier) {
-    QString uid;
-    const auto file = reminderFile(identifier, uid);
-    if (!file)
-        return kit::fail(QStringLiteral("No reminder %1.").arg(identifier));
-    auto done = completeTodo(*file, uid, now());
+std::optional<VdirCalendarStore::ItemFile> VdirCalendarStore::eventFile(const Event& e) const {
+    const Collection* c = collection(e.calendarIdentifier());
+    if (!c)
+        return std::nullopt;
+    const QString& uid = e.calendarItemExternalIdentifier();
+    auto holds = [&](const ParsedFile& f) {
+        return std::any_of(f.series.begin(), f.series.end(),
+                           [&](const SeriesRecord& s) {
+                               return s.data->calendarItemExternalIdentifier == uid;
+                           }) ||
+               std::any_of(f.singles.begin(), f.singles.end(), [&](const SingleRecord& s) {
+                   return s.data->calendarItemExternalIdentifier == uid;
+               });
+    };
+    for (const auto& [name, entry] : c->files)
+        if (holds(entry.parsed))
+            return ItemFile{c, c->info.folder + QLatin1Char('/') + name, uid};
+    return std::nullopt;
+}
+
+kit::Result<void>
+VdirCalendarStore::edit(const std::optional<ItemFile>& item, const QString& what,
+                        const std::function<kit::Result<void>(const ItemFile&)>& change) {
+    if (!item)
+        return kit::fail(
+            QStringLiteral("No %1 found; it may have been removed meanwhile.").arg(what));
+    if (item->collection->info.isReadOnly)
+        return kit::fail(
+            QStringLiteral("The calendar “%1” is read-only.").arg(item->collection->info.title));
+    auto done = change(*item);
     if (done)
         afterWrite();
+    else
+        qCWarning(lcVdir, "Cannot change %s: %s", qUtf8Printable(item->path),
+                  qUtf8Printable(done.error()));
     return done;
 }
 
+kit::Result<void> VdirCalendarStore::completeReminder(const QString& identifier) {
+    return edit(reminderFile(identifier), QStringLiteral("reminder"),
+                [this](const ItemFile& f) { return completeTodo(f.path, f.uid, now()); });
+}
+
 kit::Result<void> VdirCalendarStore::removeReminder(const QString& identifier) {
-    QString uid;
-    const auto file = reminderFile(identifier, uid);
-    if (!file)
-        return kit::fail(QStringLiteral("No reminder %1.").arg(identifier));
-    auto done = removeTodo(*file, uid);
-    if (done)
-        afterWrite();
-    return done;
+    return edit(reminderFile(identifier), QStringLiteral("reminder"),
+                [](const ItemFile& f) { return removeTodo(f.path, f.uid); });
+}
+
+kit::Result<void> VdirCalendarStore::setReminderDue(const QString& identifier,
+                                                    const std::optional<DueDate>& due) {
+    return edit(reminderFile(identifier), QStringLiteral("reminder"),
+                [&](const ItemFile& f) { return setTodoDue(f.path, f.uid, due, now()); });
+}
+
+kit::Result<void> VdirCalendarStore::setReminderPriority(const QString& identifier, int priority) {
+    return edit(reminderFile(identifier), QStringLiteral("reminder"),
+                [&](const ItemFile& f) { return setTodoPriority(f.path, f.uid, priority, now()); });
+}
+
+kit::Result<void> VdirCalendarStore::removeEvent(const Event& occurrence, RemovalScope scope) {
+    return edit(eventFile(occurrence), QStringLiteral("event"), [&](const ItemFile& f) {
+        if (scope == RemovalScope::wholeSeries)
+            return removeEventSeries(f.path, f.uid);
+        return removeEventOccurrence(f.path, f.uid, occurrence.occurrenceDate(), m_zones);
+    });
 }
 
 kit::Result<ImportCounts> VdirCalendarStore::importFile(const QString& path,

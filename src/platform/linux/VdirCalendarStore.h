@@ -54,6 +54,10 @@ public:
     kit::Result<QString> saveReminder(const ReminderDraft& draft) override;
     kit::Result<void> completeReminder(const QString& identifier) override;
     kit::Result<void> removeReminder(const QString& identifier) override;
+    kit::Result<void> removeEvent(const Event& occurrence, RemovalScope scope) override;
+    kit::Result<void> setReminderDue(const QString& identifier,
+                                     const std::optional<DueDate>& due) override;
+    kit::Result<void> setReminderPriority(const QString& identifier, int priority) override;
     void refreshSourcesIfNecessary() override;
     AuthorizationStatus authorizationStatus(EntityType) const override {
         return AuthorizationStatus::fullAccess;
@@ -76,7 +80,16 @@ private:
     Calendar calendarOf(const Collection& c, EntityType kind) const;
     bool hasKind(const Collection& c, EntityType kind) const;
     kit::Instant now() const;
-    std::optional<QString> reminderFile(const QString& identifier, QString& uid) const;
+    struct ItemFile {
+        const Collection* collection;
+        QString path;
+        QString uid;
+    };
+    std::optional<ItemFile> reminderFile(const QString& identifier) const;
+    std::optional<ItemFile> eventFile(const Event& event) const;
+    // Runs `change` on the item's file unless its calendar is read-only, then reloads.
+    kit::Result<void> edit(const std::optional<ItemFile>& item, const QString& what,
+                           const std::function<kit::Result<void>(const ItemFile&)>& change);
     void afterWrite();
 
     VdirStoreOptions m_options;

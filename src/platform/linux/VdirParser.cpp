@@ -410,6 +410,7 @@ void FileParser::linkOverrides() {
         const LocalSeconds rid = inZone(o.recurrenceId, seriesStart);
         s.exdates.insert(std::upper_bound(s.exdates.begin(), s.exdates.end(), rid), rid);
         o.record.recurrenceId = kit::instantFromMSecs(m_zones.toUtc(s.times.zone, rid) * 1000);
+        o.record.data->hasRecurrenceRules = true; // a moved occurrence still belongs to its series
         m_file.singles.push_back(std::move(o.record));
     }
 }

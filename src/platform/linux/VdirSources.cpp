@@ -40,7 +40,7 @@ kit::Result<void> writeText(const QString& path, const QByteArray& text) {
     return {};
 }
 
-CollectionInfo describe(const QString& folder, const QStringList& emails, bool isDefault) {
+CollectionInfo describe(const QString& folder, const VdirSource& source, bool isDefault) {
     CollectionInfo info;
     info.folder = QFileInfo(folder).absoluteFilePath();
     info.identifier = collectionIdentifier(info.folder);
@@ -56,24 +56,24 @@ CollectionInfo describe(const QString& folder, const QStringList& emails, bool i
         info.declaredKind = EntityType::reminder;
     else if (kind == QLatin1String("events") || kind == QLatin1String("vevent"))
         info.declaredKind = EntityType::event;
-    for (const auto& e : emails)
+    for (const auto& e : source.emails)
         info.emails << e.trimmed().toLower();
     info.isDefault = isDefault;
+    info.isReadOnly = source.isReadOnly || !QFileInfo(info.folder).isWritable();
     return info;
 }
 
-void addCollections(const QString& path, const QStringList& emails, bool isDefault,
-                    std::vector<CollectionInfo>& out) {
-    if (isCollection(path)) {
-        out.push_back(describe(path, emails, isDefault));
+void addCollections(const VdirSource& source, bool isDefault, std::vector<CollectionInfo>& out) {
+    if (isCollection(source.path)) {
+        out.push_back(describe(source.path, source, isDefault));
         return;
     }
-    QDir dir(path);
+    QDir dir(source.path);
     const auto children = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const auto& child : children) {
         const QString folder = dir.filePath(child);
         if (isCollection(folder))
-            out.push_back(describe(folder, emails, isDefault));
+            out.push_back(describe(folder, source, isDefault));
     }
 }
 
@@ -108,6 +108,7 @@ kit::Result<std::vector<VdirSource>> readSources(const QString& file) {
         VdirSource source{object.value(QLatin1String("path")).toString(), {}};
         for (const auto& e : object.value(QLatin1String("emails")).toArray())
             source.emails << e.toString();
+        source.isReadOnly = object.value(QLatin1String("readOnly")).toBool();
         if (!source.path.isEmpty())
             sources.push_back(source);
     }
@@ -116,9 +117,13 @@ kit::Result<std::vector<VdirSource>> readSources(const QString& file) {
 
 kit::Result<void> writeSources(const QString& file, const std::vector<VdirSource>& sources) {
     QJsonArray list;
-    for (const auto& s : sources)
-        list.append(QJsonObject{{QStringLiteral("path"), s.path},
-                                {QStringLiteral("emails"), QJsonArray::fromStringList(s.emails)}});
+    for (const auto& s : sources) {
+        QJsonObject object{{QStringLiteral("path"), s.path},
+                           {QStringLiteral("emails"), QJsonArray::fromStringList(s.emails)}};
+        if (s.isReadOnly)
+            object.insert(QStringLiteral("readOnly"), true);
+        list.append(object);
+    }
     QDir().mkpath(QFileInfo(file).absolutePath());
     return writeText(file, QJsonDocument(QJsonObject{{QStringLiteral("sources"), list}}).toJson());
 }
@@ -169,9 +174,9 @@ std::vector<CollectionInfo> discoverCollections(const QString& defaultDirectory,
                                                 const std::vector<VdirSource>& sources) {
     std::vector<CollectionInfo> out;
     if (!defaultDirectory.isEmpty())
-        addCollections(defaultDirectory, {}, true, out);
+        addCollections(VdirSource{defaultDirectory, {}}, true, out);
     for (const auto& s : sources)
-        addCollections(s.path, s.emails, false, out);
+        addCollections(s, false, out);
     std::vector<CollectionInfo> unique;
     for (auto& c : out)
         if (std::none_of(unique.begin(), unique.end(),

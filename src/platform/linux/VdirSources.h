@@ -16,6 +16,7 @@ namespace ruvo::platform::vdir {
 struct VdirSource {
     QString path;
     QStringList emails;
+    bool isReadOnly = false; // a subscription the program must not change
     friend bool operator==(const VdirSource&, const VdirSource&) = default;
 };
 
@@ -27,6 +28,7 @@ struct CollectionInfo {
     std::optional<EntityType> declaredKind; // from the `kind` file
     QStringList emails;                     // lower case
     bool isDefault = false;                 // part of the embedded default store
+    bool isReadOnly = false; // listed read-only in the sources, or a folder we cannot write
 };
 
 QString sourcesFilePath(const QString& configDirectory);

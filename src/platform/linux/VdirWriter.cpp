@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirWriter.h"
 
+#include "platform/linux/VdirIcal.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QTimeZone>
@@ -12,16 +14,6 @@
 namespace ruvo::platform::vdir {
 
 namespace {
-
-struct ComponentDeleter {
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
-using ComponentPtr = std::unique_ptr<icalcomponent, ComponentDeleter>;
-
-icaltimetype utcTime(kit::Instant t) {
-    return icaltime_from_timet_with_zone(time_t(kit::msecsSinceEpoch(t) / 1000), 0,
-                                         icaltimezone_get_utc_timezone());
-}
 
 icaltimetype dateOf(kit::Instant t, const QString& zoneId) {
     const QTimeZone zone(zoneId.toUtf8());
@@ -54,15 +46,6 @@ void setText(icalcomponent* c, icalproperty* (*make)(const char*), const QString
         icalcomponent_add_property(c, make(value.toUtf8().constData()));
 }
 
-kit::Result<QByteArray> serialize(icalcomponent* cal) {
-    char* text = icalcomponent_as_ical_string_r(cal);
-    if (!text)
-        return kit::fail(QStringLiteral("Cannot write the calendar item."));
-    QByteArray bytes(text);
-    icalmemory_free_buffer(text);
-    return bytes;
-}
-
 kit::Result<QString> writeItem(const QString& folder, icalcomponent* cal, const QString& uid) {
     auto bytes = serialize(cal);
     if (!bytes)
@@ -78,13 +61,6 @@ icalcomponent* newItem(icalcomponent* cal, icalcomponent* item, const QString& u
     icalcomponent_add_property(item, icalproperty_new_dtstamp(utcTime(now)));
     icalcomponent_add_component(cal, item);
     return item;
-}
-
-ComponentPtr readCalendar(const QString& file) {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return nullptr;
-    return ComponentPtr(icalparser_parse_string(f.readAll().constData()));
 }
 
 icalcomponent* findTodo(icalcomponent* cal, const QString& uid) {
@@ -103,6 +79,25 @@ kit::Result<void> writeFileAtomically(const QString& path, const QByteArray& byt
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
         return kit::fail(QStringLiteral("Cannot write %1: %2").arg(path, f.errorString()));
     return {};
+}
+
+icalproperty* newDueProperty(const DueDate& due) {
+    icaltimetype value = icaltime_null_date();
+    value.year = due.date.year();
+    value.month = due.date.month();
+    value.day = due.date.day();
+    if (due.time) {
+        value.is_date = 0;
+        value.hour = due.time->hour();
+        value.minute = due.time->minute();
+        value.second = due.time->second();
+        if (due.timeZoneId == QLatin1String("UTC"))
+            value.zone = icaltimezone_get_utc_timezone();
+    }
+    icalproperty* p = icalproperty_new_due(value);
+    if (due.time && !due.timeZoneId.isEmpty() && due.timeZoneId != QLatin1String("UTC"))
+        icalproperty_add_parameter(p, icalparameter_new_tzid(due.timeZoneId.toUtf8().constData()));
+    return p;
 }
 
 kit::Result<QString> writeNewEvent(const QString& folder, const EventDraft& draft,
@@ -148,27 +143,8 @@ kit::Result<QString> writeNewReminder(const QString& folder, const ReminderDraft
     setText(t, icalproperty_new_description, draft.notes);
     if (draft.priority > 0)
         icalcomponent_add_property(t, icalproperty_new_priority(std::clamp(draft.priority, 1, 9)));
-    if (draft.due) {
-        icaltimetype due = icaltime_null_date();
-        due.year = draft.due->date.year();
-        due.month = draft.due->date.month();
-        due.day = draft.due->date.day();
-        icalproperty* p = nullptr;
-        if (draft.due->time) {
-            due.is_date = 0;
-            due.hour = draft.due->time->hour();
-            due.minute = draft.due->time->minute();
-            due.second = draft.due->time->second();
-            if (draft.due->timeZoneId == QLatin1String("UTC"))
-                due.zone = icaltimezone_get_utc_timezone();
-        }
-        p = icalproperty_new_due(due);
-        if (draft.due->time && !draft.due->timeZoneId.isEmpty() &&
-            draft.due->timeZoneId != QLatin1String("UTC"))
-            icalproperty_add_parameter(
-                p, icalparameter_new_tzid(draft.due->timeZoneId.toUtf8().constData()));
-        icalcomponent_add_property(t, p);
-    }
+    if (draft.due)
+        icalcomponent_add_property(t, newDueProperty(*draft.due));
     icalcomponent_add_property(t, icalproperty_new_status(ICAL_STATUS_NEEDSACTION));
     return writeItem(folder, cal.get(), uid);
 }

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "views/events/actions/EventRowMenu.h"
+
+#include "events/actions/EventMuting.h"
+#include "events/actions/ReminderRetiming.h"
+
+#include <QActionGroup>
+
+namespace ruvo::views {
+
+using namespace events::actions;
+
+EventRowMenu::EventRowMenu(const EventActionDependencies& deps, events::CalendarItem item,
+                           QDate dateInList, QWidget* parent)
+    : QMenu(parent), m_actions(deps), m_item(std::move(item)), m_dateInList(dateInList) {
+    setToolTipsVisible(true);
+    if (const auto* event = std::get_if<platform::Event>(&m_item))
+        addEventEntries(*event);
+    else
+        addReminderEntries(std::get<platform::Reminder>(m_item));
+}
+
+void EventRowMenu::addEventEntries(const platform::Event& event) {
+    if (m_actions.videoCall(event)) {
+        addAction(QStringLiteral("Join Video Call"), this, [this, event] {
+            if (const auto& join = m_actions.dependencies().join)
+                join(event);
+        });
+        addAction(QStringLiteral("Copy Video Call Link"), this,
+                  [this, event] { m_actions.copyVideoCallLink(event); });
+        addSeparator();
+    }
+    addShowInCalendar();
+    addAction(m_actions.mapsLabel(), this, [this, event] { m_actions.openMap(event); });
+    addAction(QStringLiteral("Email Event"), this, [this, event] { m_actions.email(event); });
+    addSeparator();
+    addMuteToggle(event);
+    addAction(QStringLiteral("Hide"), this, [this, event] { m_actions.hide(event); });
+    QAction* remove =
+        addAction(QStringLiteral("Delete"), this, [this, event] { m_actions.remove(event); });
+    remove->setEnabled(!m_actions.isReadOnly(event.calendarIdentifier()));
+}
+
+void EventRowMenu::addReminderEntries(const platform::Reminder& reminder) {
+    const bool isWritable = !m_actions.isReadOnly(reminder.calendarIdentifier);
+    addShowInCalendar();
+    addSeparator();
+    addPriorityMenu(reminder, isWritable);
+    QAction* complete = addAction(QStringLiteral("Mark as Completed"), this,
+                                  [this, reminder] { m_actions.complete(reminder); });
+    complete->setEnabled(isWritable && !reminder.isCompleted);
+    addRetimingMenu(reminder, isWritable);
+    addSeparator();
+    QAction* remove =
+        addAction(QStringLiteral("Delete"), this, [this, reminder] { m_actions.remove(reminder); });
+    remove->setEnabled(isWritable);
+}
+
+// Reminders open the calendar application at their day too: Linux has no separate
+// reminders application that can be addressed, and the usual calendar programs list tasks.
+void EventRowMenu::addShowInCalendar() {
+    QString label = QStringLiteral("Show in Calendar");
+    if (const auto* event = std::get_if<platform::Event>(&m_item)) {
+        if (m_actions.googleCalendarLink(*event))
+            label = QStringLiteral("Show in Google Calendar");
+    } else {
+        label = QStringLiteral("Show in Reminders");
+    }
+    addAction(label, this, [this] { m_actions.showInCalendar(m_item, m_dateInList); });
+}
+
+void EventRowMenu::addMuteToggle(const platform::Event& event) {
+    const auto& defaults = m_actions.dependencies().defaults;
+    const bool muted = isMuted(defaults, event);
+    QAction* mute = addAction(muted ? QStringLiteral("Muted All Occurrences")
+                                    : QStringLiteral("Mute All Occurrences"));
+    mute->setCheckable(true);
+    mute->setChecked(muted);
+    mute->setToolTip(kMuteExplanation.trimmed());
+    connect(mute, &QAction::toggled, this,
+            [&defaults, event](bool on) { setMuted(defaults, event, on); });
+}
+
+void EventRowMenu::addPriorityMenu(const platform::Reminder& reminder, bool isWritable) {
+    struct Level {
+        const char* label;
+        int priority;
+        bool matches;
+    };
+    const int p = reminder.priority;
+    const Level levels[] = {{"None", 0, p == 0},
+                            {"Low", 9, p >= 6},
+                            {"Medium", 5, p == 5},
+                            {"High", 1, p >= 1 && p <= 4}};
+    QMenu* menu = addMenu(QStringLiteral("Priority"));
+    menu->setEnabled(isWritable);
+    auto* group = new QActionGroup(menu);
+    for (const Level& level : levels) {
+        QAction* a = menu->addAction(QString::fromLatin1(level.label), this,
+                                     [this, reminder, priority = level.priority] {
+                                         m_actions.setPriority(reminder, priority);
+                                     });
+        a->setCheckable(true);
+        a->setChecked(level.matches);
+        group->addAction(a);
+    }
+}
+
+void EventRowMenu::addRetimingMenu(const platform::Reminder& reminder, bool isWritable) {
+    QMenu* menu = addMenu(QStringLiteral("Change Due Date"));
+    menu->setEnabled(isWritable);
+    const auto& deps = m_actions.dependencies();
+    const auto choices = retimingChoices(reminder, deps.clock.now(), deps.environment().timeZoneId);
+    for (const auto& choice : choices) {
+        if (choice.kind == Retiming::removeTime || choice.kind == Retiming::tomorrow)
+            menu->addSeparator();
+        menu->addAction(choice.label, this,
+                        [this, reminder, due = choice.due] { m_actions.setDue(reminder, due); });
+    }
+}
+
+} // namespace ruvo::views

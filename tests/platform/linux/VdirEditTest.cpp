@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "VdirTestSupport.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using platform::RemovalScope;
+using ruvo::test::at;
+
+namespace {
+
+const platform::DateRange kAutumn{at("2026-10-01T00:00:00Z"), at("2027-01-01T00:00:00Z")};
+
+// New York changes from EDT (UTC-4) to EST (UTC-5) on 2026-11-01.
+const char* kNewYorkZone = "BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\n"
+                           "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\n"
+                           "DTSTART:19700308T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\n"
+                           "END:DAYLIGHT\r\nBEGIN:STANDARD\r\nTZOFFSETFROM:-0400\r\n"
+                           "TZOFFSETTO:-0500\r\nDTSTART:19701101T020000\r\n"
+                           "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\n"
+                           "END:VTIMEZONE\r\n";
+
+QByteArray fileText(const test::TempVdir& vdir, const QString& name) {
+    QFile f(vdir.folder() + QLatin1Char('/') + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const platform::Event* occurrenceAt(const std::vector<platform::Event>& events, const char* iso) {
+    for (const auto& e : events)
+        if (e.occurrenceDate() == at(iso))
+            return &e;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(VdirEdit, RemovingOneOccurrenceKeepsTheRestOfTheSeriesAndTheFile) {
+    struct Row {
+        const char* name;
+        QByteArray components;
+        const char* occurrence; // occurrenceDate of the one to remove
+        const char* exdate;     // the line the file must gain
+        QStringList remaining;
+    };
+    const QByteArray weeklyUtc = "BEGIN:VEVENT\r\nUID:s\r\nDTSTART:20261207T090000Z\r\n"
+                                 "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\nSUMMARY:s\r\n"
+                                 "X-UNKNOWN-TO-US;X-P=1:kept\r\nEND:VEVENT\r\n";
+    const QByteArray newYork = QByteArray(kNewYorkZone) +
+                               "BEGIN:VEVENT\r\nUID:s\r\nDTSTART;TZID=America/New_York:"
+                               "20261025T090000\r\nDURATION:PT1H\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\n"
+                               "SUMMARY:s\r\nX-UNKNOWN-TO-US;X-P=1:kept\r\nEND:VEVENT\r\n";
+    const QByteArray withOverride =
+        weeklyUtc + "BEGIN:VEVENT\r\nUID:s\r\nRECURRENCE-ID:20261214T090000Z\r\n"
+                    "DTSTART:20261214T150000Z\r\nDURATION:PT1H\r\nSUMMARY:moved\r\nEND:VEVENT\r\n";
+    const QByteArray allDay = "BEGIN:VEVENT\r\nUID:s\r\nDTSTART;VALUE=DATE:20261207\r\n"
+                              "RRULE:FREQ=DAILY;COUNT=3\r\nSUMMARY:s\r\n"
+                              "X-UNKNOWN-TO-US;X-P=1:kept\r\nEND:VEVENT\r\n";
+    const Row rows[] = {
+        {"UTC series, middle occurrence",
+         weeklyUtc,
+         "2026-12-14T09:00:00Z",
+         "EXDATE:20261214T090000Z",
+         {QStringLiteral("2026-12-07T09:00:00Z/2026-12-07T10:00:00Z"),
+          QStringLiteral("2026-12-21T09:00:00Z/2026-12-21T10:00:00Z")}},
+        {"New York series, the first occurrence after the DST change",
+         newYork,
+         "2026-11-01T14:00:00Z",
+         "EXDATE;TZID=America/New_York:20261101T090000",
+         {QStringLiteral("2026-10-25T13:00:00Z/2026-10-25T14:00:00Z"),
+          QStringLiteral("2026-11-08T14:00:00Z/2026-11-08T15:00:00Z")}},
+        {"the overridden occurrence",
+         withOverride,
+         "2026-12-14T09:00:00Z",
+         "EXDATE:20261214T090000Z",
+         {QStringLiteral("2026-12-07T09:00:00Z/2026-12-07T10:00:00Z"),
+          QStringLiteral("2026-12-21T09:00:00Z/2026-12-21T10:00:00Z")}},
+        {"an occurrence next to the override",
+         withOverride,
+         "2026-12-21T09:00:00Z",
+         "EXDATE:20261221T090000Z",
+         {QStringLiteral("2026-12-07T09:00:00Z/2026-12-07T10:00:00Z"),
+          QStringLiteral("2026-12-14T15:00:00Z/2026-12-14T16:00:00Z@2026-12-14T09:00:00Z")}},
+        {"all-day series in Berlin",
+         allDay,
+         "2026-12-07T23:00:00Z",
+         "EXDATE;VALUE=DATE:20261208",
+         {QStringLiteral("2026-12-06T23:00:00Z/2026-12-07T23:00:00Z"),
+          QStringLiteral("2026-12-08T23:00:00Z/2026-12-09T23:00:00Z")}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const bool berlin = QByteArray(row.name).contains("Berlin");
+        test::TempVdir vdir(berlin ? QStringLiteral("Europe/Berlin") : QStringLiteral("UTC"));
+        vdir.write(QStringLiteral("s.ics"), test::calendarText(row.components.constData()));
+        auto store = vdir.open();
+        int changes = 0;
+        auto subscription = store->storeChanged().connect([&] { ++changes; });
+        const auto before = store->events({kAutumn, {}});
+        const platform::Event* target = occurrenceAt(before, row.occurrence);
+        ASSERT_NE(target, nullptr) << qPrintable(test::describe(before).join(u' '));
+        EXPECT_TRUE(target->hasRecurrenceRules());
+
+        const auto removed = store->removeEvent(*target, RemovalScope::thisOccurrence);
+        ASSERT_TRUE(removed) << qPrintable(removed.error());
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(test::describe(store->events({kAutumn, {}})), row.remaining);
+        const QByteArray text = fileText(vdir, QStringLiteral("s.ics"));
+        EXPECT_TRUE(text.contains(row.exdate)) << text.constData();
+        EXPECT_TRUE(text.contains("X-UNKNOWN-TO-US;X-P=1:kept")) << text.constData();
+        EXPECT_EQ(text.contains("RECURRENCE-ID:20261214"),
+                  row.components.contains("RECURRENCE-ID") &&
+                      QByteArray(row.occurrence) != "2026-12-14T09:00:00Z");
+    }
+}
+
+TEST(VdirEdit, RemovingTheSeriesOrASingleEventRemovesItsFileOnly) {
+    struct Row {
+        const char* name;
+        RemovalScope scope;
+        const char* components;
+    };
+    const Row rows[] = {
+        {"series", RemovalScope::wholeSeries,
+         "BEGIN:VEVENT\r\nUID:x\r\nDTSTART:20261207T090000Z\r\nRRULE:FREQ=DAILY\r\n"
+         "SUMMARY:x\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:x\r\nRECURRENCE-ID:20261208T090000Z\r\n"
+         "DTSTART:20261208T100000Z\r\nSUMMARY:x\r\nEND:VEVENT\r\n"},
+        {"single asked for one occurrence", RemovalScope::thisOccurrence,
+         "BEGIN:VEVENT\r\nUID:x\r\nDTSTART:20261207T090000Z\r\nSUMMARY:x\r\nEND:VEVENT\r\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::TempVdir vdir;
+        vdir.write(QStringLiteral("x.ics"), test::calendarText(row.components));
+        vdir.write(QStringLiteral("other.ics"),
+                   test::calendarText("BEGIN:VEVENT\r\nUID:other\r\nDTSTART:20261209T090000Z\r\n"
+                                      "SUMMARY:other\r\nEND:VEVENT\r\n"));
+        auto store = vdir.open();
+        const auto events = store->events({kAutumn, {}});
+        ASSERT_FALSE(events.empty());
+        ASSERT_TRUE(store->removeEvent(events.front(), row.scope));
+        EXPECT_FALSE(QFileInfo::exists(vdir.folder() + QStringLiteral("/x.ics")));
+        const auto left = store->events({kAutumn, {}});
+        ASSERT_EQ(left.size(), 1u);
+        EXPECT_EQ(left[0].title(), QStringLiteral("other"));
+        // The item is gone: a second attempt is an error, not a crash.
+        EXPECT_FALSE(store->removeEvent(events.front(), row.scope));
+    }
+}
+
+TEST(VdirEdit, ReadOnlyCalendarsRefuseEveryChange) {
+    test::TempVdir vdir;
+    const QByteArray original = test::calendarText(
+        "BEGIN:VEVENT\r\nUID:e\r\nDTSTART:20261207T090000Z\r\nSUMMARY:e\r\nEND:VEVENT\r\n"
+        "BEGIN:VTODO\r\nUID:t\r\nSUMMARY:t\r\nDUE:20261207T090000Z\r\nEND:VTODO\r\n");
+    vdir.write(QStringLiteral("a.ics"), original);
+    (void)platform::vdir::writeSources(platform::vdir::sourcesFilePath(vdir.config()),
+                                       {{vdir.folder(), {}, true}});
+    platform::vdir::VdirStoreOptions options;
+    options.configDirectory = vdir.config();
+    options.defaultDirectory = vdir.root() + QStringLiteral("/default");
+    options.timeZoneId = QStringLiteral("UTC");
+    platform::vdir::VdirCalendarStore store(options);
+    ASSERT_TRUE(store.load());
+    const auto events = store.events({kAutumn, {}});
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_FALSE(store.calendarWithIdentifier(events[0].calendarIdentifier())->isWritable);
+    const QString todo = events[0].calendarIdentifier() + QStringLiteral("/t");
+
+    const kit::Result<void> attempts[] = {
+        store.removeEvent(events[0], RemovalScope::thisOccurrence),
+        store.removeEvent(events[0], RemovalScope::wholeSeries),
+        store.setReminderDue(todo, std::nullopt),
+        store.setReminderPriority(todo, 1),
+        store.completeReminder(todo),
+    };
+    for (const auto& attempt : attempts) {
+        ASSERT_FALSE(attempt);
+        EXPECT_TRUE(attempt.error().contains(QStringLiteral("read-only")))
+            << qPrintable(attempt.error());
+    }
+    EXPECT_EQ(fileText(vdir, QStringLiteral("a.ics")), original);
+}
+
+TEST(VdirEdit, RetimingAndPrioritisingARemindersKeepsItsOtherProperties) {
+    using platform::DueDate;
+    struct Row {
+        const char* name;
+        std::optional<DueDate> due;
+        int priority;
+        const char* dueLine; // nullptr: no DUE left
+        const char* priorityLine;
+    };
+    const Row rows[] = {
+        {"time in Berlin",
+         DueDate{QDate(2026, 12, 9), QTime(14, 0), QStringLiteral("Europe/Berlin")}, 1,
+         "DUE;TZID=Europe/Berlin:20261209T140000", "PRIORITY:1"},
+        {"day without a time", DueDate{QDate(2026, 12, 10), std::nullopt, {}}, 5,
+         "DUE;VALUE=DATE:20261210", "PRIORITY:5"},
+        {"UTC", DueDate{QDate(2026, 12, 11), QTime(8, 30), QStringLiteral("UTC")}, 9,
+         "DUE:20261211T083000Z", "PRIORITY:9"},
+        {"no due date, no priority", std::nullopt, 0, nullptr, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::TempVdir vdir;
+        vdir.write(
+            QStringLiteral("t.ics"),
+            test::calendarText("BEGIN:VTODO\r\nUID:t\r\nSUMMARY:t\r\nDUE:20261207T090000Z\r\n"
+                               "PRIORITY:3\r\nX-APPLE-SORT-ORDER:7\r\nCATEGORIES:home\r\n"
+                               "END:VTODO\r\n"));
+        kit::FixedClock clock(at("2026-12-05T10:00:00Z"));
+        auto store = vdir.open({}, nullptr, &clock);
+        const auto list = store->calendars(platform::EntityType::reminder);
+        const auto it = std::find_if(list.begin(), list.end(), [&](const platform::Calendar& c) {
+            return c.source == QFileInfo(vdir.folder()).absoluteFilePath();
+        });
+        ASSERT_NE(it, list.end());
+        const QString id = it->identifier + QStringLiteral("/t");
+        ASSERT_TRUE(store->setReminderDue(id, row.due));
+        ASSERT_TRUE(store->setReminderPriority(id, row.priority));
+
+        const QByteArray text = fileText(vdir, QStringLiteral("t.ics"));
+        EXPECT_EQ(text.count("DUE"), row.dueLine ? 1 : 0) << text.constData();
+        if (row.dueLine) {
+            EXPECT_TRUE(text.contains(row.dueLine)) << text.constData();
+        }
+        EXPECT_EQ(text.count("PRIORITY"), row.priorityLine ? 1 : 0);
+        EXPECT_TRUE(text.contains("X-APPLE-SORT-ORDER:7"));
+        EXPECT_TRUE(text.contains("CATEGORIES:home"));
+        EXPECT_TRUE(text.contains("LAST-MODIFIED:20261205T100000Z"));
+        const auto due = store->incompleteReminders({std::nullopt, at("2030-01-01T00:00:00Z"), {}});
+        ASSERT_EQ(due.size(), row.due ? 1u : 0u); // a reminder without a due date is not listed
+        if (row.due) {
+            EXPECT_EQ(due[0].due, row.due);
+            EXPECT_EQ(due[0].priority, row.priority);
+        }
+    }
+    EXPECT_FALSE(test::TempVdir().open()->setReminderDue(QStringLiteral("nobody/t"), std::nullopt));
+}
