@@ -20,8 +20,7 @@ const std::array kCommands{
     app::defaultsCommand(),        menubar::menubarTextCommand(),  menubar::barCommand(),
     events::calendarsCommand(),    events::eventsCommand(),        events::importCommand(),
     timezones::timeZonesCommand(), videocalls::videoCallCommand(), exclusion::excludeCommand(),
-    calendar::monthCommand(),
-    events::agendaCommand(),
+    calendar::monthCommand(),      events::agendaCommand(),
 };
 } // namespace
 

@@ -95,7 +95,9 @@ void MainScreen::relayout() {
     const auto& d = m_deps.defaults;
     const bool zones = d.get(keys::showTimeZonesInMenu) && hasContent(m_zonesSlot);
     const bool zonesAtTop = zones && d.get(keys::showTimeZonesAtTopOfMenu);
-    const bool join = d.get(keys::menuShowJoinVideoCallButton) && hasContent(m_joinSlot);
+    const QWidget* joinButton = sectionWidget(Section::joinButton);
+    const bool join =
+        d.get(keys::menuShowJoinVideoCallButton) && joinButton && !joinButton->isHidden();
     while (m_layout->count() > 0)
         delete m_layout->takeAt(0);
     for (QWidget* w : {m_joinSlot, m_joinDivider, m_header, m_topZonesDivider, m_zonesSlot,

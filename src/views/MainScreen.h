@@ -36,6 +36,9 @@ public:
     void setSectionWidget(Section section, QWidget* content);
     QWidget* sectionWidget(Section section) const;
 
+    // A section's content showed or hid itself (the join button when a call comes or goes).
+    void sectionContentChanged() { relayout(); }
+
     QString dateLineText() const;
     QToolButton* moreButton() const { return m_moreButton; }
 

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace ruvo::views {
 
@@ -85,8 +86,18 @@ void EventListView::refresh() {
                      m_dependencies.scheduler.now(),
                      {d.get(keys::showVideoCallButtonOnlyForUpcomingEvents)});
     doItemsLayout();
+    updateGeometry();
     verticalScrollBar()->setValue(scrolled);
     viewport()->update();
+}
+
+QSize EventListView::sizeHint() const {
+    constexpr int kMinimum = 120;
+    constexpr int kMaximum = 380;
+    int height = 2 * frameWidth();
+    for (int row = 0; row < model()->rowCount() && height < kMaximum; ++row)
+        height += sizeHintForRow(row);
+    return {QListView::sizeHint().width(), std::clamp(height, kMinimum, kMaximum)};
 }
 
 void EventListView::showEvent(QShowEvent* event) {
