@@ -93,7 +93,7 @@ void EventListView::refresh() {
 
 QSize EventListView::sizeHint() const {
     constexpr int kMinimum = 120;
-    constexpr int kMaximum = 380;
+    constexpr int kMaximum = 320;
     int height = 2 * frameWidth();
     for (int row = 0; row < model()->rowCount() && height < kMaximum; ++row)
         height += sizeHintForRow(row);

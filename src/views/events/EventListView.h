@@ -27,7 +27,8 @@ public:
     explicit EventListView(EventListDependencies dependencies, QWidget* parent = nullptr);
     ~EventListView() override;
 
-    // As tall as its rows, between a few rows and most of a small screen; it scrolls beyond.
+    // As tall as its rows, between a few rows and 320 px, so the window fits a 768-pixel screen; it
+    // scrolls beyond.
     QSize sizeHint() const override;
 
     // Reads the items afresh and rebuilds every row, keeping the scroll position.
