@@ -31,7 +31,6 @@ QDate today(const kit::Clock& clock, const kit::Environment& environment) {
 EventsSection::EventsSection(AppState& state, Panel& panel,
                              platform::vdir::VdirCalendarStore& store, VideoCalls& videoCalls)
     : m_state(state), m_panel(panel), m_store(store), m_videoCalls(videoCalls),
-      m_queries(store, state.defaults(), panel.environment()().timeZoneId),
       m_calendarApplication(platform::XdgDirectories::fromEnvironment()),
       m_dayOpener(state.defaults(), videoCalls.urlOpener(), m_calendarApplication,
                   [this](const calendar::UserMessage& m) { tell(m); }),
@@ -60,7 +59,7 @@ views::EventListDependencies EventsSection::listDependencies() {
             m_state.scheduler(),
             m_state.clockTicks(),
             m_panel.environment()(),
-            m_queries,
+            *m_queries,
             m_state.eventsController().eventsDidChange(),
             m_state.selectedDate,
             m_highlightedDays,
@@ -92,6 +91,16 @@ void EventsSection::createViews() {
                                                    [this](QDate day) { m_dayOpener.open(day); }});
     screen.setSectionWidget(Section::calendar, m_calendarView);
 
+    createList();
+    if (auto* more = qobject_cast<views::MoreMenu*>(screen.moreButton()->menu()))
+        more->addWindowSubmenu(new views::HiddenEventsMenu(m_state.defaults(), m_store, more));
+}
+
+void EventsSection::createList() {
+    auto& screen = m_panel.mainScreen();
+    screen.setSectionWidget(Section::eventList, nullptr);
+    screen.setSectionWidget(Section::joinButton, nullptr);
+    m_queries.emplace(m_store, m_state.defaults(), m_panel.environment()().timeZoneId);
     m_listView = new views::EventListView(listDependencies());
     QObject::connect(m_listView, &views::EventListView::itemActivated,
                      [this](const events::CalendarItem& item) { showDetails(item); });
@@ -106,9 +115,6 @@ void EventsSection::createViews() {
     QObject::connect(join, &views::JoinNextCallButton::visibilityNeedChanged, &screen,
                      [&screen] { screen.sectionContentChanged(); });
     screen.sectionContentChanged();
-
-    if (auto* more = qobject_cast<views::MoreMenu*>(screen.moreButton()->menu()))
-        more->addWindowSubmenu(new views::HiddenEventsMenu(m_state.defaults(), m_store, more));
 }
 
 void EventsSection::showDetails(const events::CalendarItem& item) {
@@ -135,6 +141,7 @@ void EventsSection::tell(const calendar::UserMessage& message) {
 void EventsSection::onDateEvent(platform::DateEvent event) {
     if (event == platform::DateEvent::timeZoneChanged) {
         m_store.setTimeZone(m_panel.environment()().timeZoneId);
+        createList();
         m_state.eventsController().reloadEvents();
     }
     const QDate now = today(m_state.scheduler(), m_panel.environment()());

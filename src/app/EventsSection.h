@@ -40,6 +40,8 @@ private:
     views::EventListDependencies listDependencies();
     views::EventActionDependencies actionDependencies();
     void createViews();
+    // The list and the join button read the zone they were made with: made anew on a change.
+    void createList();
     void showDetails(const events::CalendarItem& item);
     void showRowMenu(const events::CalendarItem& item, QDate dateInList, QPoint globalPosition);
     void tell(const calendar::UserMessage& message);
@@ -50,7 +52,7 @@ private:
     platform::vdir::VdirCalendarStore& m_store;
     VideoCalls& m_videoCalls;
     events::CalendarDaysHighlightModel m_highlightedDays;
-    events::EventQueries m_queries;
+    std::optional<events::EventQueries> m_queries;
     platform::XdgCalendarApplication m_calendarApplication;
     calendar::DayOpener m_dayOpener;
     calendar::CalendarModel m_calendarModel;
