@@ -2,7 +2,7 @@
 // The calendar commands against the fixture folder tests/data/calendars/team.
 #include "events/EventsCommand.h"
 
-#include "TestSupport.h"
+#include "events/CommandFixture.h"
 #include "platform/linux/VdirSources.h"
 #include "settings/Keys.h"
 
@@ -17,23 +17,8 @@ using ruvo::test::at;
 
 namespace {
 
-class CommandTest : public ::testing::Test {
+class CommandTest : public test::CommandFixture {
 protected:
-    int run(const cli::Command& command, const QStringList& arguments) {
-        output.clear();
-        errors.clear();
-        cli::CommandContext context{
-            defaults,
-            clock,
-            kit::Environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")},
-            config.path(),
-            out,
-            err};
-        const int status = command.run(context, arguments);
-        out.flush();
-        err.flush();
-        return status;
-    }
     QJsonArray eventsJson(const QStringList& arguments) {
         EXPECT_EQ(run(events::eventsCommand(), arguments + QStringList{QStringLiteral("--json")}),
                   cli::kExitOk)
@@ -41,15 +26,6 @@ protected:
         return QJsonDocument::fromJson(output.toUtf8()).array();
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
-    kit::FixedClock clock{at("2026-12-08T12:00:00Z")};
-    QTemporaryDir config;
-    QString output;
-    QString errors;
-    QTextStream out{&output};
-    QTextStream err{&errors};
     const QString team = test::dataPath(QStringLiteral("calendars/team"));
 };
 

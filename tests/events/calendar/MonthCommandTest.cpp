@@ -2,7 +2,7 @@
 // `ruvo month` against the fixture folder tests/data/calendars/team.
 #include "events/calendar/MonthCommand.h"
 
-#include "TestSupport.h"
+#include "events/CommandFixture.h"
 #include "events/EventsCommand.h"
 #include "settings/Keys.h"
 
@@ -18,33 +18,8 @@ namespace keys = settings::keys;
 
 namespace {
 
-class MonthCommandTest : public ::testing::Test {
+class MonthCommandTest : public test::CommandFixture {
 protected:
-    int run(const cli::Command& command, const QStringList& arguments) {
-        output.clear();
-        errors.clear();
-        cli::CommandContext context{
-            defaults,
-            clock,
-            kit::Environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")},
-            config.path(),
-            out,
-            err};
-        const int status = command.run(context, arguments);
-        out.flush();
-        err.flush();
-        return status;
-    }
-
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
-    kit::FixedClock clock{at("2026-12-08T12:00:00Z")};
-    QTemporaryDir config;
-    QString output;
-    QString errors;
-    QTextStream out{&output};
-    QTextStream err{&errors};
 };
 
 QJsonObject dayOf(const QJsonObject& month, const QString& date) {

@@ -3,7 +3,7 @@
 // here, at 13:00 on Tuesday 8 December 2026 in Berlin.
 #include "events/list/AgendaCommand.h"
 
-#include "TestSupport.h"
+#include "events/CommandFixture.h"
 #include "events/EventsCommand.h"
 
 #include <QJsonArray>
@@ -26,7 +26,7 @@ const char* const kCalls = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN
                            "SUMMARY:Sync\r\nLOCATION:https://zoom.us/j/123456789\r\n"
                            "END:VEVENT\r\nEND:VCALENDAR\r\n";
 
-class AgendaCommandTest : public ::testing::Test {
+class AgendaCommandTest : public test::CommandFixture {
 protected:
     AgendaCommandTest() {
         QFile file(calls.path() + QStringLiteral("/calls.ics"));
@@ -40,22 +40,6 @@ protected:
                 << qPrintable(errors);
     }
 
-    int run(const cli::Command& command, const QStringList& arguments) {
-        output.clear();
-        errors.clear();
-        cli::CommandContext context{
-            defaults,
-            clock,
-            kit::Environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")},
-            config.path(),
-            out,
-            err};
-        const int status = command.run(context, arguments);
-        out.flush();
-        err.flush();
-        return status;
-    }
-
     static QStringList titles(const QJsonArray& items) {
         QStringList list;
         for (const auto& item : items)
@@ -63,16 +47,7 @@ protected:
         return list;
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
-    kit::FixedClock clock{at("2026-12-08T12:00:00Z")};
-    QTemporaryDir config;
     QTemporaryDir calls;
-    QString output;
-    QString errors;
-    QTextStream out{&output};
-    QTextStream err{&errors};
 };
 
 } // namespace
