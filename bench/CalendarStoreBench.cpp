@@ -2,7 +2,7 @@
 // The vdir calendar store on generated collections: cold load (no cache), load from the
 // cache, and queries of one hour, seven days and six weeks. Data goes to $RUVO_BENCH_DIR
 // (default /tmp/ruvo-bench) and is generated once per size.
-#include "CalendarGenerator.h"
+#include "GeneratedStore.h"
 #include "platform/linux/VdirCalendarStore.h"
 
 #include <QDir>
@@ -15,35 +15,19 @@ namespace vdir = ruvo::platform::vdir;
 
 namespace {
 
-QString baseFolder() {
-    const QString dir = qEnvironmentVariable("RUVO_BENCH_DIR");
-    return dir.isEmpty() ? QStringLiteral("/tmp/ruvo-bench") : dir;
-}
-
 struct Fixture {
     QString root;
     QString cacheFile;
 };
 
 Fixture fixture(int events) {
-    const QString root = baseFolder() + QStringLiteral("/%1").arg(events);
-    bench::generateCalendar(root + QStringLiteral("/vdir/bench"), events);
-    const QString config = root + QStringLiteral("/config");
-    QDir().mkpath(config);
-    (void)vdir::writeSources(vdir::sourcesFilePath(config), {{root + QStringLiteral("/vdir"), {}}});
+    const QString root = bench::benchFolder(QString::number(events));
+    bench::prepareGeneratedCalendars(root, events);
     return {root, root + QStringLiteral("/cache/calendars.sqlite")};
 }
 
 std::unique_ptr<vdir::VdirCalendarStore> openStore(const Fixture& f, bool withCache) {
-    vdir::VdirStoreOptions options;
-    options.configDirectory = f.root + QStringLiteral("/config");
-    options.defaultDirectory = f.root + QStringLiteral("/default");
-    options.cacheFile = withCache ? f.cacheFile : QString();
-    options.timeZoneId = QStringLiteral("Europe/Berlin");
-    auto store = std::make_unique<vdir::VdirCalendarStore>(options);
-    if (!store->load())
-        qFatal("cannot load the benchmark calendars");
-    return store;
+    return bench::openGeneratedStore(f.root, withCache);
 }
 
 long residentKiB() {

@@ -2,7 +2,7 @@
 // A row's actions on the generated 50,000-event store: removing one occurrence of a series
 // (the file edit and the store's reload that follows), re-timing a reminder, and the titles
 // of the "Hidden Events" menu. Data goes to $RUVO_BENCH_DIR (default /tmp/ruvo-bench).
-#include "CalendarGenerator.h"
+#include "GeneratedStore.h"
 #include "events/actions/HiddenEvents.h"
 #include "platform/linux/VdirCalendarStore.h"
 #include "settings/Keys.h"
@@ -19,9 +19,7 @@ namespace {
 constexpr int kEvents = 50000;
 
 QString root() {
-    const QString dir = qEnvironmentVariable("RUVO_BENCH_DIR");
-    return (dir.isEmpty() ? QStringLiteral("/tmp/ruvo-bench") : dir) +
-           QStringLiteral("/actions-%1").arg(kEvents);
+    return bench::benchFolder(QStringLiteral("actions-%1").arg(kEvents));
 }
 
 QString editFolder() {
@@ -42,20 +40,9 @@ void writeEditedItems() {
 }
 
 std::unique_ptr<vdir::VdirCalendarStore> openStore() {
-    bench::generateCalendar(root() + QStringLiteral("/vdir/bench"), kEvents);
+    bench::prepareGeneratedCalendars(root(), kEvents);
     writeEditedItems();
-    const QString config = root() + QStringLiteral("/config");
-    QDir().mkpath(config);
-    (void)vdir::writeSources(vdir::sourcesFilePath(config),
-                             {{root() + QStringLiteral("/vdir"), {}}});
-    vdir::VdirStoreOptions options;
-    options.configDirectory = config;
-    options.defaultDirectory = root() + QStringLiteral("/default");
-    options.cacheFile = root() + QStringLiteral("/cache/calendars.sqlite");
-    options.timeZoneId = QStringLiteral("Europe/Berlin");
-    auto store = std::make_unique<vdir::VdirCalendarStore>(options);
-    if (!store->load())
-        qFatal("cannot load the benchmark calendars");
+    auto store = bench::openGeneratedStore(root());
     return store;
 }
 

@@ -4,7 +4,7 @@
 // exclusion regex, the same plus every row's texts; and scrolling a list view of 2,000
 // items one screen at a time (a layout and a paint per step). Data goes to
 // $RUVO_BENCH_DIR (default /tmp/ruvo-bench), shared with the calendar store benchmark.
-#include "CalendarGenerator.h"
+#include "GeneratedStore.h"
 #include "events/EventsController.h"
 #include "events/list/EventListModel.h"
 #include "events/list/EventRowTexts.h"
@@ -40,21 +40,9 @@ vdir::VdirCalendarStore& generatedStore() {
     static std::unique_ptr<vdir::VdirCalendarStore> store;
     if (store)
         return *store;
-    const QString dir = qEnvironmentVariable("RUVO_BENCH_DIR");
-    const QString root =
-        (dir.isEmpty() ? QStringLiteral("/tmp/ruvo-bench") : dir) + QStringLiteral("/50000");
-    bench::generateCalendar(root + QStringLiteral("/vdir/bench"), 50000);
-    const QString config = root + QStringLiteral("/config");
-    QDir().mkpath(config);
-    (void)vdir::writeSources(vdir::sourcesFilePath(config), {{root + QStringLiteral("/vdir"), {}}});
-    vdir::VdirStoreOptions options;
-    options.configDirectory = config;
-    options.defaultDirectory = root + QStringLiteral("/default");
-    options.cacheFile = root + QStringLiteral("/cache/calendars.sqlite");
-    options.timeZoneId = kBerlin.timeZoneId;
-    store = std::make_unique<vdir::VdirCalendarStore>(options);
-    if (!store->load())
-        qFatal("cannot load the benchmark calendars");
+    const QString root = bench::benchFolder(QStringLiteral("50000"));
+    bench::prepareGeneratedCalendars(root, 50000);
+    store = bench::openGeneratedStore(root);
     return *store;
 }
 

@@ -2,7 +2,7 @@
 // The month calendar's dots for a six-week grid over the generated 50,000-event calendars:
 // the main-thread half (query and colours), the worker half (the per-day walk) and both.
 // Data goes to $RUVO_BENCH_DIR (default /tmp/ruvo-bench), generated once.
-#include "CalendarGenerator.h"
+#include "GeneratedStore.h"
 #include "events/calendar/CalendarDots.h"
 #include "platform/linux/VdirCalendarStore.h"
 #include "settings/Keys.h"
@@ -19,9 +19,7 @@ namespace {
 constexpr int kEvents = 50000;
 
 QString root() {
-    const QString dir = qEnvironmentVariable("RUVO_BENCH_DIR");
-    return (dir.isEmpty() ? QStringLiteral("/tmp/ruvo-bench") : dir) +
-           QStringLiteral("/%1").arg(kEvents);
+    return bench::benchFolder(QString::number(kEvents));
 }
 
 struct Fixture {
@@ -32,19 +30,8 @@ struct Fixture {
     std::vector<QDate> days;
 
     Fixture() {
-        bench::generateCalendar(root() + QStringLiteral("/vdir/bench"), kEvents);
-        const QString config = root() + QStringLiteral("/config");
-        QDir().mkpath(config);
-        (void)vdir::writeSources(vdir::sourcesFilePath(config),
-                                 {{root() + QStringLiteral("/vdir"), {}}});
-        vdir::VdirStoreOptions options;
-        options.configDirectory = config;
-        options.defaultDirectory = root() + QStringLiteral("/default");
-        options.cacheFile = root() + QStringLiteral("/cache/calendars.sqlite");
-        options.timeZoneId = QStringLiteral("Europe/Berlin");
-        store = std::make_unique<vdir::VdirCalendarStore>(options);
-        if (!store->load())
-            qFatal("cannot load the benchmark calendars");
+        bench::prepareGeneratedCalendars(root(), kEvents);
+        store = bench::openGeneratedStore(root());
         settings::StringSet enabled;
         for (const auto& calendar : store->calendars(platform::EntityType::event))
             enabled.insert(calendar.identifier);
