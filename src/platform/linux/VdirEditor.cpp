@@ -5,6 +5,7 @@
 #include "platform/linux/VdirRecords.h"
 #include "platform/linux/VdirWriter.h"
 
+#include <functional>
 #include <vector>
 
 namespace ruvo::platform::vdir {
@@ -178,35 +179,40 @@ kit::Result<void> removeEventSeries(const QString& file, const QString& uid) {
     return writeBack(file, cal.get());
 }
 
-kit::Result<void> setTodoDue(const QString& file, const QString& uid,
-                             const std::optional<DueDate>& due, kit::Instant now) {
+namespace {
+
+// Reads the file, lets `change` edit the reminder with `uid`, stamps it and writes it back.
+kit::Result<void> editTodo(const QString& file, const QString& uid, kit::Instant now,
+                           const std::function<void(icalcomponent*)>& change) {
     ComponentPtr cal = readCalendar(file);
     const auto todos = cal ? componentsWithUid(cal.get(), ICAL_VTODO_COMPONENT, uid)
                            : std::vector<icalcomponent*>{};
     if (todos.empty())
         return kit::fail(QStringLiteral("No reminder %1 in %2.").arg(uid, file));
-    icalcomponent* todo = todos.front();
-    removeProperties(todo, ICAL_DUE_PROPERTY);
-    removeProperties(todo, ICAL_DURATION_PROPERTY); // DURATION counts from DTSTART to DUE
-    if (due)
-        icalcomponent_add_property(todo, newDueProperty(*due));
-    touch(todo, now);
+    change(todos.front());
+    touch(todos.front(), now);
     return writeBack(file, cal.get());
+}
+
+} // namespace
+
+kit::Result<void> setTodoDue(const QString& file, const QString& uid,
+                             const std::optional<DueDate>& due, kit::Instant now) {
+    return editTodo(file, uid, now, [&](icalcomponent* todo) {
+        removeProperties(todo, ICAL_DUE_PROPERTY);
+        removeProperties(todo, ICAL_DURATION_PROPERTY); // DURATION counts from DTSTART to DUE
+        if (due)
+            icalcomponent_add_property(todo, newDueProperty(*due));
+    });
 }
 
 kit::Result<void> setTodoPriority(const QString& file, const QString& uid, int priority,
                                   kit::Instant now) {
-    ComponentPtr cal = readCalendar(file);
-    const auto todos = cal ? componentsWithUid(cal.get(), ICAL_VTODO_COMPONENT, uid)
-                           : std::vector<icalcomponent*>{};
-    if (todos.empty())
-        return kit::fail(QStringLiteral("No reminder %1 in %2.").arg(uid, file));
-    icalcomponent* todo = todos.front();
-    removeProperties(todo, ICAL_PRIORITY_PROPERTY);
-    if (priority > 0)
-        icalcomponent_add_property(todo, icalproperty_new_priority(std::clamp(priority, 1, 9)));
-    touch(todo, now);
-    return writeBack(file, cal.get());
+    return editTodo(file, uid, now, [&](icalcomponent* todo) {
+        removeProperties(todo, ICAL_PRIORITY_PROPERTY);
+        if (priority > 0)
+            icalcomponent_add_property(todo, icalproperty_new_priority(std::clamp(priority, 1, 9)));
+    });
 }
 
 } // namespace ruvo::platform::vdir
