@@ -17,6 +17,7 @@
 #include "platform/linux/DBusApplication.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/ProcRunningApplications.h"
+#include "platform/linux/TerminationSignals.h"
 #include "platform/linux/VdirCalendarStore.h"
 #include "settings/Keys.h"
 #include "views/shell/AppearanceApplier.h"
@@ -62,6 +63,10 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     }
 
     CrashReporter crashReporter(kit::stateDirectory() + QStringLiteral("/crashes"));
+    platform::TerminationSignals termination([](int signal) {
+        qCInfo(lcApp) << "Quitting on signal" << signal;
+        QApplication::quit();
+    });
 
     auto settings = settings::SettingsFiles::open(options.configDirectory.isEmpty()
                                                       ? settings::SettingsFiles::defaultFolder()
