@@ -193,6 +193,11 @@ void EventListView::showSummary(int row) {
                                              : QStringLiteral("Past events"),
                                    isOverdue ? list.overdueReminders : list.pastEvents,
                                    m_model->rowTexts(), m_model->now(), this);
+    connect(popup, &SummaryPopup::itemActivated, this, &EventListView::itemActivated);
+    connect(popup, &SummaryPopup::contextMenuRequested, this,
+            [this](const events::CalendarItem& item, QPoint at) {
+                Q_EMIT contextMenuRequested(item, selectedDay(), at);
+            });
     const QRect rect = visualRect(m_model->index(row));
     popup->move(viewport()->mapToGlobal(rect.bottomLeft()));
     popup->show();

@@ -4,6 +4,7 @@
 #include "views/events/EventListItemModel.h"
 
 #include <QLabel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace ruvo::views {
@@ -25,10 +26,24 @@ SummaryPopup::SummaryPopup(const QString& title, const std::vector<events::Calen
         QStringList parts{row.timeText,
                           (events::stateWord(row.state) + u' ' + row.relative).trimmed()};
         parts.removeAll(QString());
-        auto* label = new QLabel(
-            titleOf(item) + QStringLiteral("\n") + parts.join(QStringLiteral(" · ")), this);
-        label->setTextFormat(Qt::PlainText);
-        layout->addWidget(label);
+        auto* button = new QToolButton(this);
+        button->setText(titleOf(item) + QStringLiteral("\n") + parts.join(QStringLiteral(" · ")));
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        button->setStyleSheet(QStringLiteral("text-align: left"));
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(button, &QToolButton::clicked, this, [this, item] {
+            close();
+            Q_EMIT itemActivated(item);
+        });
+        connect(button, &QToolButton::customContextMenuRequested, this,
+                [this, button, item](const QPoint& at) {
+                    const QPoint global = button->mapToGlobal(at);
+                    close();
+                    Q_EMIT contextMenuRequested(item, global);
+                });
+        layout->addWidget(button);
     }
 }
 

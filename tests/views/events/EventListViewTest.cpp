@@ -13,11 +13,13 @@
 #include "views/events/EventListItemModel.h"
 #include "views/events/EventRowDelegate.h"
 #include "views/events/JoinNextCallButton.h"
+#include "views/events/SummaryPopup.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 #include <QToolTip>
 #include <gtest/gtest.h>
 
@@ -206,6 +208,20 @@ TEST_F(EventListViewTest, ClicksHoverAndChangesReachTheirTargets) {
     EXPECT_EQ(completed, QStringList{QStringLiteral("Pay rent")});
     ASSERT_EQ(activated.size(), 1u);
     EXPECT_EQ(views::titleOf(activated[0]), QStringLiteral("Pay rent"));
+
+    // "Past events" opens a popup whose items open like rows.
+    int pastRow = 0;
+    while (view->listModel().row(pastRow).kind != views::ListRowKind::pastEvents)
+        ++pastRow;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->listModel().index(pastRow)).center());
+    auto* popup = view->findChild<views::SummaryPopup*>();
+    ASSERT_NE(popup, nullptr);
+    auto* pastItem = popup->findChild<QToolButton*>();
+    ASSERT_NE(pastItem, nullptr);
+    pastItem->click();
+    ASSERT_EQ(activated.size(), 2u);
+    EXPECT_EQ(views::titleOf(activated[1]), QStringLiteral("Breakfast"));
 
     // "Late" stands under both days it covers; the menu names the day it was opened in.
     int lateRow = rowOf(*view, QStringLiteral("Late"));
