@@ -49,6 +49,10 @@ kit::Result<void> VdirCalendarStore::load() {
     if (!sources)
         return kit::fail(sources.error());
     auto found = discoverCollections(m_options.defaultDirectory, *sources);
+    bool isSameSet = found.size() == m_collections.size();
+    for (std::size_t i = 0; isSameSet && i < found.size(); ++i)
+        isSameSet = found[i].folder == m_collections[i].info.folder &&
+                    found[i].emails == m_collections[i].info.emails;
     std::vector<Collection> next;
     for (auto& info : found) {
         Collection c;
@@ -61,8 +65,11 @@ kit::Result<void> VdirCalendarStore::load() {
     }
     m_collections = std::move(next);
     m_lastLoad = m_loader.refresh(m_collections);
-    malloc_trim(0); // hand back what parsing and the folder listings used
-    rebuildIndex();
+    // A look that found nothing new (a temporary file came and went) keeps the index.
+    if (m_lastLoad.hasChanges() || !isSameSet) {
+        malloc_trim(0); // hand back what parsing and the folder listings used
+        rebuildIndex();
+    }
     if (m_watcher) {
         QStringList folders{m_options.defaultDirectory};
         for (const auto& s : *sources)

@@ -80,9 +80,20 @@ TEST(VdirCalendarStore, StartsFromTheCacheAndNoticesChangedFiles) {
     QFile::remove(vdir.folder() + QStringLiteral("/e2.ics"));
     const auto third = vdir.open();
     EXPECT_EQ(third->lastLoad().parsed, 1);
-    EXPECT_EQ(titles(third->events({kDecember, {}})),
-              (QStringList{QStringLiteral("e0"), QStringLiteral("e3"), QStringLiteral("e4"),
-                           QStringLiteral("renamed title")}));
+    const QStringList expected{QStringLiteral("e0"), QStringLiteral("e3"), QStringLiteral("e4"),
+                               QStringLiteral("renamed title")};
+    EXPECT_EQ(titles(third->events({kDecember, {}})), expected);
+
+    // A look that finds nothing new reports nothing and keeps answering from the same index.
+    int changes = 0;
+    auto counted = third->storeChanged().connect([&] { ++changes; });
+    third->refreshSourcesIfNecessary();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(titles(third->events({kDecember, {}})), expected);
+    vdir.write(QStringLiteral("e5.ics"), event("e5", "20261207T110000Z"));
+    third->refreshSourcesIfNecessary();
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(titles(third->events({kDecember, {}})).size(), 5);
 }
 
 TEST(VdirCalendarStore, ACorruptCacheIsRebuiltSilently) {
