@@ -33,19 +33,14 @@ void TimeZoneClockController::setTimeZone(const settings::ChosenTimeZone& entry)
     update();
 }
 
-timezones::MenuBarClockTitle TimeZoneClockController::title() const {
-    const timezones::ChosenTimeZoneTexts texts(m_deps.environment(), m_deps.clock);
-    return timezones::MenuBarClockTitle::make(
-        m_timeZone, texts, m_deps.defaults.get(keys::currentTimeZoneClockMenuBarColored));
-}
-
 void TimeZoneClockController::update() {
     const timezones::ChosenTimeZoneTexts texts(m_deps.environment(), m_deps.clock);
     if (texts.shouldHide(m_timeZone)) {
         m_statusItem->setVisible(false);
         return;
     }
-    const auto t = title();
+    const auto t = timezones::MenuBarClockTitle::make(
+        m_timeZone, texts, m_deps.defaults.get(keys::currentTimeZoneClockMenuBarColored));
     platform::StatusItemContent content;
     content.title = t.text();
     content.style.monospacedDigits = true;

@@ -39,7 +39,6 @@ public:
 
     platform::StatusItem& statusItem() { return *m_statusItem; }
     double longestTextLength() const { return m_width.value(); }
-    timezones::MenuBarClockTitle title() const;
 
 private:
     Dependencies m_deps;
