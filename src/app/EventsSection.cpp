@@ -21,9 +21,7 @@ using Section = views::MainScreen::Section;
 namespace {
 
 QDate today(const kit::Clock& clock, const kit::Environment& environment) {
-    const QTimeZone zone(environment.timeZoneId.toUtf8());
-    const QDateTime now = kit::toQDateTime(clock.now());
-    return (zone.isValid() ? now.toTimeZone(zone) : now.toLocalTime()).date();
+    return kit::localDate(clock.now(), environment.timeZoneId);
 }
 
 } // namespace

@@ -10,9 +10,7 @@ namespace {
 
 // The calendar day holding `now` in `zoneId` (UTC when the zone is unknown).
 platform::DateRange dayAround(kit::Instant now, const QString& zoneId) {
-    QTimeZone zone(zoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
+    const QTimeZone zone = kit::zoneOrUtc(zoneId);
     const QDate day = kit::toQDateTime(now).toTimeZone(zone).date();
     return {kit::fromQDateTime(day.startOfDay(zone)),
             kit::fromQDateTime(day.addDays(1).startOfDay(zone))};

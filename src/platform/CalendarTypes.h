@@ -164,9 +164,7 @@ struct Reminder {
 // The instant a due date names, its floating form read in `zoneId`; a day without a time
 // names the start of that day.
 inline kit::Instant dueInstant(const DueDate& due, const QString& zoneId) {
-    QTimeZone zone(due.timeZoneId.isEmpty() ? zoneId.toUtf8() : due.timeZoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
+    const QTimeZone zone = kit::zoneOrUtc(due.timeZoneId.isEmpty() ? zoneId : due.timeZoneId);
     return kit::fromQDateTime(QDateTime(due.date, due.time.value_or(QTime(0, 0)), zone));
 }
 

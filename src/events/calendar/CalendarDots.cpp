@@ -42,9 +42,7 @@ QString colourName(const QColor& colour) {
 }
 
 std::vector<kit::Instant> dayStarts(const std::vector<QDate>& days, const QString& zoneId) {
-    QTimeZone zone(zoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
+    const QTimeZone zone = kit::zoneOrUtc(zoneId);
     std::vector<kit::Instant> starts;
     if (days.empty())
         return starts;

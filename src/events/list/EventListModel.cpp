@@ -32,9 +32,7 @@ std::optional<platform::DateRange> eventListRange(QDate selectedDate, int dayCou
                                                   const QString& zoneId) {
     if (dayCount < 1 || !selectedDate.isValid())
         return std::nullopt;
-    QTimeZone zone(zoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
+    const QTimeZone zone = kit::zoneOrUtc(zoneId);
     return platform::DateRange{kit::fromQDateTime(selectedDate.startOfDay(zone)),
                                kit::fromQDateTime(selectedDate.addDays(dayCount).startOfDay(zone))};
 }
