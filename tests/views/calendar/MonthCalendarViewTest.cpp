@@ -9,7 +9,6 @@
 #include "views/calendar/MonthGridWidget.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -97,8 +96,4 @@ TEST_F(MonthCalendarViewTest, ClicksKeysAndLongPressesDoWhatTheTipsSay) {
     const auto& shown = view.grid()->content().cells;
     EXPECT_EQ(std::count_if(shown.begin(), shown.end(), [](auto& c) { return c.isInHoveredEvent; }),
               3);
-
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
-    QDir().mkpath(folder);
-    view.grab().save(folder + QStringLiteral("/month-calendar.png"));
 }

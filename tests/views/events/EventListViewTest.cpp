@@ -172,7 +172,6 @@ TEST_F(EventListViewTest, ClicksHoverAndChangesReachTheirTargets) {
     reminder.priority = 1;
     store.reminderList.push_back(reminder);
     const auto view = shownList();
-    saveScreenshot(*view, QStringLiteral("event-list-rows.png"));
     QStringList activated, menus;
     QObject::connect(view.get(), &views::EventListView::itemActivated,
                      [&](const events::CalendarItem& item) { activated << views::titleOf(item); });
@@ -203,8 +202,7 @@ TEST_F(EventListViewTest, ClicksHoverAndChangesReachTheirTargets) {
         ++pastRow;
     click(view->visualRect(model.index(pastRow)).center());
     auto* popup = view->findChild<views::SummaryPopup*>();
-    ASSERT_NE(popup, nullptr);
-    ASSERT_NE(popup->findChild<QToolButton*>(), nullptr);
+    ASSERT_TRUE(popup && popup->findChild<QToolButton*>());
     popup->findChild<QToolButton*>()->click();
     EXPECT_EQ(activated, (QStringList{QStringLiteral("Pay rent"), QStringLiteral("Breakfast")}));
 

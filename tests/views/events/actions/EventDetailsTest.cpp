@@ -22,11 +22,10 @@ QString field(const QWidget& screen, const char* name) {
 } // namespace
 
 TEST(NotesText, OnlyAllowedLinksBecomeClickableAndMarkupIsText) {
-    struct Row {
+    const struct {
         const char* notes;
         const char* expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"Agenda: https://example.com/a?b=1&c=2.",
          "Agenda: <a href=\"https://example.com/a?b=1&amp;"
          "c=2\">https://example.com/a?b=1&amp;c=2</a>."},
@@ -36,7 +35,7 @@ TEST(NotesText, OnlyAllowedLinksBecomeClickableAndMarkupIsText) {
         {"zoommtg://zoom.us/join?confno=1", "<a href=\"zoommtg://zoom.us/join?confno=1\">"
                                             "zoommtg://zoom.us/join?confno=1</a>"},
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_EQ(views::notesRichText(QString::fromUtf8(row.notes)),
                   QString::fromUtf8(row.expected))
             << row.notes;
