@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The month calendar on the offscreen platform: clicks, the long press, keys and its texts.
+// The month calendar on the offscreen platform: clicks, the long press, keys and hovering.
 #include "views/calendar/MonthCalendarView.h"
 
 #include "TestSupport.h"
@@ -9,7 +9,6 @@
 #include "views/calendar/MonthGridWidget.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -26,12 +25,10 @@ protected:
         defaults.set(keys::showWeekNumbersInCalendar, true);
         defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::one);
         defaults.set(keys::enabledCalendars, settings::StringSet{QStringLiteral("A")});
-        store.calendarList = {{QStringLiteral("A"),
-                               QStringLiteral("Work"),
-                               QStringLiteral("#ff0000"),
-                               platform::EntityType::event,
-                               {},
-                               true}};
+        platform::Calendar work;
+        work.identifier = QStringLiteral("A");
+        work.colour = QStringLiteral("#ff0000");
+        store.calendarList = {work};
         auto data = std::make_shared<platform::EventData>();
         data->calendarIdentifier = data->title = data->calendarItemExternalIdentifier =
             QStringLiteral("A");
@@ -73,9 +70,6 @@ protected:
 
 TEST_F(MonthCalendarViewTest, ClicksKeysAndLongPressesDoWhatTheTipsSay) {
     EXPECT_EQ(view.titleButton()->text(), QStringLiteral("December 2026"));
-    EXPECT_EQ(view.titleButton()->toolTip(), QStringLiteral("Click to show current month"));
-    EXPECT_TRUE(view.previousButton()->toolTip().startsWith(QStringLiteral("Previous month (")));
-    EXPECT_TRUE(view.nextButton()->toolTip().startsWith(QStringLiteral("Next month (")));
     const auto& cells = view.grid()->content().cells;
     ASSERT_EQ(cells.size(), 42u);
     EXPECT_EQ(cells[11].date, QDate(2026, 12, 10)); // Sunday 29 Nov first
@@ -99,13 +93,7 @@ TEST_F(MonthCalendarViewTest, ClicksKeysAndLongPressesDoWhatTheTipsSay) {
 
     hovered.set(events::HighlightedDays{QStringLiteral("x"),
                                         {at("2026-12-21T15:00:00Z"), at("2026-12-23T15:00:00Z")}});
-    int inHovered = 0;
-    for (const auto& cell : view.grid()->content().cells)
-        inHovered += cell.isInHoveredEvent;
-    EXPECT_EQ(inHovered, 3);
-
-    const QImage image = view.grab().toImage();
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
-    QDir().mkpath(folder);
-    image.save(folder + QStringLiteral("/month-calendar.png"));
+    const auto& shown = view.grid()->content().cells;
+    EXPECT_EQ(std::count_if(shown.begin(), shown.end(), [](auto& c) { return c.isInHoveredEvent; }),
+              3);
 }

@@ -42,18 +42,12 @@ class EventListViewTest : public ::testing::Test {
 protected:
     EventListViewTest() {
         store.zoneId = environment.timeZoneId;
-        store.calendarList = {{QStringLiteral("A"),
-                               QStringLiteral("Work"),
-                               QStringLiteral("#3366ffff"),
-                               platform::EntityType::event,
-                               {},
-                               true},
-                              {QStringLiteral("R"),
-                               QStringLiteral("Todo"),
-                               {},
-                               platform::EntityType::reminder,
-                               {},
-                               true}};
+        platform::Calendar work, todo;
+        work.identifier = QStringLiteral("A");
+        work.colour = QStringLiteral("#3366ffff");
+        todo.identifier = QStringLiteral("R");
+        todo.kind = platform::EntityType::reminder;
+        store.calendarList = {work, todo};
         defaults.set(keys::enabledCalendars, {QStringLiteral("A")});
         defaults.set(keys::enabledRemindersLists, {QStringLiteral("R")});
         defaults.set(keys::showReminders, true);
@@ -166,81 +160,66 @@ TEST_F(EventListViewTest, TwoThousandItemsPaintOnlyTheVisibleRowsUnderTheRightPi
 }
 
 TEST_F(EventListViewTest, ClicksHoverAndChangesReachTheirTargets) {
-    const QString zoom = QStringLiteral("https://zoom.us/j/123456789");
     event(QStringLiteral("Standup"), at("2026-12-08T09:00:00+01:00"), std::chrono::minutes(15),
-          zoom);
+          QStringLiteral("https://zoom.us/j/123456789"));
     event(QStringLiteral("Late"), at("2026-12-09T22:00:00+01:00"), std::chrono::minutes(240));
+    event(QStringLiteral("Breakfast"), at("2026-12-08T07:00:00+01:00"), std::chrono::minutes(30),
+          QStringLiteral("Café Rosa"));
     platform::Reminder reminder;
     reminder.identifier = reminder.title = QStringLiteral("Pay rent");
     reminder.calendarIdentifier = QStringLiteral("R");
     reminder.due = platform::DueDate{kToday, QTime(18, 0), {}};
     reminder.priority = 1;
     store.reminderList.push_back(reminder);
-
-    event(QStringLiteral("Breakfast"), at("2026-12-08T07:00:00+01:00"), std::chrono::minutes(30),
-          QStringLiteral("Café Rosa"));
     const auto view = shownList();
-    saveScreenshot(*view, QStringLiteral("event-list-rows.png"));
-    std::vector<events::CalendarItem> activated;
-    QStringList menus;
+    QStringList activated, menus;
     QObject::connect(view.get(), &views::EventListView::itemActivated,
-                     [&](const events::CalendarItem& item) { activated.push_back(item); });
+                     [&](const events::CalendarItem& item) { activated << views::titleOf(item); });
     QObject::connect(view.get(), &views::EventListView::contextMenuRequested,
                      [&](const events::CalendarItem& item, QDate day, QPoint) {
-                         menus << views::titleOf(item) + QLatin1Char(' ') +
-                                      day.toString(Qt::ISODate);
+                         menus << views::titleOf(item) + day.toString(Qt::ISODate);
                      });
+    QWidget* viewport = view->viewport();
+    const auto& model = view->listModel();
     const auto rectOf = [&](const QString& title) {
-        return view->visualRect(view->listModel().index(rowOf(*view, title)));
+        return view->visualRect(model.index(rowOf(*view, title)));
     };
-    const auto& delegate = view->rowDelegate();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      delegate.joinRect(rectOf(QStringLiteral("Standup"))).center());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      delegate.checkBoxRect(rectOf(QStringLiteral("Pay rent"))).center());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      rectOf(QStringLiteral("Pay rent")).center());
-    const QPoint joinCentre = delegate.joinRect(rectOf(QStringLiteral("Standup"))).center();
-    QHelpEvent tip(QEvent::ToolTip, joinCentre, view->viewport()->mapToGlobal(joinCentre));
-    QCoreApplication::sendEvent(view->viewport(), &tip);
+    const auto click = [&](QPoint at) { QTest::mouseClick(viewport, Qt::LeftButton, {}, at); };
+    const QPoint join = view->rowDelegate().joinRect(rectOf(QStringLiteral("Standup"))).center();
+    click(join);
+    click(view->rowDelegate().checkBoxRect(rectOf(QStringLiteral("Pay rent"))).center());
+    click(rectOf(QStringLiteral("Pay rent")).center());
+    QHelpEvent tip(QEvent::ToolTip, join, viewport->mapToGlobal(join));
+    QCoreApplication::sendEvent(viewport, &tip);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Join video call"));
     EXPECT_EQ(joined, QStringList{QStringLiteral("Standup")});
     EXPECT_EQ(completed, QStringList{QStringLiteral("Pay rent")});
-    ASSERT_EQ(activated.size(), 1u);
-    EXPECT_EQ(views::titleOf(activated[0]), QStringLiteral("Pay rent"));
+    EXPECT_EQ(activated, QStringList{QStringLiteral("Pay rent")});
 
     // "Past events" opens a popup whose items open like rows.
     int pastRow = 0;
-    while (view->listModel().row(pastRow).kind != views::ListRowKind::pastEvents)
+    while (model.row(pastRow).kind != views::ListRowKind::pastEvents)
         ++pastRow;
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      view->visualRect(view->listModel().index(pastRow)).center());
+    click(view->visualRect(model.index(pastRow)).center());
     auto* popup = view->findChild<views::SummaryPopup*>();
-    ASSERT_NE(popup, nullptr);
-    auto* pastItem = popup->findChild<QToolButton*>();
-    ASSERT_NE(pastItem, nullptr);
-    pastItem->click();
-    ASSERT_EQ(activated.size(), 2u);
-    EXPECT_EQ(views::titleOf(activated[1]), QStringLiteral("Breakfast"));
+    ASSERT_TRUE(popup && popup->findChild<QToolButton*>());
+    popup->findChild<QToolButton*>()->click();
+    EXPECT_EQ(activated, (QStringList{QStringLiteral("Pay rent"), QStringLiteral("Breakfast")}));
 
     // "Late" stands under both days it covers; the menu names the day it was opened in.
-    int lateRow = rowOf(*view, QStringLiteral("Late"));
-    for (int row = lateRow; row < view->listModel().rowCount(); ++row) {
-        if (view->listModel().row(row).kind != views::ListRowKind::item)
-            continue;
-        const QPoint point = view->visualRect(view->listModel().index(row)).center();
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, point,
-                               view->viewport()->mapToGlobal(point));
-        QCoreApplication::sendEvent(view->viewport(), &menu);
+    for (int row = rowOf(*view, QStringLiteral("Late")); row < model.rowCount(); ++row) {
+        const QPoint point = view->visualRect(model.index(row)).center();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, point, viewport->mapToGlobal(point));
+        if (model.row(row).kind == views::ListRowKind::item)
+            QCoreApplication::sendEvent(viewport, &menu);
     }
     EXPECT_EQ(menus,
-              (QStringList{QStringLiteral("Late 2026-12-09"), QStringLiteral("Late 2026-12-10")}));
+              (QStringList{QStringLiteral("Late2026-12-09"), QStringLiteral("Late2026-12-10")}));
 
-    QMouseEvent move(
-        QEvent::MouseMove, QPointF(rectOf(QStringLiteral("Late")).center()),
-        view->viewport()->mapToGlobal(QPointF(rectOf(QStringLiteral("Late")).center())),
-        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(view->viewport(), &move);
+    const QPointF late = rectOf(QStringLiteral("Late")).center();
+    QMouseEvent move(QEvent::MouseMove, late, viewport->mapToGlobal(late), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &move);
     ASSERT_TRUE(highlighted.value().has_value());
     EXPECT_EQ(highlighted.value()->range.start, at("2026-12-09T22:00:00+01:00"));
     QEvent leave(QEvent::Leave);
@@ -249,16 +228,16 @@ TEST_F(EventListViewTest, ClicksHoverAndChangesReachTheirTargets) {
 
     // The minute tick moves the row's timing; a store change and the selected day rebuild.
     const int standup = rowOf(*view, QStringLiteral("Standup"));
-    EXPECT_EQ(view->listModel().texts(standup).relative, QStringLiteral("in 1 hour"));
+    EXPECT_EQ(model.texts(standup).relative, QStringLiteral("in 1 hour"));
     scheduler.advanceTo(at("2026-12-08T08:50:00+01:00"));
-    EXPECT_EQ(view->listModel().texts(standup).relative, QStringLiteral("in 10 minutes"));
+    EXPECT_EQ(model.texts(standup).relative, QStringLiteral("in 10 minutes"));
     event(QStringLiteral("Added"), at("2026-12-08T12:00:00+01:00"), std::chrono::minutes(30));
     EXPECT_EQ(rowOf(*view, QStringLiteral("Added")), -1);
     eventsDidChange.emit();
     EXPECT_GT(rowOf(*view, QStringLiteral("Added")), 0);
     selectedDate.set(kToday.addDays(1));
     EXPECT_EQ(rowOf(*view, QStringLiteral("Standup")), -1);
-    EXPECT_EQ(view->listModel().row(0).date, kToday.addDays(1));
+    EXPECT_EQ(model.row(0).date, kToday.addDays(1));
 }
 
 TEST_F(EventListViewTest, JoinNextCallButtonFollowsTheNextCall) {
@@ -266,30 +245,23 @@ TEST_F(EventListViewTest, JoinNextCallButtonFollowsTheNextCall) {
           QStringLiteral("https://zoom.us/j/123456789"));
     QWidget window; // the menu window, not shown
     auto& button = *new views::JoinNextCallButton(dependencies(), &window);
-    struct Row {
-        const char* name;
-        std::function<void()> step;
-        QString label; // empty: hidden
+    const struct {
+        const char* time;
+        bool switchedOn;
+        bool shown; // as "Join Sync (Zoom)"
+    } rows[] = {
+        {"08:00", true, false},                         // twenty minutes ahead
+        {"08:06", true, true},                          // within fifteen minutes
+        {"08:06", false, false}, {"08:40", true, true}, // running
+        {"08:51", true, false},                         // over
     };
-    const Row rows[] = {
-        {"twenty minutes ahead", [] {}, {}},
-        {"within fifteen minutes", [&] { scheduler.advanceTo(at("2026-12-08T08:06:00+01:00")); },
-         QStringLiteral("Join Sync (Zoom)")},
-        {"switched off", [&] { defaults.set(keys::menuShowJoinVideoCallButton, false); }, {}},
-        {"switched on, running",
-         [&] {
-             defaults.set(keys::menuShowJoinVideoCallButton, true);
-             scheduler.advanceTo(at("2026-12-08T08:40:00+01:00"));
-         },
-         QStringLiteral("Join Sync (Zoom)")},
-        {"over", [&] { scheduler.advanceTo(at("2026-12-08T08:51:00+01:00")); }, {}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        row.step();
-        EXPECT_EQ(button.isHidden(), row.label.isEmpty());
-        if (!row.label.isEmpty()) {
-            EXPECT_EQ(button.text(), row.label);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.time << (row.switchedOn ? " on" : " off"));
+        defaults.set(keys::menuShowJoinVideoCallButton, row.switchedOn);
+        scheduler.advanceTo(at((std::string("2026-12-08T") + row.time + ":00+01:00").c_str()));
+        EXPECT_EQ(button.isHidden(), !row.shown);
+        if (row.shown) {
+            EXPECT_EQ(button.text(), QStringLiteral("Join Sync (Zoom)"));
         }
     }
 }

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The world-clock section and the floating clock on the offscreen platform: what they show,
-// their keyboard steps, and screenshots (saved next to the test for people to look at).
+// The world-clock section, the floating clock and the time-zone screens on the offscreen platform.
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeSystemDateEvents.h"

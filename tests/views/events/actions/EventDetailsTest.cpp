@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TestSupport.h"
-#include "platform/fake/FakeCalendarStore.h"
-#include "platform/fake/FakeUrlOpener.h"
+#include "EventActionsFixture.h"
 #include "settings/Keys.h"
 #include "views/events/actions/EventDetailsWindow.h"
 #include "views/events/actions/NotesText.h"
@@ -9,23 +7,12 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 using namespace ruvo;
-using ruvo::test::at;
+using EventDetailsTest = test::EventActionsTest;
 namespace keys = settings::keys;
 
 namespace {
-
-class SilentPrompter final : public views::Prompter {
-public:
-    QStringList errors;
-    DeleteChoice askDeleteRepeating(const QString&) override { return DeleteChoice::cancel; }
-    bool confirmDelete(const QString&) override { return false; }
-    bool confirmHideRepeating(const QString&) override { return false; }
-    void showTip(const QString&) override {}
-    void showError(const QString& text) override { errors << text; }
-};
 
 QString field(const QWidget& screen, const char* name) {
     const auto* label = screen.findChild<QLabel*>(QString::fromLatin1(name));
@@ -35,11 +22,10 @@ QString field(const QWidget& screen, const char* name) {
 } // namespace
 
 TEST(NotesText, OnlyAllowedLinksBecomeClickableAndMarkupIsText) {
-    struct Row {
+    const struct {
         const char* notes;
         const char* expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"Agenda: https://example.com/a?b=1&c=2.",
          "Agenda: <a href=\"https://example.com/a?b=1&amp;"
          "c=2\">https://example.com/a?b=1&amp;c=2</a>."},
@@ -49,58 +35,31 @@ TEST(NotesText, OnlyAllowedLinksBecomeClickableAndMarkupIsText) {
         {"zoommtg://zoom.us/join?confno=1", "<a href=\"zoommtg://zoom.us/join?confno=1\">"
                                             "zoommtg://zoom.us/join?confno=1</a>"},
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_EQ(views::notesRichText(QString::fromUtf8(row.notes)),
                   QString::fromUtf8(row.expected))
             << row.notes;
 }
 
-TEST(EventDetails, ShowsEveryFieldTheSettingsAsk) {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+TEST_F(EventDetailsTest, ShowsEveryFieldTheSettingsAsk) {
     defaults.set(keys::eventDetails_showCalendarTitle, true);
     defaults.set(keys::menu_eventDetails_showTimeZones, true);
     defaults.set(keys::timeZonesInMenu,
                  {settings::ChosenTimeZone::make(
                      QUuid(), *settings::ZuTimeZone::make(QStringLiteral("Europe/Berlin")))});
-    platform::FakeCalendarStore store;
-    platform::Calendar work;
-    work.identifier = QStringLiteral("work");
-    work.title = QStringLiteral("Work <b>");
-    store.calendarList = {work};
-    platform::FakeUrlOpener urls;
-    videocalls::VideoCallDetector detector(urls);
-    SilentPrompter prompter;
-    kit::FixedClock clock(at("2026-12-07T13:00:00Z"));
-    views::EventDetailsWindow window(
-        {store,
-         defaults,
-         urls,
-         detector,
-         prompter,
-         [] {
-             return kit::Environment{QStringLiteral("en_US"), QStringLiteral("America/New_York")};
-         },
-         clock,
-         {},
-         {},
-         [](const QUrl&) { return true; }});
-
-    auto data = std::make_shared<platform::EventData>();
-    data->calendarIdentifier = QStringLiteral("work");
-    data->calendarItemExternalIdentifier = QStringLiteral("u");
-    data->title = QStringLiteral("Planning <i>");
-    data->extra().location = QStringLiteral("Room 1");
-    data->extra().url = QStringLiteral("https://meet.google.com/abc-defg-hij");
-    data->extra().notes = QStringLiteral("See https://example.com/doc");
-    data->extra().attendees = {
-        {QStringLiteral("Ana"), QStringLiteral("ana@example.com"),
-         platform::ParticipantStatus::tentative, false},
-        {{}, QStringLiteral("bo@example.com"), platform::ParticipantStatus::pending, false},
-        {QStringLiteral("Cy"), {}, platform::ParticipantStatus::declined, false}};
-    window.showItem(platform::Event(data, at("2026-12-07T14:00:00Z"), at("2026-12-07T15:00:00Z"),
-                                    at("2026-12-07T14:00:00Z")));
+    store.calendarList[0].title = QStringLiteral("Work <b>");
+    views::EventDetailsWindow window(deps());
+    window.showItem(addEvent("u", "work", 1, [](platform::EventData& d) {
+        d.title = QStringLiteral("Planning <i>");
+        d.extra().location = QStringLiteral("Room 1");
+        d.extra().url = QStringLiteral("https://meet.google.com/abc-defg-hij");
+        d.extra().notes = QStringLiteral("See https://example.com/doc");
+        d.extra().attendees = {
+            {QStringLiteral("Ana"), QStringLiteral("ana@example.com"),
+             platform::ParticipantStatus::tentative, false},
+            {{}, QStringLiteral("bo@example.com"), platform::ParticipantStatus::pending, false},
+            {QStringLiteral("Cy"), {}, platform::ParticipantStatus::declined, false}};
+    })[0]);
     const QWidget& screen = *window.screen();
     EXPECT_EQ(field(screen, "title"), QStringLiteral("Planning <i>"));
     EXPECT_EQ(field(screen, "time").simplified(),
@@ -118,8 +77,8 @@ TEST(EventDetails, ShowsEveryFieldTheSettingsAsk) {
     EXPECT_EQ(field(screen, "attendees"),
               QStringLiteral("Ana — Maybe\nbo@example.com — Pending\nCy — Declined"));
     screen.findChild<QPushButton*>(QStringLiteral("maps"))->click();
-    EXPECT_EQ(urls.opened.size(), 1);
-    EXPECT_EQ(urls.opened.value(0).host(), QStringLiteral("www.openstreetmap.org"));
+    ASSERT_EQ(urls.opened.size(), 1);
+    EXPECT_EQ(urls.opened[0].host(), QStringLiteral("www.openstreetmap.org"));
 
     platform::Reminder reminder;
     reminder.title = QStringLiteral("Buy milk");
