@@ -3,7 +3,6 @@
 #include "events/calendar/MonthGrid.h"
 
 #include "TestSupport.h"
-#include "events/TestCalendars.h"
 #include "events/calendar/CalendarDots.h"
 #include "platform/fake/FakeCalendarStore.h"
 #include "settings/Keys.h"
