@@ -104,10 +104,10 @@ TEST_F(CalendarModelTest, SwipesMoveOneMonthPerGesture) {
         const char* name;
         bool swipeMonths, respectNatural;
         std::vector<Step> steps;
-        int months; // net months moved
+        int months; // net months moved; a quiet gap or the gesture's end starts a new one
     } rows[] = {
-        {"add up, once", true, false, {{0, -20}, {10, -20}, {10, -20}, {10, -60}}, 1},
-        {"gap or end: new", true, false, {{0, -60}, {400, -60}, {10, 0, false, true}, {9, -60}}, 3},
+        {"deltas add up, once", true, false, {{0, -20}, {10, -20}, {10, -20}, {10, -60}}, 1},
+        {"gap, end: anew", true, false, {{0, -60}, {400, -60}, {10, 0, false, true}, {9, -60}}, 3},
         {"below the threshold nothing happens", true, false, {{0, -20}, {400, -20}}, 0},
         {"inverted deltas count by the fingers", true, false, {{0, 60, true}}, 1},
         {"unless the system's direction is respected", true, true, {{0, 60, true}}, -1},

@@ -54,9 +54,8 @@ protected:
     }
     void reminder(const char* title, QDate day, std::optional<QTime> time, const char* notes = "") {
         platform::Reminder r;
-        r.identifier = r.uid = QString::fromLatin1(title);
+        r.identifier = r.uid = r.title = QString::fromLatin1(title);
         r.calendarIdentifier = QStringLiteral("R");
-        r.title = QString::fromLatin1(title);
         r.notes = QString::fromLatin1(notes);
         r.due = platform::DueDate{day, time, {}};
         store.reminderList.push_back(r);
