@@ -34,8 +34,8 @@ events::CalendarItem reminder(QDate day, std::optional<QTime> time, int priority
     return r;
 }
 
-// "Starts in 30 minutes | 12:30 PM – 1:30 PM | join | !!!", empty parts left out.
-QString describe(const events::EventRow& row) {
+// "Starts in 30 minutes | 12:30 PM – 1:30 PM | join Zoom | !!!", empty parts left out.
+std::string describe(const events::EventRow& row) {
     QStringList parts{(events::stateWord(row.state) + u' ' + row.relative).trimmed(), row.timeText};
     if (!row.location.isEmpty())
         parts << QStringLiteral("at ") + row.location;
@@ -44,57 +44,50 @@ QString describe(const events::EventRow& row) {
     if (!row.priorityMarks.isEmpty())
         parts << row.priorityMarks;
     parts.removeAll(QString());
-    return parts.join(QStringLiteral(" | "));
+    return parts.join(QStringLiteral(" | ")).toStdString();
 }
 
 } // namespace
 
 TEST(EventRowTextsTest, TimingWordsRelativeTimesAndMarksInTwoLocales) {
     const char* zoom = "https://zoom.us/j/123456789";
-    const QString nnbsp(QChar(0x202F));
-    struct Row {
+    const struct {
         const char* name;
         events::CalendarItem item;
         bool joinOnlyUpcoming;
-        QString english;
-        QString german;
-    };
-    const Row rows[] = {
+        const char *english, *german; // U+202F: ICU's narrow space before AM and PM
+    } rows[] = {
         {"ahead", event("2026-12-08T12:30:00+01:00", "2026-12-08T13:30:00+01:00"), false,
-         QStringLiteral("Starts in 30 minutes | 12:30%1PM – 1:30%1PM").arg(nnbsp),
-         QStringLiteral("Starts in 30 Minuten | 12:30 – 13:30")},
+         "Starts in 30 minutes | 12:30\u202FPM – 1:30\u202FPM",
+         "Starts in 30 Minuten | 12:30 – 13:30"},
         {"within the minute", event("2026-12-08T12:00:40+01:00", "2026-12-08T13:00:00+01:00"),
-         false, QStringLiteral("Starts now | 12:00%1PM – 1:00%1PM").arg(nnbsp),
-         QStringLiteral("Starts jetzt | 12:00 – 13:00")},
+         false, "Starts now | 12:00\u202FPM – 1:00\u202FPM", "Starts jetzt | 12:00 – 13:00"},
         {"running", event("2026-12-08T11:30:00+01:00", "2026-12-08T12:30:00+01:00"), false,
-         QStringLiteral("Started 30 minutes ago | 11:30%1AM – 12:30%1PM").arg(nnbsp),
-         QStringLiteral("Started vor 30 Minuten | 11:30 – 12:30")},
+         "Started 30 minutes ago | 11:30\u202FAM – 12:30\u202FPM",
+         "Started vor 30 Minuten | 11:30 – 12:30"},
         {"ended, rounded to hours", event("2026-12-08T08:00:00+01:00", "2026-12-08T09:10:00+01:00"),
-         false, QStringLiteral("Ended 3 hours ago | 8:00%1AM – 9:10%1AM").arg(nnbsp),
-         QStringLiteral("Ended vor 3 Stunden | 08:00 – 09:10")},
+         false, "Ended 3 hours ago | 8:00\u202FAM – 9:10\u202FAM",
+         "Ended vor 3 Stunden | 08:00 – 09:10"},
         {"days ahead, by calendar day, with a call",
          event("2026-12-11T10:00:00+01:00", "2026-12-11T11:00:00+01:00", false, zoom), true,
-         QStringLiteral("Starts in 3 days | 10:00%1AM – 11:00%1AM | join Zoom").arg(nnbsp),
-         QStringLiteral("Starts in 3 Tagen | 10:00 – 11:00 | join Zoom")},
+         "Starts in 3 days | 10:00\u202FAM – 11:00\u202FAM | join Zoom",
+         "Starts in 3 Tagen | 10:00 – 11:00 | join Zoom"},
         {"an ended call keeps its button unless only upcoming ones show",
          event("2026-12-08T09:00:00+01:00", "2026-12-08T10:00:00+01:00", false, zoom), false,
-         QStringLiteral("Ended 2 hours ago | 9:00%1AM – 10:00%1AM | join Zoom").arg(nnbsp),
-         QStringLiteral("Ended vor 2 Stunden | 09:00 – 10:00 | join Zoom")},
+         "Ended 2 hours ago | 9:00\u202FAM – 10:00\u202FAM | join Zoom",
+         "Ended vor 2 Stunden | 09:00 – 10:00 | join Zoom"},
         {"an ended call without a button",
          event("2026-12-08T09:00:00+01:00", "2026-12-08T10:00:00+01:00", false, zoom), true,
-         QStringLiteral("Ended 2 hours ago | 9:00%1AM – 10:00%1AM").arg(nnbsp),
-         QStringLiteral("Ended vor 2 Stunden | 09:00 – 10:00")},
+         "Ended 2 hours ago | 9:00\u202FAM – 10:00\u202FAM", "Ended vor 2 Stunden | 09:00 – 10:00"},
         {"all day tomorrow, location kept",
          event("2026-12-09T00:00:00+01:00", "2026-12-10T00:00:00+01:00", true, "Room 4"), false,
-         QStringLiteral("Starts tomorrow | All day | at Room 4"),
-         QStringLiteral("Starts morgen | All day | at Room 4")},
+         "Starts tomorrow | All day | at Room 4", "Starts morgen | All day | at Room 4"},
         {"reminder without a time, high priority", reminder(QDate(2026, 12, 7), {}, 1), false,
-         QStringLiteral("yesterday | !!!"), QStringLiteral("gestern | !!!")},
+         "yesterday | !!!", "gestern | !!!"},
         {"reminder with a time, medium priority", reminder(QDate(2026, 12, 8), QTime(14, 0), 5),
-         false, QStringLiteral("in 2 hours | 2:00%1PM | !!").arg(nnbsp),
-         QStringLiteral("in 2 Stunden | 14:00 | !!")},
-        {"reminder, low priority", reminder(QDate(2026, 12, 20), {}, 9), false,
-         QStringLiteral("in 12 days | !"), QStringLiteral("in 12 Tagen | !")},
+         false, "in 2 hours | 2:00\u202FPM | !!", "in 2 Stunden | 14:00 | !!"},
+        {"reminder, low priority", reminder(QDate(2026, 12, 20), {}, 9), false, "in 12 days | !",
+         "in 12 Tagen | !"},
     };
     platform::FakeUrlOpener apps;
     videocalls::VideoCallDetector detector(apps);
@@ -103,7 +96,7 @@ TEST(EventRowTextsTest, TimingWordsRelativeTimesAndMarksInTwoLocales) {
     const events::EventRowTexts german(
         kit::Environment{QStringLiteral("de_DE"), QStringLiteral("Europe/Berlin")}, detector);
     const kit::Instant now = at("2026-12-08T12:00:00+01:00");
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const events::EventRowTexts::Options options{row.joinOnlyUpcoming};
         EXPECT_EQ(describe(english.row(row.item, now, options)), row.english);

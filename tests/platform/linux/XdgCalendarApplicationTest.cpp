@@ -27,83 +27,75 @@ QByteArray desktopEntry(const char* name, const char* exec, const char* mime = "
 } // namespace
 
 TEST(XdgCalendarApplicationTest, FindsTheDefaultAndStartsItAtTheDay) {
-    struct Row {
+    const struct {
         const char* name;
-        std::function<void(const QString& root)> setUp;
+        std::vector<std::pair<const char*, const char*>> lists; // file under the root, its text
         Outcome outcome;
-        QStringList command; // what was started
+        const char* command; // what was started, words joined by '|'
         const char* appName;
-    };
-    const auto user = [](const QString& root, const QByteArray& list) {
-        write(root + QStringLiteral("/config/mimeapps.list"), list);
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"gnome calendar from the user's list",
-         [&](const QString& r) {
-             user(r, "[Default Applications]\ntext/calendar=org.gnome.Calendar.desktop;\n");
-         },
+         {{"/config/mimeapps.list",
+           "[Default Applications]\ntext/calendar=org.gnome.Calendar.desktop;\n"}},
          Outcome::openedAtDate,
-         {QStringLiteral("gnome-calendar"), QStringLiteral("--date"), QStringLiteral("2027-01-05")},
+         "gnome-calendar|--date|2027-01-05",
          "Calendar"},
         {"desktop-specific list wins; evolution at noon of the day",
-         [&](const QString& r) {
-             user(r, "[Default Applications]\ntext/calendar=org.gnome.Calendar.desktop\n");
-             write(r + QStringLiteral("/config/gnome-mimeapps.list"),
-                   "[Default Applications]\ntext/calendar=org.gnome.Evolution.desktop\n");
-         },
+         {{"/config/mimeapps.list",
+           "[Default Applications]\ntext/calendar=org.gnome.Calendar.desktop\n"},
+          {"/config/gnome-mimeapps.list",
+           "[Default Applications]\ntext/calendar=org.gnome.Evolution.desktop\n"}},
          Outcome::openedAtDate,
-         {QStringLiteral("evolution"), QStringLiteral("calendar:///?startdate=20270105T120000")},
+         "evolution|calendar:///?startdate=20270105T120000",
          "Evolution"},
         {"missing first entry falls through to the next; flatpak by app id",
-         [&](const QString& r) {
-             write(r + QStringLiteral("/etc/mimeapps.list"),
-                   "[Default Applications]\ntext/calendar=gone.desktop;flat.desktop\n");
-         },
+         {{"/etc/mimeapps.list",
+           "[Default Applications]\ntext/calendar=gone.desktop;flat.desktop\n"}},
          Outcome::openedAtDate,
-         {QStringLiteral("/usr/bin/flatpak"), QStringLiteral("run"),
-          QStringLiteral("org.gnome.Calendar"), QStringLiteral("--date"),
-          QStringLiteral("2027-01-05")},
+         "/usr/bin/flatpak|run|org.gnome.Calendar|--date|2027-01-05",
          "Flat Calendar"},
         {"unknown application is launched normally, quotes kept",
-         [&](const QString& r) {
-             user(r, "[Added Associations]\ntext/calendar=org.kde.korganizer.desktop;\n");
-         },
+         {{"/config/mimeapps.list",
+           "[Added Associations]\ntext/calendar=org.kde.korganizer.desktop;\n"}},
          Outcome::launchedNormally,
-         {QStringLiteral("korganizer"), QStringLiteral("--title"), QStringLiteral("My Cal")},
+         "korganizer|--title|My Cal",
          "KOrganizer"},
         {"no list: an application that declares the type",
-         [](const QString&) {},
+         {},
          Outcome::launchedNormally,
-         {QStringLiteral("korganizer"), QStringLiteral("--title"), QStringLiteral("My Cal")},
+         "korganizer|--title|My Cal",
          "KOrganizer"},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         QTemporaryDir root;
         const QString r = root.path();
-        write(r + QStringLiteral("/share/applications/org.gnome.Calendar.desktop"),
-              desktopEntry("Calendar", "gnome-calendar"));
-        write(r + QStringLiteral("/share/applications/org.gnome.Evolution.desktop"),
-              desktopEntry("Evolution", "evolution %U"));
-        write(r + QStringLiteral("/share/applications/flat.desktop"),
-              desktopEntry("Flat Calendar", "/usr/bin/flatpak run org.gnome.Calendar"));
-        write(r + QStringLiteral("/share/applications/org.kde.korganizer.desktop"),
-              desktopEntry("KOrganizer", "korganizer --title \"My Cal\" %f", "text/calendar;"));
-        row.setUp(r);
+        const auto app = [&](const char* file, const QByteArray& entry) {
+            write(r + QStringLiteral("/share/applications/") + QString::fromLatin1(file), entry);
+        };
+        app("org.gnome.Calendar.desktop", desktopEntry("Calendar", "gnome-calendar"));
+        app("org.gnome.Evolution.desktop", desktopEntry("Evolution", "evolution %U"));
+        app("flat.desktop",
+            desktopEntry("Flat Calendar", "/usr/bin/flatpak run org.gnome.Calendar"));
+        app("org.kde.korganizer.desktop",
+            desktopEntry("KOrganizer", "korganizer --title \"My Cal\" %f", "text/calendar;"));
+        for (const auto& [file, text] : row.lists)
+            write(r + QString::fromLatin1(file), text);
         QStringList started;
-        XdgCalendarApplication app({r + QStringLiteral("/config"),
-                                    {r + QStringLiteral("/etc")},
-                                    r + QStringLiteral("/home-data"),
-                                    {r + QStringLiteral("/share")},
-                                    {QStringLiteral("gnome")}},
-                                   [&](const QString& program, const QStringList& arguments) {
-                                       started = QStringList{program} + arguments;
-                                       return true;
-                                   });
-        const auto result = app.openAtDate(QDate(2027, 1, 5));
+        XdgCalendarApplication calendarApp(
+            {r + QStringLiteral("/config"),
+             {r + QStringLiteral("/etc")},
+             r + QStringLiteral("/home-data"),
+             {r + QStringLiteral("/share")},
+             {QStringLiteral("gnome")}},
+            [&](const QString& program, const QStringList& arguments) {
+                started = QStringList{program} + arguments;
+                return true;
+            });
+        const auto result = calendarApp.openAtDate(QDate(2027, 1, 5));
         EXPECT_EQ(result.outcome, row.outcome);
         EXPECT_EQ(result.name, QString::fromLatin1(row.appName));
-        EXPECT_EQ(started, row.command);
+        EXPECT_EQ(started.join(QLatin1Char('|')), QString::fromLatin1(row.command));
     }
 }
 
