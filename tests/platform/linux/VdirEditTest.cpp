@@ -154,25 +154,18 @@ TEST(VdirEdit, ReadOnlyCalendarsRefuseEveryChange) {
         "BEGIN:VEVENT\r\nUID:e\r\nDTSTART:20261207T090000Z\r\nSUMMARY:e\r\nEND:VEVENT\r\n"
         "BEGIN:VTODO\r\nUID:t\r\nSUMMARY:t\r\nDUE:20261207T090000Z\r\nEND:VTODO\r\n");
     vdir.write(QStringLiteral("a.ics"), original);
-    (void)platform::vdir::writeSources(platform::vdir::sourcesFilePath(vdir.config()),
-                                       {{vdir.folder(), {}, true}});
-    platform::vdir::VdirStoreOptions options;
-    options.configDirectory = vdir.config();
-    options.defaultDirectory = vdir.root() + QStringLiteral("/default");
-    options.timeZoneId = QStringLiteral("UTC");
-    platform::vdir::VdirCalendarStore store(options);
-    ASSERT_TRUE(store.load());
-    const auto events = store.events({kAutumn, {}});
+    auto store = vdir.open({}, nullptr, nullptr, true);
+    const auto events = store->events({kAutumn, {}});
     ASSERT_EQ(events.size(), 1u);
-    EXPECT_FALSE(store.calendarWithIdentifier(events[0].calendarIdentifier())->isWritable);
+    EXPECT_FALSE(store->calendarWithIdentifier(events[0].calendarIdentifier())->isWritable);
     const QString todo = events[0].calendarIdentifier() + QStringLiteral("/t");
 
     const kit::Result<void> attempts[] = {
-        store.removeEvent(events[0], RemovalScope::thisOccurrence),
-        store.removeEvent(events[0], RemovalScope::wholeSeries),
-        store.setReminderDue(todo, std::nullopt),
-        store.setReminderPriority(todo, 1),
-        store.completeReminder(todo),
+        store->removeEvent(events[0], RemovalScope::thisOccurrence),
+        store->removeEvent(events[0], RemovalScope::wholeSeries),
+        store->setReminderDue(todo, std::nullopt),
+        store->setReminderPriority(todo, 1),
+        store->completeReminder(todo),
     };
     for (const auto& attempt : attempts) {
         ASSERT_FALSE(attempt);
