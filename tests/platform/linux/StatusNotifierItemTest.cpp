@@ -168,7 +168,7 @@ TEST(SniStatusItem, SeveralItemsWaitForALateWatcher) {
     platform::SniStatusItem clock({QStringLiteral("ruvo-clock"), bus.address(), false}, painter);
     platform::SniStatusItem meeting({QStringLiteral("ruvo-upcoming-event"), bus.address(), false},
                                     painter);
-    QCoreApplication::processEvents();
+    test::processEventsUntil([] { return false; }, 200); // they look for a watcher and find none
     EXPECT_FALSE(clock.isShownByHost());
 
     TestWatcher watcher;
