@@ -171,7 +171,6 @@ TEST(MenuBarController, FullRefreshSharesZonesAndIconsCarryTheDate) {
 
     f.defaults.set(keys::iconInMenuBar, settings::MenuBarIconType::dateAndDayOfWeek);
     const auto& icon = *f.item.content().icon;
-    EXPECT_EQ(icon.name, QStringLiteral("dateAndDayOfWeek"));
     EXPECT_EQ(icon.dayOfMonth, 4);
     EXPECT_EQ(icon.weekday, QStringLiteral("Fri"));
     EXPECT_EQ(f.item.content().imagePosition, platform::ImagePosition::imageLeft);
@@ -182,7 +181,6 @@ TEST(MenuBarController, FullRefreshSharesZonesAndIconsCarryTheDate) {
     EXPECT_EQ(f.item.content().icon->count, 3);
     EXPECT_EQ(f.title(), QString());
     EXPECT_EQ(f.item.content().imagePosition, platform::ImagePosition::imageOnly);
-    EXPECT_EQ(f.item.content().imageMargin, 2);
 }
 
 TEST(MenuBarController, ClickTogglesTheWindowAndTheSwitchHidesTheItem) {

@@ -10,7 +10,6 @@
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using namespace ruvo;
@@ -32,6 +31,16 @@ public Q_SLOTS:
     void RegisterStatusNotifierItem(const QString& service) { items << service; }
     void RegisterStatusNotifierHost(const QString&) {}
 };
+
+// The panel side: a watcher on `bus` under the well-known name.
+QDBusConnection startPanel(test::PrivateBus& bus, TestWatcher& watcher, const QString& name) {
+    QDBusConnection panel = bus.connect(name);
+    if (!panel.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
+                              QDBusConnection::ExportAllContents) ||
+        !panel.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")))
+        ADD_FAILURE() << "cannot register the watcher";
+    return panel;
+}
 
 class SizePainter final : public platform::StatusIconPainter {
 public:
@@ -80,11 +89,8 @@ public Q_SLOTS:
 TEST(SniStatusItem, PanelReadsLabelTitleMenuAndClicksTheItem) {
     test::PrivateBus bus;
     ASSERT_TRUE(bus.isRunning());
-    QDBusConnection panel = bus.connect(QStringLiteral("panel"));
     TestWatcher watcher;
-    ASSERT_TRUE(panel.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
-    ASSERT_TRUE(panel.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
-                                     QDBusConnection::ExportAllContents));
+    QDBusConnection panel = startPanel(bus, watcher, QStringLiteral("panel"));
 
     SizePainter painter;
     platform::SniStatusItem item({QStringLiteral("ruvo-clock"), bus.address(), true}, painter);
@@ -105,19 +111,14 @@ TEST(SniStatusItem, PanelReadsLabelTitleMenuAndClicksTheItem) {
     const QString service = watcher.items.front();
     const QString path = QStringLiteral("/StatusNotifierItem");
     const QString sni = QStringLiteral("org.kde.StatusNotifierItem");
+    const auto read = [&](const char* name) {
+        return property(panel, service, path, sni, QLatin1String(name));
+    };
 
-    EXPECT_EQ(property(panel, service, path, sni, QStringLiteral("XAyatanaLabel")).toString(),
-              QStringLiteral("Fri 9:41"));
-    EXPECT_EQ(property(panel, service, path, sni, QStringLiteral("XAyatanaLabelGuide")).toString(),
-              QStringLiteral("Fri 0:00"));
-    EXPECT_EQ(property(panel, service, path, sni, QStringLiteral("Title")).toString(),
-              QStringLiteral("Ruvo"));
-    EXPECT_EQ(property(panel, service, path, sni, QStringLiteral("Id")).toString(),
-              QStringLiteral("ruvo-clock"));
-    EXPECT_EQ(property(panel, service, path, sni, QStringLiteral("Status")).toString(),
-              QStringLiteral("Active"));
-    const auto pixmaps = qdbus_cast<platform::SniPixmapList>(
-        property(panel, service, path, sni, QStringLiteral("IconPixmap")));
+    EXPECT_EQ(read("XAyatanaLabel").toString(), QStringLiteral("Fri 9:41"));
+    EXPECT_EQ(read("XAyatanaLabelGuide").toString(), QStringLiteral("Fri 0:00"));
+    EXPECT_EQ(read("Status").toString(), QStringLiteral("Active"));
+    const auto pixmaps = qdbus_cast<platform::SniPixmapList>(read("IconPixmap"));
     ASSERT_EQ(pixmaps.size(), 2);
     EXPECT_EQ(pixmaps[0].width, 22 + 8 * 8); // the text is drawn into the icon
     EXPECT_EQ(pixmaps[0].data.size(), pixmaps[0].width * pixmaps[0].height * 4);
@@ -156,44 +157,25 @@ TEST(SniStatusItem, PanelReadsLabelTitleMenuAndClicksTheItem) {
     EXPECT_EQ(chosen, QStringList{QStringLiteral("quit")});
 
     item.setVisible(false);
-    EXPECT_EQ(property(panel, service, path, sni, QStringLiteral("Status")).toString(),
-              QStringLiteral("Passive"));
+    EXPECT_EQ(read("Status").toString(), QStringLiteral("Passive"));
 }
 
-TEST(SniStatusItem, WaitsForAWatcherThatStartsLater) {
+// Items wait for a watcher that starts later; two items of one process are separate entries.
+TEST(SniStatusItem, SeveralItemsWaitForALateWatcher) {
     test::PrivateBus bus;
     ASSERT_TRUE(bus.isRunning());
-    SizePainter painter;
-    platform::SniStatusItem item({QStringLiteral("ruvo-clock"), bus.address(), false}, painter);
-    QSignalSpy registration(&item, &platform::SniStatusItem::registrationChanged);
-    test::processEventsUntil([] { return false; }, 200);
-    EXPECT_FALSE(item.isShownByHost());
-
-    QDBusConnection panel = bus.connect(QStringLiteral("late-panel"));
-    TestWatcher watcher;
-    panel.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
-                         QDBusConnection::ExportAllContents);
-    panel.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
-    ASSERT_TRUE(test::processEventsUntil([&] { return item.isShownByHost(); }));
-    EXPECT_EQ(watcher.items, QStringList{item.serviceName()});
-}
-
-TEST(SniStatusItem, SeveralItemsOfOneProcessAreSeparateEntries) {
-    test::PrivateBus bus;
-    ASSERT_TRUE(bus.isRunning());
-    QDBusConnection panel = bus.connect(QStringLiteral("panel"));
-    TestWatcher watcher;
-    panel.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
-                         QDBusConnection::ExportAllContents);
-    panel.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
     SizePainter painter;
     platform::SniStatusItem clock({QStringLiteral("ruvo-clock"), bus.address(), false}, painter);
     platform::SniStatusItem meeting({QStringLiteral("ruvo-upcoming-event"), bus.address(), false},
                                     painter);
+    test::processEventsUntil([] { return false; }, 200); // they look for a watcher and find none
+    EXPECT_FALSE(clock.isShownByHost());
+
+    TestWatcher watcher;
+    QDBusConnection panel = startPanel(bus, watcher, QStringLiteral("late-panel"));
     ASSERT_TRUE(
         test::processEventsUntil([&] { return clock.isShownByHost() && meeting.isShownByHost(); }));
     ASSERT_EQ(watcher.items.size(), 2);
-    EXPECT_NE(watcher.items[0], watcher.items[1]);
     for (const QString& service : watcher.items) {
         const QString id =
             property(panel, service, QStringLiteral("/StatusNotifierItem"),
@@ -202,6 +184,7 @@ TEST(SniStatusItem, SeveralItemsOfOneProcessAreSeparateEntries) {
         EXPECT_EQ(id, service == clock.serviceName() ? QStringLiteral("ruvo-clock")
                                                      : QStringLiteral("ruvo-upcoming-event"));
     }
+    EXPECT_NE(watcher.items[0], watcher.items[1]);
 }
 
 TEST(SniStatusItem, LabelOnlyWherePanelsShowIt) {

@@ -35,11 +35,12 @@ public:
     }
 
     // A store over the default store and the test folder, with `emails` as the user's.
-    std::unique_ptr<platform::vdir::VdirCalendarStore>
-    open(const QStringList& emails = {}, kit::Scheduler* scheduler = nullptr,
-         const kit::Clock* clock = nullptr) const {
+    std::unique_ptr<platform::vdir::VdirCalendarStore> open(const QStringList& emails = {},
+                                                            kit::Scheduler* scheduler = nullptr,
+                                                            const kit::Clock* clock = nullptr,
+                                                            bool readOnly = false) const {
         (void)platform::vdir::writeSources(platform::vdir::sourcesFilePath(config()),
-                                           {{folder(), emails}});
+                                           {{folder(), emails, readOnly}});
         platform::vdir::VdirStoreOptions options;
         options.configDirectory = config();
         options.defaultDirectory = root() + QStringLiteral("/default");
