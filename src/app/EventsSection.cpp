@@ -21,7 +21,9 @@ using Section = views::MainScreen::Section;
 namespace {
 
 QDate today(const kit::Clock& clock, const kit::Environment& environment) {
-    return kit::localDate(clock.now(), environment.timeZoneId);
+    const QTimeZone zone(environment.timeZoneId.toUtf8());
+    const QDateTime now = kit::toQDateTime(clock.now());
+    return (zone.isValid() ? now.toTimeZone(zone) : now.toLocalTime()).date();
 }
 
 } // namespace

@@ -67,7 +67,9 @@ std::vector<Reminder> EventQueries::reminders(const DateRange& range) const {
     const auto enabled = calendars(m_defaults.get(keys::enabledRemindersLists));
     if (enabled.empty())
         return {};
-    const QTimeZone zone = kit::zoneOrUtc(m_timeZoneId);
+    QTimeZone zone(m_timeZoneId.toUtf8());
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
     const int daysBack = m_defaults.get(keys::remindersDaysInThePastCount);
     const QDate firstDay = kit::toQDateTime(range.start).toTimeZone(zone).date().addDays(-daysBack);
     const kit::Instant windowStart = kit::fromQDateTime(firstDay.startOfDay(zone));

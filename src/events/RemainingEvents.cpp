@@ -10,7 +10,9 @@ namespace {
 
 // The calendar day holding `now` in `zoneId` (UTC when the zone is unknown).
 platform::DateRange dayAround(kit::Instant now, const QString& zoneId) {
-    const QTimeZone zone = kit::zoneOrUtc(zoneId);
+    QTimeZone zone(zoneId.toUtf8());
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
     const QDate day = kit::toQDateTime(now).toTimeZone(zone).date();
     return {kit::fromQDateTime(day.startOfDay(zone)),
             kit::fromQDateTime(day.addDays(1).startOfDay(zone))};

@@ -5,15 +5,6 @@
 
 namespace ruvo::kit {
 
-QTimeZone zoneOrUtc(const QString& zoneId) {
-    QTimeZone zone(zoneId.toUtf8());
-    return zone.isValid() ? zone : QTimeZone::utc();
-}
-
-QDate localDate(Instant t, const QString& zoneId) {
-    return toQDateTime(t).toTimeZone(zoneOrUtc(zoneId)).date();
-}
-
 std::optional<Instant> parseIsoInstant(const QString& text, const QTimeZone& localZone) {
     const QString trimmed = text.trimmed();
     if (!trimmed.contains(QLatin1Char('T')))

@@ -35,11 +35,6 @@ inline Instant fromQDateTime(const QDateTime& dt) {
     return instantFromMSecs(dt.toMSecsSinceEpoch());
 }
 
-// The zone named `zoneId`, or UTC when the system does not know it.
-QTimeZone zoneOrUtc(const QString& zoneId);
-// The calendar day of `t` in the zone named `zoneId` (UTC when it is unknown).
-QDate localDate(Instant t, const QString& zoneId);
-
 // Parses ISO 8601 with a date and a time ("2026-12-04T09:41:00-05:00", "...Z",
 // fractional seconds allowed). A time without an offset is read in `localZone`.
 std::optional<Instant> parseIsoInstant(const QString& text, const QTimeZone& localZone);

@@ -164,7 +164,9 @@ struct Reminder {
 // The instant a due date names, its floating form read in `zoneId`; a day without a time
 // names the start of that day.
 inline kit::Instant dueInstant(const DueDate& due, const QString& zoneId) {
-    const QTimeZone zone = kit::zoneOrUtc(due.timeZoneId.isEmpty() ? zoneId : due.timeZoneId);
+    QTimeZone zone(due.timeZoneId.isEmpty() ? zoneId.toUtf8() : due.timeZoneId.toUtf8());
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
     return kit::fromQDateTime(QDateTime(due.date, due.time.value_or(QTime(0, 0)), zone));
 }
 

@@ -40,7 +40,9 @@ QDate nextMonday(QDate today) {
 
 std::vector<RetimingChoice> retimingChoices(const platform::Reminder& reminder, kit::Instant now,
                                             const QString& zoneId) {
-    const QTimeZone zone = kit::zoneOrUtc(zoneId);
+    QTimeZone zone(zoneId.toUtf8());
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
     const Context c{zone, QString::fromUtf8(zone.id()), kit::toQDateTime(now).toTimeZone(zone),
                     reminder.due};
     const QDate today = c.now.date();

@@ -42,7 +42,9 @@ QString colourName(const QColor& colour) {
 }
 
 std::vector<kit::Instant> dayStarts(const std::vector<QDate>& days, const QString& zoneId) {
-    const QTimeZone zone = kit::zoneOrUtc(zoneId);
+    QTimeZone zone(zoneId.toUtf8());
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
     std::vector<kit::Instant> starts;
     if (days.empty())
         return starts;

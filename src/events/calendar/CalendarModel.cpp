@@ -43,7 +43,10 @@ CalendarModel::CalendarModel(Dependencies dependencies)
 CalendarModel::~CalendarModel() = default;
 
 QDate CalendarModel::today() const {
-    return kit::localDate(m_deps.clock.now(), m_deps.environment().timeZoneId);
+    QTimeZone zone(m_deps.environment().timeZoneId.toUtf8());
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
+    return kit::toQDateTime(m_deps.clock.now()).toTimeZone(zone).date();
 }
 
 void CalendarModel::showMonthOffset(int months) {

@@ -116,8 +116,10 @@ int runMonth(CommandContext& context, const QStringList& arguments) {
     const auto parsed = parseArguments(context, arguments);
     if (!parsed)
         return cli::kExitUsage;
-    const QTimeZone zone = kit::zoneOrUtc(context.environment.timeZoneId);
-    const QDate today = kit::localDate(context.clock.now(), context.environment.timeZoneId);
+    QTimeZone zone(context.environment.timeZoneId.toUtf8());
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
+    const QDate today = kit::toQDateTime(context.clock.now()).toTimeZone(zone).date();
     const MonthGrid grid = monthGrid(parsed->month.value_or(today), context.environment);
     const auto indicator = context.defaults.get(keys::indicateEventsInCalendar);
     Dots dots;

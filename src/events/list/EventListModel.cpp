@@ -32,7 +32,9 @@ std::optional<platform::DateRange> eventListRange(QDate selectedDate, int dayCou
                                                   const QString& zoneId) {
     if (dayCount < 1 || !selectedDate.isValid())
         return std::nullopt;
-    const QTimeZone zone = kit::zoneOrUtc(zoneId);
+    QTimeZone zone(zoneId.toUtf8());
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
     return platform::DateRange{kit::fromQDateTime(selectedDate.startOfDay(zone)),
                                kit::fromQDateTime(selectedDate.addDays(dayCount).startOfDay(zone))};
 }

@@ -6,7 +6,9 @@
 namespace ruvo::platform {
 
 kit::Instant nextLocalMidnight(kit::Instant now, const QString& zoneId) {
-    const QTimeZone zone = kit::zoneOrUtc(zoneId);
+    QTimeZone zone(zoneId.toUtf8());
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
     const QDate today = kit::toQDateTime(now).toTimeZone(zone).date();
     // Qt moves a midnight that a DST gap skips forward to the first valid time.
     const QDateTime midnight(today.addDays(1), QTime(0, 0), zone);
