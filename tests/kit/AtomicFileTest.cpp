@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Replacing files: modes kept or chosen, symlinks followed, another writer never overwritten.
+#include "kit/AtomicFile.h"
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace ruvo;
+
+namespace {
+
+void put(const QString& path, const QByteArray& bytes, unsigned mode = 0644) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("cannot write a test file");
+    ::chmod(QFile::encodeName(path).constData(), mode);
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+unsigned modeOf(const QString& path) {
+    struct stat st {};
+    ::lstat(QFile::encodeName(path).constData(), &st);
+    return st.st_mode & 07777;
+}
+
+// Clears the hook however a test ends.
+struct HookGuard {
+    ~HookGuard() { kit::setBeforeReplaceHook(nullptr); }
+};
+
+} // namespace
+
+TEST(AtomicFile, ModesAreKeptForOldFilesAndFollowTheFolderForNewOnes) {
+    const mode_t oldMask = ::umask(022);
+    struct Row {
+        const char* name;
+        unsigned folderMode;
+        std::optional<unsigned> existing; // the file's mode before, if it exists
+        std::optional<unsigned> sibling;  // another file in the folder
+        unsigned expected;
+    };
+    const Row rows[] = {
+        {"an old 0600 file stays 0600", 0755, 0600, std::nullopt, 0600},
+        {"an old 0640 file stays 0640", 0755, 0640, std::nullopt, 0640},
+        {"new beside 0644 files", 0755, std::nullopt, 0644, 0644},
+        {"new beside 0600 files", 0755, std::nullopt, 0600, 0600},
+        {"new in a private folder", 0700, std::nullopt, std::nullopt, 0600},
+        {"new in an empty open folder", 0755, std::nullopt, std::nullopt, 0644},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/f");
+        QDir().mkpath(folder);
+        const QString path = folder + QStringLiteral("/item.ics");
+        if (row.existing)
+            put(path, "old", *row.existing);
+        if (row.sibling)
+            put(folder + QStringLiteral("/other.ics"), "x", *row.sibling);
+        ::chmod(QFile::encodeName(folder).constData(), row.folderMode);
+        ASSERT_TRUE(kit::writeFileAtomically(path, "new"));
+        EXPECT_EQ(contentOf(path), QByteArray("new"));
+        EXPECT_EQ(modeOf(path), row.expected);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), row.sibling ? 2 : 1);
+    }
+    ::umask(oldMask);
+}
+
+TEST(AtomicFile, ASymlinkedFileIsReplacedInItsTargetsFolderAndTheLinkStays) {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.path() + QStringLiteral("/elsewhere"));
+    const QString target = dir.path() + QStringLiteral("/elsewhere/real.ics");
+    const QString link = dir.path() + QStringLiteral("/link.ics");
+    put(target, "old", 0640);
+    ASSERT_TRUE(QFile::link(QStringLiteral("elsewhere/real.ics"), link));
+    ASSERT_TRUE(kit::writeFileAtomically(link, "new"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(contentOf(target), QByteArray("new"));
+    EXPECT_EQ(modeOf(target), 0640u);
+    EXPECT_EQ(kit::resolveFileLinks(link), target);
+}
+
+// Another program writes between our read and our rename: its version stays.
+TEST(AtomicFile, AFileChangedBeforeTheRenameIsNotReplaced) {
+    HookGuard guard;
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/s.plist");
+    put(path, "version 1");
+    const auto read = kit::fileStamp(path);
+    ASSERT_TRUE(read);
+    struct Row {
+        const char* name;
+        QByteArray otherWrite; // empty: nobody writes
+        kit::ReplaceOutcome expected;
+    };
+    const Row rows[] = {
+        {"nobody else writes", {}, kit::ReplaceOutcome::written},
+        {"a sync tool rewrites it in place", "version 2 from sync",
+         kit::ReplaceOutcome::changedMeanwhile},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        put(path, "version 1");
+        kit::ReplaceOptions options;
+        options.expected = kit::fileStamp(path);
+        kit::setBeforeReplaceHook([&](const QString& target) {
+            if (!row.otherWrite.isEmpty())
+                put(target, row.otherWrite);
+        });
+        const auto outcome = kit::replaceFile(path, "ours", options);
+        ASSERT_TRUE(outcome) << qPrintable(outcome.error());
+        EXPECT_EQ(*outcome, row.expected);
+        EXPECT_EQ(contentOf(path), row.otherWrite.isEmpty() ? QByteArray("ours") : row.otherWrite);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+    kit::setBeforeReplaceHook(nullptr);
+    // A new file never replaces one that appeared under its name.
+    kit::ReplaceOptions mustBeNew;
+    mustBeNew.mustBeNew = true;
+    EXPECT_EQ(*kit::replaceFile(path, "new", mustBeNew), kit::ReplaceOutcome::nameTaken);
+    EXPECT_EQ(*kit::removeFileIfUnchanged(path, *read), kit::ReplaceOutcome::changedMeanwhile);
+    EXPECT_TRUE(QFile::exists(path));
+}
