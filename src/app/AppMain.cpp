@@ -68,9 +68,11 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
         QApplication::quit();
     });
 
+    kit::RealScheduler scheduler;
     auto settings = settings::SettingsFiles::open(options.configDirectory.isEmpty()
                                                       ? settings::SettingsFiles::defaultFolder()
-                                                      : options.configDirectory);
+                                                      : options.configDirectory,
+                                                  &scheduler);
     const auto localeSetting = settings->defaults().get(settings::keys::locale);
     const kit::Environment environment = options.environment(localeSetting);
     environment.applyLocaleToProcess();
@@ -80,7 +82,6 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     platform::PortalColorScheme colorScheme;
     views::AppearanceApplier appearance(settings->defaults(), colorScheme);
 
-    kit::RealScheduler scheduler;
     auto calendarStore = openCalendarStore(settings->folder(), environment, scheduler);
     platform::NotificationCategoryRegistry notificationCategories;
     platform::ShortcutRegistry shortcuts;

@@ -8,10 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ruvo::settings {
@@ -41,45 +39,60 @@ private:
 
 } // namespace
 
-PlistFileStorage::PlistFileStorage(QString path) : m_path(std::move(path)) {}
+PlistFileStorage::PlistFileStorage(QString path, kit::Scheduler* scheduler)
+    : m_path(std::move(path)), m_scheduler(scheduler) {}
 
 PlistFileStorage::~PlistFileStorage() = default;
 
-PlistFileStorage::Signature PlistFileStorage::currentSignature() const {
-    struct stat info {};
-    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0)
-        return {};
-    return Signature{static_cast<qint64>(info.st_size),
-                     static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
-                     static_cast<quint64>(info.st_ino)};
+std::optional<QVariantMap> PlistFileStorage::readFile() {
+    // A file that does not parse may be in the middle of being written: one more look.
+    for (int attempt = 0;; ++attempt) {
+        QString error;
+        if (auto content = parseCurrent(&error))
+            return content;
+        if (attempt == 1 || !QFileInfo(m_path).isReadable()) {
+            setAside(error);
+            return std::nullopt;
+        }
+    }
 }
 
-std::optional<QVariantMap> PlistFileStorage::readFile() {
-    m_lastSeen = currentSignature();
+std::optional<QVariantMap> PlistFileStorage::parseCurrent(QString* error) {
+    m_lastSeen = kit::fileStamp(m_path);
     QFile file(m_path);
-    if (!file.exists())
+    if (!m_lastSeen)
         return QVariantMap{};
     if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcSettings).noquote()
-            << "Cannot read the settings file" << m_path << ":" << file.errorString();
+        *error = file.errorString();
         return std::nullopt;
     }
     auto parsed = readPropertyList(file.readAll());
     if (parsed)
         return std::move(parsed).value();
+    *error = parsed.error();
+    return std::nullopt;
+}
+
+void PlistFileStorage::setAside(const QString& error) {
+    if (!QFile::exists(m_path))
+        return; // gone meanwhile
+    if (!QFileInfo(m_path).isReadable()) {
+        // Unreadable is not corrupt: it stays where it is.
+        qCWarning(lcSettings).noquote()
+            << "Cannot read the settings file" << m_path << ":" << error;
+        return;
+    }
     const QString aside =
         m_path + QStringLiteral(".corrupt-") +
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    file.close();
     if (QFile::rename(m_path, aside))
         qCWarning(lcSettings).noquote()
-            << "The settings file" << m_path << "does not parse (" << parsed.error()
-            << "); it was moved to" << aside << "and the defaults apply";
+            << "The settings file" << m_path << "does not parse (" << error << "); it was moved to"
+            << aside << "and the defaults apply";
     else
         qCWarning(lcSettings).noquote() << "The settings file" << m_path << "does not parse ("
-                                        << parsed.error() << ") and could not be moved aside";
-    m_lastSeen = currentSignature();
-    return std::nullopt;
+                                        << error << ") and could not be moved aside";
+    m_lastSeen = kit::fileStamp(m_path);
 }
 
 QVariantMap PlistFileStorage::load() {
@@ -93,25 +106,32 @@ kit::Result<QVariantMap> PlistFileStorage::update(const QVariantMap& changes,
     FileLock lock(m_path + QStringLiteral(".lock"));
     if (!lock.isHeld())
         return kit::fail(QStringLiteral("cannot lock %1.lock").arg(m_path));
-    const std::optional<QVariantMap> current = readFile();
-    if (!current && QFile::exists(m_path))
-        return kit::fail(
-            QStringLiteral("cannot read %1").arg(m_path)); // unreadable, not corrupt: leave it
-    QVariantMap content = applyChanges(current.value_or(fallback), changes);
-    if (auto written = writeFile(content); !written)
-        return kit::fail(written.error());
-    m_lastSeen = currentSignature();
-    return content;
+    // Twice at most: an editor that saved between our read and our write is read again.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const std::optional<QVariantMap> current = readFile();
+        if (!current && QFile::exists(m_path))
+            return kit::fail(
+                QStringLiteral("cannot read %1").arg(m_path)); // unreadable, not corrupt: leave it
+        QVariantMap content = applyChanges(current.value_or(fallback), changes);
+        auto written = writeFile(content);
+        if (!written)
+            return kit::fail(written.error());
+        if (*written) {
+            m_lastSeen = kit::fileStamp(m_path);
+            return content;
+        }
+    }
+    return kit::fail(QStringLiteral("%1 was changed by another program; try again").arg(m_path));
 }
 
-kit::Result<void> PlistFileStorage::writeFile(const QVariantMap& content) {
-    QSaveFile file(m_path); // writes a temporary file, syncs it and renames it over the old one
-    if (!file.open(QIODevice::WriteOnly))
-        return kit::fail(QStringLiteral("cannot write %1: %2").arg(m_path, file.errorString()));
-    file.write(writePropertyList(content));
-    if (!file.commit())
-        return kit::fail(QStringLiteral("cannot write %1: %2").arg(m_path, file.errorString()));
-    return {};
+kit::Result<bool> PlistFileStorage::writeFile(const QVariantMap& content) {
+    kit::ReplaceOptions options;
+    options.expected = m_lastSeen;
+    options.mustBeNew = !m_lastSeen;
+    auto written = kit::replaceFile(m_path, writePropertyList(content), options);
+    if (!written)
+        return kit::fail(written.error());
+    return *written == kit::ReplaceOutcome::written;
 }
 
 void PlistFileStorage::watch(std::function<void()> onChange) {
@@ -134,8 +154,15 @@ void PlistFileStorage::watchFileIfPresent() {
 
 void PlistFileStorage::onFolderChanged() {
     watchFileIfPresent(); // a rename replaced the file the watch was on
-    if (currentSignature() == m_lastSeen || !m_onChange)
+    if (kit::fileStamp(m_path) == m_lastSeen || !m_onChange)
         return; // our own write, or a change to another file of the folder
+    QString error;
+    if (m_scheduler && !parseCurrent(&error) && QFileInfo(m_path).isReadable()) {
+        // Perhaps an editor halfway through saving in place: look again once it has had time.
+        m_settle = m_scheduler->after(kSettleDelay, [this] { m_onChange(); });
+        return;
+    }
+    m_settle.cancel();
     m_onChange();
 }
 

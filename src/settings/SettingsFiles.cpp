@@ -16,11 +16,13 @@ SettingsFiles::SettingsFiles(QString folder, std::unique_ptr<SuiteStorage> stand
     registerAllDefaults(m_defaults);
 }
 
-std::unique_ptr<SettingsFiles> SettingsFiles::open(const QString& folder) {
+std::unique_ptr<SettingsFiles> SettingsFiles::open(const QString& folder,
+                                                   kit::Scheduler* scheduler) {
     const QString dir = QDir(folder).absolutePath();
     return std::unique_ptr<SettingsFiles>(new SettingsFiles(
-        dir, std::make_unique<PlistFileStorage>(dir + QStringLiteral("/settings.plist")),
-        std::make_unique<PlistFileStorage>(dir + QStringLiteral("/group.shared.plist"))));
+        dir, std::make_unique<PlistFileStorage>(dir + QStringLiteral("/settings.plist"), scheduler),
+        std::make_unique<PlistFileStorage>(dir + QStringLiteral("/group.shared.plist"),
+                                           scheduler)));
 }
 
 std::unique_ptr<SettingsFiles> SettingsFiles::inMemory() {

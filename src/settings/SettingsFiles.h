@@ -5,6 +5,7 @@
 // $XDG_CONFIG_HOME/ruvo unless the command line names another.
 #pragma once
 
+#include "kit/Scheduler.h"
 #include "settings/Defaults.h"
 #include "settings/Suite.h"
 
@@ -15,7 +16,10 @@ namespace ruvo::settings {
 class SettingsFiles {
 public:
     // Opens (and creates on first write) the suites in `folder`; registers every default.
-    static std::unique_ptr<SettingsFiles> open(const QString& folder);
+    // With a scheduler, a file another program leaves unreadable gets a pause to become
+    // whole before it is set aside.
+    static std::unique_ptr<SettingsFiles> open(const QString& folder,
+                                               kit::Scheduler* scheduler = nullptr);
     // Suites that live in memory only (tests).
     static std::unique_ptr<SettingsFiles> inMemory();
 

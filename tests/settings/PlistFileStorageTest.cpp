@@ -4,6 +4,7 @@
 #include "settings/PlistFileStorage.h"
 
 #include "TestSupport.h"
+#include "kit/VirtualScheduler.h"
 #include "settings/Keys.h"
 #include "settings/PropertyList.h"
 #include "settings/SettingsFiles.h"
@@ -142,4 +143,40 @@ TEST(PlistFileStorage, AnotherProcessesWriteReachesObserversWithTheChangedKeysOn
     ASSERT_TRUE(ruvo::test::processEventsUntil([&] { return !changed.isEmpty(); }));
     EXPECT_EQ(changed, QStringList{QStringLiteral("showAmPm=0")});
     EXPECT_TRUE(d.get(keys::largeText));
+}
+
+// An editor saving in place: the watcher sees the file half written. It counts as corrupt
+// only when it is still unreadable after the pause.
+TEST(PlistFileStorage, AHalfWrittenFileIsReadAgainAfterAPauseBeforeItIsSetAside) {
+    struct Row {
+        const char* name;
+        bool isCompletedInThePause;
+    };
+    for (const Row& row : {Row{"completed within the pause", true}, Row{"left broken", false}}) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.plist"));
+        const QByteArray whole = writePropertyList(
+            {{QStringLiteral("showAmPm"), false}, {QStringLiteral("largeText"), true}});
+        writeFile(path, whole);
+        ruvo::kit::VirtualScheduler scheduler(ruvo::test::at("2026-12-05T10:00:00Z"));
+        PlistFileStorage storage(path, &scheduler);
+        ASSERT_EQ(storage.load().value(QStringLiteral("showAmPm")), QVariant(false));
+        QVariantMap seen;
+        int loads = 0;
+        storage.watch([&] {
+            seen = storage.load();
+            ++loads;
+        });
+        writeFile(path, whole.left(whole.size() / 2)); // in place, as an editor saves
+        ASSERT_TRUE(ruvo::test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }));
+        EXPECT_EQ(loads, 0);
+        if (row.isCompletedInThePause)
+            writeFile(path, whole);
+        scheduler.advance(PlistFileStorage::kSettleDelay);
+        EXPECT_EQ(loads, 1);
+        EXPECT_EQ(asideFiles(dir.path()).size(), row.isCompletedInThePause ? 0 : 1);
+        EXPECT_EQ(seen.value(QStringLiteral("largeText")),
+                  row.isCompletedInThePause ? QVariant(true) : QVariant());
+    }
 }
