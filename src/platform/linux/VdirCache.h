@@ -5,6 +5,8 @@
 // was written by another format, is deleted and rebuilt without a word to the user.
 #pragma once
 
+#include "kit/AtomicFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -15,12 +17,7 @@ struct sqlite3;
 
 namespace ruvo::platform::vdir {
 
-struct FileStamp {
-    qint64 size = -1;
-    qint64 mtimeNs = 0;
-    quint64 inode = 0;
-    friend bool operator==(const FileStamp&, const FileStamp&) = default;
-};
+using FileStamp = kit::FileStamp;
 
 struct CachedFile {
     FileStamp stamp;

@@ -6,6 +6,7 @@
 #include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <chrono>
@@ -229,11 +230,21 @@ kit::Instant VdirCalendarStore::now() const {
     return kit::instantFromMSecs(QDateTime::currentMSecsSinceEpoch());
 }
 
+kit::Result<void> VdirCalendarStore::refuseReadOnly(const Collection& c) {
+    if (!c.info.isReadOnly)
+        return {};
+    return kit::fail(
+        QCoreApplication::translate("VdirCalendarStore", "The calendar “%1” is read-only.")
+            .arg(c.info.title));
+}
+
 kit::Result<QString> VdirCalendarStore::saveEvent(const EventDraft& draft) {
     const Collection* c = draft.calendarIdentifier.isEmpty() ? firstCollection(EntityType::event)
                                                              : collection(draft.calendarIdentifier);
     if (!c)
         return kit::fail(QStringLiteral("No calendar %1.").arg(draft.calendarIdentifier));
+    if (auto refused = refuseReadOnly(*c); !refused)
+        return kit::fail(refused.error());
     auto uid = writeNewEvent(c->info.folder, draft, m_zones.zoneId(m_zones.currentZone()), now());
     if (!uid)
         return uid;
@@ -247,6 +258,8 @@ kit::Result<QString> VdirCalendarStore::saveReminder(const ReminderDraft& draft)
                                                              : collection(draft.calendarIdentifier);
     if (!c)
         return kit::fail(QStringLiteral("No reminder list %1.").arg(draft.calendarIdentifier));
+    if (auto refused = refuseReadOnly(*c); !refused)
+        return kit::fail(refused.error());
     auto uid = writeNewReminder(c->info.folder, draft, now());
     if (!uid)
         return uid;
@@ -291,9 +304,8 @@ VdirCalendarStore::edit(const std::optional<ItemFile>& item, const QString& what
     if (!item)
         return kit::fail(
             QStringLiteral("No %1 found; it may have been removed meanwhile.").arg(what));
-    if (item->collection->info.isReadOnly)
-        return kit::fail(
-            QStringLiteral("The calendar “%1” is read-only.").arg(item->collection->info.title));
+    if (auto refused = refuseReadOnly(*item->collection); !refused)
+        return refused;
     auto done = change(*item);
     if (done)
         afterWrite();
@@ -328,7 +340,7 @@ kit::Result<void> VdirCalendarStore::removeEvent(const Event& occurrence, Remova
     return edit(eventFile(occurrence), QStringLiteral("event"), [&](const ItemFile& f) {
         if (scope == RemovalScope::wholeSeries)
             return removeEventSeries(f.path, f.uid);
-        return removeEventOccurrence(f.path, f.uid, occurrence.occurrenceDate(), m_zones);
+        return removeEventOccurrence(f.path, f.uid, occurrence.occurrenceDate(), m_zones, now());
     });
 }
 

@@ -80,6 +80,7 @@ private:
     Calendar calendarOf(const Collection& c, EntityType kind) const;
     bool hasKind(const Collection& c, EntityType kind) const;
     kit::Instant now() const;
+    static kit::Result<void> refuseReadOnly(const Collection& c);
     struct ItemFile {
         const Collection* collection;
         QString path;

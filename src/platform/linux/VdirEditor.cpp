@@ -1,217 +1,298 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirEditor.h"
 
+#include "platform/linux/VdirContentLines.h"
+#include "platform/linux/VdirFileEdit.h"
+#include "platform/linux/VdirFileTimes.h"
 #include "platform/linux/VdirIcal.h"
-#include "platform/linux/VdirRecords.h"
-#include "platform/linux/VdirWriter.h"
+#include "platform/linux/VdirParser.h"
+#include "platform/linux/VdirRecurrence.h"
 
-#include <functional>
-#include <vector>
+#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace ruvo::platform::vdir {
 
 namespace {
 
-QString tzidOf(icalproperty* p) {
-    icalparameter* param = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
-    const char* id = param ? icalparameter_get_tzid(param) : nullptr;
-    return id ? QString::fromUtf8(id) : QString();
+using Component = ContentLines::Component;
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("VdirEditor", text);
 }
 
-// Reads and writes the times of one file the way the store's parser reads them.
-class FileTimes {
-public:
-    FileTimes(icalcomponent* root, ZoneTable& zones) : m_root(root), m_zones(zones) {}
+QString fileUid(const QString& file) {
+    return QFileInfo(file).completeBaseName();
+}
 
-    UtcSeconds toUtc(icaltimetype t, const QString& tzid) const {
-        const LocalSeconds local = localSeconds(t.year, t.month, t.day, t.hour, t.minute, t.second);
-        if (t.is_date)
-            return m_zones.toUtc(m_zones.currentZone(), localSeconds(t.year, t.month, t.day));
-        if (icaltime_is_utc(t))
-            return local;
-        if (!tzid.isEmpty()) {
-            if (auto zone = m_zones.zone(tzid))
-                return m_zones.toUtc(*zone, local);
-            if (icaltimezone* own = ownZone(tzid)) {
-                t.zone = own;
-                return icaltime_as_timet_with_zone(t, own);
-            }
-        }
-        return m_zones.toUtc(m_zones.currentZone(), local);
-    }
-
-    // `utc` written like `like` (a date, UTC, a TZID's wall clock or a floating time).
-    icaltimetype like(icaltimetype like, const QString& tzid, UtcSeconds utc) const {
-        if (icaltime_is_utc(like) && !like.is_date)
-            return icaltime_from_timet_with_zone(time_t(utc), 0, icaltimezone_get_utc_timezone());
-        ZoneIndex zone = m_zones.currentZone();
-        if (!like.is_date && !tzid.isEmpty()) {
-            if (auto known = m_zones.zone(tzid)) {
-                zone = *known;
-            } else if (icaltimezone* own = ownZone(tzid)) {
-                icaltimetype t = icaltime_from_timet_with_zone(time_t(utc), 0, own);
-                t.zone = nullptr;
-                return t;
-            }
-        }
-        return fromLocal(m_zones.toLocal(zone, utc), like.is_date != 0);
-    }
-
-private:
-    icaltimezone* ownZone(const QString& tzid) const {
-        return icalcomponent_get_timezone(m_root, tzid.toUtf8().constData());
-    }
-    static icaltimetype fromLocal(LocalSeconds local, bool isDate) {
-        const qint64 days = local >= 0 ? local / 86400 : (local - 86399) / 86400;
-        const qint64 seconds = local - days * 86400;
-        icaltimetype t = icaltime_null_time();
-        civilFromDays(days, t.year, t.month, t.day);
-        t.is_date = isDate ? 1 : 0;
-        if (!isDate) {
-            t.hour = int(seconds / 3600);
-            t.minute = int(seconds / 60 % 60);
-            t.second = int(seconds % 60);
-        }
-        return t;
-    }
-
-    icalcomponent* m_root;
-    ZoneTable& m_zones;
-};
-
-std::vector<icalcomponent*> componentsWithUid(icalcomponent* cal, icalcomponent_kind kind,
-                                              const QString& uid) {
+// The components of `type` that hold `uid`. One without a UID holds the file's name, as the
+// loader reads it.
+std::vector<Component> itemComponents(const ContentLines& lines, const QByteArray& type,
+                                      const QString& uid, const QString& file) {
+    std::vector<Component> found;
     const QByteArray wanted = uid.toUtf8();
-    std::vector<icalcomponent*> found;
-    for (icalcomponent* c = icalcomponent_get_first_component(cal, kind); c;
-         c = icalcomponent_get_next_component(cal, kind))
-        if (const char* u = icalcomponent_get_uid(c); u && wanted == u)
+    const bool isFileName = uid == fileUid(file);
+    for (const Component& c : lines.children()) {
+        if (c.type != type)
+            continue;
+        const auto line = lines.property(c, "UID");
+        if (line ? unescapeText(propertyValue(lines.logical(*line))) == wanted : isFileName)
             found.push_back(c);
+    }
     return found;
 }
 
-bool hasRule(icalcomponent* c) {
-    return icalcomponent_get_first_property(c, ICAL_RRULE_PROPERTY) ||
-           icalcomponent_get_first_property(c, ICAL_RDATE_PROPERTY);
+// Removes components found together, the last first, so the others' lines stay put.
+void removeAll(ContentLines& lines, const std::vector<Component>& components) {
+    for (auto it = components.rbegin(); it != components.rend(); ++it)
+        lines.removeComponent(*it);
 }
 
-void removeProperties(icalcomponent* c, icalproperty_kind kind) {
-    while (icalproperty* p = icalcomponent_get_first_property(c, kind)) {
-        icalcomponent_remove_property(c, p);
-        icalproperty_free(p);
+// DTSTAMP and LAST-MODIFIED at `now`; SEQUENCE one up when attendees must see the change.
+Component touch(ContentLines& lines, Component c, kit::Instant now, bool isSignificant) {
+    if (isSignificant) {
+        const int sequence = lines.value(c, "SEQUENCE").trimmed().toInt();
+        c = lines.setProperty(c, "SEQUENCE:" + QByteArray::number(qMax(sequence, 0) + 1));
     }
+    c = lines.setProperty(c, "DTSTAMP:" + icalUtcText(now));
+    return lines.setProperty(c, "LAST-MODIFIED:" + icalUtcText(now));
 }
 
-void touch(icalcomponent* c, kit::Instant now) {
-    removeProperties(c, ICAL_LASTMODIFIED_PROPERTY);
-    removeProperties(c, ICAL_DTSTAMP_PROPERTY);
-    icalcomponent_add_property(c, icalproperty_new_lastmodified(utcTime(now)));
-    icalcomponent_add_property(c, icalproperty_new_dtstamp(utcTime(now)));
+int countParseErrors(icalcomponent* c) {
+    int count = icalcomponent_count_properties(c, ICAL_XLICERROR_PROPERTY);
+    for (icalcomponent* child = icalcomponent_get_first_component(c, ICAL_ANY_COMPONENT); child;
+         child = icalcomponent_get_next_component(c, ICAL_ANY_COMPONENT))
+        count += countParseErrors(child);
+    return count;
 }
 
-kit::Result<void> writeBack(const QString& file, icalcomponent* cal) {
-    const bool isEmpty = !icalcomponent_get_first_component(cal, ICAL_VTODO_COMPONENT) &&
-                         !icalcomponent_get_first_component(cal, ICAL_VEVENT_COMPONENT);
+int countParseErrors(const QByteArray& text) {
+    ComponentPtr root(icalparser_parse_string(text.constData()));
+    return root ? countParseErrors(root.get()) : 0;
+}
+
+// The new content of an edited file: none when only zones are left in it. An edit writes
+// only lines it made; should one of them not read back cleanly, the file is left alone.
+kit::Result<FileChange> finish(const ContentLines& lines, const QByteArray& before) {
+    const auto children = lines.children();
+    const bool isEmpty = std::all_of(children.begin(), children.end(),
+                                     [](const Component& c) { return c.type == "VTIMEZONE"; });
     if (isEmpty)
-        return QFile::remove(file) ? kit::Result<void>()
-                                   : kit::fail(QStringLiteral("Cannot remove %1.").arg(file));
-    auto bytes = serialize(cal);
-    if (!bytes)
-        return kit::fail(bytes.error());
-    return writeFileAtomically(file, *bytes);
+        return FileChange::remove();
+    QByteArray after = lines.text();
+    if (countParseErrors(after) > countParseErrors(before))
+        return kit::fail(tr("The change would make the file unreadable; it was not saved."));
+    return FileChange::replace(std::move(after));
 }
 
-void removeComponent(icalcomponent* cal, icalcomponent* c) {
-    icalcomponent_remove_component(cal, c);
-    icalcomponent_free(c);
+// A property of a line read on its own by libical, or nullptr.
+struct PropertyDeleter {
+    void operator()(icalproperty* p) const { icalproperty_free(p); }
+};
+using PropertyPtr = std::unique_ptr<icalproperty, PropertyDeleter>;
+
+PropertyPtr readProperty(const QByteArray& logicalLine) {
+    return PropertyPtr(icalproperty_new_from_string(logicalLine.constData()));
 }
 
-void addExdate(icalcomponent* master, const FileTimes& times, UtcSeconds occurrence) {
-    icalproperty* start = icalcomponent_get_first_property(master, ICAL_DTSTART_PROPERTY);
-    const QString tzid = tzidOf(start);
-    const icaltimetype t = times.like(icalproperty_get_dtstart(start), tzid, occurrence);
-    icalproperty* exdate = icalproperty_new_exdate(t);
-    if (!tzid.isEmpty() && !t.is_date && !icaltime_is_utc(t))
-        icalproperty_add_parameter(exdate, icalparameter_new_tzid(tzid.toUtf8().constData()));
-    icalcomponent_add_property(master, exdate);
+// Whether the event `uid` of the file `text` has an occurrence that starts (or started,
+// before it was moved) at `utc`, as the store lists it.
+bool hasOccurrence(const QByteArray& text, const QString& uid, UtcSeconds utc, ZoneTable& zones,
+                   const QString& file) {
+    const ParseContext context{{}, {}, fileUid(file), &zones};
+    const auto parsed = parseCalendarFile(text, context);
+    if (!parsed)
+        return false;
+    for (const auto& s : parsed->singles) {
+        if (s.data->calendarItemExternalIdentifier != uid)
+            continue;
+        if (s.recurrenceId ? kit::msecsSinceEpoch(*s.recurrenceId) / 1000 == utc
+                           : zones.toUtc(s.times.zone, s.times.start) == utc)
+            return true;
+    }
+    bool found = false;
+    for (const auto& s : parsed->series) {
+        if (s.data->calendarItemExternalIdentifier != uid)
+            continue;
+        const LocalSeconds local = zones.toLocal(s.times.zone, utc);
+        constexpr qint64 kDstSlack = 3 * 3600; // a start near a DST change
+        forEachStart(s, local - kDstSlack, local + kDstSlack, [&](LocalSeconds start) {
+            found = found || zones.toUtc(s.times.zone, start) == utc;
+        });
+    }
+    return found;
+}
+
+bool hasRule(const ContentLines& lines, const Component& c) {
+    return lines.property(c, "RRULE") || lines.property(c, "RDATE");
+}
+
+// An EXDATE for `utc` written like the series' DTSTART, which is how readers match them.
+std::optional<QByteArray> exdateLine(const ContentLines& lines, const Component& master,
+                                     const FileTimes& times, UtcSeconds utc) {
+    const auto startLine = lines.property(master, "DTSTART");
+    const PropertyPtr start = startLine ? readProperty(lines.logical(*startLine)) : nullptr;
+    if (!start)
+        return std::nullopt;
+    const QByteArray tzid = parameterValue(lines.logical(*startLine), "TZID");
+    const icaltimetype t =
+        times.like(icalproperty_get_dtstart(start.get()), QString::fromUtf8(tzid), utc);
+    QByteArray line = "EXDATE";
+    if (t.is_date)
+        line += ";VALUE=DATE";
+    else if (!tzid.isEmpty() && !icaltime_is_utc(t))
+        line += ";TZID=" + quotedParameter(tzid);
+    return line + ':' + icalTimeText(t);
+}
+
+// The overrides of `uid` whose RECURRENCE-ID names the occurrence at `utc`.
+std::vector<Component> overridesAt(const ContentLines& lines,
+                                   const std::vector<Component>& components, const FileTimes& times,
+                                   UtcSeconds utc) {
+    std::vector<Component> found;
+    for (const Component& c : components) {
+        const auto ridLine = lines.property(c, "RECURRENCE-ID");
+        const PropertyPtr rid = ridLine ? readProperty(lines.logical(*ridLine)) : nullptr;
+        const QString tzid =
+            ridLine ? QString::fromUtf8(parameterValue(lines.logical(*ridLine), "TZID"))
+                    : QString();
+        if (rid && times.toUtc(icalproperty_get_recurrenceid(rid.get()), tzid) == utc)
+            found.push_back(c);
+    }
+    return found;
+}
+
+kit::Result<FileChange> withoutOccurrence(const QByteArray& current, const QString& file,
+                                          const QString& uid, UtcSeconds wanted, ZoneTable& zones,
+                                          kit::Instant now) {
+    ContentLines lines(current);
+    const auto events = itemComponents(lines, "VEVENT", uid, file);
+    if (events.empty())
+        return kit::fail(tr("No event %1 in %2.").arg(uid, file));
+    if (!hasOccurrence(current, uid, wanted, zones, file))
+        return kit::fail(tr("The event %1 has no occurrence at that time in %2.").arg(uid, file));
+    const auto master = std::find_if(events.begin(), events.end(), [&](const Component& c) {
+        return !lines.property(c, "RECURRENCE-ID");
+    });
+    if (master != events.end() && !hasRule(lines, *master)) {
+        removeAll(lines, events); // a single event: the occurrence is the event
+        return finish(lines, current);
+    }
+    const ComponentPtr root(icalparser_parse_string(current.constData()));
+    const FileTimes times(root.get(), zones);
+    std::optional<QByteArray> exdate;
+    if (master != events.end()) {
+        exdate = exdateLine(lines, *master, times, wanted);
+        if (!exdate)
+            return kit::fail(tr("The event %1 in %2 has no readable start.").arg(uid, file));
+    }
+    removeAll(lines, overridesAt(lines, events, times, wanted));
+    for (const Component& c : itemComponents(lines, "VEVENT", uid, file)) {
+        if (exdate && !lines.property(c, "RECURRENCE-ID")) {
+            touch(lines, lines.addProperty(c, *exdate), now, true);
+            break;
+        }
+    }
+    auto change = finish(lines, current);
+    if (change && change->kind == FileChange::Kind::replace &&
+        hasOccurrence(change->text, uid, wanted, zones, file))
+        return kit::fail(tr("The occurrence of %1 in %2 could not be excluded.").arg(uid, file));
+    return change;
+}
+
+kit::Result<FileChange> withoutItem(const QByteArray& current, const QString& file,
+                                    const QByteArray& type, const QString& uid) {
+    ContentLines lines(current);
+    const auto components = itemComponents(lines, type, uid, file);
+    if (components.empty())
+        return kit::fail(type == "VTODO" ? tr("No reminder %1 in %2.").arg(uid, file)
+                                         : tr("No event %1 in %2.").arg(uid, file));
+    removeAll(lines, components);
+    return finish(lines, current);
+}
+
+// Reads the file, lets `change` edit the VTODO `uid` and writes the file back. `change`
+// answers the component, or nullopt when there is nothing to change.
+using TodoChange = std::function<std::optional<Component>(ContentLines&, Component)>;
+
+kit::Result<void> editTodo(const QString& file, const QString& uid, const TodoChange& change) {
+    return editFile(file, [&](const QByteArray& current) -> kit::Result<FileChange> {
+        ContentLines lines(current);
+        const auto todos = itemComponents(lines, "VTODO", uid, file);
+        if (todos.empty())
+            return kit::fail(tr("No reminder %1 in %2.").arg(uid, file));
+        if (!change(lines, todos.front()))
+            return FileChange::keep();
+        return finish(lines, current);
+    });
 }
 
 } // namespace
 
+QByteArray dueLine(const DueDate& due) {
+    const QByteArray date = due.date.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    if (!due.time)
+        return "DUE;VALUE=DATE:" + date;
+    const QByteArray local = date + 'T' + due.time->toString(QStringLiteral("HHmmss")).toLatin1();
+    if (due.timeZoneId == QLatin1String("UTC"))
+        return "DUE:" + local + 'Z';
+    if (due.timeZoneId.isEmpty())
+        return "DUE:" + local;
+    return "DUE;TZID=" + quotedParameter(due.timeZoneId.toUtf8()) + ':' + local;
+}
+
 kit::Result<void> removeEventOccurrence(const QString& file, const QString& uid,
-                                        kit::Instant occurrence, ZoneTable& zones) {
-    ComponentPtr cal = readCalendar(file);
-    if (!cal)
-        return kit::fail(QStringLiteral("Cannot read %1.").arg(file));
-    const FileTimes times(cal.get(), zones);
+                                        kit::Instant occurrence, ZoneTable& zones,
+                                        kit::Instant now) {
     const UtcSeconds wanted = kit::msecsSinceEpoch(occurrence) / 1000;
-    icalcomponent* master = nullptr;
-    bool found = false;
-    for (icalcomponent* c : componentsWithUid(cal.get(), ICAL_VEVENT_COMPONENT, uid)) {
-        icalproperty* rid = icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY);
-        if (!rid) {
-            master = c;
-        } else if (times.toUtc(icalproperty_get_recurrenceid(rid), tzidOf(rid)) == wanted) {
-            removeComponent(cal.get(), c);
-            found = true;
-        }
-    }
-    if (master && !hasRule(master))
-        return removeEventSeries(file, uid);
-    if (master && icalcomponent_get_first_property(master, ICAL_DTSTART_PROPERTY)) {
-        addExdate(master, times, wanted);
-        found = true;
-    }
-    if (!found)
-        return kit::fail(QStringLiteral("No such occurrence of %1 in %2.").arg(uid, file));
-    return writeBack(file, cal.get());
+    return editFile(file, [&](const QByteArray& current) {
+        return withoutOccurrence(current, file, uid, wanted, zones, now);
+    });
 }
 
 kit::Result<void> removeEventSeries(const QString& file, const QString& uid) {
-    ComponentPtr cal = readCalendar(file);
-    if (!cal)
-        return kit::fail(QStringLiteral("Cannot read %1.").arg(file));
-    const auto components = componentsWithUid(cal.get(), ICAL_VEVENT_COMPONENT, uid);
-    if (components.empty())
-        return kit::fail(QStringLiteral("No event %1 in %2.").arg(uid, file));
-    for (icalcomponent* c : components)
-        removeComponent(cal.get(), c);
-    return writeBack(file, cal.get());
+    return editFile(
+        file, [&](const QByteArray& current) { return withoutItem(current, file, "VEVENT", uid); });
 }
 
-namespace {
-
-// Reads the file, lets `change` edit the reminder with `uid`, stamps it and writes it back.
-kit::Result<void> editTodo(const QString& file, const QString& uid, kit::Instant now,
-                           const std::function<void(icalcomponent*)>& change) {
-    ComponentPtr cal = readCalendar(file);
-    const auto todos = cal ? componentsWithUid(cal.get(), ICAL_VTODO_COMPONENT, uid)
-                           : std::vector<icalcomponent*>{};
-    if (todos.empty())
-        return kit::fail(QStringLiteral("No reminder %1 in %2.").arg(uid, file));
-    change(todos.front());
-    touch(todos.front(), now);
-    return writeBack(file, cal.get());
+kit::Result<void> removeTodo(const QString& file, const QString& uid) {
+    return editFile(
+        file, [&](const QByteArray& current) { return withoutItem(current, file, "VTODO", uid); });
 }
 
-} // namespace
+kit::Result<void> completeTodo(const QString& file, const QString& uid, kit::Instant now) {
+    return editTodo(
+        file, uid, [&](ContentLines& lines, Component todo) -> std::optional<Component> {
+            const bool hasStatus = lines.value(todo, "STATUS").trimmed().toUpper() == "COMPLETED";
+            const bool hasTime = lines.property(todo, "COMPLETED").has_value();
+            if (hasStatus && hasTime)
+                return std::nullopt; // completed already: its completion time stays
+            todo = lines.setProperty(todo, "STATUS:COMPLETED");
+            if (!hasTime)
+                todo = lines.setProperty(todo, "COMPLETED:" + icalUtcText(now));
+            if (lines.property(todo, "PERCENT-COMPLETE"))
+                todo = lines.setProperty(todo, "PERCENT-COMPLETE:100");
+            return touch(lines, todo, now, true);
+        });
+}
 
 kit::Result<void> setTodoDue(const QString& file, const QString& uid,
                              const std::optional<DueDate>& due, kit::Instant now) {
-    return editTodo(file, uid, now, [&](icalcomponent* todo) {
-        removeProperties(todo, ICAL_DUE_PROPERTY);
-        removeProperties(todo, ICAL_DURATION_PROPERTY); // DURATION counts from DTSTART to DUE
-        if (due)
-            icalcomponent_add_property(todo, newDueProperty(*due));
+    return editTodo(file, uid, [&](ContentLines& lines, Component todo) {
+        todo = lines.removeProperties(todo, "DURATION"); // DURATION counts from DTSTART to DUE
+        todo = due ? lines.setProperty(todo, dueLine(*due)) : lines.removeProperties(todo, "DUE");
+        return std::optional(touch(lines, todo, now, true));
     });
 }
 
 kit::Result<void> setTodoPriority(const QString& file, const QString& uid, int priority,
                                   kit::Instant now) {
-    return editTodo(file, uid, now, [&](icalcomponent* todo) {
-        removeProperties(todo, ICAL_PRIORITY_PROPERTY);
-        if (priority > 0)
-            icalcomponent_add_property(todo, icalproperty_new_priority(std::clamp(priority, 1, 9)));
+    return editTodo(file, uid, [&](ContentLines& lines, Component todo) {
+        todo = priority > 0
+                   ? lines.setProperty(todo,
+                                       "PRIORITY:" + QByteArray::number(std::clamp(priority, 1, 9)))
+                   : lines.removeProperties(todo, "PRIORITY");
+        return std::optional(touch(lines, todo, now, false));
     });
 }
 

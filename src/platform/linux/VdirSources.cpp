@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirSources.h"
 
+#include "kit/AtomicFile.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -10,7 +12,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace ruvo::platform::vdir {
@@ -34,10 +35,7 @@ QString readMeta(const QString& folder, const char* name) {
 }
 
 kit::Result<void> writeText(const QString& path, const QByteArray& text) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit())
-        return kit::fail(QStringLiteral("Cannot write %1: %2").arg(path, f.errorString()));
-    return {};
+    return kit::writeFileAtomically(path, text);
 }
 
 CollectionInfo describe(const QString& folder, const VdirSource& source, bool isDefault) {

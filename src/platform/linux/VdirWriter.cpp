@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirWriter.h"
 
+#include "kit/AtomicFile.h"
 #include "platform/linux/VdirIcal.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QCryptographicHash>
 #include <QTimeZone>
 #include <QUuid>
 #include <libical/ical.h>
 #include <map>
-#include <set>
 
 namespace ruvo::platform::vdir {
 
 namespace {
+
+constexpr int kMaxNameLength = 200;  // well below the 255 bytes file systems allow
+constexpr int kMaxNameAttempts = 50; // names tried for one new item
 
 icaltimetype dateOf(kit::Instant t, const QString& zoneId) {
     const QTimeZone zone(zoneId.toUtf8());
@@ -23,15 +25,6 @@ icaltimetype dateOf(kit::Instant t, const QString& zoneId) {
     result.month = d.month();
     result.day = d.day();
     return result;
-}
-
-QString fileNameFor(const QString& uid) {
-    QString name;
-    for (QChar c : uid)
-        name += (c.isLetterOrNumber() && c.unicode() < 128) || QStringLiteral("@._-").contains(c)
-                    ? c
-                    : QLatin1Char('_');
-    return name.left(200) + QLatin1String(".ics");
 }
 
 ComponentPtr newCalendar() {
@@ -50,8 +43,9 @@ kit::Result<QString> writeItem(const QString& folder, icalcomponent* cal, const 
     auto bytes = serialize(cal);
     if (!bytes)
         return kit::fail(bytes.error());
-    if (auto r = writeFileAtomically(folder + QLatin1Char('/') + fileNameFor(uid), *bytes); !r)
-        return kit::fail(r.error());
+    auto written = writeNewItemFile(folder, uid, *bytes);
+    if (!written)
+        return kit::fail(written.error());
     return uid;
 }
 
@@ -63,22 +57,40 @@ icalcomponent* newItem(icalcomponent* cal, icalcomponent* item, const QString& u
     return item;
 }
 
-icalcomponent* findTodo(icalcomponent* cal, const QString& uid) {
-    const QByteArray wanted = uid.toUtf8();
-    for (icalcomponent* c = icalcomponent_get_first_component(cal, ICAL_VTODO_COMPONENT); c;
-         c = icalcomponent_get_next_component(cal, ICAL_VTODO_COMPONENT))
-        if (const char* u = icalcomponent_get_uid(c); u && wanted == u)
-            return c;
-    return nullptr;
-}
-
 } // namespace
 
-kit::Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile f(path); // writes a new file, syncs it and renames it over `path` on commit
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        return kit::fail(QStringLiteral("Cannot write %1: %2").arg(path, f.errorString()));
-    return {};
+QString itemFileName(const QString& uid, int attempt) {
+    QString safe;
+    for (QChar c : uid)
+        safe += (c.isLetterOrNumber() && c.unicode() < 128) || QStringLiteral("@._-").contains(c)
+                    ? c
+                    : QLatin1Char('_');
+    const bool isSafe = safe == uid && !uid.isEmpty() && uid.size() <= kMaxNameLength &&
+                        !uid.startsWith(QLatin1Char('.'));
+    if (isSafe && attempt == 0)
+        return uid + QLatin1String(".ics");
+    // The exact UID's hash keeps UIDs apart that read alike once made safe ("a b", "a_b").
+    const QString hash = QString::fromLatin1(
+        QCryptographicHash::hash(uid.toUtf8(), QCryptographicHash::Sha1).toHex().left(10));
+    QString name = safe.left(kMaxNameLength - 20) + QLatin1Char('-') + hash;
+    if (const int tries = isSafe ? attempt - 1 : attempt; tries > 0)
+        name += QLatin1Char('-') + QString::number(tries + 1);
+    return name + QLatin1String(".ics");
+}
+
+kit::Result<QString> writeNewItemFile(const QString& folder, const QString& uid,
+                                      const QByteArray& bytes) {
+    kit::ReplaceOptions options;
+    options.mustBeNew = true;
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        const QString path = folder + QLatin1Char('/') + itemFileName(uid, attempt);
+        auto written = kit::replaceFile(path, bytes, options);
+        if (!written)
+            return kit::fail(written.error());
+        if (*written == kit::ReplaceOutcome::written)
+            return path;
+    }
+    return kit::fail(QStringLiteral("No free file name for %1 in %2.").arg(uid, folder));
 }
 
 icalproperty* newDueProperty(const DueDate& due) {
@@ -147,37 +159,6 @@ kit::Result<QString> writeNewReminder(const QString& folder, const ReminderDraft
         icalcomponent_add_property(t, newDueProperty(*draft.due));
     icalcomponent_add_property(t, icalproperty_new_status(ICAL_STATUS_NEEDSACTION));
     return writeItem(folder, cal.get(), uid);
-}
-
-kit::Result<void> completeTodo(const QString& file, const QString& uid, kit::Instant now) {
-    ComponentPtr cal = readCalendar(file);
-    icalcomponent* todo = cal ? findTodo(cal.get(), uid) : nullptr;
-    if (!todo)
-        return kit::fail(QStringLiteral("No reminder %1 in %2.").arg(uid, file));
-    icalcomponent_set_status(todo, ICAL_STATUS_COMPLETED);
-    icalcomponent_add_property(todo, icalproperty_new_completed(utcTime(now)));
-    auto bytes = serialize(cal.get());
-    if (!bytes)
-        return kit::fail(bytes.error());
-    return writeFileAtomically(file, *bytes);
-}
-
-kit::Result<void> removeTodo(const QString& file, const QString& uid) {
-    ComponentPtr cal = readCalendar(file);
-    icalcomponent* todo = cal ? findTodo(cal.get(), uid) : nullptr;
-    if (!todo)
-        return kit::fail(QStringLiteral("No reminder %1 in %2.").arg(uid, file));
-    icalcomponent_remove_component(cal.get(), todo);
-    icalcomponent_free(todo);
-    const bool isEmpty = !icalcomponent_get_first_component(cal.get(), ICAL_VTODO_COMPONENT) &&
-                         !icalcomponent_get_first_component(cal.get(), ICAL_VEVENT_COMPONENT);
-    if (isEmpty)
-        return QFile::remove(file) ? kit::Result<void>()
-                                   : kit::fail(QStringLiteral("Cannot remove %1.").arg(file));
-    auto bytes = serialize(cal.get());
-    if (!bytes)
-        return kit::fail(bytes.error());
-    return writeFileAtomically(file, *bytes);
 }
 
 kit::Result<ImportCounts> importCalendar(const QByteArray& text, const QString& eventsFolder,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes calendar items into vdir folders, one item (one UID) per .ics file. Every write goes
-// to a new file that is synced and then renamed over the target, so a crash leaves either
-// the old file or the new one, never half of one.
+// Writes new calendar items into vdir folders, one item (one UID) per .ics file, each under
+// a name no other file has. A file is written whole to a temporary file and then moved
+// into place, so a crash leaves no half of one.
 #pragma once
 
 #include "kit/Result.h"
@@ -9,18 +9,20 @@
 
 namespace ruvo::platform::vdir {
 
-kit::Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
+// The file name for a new item: its UID when that is a safe file name, else the UID made
+// safe plus a short hash of the exact UID. Each further `attempt` gives another name, for
+// when one is taken.
+QString itemFileName(const QString& uid, int attempt = 0);
+// Writes a new item file for `uid` into `folder` under the first of its names that no file
+// has (never replacing one); answers its path.
+kit::Result<QString> writeNewItemFile(const QString& folder, const QString& uid,
+                                      const QByteArray& bytes);
 
 // Each answers the new item's UID.
 kit::Result<QString> writeNewEvent(const QString& folder, const EventDraft& draft,
                                    const QString& zoneId, kit::Instant now);
 kit::Result<QString> writeNewReminder(const QString& folder, const ReminderDraft& draft,
                                       kit::Instant now);
-
-// Marks the VTODO `uid` in `file` completed at `now`, or removes it (and the file with it
-// when nothing else is in it).
-kit::Result<void> completeTodo(const QString& file, const QString& uid, kit::Instant now);
-kit::Result<void> removeTodo(const QString& file, const QString& uid);
 
 struct ImportCounts {
     int events = 0;

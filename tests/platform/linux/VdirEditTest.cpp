@@ -226,3 +226,83 @@ TEST(VdirEdit, RetimingAndPrioritisingARemindersKeepsItsOtherProperties) {
     }
     EXPECT_FALSE(test::TempVdir().open()->setReminderDue(QStringLiteral("nobody/t"), std::nullopt));
 }
+
+// Deleting the last event of a file that is a symlink, or that holds a journal; an
+// occurrence that is not one; completing twice.
+TEST(VdirEdit, DeletesKeepWhatIsNotTheirsAndFailWhenNothingMatches) {
+    const QByteArray single = "BEGIN:VEVENT\r\nUID:e\r\nDTSTAMP:20261101T100000Z\r\n"
+                              "DTSTART:20261207T090000Z\r\nSUMMARY:e\r\nEND:VEVENT\r\n";
+    const QByteArray journal = "BEGIN:VJOURNAL\r\nUID:j\r\nDTSTAMP:20261101T100000Z\r\n"
+                               "SUMMARY:minutes\r\nEND:VJOURNAL\r\n";
+    struct Row {
+        const char* name;
+        QByteArray components;
+        const char* linkTo; // the item is a symlink to this file (relative to the test root)
+        bool isFileKept;
+        bool isTargetKept;
+    };
+    const Row rows[] = {
+        {"a plain file", single, nullptr, false, false},
+        {"a file that also holds a journal", single + journal, nullptr, true, false},
+        {"a symlink to a file outside the calendar", single, "elsewhere/e.ics", false, true},
+        {"a symlink to a hidden file beside it", single, "vdir/work/.e.ics", false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::TempVdir vdir;
+        const QString item = vdir.folder() + QStringLiteral("/e.ics");
+        const QString target =
+            row.linkTo ? vdir.root() + QLatin1Char('/') + QLatin1String(row.linkTo) : item;
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile f(target);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(test::calendarText(row.components.constData()));
+        f.close();
+        if (row.linkTo) {
+            ASSERT_TRUE(QFile::link(target, item));
+        }
+        auto store = vdir.open();
+        const auto events = store->events({kAutumn, {}});
+        ASSERT_EQ(events.size(), 1u);
+        ASSERT_TRUE(store->removeEvent(events[0], RemovalScope::wholeSeries));
+        EXPECT_EQ(QFileInfo::exists(item) || QFileInfo(item).isSymLink(), row.isFileKept);
+        EXPECT_EQ(QFileInfo::exists(target), row.isFileKept || row.isTargetKept);
+        if (row.isFileKept) {
+            EXPECT_EQ(fileText(vdir, QStringLiteral("e.ics")), test::calendarText(journal));
+        }
+        if (row.isTargetKept) {
+            QFile kept(target);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), test::calendarText(row.components.constData()));
+        }
+        EXPECT_TRUE(store->events({kAutumn, {}}).empty());
+    }
+
+    // An occurrence removed already is not one any more: the second attempt fails.
+    test::TempVdir vdir;
+    vdir.write(QStringLiteral("s.ics"),
+               test::calendarText("BEGIN:VEVENT\r\nUID:s\r\nDTSTART:20261207T090000Z\r\n"
+                                  "RRULE:FREQ=DAILY;COUNT=3\r\nSUMMARY:s\r\nEND:VEVENT\r\n"
+                                  "BEGIN:VTODO\r\nUID:t\r\nSUMMARY:t\r\nEND:VTODO\r\n"));
+    kit::FixedClock clock(at("2026-12-05T10:00:00Z"));
+    auto store = vdir.open({}, nullptr, &clock);
+    const auto events = store->events({kAutumn, {}});
+    ASSERT_EQ(events.size(), 3u);
+    ASSERT_TRUE(store->removeEvent(events[1], RemovalScope::thisOccurrence));
+    const QByteArray once = fileText(vdir, QStringLiteral("s.ics"));
+    EXPECT_EQ(once.count("EXDATE"), 1);
+    const auto again = store->removeEvent(events[1], RemovalScope::thisOccurrence);
+    ASSERT_FALSE(again);
+    EXPECT_TRUE(again.error().contains(QStringLiteral("no occurrence")))
+        << qPrintable(again.error());
+    EXPECT_EQ(fileText(vdir, QStringLiteral("s.ics")), once);
+
+    // Completing twice leaves one COMPLETED, with the first completion's time.
+    const QString todo = events[0].calendarIdentifier() + QStringLiteral("/t");
+    ASSERT_TRUE(store->completeReminder(todo));
+    const QByteArray completed = fileText(vdir, QStringLiteral("s.ics"));
+    EXPECT_EQ(completed.count("COMPLETED:20261205T100000Z"), 1) << completed.constData();
+    kit::FixedClock nextDay(at("2026-12-06T10:00:00Z"));
+    ASSERT_TRUE(vdir.open({}, nullptr, &nextDay)->completeReminder(todo));
+    EXPECT_EQ(fileText(vdir, QStringLiteral("s.ics")), completed);
+}
