@@ -171,8 +171,11 @@ int runImport(CommandContext& context, const QStringList& arguments) {
     auto counts = store->importFile(file, calendar);
     if (!counts)
         return fail(context, counts.error());
-    context.out << "Imported " << counts->events << " events and " << counts->reminders
-                << " reminders from " << file << "\n";
+    context.out << counts->summary(file) << "\n";
+    for (const auto& note : counts->notes)
+        (note.isError ? context.err : context.out) << note.text << "\n";
+    if (counts->hasErrors())
+        return cli::kExitFailure;
     return counts->events + counts->reminders > 0 ? cli::kExitOk : cli::kExitNothing;
 }
 

@@ -344,7 +344,20 @@ kit::Result<void> VdirCalendarStore::removeEvent(const Event& occurrence, Remova
     });
 }
 
-kit::Result<ImportCounts> VdirCalendarStore::importFile(const QString& path,
+ImportTarget VdirCalendarStore::importTarget(const Collection& c) {
+    ImportTarget target{c.info.folder, c.info.title, c.info.isReadOnly, {}};
+    for (const auto& [name, entry] : c.files) {
+        for (const auto& s : entry.parsed.series)
+            target.fileByUid.emplace(s.data->calendarItemExternalIdentifier, name);
+        for (const auto& s : entry.parsed.singles)
+            target.fileByUid.emplace(s.data->calendarItemExternalIdentifier, name);
+        for (const auto& r : entry.parsed.reminders)
+            target.fileByUid.emplace(r.uid, name);
+    }
+    return target;
+}
+
+kit::Result<ImportReport> VdirCalendarStore::importFile(const QString& path,
                                                         const QString& calendarIdentifier) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
@@ -355,10 +368,15 @@ kit::Result<ImportCounts> VdirCalendarStore::importFile(const QString& path,
         calendarIdentifier.isEmpty() ? firstCollection(EntityType::reminder) : events;
     if (!events || !reminders)
         return kit::fail(QStringLiteral("No calendar %1.").arg(calendarIdentifier));
-    auto counts = importCalendar(f.readAll(), events->info.folder, reminders->info.folder, now());
-    if (counts)
+    ImportTarget eventTarget = importTarget(*events);
+    std::optional<ImportTarget> reminderTarget;
+    if (reminders != events)
+        reminderTarget = importTarget(*reminders);
+    auto report = importCalendar(f.readAll(), eventTarget,
+                                 reminderTarget ? *reminderTarget : eventTarget, now());
+    if (report && report->events + report->reminders > 0)
         afterWrite();
-    return counts;
+    return report;
 }
 
 } // namespace ruvo::platform::vdir

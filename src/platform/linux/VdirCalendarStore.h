@@ -8,10 +8,10 @@
 #include "kit/Scheduler.h"
 #include "platform/CalendarStore.h"
 #include "platform/linux/VdirCache.h"
+#include "platform/linux/VdirImport.h"
 #include "platform/linux/VdirIndex.h"
 #include "platform/linux/VdirLoader.h"
 #include "platform/linux/VdirWatcher.h"
-#include "platform/linux/VdirWriter.h"
 
 #include <QElapsedTimer>
 #include <memory>
@@ -66,8 +66,10 @@ public:
     void requestRemindersAccess(std::function<void(bool)> done) override { done(true); }
 
     // Copies the items of an iCalendar file into the calendar `calendarIdentifier` (empty:
-    // events to the default calendar, reminders to the first reminder list).
-    kit::Result<ImportCounts> importFile(const QString& path, const QString& calendarIdentifier);
+    // events to the default calendar, reminders to the first reminder list). An item the
+    // calendar holds already is replaced only by a newer version; the report says which
+    // items were skipped and why.
+    kit::Result<ImportReport> importFile(const QString& path, const QString& calendarIdentifier);
 
     std::size_t eventRecordCount() const { return m_index.singleCount() + m_index.seriesCount(); }
 
@@ -81,6 +83,7 @@ private:
     bool hasKind(const Collection& c, EntityType kind) const;
     kit::Instant now() const;
     static kit::Result<void> refuseReadOnly(const Collection& c);
+    static ImportTarget importTarget(const Collection& c);
     struct ItemFile {
         const Collection* collection;
         QString path;

@@ -8,7 +8,6 @@
 #include <QTimeZone>
 #include <QUuid>
 #include <libical/ical.h>
-#include <map>
 
 namespace ruvo::platform::vdir {
 
@@ -159,51 +158,6 @@ kit::Result<QString> writeNewReminder(const QString& folder, const ReminderDraft
         icalcomponent_add_property(t, newDueProperty(*draft.due));
     icalcomponent_add_property(t, icalproperty_new_status(ICAL_STATUS_NEEDSACTION));
     return writeItem(folder, cal.get(), uid);
-}
-
-kit::Result<ImportCounts> importCalendar(const QByteArray& text, const QString& eventsFolder,
-                                         const QString& remindersFolder, kit::Instant now) {
-    ComponentPtr source(icalparser_parse_string(text.constData()));
-    if (!source || icalcomponent_isa(source.get()) != ICAL_VCALENDAR_COMPONENT)
-        return kit::fail(QStringLiteral("The file is not an iCalendar file."));
-    // Collected first: looking up components restarts libical's one iterator per parent.
-    std::vector<icalcomponent*> zones, items;
-    for (icalcomponent* c = icalcomponent_get_first_component(source.get(), ICAL_ANY_COMPONENT); c;
-         c = icalcomponent_get_next_component(source.get(), ICAL_ANY_COMPONENT)) {
-        const auto kind = icalcomponent_isa(c);
-        if (kind == ICAL_VTIMEZONE_COMPONENT)
-            zones.push_back(c);
-        else if (kind == ICAL_VEVENT_COMPONENT || kind == ICAL_VTODO_COMPONENT)
-            items.push_back(c);
-    }
-    std::map<QString, ComponentPtr> byUid;
-    std::map<QString, bool> isTodo;
-    ImportCounts counts;
-    for (icalcomponent* c : items) {
-        const bool todo = icalcomponent_isa(c) == ICAL_VTODO_COMPONENT;
-        QString uid = QString::fromUtf8(icalcomponent_get_uid(c));
-        if (uid.isEmpty()) {
-            uid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-            icalcomponent_add_property(c, icalproperty_new_uid(uid.toUtf8().constData()));
-        }
-        if (!icalcomponent_get_first_property(c, ICAL_DTSTAMP_PROPERTY))
-            icalcomponent_add_property(c, icalproperty_new_dtstamp(utcTime(now)));
-        auto& cal = byUid[uid];
-        if (!cal) {
-            cal = newCalendar();
-            for (icalcomponent* z : zones)
-                icalcomponent_add_component(cal.get(), icalcomponent_new_clone(z));
-            isTodo[uid] = todo;
-            (todo ? counts.reminders : counts.events)++;
-        }
-        icalcomponent_add_component(cal.get(), icalcomponent_new_clone(c));
-    }
-    for (auto& [uid, cal] : byUid) {
-        auto written = writeItem(isTodo[uid] ? remindersFolder : eventsFolder, cal.get(), uid);
-        if (!written)
-            return kit::fail(written.error());
-    }
-    return counts;
 }
 
 } // namespace ruvo::platform::vdir

@@ -24,14 +24,4 @@ kit::Result<QString> writeNewEvent(const QString& folder, const EventDraft& draf
 kit::Result<QString> writeNewReminder(const QString& folder, const ReminderDraft& draft,
                                       kit::Instant now);
 
-struct ImportCounts {
-    int events = 0;
-    int reminders = 0;
-};
-
-// Copies the items of an iCalendar text: VEVENTs into `eventsFolder`, VTODOs into
-// `remindersFolder`, each UID into its own file with the zones it refers to.
-kit::Result<ImportCounts> importCalendar(const QByteArray& text, const QString& eventsFolder,
-                                         const QString& remindersFolder, kit::Instant now);
-
 } // namespace ruvo::platform::vdir
