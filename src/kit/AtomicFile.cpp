@@ -62,7 +62,9 @@ bool isPrivateFolder(const QString& folder) {
     int seen = 0;
     bool allPrivate = true;
     while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.' || seen >= kSampledFiles)
+        if (seen >= kSampledFiles)
+            break;
+        if (entry->d_name[0] == '.')
             continue;
         struct stat file {};
         if (::fstatat(::dirfd(dir), entry->d_name, &file, 0) != 0 || !S_ISREG(file.st_mode))
