@@ -191,4 +191,10 @@ struct ReminderDraft {
     int priority = 0;
 };
 
+// What an import copied.
+struct ImportCounts {
+    int events = 0;
+    int reminders = 0;
+};
+
 } // namespace ruvo::platform

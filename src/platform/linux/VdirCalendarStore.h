@@ -65,9 +65,8 @@ public:
     void requestEventsAccess(std::function<void(bool)> done) override { done(true); }
     void requestRemindersAccess(std::function<void(bool)> done) override { done(true); }
 
-    // Copies the items of an iCalendar file into the calendar `calendarIdentifier` (empty:
-    // events to the default calendar, reminders to the first reminder list).
-    kit::Result<ImportCounts> importFile(const QString& path, const QString& calendarIdentifier);
+    kit::Result<ImportCounts> importFile(const QString& path,
+                                         const QString& calendarIdentifier) override;
 
     std::size_t eventRecordCount() const { return m_index.singleCount() + m_index.seriesCount(); }
 

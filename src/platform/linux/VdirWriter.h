@@ -22,11 +22,6 @@ kit::Result<QString> writeNewReminder(const QString& folder, const ReminderDraft
 kit::Result<void> completeTodo(const QString& file, const QString& uid, kit::Instant now);
 kit::Result<void> removeTodo(const QString& file, const QString& uid);
 
-struct ImportCounts {
-    int events = 0;
-    int reminders = 0;
-};
-
 // Copies the items of an iCalendar text: VEVENTs into `eventsFolder`, VTODOs into
 // `remindersFolder`, each UID into its own file with the zones it refers to.
 kit::Result<ImportCounts> importCalendar(const QByteArray& text, const QString& eventsFolder,
