@@ -142,7 +142,10 @@ private:
         EventTimes t;
         QString zone;
         m_in >> t.start >> t.duration >> zone;
-        t.zone = zone.isEmpty() ? kFloatingZone : m_zones.zone(zone).value_or(kUtcZone);
+        const auto found = zone.isEmpty() ? std::optional(kFloatingZone) : m_zones.zone(zone);
+        if (!found) // a zone the file defined itself, not read yet in this run: parse again
+            m_in.setStatus(QDataStream::ReadCorruptData);
+        t.zone = found.value_or(kUtcZone);
         return t;
     }
     SeriesRecord series() {

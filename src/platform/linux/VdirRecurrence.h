@@ -44,4 +44,11 @@ void forEachRuleStart(const RecurrenceRule& rule, const EventTimes& times, bool 
 // The latest start the series can have (kNoEnd when a rule has neither COUNT nor UNTIL).
 LocalSeconds lastStartOf(const SeriesRecord& series);
 
+// Cuts a series at the occurrence starting at `at` for an override of that occurrence and all
+// later ones (RANGE=THISANDFUTURE): `s` keeps the occurrences before it, and the returned
+// series (without data) carries the rest, moved as the override moves its occurrence and
+// lasting as it does. Nullopt when nothing but the override itself is left.
+std::optional<SeriesRecord> splitSeries(SeriesRecord& s, LocalSeconds at,
+                                        const EventTimes& tailTimes);
+
 } // namespace ruvo::platform::vdir
