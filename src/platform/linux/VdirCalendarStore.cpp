@@ -123,8 +123,9 @@ bool VdirCalendarStore::hasKind(const Collection& c, EntityType kind) const {
     if (c.info.declaredKind)
         return *c.info.declaredKind == kind ||
                (kind == EntityType::event ? c.hasEvents : c.hasReminders);
+    // A folder holding both (a CalDAV account's default calendar) is a calendar and a list.
     if (kind == EntityType::reminder)
-        return c.hasReminders && !c.hasEvents;
+        return c.hasReminders;
     return c.hasEvents || !c.hasReminders;
 }
 
