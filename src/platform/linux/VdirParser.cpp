@@ -50,7 +50,9 @@ private:
     std::optional<SeriesRecord> series(icalcomponent* c, const ZonedTime& start) const;
     RecurrenceRule rule(icalrecurrencetype recur, const ZonedTime& start) const;
     void readReminder(icalcomponent* c);
+    void repeatReminder(icalcomponent* c, icalproperty* dueProp);
     void linkOverrides();
+    void linkDoneInstances();
     UtcSeconds utc(const ZonedTime& t) const { return m_zones.toUtc(t.zone, t.local); }
 
     struct Override {
@@ -67,7 +69,8 @@ private:
     ParsedFile m_file;
     std::map<QString, std::size_t> m_seriesByUid;
     std::vector<Override> m_overrides;
-    mutable std::map<QString, ZoneIndex> m_ownZones; // by TZID
+    mutable std::map<QString, ZoneIndex> m_ownZones;            // by TZID
+    std::vector<std::pair<QString, ZonedTime>> m_doneInstances; // of repeating tasks, by UID
 };
 
 std::optional<ZonedTime> FileParser::readTime(icalproperty* p, icaltimetype t) const {
@@ -129,6 +132,7 @@ ParsedFile FileParser::parse() {
             visit(c);
     }
     linkOverrides();
+    linkDoneInstances();
     return std::move(m_file);
 }
 
@@ -386,6 +390,16 @@ void FileParser::readReminder(icalcomponent* c) {
     r.uid = text(icalcomponent_get_uid(c));
     if (r.uid.isEmpty())
         r.uid = m_context.fallbackUid;
+    const bool isDone = icalcomponent_get_first_property(c, ICAL_COMPLETED_PROPERTY) != nullptr ||
+                        icalcomponent_get_status(c) == ICAL_STATUS_COMPLETED ||
+                        icalcomponent_get_status(c) == ICAL_STATUS_CANCELLED;
+    // One occurrence of a repeating task: the task itself stands for all of them; one done
+    // or cancelled on its own is no longer due.
+    if (icalproperty* rid = icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY)) {
+        if (const auto at = readTime(rid, icalproperty_get_recurrenceid(rid)); at && isDone)
+            m_doneInstances.emplace_back(r.uid, *at);
+        return;
+    }
     r.calendarIdentifier = m_context.calendarIdentifier;
     r.identifier = m_context.calendarIdentifier + QLatin1Char('/') + r.uid;
     r.title = text(icalcomponent_get_summary(c));
@@ -403,12 +417,37 @@ void FileParser::readReminder(icalcomponent* c) {
         }
     }
     // A cancelled task is as good as done: it is not shown, and its list is still a list.
-    r.isCompleted = icalcomponent_get_first_property(c, ICAL_COMPLETED_PROPERTY) != nullptr ||
-                    icalcomponent_get_status(c) == ICAL_STATUS_COMPLETED ||
-                    icalcomponent_get_status(c) == ICAL_STATUS_CANCELLED;
+    r.isCompleted = isDone;
     if (icalproperty* p = icalcomponent_get_first_property(c, ICAL_PRIORITY_PROPERTY))
         r.priority = std::clamp(icalproperty_get_priority(p), 0, 9);
+    const bool repeats = r.due && !r.isCompleted;
     m_file.reminders.push_back(std::move(r));
+    if (repeats)
+        repeatReminder(c, icalcomponent_get_first_property(c, ICAL_DUE_PROPERTY));
+}
+
+void FileParser::repeatReminder(icalcomponent* c, icalproperty* dueProp) {
+    const auto due = readTime(dueProp, icalproperty_get_due(dueProp));
+    if (!due || !icalcomponent_get_first_property(c, ICAL_RRULE_PROPERTY))
+        return;
+    auto s = series(c, *due);
+    if (!s)
+        return;
+    s->times.duration = 0;
+    m_file.reminderSeries.push_back(
+        {static_cast<quint32>(m_file.reminders.size() - 1), std::move(*s)});
+}
+
+void FileParser::linkDoneInstances() {
+    for (const auto& [uid, at] : m_doneInstances) {
+        for (auto& repeat : m_file.reminderSeries) {
+            if (m_file.reminders[repeat.reminder].uid != uid)
+                continue;
+            SeriesRecord& s = repeat.due;
+            const LocalSeconds t = inZone(at, ZonedTime{s.times.start, s.times.zone, at.isDate});
+            s.exdates.insert(std::upper_bound(s.exdates.begin(), s.exdates.end(), t), t);
+        }
+    }
 }
 
 // An override replaces the occurrence its RECURRENCE-ID names: the series skips that start

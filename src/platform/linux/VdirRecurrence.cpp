@@ -264,6 +264,43 @@ LocalSeconds lastStartOf(const SeriesRecord& s) {
     return last;
 }
 
+std::optional<LocalSeconds> nextStart(const SeriesRecord& s, LocalSeconds from) {
+    std::optional<LocalSeconds> next;
+    forEachStart(s, from, from + 550 * kDay, [&](LocalSeconds t) {
+        if (!next || t < *next)
+            next = t;
+    });
+    return next;
+}
+
+std::optional<DueDate> nextDue(const ParsedFile& file, std::size_t reminder, const ZoneTable& zones,
+                               kit::Instant now) {
+    const auto repeat =
+        std::find_if(file.reminderSeries.begin(), file.reminderSeries.end(),
+                     [reminder](const ReminderSeries& r) { return r.reminder == reminder; });
+    if (repeat == file.reminderSeries.end() || !file.reminders[reminder].due)
+        return std::nullopt;
+    const SeriesRecord& s = repeat->due;
+    const LocalSeconds local =
+        zones.toLocal(s.times.zone, floorDiv(kit::msecsSinceEpoch(now), 1000));
+    const LocalSeconds today = floorDiv(local, kDay) * kDay;
+    if (s.times.start >= today)
+        return std::nullopt;
+    std::optional<LocalSeconds> next = nextStart(s, today);
+    if (!next && s.lastStart != kNoEnd)
+        next = s.lastStart;
+    if (!next)
+        return std::nullopt;
+    DueDate due = *file.reminders[reminder].due;
+    const qint64 day = floorDiv(*next, kDay);
+    int y = 0, m = 0, d = 0;
+    civilFromDays(day, y, m, d);
+    due.date = QDate(y, m, d);
+    if (due.time)
+        due.time = QTime::fromMSecsSinceStartOfDay(static_cast<int>((*next - day * kDay) * 1000));
+    return due;
+}
+
 std::optional<SeriesRecord> splitSeries(SeriesRecord& s, LocalSeconds at,
                                         const EventTimes& tailTimes) {
     const bool isAllDay = s.data && s.data->isAllDay;

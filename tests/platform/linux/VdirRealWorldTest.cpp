@@ -216,3 +216,36 @@ TEST(VdirRealWorld, MixedFoldersTaskListsAndCalendarLevelNamesAndColours) {
                   .size(),
               1u);
 }
+
+TEST(VdirRealWorld, RepeatingTasksAreDueAtTheirNextOccurrence) {
+    test::TempVdir vdir(QStringLiteral("Europe/Berlin"));
+    vdir.write(QStringLiteral("kind"), "reminders\n");
+    vdir.write(QStringLiteral("t.ics"),
+               test::calendarText(
+                   // Daily at 10:00 Berlin since 1 December; today's (the 7th) done on its own.
+                   "BEGIN:VTODO\r\nUID:water\r\nSUMMARY:Water plants\r\n"
+                   "DUE;TZID=Europe/Berlin:20261201T100000\r\nRRULE:FREQ=DAILY\r\nEND:VTODO\r\n"
+                   "BEGIN:VTODO\r\nUID:water\r\nSUMMARY:Water plants\r\n"
+                   "RECURRENCE-ID;TZID=Europe/Berlin:20261207T100000\r\n"
+                   "DUE;TZID=Europe/Berlin:20261207T100000\r\nSTATUS:COMPLETED\r\nEND:VTODO\r\n"
+                   // Monthly on a date, its own due date still ahead.
+                   "BEGIN:VTODO\r\nUID:rent\r\nSUMMARY:Rent\r\nDUE;VALUE=DATE:20261210\r\n"
+                   "RRULE:FREQ=MONTHLY\r\nEND:VTODO\r\n"
+                   // Weekly, ended before today: its last occurrence stays overdue.
+                   "BEGIN:VTODO\r\nUID:old\r\nSUMMARY:Old\r\nDUE:20261102T090000Z\r\n"
+                   "RRULE:FREQ=WEEKLY;COUNT=3\r\nEND:VTODO\r\n"
+                   "BEGIN:VTODO\r\nUID:gone\r\nSUMMARY:Gone\r\nDUE:20261207T090000Z\r\n"
+                   "RRULE:FREQ=DAILY\r\nSTATUS:CANCELLED\r\nEND:VTODO\r\n"));
+    kit::FixedClock clock(at("2026-12-07T08:00:00Z"));
+    auto store = vdir.open({}, nullptr, &clock);
+    const QString list = store->calendars(EntityType::reminder).back().identifier;
+    QStringList due;
+    for (const auto& r :
+         store->incompleteReminders({std::nullopt, at("2027-01-01T00:00:00Z"), {list}}))
+        due << r.title + QLatin1Char(' ') + r.due->date.toString(Qt::ISODate) +
+                   (r.due->time ? QLatin1Char(' ') + r.due->time->toString() : QString());
+    due.sort();
+    EXPECT_EQ(due, (QStringList{QStringLiteral("Old 2026-11-16 09:00:00"),
+                                QStringLiteral("Rent 2026-12-10"),
+                                QStringLiteral("Water plants 2026-12-08 10:00:00")}));
+}
