@@ -20,8 +20,8 @@ namespace {
 // A calendar without a colour of its own: a neutral grey, not one a calendar might choose.
 const QString kDefaultColour = QStringLiteral("#8e8e93");
 // Calendar-level properties are looked for in this many files, in their first bytes only.
-constexpr int kMetaFiles = 3;
-constexpr qint64 kMetaBytes = 16 * 1024;
+constexpr int kMetaFiles = 16;
+constexpr qint64 kMetaBytes = 8 * 1024;
 
 QString xdgDirectory(const char* variable, const char* fallback) {
     QString base = qEnvironmentVariable(variable);
