@@ -47,9 +47,9 @@ void AppState::createControllers(MenuBarServices menuBar) {
 void AppState::createEventsController(MenuBarServices& menuBar) {
     m_events = std::make_unique<events::EventsController>(m_calendarStore, m_settings->defaults(),
                                                           m_scheduler);
-    m_remainingEvents = std::make_unique<events::RemainingEvents>(
+    m_remainingEvents = std::make_unique<RemainingEventsCounter>(events::RemainingEvents(
         m_calendarStore, m_settings->defaults(),
-        [environment = menuBar.environment] { return environment().timeZoneId; });
+        [environment = menuBar.environment] { return environment().timeZoneId; }));
     m_wake = menuBar.dateEvents.subscribe([this](platform::DateEvent event) {
         if (event == platform::DateEvent::wake)
             m_events->onWake();

@@ -12,6 +12,7 @@
 #include "kit/Scheduler.h"
 #include "kit/Signal.h"
 #include "menubar/MenuBarController.h"
+#include "menubar/RemainingEventsCounter.h"
 #include "settings/SettingsFiles.h"
 #include "timezones/TimeTravelResets.h"
 #include "timezones/TimeZoneOffset.h"
@@ -88,7 +89,16 @@ private:
     timezones::TimeZoneOffset m_timeZoneOffset;
     timezones::TimeTravelResets m_timeTravelResets;
     std::unique_ptr<events::EventsController> m_events;
-    std::unique_ptr<events::RemainingEvents> m_remainingEvents;
+    // The panel icon's count, over the events' queries.
+    struct RemainingEventsCounter final : menubar::RemainingEventsCounter {
+        explicit RemainingEventsCounter(events::RemainingEvents events)
+            : events(std::move(events)) {}
+        std::optional<int> remainingEventsToday(kit::Instant now) const override {
+            return events.remainingEventsToday(now);
+        }
+        events::RemainingEvents events;
+    };
+    std::unique_ptr<RemainingEventsCounter> m_remainingEvents;
     std::unique_ptr<menubar::ClockTicks> m_ticks;
     std::unique_ptr<menubar::MenuBarController> m_menuBar;
     kit::Timer m_didLaunch;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandRunner.h"
 
-#include "app/Commands.h"
+#include "cli/Commands.h"
 #include "kit/RealScheduler.h"
+#include "platform/linux/LinuxSystemDateEvents.h"
+#include "platform/linux/VdirCalendarStore.h"
+#include "platform/linux/VdirSourceList.h"
 #include "settings/Keys.h"
 #include "settings/SettingsFiles.h"
 
@@ -18,6 +21,28 @@ void printHelp(QTextStream& out) {
            "Without a command, starts the panel clock. Commands:\n";
     for (const cli::Command& c : cli::commands())
         out << "  " << c.name.leftJustified(14) << c.summary << "\n";
+}
+
+// The Linux platform as the commands use it: the vdir calendars and the system's date events.
+cli::CommandServices linuxServices() {
+    namespace vdir = platform::vdir;
+    cli::CommandServices services;
+    services.openCalendarStore =
+        [](const cli::CommandContext& c) -> kit::Result<std::unique_ptr<platform::CalendarStore>> {
+        auto store = std::make_unique<vdir::VdirCalendarStore>(
+            vdir::userStoreOptions(c.configDirectory, c.environment.timeZoneId, c.clock));
+        if (auto loaded = store->load(); !loaded)
+            return kit::fail(loaded.error());
+        return std::unique_ptr<platform::CalendarStore>(std::move(store));
+    };
+    services.openCalendarSources = [](const cli::CommandContext& c) {
+        return std::make_unique<vdir::VdirSourceList>(c.configDirectory);
+    };
+    services.openSystemDateEvents = [](kit::Scheduler& scheduler, std::function<QString()> zoneId) {
+        return std::make_unique<platform::LinuxSystemDateEvents>(
+            scheduler, std::move(zoneId), platform::LinuxSystemDateEvents::Sources{});
+    };
+    return services;
 }
 
 } // namespace
@@ -47,8 +72,8 @@ int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err)
     kit::FixedClock fixedClock(options.now.value_or(kit::Instant{}));
     const kit::Clock& clock =
         options.now ? static_cast<const kit::Clock&>(fixedClock) : systemClock;
-    cli::CommandContext context{settings->defaults(), clock, environment,
-                                settings->folder(),   out,   err};
+    cli::CommandContext context{
+        settings->defaults(), clock, environment, settings->folder(), out, err, linuxServices()};
     return command->run(context, options.remaining.mid(1));
 }
 

@@ -10,8 +10,4 @@ namespace ruvo::app {
 
 int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err);
 
-// The environment a run uses: the system's, then the `locale` setting, then the options.
-kit::Environment resolveEnvironment(const GlobalOptions& options,
-                                    const std::optional<QString>& localeSetting);
-
 } // namespace ruvo::app

@@ -17,8 +17,10 @@ using namespace std::chrono_literals;
 Panel::Panel(AppState& state, std::function<kit::Environment()> environment,
              platform::ColorSchemePreference& colorScheme, views::ShellWindows& windows)
     : m_state(state), m_environment(std::move(environment)), m_windows(windows),
-      m_dateEvents(state.scheduler(), state.defaults(),
-                   [this] { return m_environment().timeZoneId; }, {}) {
+      m_dateEvents(state.scheduler(), [this] { return m_environment().timeZoneId; }, {}) {
+    // The locale setting is the program's own locale choice: its changes are date events too.
+    m_locale = state.defaults().observe(std::vector<settings::KeyRef>{keys::locale},
+                                        [this] { m_dateEvents.notifyLocaleChanged(); });
     m_state.createControllers({m_dateEvents, m_environment, views::titleWidth});
     auto* screen = new views::MainScreen(
         {state.defaults(), state.clockTicks(), state.scheduler(), m_environment});

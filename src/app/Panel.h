@@ -40,6 +40,7 @@ private:
     views::MenuBarIconPainter m_painter;
     std::unique_ptr<views::MenuWindow> m_window;
     std::unique_ptr<platform::StatusItem> m_item;
+    kit::Subscription m_locale;
     kit::Subscription m_colorScheme;
     kit::Timer m_visibilityCheck;
 };

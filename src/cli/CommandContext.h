@@ -1,16 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a command of the command line works with: the settings, the clock and environment as
-// the global options set them, and its output streams.
+// the global options set them, its output streams, and the system services that app/ wires in
+// (so the commands reach the calendars and date events through the platform interfaces only).
 #pragma once
 
 #include "kit/Clock.h"
 #include "kit/Environment.h"
+#include "kit/Result.h"
+#include "kit/Scheduler.h"
+#include "platform/CalendarSources.h"
+#include "platform/CalendarStore.h"
+#include "platform/SystemDateEvents.h"
 #include "settings/Defaults.h"
 
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
+#include <memory>
 
 namespace ruvo::cli {
+
+struct CommandContext;
+
+// The system as a command sees it. Each opener may be empty where a front end has no such
+// service (a test of a command that needs none).
+struct CommandServices {
+    // The user's calendars, as the context's config folder, zone and clock say.
+    std::function<kit::Result<std::unique_ptr<platform::CalendarStore>>(const CommandContext&)>
+        openCalendarStore;
+    // The calendar folders the user added.
+    std::function<std::unique_ptr<platform::CalendarSources>(const CommandContext&)>
+        openCalendarSources;
+    // Clock, zone, day and wake events, planned on `scheduler`; `zoneId` answers the zone
+    // midnight falls in.
+    std::function<std::unique_ptr<platform::SystemDateEvents>(kit::Scheduler& scheduler,
+                                                              std::function<QString()> zoneId)>
+        openSystemDateEvents;
+};
 
 struct CommandContext {
     settings::Defaults& defaults;
@@ -19,6 +45,7 @@ struct CommandContext {
     QString configDirectory;      // --config-dir, else $XDG_CONFIG_HOME/ruvo
     QTextStream& out;
     QTextStream& err;
+    CommandServices services;
 };
 
 // Exit statuses of the command line.

@@ -4,20 +4,20 @@
 #pragma once
 
 #include "events/EventQueries.h"
-#include "menubar/RemainingEventsCounter.h"
 
 #include <functional>
 
 namespace ruvo::events {
 
-class RemainingEvents final : public menubar::RemainingEventsCounter {
+class RemainingEvents {
 public:
     // `timeZoneId` names the zone whose day is "today"; it is asked at each count.
     RemainingEvents(platform::CalendarStore& store, const settings::Defaults& defaults,
                     std::function<QString()> timeZoneId)
         : m_store(store), m_defaults(defaults), m_timeZoneId(std::move(timeZoneId)) {}
 
-    std::optional<int> remainingEventsToday(kit::Instant now) const override;
+    // Today's events (in the current zone) that have not ended at `now`.
+    std::optional<int> remainingEventsToday(kit::Instant now) const;
 
 private:
     platform::CalendarStore& m_store;

@@ -143,7 +143,8 @@ platform::StatusItemTextStyle MenuBarController::textStyle() const {
     style.semibold = d.get(keys::menuBar_boldText);
     const auto light = d.get(keys::menuBarTextColor);
     const auto dark = d.get(keys::menuBarTextColorDark);
-    style.color = m_isDark && dark ? dark : light;
+    if (const auto chosen = m_isDark && dark ? dark : light)
+        style.color = QColor(chosen->red, chosen->green, chosen->blue, chosen->alpha);
     style.baselineOffset = d.get(keys::menuBarTextVerticalAlignmentOffset).value_or(0);
     return style;
 }

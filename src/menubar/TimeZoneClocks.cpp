@@ -10,7 +10,7 @@ namespace keys = settings::keys;
 namespace {
 
 // The current zone's clock, when the coloured marker is on.
-constexpr settings::Rgba kCurrentZoneBlue{10, 132, 255, 255};
+const QColor kCurrentZoneBlue(10, 132, 255);
 
 const QString kOpenEntry = QStringLiteral("open");
 const QString kRemoveEntry = QStringLiteral("remove");

@@ -64,6 +64,11 @@ public:
     // 0 none, 1 highest ... 9 lowest.
     virtual kit::Result<void> setReminderPriority(const QString& identifier, int priority) = 0;
 
+    // Copies the items of an iCalendar file into the calendar `calendarIdentifier` (empty:
+    // events to the default calendar, reminders to the first reminder list).
+    virtual kit::Result<ImportReport> importFile(const QString& path,
+                                                 const QString& calendarIdentifier) = 0;
+
     // Takes in changes that the change watching may not have reported yet.
     virtual void refreshSourcesIfNecessary() = 0;
 

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTime>
 #include <QTimeZone>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -189,6 +190,26 @@ struct ReminderDraft {
     QString notes;
     std::optional<DueDate> due;
     int priority = 0;
+};
+
+// One line about an imported item that was not written.
+struct ImportNote {
+    QString uid;
+    QString text;
+    bool isError = false; // a failure, not a deliberate skip
+};
+
+// What an import wrote, and what it did not.
+struct ImportReport {
+    int events = 0;    // written: new, or replacing an older version
+    int reminders = 0; // the same for VTODOs
+    int replaced = 0;  // how many of those replaced an older version
+    std::vector<ImportNote> notes;
+
+    bool hasErrors() const {
+        return std::any_of(notes.begin(), notes.end(),
+                           [](const ImportNote& n) { return n.isError; });
+    }
 };
 
 } // namespace ruvo::platform

@@ -6,8 +6,7 @@
 // Drawing is done by a StatusIconPainter that the views provide.
 #pragma once
 
-#include "settings/records/Appearance.h"
-
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -22,7 +21,7 @@ struct StatusItemTextStyle {
     std::optional<double> pointSize; // the system's size when unset
     bool monospacedDigits = false;
     bool semibold = false;
-    std::optional<settings::Rgba> color; // the panel's own colour when unset
+    std::optional<QColor> color; // the panel's own colour when unset
     double baselineOffset = 0;
     bool operator==(const StatusItemTextStyle&) const = default;
 };

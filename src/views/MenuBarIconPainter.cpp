@@ -141,7 +141,7 @@ QImage MenuBarIconPainter::icon(const platform::StatusItemIcon& icon, const QCol
 QImage MenuBarIconPainter::paint(const platform::StatusItemContent& content, bool withText,
                                  bool isDark, double ratio) const {
     const QColor panelColour = isDark ? QColor(Qt::white) : QColor(Qt::black);
-    const QColor textColour = content.style.color ? toQColor(*content.style.color) : panelColour;
+    const QColor textColour = content.style.color.value_or(panelColour);
     const QSizeF iconPoints = content.icon ? iconSize(*content.icon) : QSizeF(0, 0);
     const bool hasText = withText && !content.title.isEmpty();
     const double textWidth =

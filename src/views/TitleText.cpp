@@ -61,8 +61,4 @@ void drawTitle(QPainter& painter, const QString& text, const platform::StatusIte
     }
 }
 
-QColor toQColor(const settings::Rgba& colour) {
-    return QColor(colour.red, colour.green, colour.blue, colour.alpha);
-}
-
 } // namespace ruvo::views

@@ -21,6 +21,4 @@ double titleWidth(const QString& text, const platform::StatusItemTextStyle& styl
 void drawTitle(QPainter& painter, const QString& text, const platform::StatusItemTextStyle& style,
                double x, double centreY);
 
-QColor toQColor(const settings::Rgba& colour);
-
 } // namespace ruvo::views

@@ -130,7 +130,7 @@ TEST(MenuBarController, AppearanceIsDebouncedAndThrottled) {
     f.defaults.set(keys::menuBarTextColor, settings::OptionalColor(settings::Rgba{0, 0, 0, 255}));
     f.defaults.set(keys::menuBarTextColorDark,
                    settings::OptionalColor(settings::Rgba{255, 255, 255, 255}));
-    const auto isWhite = [&] { return f.item.content().style.color->red == 255; };
+    const auto isWhite = [&] { return f.item.content().style.color->red() == 255; };
     EXPECT_FALSE(isWhite());
     auto count = f.item.contents.size();
     f.controller.onAppearanceChanged(true);

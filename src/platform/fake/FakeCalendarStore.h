@@ -39,6 +39,9 @@ public:
     kit::Result<void> setReminderDue(const QString& identifier,
                                      const std::optional<DueDate>& due) override;
     kit::Result<void> setReminderPriority(const QString& identifier, int priority) override;
+    kit::Result<ImportReport> importFile(const QString&, const QString&) override {
+        return kit::fail(QStringLiteral("The test store imports nothing."));
+    }
     void refreshSourcesIfNecessary() override { ++refreshCount; }
     AuthorizationStatus authorizationStatus(EntityType kind) const override;
     void requestEventsAccess(std::function<void(bool)> done) override;

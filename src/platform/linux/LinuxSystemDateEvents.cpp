@@ -4,12 +4,10 @@
 #include "platform/linux/ClockChangeWatcher.h"
 #include "platform/linux/LocalTimeZoneWatcher.h"
 #include "platform/linux/SleepWatcher.h"
-#include "settings/Keys.h"
 
 namespace ruvo::platform {
 
 LinuxSystemDateEvents::LinuxSystemDateEvents(kit::Scheduler& scheduler,
-                                             const settings::Defaults& defaults,
                                              std::function<QString()> zoneId, Sources sources,
                                              QObject* parent)
     : QObject(parent), m_clock(new ClockChangeWatcher(this)),
@@ -21,8 +19,6 @@ LinuxSystemDateEvents::LinuxSystemDateEvents(kit::Scheduler& scheduler,
     connect(m_zone, &LocalTimeZoneWatcher::timeZoneChanged, this,
             [this] { send(DateEvent::timeZoneChanged); });
     connect(m_sleep, &SleepWatcher::woke, this, [this] { send(DateEvent::wake); });
-    m_locale = defaults.observe(std::vector<settings::KeyRef>{settings::keys::locale},
-                                [this] { send(DateEvent::localeChanged); });
     m_midnight.replan();
 }
 
@@ -30,6 +26,10 @@ LinuxSystemDateEvents::~LinuxSystemDateEvents() = default;
 
 kit::Subscription LinuxSystemDateEvents::subscribe(std::function<void(DateEvent)> handler) {
     return m_events.connect(std::move(handler));
+}
+
+void LinuxSystemDateEvents::notifyLocaleChanged() {
+    send(DateEvent::localeChanged);
 }
 
 void LinuxSystemDateEvents::send(DateEvent event) {

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system date events of a Linux desktop, merged into one publisher: the clock (timerfd),
-// the zone (/etc/localtime and timedated), midnight (a timer), the locale (the `locale`
-// setting) and wake (logind). A source whose service is missing is left out and logged.
+// the zone (/etc/localtime and timedated), midnight (a timer) and wake (logind). A source whose
+// service is missing is left out and logged. The locale has no system event of its own: whoever
+// owns a locale choice (the program's setting) reports its changes.
 #pragma once
 
+#include "kit/Scheduler.h"
 #include "platform/SystemDateEvents.h"
 #include "platform/linux/MidnightTimer.h"
-#include "settings/Defaults.h"
 
 #include <QDBusConnection>
 #include <QObject>
@@ -26,12 +27,12 @@ public:
     };
 
     // `zoneId` answers the zone midnight is planned in (it changes with the system's).
-    LinuxSystemDateEvents(kit::Scheduler& scheduler, const settings::Defaults& defaults,
-                          std::function<QString()> zoneId, Sources sources,
-                          QObject* parent = nullptr);
+    LinuxSystemDateEvents(kit::Scheduler& scheduler, std::function<QString()> zoneId,
+                          Sources sources, QObject* parent = nullptr);
     ~LinuxSystemDateEvents() override;
 
     kit::Subscription subscribe(std::function<void(DateEvent)> handler) override;
+    void notifyLocaleChanged();
 
 private:
     void send(DateEvent event);
@@ -41,7 +42,6 @@ private:
     LocalTimeZoneWatcher* m_zone;
     SleepWatcher* m_sleep;
     MidnightTimer m_midnight;
-    kit::Subscription m_locale;
 };
 
 } // namespace ruvo::platform

@@ -69,7 +69,8 @@ public:
     // events to the default calendar, reminders to the first reminder list). An item the
     // calendar holds already is replaced only by a newer version; the report says which
     // items were skipped and why.
-    kit::Result<ImportReport> importFile(const QString& path, const QString& calendarIdentifier);
+    kit::Result<ImportReport> importFile(const QString& path,
+                                         const QString& calendarIdentifier) override;
 
     std::size_t eventRecordCount() const { return m_index.singleCount() + m_index.seriesCount(); }
 

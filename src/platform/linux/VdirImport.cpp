@@ -257,31 +257,6 @@ void importItem(const Item& item, ImportTarget& target, const ZoneBlocks& zones,
 
 } // namespace
 
-QString ImportReport::summary(const QString& file) const {
-    const QString eventCount =
-        events == 1 ? tr("1 event") : tr("%1 events").arg(QString::number(events));
-    const QString reminderCount =
-        reminders == 1 ? tr("1 reminder") : tr("%1 reminders").arg(QString::number(reminders));
-    QString text = tr("Imported %1 and %2 from %3").arg(eventCount, reminderCount, file);
-    QStringList details;
-    if (replaced > 0)
-        details << (replaced == 1 ? tr("1 replaced an older version")
-                                  : tr("%1 replaced older versions").arg(replaced));
-    const auto failed =
-        std::count_if(notes.begin(), notes.end(), [](const ImportNote& n) { return n.isError; });
-    if (const auto skipped = qsizetype(notes.size()) - failed; skipped > 0)
-        details << tr("%1 skipped").arg(skipped);
-    if (failed > 0)
-        details << tr("%1 failed").arg(failed);
-    if (!details.isEmpty())
-        text += QStringLiteral(" (") + details.join(QStringLiteral(", ")) + QLatin1Char(')');
-    return text;
-}
-
-bool ImportReport::hasErrors() const {
-    return std::any_of(notes.begin(), notes.end(), [](const ImportNote& n) { return n.isError; });
-}
-
 kit::Result<ImportReport> importCalendar(const QByteArray& text, ImportTarget& events,
                                          ImportTarget& reminders, kit::Instant now) {
     const ContentLines source(text);

@@ -8,6 +8,7 @@
 
 #include "kit/Result.h"
 #include "kit/Time.h"
+#include "platform/CalendarTypes.h"
 
 #include <QString>
 #include <map>
@@ -20,24 +21,6 @@ struct ImportTarget {
     QString title;
     bool isReadOnly = false;
     std::map<QString, QString> fileByUid; // the items in the folder: UID to file name
-};
-
-// One line about an item that was not imported.
-struct ImportNote {
-    QString uid;
-    QString text;
-    bool isError = false; // a failure, not a deliberate skip
-};
-
-struct ImportReport {
-    int events = 0;    // written: new, or replacing an older version
-    int reminders = 0; // the same for VTODOs
-    int replaced = 0;  // how many of those replaced an older version
-    std::vector<ImportNote> notes;
-
-    // "Imported 2 events and 1 reminder from FILE (1 replaced an older version, 1 skipped)"
-    QString summary(const QString& file) const;
-    bool hasErrors() const;
 };
 
 // VEVENTs go into `events`, VTODOs into `reminders`. Fails, writing nothing, when the text

@@ -4,7 +4,6 @@
 #include "kit/VirtualScheduler.h"
 #include "platform/linux/LinuxSystemDateEvents.h"
 #include "platform/linux/MidnightTimer.h"
-#include "settings/Keys.h"
 
 #include <QDBusMessage>
 #include <QFile>
@@ -77,11 +76,8 @@ TEST(LinuxSystemDateEvents, MergesZoneWakeLocaleAndMidnight) {
     ASSERT_TRUE(pointLink(localtime, QStringLiteral("America/New_York")));
     FakeSystemServices services(bus.connect(QStringLiteral("system-services")));
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     kit::VirtualScheduler scheduler(at("2026-12-04T23:59:00-05:00"));
-    platform::LinuxSystemDateEvents events(scheduler, defaults,
+    platform::LinuxSystemDateEvents events(scheduler,
                                            [] { return QStringLiteral("America/New_York"); },
                                            {localtime, bus.connect(QStringLiteral("ruvo-system"))});
     std::vector<DateEvent> seen;
@@ -104,7 +100,7 @@ TEST(LinuxSystemDateEvents, MergesZoneWakeLocaleAndMidnight) {
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen.back(), DateEvent::wake);
 
-    defaults.set(settings::keys::locale, settings::OptionalString(QStringLiteral("de_DE")));
+    events.notifyLocaleChanged();
     ASSERT_EQ(seen.size(), 4u);
     EXPECT_EQ(seen.back(), DateEvent::localeChanged);
 

@@ -41,7 +41,7 @@ QString writeInput(const QTemporaryDir& dir, const QByteArray& components) {
     return path;
 }
 
-QStringList noteTexts(const platform::vdir::ImportReport& report) {
+QStringList noteTexts(const platform::ImportReport& report) {
     QStringList texts;
     for (const auto& n : report.notes)
         texts << n.text;

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/AgendaCommand.h"
+
+#include "cli/CalendarItemJson.h"
+#include "cli/CommandStore.h"
+#include "events/EventsController.h"
+#include "events/list/EventListModel.h"
+#include "events/list/EventRowTexts.h"
+#include "events/videocalls/VideoCallDetector.h"
+#include "timezones/IcuFormat.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace ruvo::cli {
+
+using namespace ruvo::events;
+
+namespace {
+
+using cli::CommandContext;
+
+const char* const kUsage = "usage: ruvo agenda [--date YYYY-MM-DD] [--json]\n"
+                           "  (default: today; shows as many days as the list in the menu)\n";
+
+// The command line opens nothing, so it answers as if no meeting application were present.
+class NoApplications final : public platform::UrlOpener {
+public:
+    bool open(const QUrl&) override { return false; }
+    bool hasApplicationFor(const QString&) const override { return false; }
+};
+
+struct Printer {
+    const EventQueries& queries;
+    const EventRowTexts& texts;
+    QTimeZone zone;
+    kit::Instant now;
+    EventRowTexts::Options options;
+
+    QJsonObject json(const CalendarItem& item) const {
+        const EventRow row = texts.row(item, now, options);
+        QJsonObject o = calendarItemJson(item, queries, zone);
+        o.insert(QStringLiteral("state"),
+                 row.state == RowState::none ? QJsonValue() : QJsonValue(stateName(row.state)));
+        o.insert(QStringLiteral("relative"), row.relative);
+        QJsonValue call;
+        if (row.videoCall)
+            call = QJsonObject{
+                {QStringLiteral("name"),
+                 row.videoCall->name ? QJsonValue(*row.videoCall->name) : QJsonValue()},
+                {QStringLiteral("url"), row.videoCall->url.toString(QUrl::FullyEncoded)}};
+        o.insert(QStringLiteral("videoCall"), call);
+        return o;
+    }
+    QJsonArray json(const std::vector<CalendarItem>& items) const {
+        QJsonArray array;
+        for (const auto& item : items)
+            array.append(json(item));
+        return array;
+    }
+
+    QString text(const CalendarItem& item) const {
+        const EventRow row = texts.row(item, now, options);
+        QString line = QStringLiteral("  ");
+        if (row.isReminder)
+            line += (row.isCompleted ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) +
+                    (row.priorityMarks.isEmpty() ? QString() : row.priorityMarks + u' ');
+        line += std::get_if<Event>(&item) ? std::get<Event>(item).title()
+                                          : std::get<Reminder>(item).title;
+        const QString timing = (stateWord(row.state) + u' ' + row.relative).trimmed();
+        for (const QString& part : {row.timeText, timing, row.location})
+            if (!part.isEmpty())
+                line += QStringLiteral(" · ") + part;
+        if (row.showsJoinButton)
+            line += QStringLiteral(" · Join ") + row.videoCall->name.value_or(QString());
+        return line.trimmed().prepend(QStringLiteral("  "));
+    }
+    void text(QTextStream& out, const QString& title,
+              const std::vector<CalendarItem>& items) const {
+        if (items.empty())
+            return;
+        out << title << "\n";
+        for (const auto& item : items)
+            out << text(item) << "\n";
+    }
+};
+
+std::optional<QDate> parseArguments(CommandContext& context, const QStringList& arguments,
+                                    QDate today, bool& asJson) {
+    QDate date = today;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--json")) {
+            asJson = true;
+        } else if (a == QLatin1String("--date") && i + 1 < arguments.size()) {
+            const QString& value = arguments[++i];
+            date = QDate::fromString(value, Qt::ISODate);
+            if (!date.isValid() || value.size() != 10) {
+                context.err << "ruvo agenda: --date: not a date (YYYY-MM-DD): " << value << "\n"
+                            << kUsage;
+                return std::nullopt;
+            }
+        } else {
+            context.err << "ruvo agenda: unexpected " << a << "\n" << kUsage;
+            return std::nullopt;
+        }
+    }
+    return date;
+}
+
+void printJson(CommandContext& context, const EventList& list, const Printer& printer) {
+    QJsonArray sections;
+    for (const auto& section : list.sections)
+        sections.append(QJsonObject{{QStringLiteral("date"), section.date.toString(Qt::ISODate)},
+                                    {QStringLiteral("items"), printer.json(section.items)}});
+    const QJsonObject o{{QStringLiteral("sections"), sections},
+                        {QStringLiteral("pastEvents"), printer.json(list.pastEvents)},
+                        {QStringLiteral("overdueReminders"), printer.json(list.overdueReminders)}};
+    context.out << QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+void printText(CommandContext& context, const EventList& list, const Printer& printer) {
+    printer.text(context.out, QStringLiteral("Overdue reminders"), list.overdueReminders);
+    printer.text(context.out, QStringLiteral("Past events"), list.pastEvents);
+    for (const auto& section : list.sections) {
+        context.out << printer.texts.dayHeader(section.date, printer.now) << "\n";
+        if (section.items.empty())
+            context.out << "  No Events\n";
+        for (const auto& item : section.items)
+            context.out << printer.text(item) << "\n";
+    }
+}
+
+int runAgenda(CommandContext& context, const QStringList& arguments) {
+    const QString& zoneId = context.environment.timeZoneId;
+    const kit::Instant now = context.clock.now();
+    bool asJson = false;
+    const auto date = parseArguments(context, arguments, timezones::localDate(zoneId, now), asJson);
+    if (!date)
+        return cli::kExitUsage;
+    auto store = openCommandStore(context);
+    if (!store)
+        return cli::kExitFailure;
+    enableAllCalendarsOnNewInstallation(*store, context.defaults);
+    const EventQueries queries(*store, context.defaults, zoneId);
+    NoApplications apps;
+    videocalls::VideoCallDetector detector(apps);
+    const EventListModel model(queries, detector, context.environment, context.clock);
+    const EventList list = model.build(*date, EventListOptions::from(context.defaults));
+    const EventRowTexts texts(context.environment, detector);
+    const Printer printer{
+        queries,
+        texts,
+        commandZone(zoneId),
+        now,
+        {context.defaults.get(settings::keys::showVideoCallButtonOnlyForUpcomingEvents)}};
+    if (asJson)
+        printJson(context, list, printer);
+    else
+        printText(context, list, printer);
+    return cli::kExitOk;
+}
+
+} // namespace
+
+cli::Command agendaCommand() {
+    return {
+        QStringLiteral("agenda"),
+        QStringLiteral("print the event list of the menu: days, past events, overdue reminders"),
+        QString::fromLatin1(kUsage), &runAgenda};
+}
+
+} // namespace ruvo::cli

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/Commands.h"
+
+#include "cli/AgendaCommand.h"
+#include "cli/DefaultsCommand.h"
+#include "cli/EventsCommand.h"
+#include "cli/ExcludeCommand.h"
+#include "cli/MenuBarCommands.h"
+#include "cli/MonthCommand.h"
+#include "cli/TimeZonesCommand.h"
+#include "cli/VideoCallCommand.h"
+
+#include <array>
+
+namespace ruvo::cli {
+
+namespace {
+// Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
+const std::array kCommands{
+    cli::defaultsCommand(),  cli::menubarTextCommand(), cli::barCommand(),
+    cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
+    cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
+    cli::monthCommand(),     cli::agendaCommand(),
+};
+} // namespace
+
+std::span<const Command> commands() {
+    return kCommands;
+}
+
+const Command* findCommand(const QString& name) {
+    for (const Command& command : kCommands)
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+} // namespace ruvo::cli

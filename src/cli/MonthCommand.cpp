@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/MonthCommand.h"
+
+#include "cli/CommandStore.h"
+#include "events/EventsController.h"
+#include "events/calendar/DayCells.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTimeZone>
+
+namespace ruvo::cli {
+
+using namespace ruvo::calendar;
+
+namespace {
+
+using cli::CommandContext;
+namespace keys = settings::keys;
+
+const char* const kUsage = "usage: ruvo month [YYYY-MM] [--json]\n"
+                           "  (default: the month of today)\n";
+
+std::optional<QDate> parseMonth(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QDate month(match.captured(1).toInt(), match.captured(2).toInt(), 1);
+    return month.isValid() ? std::optional(month) : std::nullopt;
+}
+
+QJsonObject jsonOf(const DayCell& cell) {
+    QJsonArray dots;
+    for (const QColor& colour : cell.dots)
+        dots.append(colourName(colour));
+    return {{QStringLiteral("date"), cell.date.toString(Qt::ISODate)},
+            {QStringLiteral("inMonth"), cell.isInMonth},
+            {QStringLiteral("today"), cell.isToday},
+            {QStringLiteral("selected"), cell.isSelected},
+            {QStringLiteral("highlighted"), cell.isHighlightedWeekday},
+            {QStringLiteral("dots"), dots}};
+}
+
+QJsonObject jsonOf(const MonthGrid& grid, const std::vector<DayCell>& cells) {
+    QJsonArray rows;
+    for (std::size_t r = 0; r < grid.rows.size(); ++r) {
+        QJsonArray days;
+        for (std::size_t c = 0; c < 7; ++c)
+            days.append(jsonOf(cells[r * 7 + c]));
+        rows.append(QJsonObject{{QStringLiteral("week"), grid.rows[r].weekOfYear},
+                                {QStringLiteral("days"), days}});
+    }
+    return {{QStringLiteral("title"), grid.title},
+            {QStringLiteral("weekdays"), QJsonArray::fromStringList(grid.weekdays)},
+            {QStringLiteral("rows"), rows}};
+}
+
+// A cell of three columns: the day number, then "*" with events ("[" and "]" around today).
+QString textOf(const DayCell& cell) {
+    if (!cell.isInMonth)
+        return QStringLiteral("    ");
+    const QString number = QString::number(cell.date.day()).rightJustified(2);
+    const QString mark = cell.dots.empty() ? QStringLiteral(" ") : QStringLiteral("*");
+    return cell.isToday ? QLatin1Char('[') + number + QLatin1Char(']')
+                        : QLatin1Char(' ') + number + mark;
+}
+
+QString textOf(const MonthGrid& grid, const std::vector<DayCell>& cells, bool withWeeks) {
+    const QString gutter = withWeeks ? QStringLiteral("    ") : QString();
+    QString text =
+        gutter + grid.title.rightJustified(14 + grid.title.size() / 2) + QLatin1Char('\n');
+    text += gutter;
+    for (const QString& symbol : grid.weekdays)
+        text += symbol.rightJustified(3) + QLatin1Char(' ');
+    text += QLatin1Char('\n');
+    for (std::size_t r = 0; r < grid.rows.size(); ++r) {
+        if (!grid.isInMonth(grid.rows[r].days.front()) && !grid.isInMonth(grid.rows[r].days.back()))
+            continue; // a row of the next month only
+        QString line = withWeeks ? QString::number(grid.rows[r].weekOfYear).rightJustified(3) +
+                                       QLatin1Char(' ')
+                                 : QString();
+        for (std::size_t c = 0; c < 7; ++c)
+            line += textOf(cells[r * 7 + c]);
+        text += line + QLatin1Char('\n');
+    }
+    return text + QStringLiteral("(* days with events, [ ] today)\n");
+}
+
+struct Arguments {
+    std::optional<QDate> month;
+    bool asJson = false;
+};
+
+std::optional<Arguments> parseArguments(CommandContext& context, const QStringList& arguments) {
+    Arguments parsed;
+    for (const QString& a : arguments) {
+        if (a == QLatin1String("--json")) {
+            parsed.asJson = true;
+        } else if (!a.startsWith(QLatin1Char('-')) && !parsed.month) {
+            parsed.month = parseMonth(a);
+            if (!parsed.month) {
+                context.err << "ruvo: not a month (YYYY-MM, month 01 to 12): " << a << "\n"
+                            << kUsage;
+                return std::nullopt;
+            }
+        } else {
+            context.err << "ruvo: unexpected " << a << "\n" << kUsage;
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
+
+int runMonth(CommandContext& context, const QStringList& arguments) {
+    const auto parsed = parseArguments(context, arguments);
+    if (!parsed)
+        return cli::kExitUsage;
+    QTimeZone zone(context.environment.timeZoneId.toUtf8());
+    if (!zone.isValid())
+        zone = QTimeZone::utc();
+    const QDate today = kit::toQDateTime(context.clock.now()).toTimeZone(zone).date();
+    const MonthGrid grid = monthGrid(parsed->month.value_or(today), context.environment);
+    const auto indicator = context.defaults.get(keys::indicateEventsInCalendar);
+    Dots dots;
+    if (indicator != EventIndicatorsInCalendar::none) {
+        auto store = openCommandStore(context);
+        if (!store)
+            return cli::kExitFailure;
+        events::enableAllCalendarsOnNewInstallation(*store, context.defaults);
+        const events::EventQueries queries(*store, context.defaults, QString::fromUtf8(zone.id()));
+        dots = computeDots(dotsInput(queries, grid.days(), indicator));
+    }
+    const CellContext cellContext{today, today,
+                                  context.defaults.get(keys::highlightedDaysInCalendar),
+                                  std::nullopt, QString::fromUtf8(zone.id())};
+    const auto cells = dayCells(grid, dots, cellContext);
+    if (parsed->asJson)
+        context.out << QJsonDocument(jsonOf(grid, cells)).toJson(QJsonDocument::Indented);
+    else
+        context.out << textOf(grid, cells, context.defaults.get(keys::showWeekNumbersInCalendar));
+    return cli::kExitOk;
+}
+
+} // namespace
+
+cli::Command monthCommand() {
+    return {QStringLiteral("month"), QStringLiteral("print the month calendar with its event days"),
+            QString::fromLatin1(kUsage), &runMonth};
+}
+
+} // namespace ruvo::cli

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "ruvo agenda" over the fixture folder tests/data/calendars/team and one folder written
+// here, at 13:00 on Tuesday 8 December 2026 in Berlin.
+#include "cli/AgendaCommand.h"
+
+#include "cli/CommandFixture.h"
+#include "cli/EventsCommand.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using ruvo::test::at;
+
+namespace {
+
+const char* const kCalls = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
+                           "BEGIN:VEVENT\r\nUID:review@calls\r\nDTSTAMP:20261101T000000Z\r\n"
+                           "DTSTART:20261208T090000Z\r\nDTEND:20261208T100000Z\r\n"
+                           "SUMMARY:Review\r\nEND:VEVENT\r\n"
+                           "BEGIN:VEVENT\r\nUID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\n"
+                           "DTSTART:20261208T130000Z\r\nDTEND:20261208T140000Z\r\n"
+                           "SUMMARY:Sync\r\nLOCATION:https://zoom.us/j/123456789\r\n"
+                           "END:VEVENT\r\nEND:VCALENDAR\r\n";
+
+class AgendaCommandTest : public test::CommandFixture {
+protected:
+    AgendaCommandTest() {
+        QFile file(calls.path() + QStringLiteral("/calls.ics"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(kCalls);
+        file.close();
+        for (const QString& folder :
+             {test::dataPath(QStringLiteral("calendars/team")), calls.path()})
+            EXPECT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder}), cli::kExitOk)
+                << qPrintable(errors);
+    }
+
+    static QStringList titles(const QJsonArray& items) {
+        QStringList list;
+        for (const auto& item : items)
+            list << item[QLatin1String("title")].toString();
+        return list;
+    }
+
+    QTemporaryDir calls;
+};
+
+} // namespace
+
+TEST_F(AgendaCommandTest, JsonHasTheSectionsThePastEventsAndEachRowsTiming) {
+    ASSERT_EQ(run(cli::agendaCommand(), {QStringLiteral("--json")}), cli::kExitOk)
+        << qPrintable(errors);
+    const QJsonObject list = QJsonDocument::fromJson(output.toUtf8()).object();
+    const QJsonArray sections = list[QLatin1String("sections")].toArray();
+    ASSERT_EQ(sections.size(), 7);
+    QStringList days;
+    for (const auto& s : sections)
+        days << s[QLatin1String("date")].toString() + QLatin1Char(' ') +
+                    titles(s[QLatin1String("items")].toArray()).join(QLatin1Char(','));
+    EXPECT_EQ(days.join(QLatin1Char('|')),
+              QStringLiteral("2026-12-08 Offsite,Sync|2026-12-09 Offsite|2026-12-10 |2026-12-11 "
+                             "Standup (late)|2026-12-12 |2026-12-13 |2026-12-14 Standup"));
+    EXPECT_EQ(titles(list[QLatin1String("pastEvents")].toArray()),
+              QStringList{QStringLiteral("Review")});
+    EXPECT_TRUE(list[QLatin1String("overdueReminders")].toArray().isEmpty());
+
+    const QJsonObject sync = sections[0][QLatin1String("items")][1].toObject();
+    EXPECT_EQ(sync[QLatin1String("kind")].toString(), QStringLiteral("event"));
+    EXPECT_EQ(sync[QLatin1String("start")].toString(), QStringLiteral("2026-12-08T14:00:00+01:00"));
+    EXPECT_EQ(sync[QLatin1String("state")].toString(), QStringLiteral("starts"));
+    EXPECT_EQ(sync[QLatin1String("relative")].toString(), QStringLiteral("in 1 hour"));
+    EXPECT_EQ(sync[QLatin1String("videoCall")][QLatin1String("name")].toString(),
+              QStringLiteral("Zoom"));
+    EXPECT_EQ(sync[QLatin1String("videoCall")][QLatin1String("url")].toString(),
+              QStringLiteral("https://zoom.us/j/123456789"));
+    const QJsonObject offsite = sections[0][QLatin1String("items")][0].toObject();
+    EXPECT_EQ(offsite[QLatin1String("state")].toString(), QStringLiteral("started"));
+    EXPECT_TRUE(offsite[QLatin1String("videoCall")].isNull());
+    EXPECT_EQ(list[QLatin1String("pastEvents")][0][QLatin1String("state")].toString(),
+              QStringLiteral("ended"));
+}
+
+TEST_F(AgendaCommandTest, DatesTextAndBadArguments) {
+    ASSERT_EQ(run(cli::agendaCommand(), {QStringLiteral("--date"), QStringLiteral("2026-12-11")}),
+              cli::kExitOk);
+    const QStringList lines = output.split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[0], QStringLiteral("Friday, December 11"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("  Standup (late) · 11:00")) &&
+                lines[1].endsWith(QStringLiteral("· Starts in 3 days")))
+        << qPrintable(lines[1]);
+    EXPECT_EQ(lines[3], QStringLiteral("  No Events")); // under Saturday
+
+    for (const char* line : {"--date", "--date 2026-13-01", "--date tomorrow", "--days"}) {
+        SCOPED_TRACE(line);
+        const QStringList bad = QString::fromLatin1(line).split(QLatin1Char(' '));
+        EXPECT_EQ(run(cli::agendaCommand(), bad), cli::kExitUsage);
+        EXPECT_TRUE(errors.contains(QStringLiteral("usage: ruvo agenda")));
+    }
+}

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calendar commands against the fixture folder tests/data/calendars/team.
+#include "cli/EventsCommand.h"
+
+#include "cli/CommandFixture.h"
+#include "platform/linux/VdirSources.h"
+#include "settings/Keys.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using ruvo::test::at;
+
+namespace {
+
+class CommandTest : public test::CommandFixture {
+protected:
+    QJsonArray eventsJson(const QStringList& arguments) {
+        EXPECT_EQ(run(cli::eventsCommand(), arguments + QStringList{QStringLiteral("--json")}),
+                  cli::kExitOk)
+            << qPrintable(errors);
+        return QJsonDocument::fromJson(output.toUtf8()).array();
+    }
+
+    const QString team = test::dataPath(QStringLiteral("calendars/team"));
+};
+
+} // namespace
+
+TEST_F(CommandTest, AFolderAddedReadOnlyStaysReadOnly) {
+    for (bool isReadOnly : {true, false}) {
+        QStringList arguments{QStringLiteral("add"), team};
+        if (isReadOnly)
+            arguments << QStringLiteral("--read-only");
+        ASSERT_EQ(run(cli::calendarsCommand(), arguments), cli::kExitOk) << qPrintable(errors);
+        const auto sources =
+            platform::vdir::readSources(platform::vdir::sourcesFilePath(config.path()));
+        ASSERT_TRUE(sources);
+        ASSERT_EQ(sources->size(), 1u); // adding again replaces the entry
+        EXPECT_EQ(sources->front().isReadOnly, isReadOnly);
+    }
+}
+
+TEST_F(CommandTest, AddedFoldersAreListedAndTheirEventsPrintedInQueryOrder) {
+    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), team}), cli::kExitOk)
+        << qPrintable(errors);
+    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
+    const QJsonArray calendars = QJsonDocument::fromJson(output.toUtf8()).array();
+    QStringList titles;
+    for (const auto& c : calendars)
+        titles << c[QLatin1String("title")].toString() + QLatin1Char('/') +
+                      c[QLatin1String("kind")].toString();
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("Calendar/events"), QStringLiteral("Team/events"),
+                                   QStringLiteral("Reminders/reminders")}));
+    EXPECT_EQ(calendars[1][QLatin1String("colour")].toString(), QStringLiteral("#8E44ADFF"));
+
+    // Today (8 December, Berlin) and the next six days.
+    QStringList rows;
+    for (const auto& e : eventsJson({})) {
+        const auto o = e.toObject();
+        rows << o[QLatin1String("start")].toString() + QLatin1Char(' ') +
+                    o[QLatin1String("title")].toString() +
+                    (o[QLatin1String("allDay")].toBool() ? QStringLiteral(" (all day)")
+                                                         : QString());
+    }
+    EXPECT_EQ(rows, (QStringList{QStringLiteral("2026-12-08T00:00:00+01:00 Offsite (all day)"),
+                                 QStringLiteral("2026-12-11T11:00:00+01:00 Standup (late)"),
+                                 QStringLiteral("2026-12-14T09:30:00+01:00 Standup")}));
+    const auto moved = eventsJson({})[1].toObject();
+    EXPECT_EQ(moved[QLatin1String("occurrenceDate")].toString(),
+              QStringLiteral("2026-12-11T09:30:00+01:00"));
+    EXPECT_EQ(moved[QLatin1String("uid")].toString(), QStringLiteral("standup@team"));
+    EXPECT_EQ(moved[QLatin1String("kind")].toString(), QStringLiteral("event"));
+    EXPECT_EQ(moved[QLatin1String("calendar")].toString(), QStringLiteral("Team"));
+
+    EXPECT_EQ(eventsJson({QStringLiteral("--from"), QStringLiteral("2026-12-02"),
+                          QStringLiteral("--to"), QStringLiteral("2026-12-03T00:00:00+01:00")})
+                  .size(),
+              1);
+}
+
+TEST_F(CommandTest, BadArgumentsAreUsageErrors) {
+    struct Row {
+        const cli::Command command;
+        QStringList arguments;
+        int status;
+    };
+    const Row rows[] = {
+        {cli::eventsCommand(),
+         {QStringLiteral("--from"), QStringLiteral("yesterday")},
+         cli::kExitUsage},
+        {cli::eventsCommand(),
+         {QStringLiteral("--from"), QStringLiteral("2026-12-09"), QStringLiteral("--to"),
+          QStringLiteral("2026-12-08")},
+         cli::kExitUsage},
+        {cli::eventsCommand(), {QStringLiteral("--colour")}, cli::kExitUsage},
+        {cli::calendarsCommand(), {QStringLiteral("add")}, cli::kExitUsage},
+        {cli::calendarsCommand(),
+         {QStringLiteral("add"), QStringLiteral("/no/such/folder")},
+         cli::kExitUsage},
+        {cli::calendarsCommand(),
+         {QStringLiteral("remove"), QStringLiteral("unknown")},
+         cli::kExitUsage},
+        {cli::importCommand(), {}, cli::kExitUsage},
+        {cli::importCommand(), {QStringLiteral("/no/such.ics")}, cli::kExitFailure},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(qPrintable(row.arguments.join(QLatin1Char(' '))));
+        EXPECT_EQ(run(row.command, row.arguments), row.status);
+        EXPECT_FALSE(errors.isEmpty());
+    }
+}
+
+TEST_F(CommandTest, ImportedItemsShowUpAndRemovedFoldersDisappear) {
+    QTemporaryDir folder;
+    QFile marker(folder.path() + QStringLiteral("/displayname"));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write("Imported\n");
+    marker.close();
+    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder.path()}), cli::kExitOk);
+    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
+    QString id;
+    for (const auto& c : QJsonDocument::fromJson(output.toUtf8()).array())
+        if (c[QLatin1String("title")].toString() == QLatin1String("Imported"))
+            id = c[QLatin1String("identifier")].toString();
+    ASSERT_FALSE(id.isEmpty());
+    ASSERT_EQ(run(cli::importCommand(),
+                  {team + QStringLiteral("/offsite.ics"), QStringLiteral("--calendar"), id}),
+              cli::kExitOk)
+        << qPrintable(errors);
+    EXPECT_EQ(eventsJson({}).size(), 1);
+    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("remove"), id}), cli::kExitOk);
+    EXPECT_EQ(eventsJson({}).size(), 0);
+}

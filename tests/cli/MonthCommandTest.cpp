@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// `ruvo month` against the fixture folder tests/data/calendars/team.
+#include "cli/MonthCommand.h"
+
+#include "cli/CommandFixture.h"
+#include "cli/EventsCommand.h"
+#include "settings/Keys.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+using ruvo::test::at;
+namespace keys = settings::keys;
+
+namespace {
+
+using MonthCommandTest = test::CommandFixture;
+
+QJsonObject dayOf(const QJsonObject& month, const QString& date) {
+    for (const auto& row : month[QLatin1String("rows")].toArray())
+        for (const auto& day : row[QLatin1String("days")].toArray())
+            if (day[QLatin1String("date")].toString() == date)
+                return day.toObject();
+    return {};
+}
+
+} // namespace
+
+TEST_F(MonthCommandTest, PrintsTheGridWithTodayHighlightsAndDots) {
+    ASSERT_EQ(run(cli::calendarsCommand(),
+                  {QStringLiteral("add"), test::dataPath(QStringLiteral("calendars/team"))}),
+              cli::kExitOk)
+        << qPrintable(errors);
+    defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::maxThree);
+    defaults.set(keys::highlightedDaysInCalendar,
+                 settings::DayOfWeekSet{settings::DayOfWeek::sunday});
+    ASSERT_EQ(run(cli::monthCommand(), {QStringLiteral("--json")}), cli::kExitOk)
+        << qPrintable(errors);
+    const QJsonObject month = QJsonDocument::fromJson(output.toUtf8()).object();
+    EXPECT_EQ(month[QLatin1String("title")].toString(), QStringLiteral("December 2026"));
+    EXPECT_EQ(month[QLatin1String("weekdays")].toArray().size(), 7);
+    const auto rows = month[QLatin1String("rows")].toArray();
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(rows[0][QLatin1String("week")].toInt(), 49);
+
+    const QString purple = QStringLiteral("#8e44ad");
+    const struct {
+        const char* date;
+        bool inMonth, today, highlighted;
+        QStringList dots;
+    } days[] = {
+        {"2026-11-29", false, false, true, {}},       // a Sunday of November
+        {"2026-12-07", true, false, false, {purple}}, // Monday standup
+        {"2026-12-08", true, true, false, {purple}},  // offsite, first day
+        {"2026-12-09", true, false, false, {purple}}, // offsite; the standup is excluded
+        {"2026-12-10", true, false, false, {}},       // the all-day event has ended
+        {"2026-12-11", true, false, false, {purple}}, // the moved standup
+        {"2026-12-13", true, false, true, {}},
+    };
+    for (const auto& row : days) {
+        SCOPED_TRACE(row.date);
+        const QJsonObject day = dayOf(month, QString::fromLatin1(row.date));
+        EXPECT_EQ(day[QLatin1String("inMonth")].toBool(), row.inMonth);
+        EXPECT_EQ(day[QLatin1String("today")].toBool(), row.today);
+        EXPECT_EQ(day[QLatin1String("selected")].toBool(), row.today);
+        EXPECT_EQ(day[QLatin1String("highlighted")].toBool(), row.highlighted);
+        QStringList dots;
+        for (const auto& d : day[QLatin1String("dots")].toArray())
+            dots << d.toString();
+        EXPECT_EQ(dots, row.dots);
+    }
+
+    ASSERT_EQ(run(cli::monthCommand(), {QStringLiteral("2027-02")}), cli::kExitOk);
+    EXPECT_TRUE(output.contains(QStringLiteral("February 2027"))) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral(" 1* "))) << qPrintable(output); // a Monday
+    const QString grid = output.left(output.indexOf(QStringLiteral("(*")));
+    EXPECT_FALSE(grid.contains(QLatin1Char('['))) << qPrintable(output); // today is elsewhere
+}
+
+TEST_F(MonthCommandTest, BadArgumentsAreUsageErrors) {
+    for (const char* line : {"2026-13", "12-2026", "2026-1", "2026-12 2027-01", "--weeks"}) {
+        const QStringList arguments = QString::fromLatin1(line).split(QLatin1Char(' '));
+        SCOPED_TRACE(line);
+        EXPECT_EQ(run(cli::monthCommand(), arguments), cli::kExitUsage);
+        EXPECT_TRUE(errors.contains(QStringLiteral("usage: ruvo month"))) << qPrintable(errors);
+    }
+}
