@@ -7,6 +7,7 @@
 #include "events/list/EventListModel.h"
 #include "events/list/EventRowTexts.h"
 #include "events/videocalls/VideoCallDetector.h"
+#include "kit/LocalTime.h"
 #include "timezones/IcuFormat.h"
 
 #include <QCoreApplication>
@@ -134,7 +135,7 @@ int runAgenda(CommandContext& context, const Invocation& line) {
     const Printer printer{
         queries,
         texts,
-        commandZone(zoneId),
+        kit::zoneOrUtc(zoneId),
         now,
         {context.defaults.get(settings::keys::showVideoCallButtonOnlyForUpcomingEvents)}};
     if (asJson)

@@ -5,6 +5,7 @@
 #include "cli/CommandStore.h"
 #include "events/EventQueries.h"
 #include "events/EventsController.h"
+#include "kit/LocalTime.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -21,7 +22,7 @@ namespace {
 using cli::CommandContext;
 
 QTimeZone zoneOf(const CommandContext& context) {
-    return commandZone(context.environment.timeZoneId);
+    return kit::zoneOrUtc(context.environment.timeZoneId);
 }
 
 // "2026-12-04T09:00:00-05:00", or a date alone for the start of that day.
@@ -34,7 +35,7 @@ std::optional<kit::Instant> parseBound(const QString& text, const QTimeZone& zon
 
 int runEvents(CommandContext& context, const Invocation& line) {
     const QTimeZone zone = zoneOf(context);
-    const QDate today = kit::toQDateTime(context.clock.now()).toTimeZone(zone).date();
+    const QDate today = kit::localDate(context.clock.now(), context.environment.timeZoneId);
     std::optional<kit::Instant> from = kit::fromQDateTime(today.startOfDay(zone));
     std::optional<kit::Instant> to = kit::fromQDateTime(today.addDays(7).startOfDay(zone));
     for (const char* option : {"from", "to"}) {

@@ -4,6 +4,7 @@
 #include "cli/CommandStore.h"
 #include "events/EventsController.h"
 #include "events/calendar/DayCells.h"
+#include "kit/LocalTime.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -96,10 +97,8 @@ int runMonth(CommandContext& context, const Invocation& line) {
                 QCoreApplication::translate("cli", "not a month (YYYY-MM, month 01 to 12): %1")
                     .arg(line.argument(0)));
     }
-    QTimeZone zone(context.environment.timeZoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
-    const QDate today = kit::toQDateTime(context.clock.now()).toTimeZone(zone).date();
+    const QTimeZone zone = kit::zoneOrUtc(context.environment.timeZoneId);
+    const QDate today = kit::localDate(context.clock.now(), context.environment.timeZoneId);
     const MonthGrid grid = monthGrid(month.value_or(today), context.environment);
     const auto indicator = context.defaults.get(keys::indicateEventsInCalendar);
     Dots dots;

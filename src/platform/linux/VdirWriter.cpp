@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirWriter.h"
 
+#include "kit/LocalTime.h"
 #include "platform/linux/VdirIcal.h"
 
 #include <QFile>
@@ -16,8 +17,7 @@ namespace ruvo::platform::vdir {
 namespace {
 
 icaltimetype dateOf(kit::Instant t, const QString& zoneId) {
-    const QTimeZone zone(zoneId.toUtf8());
-    const QDate d = kit::toQDateTime(t).toTimeZone(zone.isValid() ? zone : QTimeZone::utc()).date();
+    const QDate d = kit::localDate(t, zoneId);
     icaltimetype result = icaltime_null_date();
     result.year = d.year();
     result.month = d.month();
