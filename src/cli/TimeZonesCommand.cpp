@@ -68,7 +68,8 @@ int add(CommandContext& c, const Invocation& line) {
     if (auto zone = settings::ZuTimeZone::make(args[0])) {
         entry = ChosenTimeZone::make(QUuid::createUuid(), *zone);
     } else {
-        const auto results = PlaceList::shared(c.clock.now()).search(args[0]);
+        PlaceList places;
+        const auto results = places.candidates(c.clock.now()).search(args[0]);
         if (results.empty()) {
             printError(
                 c,
@@ -108,7 +109,8 @@ int remove(CommandContext& c, const Invocation& line) {
 int search(CommandContext& c, const Invocation& line) {
     const bool json = line.isSet("json");
     const QStringList args = line.arguments();
-    const auto results = PlaceList::shared(c.clock.now()).search(args[0]);
+    PlaceList places;
+    const auto results = places.candidates(c.clock.now()).search(args[0]);
     QJsonArray array;
     for (const TimeZoneResult* r : results) {
         if (json)
