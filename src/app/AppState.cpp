@@ -16,7 +16,8 @@ AppState::AppState(std::unique_ptr<settings::SettingsFiles> settings, kit::Sched
                LaunchServices{services.calendarStore, services.notificationCategories,
                               services.globalShortcuts, services.runningApplications,
                               services.windows, crashReporter}),
-      m_timeTravelResets(m_settings->defaults(), m_timeZoneOffset) {
+      m_timeTravelResets(m_settings->defaults(), m_timeZoneOffset),
+      m_timeTravelWelcome(m_settings->defaults()) {
     m_launch.setEventsAccessGranted([this] { onEventsAccessGranted(); });
 }
 

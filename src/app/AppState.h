@@ -14,7 +14,9 @@
 #include "menubar/MenuBarController.h"
 #include "menubar/RemainingEventsCounter.h"
 #include "settings/SettingsFiles.h"
+#include "timezones/PlaceList.h"
 #include "timezones/TimeTravelResets.h"
+#include "timezones/TimeTravelWelcome.h"
 #include "timezones/TimeZoneOffset.h"
 
 #include <QDate>
@@ -58,6 +60,9 @@ public:
     // that end time travel.
     timezones::TimeZoneOffset& timeZoneOffset() { return m_timeZoneOffset; }
     timezones::TimeTravelResets& timeTravelResets() { return m_timeTravelResets; }
+    timezones::TimeTravelWelcome& timeTravelWelcome() { return m_timeTravelWelcome; }
+    // The places the time-zone search looks in, prepared on first use.
+    timezones::PlaceList& places() { return m_places; }
 
     // Opens the menu window when it is closed and closes it when it is open: the status item's
     // click, the toggle shortcut and a second start of the program all come here.
@@ -88,6 +93,8 @@ private:
     LaunchSequence m_launch;
     timezones::TimeZoneOffset m_timeZoneOffset;
     timezones::TimeTravelResets m_timeTravelResets;
+    timezones::TimeTravelWelcome m_timeTravelWelcome;
+    timezones::PlaceList m_places;
     std::unique_ptr<events::EventsController> m_events;
     // The panel icon's count, over the events' queries.
     struct RemainingEventsCounter final : menubar::RemainingEventsCounter {

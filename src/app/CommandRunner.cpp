@@ -9,6 +9,7 @@
 #include "settings/Keys.h"
 #include "settings/SettingsFiles.h"
 
+#include <QCoreApplication>
 #include <ctime>
 
 namespace ruvo::app {
@@ -18,9 +19,19 @@ namespace {
 void printHelp(QTextStream& out) {
     out << "usage: ruvo [--config-dir DIR] [--now ISO8601] [--time-zone ID] [--locale ID] [COMMAND "
            "...]\n\n"
-           "Without a command, starts the panel clock. Commands:\n";
+        << QCoreApplication::translate("cli",
+                                       "Without a command, starts the panel clock. Commands:")
+        << "\n";
     for (const cli::Command& c : cli::commands())
-        out << "  " << c.name.leftJustified(14) << c.summary << "\n";
+        out << "  " << c.name.leftJustified(14) << cli::translated(c.summary) << "\n";
+    out << "\n"
+        << QCoreApplication::translate("cli", "'ruvo COMMAND --help' shows the usage of a command.")
+        << "\n";
+}
+
+bool isHelp(const QString& argument) {
+    return argument == QLatin1String("help") || argument == QLatin1String("--help") ||
+           argument == QLatin1String("-h");
 }
 
 // The Linux platform as the commands use it: the vdir calendars and the system's date events.
@@ -48,16 +59,21 @@ cli::CommandServices linuxServices() {
 } // namespace
 
 int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err) {
-    const QString name = options.remaining.value(0);
-    if (name == QLatin1String("help") || name == QLatin1String("--help") ||
-        name == QLatin1String("-h")) {
+    QStringList arguments = options.remaining;
+    QString name = arguments.takeFirst();
+    if (isHelp(name) && !arguments.isEmpty()) {
+        // "ruvo help NAME" is "ruvo NAME --help".
+        name = arguments.takeFirst();
+        arguments = QStringList{QStringLiteral("--help")};
+    } else if (isHelp(name)) {
         printHelp(out);
         return cli::kExitOk;
     }
     const cli::Command* command = cli::findCommand(name);
     if (!command) {
-        err << "ruvo: unknown command \"" << name << "\"\n";
-        printHelp(err);
+        err << "ruvo: " << QCoreApplication::translate("cli", "unknown command \"%1\"").arg(name)
+            << "\n"
+            << QCoreApplication::translate("cli", "Try 'ruvo --help'.") << "\n";
         return cli::kExitUsage;
     }
     auto settings = settings::SettingsFiles::open(options.configDirectory.isEmpty()
@@ -74,7 +90,7 @@ int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err)
         options.now ? static_cast<const kit::Clock&>(fixedClock) : systemClock;
     cli::CommandContext context{
         settings->defaults(), clock, environment, settings->folder(), out, err, linuxServices()};
-    return command->run(context, options.remaining.mid(1));
+    return command->run(context, arguments);
 }
 
 } // namespace ruvo::app

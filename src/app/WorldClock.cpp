@@ -20,8 +20,8 @@ WorldClock::WorldClock(AppState& state, Panel& panel, const kit::Environment& en
            }}) {
     auto* list = new views::WorldClockListView(views::WorldClockContext{
         state.defaults(), state.scheduler(), state.clockTicks(), environment,
-        state.timeZoneOffset(), state.selectedDate, &state.openedFromTimeZoneEntry,
-        [this](QUuid id) { m_editWindows.open(id); }});
+        state.timeZoneOffset(), state.selectedDate, state.timeTravelWelcome(),
+        &state.openedFromTimeZoneEntry, [this](QUuid id) { m_editWindows.open(id); }});
     // The screen shows or hides the section, at the top or the bottom, as the settings say.
     panel.mainScreen().setSectionWidget(views::MainScreen::Section::timeZones, list);
     m_menuClosed = QObject::connect(&panel.menuWindow(), &views::MenuWindow::closed, [&state] {

@@ -7,8 +7,10 @@
 #include "events/list/EventListModel.h"
 #include "events/list/EventRowTexts.h"
 #include "events/videocalls/VideoCallDetector.h"
+#include "kit/LocalTime.h"
 #include "timezones/IcuFormat.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -19,9 +21,6 @@ using namespace ruvo::events;
 namespace {
 
 using cli::CommandContext;
-
-const char* const kUsage = "usage: ruvo agenda [--date YYYY-MM-DD] [--json]\n"
-                           "  (default: today; shows as many days as the list in the menu)\n";
 
 // The command line opens nothing, so it answers as if no meeting application were present.
 class NoApplications final : public platform::UrlOpener {
@@ -85,27 +84,9 @@ struct Printer {
     }
 };
 
-std::optional<QDate> parseArguments(CommandContext& context, const QStringList& arguments,
-                                    QDate today, bool& asJson) {
-    QDate date = today;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (a == QLatin1String("--json")) {
-            asJson = true;
-        } else if (a == QLatin1String("--date") && i + 1 < arguments.size()) {
-            const QString& value = arguments[++i];
-            date = QDate::fromString(value, Qt::ISODate);
-            if (!date.isValid() || value.size() != 10) {
-                context.err << "ruvo agenda: --date: not a date (YYYY-MM-DD): " << value << "\n"
-                            << kUsage;
-                return std::nullopt;
-            }
-        } else {
-            context.err << "ruvo agenda: unexpected " << a << "\n" << kUsage;
-            return std::nullopt;
-        }
-    }
-    return date;
+std::optional<QDate> parseDate(const QString& text) {
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    return date.isValid() && text.size() == 10 ? std::optional(date) : std::nullopt;
 }
 
 void printJson(CommandContext& context, const EventList& list, const Printer& printer) {
@@ -131,13 +112,16 @@ void printText(CommandContext& context, const EventList& list, const Printer& pr
     }
 }
 
-int runAgenda(CommandContext& context, const QStringList& arguments) {
+int runAgenda(CommandContext& context, const Invocation& line) {
     const QString& zoneId = context.environment.timeZoneId;
     const kit::Instant now = context.clock.now();
-    bool asJson = false;
-    const auto date = parseArguments(context, arguments, timezones::localDate(zoneId, now), asJson);
+    const bool asJson = line.isSet("json");
+    const auto date = line.isSet("date") ? parseDate(line.value("date"))
+                                         : std::optional(timezones::localDate(zoneId, now));
     if (!date)
-        return cli::kExitUsage;
+        return line.usageError(
+            QCoreApplication::translate("cli", "--date: not a date (YYYY-MM-DD): %1")
+                .arg(line.value("date")));
     auto store = openCommandStore(context);
     if (!store)
         return cli::kExitFailure;
@@ -151,7 +135,7 @@ int runAgenda(CommandContext& context, const QStringList& arguments) {
     const Printer printer{
         queries,
         texts,
-        commandZone(zoneId),
+        kit::zoneOrUtc(zoneId),
         now,
         {context.defaults.get(settings::keys::showVideoCallButtonOnlyForUpcomingEvents)}};
     if (asJson)
@@ -164,10 +148,14 @@ int runAgenda(CommandContext& context, const QStringList& arguments) {
 } // namespace
 
 cli::Command agendaCommand() {
-    return {
-        QStringLiteral("agenda"),
-        QStringLiteral("print the event list of the menu: days, past events, overdue reminders"),
-        QString::fromLatin1(kUsage), &runAgenda};
+    return {QStringLiteral("agenda"),
+            QT_TRANSLATE_NOOP(
+                "cli", "print the event list of the menu: days, past events, overdue reminders"),
+            {{.options = {{"date", QT_TRANSLATE_NOOP("cli", "the first day"), "YYYY-MM-DD"},
+                          {"json", QT_TRANSLATE_NOOP("cli", "print JSON")}},
+              .notes = QT_TRANSLATE_NOOP(
+                  "cli", "  (default: today; shows as many days as the list in the menu)"),
+              .run = &runAgenda}}};
 }
 
 } // namespace ruvo::cli

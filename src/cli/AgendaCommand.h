@@ -8,7 +8,7 @@
 // ({"name", "url"} or null).
 #pragma once
 
-#include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 
 namespace ruvo::cli {
 

@@ -94,9 +94,4 @@ QString calendarItemText(const CalendarItem& item, const EventQueries& queries,
     return textOf(row, calendarTitle(row, queries), zone);
 }
 
-QTimeZone commandZone(const QString& timeZoneId) {
-    const QTimeZone zone(timeZoneId.toUtf8());
-    return zone.isValid() ? zone : QTimeZone::utc();
-}
-
 } // namespace ruvo::cli

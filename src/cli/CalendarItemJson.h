@@ -20,7 +20,4 @@ QJsonObject calendarItemJson(const events::CalendarItem& item, const events::Eve
 QString calendarItemText(const events::CalendarItem& item, const events::EventQueries& queries,
                          const QTimeZone& zone);
 
-// The zone of the command's environment; UTC when the system does not know it.
-QTimeZone commandZone(const QString& timeZoneId);
-
 } // namespace ruvo::cli

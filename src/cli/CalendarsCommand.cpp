@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CommandStore.h"
 #include "cli/EventsCommand.h"
-#include "cli/Verbs.h"
 #include "settings/Keys.h"
 
 #include <QCoreApplication>
@@ -19,21 +18,8 @@ using cli::CommandContext;
 using platform::EntityType;
 namespace keys = settings::keys;
 
-const char* const kCalendarsUsage =
-    "usage: ruvo calendars [--json]\n"
-    "       ruvo calendars add PATH [--email ADDRESS]... [--read-only]\n"
-    "       ruvo calendars remove ID\n";
-const char* const kImportUsage = "usage: ruvo import FILE.ics [--calendar ID]\n";
-
-int usage(CommandContext& context, const char* text, const QString& problem = {}) {
-    if (!problem.isEmpty())
-        context.err << "ruvo: " << problem << "\n";
-    context.err << text;
-    return cli::kExitUsage;
-}
-
 int fail(CommandContext& context, const QString& problem) {
-    context.err << "ruvo: " << problem << "\n";
+    printError(context, problem);
     return cli::kExitFailure;
 }
 
@@ -76,37 +62,25 @@ void enable(const settings::Defaults& defaults, const platform::CalendarStore& s
 
 std::unique_ptr<platform::CalendarSources> openSources(CommandContext& context) {
     if (!context.services.openCalendarSources) {
-        context.err << "ruvo: no calendar sources in this build\n";
+        printError(context,
+                   QCoreApplication::translate("cli", "no calendar sources in this build"));
         return nullptr;
     }
     return context.services.openCalendarSources(context);
 }
 
-int add(CommandContext& context, const QStringList& arguments) {
-    QString path;
-    QStringList emails;
-    bool isReadOnly = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--email") && i + 1 < arguments.size())
-            emails << arguments[++i];
-        else if (arguments[i] == QLatin1String("--read-only"))
-            isReadOnly = true;
-        else if (path.isEmpty() && !arguments[i].startsWith(QLatin1String("--")))
-            path = arguments[i];
-        else
-            return usage(context, kCalendarsUsage,
-                         QStringLiteral("unexpected %1").arg(arguments[i]));
-    }
-    if (path.isEmpty())
-        return usage(context, kCalendarsUsage, QStringLiteral("a folder is needed"));
+int add(CommandContext& context, const Invocation& line) {
+    const QString path = line.argument(0);
+    const QStringList emails = line.values("email");
+    const bool isReadOnly = line.isSet("read-only");
     const QString folder = QFileInfo(path).absoluteFilePath();
     if (!QFileInfo(folder).isDir())
-        return usage(context, kCalendarsUsage, QStringLiteral("%1 is not a folder").arg(path));
+        return line.usageError(QCoreApplication::translate("cli", "%1 is not a folder").arg(path));
     auto sources = openSources(context);
     if (!sources)
         return cli::kExitFailure;
     if (auto added = sources->add({folder, emails, isReadOnly}); !added)
-        return usage(context, kCalendarsUsage, added.error());
+        return line.usageError(added.error());
     auto store = openCommandStore(context);
     if (!store)
         return cli::kExitFailure;
@@ -115,7 +89,8 @@ int add(CommandContext& context, const QStringList& arguments) {
     return cli::kExitOk;
 }
 
-int remove(CommandContext& context, const QString& id) {
+int remove(CommandContext& context, const Invocation& line) {
+    const QString id = line.argument(0);
     auto store = openCommandStore(context);
     auto sources = store ? openSources(context) : nullptr;
     if (!sources)
@@ -125,30 +100,26 @@ int remove(CommandContext& context, const QString& id) {
     auto removed = sources->remove(folder);
     if (!removed)
         return fail(context, removed.error());
-    if (!*removed) {
-        context.err << "ruvo: " << id << " is not an added calendar folder"
-                    << (calendar ? " (the default calendars cannot be removed)" : "") << "\n";
-        return cli::kExitUsage;
-    }
+    if (!*removed)
+        return line.usageError(
+            calendar
+                ? QCoreApplication::translate("cli", "%1 is not an added calendar folder "
+                                                     "(the default calendars cannot be "
+                                                     "removed)")
+                      .arg(id)
+                : QCoreApplication::translate("cli", "%1 is not an added calendar folder").arg(id));
     context.out << "Removed " << folder << " (its files are kept)\n";
     return cli::kExitOk;
 }
 
-int runCalendars(CommandContext& context, const QStringList& arguments) {
-    if (arguments.isEmpty() || arguments == QStringList{QStringLiteral("--json")})
-        return list(context, !arguments.isEmpty());
-    const auto removeOne = [](CommandContext& c, const QStringList& rest) {
-        return rest.size() == 1 ? remove(c, rest[0]) : usage(c, kCalendarsUsage);
-    };
-    if (auto status = cli::runVerb(context, arguments, {{"add", add}, {"remove", removeOne}}))
-        return *status;
-    return usage(context, kCalendarsUsage);
+int runList(CommandContext& context, const Invocation& line) {
+    return list(context, line.isSet("json"));
 }
 
 // "Imported 2 events and 1 reminder from FILE (1 replaced an older version, 1 skipped)"
 QString importSummary(const platform::ImportReport& r, const QString& file) {
     const auto tr = [](const char* text) {
-        return QCoreApplication::translate("ruvo::import", text);
+        return QCoreApplication::translate("cli", text);
     };
     const QString eventCount =
         r.events == 1 ? tr("1 event") : tr("%1 events").arg(QString::number(r.events));
@@ -170,23 +141,14 @@ QString importSummary(const platform::ImportReport& r, const QString& file) {
     return text;
 }
 
-int runImport(CommandContext& context, const QStringList& arguments) {
-    QString file, calendar;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--calendar") && i + 1 < arguments.size())
-            calendar = arguments[++i];
-        else if (file.isEmpty() && !arguments[i].startsWith(QLatin1String("--")))
-            file = arguments[i];
-        else
-            return usage(context, kImportUsage, QStringLiteral("unexpected %1").arg(arguments[i]));
-    }
-    if (file.isEmpty())
-        return usage(context, kImportUsage);
+int runImport(CommandContext& context, const Invocation& line) {
+    const QString file = line.argument(0);
+    const QString calendar = line.value("calendar");
     auto store = openCommandStore(context);
     if (!store)
         return cli::kExitFailure;
     if (!calendar.isEmpty() && !store->calendarWithIdentifier(calendar))
-        return usage(context, kImportUsage, QStringLiteral("no calendar %1").arg(calendar));
+        return line.usageError(QCoreApplication::translate("cli", "no calendar %1").arg(calendar));
     auto counts = store->importFile(file, calendar);
     if (!counts)
         return fail(context, counts.error());
@@ -201,13 +163,34 @@ int runImport(CommandContext& context, const QStringList& arguments) {
 } // namespace
 
 cli::Command calendarsCommand() {
-    return {QStringLiteral("calendars"), QStringLiteral("list, add and remove calendar folders"),
-            QString::fromLatin1(kCalendarsUsage), &runCalendars};
+    return {QStringLiteral("calendars"),
+            QT_TRANSLATE_NOOP("cli", "list, add and remove calendar folders"),
+            {{.options = {{"json", QT_TRANSLATE_NOOP("cli", "print JSON")}}, .run = &runList},
+             {.verb = "add",
+              .arguments = "PATH",
+              .minArguments = 1,
+              .maxArguments = 1,
+              .options = {{"email", QT_TRANSLATE_NOOP("cli", "an address of yours in its events"),
+                           "ADDRESS", true},
+                          {"read-only", QT_TRANSLATE_NOOP("cli", "never change its files")}},
+              .run = &add},
+             {.verb = "remove",
+              .arguments = "ID",
+              .minArguments = 1,
+              .maxArguments = 1,
+              .notes = QT_TRANSLATE_NOOP("cli", "  (the folder's files are kept)"),
+              .run = &remove}}};
 }
 
 cli::Command importCommand() {
-    return {QStringLiteral("import"), QStringLiteral("copy an iCalendar file into a calendar"),
-            QString::fromLatin1(kImportUsage), &runImport};
+    return {
+        QStringLiteral("import"),
+        QT_TRANSLATE_NOOP("cli", "copy an iCalendar file into a calendar"),
+        {{.arguments = "FILE.ics",
+          .minArguments = 1,
+          .maxArguments = 1,
+          .options = {{"calendar", QT_TRANSLATE_NOOP("cli", "the calendar to copy into"), "ID"}},
+          .run = &runImport}}};
 }
 
 } // namespace ruvo::cli

@@ -56,12 +56,4 @@ enum ExitStatus : int {
     kExitFailure = 3, // something else went wrong (cannot write a file)
 };
 
-// One command: "ruvo NAME ARGS...". `run` gets the arguments after the name.
-struct Command {
-    QString name;
-    QString summary; // one line for "ruvo help"
-    QString usage;   // full usage, printed on bad arguments
-    int (*run)(CommandContext& context, const QStringList& arguments);
-};
-
 } // namespace ruvo::cli

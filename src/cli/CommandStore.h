@@ -3,7 +3,7 @@
 // services as the global options say (config folder, zone, clock).
 #pragma once
 
-#include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 
 namespace ruvo::cli {
 

@@ -3,7 +3,7 @@
 // value from a function declared here; adding a command is adding a row in Commands.cpp.
 #pragma once
 
-#include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 
 #include <span>
 

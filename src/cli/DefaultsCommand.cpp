@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/DefaultsCommand.h"
 
-#include "cli/Verbs.h"
 #include "settings/Catalogue.h"
 #include "settings/Json.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,11 +16,6 @@ namespace {
 
 using cli::CommandContext;
 using settings::CatalogueEntry;
-
-const char* const kUsage = "usage: ruvo defaults read [--raw] KEY\n"
-                           "       ruvo defaults write KEY JSON\n"
-                           "       ruvo defaults delete KEY\n"
-                           "       ruvo defaults list\n";
 
 // A stored property-list object as JSON: dates as ISO 8601, data as base64.
 QJsonValue storedObjectJson(const QVariant& object) {
@@ -47,27 +42,21 @@ QJsonValue storedObjectJson(const QVariant& object) {
     }
 }
 
-// The key named by the first of exactly `count` arguments; complains and gives nothing
-// when the arguments or the key are wrong.
-std::optional<CatalogueEntry> keyArgument(CommandContext& c, const QStringList& args,
-                                          qsizetype count) {
-    if (args.size() != count) {
-        c.err << kUsage;
-        return std::nullopt;
-    }
-    auto entry = settings::findCatalogueEntry(args[0]);
+// The key the first argument names; complains and gives nothing when there is no such key.
+std::optional<CatalogueEntry> keyArgument(const Invocation& line) {
+    auto entry = settings::findCatalogueEntry(line.argument(0));
     if (!entry)
-        c.err << "ruvo defaults: unknown key \"" << args[0]
-              << "\" (ruvo defaults list shows every key)\n";
+        line.usageError(QCoreApplication::translate(
+                            "cli", "unknown key \"%1\" (ruvo defaults list shows every key)")
+                            .arg(line.argument(0)));
     return entry;
 }
 
-int read(CommandContext& c, QStringList args) {
-    const bool raw = args.removeAll(QStringLiteral("--raw")) > 0;
-    const auto entry = keyArgument(c, args, 1);
+int read(CommandContext& c, const Invocation& line) {
+    const auto entry = keyArgument(line);
     if (!entry)
         return cli::kExitUsage;
-    if (!raw) {
+    if (!line.isSet("raw")) {
         c.out << settings::jsonText(entry->readJson(c.defaults)) << "\n";
         return cli::kExitOk;
     }
@@ -78,30 +67,29 @@ int read(CommandContext& c, QStringList args) {
     return cli::kExitOk;
 }
 
-int write(CommandContext& c, const QStringList& args) {
-    const auto entry = keyArgument(c, args, 2);
+int write(CommandContext& c, const Invocation& line) {
+    const auto entry = keyArgument(line);
     if (!entry)
         return cli::kExitUsage;
-    const auto json = settings::parseJson(args[1]);
+    const auto json = settings::parseJson(line.argument(1));
     const kit::Result<void> written =
         json ? entry->writeJson(c.defaults, *json) : kit::Result<void>(kit::fail(json.error()));
-    if (!written) {
-        c.err << "ruvo defaults: " << entry->name << " (" << entry->typeName
-              << "): " << written.error() << "; nothing was written\n";
-        return cli::kExitUsage;
-    }
+    if (!written)
+        return line.usageError(
+            QCoreApplication::translate("cli", "%1 (%2): %3; nothing was written")
+                .arg(entry->name, entry->typeName, written.error()));
     return cli::kExitOk;
 }
 
-int remove(CommandContext& c, const QStringList& args) {
-    const auto entry = keyArgument(c, args, 1);
+int remove(CommandContext& c, const Invocation& line) {
+    const auto entry = keyArgument(line);
     if (!entry)
         return cli::kExitUsage;
     entry->reset(c.defaults);
     return cli::kExitOk;
 }
 
-int list(CommandContext& c) {
+int list(CommandContext& c, const Invocation&) {
     for (const CatalogueEntry& e : settings::catalogue()) {
         const bool stored = c.defaults.suite(e.suite).storedObject(e.name).isValid();
         c.out << e.name << " (" << e.typeName
@@ -111,28 +99,31 @@ int list(CommandContext& c) {
     return cli::kExitOk;
 }
 
-int listAll(CommandContext& c, const QStringList& arguments) {
-    if (!arguments.isEmpty()) {
-        c.err << kUsage;
-        return cli::kExitUsage;
-    }
-    return list(c);
-}
-
-int run(CommandContext& c, const QStringList& arguments) {
-    if (auto status =
-            cli::runVerb(c, arguments,
-                         {{"read", read}, {"write", write}, {"delete", remove}, {"list", listAll}}))
-        return *status;
-    c.err << kUsage;
-    return cli::kExitUsage;
-}
-
 } // namespace
 
 cli::Command defaultsCommand() {
-    return {QStringLiteral("defaults"), QStringLiteral("read, write, delete and list settings"),
-            QString::fromLatin1(kUsage), &run};
+    return {QStringLiteral("defaults"),
+            QT_TRANSLATE_NOOP("cli", "read, write, delete and list settings"),
+            {{.verb = "read",
+              .arguments = "KEY",
+              .minArguments = 1,
+              .maxArguments = 1,
+              .options = {{"raw", QT_TRANSLATE_NOOP("cli", "the stored object; exit status 1 "
+                                                           "when nothing is stored")}},
+              .run = &read},
+             {.verb = "write",
+              .arguments = "KEY JSON",
+              .minArguments = 2,
+              .maxArguments = 2,
+              .notes = QT_TRANSLATE_NOOP("cli", "  (a value of the wrong type is refused)"),
+              .hasOptionsBeforeArguments = true, // JSON may be a negative number
+              .run = &write},
+             {.verb = "delete",
+              .arguments = "KEY",
+              .minArguments = 1,
+              .maxArguments = 1,
+              .run = &remove},
+             {.verb = "list", .run = &list}}};
 }
 
 } // namespace ruvo::cli

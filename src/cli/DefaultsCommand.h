@@ -3,7 +3,7 @@
 // form of settings/JsonForm.h.
 #pragma once
 
-#include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 
 namespace ruvo::cli {
 

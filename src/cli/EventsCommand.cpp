@@ -5,10 +5,13 @@
 #include "cli/CommandStore.h"
 #include "events/EventQueries.h"
 #include "events/EventsController.h"
+#include "kit/LocalTime.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <string_view>
 
 namespace ruvo::cli {
 
@@ -18,12 +21,8 @@ namespace {
 
 using cli::CommandContext;
 
-const char* const kEventsUsage = "usage: ruvo events [--from ISO8601] [--to ISO8601] [--json]\n"
-                                 "  (default: today and the next 6 days; a date alone means "
-                                 "the start of that day)\n";
-
 QTimeZone zoneOf(const CommandContext& context) {
-    return commandZone(context.environment.timeZoneId);
+    return kit::zoneOrUtc(context.environment.timeZoneId);
 }
 
 // "2026-12-04T09:00:00-05:00", or a date alone for the start of that day.
@@ -34,35 +33,24 @@ std::optional<kit::Instant> parseBound(const QString& text, const QTimeZone& zon
     return kit::parseIsoInstant(text, zone);
 }
 
-int runEvents(CommandContext& context, const QStringList& arguments) {
+int runEvents(CommandContext& context, const Invocation& line) {
     const QTimeZone zone = zoneOf(context);
-    const QDate today = kit::toQDateTime(context.clock.now()).toTimeZone(zone).date();
+    const QDate today = kit::localDate(context.clock.now(), context.environment.timeZoneId);
     std::optional<kit::Instant> from = kit::fromQDateTime(today.startOfDay(zone));
     std::optional<kit::Instant> to = kit::fromQDateTime(today.addDays(7).startOfDay(zone));
-    bool asJson = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (a == QLatin1String("--json")) {
-            asJson = true;
-        } else if ((a == QLatin1String("--from") || a == QLatin1String("--to")) &&
-                   i + 1 < arguments.size()) {
-            auto& bound = a == QLatin1String("--from") ? from : to;
-            bound = parseBound(arguments[++i], zone);
-            if (!bound) {
-                context.err << "ruvo: " << a << ": not an ISO 8601 date or time: " << arguments[i]
-                            << "\n"
-                            << kEventsUsage;
-                return cli::kExitUsage;
-            }
-        } else {
-            context.err << "ruvo: unexpected " << a << "\n" << kEventsUsage;
-            return cli::kExitUsage;
-        }
+    for (const char* option : {"from", "to"}) {
+        if (!line.isSet(option))
+            continue;
+        auto& bound = option == std::string_view("from") ? from : to;
+        bound = parseBound(line.value(option), zone);
+        if (!bound)
+            return line.usageError(
+                QCoreApplication::translate("cli", "--%1: not an ISO 8601 date or time: %2")
+                    .arg(QLatin1String(option), line.value(option)));
     }
-    if (*to < *from) {
-        context.err << "ruvo: --to is before --from\n" << kEventsUsage;
-        return cli::kExitUsage;
-    }
+    if (*to < *from)
+        return line.usageError(QCoreApplication::translate("cli", "--to is before --from"));
+    const bool asJson = line.isSet("json");
     auto store = openCommandStore(context);
     if (!store)
         return cli::kExitFailure;
@@ -90,20 +78,26 @@ QString kindName(platform::EntityType kind) {
 
 std::unique_ptr<platform::CalendarStore> openCommandStore(CommandContext& context) {
     if (!context.services.openCalendarStore) {
-        context.err << "ruvo: no calendar store in this build\n";
+        printError(context, QCoreApplication::translate("cli", "no calendar store in this build"));
         return nullptr;
     }
     auto store = context.services.openCalendarStore(context);
     if (!store) {
-        context.err << "ruvo: " << store.error() << "\n";
+        printError(context, store.error());
         return nullptr;
     }
     return std::move(store.value());
 }
 
 cli::Command eventsCommand() {
-    return {QStringLiteral("events"), QStringLiteral("print the events and reminders of a range"),
-            QString::fromLatin1(kEventsUsage), &runEvents};
+    return {QStringLiteral("events"),
+            QT_TRANSLATE_NOOP("cli", "print the events and reminders of a range"),
+            {{.options = {{"from", QT_TRANSLATE_NOOP("cli", "the start of the range"), "ISO8601"},
+                          {"to", QT_TRANSLATE_NOOP("cli", "the end of the range"), "ISO8601"},
+                          {"json", QT_TRANSLATE_NOOP("cli", "print JSON")}},
+              .notes = QT_TRANSLATE_NOOP("cli", "  (default: today and the next 6 days; a date "
+                                                "alone means the start of that day)"),
+              .run = &runEvents}}};
 }
 
 } // namespace ruvo::cli

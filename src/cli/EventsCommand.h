@@ -7,7 +7,7 @@
 //   ruvo import FILE.ics [--calendar ID]
 #pragma once
 
-#include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 
 namespace ruvo::cli {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ExcludeCommand.h"
 
-#include "cli/Verbs.h"
 #include "events/exclusion/TitleMatcher.h"
 #include "settings/Keys.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 namespace ruvo::cli {
@@ -16,19 +16,6 @@ namespace {
 using M = settings::EventExcludeMatcher;
 namespace keys = settings::keys;
 
-const char kUsage[] =
-    "usage: ruvo exclude list [--json]\n"
-    "       ruvo exclude add --kind equals|contains|startsWith|endsWith|regex --pattern TEXT\n"
-    "                        [--location eventList|fullscreenNotifications|"
-    "upcomingEventInMenuBar|systemNotifications]... [--disabled]\n"
-    "       ruvo exclude remove ID\n"
-    "Without --location a new matcher applies everywhere.";
-
-int usage(cli::CommandContext& c, const QString& problem) {
-    c.err << "ruvo exclude: " << problem << "\n" << kUsage << "\n";
-    return cli::kExitUsage;
-}
-
 QString locationsText(const std::set<M::Location>& locations) {
     QStringList names;
     for (M::Location l : locations)
@@ -36,10 +23,8 @@ QString locationsText(const std::set<M::Location>& locations) {
     return names.join(u',');
 }
 
-int list(cli::CommandContext& c, const QStringList& args) {
-    const bool json = args.contains(QStringLiteral("--json"));
-    if (args.size() > (json ? 1 : 0))
-        return usage(c, QStringLiteral("list takes only --json"));
+int list(cli::CommandContext& c, const Invocation& line) {
+    const bool json = line.isSet("json");
     const settings::ExcludeMatcherList matchers =
         c.defaults.get(keys::fullscreenNotifications_excludeMatcher);
     if (json) {
@@ -56,47 +41,34 @@ int list(cli::CommandContext& c, const QStringList& args) {
     return cli::kExitOk;
 }
 
-// Reads "--kind K --pattern P --location L... --disabled" into `m`; an error text on failure.
-QString parseAdd(const QStringList& args, M& m) {
-    bool hasPattern = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& option = args[i];
-        if (option == QLatin1String("--disabled")) {
-            m.isEnabled = false;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return QStringLiteral("%1 needs a value").arg(option);
-        const QString value = args[++i];
-        if (option == QLatin1String("--kind")) {
-            const auto kind = settings::enumFromCaseName<M::Kind>(value);
-            if (!kind)
-                return QStringLiteral("unknown kind \"%1\"").arg(value);
-            m.kind = *kind;
-        } else if (option == QLatin1String("--pattern")) {
-            m.pattern = value;
-            hasPattern = true;
-        } else if (option == QLatin1String("--location")) {
-            const auto location = settings::enumFromCaseName<M::Location>(value);
-            if (!location)
-                return QStringLiteral("unknown location \"%1\"").arg(value);
-            m.locations.insert(*location);
-        } else {
-            return QStringLiteral("unknown option %1").arg(option);
-        }
+// Reads the options of "add" into `m`; an error text on failure.
+QString parseAdd(const Invocation& line, M& m) {
+    m.isEnabled = !line.isSet("disabled");
+    m.pattern = line.value("pattern");
+    if (line.isSet("kind")) {
+        const auto kind = settings::enumFromCaseName<M::Kind>(line.value("kind"));
+        if (!kind)
+            return QCoreApplication::translate("cli", "unknown kind \"%1\"")
+                .arg(line.value("kind"));
+        m.kind = *kind;
     }
-    return hasPattern ? QString() : QStringLiteral("add needs --pattern");
+    for (const QString& value : line.values("location")) {
+        const auto location = settings::enumFromCaseName<M::Location>(value);
+        if (!location)
+            return QCoreApplication::translate("cli", "unknown location \"%1\"").arg(value);
+        m.locations.insert(*location);
+    }
+    return line.isSet("pattern") ? QString()
+                                 : QCoreApplication::translate("cli", "add needs --pattern");
 }
 
-int add(cli::CommandContext& c, const QStringList& args) {
+int add(cli::CommandContext& c, const Invocation& line) {
     M m;
     m.id = QUuid::createUuid();
-    if (const QString problem = parseAdd(args, m); !problem.isEmpty())
-        return usage(c, problem);
-    if (m.kind == M::Kind::regex && regexError(m.pattern)) {
-        c.err << "ruvo exclude: Invalid Regex\n";
-        return cli::kExitUsage;
-    }
+    if (const QString problem = parseAdd(line, m); !problem.isEmpty())
+        return line.usageError(problem);
+    if (m.kind == M::Kind::regex && regexError(m.pattern))
+        return line.usageError(QCoreApplication::translate("cli", "Invalid Regex"));
     if (m.locations.empty())
         m.locations = M::allLocations();
     settings::ExcludeMatcherList matchers =
@@ -107,38 +79,52 @@ int add(cli::CommandContext& c, const QStringList& args) {
     return cli::kExitOk;
 }
 
-int remove(cli::CommandContext& c, const QStringList& args) {
-    if (args.size() != 1)
-        return usage(c, QStringLiteral("remove takes one matcher ID"));
-    const std::optional<QUuid> id = settings::uuidFromText(args[0]);
+int remove(cli::CommandContext& c, const Invocation& line) {
+    const std::optional<QUuid> id = settings::uuidFromText(line.argument(0));
     if (!id)
-        return usage(c, QStringLiteral("\"%1\" is not a matcher ID").arg(args[0]));
+        return line.usageError(
+            QCoreApplication::translate("cli", "\"%1\" is not a matcher ID").arg(line.argument(0)));
     settings::ExcludeMatcherList matchers =
         c.defaults.get(keys::fullscreenNotifications_excludeMatcher);
     const auto removed = std::erase_if(matchers, [&](const M& m) { return m.id == *id; });
     if (removed == 0) {
-        c.err << "ruvo exclude: no matcher with ID " << args[0] << "\n";
+        printError(
+            c, QCoreApplication::translate("cli", "no matcher with ID %1").arg(line.argument(0)));
         return cli::kExitNothing;
     }
     c.defaults.set(keys::fullscreenNotifications_excludeMatcher, matchers);
     return cli::kExitOk;
 }
 
-int run(cli::CommandContext& c, const QStringList& arguments) {
-    if (arguments.isEmpty())
-        return usage(c, QStringLiteral("missing list, add or remove"));
-    if (auto status =
-            cli::runVerb(c, arguments, {{"list", list}, {"add", add}, {"remove", remove}}))
-        return *status;
-    return usage(c, QStringLiteral("unknown action \"%1\"").arg(arguments.first()));
-}
-
 } // namespace
 
 cli::Command excludeCommand() {
-    return cli::Command{QStringLiteral("exclude"),
-                        QStringLiteral("list, add or remove the rules that hide events by title"),
-                        QString::fromUtf8(kUsage), run};
+    return {
+        QStringLiteral("exclude"),
+        QT_TRANSLATE_NOOP("cli", "list, add or remove the rules that hide events by title"),
+        {{.verb = "list",
+          .options = {{"json", QT_TRANSLATE_NOOP("cli", "print JSON")}},
+          .run = &list},
+         {.verb = "add",
+          .options = {{"kind",
+                       QT_TRANSLATE_NOOP("cli", "contains (the default), equals, startsWith, "
+                                                "endsWith or regex"),
+                       "KIND"},
+                      {"pattern", QT_TRANSLATE_NOOP("cli", "the text to match titles with"),
+                       "TEXT"},
+                      {"location",
+                       QT_TRANSLATE_NOOP("cli", "eventList, fullscreenNotifications, "
+                                                "upcomingEventInMenuBar or "
+                                                "systemNotifications"),
+                       "PLACE", true},
+                      {"disabled", QT_TRANSLATE_NOOP("cli", "add the rule switched off")}},
+          .notes = QT_TRANSLATE_NOOP("cli", "Without --location a new matcher applies everywhere."),
+          .run = &add},
+         {.verb = "remove",
+          .arguments = "ID",
+          .minArguments = 1,
+          .maxArguments = 1,
+          .run = &remove}}};
 }
 
 } // namespace ruvo::cli

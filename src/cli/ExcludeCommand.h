@@ -7,7 +7,7 @@
 //   ruvo exclude remove ID
 #pragma once
 
-#include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 
 namespace ruvo::cli {
 

@@ -7,6 +7,7 @@
 #include "menubar/ClockTimer.h"
 #include "settings/Keys.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 
 namespace ruvo::cli {
@@ -17,11 +18,7 @@ namespace keys = settings::keys;
 
 namespace {
 
-int runMenubarText(cli::CommandContext& context, const QStringList& arguments) {
-    if (!arguments.isEmpty()) {
-        context.err << menubarTextCommand().usage << Qt::endl;
-        return cli::kExitUsage;
-    }
+int runMenubarText(cli::CommandContext& context, const Invocation&) {
     const auto settings = ClockTextSettings::from(context.defaults);
     context.out << composeClockText(settings, context.clock.now(), context.environment).text
                 << Qt::endl;
@@ -83,13 +80,10 @@ private:
     bool m_isFirst = true;
 };
 
-int runBar(cli::CommandContext& context, const QStringList& arguments) {
-    const bool waybar = arguments == QStringList{QStringLiteral("--waybar")};
-    const bool i3bar = arguments == QStringList{QStringLiteral("--i3bar")};
-    if (!waybar && !i3bar) {
-        context.err << barCommand().usage << Qt::endl;
-        return cli::kExitUsage;
-    }
+int runBar(cli::CommandContext& context, const Invocation& line) {
+    const bool waybar = line.isSet("waybar");
+    if (waybar == line.isSet("i3bar"))
+        return line.usageError(QCoreApplication::translate("cli", "give --waybar or --i3bar"));
     const BarFormat format = waybar ? BarFormat::waybar : BarFormat::i3bar;
     if (dynamic_cast<const kit::FixedClock*>(&context.clock)) {
         // A fixed --now never ticks: one line.
@@ -103,7 +97,7 @@ int runBar(cli::CommandContext& context, const QStringList& arguments) {
         return cli::kExitOk;
     }
     if (!context.services.openSystemDateEvents) {
-        context.err << "ruvo: no date events in this build\n";
+        printError(context, QCoreApplication::translate("cli", "no date events in this build"));
         return cli::kExitFailure;
     }
     kit::RealScheduler scheduler;
@@ -117,21 +111,23 @@ int runBar(cli::CommandContext& context, const QStringList& arguments) {
 
 cli::Command menubarTextCommand() {
     return {QStringLiteral("menubar-text"),
-            QStringLiteral("print the menu-bar clock text for the current settings"),
-            QStringLiteral("usage: ruvo [--now ISO8601] [--time-zone ID] [--locale ID] "
-                           "menubar-text"),
-            runMenubarText};
+            QT_TRANSLATE_NOOP("cli", "print the menu-bar clock text for the current settings"),
+            {{.notes = QT_TRANSLATE_NOOP("cli", "  (honours the global options --now, "
+                                                "--time-zone and --locale)"),
+              .run = &runMenubarText}}};
 }
 
 cli::Command barCommand() {
-    return {QStringLiteral("bar"),
-            QStringLiteral("feed waybar or i3bar with the clock text, a line at each tick"),
-            QStringLiteral("usage: ruvo bar --waybar | --i3bar\n"
-                           "  --waybar  one JSON object per line: text, tooltip, class\n"
-                           "            (waybar: \"exec\": \"ruvo bar --waybar\", "
-                           "\"return-type\": \"json\")\n"
-                           "  --i3bar   the i3bar protocol (status_command ruvo bar --i3bar)"),
-            runBar};
+    return {
+        QStringLiteral("bar"),
+        QT_TRANSLATE_NOOP("cli", "feed waybar or i3bar with the clock text, a line at each tick"),
+        {{.options = {{"waybar",
+                       QT_TRANSLATE_NOOP("cli", "one JSON object per line: text, tooltip, "
+                                                "class (waybar: \"exec\": \"ruvo bar "
+                                                "--waybar\", \"return-type\": \"json\")")},
+                      {"i3bar", QT_TRANSLATE_NOOP("cli", "the i3bar protocol (status_command "
+                                                         "ruvo bar --i3bar)")}},
+          .run = &runBar}}};
 }
 
 } // namespace ruvo::cli

@@ -4,7 +4,7 @@
 //   ruvo bar --waybar|--i3bar    feeds a status bar: one line at every tick and change
 #pragma once
 
-#include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 
 namespace ruvo::cli {
 

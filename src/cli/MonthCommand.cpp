@@ -4,7 +4,9 @@
 #include "cli/CommandStore.h"
 #include "events/EventsController.h"
 #include "events/calendar/DayCells.h"
+#include "kit/LocalTime.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,9 +21,6 @@ namespace {
 
 using cli::CommandContext;
 namespace keys = settings::keys;
-
-const char* const kUsage = "usage: ruvo month [YYYY-MM] [--json]\n"
-                           "  (default: the month of today)\n";
 
 std::optional<QDate> parseMonth(const QString& text) {
     static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})$"));
@@ -89,40 +88,18 @@ QString textOf(const MonthGrid& grid, const std::vector<DayCell>& cells, bool wi
     return text + QStringLiteral("(* days with events, [ ] today)\n");
 }
 
-struct Arguments {
+int runMonth(CommandContext& context, const Invocation& line) {
     std::optional<QDate> month;
-    bool asJson = false;
-};
-
-std::optional<Arguments> parseArguments(CommandContext& context, const QStringList& arguments) {
-    Arguments parsed;
-    for (const QString& a : arguments) {
-        if (a == QLatin1String("--json")) {
-            parsed.asJson = true;
-        } else if (!a.startsWith(QLatin1Char('-')) && !parsed.month) {
-            parsed.month = parseMonth(a);
-            if (!parsed.month) {
-                context.err << "ruvo: not a month (YYYY-MM, month 01 to 12): " << a << "\n"
-                            << kUsage;
-                return std::nullopt;
-            }
-        } else {
-            context.err << "ruvo: unexpected " << a << "\n" << kUsage;
-            return std::nullopt;
-        }
+    if (!line.arguments().isEmpty()) {
+        month = parseMonth(line.argument(0));
+        if (!month)
+            return line.usageError(
+                QCoreApplication::translate("cli", "not a month (YYYY-MM, month 01 to 12): %1")
+                    .arg(line.argument(0)));
     }
-    return parsed;
-}
-
-int runMonth(CommandContext& context, const QStringList& arguments) {
-    const auto parsed = parseArguments(context, arguments);
-    if (!parsed)
-        return cli::kExitUsage;
-    QTimeZone zone(context.environment.timeZoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
-    const QDate today = kit::toQDateTime(context.clock.now()).toTimeZone(zone).date();
-    const MonthGrid grid = monthGrid(parsed->month.value_or(today), context.environment);
+    const QTimeZone zone = kit::zoneOrUtc(context.environment.timeZoneId);
+    const QDate today = kit::localDate(context.clock.now(), context.environment.timeZoneId);
+    const MonthGrid grid = monthGrid(month.value_or(today), context.environment);
     const auto indicator = context.defaults.get(keys::indicateEventsInCalendar);
     Dots dots;
     if (indicator != EventIndicatorsInCalendar::none) {
@@ -137,7 +114,7 @@ int runMonth(CommandContext& context, const QStringList& arguments) {
                                   context.defaults.get(keys::highlightedDaysInCalendar),
                                   std::nullopt, QString::fromUtf8(zone.id())};
     const auto cells = dayCells(grid, dots, cellContext);
-    if (parsed->asJson)
+    if (line.isSet("json"))
         context.out << QJsonDocument(jsonOf(grid, cells)).toJson(QJsonDocument::Indented);
     else
         context.out << textOf(grid, cells, context.defaults.get(keys::showWeekNumbersInCalendar));
@@ -147,8 +124,13 @@ int runMonth(CommandContext& context, const QStringList& arguments) {
 } // namespace
 
 cli::Command monthCommand() {
-    return {QStringLiteral("month"), QStringLiteral("print the month calendar with its event days"),
-            QString::fromLatin1(kUsage), &runMonth};
+    return {QStringLiteral("month"),
+            QT_TRANSLATE_NOOP("cli", "print the month calendar with its event days"),
+            {{.arguments = "[YYYY-MM]",
+              .maxArguments = 1,
+              .options = {{"json", QT_TRANSLATE_NOOP("cli", "print JSON")}},
+              .notes = QT_TRANSLATE_NOOP("cli", "  (default: the month of today)"),
+              .run = &runMonth}}};
 }
 
 } // namespace ruvo::cli

@@ -5,7 +5,7 @@
 // flagged, or as JSON the title, the weekday symbols and the rows with each day's dots.
 #pragma once
 
-#include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 
 namespace ruvo::cli {
 

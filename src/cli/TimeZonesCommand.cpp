@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/TimeZonesCommand.h"
 
-#include "cli/Verbs.h"
 #include "settings/Keys.h"
 #include "timezones/ChosenTimeZoneTexts.h"
 #include "timezones/TimeZoneSearch.h"
 #include "timezones/ZoneTexts.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,17 +21,6 @@ using cli::CommandContext;
 using settings::ChosenTimeZone;
 namespace keys = settings::keys;
 
-const char* const kUsage = "usage: ruvo timezones list [--json]\n"
-                           "       ruvo timezones add QUERY-OR-ZONE-ID\n"
-                           "       ruvo timezones remove ENTRY-ID-OR-ZONE-ID\n"
-                           "       ruvo timezones search QUERY [--json]\n"
-                           "       ruvo timezones describe ZONE-ID [--json]\n";
-
-int usage(CommandContext& c) {
-    c.err << kUsage;
-    return cli::kExitUsage;
-}
-
 void printJson(CommandContext& c, const QJsonValue& value) {
     const QJsonDocument document =
         value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
@@ -45,10 +34,8 @@ QString entryLine(const ChosenTimeZoneTexts& texts, const ChosenTimeZone& e) {
            QLatin1Char('\t') + texts.timeText(e, now);
 }
 
-int list(CommandContext& c, QStringList args) {
-    const bool json = args.removeAll(QStringLiteral("--json")) > 0;
-    if (!args.isEmpty())
-        return usage(c);
+int list(CommandContext& c, const Invocation& line) {
+    const bool json = line.isSet("json");
     const auto entries = c.defaults.get(keys::timeZonesInMenu);
     if (json) {
         QJsonArray array;
@@ -73,23 +60,28 @@ const TimeZoneResult* placeNamed(const std::vector<const TimeZoneResult*>& resul
     return results.front();
 }
 
-int add(CommandContext& c, const QStringList& args) {
-    if (args.size() != 1 || args[0].trimmed().isEmpty())
-        return usage(c);
+int add(CommandContext& c, const Invocation& line) {
+    const QStringList args = line.arguments();
+    if (args[0].trimmed().isEmpty())
+        return line.usageError(QCoreApplication::translate("cli", "the query is empty"));
     std::optional<ChosenTimeZone> entry;
     if (auto zone = settings::ZuTimeZone::make(args[0])) {
         entry = ChosenTimeZone::make(QUuid::createUuid(), *zone);
     } else {
-        const auto results = PlaceList::shared(c.clock.now()).search(args[0]);
+        PlaceList places;
+        const auto results = places.candidates(c.clock.now()).search(args[0]);
         if (results.empty()) {
-            c.err << "ruvo timezones: no place or zone matches \"" << args[0] << "\"\n";
+            printError(
+                c,
+                QCoreApplication::translate("cli", "no place or zone matches \"%1\"").arg(args[0]));
             return cli::kExitNothing;
         }
         const TimeZoneResult& place = *placeNamed(results, args[0]);
         entry = entryForCandidate(place);
         if (!entry) {
-            c.err << "ruvo timezones: the zone of \"" << place.displayPlace
-                  << "\" is unknown to this system\n";
+            printError(c, QCoreApplication::translate(
+                              "cli", "the zone of \"%1\" is unknown to this system")
+                              .arg(place.displayPlace));
             return cli::kExitFailure;
         }
     }
@@ -98,27 +90,27 @@ int add(CommandContext& c, const QStringList& args) {
     return cli::kExitOk;
 }
 
-int remove(CommandContext& c, const QStringList& args) {
-    if (args.size() != 1)
-        return usage(c);
+int remove(CommandContext& c, const Invocation& line) {
+    const QStringList args = line.arguments();
     auto entries = c.defaults.get(keys::timeZonesInMenu);
     const auto id = settings::uuidFromText(args[0]);
     const auto removed = std::erase_if(entries, [&](const ChosenTimeZone& e) {
         return (id && e.id == *id) || e.timeZone.identifier == args[0];
     });
     if (removed == 0) {
-        c.err << "ruvo timezones: no entry \"" << args[0] << "\" (ruvo timezones list)\n";
+        printError(c, QCoreApplication::translate("cli", "no entry \"%1\" (ruvo timezones list)")
+                          .arg(args[0]));
         return cli::kExitNothing;
     }
     c.defaults.set(keys::timeZonesInMenu, entries);
     return cli::kExitOk;
 }
 
-int search(CommandContext& c, QStringList args) {
-    const bool json = args.removeAll(QStringLiteral("--json")) > 0;
-    if (args.size() != 1)
-        return usage(c);
-    const auto results = PlaceList::shared(c.clock.now()).search(args[0]);
+int search(CommandContext& c, const Invocation& line) {
+    const bool json = line.isSet("json");
+    const QStringList args = line.arguments();
+    PlaceList places;
+    const auto results = places.candidates(c.clock.now()).search(args[0]);
     QJsonArray array;
     for (const TimeZoneResult* r : results) {
         if (json)
@@ -134,7 +126,7 @@ int search(CommandContext& c, QStringList args) {
     if (json)
         printJson(c, array);
     else if (results.empty())
-        c.err << (args[0].size() < 2 ? kSearchPrompt : kNoResults) << "\n";
+        printError(c, args[0].size() < 2 ? kSearchPrompt : kNoResults);
     return results.empty() ? cli::kExitNothing : cli::kExitOk;
 }
 
@@ -162,15 +154,13 @@ QJsonObject description(const ChosenTimeZoneTexts& texts, const settings::ZuTime
                        {QStringLiteral("timeText"), time}};
 }
 
-int describe(CommandContext& c, QStringList args) {
-    const bool json = args.removeAll(QStringLiteral("--json")) > 0;
-    if (args.size() != 1)
-        return usage(c);
+int describe(CommandContext& c, const Invocation& line) {
+    const bool json = line.isSet("json");
+    const QStringList args = line.arguments();
     const auto zone = settings::ZuTimeZone::make(args[0]);
-    if (!zone) {
-        c.err << "ruvo timezones: unknown time zone \"" << args[0] << "\"\n";
-        return cli::kExitUsage;
-    }
+    if (!zone)
+        return line.usageError(
+            QCoreApplication::translate("cli", "unknown time zone \"%1\"").arg(args[0]));
     const QJsonObject d = description(ChosenTimeZoneTexts(c.environment, c.clock), *zone);
     if (json) {
         printJson(c, d);
@@ -189,22 +179,35 @@ int describe(CommandContext& c, QStringList args) {
     return cli::kExitOk;
 }
 
-int run(CommandContext& c, const QStringList& arguments) {
-    const auto status = cli::runVerb(c, arguments,
-                                     {{"list", list},
-                                      {"add", add},
-                                      {"remove", remove},
-                                      {"search", search},
-                                      {"describe", describe}});
-    return status ? *status : usage(c);
-}
-
 } // namespace
 
 cli::Command timeZonesCommand() {
-    return cli::Command{QStringLiteral("timezones"),
-                        QStringLiteral("list, add, remove, search and describe world-clock zones"),
-                        QString::fromLatin1(kUsage), &run};
+    const Option json{"json", QT_TRANSLATE_NOOP("cli", "print JSON")};
+    return {QStringLiteral("timezones"),
+            QT_TRANSLATE_NOOP("cli", "list, add, remove, search and describe world-clock zones"),
+            {{.verb = "list", .options = {json}, .run = &list},
+             {.verb = "add",
+              .arguments = "QUERY-OR-ZONE-ID",
+              .minArguments = 1,
+              .maxArguments = 1,
+              .run = &add},
+             {.verb = "remove",
+              .arguments = "ENTRY-ID-OR-ZONE-ID",
+              .minArguments = 1,
+              .maxArguments = 1,
+              .run = &remove},
+             {.verb = "search",
+              .arguments = "QUERY",
+              .minArguments = 1,
+              .maxArguments = 1,
+              .options = {json},
+              .run = &search},
+             {.verb = "describe",
+              .arguments = "ZONE-ID",
+              .minArguments = 1,
+              .maxArguments = 1,
+              .options = {json},
+              .run = &describe}}};
 }
 
 } // namespace ruvo::cli

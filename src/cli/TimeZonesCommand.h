@@ -2,7 +2,7 @@
 // "ruvo timezones list|add|remove|search|describe": the world clock from the command line.
 #pragma once
 
-#include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 
 namespace ruvo::cli {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/VideoCallCommand.h"
 
-#include "cli/Verbs.h"
 #include "events/videocalls/NotesCleaner.h"
 #include "events/videocalls/VideoCallDetector.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
@@ -15,10 +15,6 @@ using namespace ruvo::videocalls;
 
 namespace {
 
-const char kUsage[] = "usage: ruvo video-call detect [--location TEXT] [--url URL] [--notes TEXT] "
-                      "[--json]\n"
-                      "       ruvo video-call clean-notes < NOTES";
-
 // The command line opens nothing, so it answers as if no meeting application were present.
 class NoApplications final : public platform::UrlOpener {
 public:
@@ -26,43 +22,19 @@ public:
     bool hasApplicationFor(const QString&) const override { return false; }
 };
 
-int usage(cli::CommandContext& c, const QString& problem) {
-    c.err << "ruvo video-call: " << problem << "\n" << kUsage << "\n";
-    return cli::kExitUsage;
-}
-
-// Reads the detect options into `event`; an error text on failure.
-QString parseDetect(const QStringList& args, CallEvent& event, bool& json) {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& option = args[i];
-        if (option == QLatin1String("--json")) {
-            json = true;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return QStringLiteral("%1 needs a value").arg(option);
-        const QString value = args[++i];
-        if (option == QLatin1String("--location")) {
-            event.location = value;
-        } else if (option == QLatin1String("--notes")) {
-            event.notes = value;
-        } else if (option == QLatin1String("--url")) {
-            event.url = QUrl(value, QUrl::StrictMode);
-            if (!event.url.isValid())
-                return QStringLiteral("\"%1\" is not a valid URL").arg(value);
-        } else {
-            return QStringLiteral("unknown option %1").arg(option);
-        }
-    }
-    return {};
-}
-
-int detect(cli::CommandContext& c, const QStringList& args) {
+int detect(cli::CommandContext& c, const Invocation& line) {
     CallEvent event;
     event.calendarItemIdentifier = QStringLiteral("command-line");
-    bool json = false;
-    if (const QString problem = parseDetect(args, event, json); !problem.isEmpty())
-        return usage(c, problem);
+    event.location = line.value("location");
+    if (line.isSet("notes"))
+        event.notes = line.value("notes");
+    if (line.isSet("url")) {
+        event.url = QUrl(line.value("url"), QUrl::StrictMode);
+        if (!event.url.isValid())
+            return line.usageError(QCoreApplication::translate("cli", "\"%1\" is not a valid URL")
+                                       .arg(line.value("url")));
+    }
+    const bool json = line.isSet("json");
     NoApplications apps;
     VideoCallDetector detector(apps, nullptr, 1);
     const std::optional<Service> service = detector.videoCall(event);
@@ -80,18 +52,9 @@ int detect(cli::CommandContext& c, const QStringList& args) {
     return cli::kExitOk;
 }
 
-int run(cli::CommandContext& c, const QStringList& arguments) {
-    if (arguments.isEmpty())
-        return usage(c, QStringLiteral("missing detect or clean-notes"));
-    const auto cleanNotes = [](cli::CommandContext& c, const QStringList& rest) {
-        if (!rest.isEmpty())
-            return usage(c, QStringLiteral("clean-notes takes no arguments"));
-        QTextStream in(stdin);
-        return runCleanNotes(c, in);
-    };
-    if (auto status = cli::runVerb(c, arguments, {{"detect", detect}, {"clean-notes", cleanNotes}}))
-        return *status;
-    return usage(c, QStringLiteral("unknown action \"%1\"").arg(arguments.first()));
+int cleanNotes(cli::CommandContext& c, const Invocation&) {
+    QTextStream in(stdin);
+    return runCleanNotes(c, in);
 }
 
 } // namespace
@@ -105,9 +68,20 @@ int runCleanNotes(cli::CommandContext& c, QTextStream& in) {
 }
 
 cli::Command videoCallCommand() {
-    return cli::Command{QStringLiteral("video-call"),
-                        QStringLiteral("find the video call of an event, or clean its notes"),
-                        QString::fromUtf8(kUsage), run};
+    return {QStringLiteral("video-call"),
+            QT_TRANSLATE_NOOP("cli", "find the video call of an event, or clean its notes"),
+            {{.verb = "detect",
+              .options = {{"location", QT_TRANSLATE_NOOP("cli", "the event's location"), "TEXT"},
+                          {"url", QT_TRANSLATE_NOOP("cli", "the event's link"), "URL"},
+                          {"notes", QT_TRANSLATE_NOOP("cli", "the event's notes"), "TEXT"},
+                          {"json", QT_TRANSLATE_NOOP("cli", "print JSON")}},
+              .notes = QT_TRANSLATE_NOOP("cli", "  (prints the service and its join link; exit "
+                                                "status 1 when it is no video call)"),
+              .run = &detect},
+             {.verb = "clean-notes",
+              .notes = QT_TRANSLATE_NOOP("cli", "  (reads notes on standard input and prints "
+                                                "them without the invitation boilerplate)"),
+              .run = &cleanNotes}}};
 }
 
 } // namespace ruvo::cli

@@ -8,7 +8,7 @@
 //       reads notes on standard input and prints them without the invitation boilerplate.
 #pragma once
 
-#include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 
 namespace ruvo::cli {
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/EventQueries.h"
 
+#include "kit/LocalTime.h"
 #include "settings/Keys.h"
 
 #include <QTimeZone>
@@ -67,11 +68,9 @@ std::vector<Reminder> EventQueries::reminders(const DateRange& range) const {
     const auto enabled = calendars(m_defaults.get(keys::enabledRemindersLists));
     if (enabled.empty())
         return {};
-    QTimeZone zone(m_timeZoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
+    const QTimeZone zone = kit::zoneOrUtc(m_timeZoneId);
     const int daysBack = m_defaults.get(keys::remindersDaysInThePastCount);
-    const QDate firstDay = kit::toQDateTime(range.start).toTimeZone(zone).date().addDays(-daysBack);
+    const QDate firstDay = kit::localDate(range.start, m_timeZoneId).addDays(-daysBack);
     const kit::Instant windowStart = kit::fromQDateTime(firstDay.startOfDay(zone));
     auto found = m_store.incompleteReminders({windowStart, range.end, identifiers(enabled)});
     std::erase_if(found, [](const Reminder& r) { return !r.due.has_value(); });

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/RemainingEvents.h"
 
+#include "kit/LocalTime.h"
+
 #include <QTimeZone>
 #include <algorithm>
 
@@ -10,10 +12,8 @@ namespace {
 
 // The calendar day holding `now` in `zoneId` (UTC when the zone is unknown).
 platform::DateRange dayAround(kit::Instant now, const QString& zoneId) {
-    QTimeZone zone(zoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
-    const QDate day = kit::toQDateTime(now).toTimeZone(zone).date();
+    const QTimeZone zone = kit::zoneOrUtc(zoneId);
+    const QDate day = kit::localDate(now, zoneId);
     return {kit::fromQDateTime(day.startOfDay(zone)),
             kit::fromQDateTime(day.addDays(1).startOfDay(zone))};
 }

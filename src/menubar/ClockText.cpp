@@ -93,11 +93,6 @@ ClockText composeClockText(const ClockTextSettings& s, kit::Instant now,
     return result;
 }
 
-QString composeDatePart(const ClockTextSettings& s, kit::Instant now,
-                        const kit::Environment& environment) {
-    return datePart(s, IcuFormatting(environment, now));
-}
-
 QString formatWithPattern(const QString& pattern, kit::Instant now,
                           const kit::Environment& environment) {
     const IcuFormatting icu(environment, now);

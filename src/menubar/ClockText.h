@@ -37,10 +37,6 @@ inline QString productName() {
 ClockText composeClockText(const ClockTextSettings& settings, kit::Instant now,
                            const kit::Environment& environment);
 
-// The date part alone (step by step: template, EMMM case, commas), for tests and the bar.
-QString composeDatePart(const ClockTextSettings& settings, kit::Instant now,
-                        const kit::Environment& environment);
-
 // `pattern` as a Unicode date-format pattern; empty when ICU rejects it.
 QString formatWithPattern(const QString& pattern, kit::Instant now,
                           const kit::Environment& environment);

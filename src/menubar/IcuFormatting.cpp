@@ -19,15 +19,6 @@ std::unique_ptr<icu::TimeZone> systemZone(const QString& id) {
 }
 } // namespace
 
-QString toQString(const icu::UnicodeString& text) {
-    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
-}
-
-icu::UnicodeString toIcu(const QString& text) {
-    return icu::UnicodeString(reinterpret_cast<const UChar*>(text.utf16()),
-                              static_cast<int32_t>(text.size()));
-}
-
 IcuFormatting::IcuFormatting(const kit::Environment& environment, kit::Instant now)
     : m_locale(environment.icuLocale()), m_zone(systemZone(environment.timeZoneId)),
       m_date(kit::toUDate(now)) {}
@@ -50,7 +41,7 @@ std::unique_ptr<icu::SimpleDateFormat> IcuFormatting::fromTemplate(const QString
         icu::DateTimePatternGenerator::createInstance(m_locale, status));
     if (U_FAILURE(status))
         return nullptr;
-    const icu::UnicodeString pattern = generator->getBestPattern(toIcu(skeleton), status);
+    const icu::UnicodeString pattern = generator->getBestPattern(kit::toIcu(skeleton), status);
     if (U_FAILURE(status))
         return nullptr;
     auto* formatter = new icu::SimpleDateFormat(pattern, m_locale, status);
@@ -63,7 +54,7 @@ std::unique_ptr<icu::SimpleDateFormat> IcuFormatting::fromTemplate(const QString
 
 std::unique_ptr<icu::SimpleDateFormat> IcuFormatting::fromPattern(const QString& pattern) const {
     UErrorCode status = U_ZERO_ERROR;
-    auto* formatter = new icu::SimpleDateFormat(toIcu(pattern), m_locale, status);
+    auto* formatter = new icu::SimpleDateFormat(kit::toIcu(pattern), m_locale, status);
     if (U_FAILURE(status)) {
         delete formatter;
         return nullptr;
@@ -94,7 +85,7 @@ QString IcuFormatting::format(const icu::SimpleDateFormat* formatter) const {
         return {};
     icu::UnicodeString out;
     formatter->format(m_date, out);
-    return toQString(out);
+    return kit::fromIcu(out);
 }
 
 int IcuFormatting::weekOfYear() const {

@@ -4,15 +4,13 @@
 #pragma once
 
 #include "kit/Environment.h"
+#include "kit/IcuText.h"
 #include "kit/Time.h"
 
 #include <memory>
 #include <unicode/smpdtfmt.h>
 
 namespace ruvo::menubar {
-
-QString toQString(const icu::UnicodeString& text);
-icu::UnicodeString toIcu(const QString& text);
 
 class IcuFormatting {
 public:

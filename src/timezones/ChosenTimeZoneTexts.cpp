@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/ChosenTimeZoneTexts.h"
 
+#include "kit/IcuText.h"
 #include "timezones/IcuFormat.h"
-#include "timezones/IcuText.h"
 #include "timezones/ZoneTexts.h"
 
 namespace ruvo::timezones {

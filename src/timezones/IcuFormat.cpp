@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/IcuFormat.h"
 
-#include "timezones/IcuText.h"
+#include "kit/IcuText.h"
 #include "timezones/SystemZones.h"
 #include "timezones/ZoneTexts.h"
 
@@ -41,7 +41,7 @@ std::unique_ptr<icu::SimpleDateFormat> skeletonFormat(const icu::Locale& locale,
 QString format(icu::DateFormat& formatter, kit::Instant at) {
     icu::UnicodeString out;
     formatter.format(kit::toUDate(at), out);
-    return qtText(out);
+    return kit::fromIcu(out);
 }
 
 std::unique_ptr<icu::Calendar> calendarAt(const icu::Locale& locale, const QString& zoneId,
@@ -81,7 +81,7 @@ QString durationText(const icu::Locale& locale, qint64 seconds) {
     icu::UnicodeString out;
     icu::FieldPosition position;
     formatter.formatMeasures(measures, count, out, position, status);
-    return U_SUCCESS(status) ? qtText(out) : QString();
+    return U_SUCCESS(status) ? kit::fromIcu(out) : QString();
 }
 
 QString shortTimeText(const kit::Environment& environment, kit::Instant at) {
@@ -107,7 +107,7 @@ std::optional<QString> namedDayText(const icu::Locale& locale, qint64 days) {
     formatter.format(direction, UDAT_ABSOLUTE_DAY, out, status);
     if (U_FAILURE(status) || out.isEmpty())
         return std::nullopt;
-    return qtText(out);
+    return kit::fromIcu(out);
 }
 
 } // namespace ruvo::timezones

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/PlaceList.h"
 
+#include "kit/LocalTime.h"
 #include "kit/SystemTimeZones.h"
 #include "settings/records/ZuTimeZone.h"
 #include "timezones/TimeZoneSearch.h"
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMutex>
 #include <QSet>
 
 namespace ruvo::timezones {
@@ -185,15 +185,18 @@ std::vector<TimeZoneResult> PlaceList::prepare(const std::vector<JsonTimeZone>& 
     return results;
 }
 
-const TimeZoneCandidates& PlaceList::shared(kit::Instant now) {
-    static QMutex mutex;
-    static std::optional<TimeZoneCandidates> list; // the immutable prepared list
-    QMutexLocker lock(&mutex);
-    if (!list) {
-        list.emplace(prepare(withGeneratedEntries(loadResource(), now), now));
+PlaceList::PlaceList() = default;
+PlaceList::~PlaceList() = default;
+
+const TimeZoneCandidates& PlaceList::candidates(kit::Instant now) {
+    const QDate day = kit::localDate(now, QStringLiteral("UTC"));
+    if (!m_candidates || day != m_preparedDay) {
+        m_candidates = std::make_unique<TimeZoneCandidates>(
+            prepare(withGeneratedEntries(loadResource(), now), now));
+        m_preparedDay = day;
         qCInfo(lcTimeZones) << "Finished loading timezone data";
     }
-    return *list;
+    return *m_candidates;
 }
 
 } // namespace ruvo::timezones

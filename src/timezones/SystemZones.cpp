@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/SystemZones.h"
 
+#include "kit/IcuText.h"
 #include "kit/SystemTimeZones.h"
-#include "timezones/IcuText.h"
 #include "timezones/PosixTzRule.h"
 #include "timezones/TimeZonesLog.h"
 
@@ -61,11 +61,11 @@ void addFinalRules(icu::RuleBasedTimeZone& zone, PosixTzRule rule, int startYear
     }
     const int raw = rule.standardOffset * 1000;
     const int savings = (rule.daylightOffset - rule.standardOffset) * 1000;
-    zone.addTransitionRule(new icu::AnnualTimeZoneRule(icuText(rule.daylightName), raw, savings,
+    zone.addTransitionRule(new icu::AnnualTimeZoneRule(kit::toIcu(rule.daylightName), raw, savings,
                                                        dateRule(rule.start), startYear,
                                                        icu::AnnualTimeZoneRule::MAX_YEAR),
                            status);
-    zone.addTransitionRule(new icu::AnnualTimeZoneRule(icuText(rule.standardName), raw, 0,
+    zone.addTransitionRule(new icu::AnnualTimeZoneRule(kit::toIcu(rule.standardName), raw, 0,
                                                        dateRule(rule.end), startYear,
                                                        icu::AnnualTimeZoneRule::MAX_YEAR),
                            status);
@@ -126,11 +126,12 @@ kit::Result<std::unique_ptr<icu::BasicTimeZone>> SystemZones::build(const QStrin
 
     UErrorCode status = U_ZERO_ERROR;
     auto zone = std::make_unique<icu::RuleBasedTimeZone>(
-        icuText(id), new icu::InitialTimeZoneRule(icuText(initialRule.name), initialRule.raw * 1000,
-                                                  initialRule.dst * 1000));
+        kit::toIcu(id),
+        new icu::InitialTimeZoneRule(kit::toIcu(initialRule.name), initialRule.raw * 1000,
+                                     initialRule.dst * 1000));
     for (const auto& [offsets, times] : starts)
         zone->addTransitionRule(
-            new icu::TimeArrayTimeZoneRule(icuText(offsets.name), offsets.raw * 1000,
+            new icu::TimeArrayTimeZoneRule(kit::toIcu(offsets.name), offsets.raw * 1000,
                                            offsets.dst * 1000, times.data(), int32_t(times.size()),
                                            icu::DateTimeRule::UTC_TIME),
             status);

@@ -147,10 +147,6 @@ int TimeTravelSlider::step(bool optionHeld, bool use30MinuteSteps) {
     return optionHeld ? 900 : use30MinuteSteps ? 1800 : 3600;
 }
 
-int TimeTravelSlider::tickCount(int step) {
-    return int(std::ceil(double(maximum - minimum) / step));
-}
-
 qint64 TimeTravelSlider::snapped(qint64 value, int step) {
     const qint64 clamped = std::clamp(value, minimum, maximum);
     const double ticks = std::round(double(clamped - minimum) / step);

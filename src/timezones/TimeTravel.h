@@ -66,7 +66,6 @@ struct TimeTravelSlider {
     static constexpr qint64 minimum = -86400;
     static constexpr qint64 maximum = 86400;
     static int step(bool optionHeld, bool use30MinuteSteps);
-    static int tickCount(int step);
     static qint64 snapped(qint64 value, int step); // the nearest tick mark
 };
 

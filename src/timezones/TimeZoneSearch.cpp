@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/TimeZoneSearch.h"
 
+#include "kit/IcuText.h"
 #include "settings/Keys.h"
 #include "timezones/ChosenTimeZoneTexts.h"
-#include "timezones/IcuText.h"
 
 #include <QHash>
 #include <QMutex>
@@ -28,9 +28,9 @@ QString toAscii(const QString& text) {
     if (!transform)
         return text;
     QMutexLocker lock(&mutex);
-    icu::UnicodeString s = icuText(text);
+    icu::UnicodeString s = kit::toIcu(text);
     transform->transliterate(s);
-    return qtText(s);
+    return kit::fromIcu(s);
 }
 
 QString normalised(const QString& searchText) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/WorldClockRows.h"
 
+#include "kit/IcuText.h"
 #include "timezones/IcuFormat.h"
-#include "timezones/IcuText.h"
 #include "timezones/SystemZones.h"
 #include "timezones/ZoneTexts.h"
 
@@ -48,7 +48,7 @@ QString relativeTime(const icu::Locale& locale, qint64 seconds) {
     }
     icu::UnicodeString out;
     formatter.format(value, UDAT_DIRECTION_NEXT, unit, out, status);
-    return U_SUCCESS(status) ? qtText(out) : QString();
+    return U_SUCCESS(status) ? kit::fromIcu(out) : QString();
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/ZoneTexts.h"
 
-#include "timezones/IcuText.h"
+#include "kit/IcuText.h"
 #include "timezones/SystemZones.h"
 
 #include <memory>
@@ -55,7 +55,7 @@ std::optional<QString> platformAbbreviation(const ZuTimeZone& zone, kit::Instant
     format->format(UTZFMT_STYLE_SPECIFIC_SHORT, *z, kit::toUDate(at), name);
     if (name.isEmpty())
         return std::nullopt;
-    return qtText(name);
+    return kit::fromIcu(name);
 }
 
 std::optional<QString> normalizedAbbreviation(const ZuTimeZone& zone, kit::Instant at) {

@@ -51,7 +51,7 @@ TEST(MenuBarCommands, MenubarTextAndOneBarLineAtAFixedTime) {
 
     const CommandRun bad = run(cli::menubarTextCommand(), {QStringLiteral("--what")});
     EXPECT_EQ(bad.status, cli::kExitUsage);
-    EXPECT_TRUE(bad.err.startsWith(QStringLiteral("usage:")));
+    EXPECT_TRUE(bad.err.startsWith(QStringLiteral("ruvo: ")));
 
     const CommandRun waybar = run(cli::barCommand(), {QStringLiteral("--waybar")});
     EXPECT_EQ(waybar.status, cli::kExitOk);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/actions/ActionLinks.h"
 
+#include "kit/LocalTime.h"
+
 #include <QStringList>
 #include <QTimeZone>
 
@@ -73,11 +75,10 @@ std::optional<QUrl> googleCalendarLink(const platform::Event& event, const QStri
     QString id = uid.left(uid.size() - suffix.size());
     if (event.hasRecurrenceRules()) {
         const QDateTime start = kit::toQDateTime(event.occurrenceDate());
-        const QTimeZone zone(zoneId.toUtf8());
         id += QLatin1Char('_') +
-              (event.isAllDay() ? start.toTimeZone(zone.isValid() ? zone : QTimeZone::utc())
-                                      .toString(QStringLiteral("yyyyMMdd"))
-                                : start.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")));
+              (event.isAllDay()
+                   ? start.toTimeZone(kit::zoneOrUtc(zoneId)).toString(QStringLiteral("yyyyMMdd"))
+                   : start.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")));
     }
     const QByteArray eid =
         (id + QLatin1Char(' ') + calendar)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/actions/EventTimeText.h"
 
+#include "kit/IcuText.h"
 #include "timezones/ChosenTimeZoneTexts.h"
 #include "timezones/IcuFormat.h"
-#include "timezones/IcuText.h"
 #include "timezones/ZoneTexts.h"
 
 #include <unicode/dtitvfmt.h>
@@ -26,7 +26,7 @@ QString intervalText(const icu::Locale& locale, const char* skeleton, const QStr
     icu::UnicodeString out;
     icu::FieldPosition position;
     format->format(&interval, out, position, status);
-    return U_FAILURE(status) ? QString() : timezones::qtText(out);
+    return U_FAILURE(status) ? QString() : kit::fromIcu(out);
 }
 
 QString spanText(const platform::Event& event, const icu::Locale& locale, const QString& zoneId) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/actions/ReminderRetiming.h"
 
+#include "kit/LocalTime.h"
+
 #include <QTimeZone>
 
 namespace ruvo::events::actions {
@@ -40,9 +42,7 @@ QDate nextMonday(QDate today) {
 
 std::vector<RetimingChoice> retimingChoices(const platform::Reminder& reminder, kit::Instant now,
                                             const QString& zoneId) {
-    QTimeZone zone(zoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
+    const QTimeZone zone = kit::zoneOrUtc(zoneId);
     const Context c{zone, QString::fromUtf8(zone.id()), kit::toQDateTime(now).toTimeZone(zone),
                     reminder.due};
     const QDate today = c.now.date();

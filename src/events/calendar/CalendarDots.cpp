@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/calendar/CalendarDots.h"
 
+#include "kit/LocalTime.h"
+
 #include <QTimeZone>
 #include <algorithm>
 #include <map>
@@ -42,9 +44,7 @@ QString colourName(const QColor& colour) {
 }
 
 std::vector<kit::Instant> dayStarts(const std::vector<QDate>& days, const QString& zoneId) {
-    QTimeZone zone(zoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
+    const QTimeZone zone = kit::zoneOrUtc(zoneId);
     std::vector<kit::Instant> starts;
     if (days.empty())
         return starts;

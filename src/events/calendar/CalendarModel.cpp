@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/calendar/CalendarModel.h"
 
+#include "kit/LocalTime.h"
 #include "settings/Keys.h"
 
 #include <QCoreApplication>
@@ -43,10 +44,7 @@ CalendarModel::CalendarModel(Dependencies dependencies)
 CalendarModel::~CalendarModel() = default;
 
 QDate CalendarModel::today() const {
-    QTimeZone zone(m_deps.environment().timeZoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
-    return kit::toQDateTime(m_deps.clock.now()).toTimeZone(zone).date();
+    return kit::localDate(m_deps.clock.now(), m_deps.environment().timeZoneId);
 }
 
 void CalendarModel::showMonthOffset(int months) {

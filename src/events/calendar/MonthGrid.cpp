@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/calendar/MonthGrid.h"
 
+#include "kit/IcuText.h"
+
 #include <memory>
 #include <unicode/calendar.h>
 #include <unicode/dtfmtsym.h>
@@ -10,10 +12,6 @@
 namespace ruvo::calendar {
 
 namespace {
-
-QString toQString(const icu::UnicodeString& text) {
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(text.getBuffer()), text.length());
-}
 
 // The grid is Gregorian whatever the locale's default calendar (fa_IR, ar_SA, th_TH).
 icu::Locale gregorian(const kit::Environment& environment) {
@@ -56,7 +54,7 @@ QStringList weekdaySymbols(const icu::Locale& locale, int firstWeekday) {
     for (int i = 0; i < 7; ++i) {
         const int qt = (firstWeekday - 1 + i) % 7 + 1;
         const int icuIndex = qt == 7 ? UCAL_SUNDAY : qt + 1;
-        result << (U_SUCCESS(status) && icuIndex < count ? toQString(names[icuIndex])
+        result << (U_SUCCESS(status) && icuIndex < count ? kit::fromIcu(names[icuIndex])
                                                          : QString::number(qt));
     }
     return result;
@@ -74,7 +72,7 @@ QString monthTitle(const icu::Locale& locale, QDate month) {
     const double noon = double(QDateTime(month, QTime(12, 0), Qt::UTC).toMSecsSinceEpoch());
     icu::UnicodeString text;
     format.format(noon, text);
-    return U_SUCCESS(status) ? toQString(text) : month.toString(QStringLiteral("MMMM yyyy"));
+    return U_SUCCESS(status) ? kit::fromIcu(text) : month.toString(QStringLiteral("MMMM yyyy"));
 }
 
 } // namespace

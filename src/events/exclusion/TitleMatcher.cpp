@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/exclusion/TitleMatcher.h"
 
+#include "kit/IcuText.h"
+
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
 #include <unicode/regex.h>
@@ -9,22 +11,13 @@ namespace ruvo::exclusion {
 
 namespace {
 
-icu::UnicodeString toIcu(const QString& text) {
-    return icu::UnicodeString(reinterpret_cast<const UChar*>(text.utf16()),
-                              static_cast<int32_t>(text.size()));
-}
-
-QString fromIcu(const icu::UnicodeString& text) {
-    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
-}
-
 icu::UnicodeString decomposed(const QString& text) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
     if (U_FAILURE(status))
-        return toIcu(text);
-    icu::UnicodeString result = nfd->normalize(toIcu(text), status);
-    return U_SUCCESS(status) ? result : toIcu(text);
+        return kit::toIcu(text);
+    icu::UnicodeString result = nfd->normalize(kit::toIcu(text), status);
+    return U_SUCCESS(status) ? result : kit::toIcu(text);
 }
 
 // Called by ICU every few thousand steps of a search; stopping it ends the search.
@@ -52,7 +45,7 @@ std::unique_ptr<icu::RegexPattern> compileRegex(const QString& pattern, QString&
 QString normalizedText(const QString& text) {
     icu::UnicodeString u = decomposed(text);
     u.toLower(icu::Locale::getRoot());
-    return fromIcu(u).trimmed();
+    return kit::fromIcu(u).trimmed();
 }
 
 std::optional<QString> regexError(const QString& pattern) {
@@ -96,7 +89,7 @@ TitleMatcher::Outcome TitleMatcher::search(const QString& title, const Deadline&
     if (!m_regex)
         return Outcome::failed;
     UErrorCode status = U_ZERO_ERROR;
-    const icu::UnicodeString text = toIcu(title);
+    const icu::UnicodeString text = kit::toIcu(title);
     std::unique_ptr<icu::RegexMatcher> matcher(m_regex->matcher(text, status));
     if (U_FAILURE(status))
         return Outcome::failed;

@@ -4,6 +4,7 @@
 #include "events/CallEventConversion.h"
 #include "events/exclusion/ExclusionFilter.h"
 #include "events/videocalls/VideoCallDetector.h"
+#include "kit/LocalTime.h"
 #include "timezones/IcuFormat.h"
 
 #include <QTimeZone>
@@ -32,9 +33,7 @@ std::optional<platform::DateRange> eventListRange(QDate selectedDate, int dayCou
                                                   const QString& zoneId) {
     if (dayCount < 1 || !selectedDate.isValid())
         return std::nullopt;
-    QTimeZone zone(zoneId.toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
+    const QTimeZone zone = kit::zoneOrUtc(zoneId);
     return platform::DateRange{kit::fromQDateTime(selectedDate.startOfDay(zone)),
                                kit::fromQDateTime(selectedDate.addDays(dayCount).startOfDay(zone))};
 }

@@ -4,8 +4,8 @@
 #include "events/CallEventConversion.h"
 #include "events/list/EventListModel.h"
 #include "events/videocalls/VideoCallDetector.h"
+#include "kit/IcuText.h"
 #include "timezones/IcuFormat.h"
-#include "timezones/IcuText.h"
 
 #include <unicode/datefmt.h>
 #include <unicode/reldatefmt.h>
@@ -68,7 +68,7 @@ QString EventRowTexts::format(icu::DateFormat* formatter, kit::Instant at) const
     icu::UnicodeString out;
     icu::FieldPosition position;
     formatter->format(*m_calendar, out, position);
-    return U_SUCCESS(status) ? timezones::qtText(out) : QString();
+    return U_SUCCESS(status) ? kit::fromIcu(out) : QString();
 }
 
 EventRowTexts::~EventRowTexts() = default;
@@ -135,7 +135,7 @@ QString EventRowTexts::relativeText(kit::Instant target, kit::Instant now) const
     } else {
         return relativeDayText(timezones::localDate(m_environment.timeZoneId, target), now);
     }
-    return U_SUCCESS(status) ? timezones::qtText(out) : QString();
+    return U_SUCCESS(status) ? kit::fromIcu(out) : QString();
 }
 
 QString EventRowTexts::relativeDayText(QDate day, kit::Instant now) const {
@@ -145,7 +145,7 @@ QString EventRowTexts::relativeDayText(QDate day, kit::Instant now) const {
     UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeString out;
     m_relative->format(double(days), UDAT_REL_UNIT_DAY, out, status);
-    return U_SUCCESS(status) ? timezones::qtText(out) : QString();
+    return U_SUCCESS(status) ? kit::fromIcu(out) : QString();
 }
 
 QString EventRowTexts::dayHeader(QDate day, kit::Instant now) const {

@@ -14,10 +14,6 @@ DBusApplication::DBusApplication(QObject* parent) : QObject(parent) {
     new DBusApplicationAdaptor(this);
 }
 
-bool DBusApplication::hasSessionBus() const {
-    return QDBusConnection::sessionBus().isConnected();
-}
-
 bool DBusApplication::registerInstance() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())

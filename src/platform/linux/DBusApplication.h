@@ -23,7 +23,6 @@ public:
     // Takes the name on the session bus. False when another instance owns it (or there is no
     // session bus, in which case there is no way to find another instance: run anyway).
     bool registerInstance();
-    bool hasSessionBus() const;
 
     // Asks the instance that owns the name to activate. False when none answers.
     static bool activateRunningInstance();

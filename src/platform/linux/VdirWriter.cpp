@@ -2,6 +2,7 @@
 #include "platform/linux/VdirWriter.h"
 
 #include "kit/AtomicFile.h"
+#include "kit/LocalTime.h"
 #include "platform/linux/VdirIcal.h"
 
 #include <QCryptographicHash>
@@ -17,8 +18,7 @@ constexpr int kMaxNameLength = 200;  // well below the 255 bytes file systems al
 constexpr int kMaxNameAttempts = 50; // names tried for one new item
 
 icaltimetype dateOf(kit::Instant t, const QString& zoneId) {
-    const QTimeZone zone(zoneId.toUtf8());
-    const QDate d = kit::toQDateTime(t).toTimeZone(zone.isValid() ? zone : QTimeZone::utc()).date();
+    const QDate d = kit::localDate(t, zoneId);
     icaltimetype result = icaltime_null_date();
     result.year = d.year();
     result.month = d.month();

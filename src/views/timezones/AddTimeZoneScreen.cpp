@@ -17,9 +17,10 @@ constexpr int kShownResults = 300; // more is never read, and costs layout time
 }
 
 AddTimeZoneScreen::AddTimeZoneScreen(const settings::Defaults& defaults, const kit::Clock& clock,
-                                     QWidget* parent)
-    : QDialog(parent), m_defaults(defaults), m_clock(clock), m_search(new QLineEdit(this)),
-      m_results(new QListWidget(this)), m_empty(new QLabel(timezones::kSearchPrompt, this)) {
+                                     timezones::PlaceList& places, QWidget* parent)
+    : QDialog(parent), m_defaults(defaults), m_clock(clock), m_places(places),
+      m_search(new QLineEdit(this)), m_results(new QListWidget(this)),
+      m_empty(new QLabel(timezones::kSearchPrompt, this)) {
     setWindowTitle(QStringLiteral("Add Time Zone"));
     m_search->setPlaceholderText(QStringLiteral("Search"));
     m_search->setClearButtonEnabled(true);
@@ -52,7 +53,7 @@ int AddTimeZoneScreen::resultCount() const {
 }
 
 void AddTimeZoneScreen::onSearchTextChanged(const QString& text) {
-    m_found = timezones::PlaceList::shared(m_clock.now()).search(text);
+    m_found = m_places.candidates(m_clock.now()).search(text);
     m_results->clear();
     for (std::size_t i = 0; i < m_found.size() && i < kShownResults; ++i) {
         const auto* r = m_found[i];

@@ -21,7 +21,7 @@ class AddTimeZoneScreen final : public QDialog {
     Q_OBJECT
 public:
     AddTimeZoneScreen(const settings::Defaults& defaults, const kit::Clock& clock,
-                      QWidget* parent = nullptr);
+                      timezones::PlaceList& places, QWidget* parent = nullptr);
 
     void setSearchText(const QString& text);
     int resultCount() const;
@@ -36,6 +36,7 @@ private:
 
     const settings::Defaults& m_defaults;
     const kit::Clock& m_clock;
+    timezones::PlaceList& m_places;
     QLineEdit* m_search;
     QListWidget* m_results;
     QLabel* m_empty;

@@ -2,7 +2,6 @@
 #include "views/timezones/TimeTravelSliderRow.h"
 
 #include "settings/Keys.h"
-#include "settings/RunOnce.h"
 #include "timezones/IcuFormat.h"
 #include "timezones/TimeTravel.h"
 #include "views/timezones/WorldClockContext.h"
@@ -23,17 +22,6 @@ namespace ruvo::views {
 
 using timezones::TimeTravel;
 using timezones::TimeTravelSlider;
-
-namespace {
-
-// The welcome note shows in the first run only; read once per process.
-bool& welcomePending(const settings::Defaults& defaults) {
-    static bool pending = settings::runOnce(
-        defaults, QStringLiteral("timeZoneTimeTravelSliderWelcomeMessage"), [] {});
-    return pending;
-}
-
-} // namespace
 
 bool isOnlyOptionHeld() {
     const auto mods = QApplication::queryKeyboardModifiers() & ~Qt::KeypadModifier;
@@ -109,7 +97,7 @@ void TimeTravelSliderRow::step(bool forward, bool fine) {
 
 void TimeTravelSliderRow::reset() {
     timezones::resetTimeTravel(m_context.offset, isOnlyOptionHeld());
-    welcomePending(m_context.defaults) = false;
+    m_context.timeTravelWelcome.dismiss();
     if (m_welcome)
         m_welcome->close();
 }
@@ -153,13 +141,13 @@ void TimeTravelSliderRow::keyReleaseEvent(QKeyEvent* event) {
 void TimeTravelSliderRow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refresh();
-    if (welcomePending(m_context.defaults))
+    if (m_context.timeTravelWelcome.isPending())
         m_welcomeTimer =
             m_context.scheduler.after(std::chrono::milliseconds(500), [this] { showWelcome(); });
 }
 
 void TimeTravelSliderRow::showWelcome() {
-    if (m_welcome || !welcomePending(m_context.defaults))
+    if (m_welcome || !m_context.timeTravelWelcome.isPending())
         return;
     auto* note = new QFrame(this, Qt::Tool | Qt::FramelessWindowHint);
     note->setAttribute(Qt::WA_DeleteOnClose);
@@ -180,7 +168,7 @@ void TimeTravelSliderRow::showWelcome() {
     footnote->setWordWrap(true);
     auto* close = new QPushButton(QStringLiteral("Close"), note);
     connect(close, &QPushButton::clicked, note, [this, note] {
-        welcomePending(m_context.defaults) = false;
+        m_context.timeTravelWelcome.dismiss();
         note->close();
     });
     layout->addWidget(title);

@@ -21,8 +21,9 @@ namespace keys = settings::keys;
 using settings::ChosenTimeZone;
 
 TimeZonesSettings::TimeZonesSettings(const settings::Defaults& defaults, const kit::Clock& clock,
-                                     QWidget* parent)
-    : QWidget(parent), m_defaults(defaults), m_clock(clock), m_list(new QListWidget(this)) {
+                                     timezones::PlaceList& places, QWidget* parent)
+    : QWidget(parent), m_defaults(defaults), m_clock(clock), m_places(places),
+      m_list(new QListWidget(this)) {
     m_list->setDragDropMode(QAbstractItemView::InternalMove);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* add = new QPushButton(QStringLiteral("+"), this);
@@ -72,7 +73,7 @@ void TimeZonesSettings::storeOrder() {
 }
 
 void TimeZonesSettings::addEntry() {
-    auto* sheet = new AddTimeZoneScreen(m_defaults, m_clock, this);
+    auto* sheet = new AddTimeZoneScreen(m_defaults, m_clock, m_places, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     connect(sheet, &AddTimeZoneScreen::entryAdded, this,
             [this](const ChosenTimeZone& e) { editEntry(e.id); });

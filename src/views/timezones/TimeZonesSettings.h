@@ -6,6 +6,7 @@
 #include "kit/Clock.h"
 #include "kit/Signal.h"
 #include "settings/Defaults.h"
+#include "timezones/PlaceList.h"
 
 #include <QUuid>
 #include <QWidget>
@@ -18,7 +19,7 @@ class TimeZonesSettings final : public QWidget {
     Q_OBJECT
 public:
     TimeZonesSettings(const settings::Defaults& defaults, const kit::Clock& clock,
-                      QWidget* parent = nullptr);
+                      timezones::PlaceList& places, QWidget* parent = nullptr);
 
     QListWidget* list() const { return m_list; }
     void storeOrder();
@@ -31,6 +32,7 @@ private:
 
     const settings::Defaults& m_defaults;
     const kit::Clock& m_clock;
+    timezones::PlaceList& m_places;
     QListWidget* m_list;
     kit::Subscription m_subscription;
 };

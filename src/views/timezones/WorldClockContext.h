@@ -8,6 +8,7 @@
 #include "kit/Signal.h"
 #include "menubar/ClockTimer.h"
 #include "settings/Defaults.h"
+#include "timezones/TimeTravelWelcome.h"
 #include "timezones/TimeZoneOffset.h"
 
 #include <QDate>
@@ -24,6 +25,7 @@ struct WorldClockContext {
     kit::Environment environment;
     timezones::TimeZoneOffset& offset;
     kit::ObservableValue<QDate>& selectedDate;
+    timezones::TimeTravelWelcome& timeTravelWelcome;
     // The entry whose panel clock opened the menu window (its row is outlined); none when
     // the window was opened otherwise.
     kit::ObservableValue<std::optional<QUuid>>* openedFromEntry = nullptr;

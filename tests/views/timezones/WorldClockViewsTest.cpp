@@ -67,10 +67,12 @@ struct WorldClockFixture {
     timezones::TimeZoneOffset offset;
     kit::ObservableValue<QDate> selectedDate{QDate(2026, 12, 4)};
     kit::ObservableValue<std::optional<QUuid>> openedFrom;
+    timezones::TimeTravelWelcome welcome{files->defaults()};
+    timezones::PlaceList places;
 
     views::WorldClockContext context() {
-        return {files->defaults(), scheduler,   ticks, kNewYork, offset,
-                selectedDate,      &openedFrom, {}};
+        return {files->defaults(), scheduler, ticks,       kNewYork, offset,
+                selectedDate,      welcome,   &openedFrom, {}};
     }
 };
 
@@ -158,7 +160,7 @@ TEST(FloatingClock, ShowsTheLocalTimeAndHides) {
 TEST(TimeZoneScreens, AddEditAndReorder) {
     WorldClockFixture f;
     const auto& defaults = f.files->defaults();
-    views::AddTimeZoneScreen add(defaults, f.scheduler);
+    views::AddTimeZoneScreen add(defaults, f.scheduler, f.places);
     std::optional<ChosenTimeZone> added;
     QObject::connect(&add, &views::AddTimeZoneScreen::entryAdded,
                      [&](const ChosenTimeZone& e) { added = e; });
@@ -191,7 +193,7 @@ TEST(TimeZoneScreens, AddEditAndReorder) {
     EXPECT_FALSE(defaults.get(keys::timeZonesInMenu)[0].showInMenu);
 
     timezones::appendTimeZone(defaults, entry("Asia/Tokyo"));
-    views::TimeZonesSettings pane(defaults, f.scheduler);
+    views::TimeZonesSettings pane(defaults, f.scheduler, f.places);
     ASSERT_EQ(pane.list()->count(), 2);
     pane.list()->insertItem(0, pane.list()->takeItem(1)); // dragged to the top
     pane.storeOrder();
