@@ -22,7 +22,7 @@ template <typename T> CatalogueEntry entry(const Key<T>& key, const char* typeNa
             return kit::fail(value.error());
         if (!isInRange(key, *value))
             return kit::fail(QCoreApplication::translate("Settings", "%1 is outside %2 to %3")
-                                 .arg(QString::number(json.toDouble()),
+                                 .arg(QString::number(json.toDouble(), 'g', 17),
                                       QString::number(key.range->lowest),
                                       QString::number(key.range->highest)));
         d.set(key, *value);

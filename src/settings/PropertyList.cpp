@@ -84,8 +84,8 @@ public:
             return kit::fail(error(QStringLiteral("empty <plist>")));
         std::optional<QVariant> root = readObject();
         if (!root || root->typeId() != QMetaType::QVariantMap)
-            return kit::fail(error(m_problem.isEmpty() ? QStringLiteral("the root is not a <dict>")
-                                                       : m_problem));
+            return kit::fail(m_problem.isEmpty() ? error(QStringLiteral("the root is not a <dict>"))
+                                                 : m_problem); // already says where
         while (!m_xml.atEnd())
             m_xml.readNext();
         if (m_xml.hasError())
