@@ -30,7 +30,6 @@ TEST(Defaults, StoredObjectsThatDoNotConvertReadAsTheDefaultAndStayAsTheyAre) {
         {keys::calendarEventsDayCount.name, QVariant(qlonglong{-3}), QStringLiteral("0")},
         {keys::floatingClockOpacity.name, QVariant(7.5), QStringLiteral("1")},
         {keys::menuBarTextSize.name, QVariant(1e9), QStringLiteral("200")},
-        {keys::hourlyChime_soundVolume.name, QVariant(qQNaN()), QStringLiteral("0.5")},
         {keys::appearance.name, QVariant(QStringLiteral("purple")), QStringLiteral("\"system\"")},
         {keys::highlightDaysInCalendarStyle.name, QVariant(qlonglong{1}),
          QStringLiteral("\"redColor\"")},

@@ -62,11 +62,11 @@ bool VideoCallJoiner::join(const CallEvent& event, const JoinOptions& options) {
     const std::optional<Detection> detection = m_detector.detect(event);
     if (!detection)
         return false;
-    // Only a web link is joined; an application's link is made from it below, never taken
-    // from the event or from a stored service.
-    if (!isWebLink(detection->service.url)) {
+    // Only a call found through a web link is joined; links to an application are made from
+    // recognised web links by us, never taken from the event or from a stored service.
+    if (!isWebLink(detection->webLink)) {
         qCWarning(lcVideoCalls) << "not joining a call link with the scheme"
-                                << detection->service.url.scheme();
+                                << detection->webLink.scheme();
         return false;
     }
     const QUrl link = joinLink(*detection, event, options, m_opener);

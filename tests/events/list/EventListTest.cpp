@@ -182,6 +182,7 @@ TEST_F(EventListTest, SectionsPastEventsAndOverdueRemindersFollowTheSettings) {
           "10-26: sunday night, monday"}},
         {"exclusion rules out of time while the program's clock stands still: nothing hidden",
          [&] {
+             clock.at = at("2026-12-08T12:00:00+01:00");
              steady.step = std::chrono::seconds(1);
              defaults.set(keys::calendarEventsDayCount, 1);
          },
