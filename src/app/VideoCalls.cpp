@@ -23,7 +23,7 @@ bool VideoCalls::join(const platform::Event& event) {
     const bool isJoined = m_joiner.join(events::toCallEvent(event),
                                         videocalls::JoinOptions::fromSettings(m_defaults));
     if (!isJoined)
-        qCWarning(lcApp) << "Could not join the call of" << event.title();
+        qCWarning(lcApp) << "Could not join the call of the event" << event.eventIdentifier();
     return isJoined;
 }
 

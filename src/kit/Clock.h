@@ -4,6 +4,8 @@
 
 #include "kit/Time.h"
 
+#include <chrono>
+
 namespace ruvo::kit {
 
 class Clock {
@@ -21,5 +23,20 @@ public:
 private:
     Instant m_at;
 };
+
+// Real elapsed time, whatever the wall clock or the command line's --now say: what time limits
+// are measured on. Its instants mean nothing as dates.
+class SteadyClock final : public Clock {
+public:
+    Instant now() const override {
+        return Instant(std::chrono::duration_cast<Milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch()));
+    }
+};
+
+inline const Clock& steadyClock() {
+    static const SteadyClock clock;
+    return clock;
+}
 
 } // namespace ruvo::kit

@@ -13,6 +13,35 @@ QString compact(const QJsonObject& object) {
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
+// waybar reads "text" and "tooltip" as Pango markup; what we show there is plain text (an
+// event's title among it), so every markup character is escaped.
+QString pangoEscaped(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&':
+            out += QLatin1String("&amp;");
+            break;
+        case u'<':
+            out += QLatin1String("&lt;");
+            break;
+        case u'>':
+            out += QLatin1String("&gt;");
+            break;
+        case u'\'':
+            out += QLatin1String("&apos;");
+            break;
+        case u'"':
+            out += QLatin1String("&quot;");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 QString barHeader(BarFormat format) {
@@ -25,8 +54,8 @@ QString barLine(BarFormat format, const BarState& state, bool isFirst) {
     if (format == BarFormat::waybar) {
         const QString cls =
             state.hasSeconds ? QStringLiteral("ruvo seconds") : QStringLiteral("ruvo");
-        return compact(QJsonObject{{QStringLiteral("text"), state.text},
-                                   {QStringLiteral("tooltip"), state.toolTip},
+        return compact(QJsonObject{{QStringLiteral("text"), pangoEscaped(state.text)},
+                                   {QStringLiteral("tooltip"), pangoEscaped(state.toolTip)},
                                    {QStringLiteral("class"), cls}}) +
                QLatin1Char('\n');
     }

@@ -4,6 +4,8 @@
 #include "settings/JsonForm.h"
 #include "settings/Keys.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::settings {
 
 namespace {
@@ -18,6 +20,11 @@ template <typename T> CatalogueEntry entry(const Key<T>& key, const char* typeNa
         auto value = JsonForm<T>::fromJson(json);
         if (!value)
             return kit::fail(value.error());
+        if (!isInRange(key, *value))
+            return kit::fail(QCoreApplication::translate("Settings", "%1 is outside %2 to %3")
+                                 .arg(QString::number(json.toDouble(), 'g', 17),
+                                      QString::number(key.range->lowest),
+                                      QString::number(key.range->highest)));
         d.set(key, *value);
         return {};
     };
@@ -32,7 +39,9 @@ std::vector<CatalogueEntry> buildCatalogue() {
 #define RUVO_KEY(Type, name, ...) entries.push_back(entry(keys::name, #Type));
 #define RUVO_SHARED_KEY(Type, name, ...) entries.push_back(entry(keys::name, #Type));
 #define RUVO_NAMED_KEY(Type, ident, stored, ...) entries.push_back(entry(keys::ident, #Type));
+#define RUVO_RANGED_KEY(Type, name, ...) entries.push_back(entry(keys::name, #Type));
 #include "settings/KeyList.h"
+#undef RUVO_RANGED_KEY
 #undef RUVO_KEY
 #undef RUVO_SHARED_KEY
 #undef RUVO_NAMED_KEY

@@ -71,7 +71,7 @@ private:
     template <typename T> static T convert(const Key<T>& key, const QVariant& object) {
         if (object.isValid())
             if (auto value = Bridge<T>::deserialize(object))
-                return std::move(*value);
+                return clampedToRange(key, std::move(*value));
         return key.defaultValue;
     }
 

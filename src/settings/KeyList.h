@@ -5,6 +5,7 @@
 //   RUVO_KEY(Type, name, default...)             stored under "name" in the standard suite
 //   RUVO_SHARED_KEY(Type, name, default...)      stored under "name" in the shared group suite
 //   RUVO_NAMED_KEY(Type, ident, "stored name", default...)  for names that are not identifiers
+//   RUVO_RANGED_KEY(Type, name, default, lowest, highest)  a number kept within a range
 // This header is included with the macros defined; it has no include guard on purpose.
 
 // The menu-bar text and item
@@ -19,8 +20,8 @@ RUVO_KEY(bool, showWeekNumberInMenuBar, false)
 RUVO_KEY(bool, showAmPm, true)
 RUVO_KEY(QString, dateTimeFormat, QString())
 RUVO_KEY(bool, menuBar_boldText, false)
-RUVO_KEY(OptionalDouble, menuBarTextSize, std::nullopt)
-RUVO_KEY(OptionalDouble, menuBarTextVerticalAlignmentOffset, std::nullopt)
+RUVO_RANGED_KEY(OptionalDouble, menuBarTextSize, std::nullopt, 4, 200)
+RUVO_RANGED_KEY(OptionalDouble, menuBarTextVerticalAlignmentOffset, std::nullopt, -50, 50)
 RUVO_KEY(OptionalColor, menuBarTextColor, std::nullopt)
 RUVO_KEY(OptionalColor, menuBarTextColorDark, std::nullopt)
 RUVO_KEY(bool, menu_positionedBelowMenuBarItem, true)
@@ -58,15 +59,15 @@ RUVO_KEY(FloatingClockShow, floatingClock_show, FloatingClockShow::aboveAllWindo
 RUVO_KEY(bool, floatingClockShowBackground, true)
 RUVO_KEY(OptionalFont, floatingClockFont, std::nullopt)
 RUVO_KEY(OptionalColor, floatingClockColor, std::nullopt)
-RUVO_KEY(double, floatingClockOpacity, 1.0)
+RUVO_RANGED_KEY(double, floatingClockOpacity, 1.0, 0, 1)
 RUVO_KEY(bool, currentTimeZoneClockMenuBarColored, false)
 
 // Calendars and events
 RUVO_KEY(StringSet, enabledCalendars, StringSet{})
 RUVO_KEY(StringSet, enabledRemindersLists, StringSet{})
 RUVO_KEY(bool, showReminders, false)
-RUVO_KEY(int, remindersDaysInThePastCount, 7)
-RUVO_KEY(int, calendarEventsDayCount, 7)
+RUVO_RANGED_KEY(int, remindersDaysInThePastCount, 7, 0, 366)
+RUVO_RANGED_KEY(int, calendarEventsDayCount, 7, 0, 366)
 RUVO_KEY(bool, hideTodaysPastEvents, true)
 RUVO_KEY(bool, showAllDaysEvents, true)
 RUVO_KEY(StringList, hiddenEvents, StringList{})
@@ -100,7 +101,7 @@ RUVO_KEY(bool, upcomingEventInMenuBar_showDuringEntireEvent, true)
 RUVO_KEY(Duration, upcomingEventInMenuBarDurationBefore, Duration::seconds(3600))
 RUVO_KEY(bool, upcomingEventInMenuBar_onlyVideoCalls, false)
 RUVO_KEY(bool, upcomingEventInMenuBarShowMinutesForMoreThanAnHour, false)
-RUVO_KEY(int, upcomingEventInMenuBarEventTitleLimit, 20)
+RUVO_RANGED_KEY(int, upcomingEventInMenuBarEventTitleLimit, 20, 0, 1000)
 RUVO_KEY(StringSet, upcomingEventInMenuBarCalendars, StringSet{})
 RUVO_KEY(StringList, upcomingEventInMenuBarIgnoredEvents, StringList{})
 RUVO_KEY(bool, upcomingEventInMenuBar_boldText, false)
@@ -122,10 +123,10 @@ RUVO_KEY(bool, fullscreenNotifications_onlyEventsWithAlert, false)
 RUVO_KEY(FullscreenNotificationOnlyEventStatus, fullscreenNotifications_onlyEventsWithStatus,
          FullscreenNotificationOnlyEventStatus::accepted)
 RUVO_KEY(OptionalString, fullscreenNotifications_sound, std::nullopt)
-RUVO_KEY(double, fullscreenNotifications_soundVolume, 0.5)
+RUVO_RANGED_KEY(double, fullscreenNotifications_soundVolume, 0.5, 0, 1)
 RUVO_KEY(bool, hourlyChime_isEnabled, false)
 RUVO_KEY(OptionalString, hourlyChimeSound, std::nullopt)
-RUVO_KEY(double, hourlyChime_soundVolume, 0.5)
+RUVO_RANGED_KEY(double, hourlyChime_soundVolume, 0.5, 0, 1)
 RUVO_KEY(PlainHourMinuteTimeRange, hourlyChimeTimeRange, PlainHourMinuteTimeRange{{9, 0}, {22, 0}})
 
 // Automation and creation

@@ -31,7 +31,11 @@ namespace keys {
     inline const Key<Type> name{QStringLiteral(#name), __VA_ARGS__, SuiteId::sharedGroup};
 #define RUVO_NAMED_KEY(Type, ident, stored, ...)                                                   \
     inline const Key<Type> ident{QStringLiteral(stored), __VA_ARGS__};
+#define RUVO_RANGED_KEY(Type, name, value, lowest, highest)                                        \
+    inline const Key<Type> name{QStringLiteral(#name), value, SuiteId::standard,                   \
+                                ValueRange{lowest, highest}};
 #include "settings/KeyList.h"
+#undef RUVO_RANGED_KEY
 #undef RUVO_KEY
 #undef RUVO_SHARED_KEY
 #undef RUVO_NAMED_KEY

@@ -69,6 +69,10 @@ void writeObject(QXmlStreamWriter& xml, const QVariant& value) {
     }
 }
 
+// Settings nest a few levels at most; a deeper file is corrupt (and reading it recursively
+// would run out of stack).
+constexpr int kMaxNesting = 64;
+
 class Reader {
 public:
     explicit Reader(const QByteArray& document) : m_xml(document) {}
@@ -80,8 +84,8 @@ public:
             return kit::fail(error(QStringLiteral("empty <plist>")));
         std::optional<QVariant> root = readObject();
         if (!root || root->typeId() != QMetaType::QVariantMap)
-            return kit::fail(error(m_problem.isEmpty() ? QStringLiteral("the root is not a <dict>")
-                                                       : m_problem));
+            return kit::fail(m_problem.isEmpty() ? error(QStringLiteral("the root is not a <dict>"))
+                                                 : m_problem); // already says where
         while (!m_xml.atEnd())
             m_xml.readNext();
         if (m_xml.hasError())
@@ -114,10 +118,15 @@ private:
     // Reads the object whose start tag is current; leaves the reader after its end tag.
     std::optional<QVariant> readObject() {
         const QString tag = m_xml.name().toString();
-        if (tag == QLatin1String("dict"))
-            return readDict();
-        if (tag == QLatin1String("array"))
-            return readArray();
+        if (tag == QLatin1String("dict") || tag == QLatin1String("array")) {
+            if (m_depth == kMaxNesting)
+                return failWith(QStringLiteral("nested deeper than %1 levels").arg(kMaxNesting));
+            ++m_depth;
+            std::optional<QVariant> container =
+                tag == QLatin1String("dict") ? readDict() : readArray();
+            --m_depth;
+            return container;
+        }
         if (tag == QLatin1String("true") || tag == QLatin1String("false")) {
             m_xml.skipCurrentElement();
             return QVariant(tag == QLatin1String("true"));
@@ -192,6 +201,7 @@ private:
 
     QXmlStreamReader m_xml;
     QString m_problem;
+    int m_depth = 0;
 };
 
 } // namespace

@@ -14,7 +14,8 @@ namespace ruvo::settings {
 
 QByteArray writePropertyList(const QVariantMap& root);
 
-// Fails on anything that is not a well-formed plist with a <dict> at its root.
+// Fails on anything that is not a well-formed plist with a <dict> at its root, and on
+// arrays and dicts nested more than 64 deep.
 kit::Result<QVariantMap> readPropertyList(const QByteArray& document);
 
 // One object as a single line of property-list XML ("<integer>7</integer>"), for messages

@@ -41,6 +41,11 @@ TEST(DefaultsCommand, ExitStatusesAndOutputAsScriptsRelyOnThem) {
         {{QStringLiteral("write"), QStringLiteral("calendarEventsDayCount"), QStringLiteral("{")},
          2,
          ""},
+        {{QStringLiteral("write"), QStringLiteral("calendarEventsDayCount"),
+          QStringLiteral("100000000")},
+         2,
+         ""},
+        {{QStringLiteral("write"), QStringLiteral("menuBarTextSize"), QStringLiteral("-1")}, 2, ""},
         {{QStringLiteral("read"), QStringLiteral("calendarEventsDayCount")},
          0,
          "14\n"}, // refused writes wrote nothing

@@ -82,3 +82,24 @@ TEST(BarFeed, I3barProtocolIsAnEndlessArray) {
     EXPECT_EQ(array[1].toArray()[0].toObject().value(QStringLiteral("full_text")).toString(),
               QStringLiteral("Fri \"9:41\""));
 }
+
+TEST(BarFeed, WaybarMarkupCharactersAreEscaped) {
+    const struct {
+        const char* text;
+        const char* expected;
+    } rows[] = {
+        {"9:41", "9:41"},
+        {"<img src=\"/dev/zero\">", "&lt;img src=&quot;/dev/zero&quot;&gt;"},
+        {"Tom & Jerry's <b>", "Tom &amp; Jerry&apos;s &lt;b&gt;"},
+        {"&amp;", "&amp;amp;"},
+    };
+    for (const auto& row : rows) {
+        const menubar::BarState state{QString::fromUtf8(row.text), QString::fromUtf8(row.text)};
+        const auto json = QJsonDocument::fromJson(
+                              menubar::barLine(menubar::BarFormat::waybar, state, true).toUtf8())
+                              .object();
+        EXPECT_EQ(json.value(QStringLiteral("text")).toString(), QString::fromUtf8(row.expected));
+        EXPECT_EQ(json.value(QStringLiteral("tooltip")).toString(),
+                  QString::fromUtf8(row.expected));
+    }
+}

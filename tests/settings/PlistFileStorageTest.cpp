@@ -61,6 +61,20 @@ TEST(PropertyList, MalformedDocumentsAreRejected) {
     };
     for (const char* doc : documents)
         EXPECT_FALSE(readPropertyList(QByteArray(doc)).isOk()) << doc;
+
+    // Nesting: 64 levels of arrays and dicts (the root among them) are read, one more is
+    // corrupt, and 200,000 are refused without reading deeper.
+    const auto nested = [](int levels) {
+        return "<plist version=\"1.0\"><dict><key>a</key>" +
+               QByteArray("<array>").repeated(levels) + QByteArray("</array>").repeated(levels) +
+               "</dict></plist>";
+    };
+    EXPECT_TRUE(readPropertyList(nested(63)).isOk());
+    EXPECT_FALSE(readPropertyList(nested(64)).isOk());
+    const auto deep = readPropertyList(nested(200000));
+    ASSERT_FALSE(deep.isOk());
+    EXPECT_TRUE(deep.error().contains(QStringLiteral("nested deeper than 64")))
+        << deep.error().toStdString();
 }
 
 TEST(PlistFileStorage, CorruptFileIsMovedAsideAndNeverOverwritten) {

@@ -67,13 +67,13 @@ QString describeMatchers(const settings::ExcludeMatcherList& matchers) {
 
 TitleFilterResult excludedTitles(const QStringList& titles,
                                  const settings::ExcludeMatcherList& matchers, Location location,
-                                 const kit::Clock& clock, kit::Milliseconds limit) {
+                                 const kit::Clock& steady, kit::Milliseconds limit) {
     TitleFilterResult result{std::vector<bool>(static_cast<std::size_t>(titles.size()), false),
                              false};
     const settings::ExcludeMatcherList chosen = applicable(matchers, location);
     if (chosen.empty())
         return result;
-    const Deadline deadline{clock, clock.now() + limit};
+    const Deadline deadline{steady, steady.now() + limit};
     const std::vector<TitleMatcher> compiled = compileAll(chosen);
     qCDebug(lcExclusion) << "Exclude matcher - Events:" << titles;
     QStringList kept;

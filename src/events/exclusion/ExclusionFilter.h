@@ -2,10 +2,11 @@
 // Hides events by title for one place (event list, menu-bar event, notifications).
 //
 // Only enabled matchers that name the place take part; with none the items come back as
-// they are. The whole filtering has a time limit (4 seconds) measured on the given clock:
-// past it the diagnostic "The event exclusion rule with pattern “…” took too long to
-// execute. Your regex may be invalid." is logged once and the items come back unfiltered,
-// so a slow pattern never hides events. A regex that does not compile (or fails while
+// they are. The whole filtering has a time limit (4 seconds) measured on `steady`, a clock of
+// elapsed time (kit::steadyClock(); a virtual one in tests), never the program's idea of "now",
+// which stands still under --now: past it the diagnostic "The event exclusion rule with pattern “…”
+// took too long to execute. Your regex may be invalid." is logged once and the items come back
+// unfiltered, so a slow pattern never hides events. A regex that does not compile (or fails while
 // searching) hides nothing and is logged; the other matchers still apply.
 #pragma once
 
@@ -27,7 +28,7 @@ struct TitleFilterResult {
 
 TitleFilterResult excludedTitles(const QStringList& titles,
                                  const settings::ExcludeMatcherList& matchers, Location location,
-                                 const kit::Clock& clock,
+                                 const kit::Clock& steady,
                                  kit::Milliseconds limit = kFilterTimeLimit);
 
 // The description of matchers that the diagnostic quotes: their patterns, as a list.
@@ -37,13 +38,13 @@ QString describeMatchers(const settings::ExcludeMatcherList& matchers);
 template <typename Item, typename TitleOf>
 std::vector<Item> filterCalendarItems(std::vector<Item> items,
                                       const settings::ExcludeMatcherList& matchers,
-                                      Location location, const kit::Clock& clock, TitleOf titleOf,
+                                      Location location, const kit::Clock& steady, TitleOf titleOf,
                                       kit::Milliseconds limit = kFilterTimeLimit) {
     QStringList titles;
     titles.reserve(static_cast<qsizetype>(items.size()));
     for (const Item& item : items)
         titles << titleOf(item);
-    const TitleFilterResult result = excludedTitles(titles, matchers, location, clock, limit);
+    const TitleFilterResult result = excludedTitles(titles, matchers, location, steady, limit);
     if (result.timedOut)
         return items;
     std::vector<Item> kept;

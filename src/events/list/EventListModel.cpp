@@ -72,7 +72,7 @@ std::vector<CalendarItem> EventListModel::filtered(std::vector<CalendarItem> ite
     if (options.showVideoCallEventsOnlyInMainList)
         std::erase_if(items, [this](const CalendarItem& item) { return !hasVideoCall(item); });
     return exclusion::filterCalendarItems(std::move(items), options.excludeMatchers,
-                                          exclusion::Location::eventList, m_clock, &titleOf);
+                                          exclusion::Location::eventList, m_steady, &titleOf);
 }
 
 bool EventListModel::hasVideoCall(const CalendarItem& item) const {

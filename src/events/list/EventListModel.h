@@ -45,9 +45,10 @@ struct EventList {
 class EventListModel {
 public:
     EventListModel(const EventQueries& queries, videocalls::VideoCallDetector& detector,
-                   kit::Environment environment, const kit::Clock& clock)
+                   kit::Environment environment, const kit::Clock& clock,
+                   const kit::Clock& steady = kit::steadyClock())
         : m_queries(queries), m_detector(detector), m_environment(std::move(environment)),
-          m_clock(clock) {}
+          m_clock(clock), m_steady(steady) {}
 
     EventList build(QDate selectedDate, const EventListOptions& options) const;
 
@@ -68,6 +69,7 @@ private:
     videocalls::VideoCallDetector& m_detector;
     kit::Environment m_environment;
     const kit::Clock& m_clock;
+    const kit::Clock& m_steady; // the exclusion rules' time limit runs on it
 };
 
 // The range the list shows: from the start of `selectedDate` to the start of the day

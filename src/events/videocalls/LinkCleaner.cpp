@@ -180,12 +180,18 @@ constexpr Unwrapper kUnwrappers[] = {youtube,
 
 } // namespace
 
+bool isWebLink(const QUrl& url) {
+    const QString scheme = url.scheme();
+    return scheme.compare(QLatin1String("http"), Qt::CaseInsensitive) == 0 ||
+           scheme.compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+}
+
 std::optional<QUrl> unwrapRedirector(const QUrl& url) {
     if (!url.isValid() || !mayBeRedirector(url.host()))
         return std::nullopt;
     for (Unwrapper unwrap : kUnwrappers)
         if (auto target = unwrap(url))
-            return target;
+            return isWebLink(*target) ? target : std::nullopt;
     return std::nullopt;
 }
 

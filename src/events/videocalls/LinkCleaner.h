@@ -10,7 +10,12 @@
 
 namespace ruvo::videocalls {
 
-// One unwrapping step: the carried link, or nothing when `url` is not a known wrapper.
+// Whether `url` is an http or https link: the only kind a stranger's text may carry to us.
+// Links to meeting applications are made by our own rewrites of recognised web links.
+bool isWebLink(const QUrl& url);
+
+// One unwrapping step: the carried link, or nothing when `url` is not a known wrapper or
+// carries anything but a web link (a wrapped "smb:" or "msteams:" link stays wrapped).
 std::optional<QUrl> unwrapRedirector(const QUrl& url);
 
 // Unwraps until the link is no wrapper (at most a few levels deep).

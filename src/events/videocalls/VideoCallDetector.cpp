@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/videocalls/VideoCallDetector.h"
 
+#include "events/videocalls/LinkCleaner.h"
 #include "events/videocalls/LinkFinder.h"
 #include "events/videocalls/MeetAndTeamsLinks.h"
 #include "events/videocalls/Regex.h"
@@ -21,10 +22,6 @@ EventCacheKey detectionKey(const CallEvent& e) {
 
 EventCacheKey notesKey(const CallEvent& e) {
     return EventCacheKey{e.calendarItemIdentifier, qHash(e.notes.value_or(QString()))};
-}
-
-bool isHttp(const QUrl& url) {
-    return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
 }
 
 std::optional<Detection> firstDedicated(const std::vector<QUrl>& links) {
@@ -92,12 +89,16 @@ std::optional<Detection> VideoCallDetector::detectUncached(const CallEvent& even
 
 std::vector<QUrl> VideoCallDetector::candidates(const CallEvent& event) {
     std::vector<QUrl> links;
+    const auto add = [&](const QUrl& link) {
+        if (QUrl cleaned = m_cleaner.clean(link); isWebLink(cleaned))
+            links.push_back(std::move(cleaned));
+    };
     for (const FoundLink& found : findLinks(event.location))
-        links.push_back(m_cleaner.clean(found.url));
-    if (event.url.isValid() && isHttp(event.url))
-        links.push_back(m_cleaner.clean(event.url));
+        add(found.url);
+    if (event.url.isValid())
+        add(event.url);
     for (const QUrl& link : notesLinks(event))
-        links.push_back(m_cleaner.clean(link));
+        add(link);
     return links;
 }
 

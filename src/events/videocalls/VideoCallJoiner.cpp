@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/videocalls/VideoCallJoiner.h"
 
+#include "events/videocalls/LinkCleaner.h"
 #include "events/videocalls/MeetAndTeamsLinks.h"
 #include "events/videocalls/VideoCallsLog.h"
 #include "events/videocalls/ZoomLink.h"
@@ -61,6 +62,13 @@ bool VideoCallJoiner::join(const CallEvent& event, const JoinOptions& options) {
     const std::optional<Detection> detection = m_detector.detect(event);
     if (!detection)
         return false;
+    // Only a call found through a web link is joined; links to an application are made from
+    // recognised web links by us, never taken from the event or from a stored service.
+    if (!isWebLink(detection->webLink)) {
+        qCWarning(lcVideoCalls) << "not joining a call link with the scheme"
+                                << detection->webLink.scheme();
+        return false;
+    }
     const QUrl link = joinLink(*detection, event, options, m_opener);
     if (!platform::isOpenableScheme(link.scheme())) {
         qCWarning(lcVideoCalls) << "not opening a join link with the scheme" << link.scheme();

@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace ruvo::platform::vdir {
@@ -31,6 +34,24 @@ QString columnText(sqlite3_stmt* stmt, int i) {
                              sqlite3_column_bytes(stmt, i));
 }
 
+// The cache copies titles, notes and attendees out of calendar files that are usually readable
+// by their owner alone, so it is kept as private: the file 0600 (SQLite gives its -wal and -shm
+// files the same mode) in a folder of ours that is 0700. Caches made before are tightened.
+void makePrivate(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    QDir().mkpath(folder);
+    ::chmod(QFile::encodeName(folder).constData(), 0700);
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        const QByteArray file = QFile::encodeName(path + QLatin1String(suffix));
+        const int flags = O_WRONLY | O_CLOEXEC | O_NOFOLLOW | (*suffix ? 0 : O_CREAT);
+        const int fd = ::open(file.constData(), flags, 0600);
+        if (fd < 0)
+            continue;
+        ::fchmod(fd, 0600);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 VdirCache::VdirCache(QString path) : m_path(std::move(path)) {
@@ -45,7 +66,7 @@ VdirCache::~VdirCache() {
 }
 
 bool VdirCache::open() {
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    makePrivate(m_path);
     if (sqlite3_open(QFile::encodeName(m_path).constData(), &m_db) != SQLITE_OK) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;

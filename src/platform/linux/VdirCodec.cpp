@@ -3,12 +3,51 @@
 
 #include <QDataStream>
 #include <QIODevice>
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
 
 namespace ruvo::platform::vdir {
 
 namespace {
 
 constexpr quint32 kFormat = 0x52564435; // "RVD5"
+
+// The cache is a file anyone with the user's rights can change: what comes back from it is
+// held to what the parser can produce, so that a changed byte costs a parse and never a hang.
+constexpr qint64 kMaxSeconds = 400'000'000'000; // beyond the years 0...9999, either way
+constexpr int kMaxInterval = 32767;             // libical keeps INTERVAL in a short
+constexpr int kMaxOrdinal = 53;                 // BYDAY=53MO, in a yearly rule's terms
+constexpr quint32 kMaxByValues = 512;           // more than libical keeps of any BY part
+
+bool isTimeInRange(qint64 seconds) {
+    return seconds >= -kMaxSeconds && seconds <= kMaxSeconds;
+}
+
+bool isOrdinalDay(qint16 entry) {
+    const int ordinal = entry >= 0 ? entry / 8 : -((-entry + 7) / 8);
+    const int weekday = entry - ordinal * 8;
+    return weekday >= 0 && weekday <= 6 && std::abs(ordinal) <= kMaxOrdinal;
+}
+
+bool isValidRule(const RecurrenceRule& r) {
+    const bool hasValidDays = std::all_of(r.monthDays.begin(), r.monthDays.end(),
+                                          [](qint16 d) { return d != 0 && d >= -31 && d <= 31; }) &&
+                              std::all_of(r.ordinalDays.begin(), r.ordinalDays.end(), isOrdinalDay);
+    return r.interval >= 1 && r.interval <= kMaxInterval && r.count >= 0 &&
+           (r.until == kNoEnd || isTimeInRange(r.until)) && r.weekdays < 0x80 && r.weekStart <= 6 &&
+           (r.frequency != Frequency::weekly || r.weekdays != 0) && hasValidDays;
+}
+
+bool isValidSeries(const SeriesRecord& s) {
+    const auto inRange = [](const std::vector<LocalSeconds>& v) {
+        return std::is_sorted(v.begin(), v.end()) &&
+               (v.empty() || (isTimeInRange(v.front()) && isTimeInRange(v.back())));
+    };
+    return inRange(s.rdates) && inRange(s.exdates) &&
+           (s.lastStart == kNoEnd || isTimeInRange(s.lastStart)) &&
+           std::all_of(s.rules.begin(), s.rules.end(), isValidRule);
+}
 
 class Writer {
 public:
@@ -112,13 +151,33 @@ public:
                 return std::nullopt;
             f.reminderSeries.push_back(std::move(r));
         }
-        if (!ok() || !m_in.atEnd())
+        if (!ok() || !m_isValid || !m_in.atEnd())
             return std::nullopt;
         return f;
     }
 
 private:
-    bool ok() const { return m_in.status() == QDataStream::Ok; }
+    bool ok() const { return m_in.status() == QDataStream::Ok && m_isValid; }
+    void require(bool condition) {
+        if (!condition)
+            m_isValid = false;
+    }
+
+    // A list as QDataStream writes a QList (a 32-bit count, then the items), its count checked
+    // against the bytes left before anything is allocated.
+    template <typename T> std::vector<T> list(quint32 maxCount) {
+        quint32 count = 0;
+        m_in >> count;
+        const qint64 left = m_in.device()->bytesAvailable();
+        require(ok() && count <= maxCount && qint64(count) * qint64(sizeof(T)) <= left);
+        std::vector<T> items;
+        if (!ok())
+            return items;
+        items.resize(count);
+        for (T& item : items)
+            m_in >> item;
+        return items;
+    }
     QString str() {
         QString s;
         m_in >> s;
@@ -159,6 +218,7 @@ private:
         EventTimes t;
         QString zone;
         m_in >> t.start >> t.duration >> zone;
+        require(isTimeInRange(t.start) && t.duration >= 0 && t.duration <= kMaxSeconds);
         const auto found = zone.isEmpty() ? std::optional(kFloatingZone) : m_zones.zone(zone);
         if (!found) // a zone the file defined itself, not read yet in this run: parse again
             m_in.setStatus(QDataStream::ReadCorruptData);
@@ -180,20 +240,21 @@ private:
             RecurrenceRule r;
             quint8 frequency = 0;
             qint32 interval = 1, n = 0;
-            QList<qint16> monthDays, ordinalDays;
             m_in >> r.text >> frequency >> interval >> n >> r.until >> r.weekdays >> r.weekStart >>
-                r.isSimple >> monthDays >> ordinalDays;
-            r.monthDays.assign(monthDays.begin(), monthDays.end());
-            r.ordinalDays.assign(ordinalDays.begin(), ordinalDays.end());
-            r.frequency = static_cast<Frequency>(std::min<int>(frequency, 6));
-            r.interval = std::max(interval, 1);
-            r.count = std::max(n, 0);
+                r.isSimple;
+            r.monthDays = list<qint16>(kMaxByValues);
+            r.ordinalDays = list<qint16>(kMaxByValues);
+            require(frequency <= quint8(Frequency::yearly));
+            r.frequency = static_cast<Frequency>(frequency);
+            r.interval = interval;
+            r.count = n;
+            require(isValidRule(r));
             s.rules.push_back(std::move(r));
         }
-        QList<qint64> rdates, exdates;
-        m_in >> rdates >> exdates >> s.lastStart;
-        s.rdates.assign(rdates.begin(), rdates.end());
-        s.exdates.assign(exdates.begin(), exdates.end());
+        s.rdates = list<LocalSeconds>(std::numeric_limits<quint32>::max());
+        s.exdates = list<LocalSeconds>(std::numeric_limits<quint32>::max());
+        m_in >> s.lastStart;
+        require(isValidSeries(s));
         return s;
     }
     Reminder reminder() {
@@ -206,6 +267,7 @@ private:
             int msecs = 0;
             DueDate due;
             m_in >> day >> hasTime >> msecs >> due.timeZoneId;
+            require(msecs >= 0 && msecs < 86'400'000);
             due.date = QDate::fromJulianDay(day);
             if (hasTime)
                 due.time = QTime::fromMSecsSinceStartOfDay(msecs);
@@ -220,6 +282,7 @@ private:
     }
 
     QDataStream m_in;
+    bool m_isValid = true;
     const QString& m_calendarId;
     ZoneTable& m_zones;
     StringPool& m_pool;

@@ -17,6 +17,7 @@ SummaryPopup::SummaryPopup(const QString& title, const std::vector<events::Calen
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
     auto* heading = new QLabel(title, this);
+    heading->setTextFormat(Qt::PlainText);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);

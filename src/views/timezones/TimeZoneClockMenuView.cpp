@@ -31,6 +31,7 @@ TimeZoneClockMenuView::TimeZoneClockMenuView(const timezones::ZoneDetails& d, QW
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* title = new QLabel(d.title, this);
+    title->setTextFormat(Qt::PlainText); // a name the user typed
     QFont medium = title->font();
     medium.setWeight(QFont::Medium);
     title->setFont(medium);

@@ -24,6 +24,13 @@ struct SettableClock final : kit::Clock {
     kit::Instant now() const override { return at; }
 };
 
+// Elapsed time that moves on by `step` at each reading, as a long regex search would see it.
+struct SteppingClock final : kit::Clock {
+    kit::Milliseconds step{0};
+    mutable kit::Instant at;
+    kit::Instant now() const override { return at += step; }
+};
+
 class EventListTest : public ::testing::Test {
 protected:
     EventListTest() {
@@ -88,7 +95,7 @@ protected:
 
     // "past: a, b", "overdue: ...", then "12-08: a, b" per section ("-" for No Events).
     std::vector<std::string> render(QDate selected) {
-        events::EventListModel model(queries, detector, environment, clock);
+        events::EventListModel model(queries, detector, environment, clock, steady);
         const events::EventList list =
             model.build(selected, events::EventListOptions::from(defaults));
         std::vector<std::string> lines;
@@ -120,6 +127,7 @@ protected:
     platform::FakeUrlOpener apps;
     videocalls::VideoCallDetector detector{apps};
     SettableClock clock;
+    SteppingClock steady;
 };
 
 } // namespace
@@ -172,12 +180,22 @@ TEST_F(EventListTest, SectionsPastEventsAndOverdueRemindersFollowTheSettings) {
          QDate(2026, 10, 24),
          {"10-24: saturday late", "10-25: saturday late, sunday night",
           "10-26: sunday night, monday"}},
+        {"exclusion rules out of time while the program's clock stands still: nothing hidden",
+         [&] {
+             clock.at = at("2026-12-08T12:00:00+01:00");
+             steady.step = std::chrono::seconds(1);
+             defaults.set(keys::calendarEventsDayCount, 1);
+         },
+         today,
+         {past, overdue,
+          "12-08: week away, untimed today, running, lunch, secret review, timed later"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         defaults.reset(keys::calendarEventsDayCount);
         defaults.reset(keys::hideTodaysPastEvents);
         defaults.reset(keys::showVideoCallEventsOnlyInMainList);
+        steady.step = {};
         defaults.set(keys::fullscreenNotifications_excludeMatcher,
                      {{QUuid::createUuid(),
                        true,

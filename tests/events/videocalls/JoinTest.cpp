@@ -120,6 +120,11 @@ TEST(VideoCallJoiner, NoCallOrRefusedSchemeOpensNothing) {
               Service{QStringLiteral("X"), QUrl(QStringLiteral("file:///etc/passwd"))});
     EXPECT_FALSE(
         joiner.join(call("E2", "Room 4", "2026-12-04T10:00:00Z", "2026-12-04T11:00:00Z"), {}));
+    // A meeting application's scheme is ours to make, never taken from a stored service.
+    store.set(QStringLiteral("E3"),
+              Service{QStringLiteral("Y"), QUrl(QStringLiteral("msteams://whereby.com/team"))});
+    EXPECT_FALSE(
+        joiner.join(call("E3", "Room 4", "2026-12-04T10:00:00Z", "2026-12-04T11:00:00Z"), {}));
     EXPECT_TRUE(f.opener.opened.isEmpty());
     EXPECT_FALSE(f.joined.contains(QStringLiteral("E2")));
 }

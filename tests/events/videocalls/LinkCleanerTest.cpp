@@ -67,6 +67,16 @@ TEST(LinkCleaner, UnwrapsEveryRedirector) {
          "https://example.com/url?q=https%3A%2F%2Fzoom.us%2Fj%2F1"},
         {"https://nam12.safelinks.protection.outlook.com/?data=nourl",
          "https://nam12.safelinks.protection.outlook.com/?data=nourl"},
+        // Only web links come out of a wrapper; anything else stays wrapped.
+        {"https://nam12.safelinks.protection.outlook.com/?url=smb%3A%2F%2Fhost%2Fshare",
+         "https://nam12.safelinks.protection.outlook.com/?url=smb%3A%2F%2Fhost%2Fshare"},
+        {"https://www.google.com/url?q=file%3A%2F%2Fhost%2Fetc%2Fpasswd",
+         "https://www.google.com/url?q=file%3A%2F%2Fhost%2Fetc%2Fpasswd"},
+        {"https://l.facebook.com/l.php?u=javascript%3A%2F%2Fx.com%2F%250Aalert(1)",
+         "https://l.facebook.com/l.php?u=javascript%3A%2F%2Fx.com%2F%250Aalert(1)"},
+        {"https://www.figma.com/exit?url=msteams%3A%2F%2Fwhereby.com%2Fteam",
+         "https://www.figma.com/exit?url=msteams%3A%2F%2Fwhereby.com%2Fteam"},
+        {"https://www.google.com/url?q=HTTPS://zoom.us/j/15", "https://zoom.us/j/15"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(cleaned(row.wrapped), QString::fromUtf8(row.expected)) << row.wrapped;

@@ -65,6 +65,10 @@ TEST(VideoCallDetector, FindsTheServiceAndLinkInDetectionOrder) {
         {event("https://whereby.com/a", "", "https://meet.jit.si/b"), "Whereby",
          QStringLiteral("https://whereby.com/a")},
         {event("Room 4", "no link here"), "", {}},
+        {event(qPrintable(safeLinkAround(QStringLiteral("msteams://whereby.com/team")))), "", {}},
+        {event(qPrintable(safeLinkAround(QStringLiteral("zoommtg://zoom.us/join?confno=1")))),
+         "",
+         {}},
     };
     platform::FakeUrlOpener apps;
     VideoCallDetector detector(apps);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VdirTestSupport.h"
 #include "kit/RealScheduler.h"
+#include "platform/linux/VdirCodec.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace ruvo;
@@ -69,6 +71,13 @@ TEST(VdirCalendarStore, StartsFromTheCacheAndNoticesChangedFiles) {
                    event(QStringLiteral("e%1").arg(i).toLatin1().constData(), "20261207T090000Z"));
     auto first = vdir.open();
     EXPECT_EQ(first->lastLoad().parsed, 5);
+    // It holds what the calendar files hold: readable by the user alone.
+    const auto ownerGroupOther = [](const QString& path) {
+        return QFileInfo(path).permissions() & QFileDevice::Permissions(0x7077);
+    };
+    EXPECT_EQ(ownerGroupOther(vdir.cacheFile()), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(ownerGroupOther(QFileInfo(vdir.cacheFile()).absolutePath()),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     auto second = vdir.open();
     EXPECT_EQ(second->lastLoad().parsed, 0);
@@ -250,4 +259,62 @@ TEST(VdirCalendarStore, ABurstOfChangesOnDiskIsOneSignal) {
     test::processEventsUntil([] { return false; }, 500); // nothing more follows
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(store->events({kDecember, {}}).size(), 10u);
+}
+
+TEST(VdirCodec, CacheEntriesOutsideWhatTheParserWritesAreRejected) {
+    using namespace platform::vdir;
+    const auto weekly = [] {
+        ParsedFile f;
+        SeriesRecord s;
+        s.data = std::make_shared<platform::EventData>();
+        s.data->title = QStringLiteral("weekly");
+        s.times = {localSeconds(2026, 12, 7, 9, 0, 0), 3600, kUtcZone};
+        RecurrenceRule r;
+        r.frequency = Frequency::weekly;
+        r.weekdays = 0b0000101;
+        r.isSimple = true;
+        s.rules.push_back(r);
+        s.exdates = {localSeconds(2026, 12, 14, 9, 0, 0)};
+        f.series.push_back(std::move(s));
+        return f;
+    };
+    struct Row {
+        const char* name;
+        std::function<void(SeriesRecord&)> spoil;
+    };
+    const Row rows[] = {
+        {"as written", [](SeriesRecord&) {}},
+        {"weekly without a weekday", [](SeriesRecord& s) { s.rules[0].weekdays = 0; }},
+        {"weekday bit 7", [](SeriesRecord& s) { s.rules[0].weekdays = 0x81; }},
+        {"week starting on day 9", [](SeriesRecord& s) { s.rules[0].weekStart = 9; }},
+        {"interval 0", [](SeriesRecord& s) { s.rules[0].interval = 0; }},
+        {"interval past a short", [](SeriesRecord& s) { s.rules[0].interval = 40000; }},
+        {"negative count", [](SeriesRecord& s) { s.rules[0].count = -1; }},
+        {"frequency 9", [](SeriesRecord& s) { s.rules[0].frequency = Frequency(9); }},
+        {"month day 40", [](SeriesRecord& s) { s.rules[0].monthDays = {40}; }},
+        {"ordinal weekday 7", [](SeriesRecord& s) { s.rules[0].ordinalDays = {8 + 7}; }},
+        {"start in year 20000",
+         [](SeriesRecord& s) { s.times.start = localSeconds(20000, 1, 1, 0, 0, 0); }},
+        {"negative duration", [](SeriesRecord& s) { s.times.duration = -1; }},
+        {"exdates out of order",
+         [](SeriesRecord& s) {
+             s.exdates = {s.times.start + 86400, s.times.start};
+         }},
+    };
+    ZoneTable zones;
+    StringPool pool;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ParsedFile f = weekly();
+        row.spoil(f.series[0]);
+        const auto decoded =
+            decodeParsedFile(encodeParsedFile(f, zones), QStringLiteral("c"), zones, pool);
+        EXPECT_EQ(decoded.has_value(), std::string(row.name) == "as written");
+    }
+    // A list whose count claims more items than there are bytes allocates nothing.
+    QByteArray bytes = encodeParsedFile(weekly(), zones);
+    const qsizetype at = bytes.lastIndexOf(QByteArray::fromHex("00000001")); // the EXDATE count
+    ASSERT_GT(at, 0);
+    bytes.replace(at, 4, QByteArray::fromHex("fffffff0"));
+    EXPECT_FALSE(decodeParsedFile(bytes, QStringLiteral("c"), zones, pool));
 }

@@ -6,12 +6,25 @@
 
 namespace ruvo::views {
 
+namespace {
+
+// Titles and messages that quote them are a stranger's text: never let Qt read them as markup
+// (an <img> would make it load a file).
+void showPlain(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
 Prompter::DeleteChoice DialogPrompter::askDeleteRepeating(const QString& title) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Delete Repeating Event"),
                     QStringLiteral("“%1” repeats. Delete only this occurrence, or every "
                                    "occurrence of the event?")
                         .arg(title),
                     QMessageBox::NoButton, m_parent);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* one =
         box.addButton(QStringLiteral("Delete This Occurrence"), QMessageBox::AcceptRole);
     QPushButton* all =
@@ -29,6 +42,7 @@ Prompter::DeleteChoice DialogPrompter::askDeleteRepeating(const QString& title) 
 bool DialogPrompter::confirmDelete(const QString& title) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Delete"),
                     QStringLiteral("Delete “%1”?").arg(title), QMessageBox::NoButton, m_parent);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* remove = box.addButton(QStringLiteral("Delete"), QMessageBox::DestructiveRole);
     box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
     box.exec();
@@ -38,6 +52,7 @@ bool DialogPrompter::confirmDelete(const QString& title) {
 bool DialogPrompter::confirmHideRepeating(const QString& warning) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Hide Event"), warning,
                     QMessageBox::NoButton, m_parent);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* hide = box.addButton(QStringLiteral("Hide"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
     box.exec();
@@ -45,11 +60,11 @@ bool DialogPrompter::confirmHideRepeating(const QString& warning) {
 }
 
 void DialogPrompter::showTip(const QString& text) {
-    QMessageBox::information(m_parent, QStringLiteral("Hidden Events"), text.trimmed());
+    showPlain(m_parent, QMessageBox::Information, QStringLiteral("Hidden Events"), text.trimmed());
 }
 
 void DialogPrompter::showError(const QString& text) {
-    QMessageBox::warning(m_parent, QStringLiteral("Ruvo"), text);
+    showPlain(m_parent, QMessageBox::Warning, QStringLiteral("Ruvo"), text);
 }
 
 } // namespace ruvo::views
