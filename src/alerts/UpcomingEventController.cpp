@@ -84,7 +84,11 @@ void UpcomingEventController::observe() {
 void UpcomingEventController::update() {
     m_display = m_upcoming->display(m_deps.clock.now());
     m_item->setContent(content());
-    m_item->setMenu(menu());
+    // The menu changes rarely; a panel re-reads it on every change.
+    if (auto entries = menu(); entries != m_menu) {
+        m_menu = std::move(entries);
+        m_item->setMenu(m_menu);
+    }
     m_item->setVisible(m_display.isVisible);
 }
 

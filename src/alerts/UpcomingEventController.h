@@ -63,6 +63,7 @@ private:
     std::unique_ptr<UpcomingEvents> m_upcoming;
     std::unique_ptr<platform::StatusItem> m_item;
     UpcomingDisplay m_display;
+    std::vector<platform::StatusMenuEntry> m_menu;
     kit::Debouncer m_eventsChange;
     menubar::ClockTimer m_timer;
     std::vector<kit::Subscription> m_subscriptions;

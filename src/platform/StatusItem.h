@@ -64,6 +64,7 @@ struct StatusMenuEntry {
     QString label;
     bool isEnabled = true;
     std::optional<bool> isChecked = std::nullopt; // a check item when set
+    bool operator==(const StatusMenuEntry&) const = default;
 };
 
 class StatusItem {
