@@ -8,6 +8,7 @@
 #include "app/CrashReporter.h"
 #include "app/EventsSection.h"
 #include "app/Panel.h"
+#include "app/UpcomingEventItem.h"
 #include "app/WorldClock.h"
 #include "events/exclusion/LocationsMigration.h"
 #include "kit/Log.h"
@@ -106,6 +107,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
                           options.environment(state.defaults().get(settings::keys::locale)));
     VideoCalls videoCalls(state.defaults());
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
+    UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

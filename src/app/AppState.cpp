@@ -63,6 +63,27 @@ void AppState::onEventsAccessGranted() {
         m_events->reloadEvents();
 }
 
+void AppState::setUpcomingEventFactory(UpcomingEventFactory make) {
+    m_upcoming.reset();
+    m_makeUpcomingEvent = std::move(make);
+    if (!m_makeUpcomingEvent) {
+        m_upcomingSwitch.cancel();
+        return;
+    }
+    m_upcomingSwitch = defaults().observe<bool>(settings::keys::upcomingEventInMenuBar_isEnabled,
+                                                [this](const settings::KeyChange<bool>& change) {
+                                                    setUpcomingEventEnabled(change.newValue);
+                                                });
+    setUpcomingEventEnabled(defaults().get(settings::keys::upcomingEventInMenuBar_isEnabled));
+}
+
+void AppState::setUpcomingEventEnabled(bool isEnabled) {
+    if (!isEnabled)
+        m_upcoming.reset(); // takes its item off the panel
+    else if (!m_upcoming && m_makeUpcomingEvent)
+        m_upcoming = m_makeUpcomingEvent();
+}
+
 void AppState::scheduleDidLaunch() {
     m_didLaunch =
         m_scheduler.after(kit::Milliseconds{0}, [this] { m_launch.didLaunch(shortcutActions()); });

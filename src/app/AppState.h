@@ -4,6 +4,7 @@
 // program's entry and handed to whatever needs it; there is no global instance.
 #pragma once
 
+#include "alerts/UpcomingEventController.h"
 #include "app/CrashReporter.h"
 #include "app/LaunchSequence.h"
 #include "events/EventsController.h"
@@ -78,11 +79,17 @@ public:
     platform::CalendarStore& calendarStore() { return m_calendarStore; }
     menubar::MenuBarController& menuBarController() { return *m_menuBar; }
     menubar::ClockTicks& clockTicks() { return *m_ticks; }
+    // The upcoming event's panel item exists while `upcomingEventInMenuBar_isEnabled` is on;
+    // `make` builds it (the wiring knows the item and the views). An empty `make` drops it.
+    using UpcomingEventFactory = std::function<std::unique_ptr<alerts::UpcomingEventController>()>;
+    void setUpcomingEventFactory(UpcomingEventFactory make);
+    alerts::UpcomingEventController* upcomingEventController() const { return m_upcoming.get(); }
     // Queues the rest of the launch sequence for the first turn of the event loop.
     void scheduleDidLaunch();
 
 private:
     std::map<QString, std::function<void()>> shortcutActions();
+    void setUpcomingEventEnabled(bool isEnabled);
     void createEventsController(MenuBarServices& menuBar);
     void onEventsAccessGranted();
 
@@ -111,6 +118,9 @@ private:
     kit::Timer m_didLaunch;
     kit::Subscription m_wake;
     kit::Subscription m_eventsChanged;
+    UpcomingEventFactory m_makeUpcomingEvent;
+    std::unique_ptr<alerts::UpcomingEventController> m_upcoming;
+    kit::Subscription m_upcomingSwitch;
 };
 
 } // namespace ruvo::app

@@ -36,13 +36,15 @@ public:
     EventsSection& operator=(const EventsSection&) = delete;
     ~EventsSection();
 
+    // The item's details window (an event row's click, the upcoming event's click).
+    void showDetails(const events::CalendarItem& item);
+
 private:
     views::EventListDependencies listDependencies();
     views::EventActionDependencies actionDependencies();
     void createViews();
     // The list and the join button read the zone they were made with: made anew on a change.
     void createList();
-    void showDetails(const events::CalendarItem& item);
     void showRowMenu(const events::CalendarItem& item, QDate dateInList, QPoint globalPosition);
     void tell(const calendar::UserMessage& message);
     void onDateEvent(platform::DateEvent event);

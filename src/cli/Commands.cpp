@@ -8,6 +8,7 @@
 #include "cli/MenuBarCommands.h"
 #include "cli/MonthCommand.h"
 #include "cli/TimeZonesCommand.h"
+#include "cli/UpcomingTextCommand.h"
 #include "cli/VideoCallCommand.h"
 
 #include <array>
@@ -20,7 +21,7 @@ const std::array kCommands{
     cli::defaultsCommand(),  cli::menubarTextCommand(), cli::barCommand(),
     cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
     cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
-    cli::monthCommand(),     cli::agendaCommand(),
+    cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
 };
 } // namespace
 

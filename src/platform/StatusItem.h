@@ -43,7 +43,8 @@ struct StatusItemContent {
     std::optional<StatusItemIcon> icon;
     ImagePosition imagePosition = ImagePosition::noImage;
     int imageMargin = 0;
-    double fixedTextWidth = 0; // 0: as wide as the text
+    double fixedTextWidth = 0;      // 0: as wide as the text
+    std::optional<QColor> colorBar; // a small bar in this colour before the text
     QString toolTip;
     bool operator==(const StatusItemContent&) const = default;
 };
@@ -62,6 +63,8 @@ struct StatusMenuEntry {
     QString id; // empty for a separator
     QString label;
     bool isEnabled = true;
+    std::optional<bool> isChecked = std::nullopt; // a check item when set
+    bool operator==(const StatusMenuEntry&) const = default;
 };
 
 class StatusItem {

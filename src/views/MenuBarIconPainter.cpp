@@ -148,19 +148,26 @@ QImage MenuBarIconPainter::paint(const platform::StatusItemContent& content, boo
         hasText ? std::max(content.fixedTextWidth - 8, titleWidth(content.title, content.style))
                 : 0;
     const double gap = iconPoints.isEmpty() || !hasText ? 0 : content.imageMargin;
-    const double width = std::max(1.0, std::ceil(iconPoints.width() + gap + textWidth));
+    // The calendar's colour: a 3 × 14 bar with round ends before everything else.
+    const double bar = content.colorBar ? 3 + (hasText || content.icon ? 4 : 0) : 0;
+    const double width = std::max(1.0, std::ceil(bar + iconPoints.width() + gap + textWidth));
     QImage image((QSizeF(width, kHeight) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    if (content.colorBar) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(*content.colorBar);
+        p.drawRoundedRect(QRectF(0, (kHeight - 14) / 2, 3, 14), 1.5, 1.5);
+    }
     if (content.icon)
-        p.drawImage(QPointF(0, (kHeight - iconPoints.height()) / 2),
+        p.drawImage(QPointF(bar, (kHeight - iconPoints.height()) / 2),
                     icon(*content.icon, panelColour, ratio));
     if (hasText) {
         p.setPen(textColour);
-        drawTitle(p, content.title, content.style, iconPoints.width() + gap, kHeight / 2);
+        drawTitle(p, content.title, content.style, bar + iconPoints.width() + gap, kHeight / 2);
     }
     return image;
 }

@@ -133,6 +133,7 @@ const Row
              R"(<array><string>home</string><string>work</string></array>)"},
             {"upcomingEventInMenuBarIgnoredEvents", R"([])", R"(["b","a"])",
              R"(<array><string>b</string><string>a</string></array>)"},
+            {"upcomingEventInMenuBarTextSize", R"(null)", R"(13.5)", R"(<real>13.5</real>)"},
             {"upcomingEventInMenuBar_boldText", R"(false)", R"(true)", R"(<true/>)"},
             {"upcomingEventInMenuBarColor", R"(null)", R"("#ff8000cc")",
              R"(<string>#ff8000cc</string>)"},

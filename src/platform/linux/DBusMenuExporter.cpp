@@ -27,9 +27,14 @@ QVariantMap DBusMenuExporter::propertiesOf(int id) const {
     const StatusMenuEntry& entry = m_entries.at(static_cast<std::size_t>(id - 1));
     if (entry.id.isEmpty())
         return {{QStringLiteral("type"), QStringLiteral("separator")}};
-    return {{QStringLiteral("label"), entry.label},
-            {QStringLiteral("enabled"), entry.isEnabled},
-            {QStringLiteral("visible"), true}};
+    QVariantMap properties{{QStringLiteral("label"), entry.label},
+                           {QStringLiteral("enabled"), entry.isEnabled},
+                           {QStringLiteral("visible"), true}};
+    if (entry.isChecked) {
+        properties.insert(QStringLiteral("toggle-type"), QStringLiteral("checkmark"));
+        properties.insert(QStringLiteral("toggle-state"), *entry.isChecked ? 1 : 0);
+    }
+    return properties;
 }
 
 DBusMenuLayoutItem DBusMenuExporter::root(int depth) const {

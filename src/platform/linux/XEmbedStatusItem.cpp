@@ -55,6 +55,10 @@ void XEmbedStatusItem::setMenu(const std::vector<StatusMenuEntry>& entries) {
         }
         QAction* action = m_menu->addAction(entry.label);
         action->setEnabled(entry.isEnabled);
+        if (entry.isChecked) {
+            action->setCheckable(true);
+            action->setChecked(*entry.isChecked);
+        }
         connect(action, &QAction::triggered, this, [this, id = entry.id] {
             if (m_chosen)
                 m_chosen(id);

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "alerts/UpcomingEventController.h"
+
+#include "events/MutedEvents.h"
+#include "settings/Keys.h"
+
+#include <QCoreApplication>
+
+namespace ruvo::alerts {
+
+namespace keys = settings::keys;
+using platform::Activation;
+
+namespace {
+
+const QString kShowTitleEntry = QStringLiteral("showTitle");
+const QString kMuteEntry = QStringLiteral("mute");
+const QString kExplanationEntry = QStringLiteral("explanation");
+// An event without a calendar, or a calendar without a colour.
+const QColor kNoCalendarColor(142, 142, 147);
+
+std::vector<settings::KeyRef> upcomingKeys() {
+    return {keys::upcomingEventInMenuBarShowTitle,
+            keys::upcomingEventInMenuBarShowCountdown,
+            keys::upcomingEventInMenuBarDurationBefore,
+            keys::upcomingEventInMenuBar_showDuringEntireEvent,
+            keys::upcomingEventInMenuBarShowMinutesForMoreThanAnHour,
+            keys::upcomingEventInMenuBarEventTitleLimit,
+            keys::upcomingEventInMenuBarTextSize,
+            keys::upcomingEventInMenuBar_boldText,
+            keys::upcomingEventInMenuBarColor,
+            keys::upcomingEventInMenuBarDarkColor,
+            keys::upcomingEventInMenuBar_hideWhenNoEvent,
+            keys::upcomingEventInMenuBar_onlyVideoCalls,
+            keys::upcomingEventInMenuBar_showCalendarIndicator,
+            keys::upcomingEventInMenuBar_clickMenuItemToJoinVideoCall,
+            keys::menuBarTextVerticalAlignmentOffset,
+            keys::hiddenEvents,
+            keys::upcomingEventInMenuBarCalendars,
+            keys::upcomingEventInMenuBarIgnoredEvents,
+            keys::fullscreenNotifications_excludeMatcher,
+            keys::enabledCalendars};
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("UpcomingEvent", text);
+}
+
+} // namespace
+
+UpcomingEventController::UpcomingEventController(Dependencies dependencies,
+                                                 std::unique_ptr<platform::StatusItem> item)
+    : m_deps(std::move(dependencies)), m_item(std::move(item)),
+      m_eventsChange(m_deps.scheduler, kDebounce, [this] { update(); }) {
+    makeUpcomingEvents();
+    m_item->onActivated([this](const platform::ActivationEvent& e) { onActivated(e); });
+    m_item->onMenuEntryChosen([this](const QString& id) { onMenuEntry(id); });
+    update();
+    observe();
+}
+
+UpcomingEventController::~UpcomingEventController() {
+    m_item->setVisible(false);
+}
+
+void UpcomingEventController::makeUpcomingEvents() {
+    m_upcoming = std::make_unique<UpcomingEvents>(m_deps.store, m_deps.defaults, m_deps.clock,
+                                                  m_deps.environment(), m_deps.hasVideoCall);
+}
+
+void UpcomingEventController::observe() {
+    m_timer = m_deps.ticks.subscribe(menubar::ClockTimer::Precision::minute, [this] { update(); });
+    m_subscriptions.push_back(
+        m_deps.events.eventsDidChange().connect([this] { m_eventsChange.trigger(); }));
+    m_subscriptions.push_back(m_deps.defaults.observe(upcomingKeys(), [this] { update(); }));
+    m_subscriptions.push_back(m_deps.dateEvents.subscribe([this](platform::DateEvent event) {
+        if (event == platform::DateEvent::timeZoneChanged ||
+            event == platform::DateEvent::localeChanged)
+            makeUpcomingEvents();
+        update();
+    }));
+}
+
+void UpcomingEventController::update() {
+    m_display = m_upcoming->display(m_deps.clock.now());
+    m_item->setContent(content());
+    // The menu changes rarely; a panel re-reads it on every change.
+    if (auto entries = menu(); entries != m_menu) {
+        m_menu = std::move(entries);
+        m_item->setMenu(m_menu);
+    }
+    m_item->setVisible(m_display.isVisible);
+}
+
+platform::StatusItemContent UpcomingEventController::content() const {
+    const auto& d = m_deps.defaults;
+    platform::StatusItemContent content;
+    content.title = m_display.text;
+    if (!m_display.event)
+        return content;
+    content.style.pointSize = d.get(keys::upcomingEventInMenuBarTextSize);
+    content.style.semibold = d.get(keys::upcomingEventInMenuBar_boldText);
+    content.style.baselineOffset = d.get(keys::menuBarTextVerticalAlignmentOffset).value_or(0);
+    const auto light = d.get(keys::upcomingEventInMenuBarColor);
+    const auto dark = d.get(keys::upcomingEventInMenuBarDarkColor);
+    const bool isDark = m_deps.isDark && m_deps.isDark();
+    if (const auto chosen = isDark && dark ? dark : light)
+        content.style.color = QColor(chosen->red, chosen->green, chosen->blue, chosen->alpha);
+    if (d.get(keys::upcomingEventInMenuBar_showCalendarIndicator)) {
+        const auto calendar =
+            m_deps.store.calendarWithIdentifier(m_display.event->calendarIdentifier());
+        const QColor colour = calendar ? QColor(calendar->colour) : QColor();
+        content.colorBar = colour.isValid() ? colour : kNoCalendarColor;
+    }
+    content.toolTip = m_display.event->title();
+    return content;
+}
+
+std::vector<platform::StatusMenuEntry> UpcomingEventController::menu() const {
+    std::vector<platform::StatusMenuEntry> entries{
+        {kShowTitleEntry, tr("Show Event Title"), true,
+         m_deps.defaults.get(keys::upcomingEventInMenuBarShowTitle)}};
+    if (!m_display.event)
+        return entries;
+    entries.push_back({QString(), QString()});
+    if (m_deps.defaults.get(keys::upcomingEventInMenuBarIgnoredEvents).empty())
+        entries.push_back({kExplanationEntry,
+                           tr("Make the event not show up in the upcoming event in the menu bar, "
+                              "fullscreen notifications, and video call notifications"),
+                           false});
+    entries.push_back({kMuteEntry, tr("Mute Event")});
+    return entries;
+}
+
+bool UpcomingEventController::isJoinMode() const {
+    return m_display.event &&
+           m_deps.defaults.get(keys::upcomingEventInMenuBar_clickMenuItemToJoinVideoCall) &&
+           m_deps.hasVideoCall && m_deps.hasVideoCall(*m_display.event);
+}
+
+// A click (the panel's primary activation) joins in join mode and otherwise opens the menu
+// window; the secondary activation (a middle click on most panels) always opens the window,
+// like the option-click. The item's menu is the panel's own right click.
+void UpcomingEventController::onActivated(const platform::ActivationEvent& event) {
+    m_display = m_upcoming->display(m_deps.clock.now());
+    if (event.kind == Activation::primary && isJoinMode()) {
+        if (m_deps.joinVideoCall)
+            m_deps.joinVideoCall(*m_display.event);
+        return;
+    }
+    if (m_deps.openWindow)
+        m_deps.openWindow(m_display.event, event.screenPosition);
+}
+
+void UpcomingEventController::onMenuEntry(const QString& id) {
+    if (id == kShowTitleEntry)
+        m_deps.defaults.set(keys::upcomingEventInMenuBarShowTitle,
+                            !m_deps.defaults.get(keys::upcomingEventInMenuBarShowTitle));
+    else if (id == kMuteEntry)
+        muteShownEvent();
+}
+
+// Mutes this occurrence only; the settings change redraws the item without it.
+void UpcomingEventController::muteShownEvent() {
+    if (!m_display.event)
+        return;
+    auto entries = m_deps.defaults.get(keys::upcomingEventInMenuBarIgnoredEvents);
+    const QString entry = events::occurrenceMuteEntry(events::muteFacts(*m_display.event));
+    if (std::find(entries.begin(), entries.end(), entry) != entries.end())
+        return;
+    entries.push_back(entry);
+    m_deps.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents, entries);
+}
+
+} // namespace ruvo::alerts

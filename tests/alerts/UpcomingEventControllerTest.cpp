@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "alerts/UpcomingEventController.h"
+
+#include "TestSupport.h"
+#include "kit/VirtualScheduler.h"
+#include "platform/fake/FakeCalendarStore.h"
+#include "platform/fake/FakeStatusItem.h"
+#include "platform/fake/FakeSystemDateEvents.h"
+#include "settings/Keys.h"
+
+#include <gtest/gtest.h>
+
+namespace ruvo::alerts {
+namespace {
+
+using namespace std::chrono_literals;
+using platform::EventData;
+using test::at;
+namespace keys = settings::keys;
+
+// Monday 2026-12-07, 09:00 in New York.
+const kit::Instant kNow = at("2026-12-07T14:00:00Z");
+
+std::shared_ptr<EventData> eventData(const char* title, const char* uid,
+                                     const char* calendar = "A") {
+    auto data = std::make_shared<EventData>();
+    data->title = QString::fromUtf8(title);
+    data->calendarItemExternalIdentifier = QString::fromUtf8(uid);
+    data->calendarIdentifier = QString::fromUtf8(calendar);
+    return data;
+}
+
+struct Fixture {
+    settings::Suite standard{QStringLiteral("standard")};
+    settings::Suite shared{QStringLiteral("shared")};
+    settings::Defaults defaults{standard, shared};
+    kit::VirtualScheduler scheduler{kNow};
+    platform::FakeSystemDateEvents dateEvents;
+    menubar::ClockTicks ticks{scheduler, dateEvents};
+    platform::FakeCalendarStore store;
+    events::EventsController events{store, defaults, scheduler};
+    platform::FakeStatusItem* item = nullptr;
+    std::vector<QString> joined;
+    std::vector<std::optional<QString>> opened;
+    std::unique_ptr<UpcomingEventController> controller;
+
+    Fixture() {
+        store.calendarList = {{QStringLiteral("A"),
+                               QStringLiteral("Work"),
+                               QStringLiteral("#ff0000"),
+                               platform::EntityType::event,
+                               {},
+                               true},
+                              {QStringLiteral("B"),
+                               QStringLiteral("Home"),
+                               QString(),
+                               platform::EntityType::event,
+                               {},
+                               true}};
+    }
+
+    void start() {
+        auto fake = std::make_unique<platform::FakeStatusItem>();
+        item = fake.get();
+        controller = std::make_unique<UpcomingEventController>(
+            UpcomingEventController::Dependencies{
+                defaults,
+                scheduler,
+                scheduler,
+                ticks,
+                events,
+                store,
+                dateEvents,
+                [] {
+                    return kit::Environment{QStringLiteral("en_US"),
+                                            QStringLiteral("America/New_York")};
+                },
+                {},
+                [](const platform::Event& e) {
+                    return e.location().startsWith(QLatin1String("https://"));
+                },
+                [this](const std::optional<platform::Event>& e, std::optional<QPoint>) {
+                    opened.push_back(e ? std::optional(e->title()) : std::nullopt);
+                },
+                [this](const platform::Event& e) { joined.push_back(e.title()); }},
+            std::move(fake));
+    }
+
+    // What the panel shows: the title, or "" when the item is hidden.
+    QString shown() const { return item->visible ? item->content().title : QString(); }
+};
+
+TEST(UpcomingEventController, ChoosesTheNextEventAndSkipsTheRest) {
+    struct Row {
+        const char* name;
+        std::function<void(Fixture&)> setUp;
+        const char* shown;
+    };
+    const auto standupIn5 = [](Fixture& f) {
+        f.store.addEvent(eventData("Standup", "s1"), kNow + 5min, kNow + 20min);
+    };
+    const auto series = [](Fixture& f) {
+        auto data = eventData("Daily", "d1");
+        data->hasRecurrenceRules = true;
+        f.store.addEvent(data, kNow + 10min, kNow + 20min);
+        f.store.addEvent(data, kNow + 24h + 10min, kNow + 24h + 20min);
+    };
+    const Row rows[] = {
+        {"the next event", standupIn5, "Standup in 5m"},
+        {"muted by its identifier",
+         [&](Fixture& f) {
+             standupIn5(f);
+             f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents, {QStringLiteral("A/s1")});
+         },
+         ""},
+        {"muted with all occurrences",
+         [&](Fixture& f) {
+             series(f);
+             f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents, {QStringLiteral("d1")});
+         },
+         ""},
+        {"this occurrence muted",
+         [&](Fixture& f) {
+             series(f);
+             // 2026-12-07T14:10:00Z
+             f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents,
+                            {QStringLiteral("A/d1\u23F0818345400")});
+         },
+         ""},
+        {"another occurrence muted",
+         [&](Fixture& f) {
+             series(f);
+             f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents,
+                            {QStringLiteral("A/d1\u23F0818431800")});
+         },
+         "Daily in 10m"},
+        {"excluded here",
+         [&](Fixture& f) {
+             standupIn5(f);
+             settings::EventExcludeMatcher m;
+             m.pattern = QStringLiteral("stand");
+             m.locations = {settings::EventExcludeMatcher::Location::upcomingEventInMenuBar};
+             f.defaults.set(keys::fullscreenNotifications_excludeMatcher, {m});
+         },
+         ""},
+        {"excluded from the list only",
+         [&](Fixture& f) {
+             standupIn5(f);
+             settings::EventExcludeMatcher m;
+             m.pattern = QStringLiteral("stand");
+             m.locations = {settings::EventExcludeMatcher::Location::eventList};
+             f.defaults.set(keys::fullscreenNotifications_excludeMatcher, {m});
+         },
+         "Standup in 5m"},
+        {"all-day events never",
+         [&](Fixture& f) {
+             auto data = eventData("Holiday", "h1");
+             data->isAllDay = true;
+             f.store.addEvent(data, at("2026-12-07T05:00:00Z"), at("2026-12-08T05:00:00Z"));
+         },
+         ""},
+        {"another calendar",
+         [&](Fixture& f) {
+             f.store.addEvent(eventData("Dentist", "x1", "B"), kNow + 5min, kNow + 20min);
+             f.defaults.set(keys::upcomingEventInMenuBarCalendars, {QStringLiteral("A")});
+         },
+         ""},
+        {"beyond the look-ahead",
+         [&](Fixture& f) {
+             f.store.addEvent(eventData("Lunch", "l1"), kNow + 60min, kNow + 90min);
+         },
+         ""},
+        {"one starting soon takes over",
+         [&](Fixture& f) {
+             f.store.addEvent(eventData("Workshop", "w1"), kNow - 30min, kNow + 60min);
+             f.store.addEvent(eventData("Call", "c1"), kNow + 8min, kNow + 20min);
+         },
+         "Call in 8m"},
+        {"of two running, the later",
+         [&](Fixture& f) {
+             f.store.addEvent(eventData("Workshop", "w1"), kNow - 30min, kNow + 60min);
+             f.store.addEvent(eventData("Review", "r1"), kNow - 10min, kNow + 15min);
+         },
+         "!\u20DD Review \u2022 15m left"},
+        {"a duplicate in another calendar",
+         [&](Fixture& f) {
+             f.store.addEvent(eventData("Standup", "s1", "B"), kNow + 5min, kNow + 20min);
+             standupIn5(f);
+         },
+         "Standup in 5m"},
+    };
+    for (const Row& row : rows) {
+        Fixture f;
+        row.setUp(f);
+        f.start();
+        EXPECT_EQ(f.shown(), QString::fromUtf8(row.shown)) << row.name;
+    }
+}
+
+TEST(UpcomingEventController, FollowsTheClockTheCalendarAndTheSettings) {
+    Fixture f;
+    f.store.addEvent(eventData("Standup", "s1"), kNow + 5min + 30s, kNow + 20min);
+    f.start();
+    EXPECT_EQ(f.shown(), QStringLiteral("Standup in 6m"));
+    f.scheduler.advance(1min); // 09:01:00: the minute tick
+    EXPECT_EQ(f.shown(), QStringLiteral("Standup in 5m"));
+    f.scheduler.advance(5min); // started 30 s ago
+    EXPECT_EQ(f.shown(), QStringLiteral("Standup \u2022 14m left"));
+
+    f.store.addEvent(eventData("Call", "c1"), kNow + 10min, kNow + 40min);
+    f.store.changeFromOutside();
+    f.scheduler.advance(100ms + 499ms);
+    EXPECT_EQ(f.shown(), QStringLiteral("Standup \u2022 14m left")) << "debounced";
+    f.scheduler.advance(1ms);
+    EXPECT_EQ(f.shown(), QStringLiteral("Call in 4m"));
+
+    f.defaults.set(keys::upcomingEventInMenuBarShowTitle, false);
+    EXPECT_EQ(f.shown(), QStringLiteral("In 4m"));
+    f.defaults.set(keys::upcomingEventInMenuBarShowTitle, true);
+
+    f.scheduler.advanceTo(kNow + 39min);
+    EXPECT_EQ(f.shown(), QStringLiteral("Call \u2022 1m left"));
+    f.scheduler.advance(1min); // the call ends
+    EXPECT_EQ(f.shown(), QString());
+    EXPECT_FALSE(f.item->visible);
+    f.defaults.set(keys::upcomingEventInMenuBar_hideWhenNoEvent, true);
+    EXPECT_EQ(f.shown(), QStringLiteral("\u25C6"));
+    EXPECT_FALSE(f.item->content().colorBar);
+}
+
+TEST(UpcomingEventController, ClicksMenuAndMute) {
+    Fixture f;
+    auto call = eventData("Call", "c1");
+    call->extra().location = QStringLiteral("https://meet.example/abc");
+    f.store.addEvent(call, kNow + 5min, kNow + 20min);
+    f.defaults.set(keys::upcomingEventInMenuBar_showCalendarIndicator, true);
+    f.start();
+    EXPECT_EQ(f.item->content().colorBar, QColor(QStringLiteral("#ff0000")));
+
+    f.item->click();
+    EXPECT_EQ(f.opened, (std::vector<std::optional<QString>>{QStringLiteral("Call")}));
+    f.defaults.set(keys::upcomingEventInMenuBar_clickMenuItemToJoinVideoCall, true);
+    f.item->click();
+    EXPECT_EQ(f.joined, (std::vector<QString>{QStringLiteral("Call")}));
+    EXPECT_EQ(f.opened.size(), 1u);
+
+    ASSERT_FALSE(f.item->menu.empty());
+    EXPECT_EQ(f.item->menu.front().isChecked, true);
+    EXPECT_EQ(f.item->menu.back().label, QStringLiteral("Mute Event"));
+    f.item->choose(QStringLiteral("mute"));
+    EXPECT_EQ(f.defaults.get(keys::upcomingEventInMenuBarIgnoredEvents),
+              (std::vector<QString>{QStringLiteral("A/c1")}));
+    EXPECT_FALSE(f.item->visible);
+}
+
+} // namespace
+} // namespace ruvo::alerts
