@@ -142,8 +142,16 @@ void ClockTicks::armHour(kit::Instant from) {
 }
 
 void ClockTicks::onHour() {
+    const kit::Instant now = m_scheduler.now();
+    // The wall clock moved under the timer with no word of it: an hour tick now would strike
+    // at the wrong time, so wait for the next full hour instead.
+    const kit::Instant nearest = nextHour(now - 30min, zone());
+    if (now < nearest - 1min || now > nearest + 1min) {
+        armHour(now);
+        return;
+    }
     // As with minutes: a timer a little early must not arm a second tick for the same hour.
-    armHour(m_scheduler.now() + 30min);
+    armHour(now + 30min);
     m_hour.ticks.emit();
 }
 

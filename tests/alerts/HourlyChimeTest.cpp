@@ -164,9 +164,14 @@ TEST(HourlyChime, WakeAndClockChangesReArmWithoutChimingLate) {
     c.scheduler.jumpWallClock(15min);
     c.dateEvents.send(platform::DateEvent::clockChanged);
     c.scheduler.advanceTo(at("2026-12-04T14:30:00-05:00"));
+    // The clock moves twenty minutes with no clock-changed event: the timer for 15:00 runs at
+    // 15:20 and must not strike then.
+    c.scheduler.jumpWallClock(20min);
+    c.scheduler.advanceTo(at("2026-12-04T16:30:00-05:00"));
     EXPECT_EQ(c.hoursPlayed(), (std::vector<kit::Instant>{at("2026-12-04T13:00:00-05:00"),
                                                           at("2026-12-04T13:00:00-05:00"),
-                                                          at("2026-12-04T14:00:00-05:00")}));
+                                                          at("2026-12-04T14:00:00-05:00"),
+                                                          at("2026-12-04T16:00:00-05:00")}));
 }
 
 TEST(HourlyChime, ZoneChangeMovesTheHoursAndSettingsApplyAtTheNextTick) {
