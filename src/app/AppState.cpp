@@ -38,13 +38,13 @@ void AppState::createControllers(MenuBarServices menuBar) {
     m_ticks = std::make_unique<menubar::ClockTicks>(
         m_scheduler, menuBar.dateEvents,
         [environment = menuBar.environment] { return environment().timeZoneId; });
+    followHourlyChimeSwitch(menuBar.environment);
     m_menuBar =
         std::make_unique<menubar::MenuBarController>(menubar::MenuBarController::Dependencies{
             m_settings->defaults(), m_scheduler, *m_ticks, menuBar.dateEvents,
             std::move(menuBar.environment), std::move(menuBar.measure), m_remainingEvents.get()});
     menuWindowToggle = [this] { m_menuBar->toggleMenuWindow(); };
     m_eventsChanged = m_events->eventsDidChange().connect([this] { m_menuBar->composeTitle(); });
-    followHourlyChimeSwitch(menuBar.environment);
 }
 
 void AppState::followHourlyChimeSwitch(std::function<kit::Environment()> environment) {

@@ -68,8 +68,8 @@ public:
 
     // Counts the launch and runs the migrations (before any controller reads settings).
     void prepare(const MigrationConverters& converters);
-    // Creates the controllers, in this order: the events controller, then the menu-bar
-    // controller with the shared clock ticks; then follows the hourly chime's switch.
+    // Creates the controllers, in this order: the events controller, the shared clock ticks
+    // (with the hourly chime, kept while its switch is on), then the menu-bar controller.
     void createControllers(MenuBarServices menuBar);
     events::EventsController& eventsController() { return *m_events; }
     platform::CalendarStore& calendarStore() { return m_calendarStore; }
