@@ -3,10 +3,10 @@
 
 #include "platform/linux/PlatformLog.h"
 
-#include <QAudioOutput>
 #include <QFileInfo>
-#include <QMediaPlayer>
+#include <QProcess>
 #include <QSoundEffect>
+#include <QStandardPaths>
 
 namespace ruvo::platform {
 
@@ -42,6 +42,10 @@ QString themeFile(const Sound& sound, const QString& themeFolder) {
     return {};
 }
 
+QUrl ownSoundUrl(const Sound& sound) {
+    return QUrl(QStringLiteral("qrc:/sounds/") + sound.name + QStringLiteral(".wav"));
+}
+
 } // namespace
 
 QUrl soundUrl(const Sound& sound, const QString& themeFolder) {
@@ -50,7 +54,7 @@ QUrl soundUrl(const Sound& sound, const QString& themeFolder) {
         if (!file.isEmpty() && QFileInfo(file).isFile())
             return QUrl::fromLocalFile(file);
     }
-    return QUrl(QStringLiteral("qrc:/sounds/") + sound.name + QStringLiteral(".wav"));
+    return ownSoundUrl(sound);
 }
 
 QtMultimediaSoundPlayer::QtMultimediaSoundPlayer(QObject* parent, QString themeFolder)
@@ -64,10 +68,9 @@ QString QtMultimediaSoundPlayer::defaultThemeFolder() {
 
 void QtMultimediaSoundPlayer::play(const Sound& sound, double volume) {
     const QUrl url = soundUrl(sound, m_themeFolder);
-    if (url.isLocalFile())
-        playMedia(url, volume);
-    else
-        playEffect(url, volume);
+    if (url.isLocalFile() && playThemeFile(url.toLocalFile(), volume))
+        return;
+    playEffect(ownSoundUrl(sound), volume);
 }
 
 void QtMultimediaSoundPlayer::playEffect(const QUrl& url, double volume) {
@@ -84,19 +87,17 @@ void QtMultimediaSoundPlayer::playEffect(const QUrl& url, double volume) {
     effect->play();
 }
 
-void QtMultimediaSoundPlayer::playMedia(const QUrl& url, double volume) {
-    QMediaPlayer*& player = m_media[url.toString()];
-    if (!player) {
-        player = new QMediaPlayer(this);
-        player->setAudioOutput(new QAudioOutput(player));
-        connect(player, &QMediaPlayer::errorOccurred, this, [url](auto, const QString& why) {
-            qCWarning(lcPlatform) << "Cannot play the sound" << url.toString() << ":" << why;
-        });
-        player->setSource(url);
-    }
-    player->audioOutput()->setVolume(static_cast<float>(volume));
-    player->setPosition(0);
-    player->play();
+// A player of the sound server runs detached with a fixed argument list (no shell).
+bool QtMultimediaSoundPlayer::playThemeFile(const QString& file, double volume) {
+    const QString pipeWire = QStandardPaths::findExecutable(QStringLiteral("pw-play"));
+    if (!pipeWire.isEmpty())
+        return QProcess::startDetached(
+            pipeWire, {QStringLiteral("--volume"), QString::number(volume, 'f', 2), file});
+    const QString pulse = QStandardPaths::findExecutable(QStringLiteral("paplay"));
+    if (!pulse.isEmpty())
+        return QProcess::startDetached(
+            pulse, {QStringLiteral("--volume=") + QString::number(qRound(volume * 65536)), file});
+    return false;
 }
 
 } // namespace ruvo::platform

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sounds through Qt Multimedia (PulseAudio or PipeWire underneath). The program's own sounds
-// are WAV files compiled in under ":/sounds/"; system sound names play the freedesktop sound
-// theme's file where the theme is installed, else the program's stand-in of that name.
-// WAV files go through QSoundEffect (low latency, loaded once); the theme's Ogg files through
-// a media player. Qt reports success even without an audio server: nothing to check here.
+// are WAV files compiled in under ":/sounds/", played by QSoundEffect (low latency, loaded
+// once). System sound names play the freedesktop sound theme's Ogg file where the theme is
+// installed, through PipeWire's pw-play or PulseAudio's paplay; without either, or without the
+// theme, they play the program's stand-in of that name. (Qt's media player is not used: in
+// Qt 6.4 it crashes when GStreamer's plugins or an audio device are missing.)
+// Qt reports success even without an audio server: nothing to check here.
 #pragma once
 
 #include "platform/SoundPlayer.h"
@@ -13,7 +15,6 @@
 #include <map>
 
 class QSoundEffect;
-class QMediaPlayer;
 
 namespace ruvo::platform {
 
@@ -35,11 +36,10 @@ public:
 
 private:
     void playEffect(const QUrl& url, double volume);
-    void playMedia(const QUrl& url, double volume);
+    static bool playThemeFile(const QString& file, double volume);
 
     QString m_themeFolder;
     std::map<QString, QSoundEffect*> m_effects; // by URL, children of this object
-    std::map<QString, QMediaPlayer*> m_media;
 };
 
 } // namespace ruvo::platform
