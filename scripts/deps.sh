@@ -9,6 +9,8 @@ packages=(
   # libraries
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
   libicu-dev libical-dev libsqlite3-dev libglib2.0-dev libxcb1-dev
+  # the desktop's sounds, which the system sound names play
+  sound-theme-freedesktop
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils x11-apps xdotool imagemagick dbus dbus-x11 fonts-dejavu-core

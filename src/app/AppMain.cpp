@@ -18,6 +18,7 @@
 #include "platform/linux/DBusApplication.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/ProcRunningApplications.h"
+#include "platform/linux/QtMultimediaSoundPlayer.h"
 #include "platform/linux/TerminationSignals.h"
 #include "platform/linux/VdirCalendarStore.h"
 #include "settings/Keys.h"
@@ -88,9 +89,10 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     platform::ShortcutRegistry shortcuts;
     platform::ProcRunningApplications runningApplications;
     views::ShellWindows windows;
+    platform::QtMultimediaSoundPlayer soundPlayer;
     AppState state(std::move(settings), scheduler, environment,
                    PlatformServices{*calendarStore, notificationCategories, shortcuts,
-                                    runningApplications, windows},
+                                    runningApplications, windows, soundPlayer},
                    crashReporter);
     AppDelegate delegate(state, crashReporter);
     delegate.applicationDidFinishLaunching();

@@ -17,7 +17,7 @@ AppState::AppState(std::unique_ptr<settings::SettingsFiles> settings, kit::Sched
                               services.globalShortcuts, services.runningApplications,
                               services.windows, crashReporter}),
       m_timeTravelResets(m_settings->defaults(), m_timeZoneOffset),
-      m_timeTravelWelcome(m_settings->defaults()) {
+      m_timeTravelWelcome(m_settings->defaults()), m_soundPlayer(services.soundPlayer) {
     m_launch.setEventsAccessGranted([this] { onEventsAccessGranted(); });
 }
 
@@ -35,13 +35,36 @@ void AppState::prepare(const MigrationConverters& converters) {
 
 void AppState::createControllers(MenuBarServices menuBar) {
     createEventsController(menuBar);
-    m_ticks = std::make_unique<menubar::ClockTicks>(m_scheduler, menuBar.dateEvents);
+    m_ticks = std::make_unique<menubar::ClockTicks>(
+        m_scheduler, menuBar.dateEvents,
+        [environment = menuBar.environment] { return environment().timeZoneId; });
+    followHourlyChimeSwitch(menuBar.environment);
     m_menuBar =
         std::make_unique<menubar::MenuBarController>(menubar::MenuBarController::Dependencies{
             m_settings->defaults(), m_scheduler, *m_ticks, menuBar.dateEvents,
             std::move(menuBar.environment), std::move(menuBar.measure), m_remainingEvents.get()});
     menuWindowToggle = [this] { m_menuBar->toggleMenuWindow(); };
     m_eventsChanged = m_events->eventsDidChange().connect([this] { m_menuBar->composeTitle(); });
+}
+
+void AppState::followHourlyChimeSwitch(std::function<kit::Environment()> environment) {
+    auto hourTicks = [this](std::function<void()> onHour) {
+        auto timer = std::make_shared<menubar::ClockTimer>(
+            m_ticks->subscribe(menubar::ClockTimer::Precision::hour, std::move(onHour)));
+        return kit::Subscription([timer] { timer->cancel(); });
+    };
+    auto zoneId = [environment = std::move(environment)] { return environment().timeZoneId; };
+    m_hourlyChimeSwitch = defaults().observe(
+        settings::keys::hourlyChime_isEnabled,
+        [this, hourTicks, zoneId](const settings::KeyChange<bool>& change) {
+            if (!change.newValue)
+                m_hourlyChime.reset();
+            else if (!m_hourlyChime)
+                m_hourlyChime =
+                    std::make_unique<alerts::HourlyChime>(alerts::HourlyChime::Dependencies{
+                        defaults(), m_scheduler, m_soundPlayer, zoneId, hourTicks});
+        },
+        {.initial = true});
 }
 
 // Access itself is asked by the launch sequence, not by the controller.

@@ -4,6 +4,7 @@
 // program's entry and handed to whatever needs it; there is no global instance.
 #pragma once
 
+#include "alerts/HourlyChime.h"
 #include "alerts/UpcomingEventController.h"
 #include "app/CrashReporter.h"
 #include "app/LaunchSequence.h"
@@ -32,6 +33,7 @@ struct PlatformServices {
     platform::GlobalShortcuts& globalShortcuts;
     platform::RunningApplications& runningApplications;
     platform::LaunchWindows& windows;
+    platform::SoundPlayer& soundPlayer;
 };
 
 // What the menu-bar controller needs from the system and the views.
@@ -72,8 +74,8 @@ public:
 
     // Counts the launch and runs the migrations (before any controller reads settings).
     void prepare(const MigrationConverters& converters);
-    // Creates the controllers, in this order: the events controller, then the menu-bar
-    // controller with the shared clock ticks.
+    // Creates the controllers, in this order: the events controller, the shared clock ticks
+    // (with the hourly chime, kept while its switch is on), then the menu-bar controller.
     void createControllers(MenuBarServices menuBar);
     events::EventsController& eventsController() { return *m_events; }
     platform::CalendarStore& calendarStore() { return m_calendarStore; }
@@ -92,6 +94,7 @@ private:
     void setUpcomingEventEnabled(bool isEnabled);
     void createEventsController(MenuBarServices& menuBar);
     void onEventsAccessGranted();
+    void followHourlyChimeSwitch(std::function<kit::Environment()> environment);
 
     std::unique_ptr<settings::SettingsFiles> m_settings;
     kit::Scheduler& m_scheduler;
@@ -115,6 +118,9 @@ private:
     std::unique_ptr<RemainingEventsCounter> m_remainingEvents;
     std::unique_ptr<menubar::ClockTicks> m_ticks;
     std::unique_ptr<menubar::MenuBarController> m_menuBar;
+    platform::SoundPlayer& m_soundPlayer;
+    std::unique_ptr<alerts::HourlyChime> m_hourlyChime; // only while the chime is on
+    kit::Subscription m_hourlyChimeSwitch;
     kit::Timer m_didLaunch;
     kit::Subscription m_wake;
     kit::Subscription m_eventsChanged;

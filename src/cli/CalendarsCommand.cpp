@@ -118,9 +118,7 @@ int runList(CommandContext& context, const Invocation& line) {
 
 // "Imported 2 events and 1 reminder from FILE (1 replaced an older version, 1 skipped)"
 QString importSummary(const platform::ImportReport& r, const QString& file) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("cli", text);
-    };
+    const auto tr = [](const char* text) { return QCoreApplication::translate("cli", text); };
     const QString eventCount =
         r.events == 1 ? tr("1 event") : tr("%1 events").arg(QString::number(r.events));
     const QString reminderCount =

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "cli/AgendaCommand.h"
+#include "cli/AlertsCommand.h"
 #include "cli/DefaultsCommand.h"
 #include "cli/EventsCommand.h"
 #include "cli/ExcludeCommand.h"
@@ -22,6 +23,7 @@ const std::array kCommands{
     cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
     cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
     cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
+    cli::alertsCommand(),
 };
 } // namespace
 

@@ -42,9 +42,10 @@ int runUpcomingText(cli::CommandContext& context, const Invocation&) {
 } // namespace
 
 cli::Command upcomingTextCommand() {
-    return {QStringLiteral("upcoming-text"),
-            QT_TRANSLATE_NOOP("cli", "print the upcoming event's panel text for the current settings"),
-            {{.run = &runUpcomingText}}};
+    return {
+        QStringLiteral("upcoming-text"),
+        QT_TRANSLATE_NOOP("cli", "print the upcoming event's panel text for the current settings"),
+        {{.run = &runUpcomingText}}};
 }
 
 } // namespace ruvo::cli

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menubar/ClockTimer.h"
 
+#include "kit/SystemTimeZones.h"
+
 namespace ruvo::menubar {
 
 using namespace std::chrono_literals;
@@ -9,7 +11,15 @@ using Precision = ClockTimer::Precision;
 namespace {
 
 kit::Milliseconds length(Precision precision) {
-    return precision == Precision::second ? kit::Milliseconds{1s} : kit::Milliseconds{1min};
+    switch (precision) {
+    case Precision::second:
+        return 1s;
+    case Precision::minute:
+        return 1min;
+    case Precision::hour:
+        break;
+    }
+    return 1h;
 }
 
 kit::Instant floorTo(kit::Instant t, kit::Milliseconds unit) {
@@ -22,16 +32,39 @@ kit::Instant floorTo(kit::Instant t, kit::Milliseconds unit) {
 
 } // namespace
 
-ClockTicks::ClockTicks(kit::Scheduler& scheduler, platform::SystemDateEvents& dateEvents)
-    : m_scheduler(scheduler), m_dateEvents(dateEvents.subscribe([this](platform::DateEvent e) {
+ClockTicks::ClockTicks(kit::Scheduler& scheduler, platform::SystemDateEvents& dateEvents,
+                       std::function<QString()> zoneId)
+    : m_scheduler(scheduler), m_zoneId(std::move(zoneId)),
+      m_dateEvents(dateEvents.subscribe([this](platform::DateEvent e) {
           if (e == platform::DateEvent::clockChanged || e == platform::DateEvent::wake) {
               realign();
               tickNow();
+          } else if (e == platform::DateEvent::timeZoneChanged && m_hour.subscribers > 0) {
+              arm(Precision::hour);
           }
       })) {}
 
+QTimeZone ClockTicks::zone() const {
+    const QString id = m_zoneId ? m_zoneId() : kit::SystemTimeZones::currentZoneId();
+    const QTimeZone zone(id.toUtf8());
+    return zone.isValid() ? zone : QTimeZone::utc();
+}
+
 kit::Instant ClockTicks::nextBoundary(kit::Instant now, Precision precision) {
     return floorTo(now, length(precision)) + length(precision);
+}
+
+kit::Instant ClockTicks::nextHour(kit::Instant now, const QTimeZone& zone) {
+    // Offsets in use are whole quarter hours: a full local hour is one of the next eight
+    // quarter hours of UTC (two, where a change of daylight saving time falls between).
+    kit::Instant candidate = floorTo(now, 15min);
+    for (int i = 0; i < 8; ++i) {
+        candidate += 15min;
+        const auto offset = kit::Seconds{zone.offsetFromUtc(kit::toQDateTime(candidate))};
+        if ((candidate.time_since_epoch() + offset) % kit::Milliseconds{1h} == kit::Milliseconds{0})
+            return candidate;
+    }
+    return nextBoundary(now, Precision::hour);
 }
 
 ClockTimer ClockTicks::subscribe(Precision precision, std::function<void()> callback) {
@@ -55,7 +88,7 @@ void ClockTicks::release(Precision precision) {
 }
 
 void ClockTicks::realign() {
-    for (Precision p : {Precision::second, Precision::minute})
+    for (Precision p : {Precision::second, Precision::minute, Precision::hour})
         if (channel(p).subscribers > 0)
             arm(p);
 }
@@ -67,15 +100,21 @@ void ClockTicks::tickNow() {
 }
 
 bool ClockTicks::isRunning(Precision precision) const {
-    const Channel& c = precision == Precision::second ? m_second : m_minute;
-    return c.timer.isActive();
+    return channelOf(*this, precision).timer.isActive();
 }
 
 void ClockTicks::arm(Precision precision) {
-    if (precision == Precision::second)
+    switch (precision) {
+    case Precision::second:
         armSecond();
-    else
+        return;
+    case Precision::minute:
         armMinute(nextBoundary(m_scheduler.now(), Precision::minute));
+        return;
+    case Precision::hour:
+        armHour(m_scheduler.now());
+        return;
+    }
 }
 
 void ClockTicks::armSecond() {
@@ -96,6 +135,24 @@ void ClockTicks::onMinute() {
     const kit::Instant reached = floorTo(m_scheduler.now() + 30s, length(Precision::minute));
     armMinute(reached + 1min);
     m_minute.ticks.emit();
+}
+
+void ClockTicks::armHour(kit::Instant from) {
+    m_hour.timer = m_scheduler.at(nextHour(from, zone()), [this] { onHour(); });
+}
+
+void ClockTicks::onHour() {
+    const kit::Instant now = m_scheduler.now();
+    // The wall clock moved under the timer with no word of it: an hour tick now would strike
+    // at the wrong time, so wait for the next full hour instead.
+    const kit::Instant nearest = nextHour(now - 30min, zone());
+    if (now < nearest - 1min || now > nearest + 1min) {
+        armHour(now);
+        return;
+    }
+    // As with minutes: a timer a little early must not arm a second tick for the same hour.
+    armHour(now + 30min);
+    m_hour.ticks.emit();
 }
 
 } // namespace ruvo::menubar
