@@ -43,10 +43,15 @@ EventsSection::EventsSection(AppState& state, Panel& panel,
     m_dateEvents = panel.dateEvents().subscribe([this](platform::DateEvent e) { onDateEvent(e); });
     m_menuClosed = QObject::connect(&panel.menuWindow(), &views::MenuWindow::closed,
                                     [this] { m_calendarModel.onMenuClosed(); });
+    // Calendars added while the program runs (by `ruvo calendars add`, or a new collection
+    // vdirsyncer made) appear when the menu opens.
+    m_menuShown = QObject::connect(&panel.menuWindow(), &views::MenuWindow::shown,
+                                   [this] { m_store.refreshSourcesIfNecessary(); });
 }
 
 EventsSection::~EventsSection() {
     QObject::disconnect(m_menuClosed);
+    QObject::disconnect(m_menuShown);
     delete m_details;
     // The views call back into this object; they go first.
     auto& screen = m_panel.mainScreen();

@@ -64,6 +64,7 @@ private:
     QDate m_today;
     kit::Subscription m_dateEvents;
     QMetaObject::Connection m_menuClosed;
+    QMetaObject::Connection m_menuShown;
 };
 
 } // namespace ruvo::app

@@ -4,6 +4,7 @@
 #include "kit/SystemTimeZones.h"
 #include "platform/linux/VdirEditor.h"
 #include "platform/linux/VdirLog.h"
+#include "platform/linux/VdirRecurrence.h"
 #include "platform/linux/VdirWriter.h"
 
 #include <QFile>
@@ -123,8 +124,9 @@ bool VdirCalendarStore::hasKind(const Collection& c, EntityType kind) const {
     if (c.info.declaredKind)
         return *c.info.declaredKind == kind ||
                (kind == EntityType::event ? c.hasEvents : c.hasReminders);
+    // A folder holding both (a CalDAV account's default calendar) is a calendar and a list.
     if (kind == EntityType::reminder)
-        return c.hasReminders && !c.hasEvents;
+        return c.hasReminders;
     return c.hasEvents || !c.hasReminders;
 }
 
@@ -212,12 +214,16 @@ std::vector<Reminder> VdirCalendarStore::incompleteReminders(const ReminderPredi
                       c.info.identifier) == p.calendarIdentifiers.end())
             continue;
         for (const auto& [name, entry] : c.files)
-            for (const auto& r : entry.parsed.reminders) {
+            for (std::size_t i = 0; i < entry.parsed.reminders.size(); ++i) {
+                const Reminder& r = entry.parsed.reminders[i];
                 if (r.isCompleted || !r.due)
                     continue;
-                const kit::Instant due = dueInstant(*r.due, zone);
-                if ((!p.start || due >= *p.start) && due < p.end)
+                const std::optional<DueDate> next = nextDue(entry.parsed, i, m_zones, now());
+                const kit::Instant due = dueInstant(next.value_or(*r.due), zone);
+                if ((!p.start || due >= *p.start) && due < p.end) {
                     result.push_back(r);
+                    result.back().due = next.value_or(*r.due);
+                }
             }
     }
     return result;

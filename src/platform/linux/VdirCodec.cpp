@@ -8,7 +8,7 @@ namespace ruvo::platform::vdir {
 
 namespace {
 
-constexpr quint32 kFormat = 0x52564434; // "RVD4"
+constexpr quint32 kFormat = 0x52564435; // "RVD5"
 
 class Writer {
 public:
@@ -29,6 +29,11 @@ public:
         m_out << quint32(f.reminders.size());
         for (const auto& r : f.reminders)
             reminder(r);
+        m_out << quint32(f.reminderSeries.size());
+        for (const auto& r : f.reminderSeries) {
+            m_out << r.reminder;
+            recurrence(r.due);
+        }
     }
 
 private:
@@ -46,6 +51,9 @@ private:
     void times(const EventTimes& t) { m_out << t.start << t.duration << m_zones.zoneId(t.zone); }
     void series(const SeriesRecord& s) {
         data(*s.data);
+        recurrence(s);
+    }
+    void recurrence(const SeriesRecord& s) {
         times(s.times);
         m_out << quint32(s.rules.size());
         for (const auto& r : s.rules)
@@ -95,6 +103,15 @@ public:
         m_in >> count;
         for (quint32 i = 0; i < count && ok(); ++i)
             f.reminders.push_back(reminder());
+        m_in >> count;
+        for (quint32 i = 0; i < count && ok(); ++i) {
+            ReminderSeries r;
+            m_in >> r.reminder;
+            r.due = recurrence();
+            if (r.reminder >= f.reminders.size())
+                return std::nullopt;
+            f.reminderSeries.push_back(std::move(r));
+        }
         if (!ok() || !m_in.atEnd())
             return std::nullopt;
         return f;
@@ -142,12 +159,20 @@ private:
         EventTimes t;
         QString zone;
         m_in >> t.start >> t.duration >> zone;
-        t.zone = zone.isEmpty() ? kFloatingZone : m_zones.zone(zone).value_or(kUtcZone);
+        const auto found = zone.isEmpty() ? std::optional(kFloatingZone) : m_zones.zone(zone);
+        if (!found) // a zone the file defined itself, not read yet in this run: parse again
+            m_in.setStatus(QDataStream::ReadCorruptData);
+        t.zone = found.value_or(kUtcZone);
         return t;
     }
     SeriesRecord series() {
+        auto d = data();
+        SeriesRecord s = recurrence();
+        s.data = std::move(d);
+        return s;
+    }
+    SeriesRecord recurrence() {
         SeriesRecord s;
-        s.data = data();
         s.times = times();
         quint32 count = 0;
         m_in >> count;

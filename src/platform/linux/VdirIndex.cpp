@@ -36,6 +36,20 @@ std::pair<kit::Instant, kit::Instant> occurrence(LocalSeconds local, const Event
     return {instant(start), instant(end)};
 }
 
+// True when every start of the series falls on the wall-clock time of its first: rules of a
+// day or longer without BYHOUR, BYMINUTE or BYSECOND, and RDATEs at that same time. Only such
+// series may be found through their time of day; the rest are expanded for every query.
+bool startsAtOneTimeOfDay(const SeriesRecord& s) {
+    const qint64 timeOfDay = ((s.times.start % 86400) + 86400) % 86400;
+    for (const auto& rule : s.rules)
+        if (rule.frequency < Frequency::daily || rule.text.contains("BYHOUR") ||
+            rule.text.contains("BYMINUTE") || rule.text.contains("BYSECOND"))
+            return false;
+    return std::all_of(s.rdates.begin(), s.rdates.end(), [timeOfDay](LocalSeconds t) {
+        return ((t % 86400) + 86400) % 86400 == timeOfDay;
+    });
+}
+
 } // namespace
 
 void VdirIndex::clear() {
@@ -66,7 +80,8 @@ void VdirIndex::finish() {
     std::stable_sort(m_singles.begin(), m_singles.end(),
                      [](const SingleRef& a, const SingleRef& b) { return a.key < b.key; });
     for (const auto& ref : m_series) {
-        if (ref.record->times.duration > kShortSeries || ref.record->data->isAllDay) {
+        if (ref.record->times.duration > kShortSeries || ref.record->data->isAllDay ||
+            !startsAtOneTimeOfDay(*ref.record)) {
             m_longSeries.push_back(ref);
             continue;
         }

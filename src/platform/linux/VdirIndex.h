@@ -41,9 +41,10 @@ private:
         CalendarIndex calendar;
         qint32 timeOfDay; // of the first start, in the series' zone
     };
-    // Short series of one zone sorted by time of day: every occurrence starts at that wall
-    // clock time, so a query shorter than a day looks only at series whose time of day
-    // falls into the query's hours.
+    // Short series of one zone whose every occurrence starts at one wall-clock time of day,
+    // sorted by it: a query shorter than a day looks only at series whose time of day falls
+    // into the query's hours. Hourly rules, BYHOUR and RDATEs at other hours keep a series
+    // out of these groups.
     struct ZoneGroup {
         ZoneIndex zone;
         std::vector<SeriesRef> series;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirParser.h"
 
+#include "platform/linux/VdirOwnZones.h"
 #include "platform/linux/VdirRecurrence.h"
 
+#include <algorithm>
 #include <libical/ical.h>
 #include <map>
 
@@ -48,14 +50,18 @@ private:
     std::optional<SeriesRecord> series(icalcomponent* c, const ZonedTime& start) const;
     RecurrenceRule rule(icalrecurrencetype recur, const ZonedTime& start) const;
     void readReminder(icalcomponent* c);
+    void repeatReminder(icalcomponent* c, icalproperty* dueProp);
     void linkOverrides();
+    void linkDoneInstances();
     UtcSeconds utc(const ZonedTime& t) const { return m_zones.toUtc(t.zone, t.local); }
 
     struct Override {
         QString uid;
         ZonedTime recurrenceId;
         SingleRecord record;
+        bool isThisAndFuture = false;
     };
+    void splitAt(std::size_t series, Override& o);
 
     icalcomponent* m_root;
     const ParseContext& m_context;
@@ -63,6 +69,8 @@ private:
     ParsedFile m_file;
     std::map<QString, std::size_t> m_seriesByUid;
     std::vector<Override> m_overrides;
+    mutable std::map<QString, ZoneIndex> m_ownZones;            // by TZID
+    std::vector<std::pair<QString, ZonedTime>> m_doneInstances; // of repeating tasks, by UID
 };
 
 std::optional<ZonedTime> FileParser::readTime(icalproperty* p, icaltimetype t) const {
@@ -83,12 +91,17 @@ std::optional<ZonedTime> FileParser::readTime(icalproperty* p, icaltimetype t) c
         result.zone = *zone;
         return result;
     }
-    // A zone the system does not know: take the file's own VTIMEZONE for this instant.
+    // A zone the system does not know: the file's own VTIMEZONE, as the system zone with the
+    // same rules when there is one. The first year it is met in decides the years compared.
+    if (auto it = m_ownZones.find(tzid); it != m_ownZones.end()) {
+        result.zone = it->second;
+        return result;
+    }
     if (icaltimezone* own = icalcomponent_get_timezone(m_root, tzid.toUtf8().constData())) {
-        t.zone = own;
-        const icaltimetype u = icaltime_convert_to_zone(t, icaltimezone_get_utc_timezone());
-        return ZonedTime{localSeconds(u.year, u.month, u.day, u.hour, u.minute, u.second), kUtcZone,
-                         false};
+        if (auto zone = ownZone(m_zones, tzid, own, t.year)) {
+            m_ownZones.emplace(tzid, *zone);
+            result.zone = *zone;
+        }
     }
     return result;
 }
@@ -119,6 +132,7 @@ ParsedFile FileParser::parse() {
             visit(c);
     }
     linkOverrides();
+    linkDoneInstances();
     return std::move(m_file);
 }
 
@@ -146,7 +160,11 @@ void FileParser::readEvent(icalcomponent* c) {
     icalproperty* ridProp = icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY);
     if (ridProp) {
         if (auto rid = readTime(ridProp, icalproperty_get_recurrenceid(ridProp))) {
-            m_overrides.push_back({uid, *rid, SingleRecord{std::move(data), times, {}}});
+            icalparameter* range = icalproperty_get_first_parameter(ridProp, ICAL_RANGE_PARAMETER);
+            const bool isThisAndFuture =
+                range && icalparameter_get_range(range) == ICAL_RANGE_THISANDFUTURE;
+            m_overrides.push_back(
+                {uid, *rid, SingleRecord{std::move(data), times, {}}, isThisAndFuture});
             return;
         }
     }
@@ -372,6 +390,16 @@ void FileParser::readReminder(icalcomponent* c) {
     r.uid = text(icalcomponent_get_uid(c));
     if (r.uid.isEmpty())
         r.uid = m_context.fallbackUid;
+    const bool isDone = icalcomponent_get_first_property(c, ICAL_COMPLETED_PROPERTY) != nullptr ||
+                        icalcomponent_get_status(c) == ICAL_STATUS_COMPLETED ||
+                        icalcomponent_get_status(c) == ICAL_STATUS_CANCELLED;
+    // One occurrence of a repeating task: the task itself stands for all of them; one done
+    // or cancelled on its own is no longer due.
+    if (icalproperty* rid = icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY)) {
+        if (const auto at = readTime(rid, icalproperty_get_recurrenceid(rid)); at && isDone)
+            m_doneInstances.emplace_back(r.uid, *at);
+        return;
+    }
     r.calendarIdentifier = m_context.calendarIdentifier;
     r.identifier = m_context.calendarIdentifier + QLatin1Char('/') + r.uid;
     r.title = text(icalcomponent_get_summary(c));
@@ -388,21 +416,61 @@ void FileParser::readReminder(icalcomponent* c) {
             r.due = due;
         }
     }
-    r.isCompleted = icalcomponent_get_first_property(c, ICAL_COMPLETED_PROPERTY) != nullptr ||
-                    icalcomponent_get_status(c) == ICAL_STATUS_COMPLETED;
+    // A cancelled task is as good as done: it is not shown, and its list is still a list.
+    r.isCompleted = isDone;
     if (icalproperty* p = icalcomponent_get_first_property(c, ICAL_PRIORITY_PROPERTY))
         r.priority = std::clamp(icalproperty_get_priority(p), 0, 9);
+    const bool repeats = r.due && !r.isCompleted;
     m_file.reminders.push_back(std::move(r));
+    if (repeats)
+        repeatReminder(c, icalcomponent_get_first_property(c, ICAL_DUE_PROPERTY));
+}
+
+void FileParser::repeatReminder(icalcomponent* c, icalproperty* dueProp) {
+    const auto due = readTime(dueProp, icalproperty_get_due(dueProp));
+    if (!due || !icalcomponent_get_first_property(c, ICAL_RRULE_PROPERTY))
+        return;
+    auto s = series(c, *due);
+    if (!s)
+        return;
+    s->times.duration = 0;
+    m_file.reminderSeries.push_back(
+        {static_cast<quint32>(m_file.reminders.size() - 1), std::move(*s)});
+}
+
+void FileParser::linkDoneInstances() {
+    for (const auto& [uid, at] : m_doneInstances) {
+        for (auto& repeat : m_file.reminderSeries) {
+            if (m_file.reminders[repeat.reminder].uid != uid)
+                continue;
+            SeriesRecord& s = repeat.due;
+            const LocalSeconds t = inZone(at, ZonedTime{s.times.start, s.times.zone, at.isDate});
+            s.exdates.insert(std::upper_bound(s.exdates.begin(), s.exdates.end(), t), t);
+        }
+    }
 }
 
 // An override replaces the occurrence its RECURRENCE-ID names: the series skips that start
-// and the override is kept as a single item that remembers which occurrence it was.
+// and the override is kept as a single item that remembers which occurrence it was. One for
+// that occurrence and all later ones cuts the series there, after the single overrides have
+// taken their occurrences, earliest first.
 void FileParser::linkOverrides() {
+    std::stable_partition(m_overrides.begin(), m_overrides.end(),
+                          [](const Override& o) { return !o.isThisAndFuture; });
+    const auto firstRange = std::find_if(m_overrides.begin(), m_overrides.end(),
+                                         [](const Override& o) { return o.isThisAndFuture; });
+    std::stable_sort(firstRange, m_overrides.end(), [](const Override& a, const Override& b) {
+        return a.recurrenceId.local < b.recurrenceId.local;
+    });
     for (auto& o : m_overrides) {
         auto it = m_seriesByUid.find(o.uid);
         if (it == m_seriesByUid.end()) {
             o.record.recurrenceId = kit::instantFromMSecs(utc(o.recurrenceId) * 1000);
             m_file.singles.push_back(std::move(o.record));
+            continue;
+        }
+        if (o.isThisAndFuture) {
+            splitAt(it->second, o);
             continue;
         }
         SeriesRecord& s = m_file.series[it->second];
@@ -413,6 +481,24 @@ void FileParser::linkOverrides() {
         o.record.data->hasRecurrenceRules = true; // a moved occurrence still belongs to its series
         m_file.singles.push_back(std::move(o.record));
     }
+}
+
+void FileParser::splitAt(std::size_t series, Override& o) {
+    SeriesRecord& s = m_file.series[series];
+    const ZonedTime seriesStart{s.times.start, s.times.zone, s.data->isAllDay};
+    const LocalSeconds rid = inZone(o.recurrenceId, seriesStart);
+    const ZonedTime start{o.record.times.start, o.record.times.zone, o.record.data->isAllDay};
+    const EventTimes tailTimes{inZone(start, seriesStart), o.record.times.duration, s.times.zone};
+    o.record.data->hasRecurrenceRules = true;
+    auto tail = splitSeries(s, rid, tailTimes);
+    if (!tail) {
+        o.record.recurrenceId = kit::instantFromMSecs(m_zones.toUtc(s.times.zone, rid) * 1000);
+        m_file.singles.push_back(std::move(o.record));
+        return;
+    }
+    tail->data = std::move(o.record.data);
+    m_seriesByUid[o.uid] = m_file.series.size(); // later overrides belong to the new part
+    m_file.series.push_back(std::move(*tail));
 }
 
 } // namespace

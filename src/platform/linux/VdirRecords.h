@@ -56,10 +56,18 @@ struct SeriesRecord {
     LocalSeconds lastStart = kNoEnd;   // no occurrence starts later
 };
 
+// A repeating task: the starts of `due` (no data, no duration) are the due times of its
+// occurrences; those completed on their own are among its exdates.
+struct ReminderSeries {
+    quint32 reminder = 0; // index into ParsedFile::reminders
+    SeriesRecord due;
+};
+
 struct ParsedFile {
     std::vector<SingleRecord> singles;
     std::vector<SeriesRecord> series;
     std::vector<Reminder> reminders;
+    std::vector<ReminderSeries> reminderSeries;
 };
 
 // Days since 1970-01-01 of a proleptic Gregorian date, and back.

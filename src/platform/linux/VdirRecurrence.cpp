@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirRecurrence.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <bit>
 #include <libical/ical.h>
@@ -12,6 +13,11 @@ namespace {
 constexpr qint64 kDay = 86400;
 // Bounds one expansion of a rule whose occurrences never reach the window.
 constexpr int kMaxIterations = 200000;
+// A rule with COUNT is walked from its first start (the count decides where it ends); this
+// bounds that walk, a hundred years of an hourly series with room to spare.
+constexpr int kMaxCountedIterations = 1000000;
+// How far the end of a rule with COUNT is looked for; one reaching further counts as endless.
+constexpr qint64 kMaxCountedSpan = 200 * 366 * kDay;
 
 qint64 floorDiv(qint64 a, qint64 b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
@@ -171,7 +177,7 @@ void general(const RecurrenceRule& r, LocalSeconds start, bool isAllDay, LocalSe
     if (r.count == 0 && from > start)
         icalrecur_iterator_set_start(it, icalTime(from, isAllDay));
     const LocalSeconds last = std::min(to, r.until);
-    for (int i = 0; i < kMaxIterations || r.count; ++i) {
+    for (int i = 0; i < (r.count ? kMaxCountedIterations : kMaxIterations); ++i) {
         const icaltimetype t = icalrecur_iterator_next(it);
         if (icaltime_is_null_time(t))
             break;
@@ -212,20 +218,28 @@ void forEachStart(const SeriesRecord& s, LocalSeconds from, LocalSeconds to,
         if (!std::binary_search(s.exdates.begin(), s.exdates.end(), t))
             visit(t);
     };
-    for (const auto& rule : s.rules)
-        forEachRuleStart(rule, s.times, isAllDay, from, to, unlessExcluded);
-    // The first start always counts, whether or not a rule produces it.
-    if (s.times.start >= from && s.times.start <= to) {
-        bool produced = false;
+    const auto firstRdate = std::lower_bound(s.rdates.begin(), s.rdates.end(), from);
+    const bool hasRdates = firstRdate != s.rdates.end() && *firstRdate <= to;
+    const bool hasFirstStart = s.times.start >= from && s.times.start <= to;
+    if (!hasRdates && !hasFirstStart) { // nearly every query: the rules alone, no copy
         for (const auto& rule : s.rules)
-            forEachRuleStart(rule, s.times, isAllDay, s.times.start, s.times.start,
-                             [&](LocalSeconds) { produced = true; });
-        if (!produced)
-            unlessExcluded(s.times.start);
+            forEachRuleStart(rule, s.times, isAllDay, from, to, unlessExcluded);
+        return;
     }
-    const auto first = std::lower_bound(s.rdates.begin(), s.rdates.end(), from);
-    for (auto it = first; it != s.rdates.end() && *it <= to; ++it)
-        unlessExcluded(*it);
+    // The first start always counts, whether or not a rule produces it; an RDATE that a rule
+    // also produces, or two rules meeting, is still one occurrence.
+    std::vector<LocalSeconds> starts;
+    for (const auto& rule : s.rules)
+        forEachRuleStart(rule, s.times, isAllDay, from, to,
+                         [&](LocalSeconds t) { starts.push_back(t); });
+    if (hasFirstStart)
+        starts.push_back(s.times.start);
+    for (auto it = firstRdate; it != s.rdates.end() && *it <= to; ++it)
+        starts.push_back(*it);
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    for (LocalSeconds t : starts)
+        unlessExcluded(t);
 }
 
 LocalSeconds lastStartOf(const SeriesRecord& s) {
@@ -235,13 +249,98 @@ LocalSeconds lastStartOf(const SeriesRecord& s) {
         if (rule.until != kNoEnd) {
             last = std::max(last, rule.until);
         } else if (rule.count > 0) {
-            forEachRuleStart(rule, s.times, isAllDay, s.times.start, kNoEnd,
-                             [&](LocalSeconds t) { last = std::max(last, t); });
+            int seen = 0;
+            forEachRuleStart(rule, s.times, isAllDay, s.times.start,
+                             s.times.start + kMaxCountedSpan, [&](LocalSeconds t) {
+                                 last = std::max(last, t);
+                                 ++seen;
+                             });
+            if (seen < rule.count) // reaches further than we look: as good as endless
+                return kNoEnd;
         } else {
             return kNoEnd;
         }
     }
     return last;
+}
+
+std::optional<LocalSeconds> nextStart(const SeriesRecord& s, LocalSeconds from) {
+    std::optional<LocalSeconds> next;
+    forEachStart(s, from, from + 550 * kDay, [&](LocalSeconds t) {
+        if (!next || t < *next)
+            next = t;
+    });
+    return next;
+}
+
+std::optional<DueDate> nextDue(const ParsedFile& file, std::size_t reminder, const ZoneTable& zones,
+                               kit::Instant now) {
+    const auto repeat =
+        std::find_if(file.reminderSeries.begin(), file.reminderSeries.end(),
+                     [reminder](const ReminderSeries& r) { return r.reminder == reminder; });
+    if (repeat == file.reminderSeries.end() || !file.reminders[reminder].due)
+        return std::nullopt;
+    const SeriesRecord& s = repeat->due;
+    const LocalSeconds local =
+        zones.toLocal(s.times.zone, floorDiv(kit::msecsSinceEpoch(now), 1000));
+    const LocalSeconds today = floorDiv(local, kDay) * kDay;
+    if (s.times.start >= today)
+        return std::nullopt;
+    std::optional<LocalSeconds> next = nextStart(s, today);
+    if (!next && s.lastStart != kNoEnd)
+        next = s.lastStart;
+    if (!next)
+        return std::nullopt;
+    DueDate due = *file.reminders[reminder].due;
+    const qint64 day = floorDiv(*next, kDay);
+    int y = 0, m = 0, d = 0;
+    civilFromDays(day, y, m, d);
+    due.date = QDate(y, m, d);
+    if (due.time)
+        due.time = QTime::fromMSecsSinceStartOfDay(static_cast<int>((*next - day * kDay) * 1000));
+    return due;
+}
+
+std::optional<SeriesRecord> splitSeries(SeriesRecord& s, LocalSeconds at,
+                                        const EventTimes& tailTimes) {
+    const bool isAllDay = s.data && s.data->isAllDay;
+    const qint64 shift = tailTimes.start - at;
+    SeriesRecord tail;
+    tail.times = tailTimes;
+    for (const auto& rule : s.rules) {
+        RecurrenceRule moved = rule;
+        if (rule.until != kNoEnd)
+            moved.until = rule.until + shift;
+        if (rule.count > 0) {
+            int before = 0;
+            forEachRuleStart(rule, s.times, isAllDay, s.times.start, at - 1,
+                             [&](LocalSeconds) { ++before; });
+            moved.count = rule.count - before;
+            if (moved.count <= 0)
+                continue;
+            static const QRegularExpression count(QStringLiteral("COUNT=[0-9]+"));
+            moved.text = QString::fromUtf8(rule.text)
+                             .replace(count, QStringLiteral("COUNT=%1").arg(moved.count))
+                             .toUtf8();
+        }
+        tail.rules.push_back(std::move(moved));
+    }
+    for (LocalSeconds t : s.rdates)
+        if (t > at)
+            tail.rdates.push_back(t + shift);
+    for (LocalSeconds t : s.exdates)
+        if (t > at)
+            tail.exdates.push_back(t + shift);
+    // The series itself now ends before `at`.
+    for (auto& rule : s.rules)
+        rule.until = std::min(rule.until, at - 1);
+    std::erase_if(s.rdates, [at](LocalSeconds t) { return t >= at; });
+    s.exdates.insert(std::upper_bound(s.exdates.begin(), s.exdates.end(), at), at);
+    s.lastStart = lastStartOf(s);
+    if (tail.rules.empty() && tail.rdates.empty())
+        return std::nullopt;
+    tail.lastStart = lastStartOf(tail);
+    return tail;
 }
 
 } // namespace ruvo::platform::vdir

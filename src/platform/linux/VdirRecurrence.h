@@ -44,4 +44,21 @@ void forEachRuleStart(const RecurrenceRule& rule, const EventTimes& times, bool 
 // The latest start the series can have (kNoEnd when a rule has neither COUNT nor UNTIL).
 LocalSeconds lastStartOf(const SeriesRecord& series);
 
+// The earliest start at or after `from` and no later than a year and a half after it (long
+// enough for a yearly rule); nullopt when there is none.
+std::optional<LocalSeconds> nextStart(const SeriesRecord& series, LocalSeconds from);
+
+// The due date of a repeating task's next occurrence: its first from the start of today on
+// (in the zone of its due time), else its last. Nullopt when the task does not repeat or its
+// own due date is still ahead.
+std::optional<DueDate> nextDue(const ParsedFile& file, std::size_t reminder, const ZoneTable& zones,
+                               kit::Instant now);
+
+// Cuts a series at the occurrence starting at `at` for an override of that occurrence and all
+// later ones (RANGE=THISANDFUTURE): `s` keeps the occurrences before it, and the returned
+// series (without data) carries the rest, moved as the override moves its occurrence and
+// lasting as it does. Nullopt when nothing but the override itself is left.
+std::optional<SeriesRecord> splitSeries(SeriesRecord& s, LocalSeconds at,
+                                        const EventTimes& tailTimes);
+
 } // namespace ruvo::platform::vdir

@@ -17,7 +17,11 @@ namespace ruvo::platform::vdir {
 
 namespace {
 
-const QString kDefaultColour = QStringLiteral("#2e8bd8");
+// A calendar without a colour of its own: a neutral grey, not one a calendar might choose.
+const QString kDefaultColour = QStringLiteral("#8e8e93");
+// Calendar-level properties are looked for in this many files, in their first bytes only.
+constexpr int kMetaFiles = 16;
+constexpr qint64 kMetaBytes = 8 * 1024;
 
 QString xdgDirectory(const char* variable, const char* fallback) {
     QString base = qEnvironmentVariable(variable);
@@ -40,19 +44,66 @@ kit::Result<void> writeText(const QString& path, const QByteArray& text) {
     return {};
 }
 
+bool isColour(const QString& text) {
+    static const QRegularExpression colour(QStringLiteral("^#[0-9A-Fa-f]{6}([0-9A-Fa-f]{2})?$"));
+    return colour.match(text).hasMatch();
+}
+
+// The name and colour an exported or subscribed calendar carries in its files (X-WR-CALNAME,
+// X-APPLE-CALENDAR-COLOR, COLOR), from the calendar's own lines before its first component.
+struct FileMeta {
+    QString title;
+    QString colour;
+};
+
+FileMeta metaFromFiles(const QString& folder) {
+    FileMeta meta;
+    QDirIterator it(folder, {QStringLiteral("*.ics")}, QDir::Files);
+    for (int files = 0; files < kMetaFiles && it.hasNext() && meta.colour.isEmpty(); ++files) {
+        QFile f(it.next());
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> lines = f.read(kMetaBytes).split('\n');
+        for (QByteArray line : lines) {
+            line = line.trimmed();
+            if (line.startsWith("BEGIN:V") && line != "BEGIN:VCALENDAR")
+                break;
+            const qsizetype colon = line.indexOf(':');
+            const QByteArray name = line.left(colon).split(';').front().toUpper();
+            const QString value = QString::fromUtf8(line.mid(colon + 1)).trimmed();
+            if (colon < 0 || value.isEmpty())
+                continue;
+            if (name == "X-WR-CALNAME" && meta.title.isEmpty())
+                meta.title = value.left(200);
+            else if ((name == "X-APPLE-CALENDAR-COLOR" || name == "COLOR") && isColour(value))
+                meta.colour = value;
+        }
+    }
+    return meta;
+}
+
 CollectionInfo describe(const QString& folder, const VdirSource& source, bool isDefault) {
     CollectionInfo info;
     info.folder = QFileInfo(folder).absoluteFilePath();
     info.identifier = collectionIdentifier(info.folder);
     info.title = readMeta(folder, "displayname");
+    info.colour = readMeta(folder, "color");
+    if (!isColour(info.colour))
+        info.colour.clear();
+    if (info.title.isEmpty() || info.colour.isEmpty()) {
+        const FileMeta meta = metaFromFiles(folder);
+        if (info.title.isEmpty())
+            info.title = meta.title;
+        if (info.colour.isEmpty())
+            info.colour = meta.colour;
+    }
     if (info.title.isEmpty())
         info.title = QFileInfo(folder).fileName();
-    static const QRegularExpression colour(QStringLiteral("^#[0-9A-Fa-f]{6}([0-9A-Fa-f]{2})?$"));
-    info.colour = readMeta(folder, "color");
-    if (!colour.match(info.colour).hasMatch())
+    if (info.colour.isEmpty())
         info.colour = kDefaultColour;
     const QString kind = readMeta(folder, "kind").toLower();
-    if (kind == QLatin1String("reminders") || kind == QLatin1String("vtodo"))
+    if (kind == QLatin1String("reminders") || kind == QLatin1String("vtodo") ||
+        kind == QLatin1String("tasks"))
         info.declaredKind = EntityType::reminder;
     else if (kind == QLatin1String("events") || kind == QLatin1String("vevent"))
         info.declaredKind = EntityType::event;

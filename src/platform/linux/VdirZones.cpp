@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimeZone>
 #include <algorithm>
+#include <limits>
 
 namespace ruvo::platform::vdir {
 
@@ -81,6 +82,37 @@ std::optional<ZoneIndex> ZoneTable::zone(const QString& id) {
     m_byId[system] = index;
     m_byId[id] = index;
     return index;
+}
+
+std::optional<ZoneIndex> ZoneTable::addZone(const QString& id, const std::vector<UtcSeconds>& at,
+                                            const std::vector<int>& offsets) {
+    Q_ASSERT(offsets.size() == at.size() + 1);
+    std::lock_guard lock(m_mutex);
+    if (auto it = m_byId.find(id); it != m_byId.end())
+        return it->second;
+    if (m_zoneCount == kMaxZones)
+        return std::nullopt;
+    auto zone = std::make_unique<Zone>(Zone{id, {}, offsets});
+    // The same layout as a system zone's: the first offset holds from before any transition.
+    zone->at.push_back(std::numeric_limits<UtcSeconds>::min() / 2);
+    zone->at.insert(zone->at.end(), at.begin(), at.end());
+    const auto index = static_cast<ZoneIndex>(m_zoneCount);
+    m_zones[index] = std::move(zone);
+    ++m_zoneCount;
+    m_byId[id] = index;
+    return index;
+}
+
+void ZoneTable::addAlias(const QString& id, ZoneIndex zone) {
+    std::lock_guard lock(m_mutex);
+    m_byId.emplace(id, zone);
+}
+
+std::optional<ZoneIndex> ZoneTable::registered(const QString& id) const {
+    std::lock_guard lock(m_mutex);
+    if (auto it = m_byId.find(id); it != m_byId.end())
+        return it->second;
+    return std::nullopt;
 }
 
 QString ZoneTable::zoneId(ZoneIndex zone) const {

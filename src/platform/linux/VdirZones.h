@@ -38,6 +38,15 @@ public:
     std::optional<ZoneIndex> zone(const QString& id);
     QString zoneId(ZoneIndex zone) const; // empty for the floating zone
 
+    // A zone a calendar file defines itself, registered under `id` with its transitions
+    // (`offsets[i]` from `at[i]`, `offsets[0]` also before; `at` ascending and one shorter
+    // than `offsets`); or `id` made another name of an existing zone. Nullopt when the table
+    // is full. Thread-safe.
+    std::optional<ZoneIndex> addZone(const QString& id, const std::vector<UtcSeconds>& at,
+                                     const std::vector<int>& offsets);
+    void addAlias(const QString& id, ZoneIndex zone);
+    std::optional<ZoneIndex> registered(const QString& id) const;
+
     // Sets the zone that floating times are read in.
     void setCurrentZone(const QString& id);
     ZoneIndex currentZone() const { return m_current; }

@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Calendar files as other programs write them, read against the occurrences a user expects.
+#include "VdirTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace ruvo;
+using platform::EntityType;
+using ruvo::test::at;
+
+namespace {
+
+const char* const kOutlookBerlin =
+    "BEGIN:VTIMEZONE\r\nTZID:(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna\r\n"
+    "BEGIN:STANDARD\r\nDTSTART:16010101T030000\r\nTZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\n"
+    "RRULE:FREQ=YEARLY;INTERVAL=1;BYDAY=-1SU;BYMONTH=10\r\nEND:STANDARD\r\n"
+    "BEGIN:DAYLIGHT\r\nDTSTART:16010101T020000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\n"
+    "RRULE:FREQ=YEARLY;INTERVAL=1;BYDAY=-1SU;BYMONTH=3\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n";
+
+// Rules no system zone has: +03:30 in winter, +04:30 from the first Sunday of April to the
+// first Sunday of October.
+const char* const kCustomized =
+    "BEGIN:VTIMEZONE\r\nTZID:Customized Time Zone\r\n"
+    "BEGIN:STANDARD\r\nDTSTART:19700101T030000\r\nTZOFFSETFROM:+0430\r\nTZOFFSETTO:+0330\r\n"
+    "RRULE:FREQ=YEARLY;BYDAY=1SU;BYMONTH=10\r\nEND:STANDARD\r\n"
+    "BEGIN:DAYLIGHT\r\nDTSTART:19700101T020000\r\nTZOFFSETFROM:+0330\r\nTZOFFSETTO:+0430\r\n"
+    "RRULE:FREQ=YEARLY;BYDAY=1SU;BYMONTH=4\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n";
+
+// Lotus Notes names zones by its own short words.
+const char* const kNotesEastern =
+    "BEGIN:VTIMEZONE\r\nTZID:Eastern\r\n"
+    "BEGIN:STANDARD\r\nDTSTART:19501105T020000\r\nTZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\n"
+    "RRULE:FREQ=YEARLY;BYMINUTE=0;BYHOUR=2;BYDAY=1SU;BYMONTH=11\r\nEND:STANDARD\r\n"
+    "BEGIN:DAYLIGHT\r\nDTSTART:19500312T020000\r\nTZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\n"
+    "RRULE:FREQ=YEARLY;BYMINUTE=0;BYHOUR=2;BYDAY=2SU;BYMONTH=3\r\nEND:DAYLIGHT\r\n"
+    "END:VTIMEZONE\r\n";
+
+struct Case {
+    const char* name;
+    QByteArray components;
+    const char* from;
+    int hours; // the query's length
+    std::vector<const char*> expected;
+};
+
+QByteArray vevent(const char* lines) {
+    return QByteArray("BEGIN:VEVENT\r\n") + lines + "END:VEVENT\r\n";
+}
+
+std::vector<Case> cases() {
+    return {
+        {"hourly series in a one-hour window",
+         vevent("UID:h\r\nDTSTART:20261207T090000Z\r\nDURATION:PT30M\r\n"
+                "RRULE:FREQ=HOURLY;COUNT=8\r\n"),
+         "2026-12-07T12:15:00Z",
+         1,
+         {"2026-12-07T12:00:00Z/2026-12-07T12:30:00Z",
+          "2026-12-07T13:00:00Z/2026-12-07T13:30:00Z"}},
+        {"daily at three hours, two-hour window",
+         vevent("UID:b\r\nDTSTART:20261207T080000Z\r\nDURATION:PT15M\r\n"
+                "RRULE:FREQ=DAILY;BYHOUR=8,13,17;COUNT=6\r\n"),
+         "2026-12-08T12:30:00Z",
+         2,
+         {"2026-12-08T13:00:00Z/2026-12-08T13:15:00Z"}},
+        {"RDATE at another hour, six-hour window",
+         vevent("UID:r\r\nDTSTART:20261207T090000Z\r\nDURATION:PT1H\r\n"
+                "RRULE:FREQ=DAILY;COUNT=3\r\nRDATE:20261208T150000Z\r\n"),
+         "2026-12-08T14:00:00Z",
+         6,
+         {"2026-12-08T15:00:00Z/2026-12-08T16:00:00Z"}},
+        {"RDATE on an occurrence of the rule counts once",
+         vevent("UID:d\r\nDTSTART:20261207T090000Z\r\nDURATION:PT1H\r\n"
+                "RRULE:FREQ=DAILY;COUNT=3\r\nRDATE:20261208T090000Z,20261207T090000Z\r\n"),
+         "2026-12-07T00:00:00Z",
+         48,
+         {"2026-12-07T09:00:00Z/2026-12-07T10:00:00Z",
+          "2026-12-08T09:00:00Z/2026-12-08T10:00:00Z"}},
+        {"this and future occurrences moved an hour and shortened",
+         vevent("UID:f\r\nDTSTART;TZID=Europe/Berlin:20261207T090000\r\nDURATION:PT1H\r\n"
+                "RRULE:FREQ=WEEKLY;COUNT=4\r\n") +
+             vevent(
+                 "UID:f\r\nRECURRENCE-ID;RANGE=THISANDFUTURE;TZID=Europe/Berlin:20261214T090000\r\n"
+                 "DTSTART;TZID=Europe/Berlin:20261214T100000\r\nDURATION:PT30M\r\n"),
+         "2026-12-01T00:00:00Z",
+         24 * 40,
+         {"2026-12-07T08:00:00Z/2026-12-07T09:00:00Z", "2026-12-14T09:00:00Z/2026-12-14T09:30:00Z",
+          "2026-12-21T09:00:00Z/2026-12-21T09:30:00Z",
+          "2026-12-28T09:00:00Z/2026-12-28T09:30:00Z"}},
+        {"Outlook zone keeps Berlin's summer time",
+         QByteArray(kOutlookBerlin) +
+             vevent("UID:o\r\nDTSTART;TZID=\"(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, "
+                    "Vienna\":20260302T090000\r\nDURATION:PT1H\r\nRRULE:FREQ=WEEKLY\r\n"),
+         "2026-03-30T06:30:00Z",
+         1,
+         {"2026-03-30T07:00:00Z/2026-03-30T08:00:00Z"}},
+        {"Outlook zone in winter",
+         QByteArray(kOutlookBerlin) +
+             vevent("UID:o\r\nDTSTART;TZID=\"(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, "
+                    "Vienna\":20260302T090000\r\nDURATION:PT1H\r\nRRULE:FREQ=WEEKLY\r\n"),
+         "2026-11-02T06:30:00Z",
+         2,
+         {"2026-11-02T08:00:00Z/2026-11-02T09:00:00Z"}},
+        {"customized zone no system zone matches keeps its own rules",
+         QByteArray(kCustomized) +
+             vevent("UID:c\r\nDTSTART;TZID=Customized Time Zone:20260302T090000\r\n"
+                    "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY\r\n"),
+         "2026-03-30T00:00:00Z",
+         7 * 24 + 6,
+         {"2026-03-30T05:30:00Z/2026-03-30T06:30:00Z",
+          "2026-04-06T04:30:00Z/2026-04-06T05:30:00Z"}},
+        {"Lotus Notes zone after the autumn change",
+         QByteArray(kNotesEastern) +
+             vevent("UID:n\r\nDTSTART;TZID=Eastern:20261026T090000\r\nDURATION:PT1H\r\n"
+                    "RRULE:FREQ=WEEKLY;BYDAY=MO\r\n"),
+         "2026-11-02T13:30:00Z",
+         1,
+         {"2026-11-02T14:00:00Z/2026-11-02T15:00:00Z"}},
+    };
+}
+
+// Every window of 1, 2 and 6 hours over two days must find what one query over them finds.
+void expectWindowsAgree(platform::vdir::VdirCalendarStore& store, kit::Instant from) {
+    const platform::DateRange whole{from - kit::Seconds(86400), from + kit::Seconds(2 * 86400)};
+    const QStringList all = test::describe(store.events({whole, {}}));
+    for (int hours : {1, 2, 6}) {
+        std::set<QString> found;
+        for (kit::Instant t = whole.start; t < whole.end; t += kit::Seconds(1200)) {
+            const platform::DateRange window{t,
+                                             std::min(t + kit::Seconds(hours * 3600), whole.end)};
+            for (const auto& e : store.events({window, {}}))
+                found.insert(test::describe(e));
+        }
+        EXPECT_EQ(QStringList(found.begin(), found.end()), all) << hours << "-hour windows";
+    }
+}
+
+} // namespace
+
+TEST(VdirRealWorld, FilesFromOtherProgramsGiveTheExpectedOccurrences) {
+    for (const auto& c : cases()) {
+        SCOPED_TRACE(c.name);
+        test::TempVdir vdir(QStringLiteral("Europe/Berlin"));
+        vdir.write(QStringLiteral("item.ics"), test::calendarText(c.components.constData()));
+        auto store = vdir.open();
+        const kit::Instant from = at(c.from);
+        const platform::DateRange range{from, from + kit::Seconds(c.hours * 3600)};
+        QStringList expected;
+        for (const char* e : c.expected)
+            expected << QString::fromLatin1(e);
+        EXPECT_EQ(test::describe(store->events({range, {}})), expected);
+        expectWindowsAgree(*store, from);
+    }
+}
+
+TEST(VdirRealWorld, MixedFoldersTaskListsAndCalendarLevelNamesAndColours) {
+    test::TempVdir vdir;
+    const QString root = vdir.root() + QStringLiteral("/vdir");
+    // Nextcloud's "Personal": events and tasks in one folder, metadata only in the files.
+    vdir.write(QStringLiteral("e.ics"),
+               test::calendarText("X-WR-CALNAME:Personal\r\nX-APPLE-CALENDAR-COLOR:#0082C9FF\r\n"
+                                  "BEGIN:VEVENT\r\nUID:e\r\nDTSTART:20261207T090000Z\r\n"
+                                  "DURATION:PT1H\r\nSUMMARY:Dentist\r\nEND:VEVENT\r\n"));
+    vdir.write(QStringLiteral("t.ics"),
+               test::calendarText("BEGIN:VTODO\r\nUID:t\r\nSUMMARY:Buy milk\r\n"
+                                  "DUE:20261207T120000Z\r\nEND:VTODO\r\n"
+                                  "BEGIN:VTODO\r\nUID:x\r\nSUMMARY:Called off\r\n"
+                                  "DUE:20261207T120000Z\r\nSTATUS:CANCELLED\r\nEND:VTODO\r\n"));
+    // An empty task list declared by its kind file, and a calendar with no colour anywhere.
+    const QString tasks = root + QStringLiteral("/tasks");
+    const QString plain = root + QStringLiteral("/plain");
+    QDir().mkpath(tasks);
+    QDir().mkpath(plain);
+    vdir.write(QStringLiteral("kind"), "VTODO\n", tasks);
+    vdir.write(QStringLiteral("displayname"), "Chores\n", tasks);
+    vdir.write(QStringLiteral("p.ics"),
+               test::calendarText("BEGIN:VEVENT\r\nUID:p\r\nDTSTART:20261207T100000Z\r\n"
+                                  "SUMMARY:Plain\r\nEND:VEVENT\r\n"),
+               plain);
+    (void)platform::vdir::writeSources(platform::vdir::sourcesFilePath(vdir.config()),
+                                       {{vdir.folder(), {}}, {tasks, {}}, {plain, {}}});
+    platform::vdir::VdirStoreOptions options;
+    options.configDirectory = vdir.config();
+    options.defaultDirectory = vdir.root() + QStringLiteral("/default");
+    options.timeZoneId = QStringLiteral("UTC");
+    platform::vdir::VdirCalendarStore store(options);
+    ASSERT_TRUE(store.load());
+
+    auto titled = [&](EntityType kind, const QString& title) -> std::optional<platform::Calendar> {
+        for (const auto& c : store.calendars(kind))
+            if (c.title == title)
+                return c;
+        return std::nullopt;
+    };
+    const auto personal = titled(EntityType::event, QStringLiteral("Personal"));
+    ASSERT_TRUE(personal);
+    EXPECT_EQ(personal->colour, QStringLiteral("#0082C9FF"));
+    const auto personalList = titled(EntityType::reminder, QStringLiteral("Personal"));
+    ASSERT_TRUE(personalList);
+    EXPECT_EQ(personalList->identifier, personal->identifier);
+    EXPECT_TRUE(titled(EntityType::reminder, QStringLiteral("Chores")));
+    EXPECT_FALSE(titled(EntityType::event, QStringLiteral("Chores")));
+    const auto plainCalendar = titled(EntityType::event, QStringLiteral("plain"));
+    ASSERT_TRUE(plainCalendar);
+    EXPECT_EQ(plainCalendar->colour, QStringLiteral("#8e8e93"));
+    EXPECT_FALSE(titled(EntityType::reminder, QStringLiteral("plain")));
+
+    QStringList due;
+    for (const auto& r : store.incompleteReminders(
+             {at("2026-12-07T00:00:00Z"), at("2026-12-08T00:00:00Z"), {personal->identifier}}))
+        due << r.title;
+    EXPECT_EQ(due, QStringList{QStringLiteral("Buy milk")});
+    EXPECT_EQ(store
+                  .events({{at("2026-12-07T00:00:00Z"), at("2026-12-08T00:00:00Z")},
+                           {personal->identifier}})
+                  .size(),
+              1u);
+}
+
+TEST(VdirRealWorld, RepeatingTasksAreDueAtTheirNextOccurrence) {
+    test::TempVdir vdir(QStringLiteral("Europe/Berlin"));
+    vdir.write(QStringLiteral("kind"), "reminders\n");
+    vdir.write(QStringLiteral("t.ics"),
+               test::calendarText(
+                   // Daily at 10:00 Berlin since 1 December; today's (the 7th) done on its own.
+                   "BEGIN:VTODO\r\nUID:water\r\nSUMMARY:Water plants\r\n"
+                   "DUE;TZID=Europe/Berlin:20261201T100000\r\nRRULE:FREQ=DAILY\r\nEND:VTODO\r\n"
+                   "BEGIN:VTODO\r\nUID:water\r\nSUMMARY:Water plants\r\n"
+                   "RECURRENCE-ID;TZID=Europe/Berlin:20261207T100000\r\n"
+                   "DUE;TZID=Europe/Berlin:20261207T100000\r\nSTATUS:COMPLETED\r\nEND:VTODO\r\n"
+                   // Monthly on a date, its own due date still ahead.
+                   "BEGIN:VTODO\r\nUID:rent\r\nSUMMARY:Rent\r\nDUE;VALUE=DATE:20261210\r\n"
+                   "RRULE:FREQ=MONTHLY\r\nEND:VTODO\r\n"
+                   // Weekly, ended before today: its last occurrence stays overdue.
+                   "BEGIN:VTODO\r\nUID:old\r\nSUMMARY:Old\r\nDUE:20261102T090000Z\r\n"
+                   "RRULE:FREQ=WEEKLY;COUNT=3\r\nEND:VTODO\r\n"
+                   "BEGIN:VTODO\r\nUID:gone\r\nSUMMARY:Gone\r\nDUE:20261207T090000Z\r\n"
+                   "RRULE:FREQ=DAILY\r\nSTATUS:CANCELLED\r\nEND:VTODO\r\n"));
+    kit::FixedClock clock(at("2026-12-07T08:00:00Z"));
+    auto store = vdir.open({}, nullptr, &clock);
+    const QString list = store->calendars(EntityType::reminder).back().identifier;
+    QStringList due;
+    for (const auto& r :
+         store->incompleteReminders({std::nullopt, at("2027-01-01T00:00:00Z"), {list}}))
+        due << r.title + QLatin1Char(' ') + r.due->date.toString(Qt::ISODate) +
+                   (r.due->time ? QLatin1Char(' ') + r.due->time->toString() : QString());
+    due.sort();
+    EXPECT_EQ(due, (QStringList{QStringLiteral("Old 2026-11-16 09:00:00"),
+                                QStringLiteral("Rent 2026-12-10"),
+                                QStringLiteral("Water plants 2026-12-08 10:00:00")}));
+}
