@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace ruvo;
 using namespace std::chrono_literals;
@@ -87,12 +88,15 @@ TEST(VirtualScheduler, TaskMayScheduleMoreWorkThatFallsDueInTheSameAdvance) {
 
 TEST(VirtualScheduler, HandlesOutliveTheScheduler) {
     kit::Timer t;
+    const auto held = std::make_shared<int>(0); // stands for what a task keeps alive
     {
         kit::VirtualScheduler s(at("2026-12-04T09:00:00Z"));
-        t = s.after(1s, [] {});
+        t = s.after(1s, [held] {});
+        EXPECT_EQ(held.use_count(), 2);
     }
-    t.cancel(); // must not touch the destroyed scheduler
-    SUCCEED();
+    EXPECT_EQ(held.use_count(), 1); // the scheduler's end frees its tasks
+    t.cancel();                     // and must not touch the destroyed scheduler (ASan)
+    EXPECT_FALSE(t.isActive());
 }
 
 TEST(Debouncer, BurstGivesOneCallAfterTheQuietPeriod) {

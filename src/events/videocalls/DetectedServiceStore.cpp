@@ -5,7 +5,7 @@ namespace ruvo::videocalls {
 
 void DetectedServiceStore::set(const QString& calendarItemIdentifier, Service service) {
     std::lock_guard lock(m_mutex);
-    m_services.insert(calendarItemIdentifier, std::move(service));
+    m_services.emplace(calendarItemIdentifier, std::move(service));
 }
 
 void DetectedServiceStore::remove(const QString& calendarItemIdentifier) {

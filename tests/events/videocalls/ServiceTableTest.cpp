@@ -11,7 +11,7 @@ using namespace ruvo::videocalls;
 TEST(ServiceTable, EveryRowAcceptsItsPassingSamplesFirstAndRejectsItsFailingOnes) {
     const platform::FakeUrlOpener noApps;
     const auto& table = allVideoCallServices();
-    ASSERT_EQ(table.size(), 50u);
+    ASSERT_FALSE(table.empty()); // a loop over nothing would pass
     for (const VideoCallService& row : table) {
         EXPECT_FALSE(row.fixturesPass.isEmpty()) << qPrintable(row.title);
         EXPECT_FALSE(row.fixturesFail.isEmpty()) << qPrintable(row.title);

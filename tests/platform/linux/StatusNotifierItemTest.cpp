@@ -84,6 +84,13 @@ public Q_SLOTS:
     void onNewLabel(const QString& label, const QString&) { labels << label; }
 };
 
+int itemsWithoutWatcher = 0;
+
+void countItemsWithoutWatcher(QtMsgType, const QMessageLogContext&, const QString& message) {
+    if (message.startsWith(QLatin1String("no StatusNotifierWatcher took the item")))
+        ++itemsWithoutWatcher;
+}
+
 } // namespace
 
 TEST(SniStatusItem, PanelReadsLabelTitleMenuAndClicksTheItem) {
@@ -165,10 +172,14 @@ TEST(SniStatusItem, SeveralItemsWaitForALateWatcher) {
     test::PrivateBus bus;
     ASSERT_TRUE(bus.isRunning());
     SizePainter painter;
+    itemsWithoutWatcher = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(countItemsWithoutWatcher);
     platform::SniStatusItem clock({QStringLiteral("ruvo-clock"), bus.address(), false}, painter);
     platform::SniStatusItem meeting({QStringLiteral("ruvo-upcoming-event"), bus.address(), false},
                                     painter);
-    test::processEventsUntil([] { return false; }, 200); // they look for a watcher and find none
+    // Both look for a watcher and find none; each says so in the log.
+    ASSERT_TRUE(test::processEventsUntil([] { return itemsWithoutWatcher == 2; }));
+    qInstallMessageHandler(previous);
     EXPECT_FALSE(clock.isShownByHost());
 
     TestWatcher watcher;

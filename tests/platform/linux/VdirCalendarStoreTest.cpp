@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "VdirTestSupport.h"
 #include "kit/RealScheduler.h"
+#include "kit/VirtualScheduler.h"
 #include "platform/linux/VdirCodec.h"
 
 #include <QDirIterator>
@@ -245,18 +246,23 @@ TEST(VdirCalendarStore, ImportCopiesEachItemIntoItsOwnFile) {
     EXPECT_FALSE(store->importFile(other.path() + QStringLiteral("/missing.ics"), work));
 }
 
-// Real inotify and real timers: a burst of writes by another program is one change.
+// Real inotify, virtual time: a burst of writes by another program is one re-scan, one signal.
 TEST(VdirCalendarStore, ABurstOfChangesOnDiskIsOneSignal) {
     test::TempVdir vdir;
-    kit::RealScheduler scheduler;
+    kit::VirtualScheduler scheduler(at("2026-12-06T09:00:00Z"));
     auto store = vdir.open({}, &scheduler);
     int changes = 0;
     auto subscription = store->storeChanged().connect([&] { ++changes; });
     for (int i = 0; i < 10; ++i)
         vdir.write(QStringLiteral("n%1.ics").arg(i),
                    event(QStringLiteral("n%1").arg(i).toLatin1().constData(), "20261207T090000Z"));
-    ASSERT_TRUE(test::processEventsUntil([&] { return changes > 0; }));
-    test::processEventsUntil([] { return false; }, 500); // nothing more follows
+    ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.nextDue().has_value(); }));
+    QCoreApplication::processEvents(); // whatever of the burst is still queued
+    scheduler.advance(std::chrono::milliseconds(199));
+    EXPECT_EQ(changes, 0);
+    scheduler.advance(std::chrono::milliseconds(1));
+    EXPECT_EQ(changes, 1);
+    scheduler.advance(std::chrono::minutes(1));
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(store->events({kDecember, {}}).size(), 10u);
 }
