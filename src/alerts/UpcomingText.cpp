@@ -2,7 +2,7 @@
 #include "alerts/UpcomingText.h"
 
 #include "timezones/IcuFormat.h"
-#include "timezones/IcuText.h"
+#include "kit/IcuText.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -54,7 +54,7 @@ QString narrowMeasures(const icu::Locale& locale,
     icu::UnicodeString out;
     icu::FieldPosition position;
     formatter.formatMeasures(measures.data(), int32_t(measures.size()), out, position, status);
-    return U_SUCCESS(status) ? timezones::qtText(out) : QString();
+    return U_SUCCESS(status) ? kit::fromIcu(out) : QString();
 }
 
 // "1h" -> "1 ¼ h" (hair spaces); "1 Std." -> "1 ¼ Std.". Unchanged when `hour` is not in it.
@@ -153,7 +153,7 @@ QString UpcomingText::leadIn(bool hasTitle) const {
     UErrorCode status = U_ZERO_ERROR;
     icu::UnicodeString out;
     formatter->formatNumeric(0, UDAT_REL_UNIT_SECOND, out, status);
-    const QString text = timezones::qtText(out);
+    const QString text = kit::fromIcu(out);
     const qsizetype zero = text.indexOf(QLatin1Char('0'));
     if (U_FAILURE(status) || zero < 0)
         return fallback;
@@ -210,7 +210,7 @@ QString UpcomingText::nowText() const {
     icu::UnicodeString out;
     if (named)
         named->format(UDAT_DIRECTION_PLAIN, UDAT_ABSOLUTE_NOW, out, status);
-    m_now = named && U_SUCCESS(status) ? timezones::qtText(out) : QStringLiteral("Now");
+    m_now = named && U_SUCCESS(status) ? kit::fromIcu(out) : QStringLiteral("Now");
     return *m_now;
 }
 
