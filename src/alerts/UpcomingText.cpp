@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alerts/UpcomingText.h"
 
-#include "timezones/IcuFormat.h"
 #include "kit/IcuText.h"
+#include "timezones/IcuFormat.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
