@@ -65,4 +65,10 @@ std::size_t VirtualScheduler::pendingCount() const {
     return m_queue.size();
 }
 
+std::optional<Instant> VirtualScheduler::nextDue() const {
+    if (m_queue.empty())
+        return std::nullopt;
+    return m_queue.begin()->first.first + m_wallOffset;
+}
+
 } // namespace ruvo::kit

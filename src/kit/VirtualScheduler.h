@@ -33,6 +33,7 @@ public:
     void jumpWallClock(Milliseconds delta) { m_wallOffset += delta; }
 
     std::size_t pendingCount() const;
+    std::optional<Instant> nextDue() const;
 
 private:
     struct Entry {
