@@ -87,24 +87,26 @@ qsizetype cutAtEntity(QStringView link) {
     return cut;
 }
 
-// Drops trailing punctuation and closing brackets that have no opening one in the link.
+// Drops trailing punctuation and closing brackets that have no opening one in the link. The
+// brackets are counted once and the counts follow the cut, so a link ending in a long run of
+// ")" costs one pass rather than one pass per bracket.
 qsizetype trimTrailing(QStringView link, qsizetype minimum) {
     qsizetype end = link.size();
+    qsizetype unmatchedParens = link.count(u')') - link.count(u'(');
+    qsizetype unmatchedBrackets = link.count(u']') - link.count(u'[');
     while (end > minimum) {
         const QChar c = link[end - 1];
         if (QStringView(u".,;:!?'*").contains(c)) {
             --end;
-            continue;
-        }
-        const auto unbalanced = [&](char16_t open, char16_t close) {
-            const QStringView part = link.first(end);
-            return c == close && part.count(QChar(open)) < part.count(QChar(close));
-        };
-        if (unbalanced(u'(', u')') || unbalanced(u'[', u']')) {
+        } else if (c == u')' && unmatchedParens > 0) {
+            --unmatchedParens;
             --end;
-            continue;
+        } else if (c == u']' && unmatchedBrackets > 0) {
+            --unmatchedBrackets;
+            --end;
+        } else {
+            break;
         }
-        break;
     }
     return end;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Notes for display: removes the invitation boilerplate that Zoom, Google Meet and
 // Microsoft Teams put into event notes (the join button already offers the link), then
-// trims whitespace and "<br>" runs at both ends.
+// trims whitespace and "<br>" runs at both ends. Notes longer than 64 KiB come back as they are.
 #pragma once
 
 #include "events/videocalls/BoundedCache.h"

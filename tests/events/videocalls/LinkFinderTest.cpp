@@ -68,3 +68,21 @@ TEST(LinkFinder, LineBreakTagsEndLinks) {
               (QStringList{QStringLiteral("https://zoom.us/j/1"),
                            QStringLiteral("https://zoom.us/j/2")}));
 }
+
+TEST(LinkFinder, TrimsLongRunsOfUnmatchedClosingBrackets) {
+    struct Row {
+        const char* head;
+        char16_t repeated;
+        int count;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"https://a.example.com/", u')', 120000, "https://a.example.com/"},
+        {"https://a.example.com/(x", u')', 50000, "https://a.example.com/(x)"},
+        {"https://a.example.com/[a]b).", u']', 1000, "https://a.example.com/[a]b"},
+    };
+    for (const Row& row : rows) {
+        const QString text = QString::fromUtf8(row.head) + QString(row.count, QChar(row.repeated));
+        EXPECT_EQ(linksIn(text), QStringList{QString::fromUtf8(row.expected)}) << row.head;
+    }
+}

@@ -48,6 +48,46 @@ TEST(NotesCleaner, RemovesInvitationBoilerplateAndKeepsTheRest) {
             << row.notes;
 }
 
+// Long runs that once made the patterns backtrack for seconds or minutes; the answers are
+// what matters here, the speed is measured by hand.
+TEST(NotesCleaner, CleansLongHostileRunsLikeShortOnes) {
+    const QString brs = QStringLiteral("<br/>").repeated(4000);
+    const QString spaces(20000, u' ');
+    const QString teamsLink = QStringLiteral(
+        "<a "
+        "href=\"https://teams.microsoft.com/l/meetup-join/19%3ameeting_x%40thread.v2/0\">Join</a>");
+    const QString zoomLink =
+        QStringLiteral("<br><a href=\"x\">https://zoom.us/j/123456789?pwd=x</a>");
+    struct Row {
+        QString notes;
+        QString expected;
+    };
+    const Row rows[] = {
+        {u'a' + brs + u'b', u'a' + brs + u'b'},
+        {brs + QStringLiteral("Notes") + spaces + brs, QStringLiteral("Notes")},
+        {u'a' + spaces + u'b', u'a' + spaces + u'b'},
+        {u'a' + spaces + QStringLiteral("___") + spaces + u'b', QStringLiteral("ab")},
+        {u'x' + brs + teamsLink + u'y', QStringLiteral("xy")},
+        {QStringLiteral("Agenda") + QStringLiteral("<br><a Zoom>").repeated(1000) + zoomLink +
+             QStringLiteral("<br>Bye"),
+         QStringLiteral("Agenda<br>Bye")},
+        {QStringLiteral("Agenda") + QStringLiteral("<br><a Zoom>").repeated(1000),
+         QStringLiteral("Agenda") + QStringLiteral("<br><a Zoom>").repeated(1000)},
+        {QStringLiteral("Notes\n\nJoin Zoom Meeting\nhttps://zoom.us/my/") + QString(20000, u'a') +
+             u'-',
+         QStringLiteral("Notes-")},
+        {QStringLiteral("-::~:~::~:~:~:~:").repeated(1200) + QStringLiteral("Plan"),
+         QStringLiteral("-::~:~::~:~:~:~:").repeated(1200) + QStringLiteral("Plan")},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(cleanedNotes(row.notes), row.expected) << qPrintable(row.notes.left(80));
+}
+
+TEST(NotesCleaner, LeavesNotesPastTheSizeLimitAsWritten) {
+    const QString notes = QStringLiteral("  Join Zoom Meeting\n") + QString(70 * 1024, u'x');
+    EXPECT_EQ(cleanedNotes(notes), notes);
+}
+
 TEST(NotesCleaner, KeepsAnswersPerNotesTextWithinItsBound) {
     NotesCleaner cleaner(2);
     const QString invite =
