@@ -181,7 +181,7 @@ void general(const RecurrenceRule& r, LocalSeconds start, bool isAllDay, LocalSe
         return;
     // The walk from the first start could never use up such a count: the rule is as good as
     // endless, and the iterator may then jump to the window instead of walking there.
-    const bool isCounted = r.count > 0 && r.count <= kMaxCountedIterations;
+    const bool isCounted = recur.count > 0 && recur.count <= kMaxCountedIterations;
     if (!isCounted)
         recur.count = 0;
     icalrecur_iterator* it = icalrecur_iterator_new(recur, icalTime(start, isAllDay));
