@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirFileTimes.h"
 
+#include "platform/linux/VdirOwnZones.h"
 #include "platform/linux/VdirRecords.h"
 
 namespace ruvo::platform::vdir {
@@ -24,7 +25,7 @@ icaltimetype fromLocal(LocalSeconds local, bool isDate) {
 } // namespace
 
 icaltimezone* FileTimes::ownZone(const QString& tzid) const {
-    return m_root ? icalcomponent_get_timezone(m_root, tzid.toUtf8().constData()) : nullptr;
+    return usableOwnZone(m_root, tzid);
 }
 
 UtcSeconds FileTimes::toUtc(icaltimetype t, const QString& tzid) const {

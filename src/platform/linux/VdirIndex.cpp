@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirIndex.h"
 
+#include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirRecurrence.h"
 
 #include <algorithm>
@@ -109,12 +110,17 @@ std::vector<Event> VdirIndex::events(const DateRange& range, const std::vector<b
         if (ref.key < to && ref.key + ref.record->times.duration > from && allowed(ref.calendar))
             addSingle(ref, range, zones, out);
     const bool isShort = range.end - range.start < kit::Seconds(kShortQuery);
+    const std::size_t cap = out.size() + kMaxSeriesEventsPerQuery;
     for (const auto& ref : isShort ? m_longSeries : m_series)
         if (ref.firstKey < to && ref.lastKey > from && allowed(ref.calendar))
-            expandSeries(ref, range, zones, out);
+            expandSeries(ref, range, zones, out, cap);
     if (isShort)
         for (const auto& group : m_shortSeries)
-            collectShortSeries(group, range, calendars, zones, out);
+            collectShortSeries(group, range, calendars, zones, out, cap);
+    if (out.size() >= cap)
+        qCWarning(lcVdir, "A query over %lld hours met the limit of %zu repeated events",
+                  static_cast<long long>((range.end - range.start) / kit::Seconds(3600)),
+                  kMaxSeriesEventsPerQuery);
     std::stable_sort(out.begin(), out.end(),
                      [](const Event& a, const Event& b) { return a.start() < b.start(); });
     return out;
@@ -140,7 +146,7 @@ void VdirIndex::addSingle(const SingleRef& ref, const DateRange& range, const Zo
 
 void VdirIndex::collectShortSeries(const ZoneGroup& group, const DateRange& range,
                                    const std::vector<bool>& calendars, const ZoneTable& zones,
-                                   std::vector<Event>& out) const {
+                                   std::vector<Event>& out, std::size_t cap) const {
     const qint64 from = seconds(range.start);
     const qint64 to = seconds(range.end);
     // The query's wall-clock hours, widened by the hour a DST change can move a start.
@@ -159,7 +165,7 @@ void VdirIndex::collectShortSeries(const ZoneGroup& group, const DateRange& rang
         for (; it != group.series.end() && it->timeOfDay <= last; ++it)
             if (meets(*it) && it->firstKey < to + kZoneSlack && it->lastKey > from - kZoneSlack &&
                 it->calendar < calendars.size() && calendars[it->calendar])
-                expandSeries(*it, range, zones, out);
+                expandSeries(*it, range, zones, out, cap);
     };
     const qint64 low = windowOfDay - kShortSeries;
     const qint64 span = windowLength + kShortSeries;
@@ -173,7 +179,9 @@ void VdirIndex::collectShortSeries(const ZoneGroup& group, const DateRange& rang
 }
 
 void VdirIndex::expandSeries(const SeriesRef& ref, const DateRange& range, const ZoneTable& zones,
-                             std::vector<Event>& out) const {
+                             std::vector<Event>& out, std::size_t cap) const {
+    if (out.size() >= cap)
+        return;
     const SeriesRecord& s = *ref.record;
     const LocalSeconds from =
         zones.toLocal(s.times.zone, seconds(range.start)) - s.times.duration - kDstSlack;
@@ -181,8 +189,10 @@ void VdirIndex::expandSeries(const SeriesRef& ref, const DateRange& range, const
     const bool isAllDay = s.data->isAllDay;
     forEachStart(s, from, to, [&](LocalSeconds local) {
         const auto [start, end] = occurrence(local, s.times, isAllDay, zones);
-        if (overlaps(start, end, range))
-            out.emplace_back(s.data, start, end, start);
+        if (!overlaps(start, end, range) || out.size() >= cap)
+            return false;
+        out.emplace_back(s.data, start, end, start);
+        return true;
     });
 }
 

@@ -21,6 +21,11 @@ public:
     void add(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones);
     void finish(); // sorts; call after the last add()
 
+    // A query returns at most this many occurrences of series (besides every single event):
+    // with each series bounded (kMaxStartsPerSeries), this bounds the few files repeating
+    // every second or minute together, at some 50 MB of events, where a million took gigabytes.
+    static constexpr std::size_t kMaxSeriesEventsPerQuery = 50000;
+
     // Occurrences overlapping `range` in the calendars whose flag is set, ordered by start.
     std::vector<Event> events(const DateRange& range, const std::vector<bool>& calendars,
                               const ZoneTable& zones) const;
@@ -56,10 +61,10 @@ private:
     void addSingle(const SingleRef& ref, const DateRange& range, const ZoneTable& zones,
                    std::vector<Event>& out) const;
     void expandSeries(const SeriesRef& ref, const DateRange& range, const ZoneTable& zones,
-                      std::vector<Event>& out) const;
+                      std::vector<Event>& out, std::size_t cap) const;
     void collectShortSeries(const ZoneGroup& group, const DateRange& range,
                             const std::vector<bool>& calendars, const ZoneTable& zones,
-                            std::vector<Event>& out) const;
+                            std::vector<Event>& out, std::size_t cap) const;
 
     std::vector<SingleRef> m_singles;     // sorted by key
     std::vector<SingleRef> m_long;        // longer than kLongEvent

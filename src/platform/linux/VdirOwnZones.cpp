@@ -83,7 +83,39 @@ QStringList citiesIn(const QString& tzid) {
     return cities;
 }
 
+bool isSingle(const short* byValues) {
+    return byValues[0] == ICAL_RECURRENCE_ARRAY_MAX || byValues[1] == ICAL_RECURRENCE_ARRAY_MAX;
+}
+
+bool isPlausibleRule(const icalrecurrencetype& r) {
+    return (r.freq == ICAL_YEARLY_RECURRENCE || r.freq == ICAL_MONTHLY_RECURRENCE) &&
+           isSingle(r.by_hour) && isSingle(r.by_minute) && isSingle(r.by_second);
+}
+
+bool isPlausiblePart(icalcomponent* part) {
+    if (icalcomponent_count_properties(part, ICAL_RDATE_PROPERTY) > kMaxZoneRdates)
+        return false;
+    for (icalproperty* p = icalcomponent_get_first_property(part, ICAL_RRULE_PROPERTY); p;
+         p = icalcomponent_get_next_property(part, ICAL_RRULE_PROPERTY))
+        if (!isPlausibleRule(icalproperty_get_rrule(p)))
+            return false;
+    return true;
+}
+
 } // namespace
+
+icaltimezone* usableOwnZone(icalcomponent* root, const QString& tzid) {
+    icaltimezone* own =
+        root ? icalcomponent_get_timezone(root, tzid.toUtf8().constData()) : nullptr;
+    icalcomponent* definition = own ? icaltimezone_get_component(own) : nullptr;
+    if (!definition)
+        return nullptr;
+    for (icalcomponent* part = icalcomponent_get_first_component(definition, ICAL_ANY_COMPONENT);
+         part; part = icalcomponent_get_next_component(definition, ICAL_ANY_COMPONENT))
+        if (!isPlausiblePart(part))
+            return nullptr;
+    return own;
+}
 
 QString matchingSystemZone(const QString& tzid, qint64 from, qint64 to,
                            const std::vector<UtcSeconds>& at, const std::vector<int>& offsets) {

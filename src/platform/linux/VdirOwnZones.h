@@ -9,12 +9,21 @@
 #include "platform/linux/VdirZones.h"
 
 struct _icaltimezone;
+struct icalcomponent_impl;
 
 namespace ruvo::platform::vdir {
 
 // The years compared and computed are bounded: a zone's own rules beyond them keep the last
 // offset.
 inline constexpr int kOwnZoneYears = 30;
+
+// The VTIMEZONE named `tzid` in the file `root`, or null when the file has none or its rules
+// describe no real zone: a zone changes its offset a few times a year, so a STANDARD or
+// DAYLIGHT rule repeating more often than monthly (or at several hours, minutes or seconds) is
+// refused rather than expanded by libical into millions of changes, as are more than
+// kMaxZoneRdates RDATEs in one part.
+_icaltimezone* usableOwnZone(icalcomponent_impl* root, const QString& tzid);
+inline constexpr int kMaxZoneRdates = 1000;
 
 // The zone for `own` (the file's VTIMEZONE named `tzid`) from `fromYear` on; nullopt when the
 // zone has no usable rules or the table is full.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirParser.h"
 
+#include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirOwnZones.h"
 #include "platform/linux/VdirRecurrence.h"
 
@@ -97,7 +98,13 @@ std::optional<ZonedTime> FileParser::readTime(icalproperty* p, icaltimetype t) c
         result.zone = it->second;
         return result;
     }
-    if (icaltimezone* own = icalcomponent_get_timezone(m_root, tzid.toUtf8().constData())) {
+    icaltimezone* own = usableOwnZone(m_root, tzid);
+    if (!own && icalcomponent_get_timezone(m_root, tzid.toUtf8().constData())) {
+        // Once per file: its times in this zone are read as floating.
+        qCWarning(lcVdir, "Skipping the time zone %s of %s: its rules change too often",
+                  qUtf8Printable(tzid), qUtf8Printable(m_context.fallbackUid));
+        m_ownZones.emplace(tzid, kFloatingZone);
+    } else if (own) {
         if (auto zone = ownZone(m_zones, tzid, own, t.year)) {
             m_ownZones.emplace(tzid, *zone);
             result.zone = *zone;

@@ -31,38 +31,41 @@ struct Occurrences {
     LocalSeconds from;
     LocalSeconds last;
     const StartVisitor& visit;
+    int limit;
     qint64 seen = 0;
+    int visited = 0;
 
-    // False once the rule has ended: its count is used up or the window is passed.
+    // False once the rule has ended, its count is used up or the window is passed, or the
+    // visits reach their limit.
     bool offer(LocalSeconds t) {
         if (t < start)
             return true;
-        if ((rule.count && seen >= rule.count) || t > last)
+        if ((rule.count && seen >= rule.count) || t > last || visited >= limit)
             return false;
         ++seen;
-        if (t >= from)
-            visit(t);
+        if (t >= from && visit(t))
+            ++visited;
         return true;
     }
 };
 
 void daily(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, LocalSeconds to,
-           const StartVisitor& visit) {
+           const StartVisitor& visit, int limit) {
     const qint64 period = r.interval * kDay;
     qint64 k = from > start ? (from - start + period - 1) / period : 0;
     const LocalSeconds last = std::min(to, r.until);
-    for (;; ++k) {
+    for (int visited = 0; visited < limit; ++k) {
         if (r.count && k >= r.count)
             return;
         const LocalSeconds t = start + k * period;
         if (t > last)
             return;
-        visit(t);
+        visited += visit(t) ? 1 : 0;
     }
 }
 
 void weekly(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, LocalSeconds to,
-            const StartVisitor& visit) {
+            const StartVisitor& visit, int limit) {
     const qint64 startDay = floorDiv(start, kDay);
     const qint64 timeOfDay = start - startDay * kDay;
     const qint64 weekFirstDay = startDay - (weekdayOf(start) - r.weekStart + 7) % 7;
@@ -73,8 +76,13 @@ void weekly(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, Loca
         if ((r.weekdays >> ((r.weekStart + d) % 7)) & 1)
             firstWeek += (weekFirstDay + d) * kDay + timeOfDay >= start ? 1 : 0;
     qint64 k = std::max<qint64>(0, floorDiv(floorDiv(from, kDay) - weekFirstDay, periodDays) - 1);
-    Occurrences occurrences{
-        r, start, from, std::min(to, r.until), visit, k == 0 ? 0 : firstWeek + (k - 1) * perWeek};
+    Occurrences occurrences{r,
+                            start,
+                            from,
+                            std::min(to, r.until),
+                            visit,
+                            limit,
+                            k == 0 ? 0 : firstWeek + (k - 1) * perWeek};
     for (;; ++k) {
         for (int d = 0; d < 7; ++d) {
             if (!((r.weekdays >> ((r.weekStart + d) % 7)) & 1))
@@ -122,7 +130,7 @@ std::vector<int> monthlyDays(const RecurrenceRule& r, int year, int month, int s
 
 // MONTHLY and YEARLY: whole periods of months from the start's month.
 void byMonths(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, LocalSeconds to,
-              const StartVisitor& visit) {
+              const StartVisitor& visit, int limit) {
     int y = 0, m = 0, d = 0;
     const qint64 startDay = floorDiv(start, kDay);
     civilFromDays(startDay, y, m, d);
@@ -133,7 +141,7 @@ void byMonths(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, Lo
     const qint64 monthsToFrom = (qint64(fy) - y) * 12 + (fm - m);
     qint64 k = r.count || monthsToFrom <= 0 ? 0 : monthsToFrom / step - 1;
     k = std::max<qint64>(k, 0);
-    Occurrences occurrences{r, start, from, std::min(to, r.until), visit};
+    Occurrences occurrences{r, start, from, std::min(to, r.until), visit, limit};
     for (int guard = 0; guard < kMaxIterations; ++k, ++guard) {
         const qint64 monthIndex = qint64(m - 1) + k * step;
         const int year = int(y + floorDiv(monthIndex, 12));
@@ -167,25 +175,32 @@ icaltimetype icalTime(LocalSeconds local, bool isDate) {
 }
 
 void general(const RecurrenceRule& r, LocalSeconds start, bool isAllDay, LocalSeconds from,
-             LocalSeconds to, const StartVisitor& visit) {
-    const icalrecurrencetype recur = icalrecurrencetype_from_string(r.text.constData());
+             LocalSeconds to, const StartVisitor& visit, int limit) {
+    icalrecurrencetype recur = icalrecurrencetype_from_string(r.text.constData());
     if (recur.freq == ICAL_NO_RECURRENCE)
         return;
+    // The walk from the first start could never use up such a count: the rule is as good as
+    // endless, and the iterator may then jump to the window instead of walking there.
+    const bool isCounted = recur.count > 0 && recur.count <= kMaxCountedIterations;
+    if (!isCounted)
+        recur.count = 0;
     icalrecur_iterator* it = icalrecur_iterator_new(recur, icalTime(start, isAllDay));
     if (!it)
         return;
-    if (r.count == 0 && from > start)
+    if (!isCounted && from > start)
         icalrecur_iterator_set_start(it, icalTime(from, isAllDay));
     const LocalSeconds last = std::min(to, r.until);
-    for (int i = 0; i < (r.count ? kMaxCountedIterations : kMaxIterations); ++i) {
+    int visited = 0;
+    for (int i = 0; i < (isCounted ? kMaxCountedIterations : kMaxIterations) && visited < limit;
+         ++i) {
         const icaltimetype t = icalrecur_iterator_next(it);
         if (icaltime_is_null_time(t))
             break;
         const LocalSeconds local = localSeconds(t.year, t.month, t.day, t.hour, t.minute, t.second);
         if (local > last)
             break;
-        if (local >= from)
-            visit(local);
+        if (local >= from && visit(local))
+            ++visited;
     }
     icalrecur_iterator_free(it);
 }
@@ -194,44 +209,50 @@ void general(const RecurrenceRule& r, LocalSeconds start, bool isAllDay, LocalSe
 
 void forEachRuleStart(const RecurrenceRule& rule, const EventTimes& times, bool isAllDay,
                       LocalSeconds from, LocalSeconds to, const StartVisitor& visit,
-                      bool useLibical) {
+                      bool useLibical, int limit) {
     if (rule.isSimple && !useLibical) {
         switch (rule.frequency) {
         case Frequency::daily:
-            return daily(rule, times.start, from, to, visit);
+            return daily(rule, times.start, from, to, visit, limit);
         case Frequency::weekly:
-            return weekly(rule, times.start, from, to, visit);
+            return weekly(rule, times.start, from, to, visit, limit);
         case Frequency::monthly:
         case Frequency::yearly:
-            return byMonths(rule, times.start, from, to, visit);
+            return byMonths(rule, times.start, from, to, visit, limit);
         default:
             break;
         }
     }
-    general(rule, times.start, isAllDay, from, to, visit);
+    general(rule, times.start, isAllDay, from, to, visit, limit);
 }
 
 void forEachStart(const SeriesRecord& s, LocalSeconds from, LocalSeconds to,
                   const StartVisitor& visit) {
     const bool isAllDay = s.data && s.data->isAllDay;
+    int visited = 0;
     auto unlessExcluded = [&](LocalSeconds t) {
-        if (!std::binary_search(s.exdates.begin(), s.exdates.end(), t))
-            visit(t);
+        if (visited >= kMaxStartsPerSeries ||
+            std::binary_search(s.exdates.begin(), s.exdates.end(), t) || !visit(t))
+            return false;
+        ++visited;
+        return true;
     };
     const auto firstRdate = std::lower_bound(s.rdates.begin(), s.rdates.end(), from);
     const bool hasRdates = firstRdate != s.rdates.end() && *firstRdate <= to;
     const bool hasFirstStart = s.times.start >= from && s.times.start <= to;
     if (!hasRdates && !hasFirstStart) { // nearly every query: the rules alone, no copy
         for (const auto& rule : s.rules)
-            forEachRuleStart(rule, s.times, isAllDay, from, to, unlessExcluded);
+            forEachRuleStart(rule, s.times, isAllDay, from, to, unlessExcluded, false,
+                             kMaxStartsPerSeries);
         return;
     }
     // The first start always counts, whether or not a rule produces it; an RDATE that a rule
     // also produces, or two rules meeting, is still one occurrence.
     std::vector<LocalSeconds> starts;
     for (const auto& rule : s.rules)
-        forEachRuleStart(rule, s.times, isAllDay, from, to,
-                         [&](LocalSeconds t) { starts.push_back(t); });
+        forEachRuleStart(
+            rule, s.times, isAllDay, from, to, [&](LocalSeconds t) { starts.push_back(t); }, false,
+            kMaxStartsPerSeries);
     if (hasFirstStart)
         starts.push_back(s.times.start);
     for (auto it = firstRdate; it != s.rdates.end() && *it <= to; ++it)

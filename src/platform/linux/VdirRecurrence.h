@@ -2,11 +2,14 @@
 // Expands a series inside a window of wall-clock time, never from its first occurrence:
 // DAILY and WEEKLY rules with plain BYDAY (nearly every real series) are computed directly;
 // other rules go through libical's iterator, moved to the window's start when the rule has no
-// COUNT. Starts are wall-clock seconds in the series' zone; EXDATEs (and the starts that
-// overrides replace) are left out, RDATEs added.
+// COUNT (or one past a million, which no walk from the first start could use up). Starts are
+// wall-clock seconds in the series' zone; EXDATEs (and the starts that overrides replace) are left
+// out, RDATEs added.
 #pragma once
 
 #include "platform/linux/VdirRecords.h"
+
+#include <type_traits>
 
 namespace ruvo::platform::vdir {
 
@@ -17,21 +20,35 @@ inline int weekdayOf(LocalSeconds local) {
 }
 
 // A non-owning reference to a callable taking one start: no allocation per call, which
-// matters when a query expands thousands of series.
+// matters when a query expands thousands of series. A callable returning bool says whether
+// it took the start (only those count towards a limit); any other takes every start.
 class StartVisitor {
 public:
     template <typename F>
     StartVisitor(const F& f) // NOLINT: converts implicitly on purpose
-        : m_object(&f),
-          m_call([](const void* o, LocalSeconds t) { (*static_cast<const F*>(o))(t); }) {}
-    void operator()(LocalSeconds t) const { m_call(m_object, t); }
+        : m_object(&f), m_call([](const void* o, LocalSeconds t) {
+              if constexpr (std::is_same_v<std::invoke_result_t<const F&, LocalSeconds>, bool>) {
+                  return (*static_cast<const F*>(o))(t);
+              } else {
+                  (*static_cast<const F*>(o))(t);
+                  return true;
+              }
+          }) {}
+    bool operator()(LocalSeconds t) const { return m_call(m_object, t); }
 
 private:
     const void* m_object;
-    void (*m_call)(const void*, LocalSeconds);
+    bool (*m_call)(const void*, LocalSeconds);
 };
 
-// Calls `visit` for every start of the series in [from, to], in no particular order.
+// One query shows at most this many occurrences of one series, the earliest in its window: a
+// series every minute or second (a stranger's file, rarely a real one) would otherwise give
+// tens of thousands of events a view cannot show and a query pays for in time and memory.
+// An hourly series over a year stays below it.
+inline constexpr int kMaxStartsPerSeries = 10000;
+
+// Calls `visit` for every start of the series in [from, to], in no particular order, until
+// it has taken kMaxStartsPerSeries of them (the earliest of each rule).
 void forEachStart(const SeriesRecord& series, LocalSeconds from, LocalSeconds to,
                   const StartVisitor& visit);
 
@@ -39,7 +56,7 @@ void forEachStart(const SeriesRecord& series, LocalSeconds from, LocalSeconds to
 // compare both paths).
 void forEachRuleStart(const RecurrenceRule& rule, const EventTimes& times, bool isAllDay,
                       LocalSeconds from, LocalSeconds to, const StartVisitor& visit,
-                      bool useLibical = false);
+                      bool useLibical = false, int limit = std::numeric_limits<int>::max());
 
 // The latest start the series can have (kNoEnd when a rule has neither COUNT nor UNTIL).
 LocalSeconds lastStartOf(const SeriesRecord& series);

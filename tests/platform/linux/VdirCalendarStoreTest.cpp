@@ -256,7 +256,7 @@ TEST(VdirCalendarStore, ABurstOfChangesOnDiskIsOneSignal) {
     for (int i = 0; i < 10; ++i)
         vdir.write(QStringLiteral("n%1.ics").arg(i),
                    event(QStringLiteral("n%1").arg(i).toLatin1().constData(), "20261207T090000Z"));
-    ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.nextDue().has_value(); }));
+    ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }));
     QCoreApplication::processEvents(); // whatever of the burst is still queued
     scheduler.advance(std::chrono::milliseconds(199));
     EXPECT_EQ(changes, 0);

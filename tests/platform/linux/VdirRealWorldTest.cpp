@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Calendar files as other programs write them, read against the occurrences a user expects.
 #include "VdirTestSupport.h"
+#include "platform/linux/VdirIndex.h"
+#include "platform/linux/VdirRecurrence.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -248,4 +250,82 @@ TEST(VdirRealWorld, RepeatingTasksAreDueAtTheirNextOccurrence) {
     EXPECT_EQ(due, (QStringList{QStringLiteral("Old 2026-11-16 09:00:00"),
                                 QStringLiteral("Rent 2026-12-10"),
                                 QStringLiteral("Water plants 2026-12-08 10:00:00")}));
+}
+
+namespace {
+
+// Files crafted to make a reader work without end: each is read, and bounded.
+struct BoundCase {
+    const char* name;
+    std::vector<QByteArray> files;
+    const char* from;
+    int hours;
+    std::size_t count; // the occurrences the query returns
+    const char* first;
+};
+
+QByteArray secondly(int n) {
+    return vevent(QByteArray("UID:s") + QByteArray::number(n) +
+                  "\r\nDTSTART:20261201T000000Z\r\nDURATION:PT1S\r\nRRULE:FREQ=SECONDLY\r\n");
+}
+
+std::vector<BoundCase> boundCases() {
+    using platform::vdir::VdirIndex;
+    const auto perSeries = static_cast<std::size_t>(platform::vdir::kMaxStartsPerSeries);
+    return {
+        {"a zone changing every minute since 1970 is skipped: its time reads as floating",
+         {QByteArray("BEGIN:VTIMEZONE\r\nTZID:Storm\r\nBEGIN:STANDARD\r\n"
+                     "DTSTART:19700101T000000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0000\r\n"
+                     "RRULE:FREQ=MINUTELY;INTERVAL=2\r\nEND:STANDARD\r\nBEGIN:DAYLIGHT\r\n"
+                     "DTSTART:19700101T000100\r\nTZOFFSETFROM:+0000\r\nTZOFFSETTO:+0100\r\n"
+                     "RRULE:FREQ=MINUTELY;INTERVAL=2\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n") +
+          vevent("UID:z\r\nDTSTART;TZID=Storm:20261207T090000\r\nDURATION:PT1H\r\n")},
+         "2026-12-07T00:00:00Z",
+         24,
+         1,
+         "2026-12-07T08:00:00Z/2026-12-07T09:00:00Z"},
+        {"every minute since 1970 with a count of two billion, one hour of it",
+         {vevent("UID:m\r\nDTSTART:19700101T000000Z\r\nDURATION:PT1M\r\n"
+                 "RRULE:FREQ=MINUTELY;COUNT=2000000000\r\n")},
+         "2026-12-07T12:00:00Z",
+         1,
+         60,
+         "2026-12-07T12:00:00Z/2026-12-07T12:01:00Z"},
+        {"weekly since 2000 with the largest count",
+         {vevent("UID:w\r\nDTSTART:20000103T090000Z\r\nDURATION:PT1H\r\n"
+                 "RRULE:FREQ=WEEKLY;COUNT=2147483647\r\n")},
+         "2026-12-07T00:00:00Z",
+         24 * 7,
+         1,
+         "2026-12-07T09:00:00Z/2026-12-07T10:00:00Z"},
+        {"every second for a day stops at the series' limit",
+         {secondly(1)},
+         "2026-12-07T00:00:00Z",
+         24,
+         perSeries,
+         "2026-12-07T00:00:00Z/2026-12-07T00:00:01Z"},
+        {"six series every second stop at the query's limit",
+         {secondly(1), secondly(2), secondly(3), secondly(4), secondly(5), secondly(6)},
+         "2026-12-07T00:00:00Z",
+         24,
+         VdirIndex::kMaxSeriesEventsPerQuery,
+         "2026-12-07T00:00:00Z/2026-12-07T00:00:01Z"},
+    };
+}
+
+} // namespace
+
+TEST(VdirRealWorld, CraftedRulesAreBoundedPerSeriesAndPerQuery) {
+    for (const auto& c : boundCases()) {
+        SCOPED_TRACE(c.name);
+        test::TempVdir vdir(QStringLiteral("Europe/Berlin"));
+        for (std::size_t i = 0; i < c.files.size(); ++i)
+            vdir.write(QStringLiteral("f%1.ics").arg(i),
+                       test::calendarText(c.files[i].constData()));
+        auto store = vdir.open();
+        const kit::Instant from = at(c.from);
+        const auto events = store->events({{from, from + kit::Seconds(c.hours * 3600)}, {}});
+        ASSERT_EQ(events.size(), c.count);
+        EXPECT_EQ(test::describe(events.front()), QString::fromLatin1(c.first));
+    }
 }
