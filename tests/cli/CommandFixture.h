@@ -37,13 +37,8 @@ protected:
     static cli::CommandServices vdirServices() {
         namespace vdir = platform::vdir;
         cli::CommandServices services;
-        services.openCalendarStore = [](const cli::CommandContext& c)
-            -> kit::Result<std::unique_ptr<platform::CalendarStore>> {
-            auto store = std::make_unique<vdir::VdirCalendarStore>(
-                vdir::userStoreOptions(c.configDirectory, c.environment.timeZoneId, c.clock));
-            if (auto loaded = store->load(); !loaded)
-                return kit::fail(loaded.error());
-            return std::unique_ptr<platform::CalendarStore>(std::move(store));
+        services.openCalendarStore = [](const cli::CommandContext& c) {
+            return vdir::openUserStore(c.configDirectory, c.environment.timeZoneId, c.clock);
         };
         services.openCalendarSources = [](const cli::CommandContext& c) {
             return std::make_unique<vdir::VdirSourceList>(c.configDirectory);

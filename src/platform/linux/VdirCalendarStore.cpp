@@ -31,6 +31,15 @@ VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString&
     return options;
 }
 
+kit::Result<std::unique_ptr<CalendarStore>>
+openUserStore(const QString& configDirectory, const QString& timeZoneId, const kit::Clock& clock) {
+    auto store =
+        std::make_unique<VdirCalendarStore>(userStoreOptions(configDirectory, timeZoneId, clock));
+    if (auto loaded = store->load(); !loaded)
+        return kit::fail(loaded.error());
+    return std::unique_ptr<CalendarStore>(std::move(store));
+}
+
 VdirCalendarStore::VdirCalendarStore(VdirStoreOptions options)
     : m_options(std::move(options)), m_cache(m_options.cacheFile),
       m_loader(m_zones, m_cache, m_options.threads) {

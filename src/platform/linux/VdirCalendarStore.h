@@ -33,6 +33,10 @@ struct VdirStoreOptions {
 VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString& timeZoneId,
                                   const kit::Clock& clock);
 
+// The user's store, loaded once, for a command: no watching.
+kit::Result<std::unique_ptr<CalendarStore>>
+openUserStore(const QString& configDirectory, const QString& timeZoneId, const kit::Clock& clock);
+
 class VdirCalendarStore final : public CalendarStore {
 public:
     explicit VdirCalendarStore(VdirStoreOptions options);
