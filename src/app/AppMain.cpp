@@ -7,11 +7,13 @@
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
 #include "app/EventsSection.h"
+#include "app/NextCallMenuEntry.h"
 #include "app/Panel.h"
 #include "app/UpcomingEventItem.h"
 #include "app/WorldClock.h"
 #include "events/exclusion/LocationsMigration.h"
 #include "kit/Log.h"
+#include "kit/OffsetScheduler.h"
 #include "kit/RealScheduler.h"
 #include "platform/NotificationCategoryRegistry.h"
 #include "platform/ShortcutRegistry.h"
@@ -70,7 +72,15 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
         QApplication::quit();
     });
 
-    kit::RealScheduler scheduler;
+    kit::RealScheduler realScheduler;
+    // --now starts the program's clock at that instant and lets it run from there.
+    std::optional<kit::OffsetScheduler> shiftedScheduler;
+    if (options.now) {
+        shiftedScheduler.emplace(realScheduler, *options.now);
+        qCInfo(lcApp) << "The clock starts at" << kit::formatIsoUtc(*options.now);
+    }
+    kit::Scheduler& scheduler =
+        shiftedScheduler ? static_cast<kit::Scheduler&>(*shiftedScheduler) : realScheduler;
     auto settings = settings::SettingsFiles::open(options.configDirectory.isEmpty()
                                                       ? settings::SettingsFiles::defaultFolder()
                                                       : options.configDirectory,
@@ -110,6 +120,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     VideoCalls videoCalls(state.defaults());
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
+    NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

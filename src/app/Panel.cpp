@@ -42,16 +42,35 @@ Panel::~Panel() {
 
 void Panel::createStatusItem() {
     m_item = platform::makeStatusItem(QStringLiteral("ruvo-clock"), m_painter);
-    // Panels that open the item's menu on a click (GNOME) reach everything from here.
-    m_item->setMenu({{QStringLiteral("open"), QStringLiteral("Open Ruvo")},
-                     {QString(), QString()},
-                     {QStringLiteral("quit"), QStringLiteral("Quit Ruvo")}});
+    updateMenu();
     m_item->onMenuEntryChosen([this](const QString& id) { onMenuEntry(id); });
     m_state.menuBarController().attach(*m_item);
 }
 
+void Panel::setJoinEntry(const QString& label, std::function<void()> join) {
+    m_join = std::move(join);
+    if (label == m_joinLabel)
+        return;
+    m_joinLabel = label;
+    updateMenu();
+}
+
+void Panel::updateMenu() {
+    // Panels that open the item's menu on a click (GNOME) reach everything from here.
+    std::vector<platform::StatusMenuEntry> entries;
+    if (!m_joinLabel.isEmpty())
+        entries.push_back({QStringLiteral("join"), m_joinLabel});
+    entries.push_back({QStringLiteral("open"), QStringLiteral("Open Ruvo")});
+    entries.push_back({QString(), QString()});
+    entries.push_back({QStringLiteral("quit"), QStringLiteral("Quit Ruvo")});
+    m_item->setMenu(entries);
+}
+
 void Panel::onMenuEntry(const QString& id) {
-    if (id == QLatin1String("open"))
+    if (id == QLatin1String("join")) {
+        if (m_join)
+            m_join();
+    } else if (id == QLatin1String("open"))
         m_state.toggleMenuWindow();
     else if (id == QLatin1String("quit"))
         QApplication::quit();

@@ -28,8 +28,12 @@ public:
     const std::function<kit::Environment()>& environment() const { return m_environment; }
     platform::SystemDateEvents& dateEvents() { return m_dateEvents; }
 
+    // The item menu's first entry, `label`, runs `join`; an empty label takes it away.
+    void setJoinEntry(const QString& label, std::function<void()> join);
+
 private:
     void createStatusItem();
+    void updateMenu();
     void onMenuEntry(const QString& id);
     void checkStatusItemShown();
 
@@ -40,6 +44,8 @@ private:
     views::MenuBarIconPainter m_painter;
     std::unique_ptr<views::MenuWindow> m_window;
     std::unique_ptr<platform::StatusItem> m_item;
+    QString m_joinLabel;
+    std::function<void()> m_join;
     kit::Subscription m_locale;
     kit::Subscription m_colorScheme;
     kit::Timer m_visibilityCheck;

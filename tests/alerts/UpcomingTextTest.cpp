@@ -2,6 +2,7 @@
 #include "alerts/UpcomingText.h"
 
 #include "TestSupport.h"
+#include "alerts/JoinMenuLabel.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -173,6 +174,27 @@ TEST(UpcomingText, ShortenedTitles) {
         EXPECT_EQ(shortenedTitle(QString::fromUtf16(row.title), row.limit),
                   QString::fromUtf16(row.expected))
             << row.limit;
+}
+
+TEST(JoinMenuLabel, OneShortLineOfPlainText) {
+    struct Row {
+        const char16_t* title;
+        const char16_t* expected;
+    };
+    const Row rows[] = {
+        {u"Weekly sync", u"Join Weekly sync"},
+        {u"  Weekly\nsync\t", u"Join Weekly sync"},
+        {u"Line\u2028break\r\nhere", u"Join Line break here"},
+        {u"<b>Bold</b> & _under_", u"Join <b>Bold</b> & _under_"}, // shown as written
+        {u"Quarterly planning and budget review for the whole department",
+         u"Join Quarterly planning and budget review fo\u2026"},
+        {u"1234567890123456789012345678901234567890",
+         u"Join 1234567890123456789012345678901234567890"},
+        {u"", u"Join Video Call"},
+        {u" \n ", u"Join Video Call"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(joinMenuLabel(QString::fromUtf16(row.title)), QString::fromUtf16(row.expected));
 }
 
 } // namespace

@@ -27,7 +27,10 @@ QVariantMap DBusMenuExporter::propertiesOf(int id) const {
     const StatusMenuEntry& entry = m_entries.at(static_cast<std::size_t>(id - 1));
     if (entry.id.isEmpty())
         return {{QStringLiteral("type"), QStringLiteral("separator")}};
-    QVariantMap properties{{QStringLiteral("label"), entry.label},
+    // Labels are plain text; in a dbusmenu label "_" marks the access key, "__" is one "_".
+    QString label = entry.label;
+    label.replace(QLatin1Char('_'), QStringLiteral("__"));
+    QVariantMap properties{{QStringLiteral("label"), label},
                            {QStringLiteral("enabled"), entry.isEnabled},
                            {QStringLiteral("visible"), true}};
     if (entry.isChecked) {

@@ -53,7 +53,9 @@ void XEmbedStatusItem::setMenu(const std::vector<StatusMenuEntry>& entries) {
             m_menu->addSeparator();
             continue;
         }
-        QAction* action = m_menu->addAction(entry.label);
+        // Plain text: "&" would mark the access key.
+        QAction* action =
+            m_menu->addAction(QString(entry.label).replace(QLatin1Char('&'), QStringLiteral("&&")));
         action->setEnabled(entry.isEnabled);
         if (entry.isChecked) {
             action->setCheckable(true);

@@ -2,7 +2,7 @@
 #include "views/events/JoinNextCallButton.h"
 
 #include "events/CallEventConversion.h"
-#include "events/videocalls/NextVideoCall.h"
+#include "events/NextCallEvent.h"
 #include "settings/Keys.h"
 
 namespace ruvo::views {
@@ -34,18 +34,9 @@ void JoinNextCallButton::refresh() {
     m_event.reset();
     std::optional<QString> service;
     if (m_dependencies.defaults.get(keys::menuShowJoinVideoCallButton)) {
-        const auto events = m_dependencies.queries.events(
-            platform::DateRange{now, now + videocalls::kNextVideoCallLookAhead});
-        std::vector<videocalls::CallEvent> calls;
-        calls.reserve(events.size());
-        for (const auto& event : events)
-            calls.push_back(events::toCallEvent(event));
-        if (const auto next = videocalls::nextVideoCall(calls, now, m_dependencies.detector)) {
-            const auto index =
-                std::size_t(std::find(calls.begin(), calls.end(), *next) - calls.begin());
-            m_event = events[index];
-            service = m_dependencies.detector.videoCallServiceName(*next);
-        }
+        m_event = events::nextVideoCallEvent(m_dependencies.queries, now, m_dependencies.detector);
+        if (m_event)
+            service = m_dependencies.detector.videoCallServiceName(events::toCallEvent(*m_event));
     }
     if (m_event)
         setText(joinButtonLabel(m_event->title(), service));

@@ -105,7 +105,8 @@ TEST(SniStatusItem, PanelReadsLabelTitleMenuAndClicksTheItem) {
     QStringList chosen;
     item.onActivated([&](const platform::ActivationEvent& e) { clicks.push_back(e); });
     item.onMenuEntryChosen([&](const QString& id) { chosen << id; });
-    item.setMenu({{QStringLiteral("open"), QStringLiteral("Open Ruvo")},
+    item.setMenu({{QStringLiteral("join"), QStringLiteral("Join Q_4 <b>review</b>")},
+                  {QStringLiteral("open"), QStringLiteral("Open Ruvo")},
                   {QString(), QString()},
                   {QStringLiteral("quit"), QStringLiteral("Quit Ruvo")}});
     platform::StatusItemContent content;
@@ -147,13 +148,16 @@ TEST(SniStatusItem, PanelReadsLabelTitleMenuAndClicksTheItem) {
     ASSERT_EQ(layout.type(), QDBusMessage::ReplyMessage) << layout.errorMessage().toStdString();
     platform::DBusMenuLayoutItem root;
     layout.arguments().at(1).value<QDBusArgument>() >> root;
-    ASSERT_EQ(root.children.size(), 3);
+    ASSERT_EQ(root.children.size(), 4);
+    // Plain text: the "_" is doubled so that it is not taken for an access key.
     EXPECT_EQ(root.children[0].properties.value(QStringLiteral("label")).toString(),
+              QStringLiteral("Join Q__4 <b>review</b>"));
+    EXPECT_EQ(root.children[1].properties.value(QStringLiteral("label")).toString(),
               QStringLiteral("Open Ruvo"));
-    EXPECT_EQ(root.children[1].properties.value(QStringLiteral("type")).toString(),
+    EXPECT_EQ(root.children[2].properties.value(QStringLiteral("type")).toString(),
               QStringLiteral("separator"));
     callAndWait(panel, service, menuPath, dbusmenu, QStringLiteral("Event"),
-                {3, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(QString())), 0u});
+                {4, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(QString())), 0u});
 
     callAndWait(panel, service, path, sni, QStringLiteral("Activate"), {640, 12});
     // A panel that knows no position.
