@@ -60,6 +60,6 @@ TEST_F(AlertsCommand, RejectsBadHours) {
           QStringList{QStringLiteral("--soon")}}) {
         EXPECT_EQ(run(cli::alertsCommand(), arguments), cli::kExitUsage)
             << arguments.join(u' ').toStdString();
-        EXPECT_TRUE(errors.contains(QStringLiteral("usage: ruvo alerts")));
+        EXPECT_TRUE(errors.contains(QStringLiteral("Try 'ruvo alerts --help'.")));
     }
 }
