@@ -9,10 +9,16 @@ packages=(
   # libraries
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
   libicu-dev libical-dev libsqlite3-dev libglib2.0-dev libxcb1-dev
+  # Evolution Data Server calendars, and the Xfce panel plugin (GTK 3)
+  libecal2.0-dev libedataserver1.2-dev evolution-data-server
+  libxfce4panel-2.0-dev libgtk-3-dev
+  # translations (lupdate, lrelease)
+  qt6-l10n-tools
   # the desktop's sounds, which the system sound names play
   sound-theme-freedesktop
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  python3-dbusmock radicale
   xvfb xauth x11-utils x11-apps xdotool imagemagick dbus dbus-x11 fonts-dejavu-core
 )
 
