@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppLog.h"
 #include "app/AppState.h"
+#include "app/CallNotifications.h"
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
 #include "app/EventsSection.h"
@@ -121,6 +122,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
+    CallNotifications callNotifications(state, panel, videoCalls);
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

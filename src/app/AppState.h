@@ -86,6 +86,12 @@ public:
     using UpcomingEventFactory = std::function<std::unique_ptr<alerts::UpcomingEventController>()>;
     void setUpcomingEventFactory(UpcomingEventFactory make);
     alerts::UpcomingEventController* upcomingEventController() const { return m_upcoming.get(); }
+    // The call notifications, which the events controller keeps while they are switched on;
+    // `make` builds them (the wiring knows the notification server and the windows). An
+    // empty `make` drops them.
+    void setVideoCallAlertsFactory(events::VideoCallAlertsFactory make) {
+        m_events->setVideoCallAlertsFactory(std::move(make));
+    }
     // Queues the rest of the launch sequence for the first turn of the event loop.
     void scheduleDidLaunch();
 

@@ -2,9 +2,14 @@
 #include "cli/AlertsCommand.h"
 
 #include "alerts/HourlyChime.h"
+#include "alerts/VideoCallNotificationController.h"
 #include "cli/CalendarItemJson.h"
+#include "events/CallEventConversion.h"
+#include "events/videocalls/VideoCallDetector.h"
 #include "kit/LocalTime.h"
 #include "menubar/ClockTimer.h"
+#include "settings/Keys.h"
+#include "timezones/IcuFormat.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -47,9 +52,48 @@ std::vector<PlannedAlert> chimes(const CommandContext& context, const Span& span
     return planned;
 }
 
+// The command line opens nothing, so it plans as if no meeting application were present.
+class NoApplications final : public platform::UrlOpener {
+public:
+    bool open(const QUrl&) override { return false; }
+    bool hasApplicationFor(const QString&) const override { return false; }
+};
+
+// The call notifications, planned as the running program plans them (which joined events to
+// skip only the running program knows).
+std::vector<PlannedAlert> callNotifications(const CommandContext& context, const Span& span) {
+    if (!context.defaults.get(settings::keys::notifyWhenVideoCallStarts) ||
+        !context.services.openCalendarStore)
+        return {};
+    auto store = context.services.openCalendarStore(context);
+    if (!store) {
+        context.err << "ruvo: " << store.error() << Qt::endl;
+        return {};
+    }
+    NoApplications apps;
+    videocalls::VideoCallDetector detector(apps);
+    const alerts::CallNotificationPlanner planner(**store, context.defaults, kit::steadyClock(),
+                                                  [&detector](const platform::Event& e) {
+                                                      return detector.videoCall(
+                                                          events::toCallEvent(e));
+                                                  },
+                                                  {});
+    std::vector<PlannedAlert> planned;
+    for (const auto& call : planner.plan(span.from, span.until - span.from)) {
+        const QString time = timezones::shortTimeText(context.environment, call.event.start());
+        planned.push_back({QStringLiteral("notification"),
+                           call.fireAt,
+                           call.event.calendarItemExternalIdentifier(),
+                           call.event.title(),
+                           alerts::VideoCallNotificationController::bodyText(call, time, true),
+                           {}});
+    }
+    return planned;
+}
+
 // Every planner of alerts; each adds its own kind.
 using Planner = std::vector<PlannedAlert> (*)(const CommandContext&, const Span&);
-const Planner kPlanners[] = {chimes};
+const Planner kPlanners[] = {chimes, callNotifications};
 
 QString isoWithOffset(kit::Instant t, const QTimeZone& zone) {
     return kit::toQDateTime(t).toTimeZone(zone).toString(Qt::ISODate);

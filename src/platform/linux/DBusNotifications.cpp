@@ -16,6 +16,9 @@ const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 constexpr uchar kUrgencyCritical = 2;
+// A server started on demand answers well within this; past it the caller shows the
+// notification its own way rather than late.
+constexpr int kNotifyTimeoutMs = 10'000;
 
 QStringList actionList(const std::vector<NotificationAction>& actions) {
     QStringList list;
@@ -72,7 +75,8 @@ void DBusNotifications::post(const QString& key, const NotificationRequest& requ
     call << QStringLiteral("Ruvo") << replaces << QStringLiteral("ruvo") << request.summary
          << (m_hasBodyMarkup ? request.body.toHtmlEscaped() : request.body)
          << actionList(request.actions) << hints(request) << qint32(-1);
-    auto* watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
+    auto* watcher =
+        new QDBusPendingCallWatcher(m_connection.asyncCall(call, kNotifyTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, key, watcher] {
         watcher->deleteLater();
         const QDBusPendingReply<uint> reply = *watcher;

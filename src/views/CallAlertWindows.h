@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The small windows that stand in for call notifications when no notification server shows
+// them: the event's title, its time and service, and the buttons "Join" and "Close". They
+// stay on top in the upper right corner of the screen, stacked downwards, until the user
+// closes them or the event ends.
+#pragma once
+
+#include "alerts/VideoCallNotificationController.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <map>
+
+namespace ruvo::views {
+
+class CallAlertWindows final : public alerts::CallAlertWindows {
+public:
+    CallAlertWindows() = default;
+    CallAlertWindows(const CallAlertWindows&) = delete;
+    CallAlertWindows& operator=(const CallAlertWindows&) = delete;
+    ~CallAlertWindows() override;
+
+    void show(const QString& key, const alerts::CallNotificationContent& content) override;
+    void close(const QString& key) override;
+
+    // The open window of a key (for tests); null when none is open.
+    QWidget* window(const QString& key) const;
+
+private:
+    QWidget* make(const QString& key, const alerts::CallNotificationContent& content);
+    void place(QWidget* window) const;
+
+    std::map<QString, QPointer<QWidget>> m_windows;
+};
+
+} // namespace ruvo::views
