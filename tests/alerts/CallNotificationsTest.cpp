@@ -62,8 +62,11 @@ struct Fixture {
     std::unique_ptr<VideoCallNotificationController> controller;
 
     Fixture() {
-        for (const char* id : {"A", "B"})
-            store.calendarList.push_back({QString::fromLatin1(id), QString::fromLatin1(id)});
+        for (const char* id : {"A", "B"}) {
+            platform::Calendar calendar;
+            calendar.identifier = calendar.title = QString::fromLatin1(id);
+            store.calendarList.push_back(calendar);
+        }
         defaults.set(keys::enabledCalendars, {QStringLiteral("A"), QStringLiteral("B")});
         defaults.set(keys::notifyForVideoCalls_calendars, {QStringLiteral("A")});
     }

@@ -40,7 +40,9 @@ struct CallSetup {
         {}};
 
     explicit CallSetup(const char* title) {
-        store.calendarList.push_back({QStringLiteral("A"), QStringLiteral("Work")});
+        platform::Calendar work;
+        work.identifier = QStringLiteral("A");
+        store.calendarList.push_back(work);
         defaults.set(keys::enabledCalendars, {QStringLiteral("A")});
         defaults.set(keys::notifyForVideoCalls_calendars, {QStringLiteral("A")});
         auto data = std::make_shared<platform::EventData>();
