@@ -90,145 +90,86 @@ struct Fixture {
 };
 
 TEST(CallNotificationPlanner, PlansFireInstantsAndSkips) {
+    using L = settings::EventExcludeMatcher::Location;
+    enum class Mute { none, identifier, allOccurrences, thisOccurrence, otherOccurrence };
     struct Row {
         const char* name;
-        std::function<void(Fixture&)> setUp;
-        std::vector<std::pair<const char*, kit::Instant>> expected; // title, fire instant
-    };
-    const auto standup = [](Fixture& f) {
-        f.store.addEvent(call("Standup", "s1"), kNow + 10min, kNow + 25min);
-    };
-    const auto muted = [&](QString entry) {
-        return [standup, entry](Fixture& f) {
-            standup(f);
-            f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents, {entry});
-        };
-    };
-    const auto series = [](Fixture& f) {
-        auto data = call("Daily", "d1");
-        data->hasRecurrenceRules = true;
-        f.store.addEvent(data, kNow + 20min, kNow + 30min);
-        f.store.addEvent(data, kNow + 24h + 20min, kNow + 24h + 30min);
+        int startMinutes = 10;
+        int beforeSeconds = 0;
+        std::optional<int> fireMinutes; // none: not planned
+        const char* calendar = "A";
+        Mute mute = Mute::none;
+        std::optional<L> excludedFrom = std::nullopt;
+        bool isJoined = false;
+        bool isAllDay = false;
+        const char* location = "https://zoom.us/j/1";
     };
     const Row rows[] = {
-        {"at the start", standup, {{"Standup", kNow + 10min}}},
-        {"five minutes before",
-         [&](Fixture& f) {
-             standup(f);
-             f.before(300);
-         },
-         {{"Standup", kNow + 5min}}},
-        {"fire instant passed, start ahead",
-         [&](Fixture& f) {
-             standup(f);
-             f.before(900);
-         },
-         {}},
-        {"fire instant is now",
-         [&](Fixture& f) {
-             standup(f);
-             f.before(600);
-         },
-         {{"Standup", kNow}}},
-        {"in progress",
-         [](Fixture& f) { f.store.addEvent(call("Review", "r1"), kNow - 5min, kNow + 25min); },
-         {}},
-        {"past the hour",
-         [](Fixture& f) { f.store.addEvent(call("Late", "l1"), kNow + 61min, kNow + 90min); },
-         {}},
-        {"muted by its identifier", muted(QStringLiteral("A/s1")), {}},
-        {"muted with all occurrences", muted(QStringLiteral("s1")), {}},
-        {"muted occurrence",
-         [&](Fixture& f) {
-             series(f);
-             const auto first = f.store.eventList.front();
-             f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents,
-                            {events::occurrenceMuteEntry(events::muteFacts(first))});
-         },
-         {}},
-        {"muting another occurrence leaves this one",
-         [&](Fixture& f) {
-             series(f);
-             const auto second = f.store.eventList.back();
-             f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents,
-                            {events::occurrenceMuteEntry(events::muteFacts(second))});
-         },
-         {{"Daily", kNow + 20min}}},
-        {"joined",
-         [&](Fixture& f) {
-             standup(f);
-             f.joinedIds.insert(QStringLiteral("A/s1"));
-         },
-         {}},
-        {"excluded for notifications",
-         [&](Fixture& f) {
-             standup(f);
-             f.defaults.set(keys::fullscreenNotifications_excludeMatcher,
-                            {{QUuid::createUuid(),
-                              true,
-                              settings::EventExcludeMatcher::Kind::equals,
-                              QStringLiteral("Standup"),
-                              {settings::EventExcludeMatcher::Location::systemNotifications}}});
-         },
-         {}},
-        {"excluded from the event list only",
-         [&](Fixture& f) {
-             standup(f);
-             f.defaults.set(keys::fullscreenNotifications_excludeMatcher,
-                            {{QUuid::createUuid(),
-                              true,
-                              settings::EventExcludeMatcher::Kind::equals,
-                              QStringLiteral("Standup"),
-                              {settings::EventExcludeMatcher::Location::eventList}}});
-         },
-         {{"Standup", kNow + 10min}}},
-        {"calendar not chosen for notifications",
-         [](Fixture& f) { f.store.addEvent(call("Home", "h1", "B"), kNow + 10min, kNow + 20min); },
-         {}},
-        {"no calendar chosen",
-         [&](Fixture& f) {
-             standup(f);
-             f.defaults.set(keys::notifyForVideoCalls_calendars, {});
-         },
-         {}},
-        {"all-day",
-         [](Fixture& f) {
-             auto data = call("Offsite", "o1");
-             data->isAllDay = true;
-             f.store.addEvent(data, kNow + 10min, kNow + 24h);
-         },
-         {}},
-        {"no video call",
-         [](Fixture& f) {
-             auto data = call("Lunch", "n1");
-             data->extra().location = QStringLiteral("Canteen");
-             f.store.addEvent(data, kNow + 10min, kNow + 40min);
-         },
-         {}},
-        {"the same call in two entries",
-         [](Fixture& f) {
-             f.store.addEvent(call("Sync", "x1"), kNow + 30min, kNow + 40min);
-             f.store.addEvent(call("Sync", "x2"), kNow + 30min, kNow + 40min);
-         },
-         {{"Sync", kNow + 30min}}},
-        {"fire order follows the fire instants",
-         [&](Fixture& f) {
-             f.store.addEvent(call("Later", "z1"), kNow + 40min, kNow + 50min);
-             series(f);
-         },
-         {{"Daily", kNow + 20min}, {"Later", kNow + 40min}}},
+        {"at the start", 10, 0, 10},
+        {"five minutes before", 10, 300, 5},
+        {"fire instant is now", 10, 600, 0},
+        {"fire instant passed, start ahead", 10, 900, {}},
+        {"in progress", -5, 0, {}},
+        {"past the hour", 61, 0, {}},
+        {"muted by its identifier", 10, 0, {}, "A", Mute::identifier},
+        {"muted with all occurrences", 10, 0, {}, "A", Mute::allOccurrences},
+        {"muted occurrence", 10, 0, {}, "A", Mute::thisOccurrence},
+        {"another occurrence muted", 10, 0, 10, "A", Mute::otherOccurrence},
+        {"excluded for notifications", 10, 0, {}, "A", Mute::none, L::systemNotifications},
+        {"excluded from the list only", 10, 0, 10, "A", Mute::none, L::eventList},
+        {"joined", 10, 0, {}, "A", Mute::none, std::nullopt, true},
+        {"calendar not chosen", 10, 0, {}, "B"},
+        {"all-day", 10, 0, {}, "A", Mute::none, std::nullopt, false, true},
+        {"no video call", 10, 0, {}, "A", Mute::none, std::nullopt, false, false, "Canteen"},
     };
     for (const Row& row : rows) {
         Fixture f;
-        row.setUp(f);
-        std::vector<std::pair<QString, kit::Instant>> planned;
+        f.before(row.beforeSeconds);
+        auto data = call("Standup", "s1", row.calendar);
+        data->isAllDay = row.isAllDay;
+        data->hasRecurrenceRules =
+            row.mute == Mute::thisOccurrence || row.mute == Mute::otherOccurrence;
+        data->extra().location = QString::fromUtf8(row.location);
+        const auto start = kNow + std::chrono::minutes(row.startMinutes);
+        const auto event = f.store.addEvent(data, start, start + 30min);
+        const auto next = f.store.addEvent(data, start + 24h, start + 24h + 30min);
+        const std::map<Mute, QString> entries{
+            {Mute::identifier, QStringLiteral("A/s1")},
+            {Mute::allOccurrences, QStringLiteral("s1")},
+            {Mute::thisOccurrence, events::occurrenceMuteEntry(events::muteFacts(event))},
+            {Mute::otherOccurrence, events::occurrenceMuteEntry(events::muteFacts(next))}};
+        if (row.mute != Mute::none)
+            f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents, {entries.at(row.mute)});
+        if (row.excludedFrom)
+            f.defaults.set(keys::fullscreenNotifications_excludeMatcher,
+                           {{QUuid::createUuid(),
+                             true,
+                             settings::EventExcludeMatcher::Kind::equals,
+                             QStringLiteral("Standup"),
+                             {*row.excludedFrom}}});
+        if (row.isJoined)
+            f.joinedIds.insert(QStringLiteral("A/s1"));
+        std::vector<QString> fired;
         for (const auto& p : f.planner.plan(kNow))
-            planned.emplace_back(p.event.title(), p.fireAt);
-        std::vector<std::pair<QString, kit::Instant>> expected;
-        for (const auto& [title, fireAt] : row.expected)
-            expected.emplace_back(QString::fromUtf8(title), fireAt);
-        EXPECT_EQ(planned, expected) << row.name;
+            fired.push_back(kit::formatIsoUtc(p.fireAt));
+        std::vector<QString> expected;
+        if (row.fireMinutes)
+            expected.push_back(kit::formatIsoUtc(kNow + std::chrono::minutes(*row.fireMinutes)));
+        EXPECT_EQ(fired, expected) << row.name;
     }
+}
+
+TEST(CallNotificationPlanner, CollapsesDuplicatesAndOrdersByFireInstant) {
+    Fixture f;
+    f.store.addEvent(call("Later", "z1"), kNow + 40min, kNow + 50min);
+    f.store.addEvent(call("Sync", "x1"), kNow + 30min, kNow + 40min);
+    f.store.addEvent(call("Sync", "x2"), kNow + 30min, kNow + 40min);
+    std::vector<QString> titles;
+    for (const auto& p : f.planner.plan(kNow))
+        titles.push_back(p.event.title());
+    EXPECT_EQ(titles, (std::vector<QString>{QStringLiteral("Sync"), QStringLiteral("Later")}));
+    f.defaults.set(keys::notifyForVideoCalls_calendars, {});
+    EXPECT_TRUE(f.planner.plan(kNow).empty()) << "no calendar chosen";
 }
 
 TEST(VideoCallNotificationController, PostsOnceAtTheFireInstantAndWithdrawsAtTheEnd) {
