@@ -6,6 +6,17 @@
 
 namespace ruvo::app {
 
+StandInWindows::StandInWindows()
+    : m_join(m_windows.joinChosen.connect([this](const QString& key) { joinChosen.emit(key); })) {}
+
+void StandInWindows::show(const QString& key, const alerts::CallNotificationContent& content) {
+    m_windows.show(key, content.title, content.body);
+}
+
+void StandInWindows::close(const QString& key) {
+    m_windows.close(key);
+}
+
 CallNotifications::CallNotifications(AppState& state, Panel& panel, VideoCalls& videoCalls)
     : m_state(state), m_panel(panel), m_videoCalls(videoCalls) {
     m_state.setVideoCallAlertsFactory([this] { return make(); });

@@ -13,6 +13,18 @@
 
 namespace ruvo::app {
 
+// The views' windows as the controller sees them.
+class StandInWindows final : public alerts::CallAlertWindows {
+public:
+    StandInWindows();
+    void show(const QString& key, const alerts::CallNotificationContent& content) override;
+    void close(const QString& key) override;
+
+private:
+    views::CallAlertWindows m_windows;
+    kit::Subscription m_join;
+};
+
 class CallNotifications {
 public:
     CallNotifications(AppState& state, Panel& panel, VideoCalls& videoCalls);
@@ -27,7 +39,7 @@ private:
     Panel& m_panel;
     VideoCalls& m_videoCalls;
     platform::DBusNotifications m_notifications;
-    views::CallAlertWindows m_windows;
+    StandInWindows m_windows;
 };
 
 } // namespace ruvo::app

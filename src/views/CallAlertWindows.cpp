@@ -31,9 +31,9 @@ CallAlertWindows::~CallAlertWindows() {
         delete window.data();
 }
 
-void CallAlertWindows::show(const QString& key, const alerts::CallNotificationContent& content) {
+void CallAlertWindows::show(const QString& key, const QString& title, const QString& body) {
     close(key);
-    QWidget* window = make(key, content);
+    QWidget* window = make(key, title, body);
     m_windows[key] = window;
     place(window);
     window->show();
@@ -53,19 +53,18 @@ QWidget* CallAlertWindows::window(const QString& key) const {
     return found == m_windows.end() ? nullptr : found->second.data();
 }
 
-QWidget* CallAlertWindows::make(const QString& key,
-                                const alerts::CallNotificationContent& content) {
+QWidget* CallAlertWindows::make(const QString& key, const QString& title, const QString& body) {
     auto* window = new QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(content.title);
+    window->setWindowTitle(title);
     window->setFixedWidth(kWidth);
     auto* layout = new QVBoxLayout(window);
-    auto* title = plainLabel(content.title, window);
-    QFont bold = title->font();
+    auto* heading = plainLabel(title, window);
+    QFont bold = heading->font();
     bold.setBold(true);
-    title->setFont(bold);
-    layout->addWidget(title);
-    layout->addWidget(plainLabel(content.body, window));
+    heading->setFont(bold);
+    layout->addWidget(heading);
+    layout->addWidget(plainLabel(body, window));
     auto* note = plainLabel(
         QCoreApplication::translate("ruvo::views::CallAlertWindows",
                                     "No notification server answered, so Ruvo shows this window."),

@@ -5,7 +5,7 @@
 // closes them or the event ends.
 #pragma once
 
-#include "alerts/VideoCallNotificationController.h"
+#include "kit/Signal.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,21 +13,24 @@
 
 namespace ruvo::views {
 
-class CallAlertWindows final : public alerts::CallAlertWindows {
+class CallAlertWindows final {
 public:
     CallAlertWindows() = default;
     CallAlertWindows(const CallAlertWindows&) = delete;
     CallAlertWindows& operator=(const CallAlertWindows&) = delete;
-    ~CallAlertWindows() override;
+    ~CallAlertWindows();
 
-    void show(const QString& key, const alerts::CallNotificationContent& content) override;
-    void close(const QString& key) override;
+    // Shows the window of a key (replacing one it has) and closes it.
+    void show(const QString& key, const QString& title, const QString& body);
+    void close(const QString& key);
+    // "Join" was chosen in the window of a key (which then closes).
+    kit::Signal<QString> joinChosen;
 
     // The open window of a key (for tests); null when none is open.
     QWidget* window(const QString& key) const;
 
 private:
-    QWidget* make(const QString& key, const alerts::CallNotificationContent& content);
+    QWidget* make(const QString& key, const QString& title, const QString& body);
     void place(QWidget* window) const;
 
     std::map<QString, QPointer<QWidget>> m_windows;

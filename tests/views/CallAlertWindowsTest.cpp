@@ -23,9 +23,8 @@ TEST(CallAlertWindows, ShowsPlainTextStacksAndJoins) {
     std::vector<QString> joined;
     auto subscription =
         windows.joinChosen.connect([&](const QString& key) { joined.push_back(key); });
-    windows.show(QStringLiteral("a"),
-                 {QStringLiteral("<b>R&D</b>"), QStringLiteral("10:00 AM · Zoom")});
-    windows.show(QStringLiteral("b"), {QStringLiteral("Sync"), QStringLiteral("10:05 AM")});
+    windows.show(QStringLiteral("a"), QStringLiteral("<b>R&D</b>"), QStringLiteral("10:00 AM"));
+    windows.show(QStringLiteral("b"), QStringLiteral("Sync"), QStringLiteral("10:05 AM"));
     QWidget* first = windows.window(QStringLiteral("a"));
     QWidget* second = windows.window(QStringLiteral("b"));
     ASSERT_TRUE(first && second);
