@@ -60,7 +60,8 @@ void VideoCallNotificationController::fire(const QString& key) {
     const PlannedCallNotification planned = std::move(found->second.planned);
     m_scheduled.erase(found); // the running timer's own entry: its task is a copy
     const kit::Instant now = m_deps.scheduler.now();
-    if (now > planned.fireAt + kLateLimit || now >= planned.event.end()) {
+    const platform::DateRange range = planned.event.dateRange();
+    if (now > planned.fireAt + kLateLimit || (range.end > range.start && now >= range.end)) {
         qCInfo(lcChime) << "A call notification whose moment has passed was not shown:"
                         << planned.event.eventIdentifier();
         return;
@@ -88,9 +89,14 @@ void VideoCallNotificationController::post(const PlannedCallNotification& planne
     const CallNotificationContent content{planned.event.title(),
                                           bodyText(planned, m_deps.timeText(planned.event.start()),
                                                    m_deps.notifications.canShowActions())};
+    // A call without a duration keeps its notification until the user closes it; it is only
+    // forgotten once it can no longer be planned again.
     const kit::Instant end = planned.event.dateRange().end;
+    const kit::Instant now = m_deps.scheduler.now();
     m_shown[key] = {planned.event, content,
-                    m_deps.scheduler.at(end, [this, key] { withdraw(key); })};
+                    end > now ? m_deps.scheduler.at(end, [this, key] { withdraw(key); })
+                              : m_deps.scheduler.at(now + kReplanInterval,
+                                                    [this, key] { m_shown.erase(key); })};
     qCInfo(lcChime) << "Call notification posted:" << planned.event.eventIdentifier();
     m_deps.notifications.post(
         key, {content.title,

@@ -203,6 +203,16 @@ TEST(VideoCallNotificationController, PostsOnceAtTheFireInstantAndWithdrawsAtThe
     EXPECT_EQ(f.notifications.withdrawn.size(), 1u);
 }
 
+TEST(VideoCallNotificationController, ACallWithoutDurationIsPostedAndLeftToTheUser) {
+    Fixture f;
+    f.store.addEvent(call("Ping", "p1"), kNow + 10min, kNow + 10min);
+    f.start();
+    f.scheduler.advance(2h);
+    EXPECT_EQ(f.postedTitles(), std::vector<QString>{QStringLiteral("Ping")});
+    EXPECT_TRUE(f.notifications.withdrawn.empty());
+    EXPECT_TRUE(f.controller->shownKeys().empty()) << "forgotten after its time";
+}
+
 TEST(VideoCallNotificationController, NeverPostsLateAndFollowsClockChanges) {
     Fixture f;
     f.store.addEvent(call("Late", "l1"), kNow + 10min, kNow + 40min);
