@@ -77,8 +77,10 @@ std::vector<Event> FullscreenPlan::candidates(kit::Instant from, kit::Instant un
         ids.push_back(calendar.identifier);
     if (ids.empty())
         return {};
-    std::vector<Event> events = queries.events(platform::predicateForEvents(from, until, ids));
-    std::erase_if(events, [&](const Event& e) { return !isWanted(e, from); });
+    // Stores look at half-open ranges; an event starting right at `until` belongs in.
+    std::vector<Event> events =
+        queries.events(platform::predicateForEvents(from, until + kit::Milliseconds{1}, ids));
+    std::erase_if(events, [&](const Event& e) { return e.start() > until || !isWanted(e, from); });
     events = exclusion::filterCalendarItems(
         std::move(events), m_defaults.get(keys::fullscreenNotifications_excludeMatcher),
         exclusion::Location::fullscreenNotifications, m_filterClock,

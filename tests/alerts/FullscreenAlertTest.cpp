@@ -120,10 +120,10 @@ TEST(FullscreenAlerts, PlansTheEventsThatNeedTheScreen) {
         {"own event", review, "Review 14:30"},
         {"five minutes before", both(review, before(5)), "Review 14:25"},
         {"lead time already passed",
-         both([](Fixture& f) { f.add(eventData("Soon"), 3min); }, before(5)),
-         ""},
+         both([](Fixture& f) { f.add(eventData("Soon"), 3min); }, before(5)), ""},
         {"started already", [](Fixture& f) { f.add(eventData("Running"), -1min); }, ""},
         {"inside two hours", [](Fixture& f) { f.add(eventData("Late"), 119min); }, "Late 15:59"},
+        {"at two hours", [](Fixture& f) { f.add(eventData("Edge"), 2h); }, "Edge 16:00"},
         {"beyond two hours", [](Fixture& f) { f.add(eventData("Later"), 3h); }, ""},
         {"all-day",
          [](Fixture& f) {
@@ -135,12 +135,10 @@ TEST(FullscreenAlerts, PlansTheEventsThatNeedTheScreen) {
         {"other calendar", [](Fixture& f) { f.add(eventData("Home", "B"), 1h); }, ""},
         {"accepted invitation", invited(ParticipantStatus::accepted), "Sync 14:30"},
         {"tentative, accepted only", invited(ParticipantStatus::tentative), ""},
-        {"tentative, with tentative",
-         both(invited(ParticipantStatus::tentative), withTentative),
+        {"tentative, with tentative", both(invited(ParticipantStatus::tentative), withTentative),
          "Sync 14:30"},
         {"pending, with tentative", both(invited(ParticipantStatus::pending), withTentative), ""},
-        {"pending, with pending",
-         both(invited(ParticipantStatus::pending), withPending),
+        {"pending, with pending", both(invited(ParticipantStatus::pending), withPending),
          "Sync 14:30"},
         {"declined, with pending", both(invited(ParticipantStatus::declined), withPending), ""},
         {"not among the attendees",
@@ -240,6 +238,19 @@ TEST(FullscreenAlerts, PlansTheEventsThatNeedTheScreen) {
         f.start();
         EXPECT_EQ(f.planned().join(QStringLiteral(", ")), QString::fromUtf8(row.planned));
     }
+}
+
+TEST(FullscreenAlerts, TheWindowMovesOnWithTime) {
+    Fixture f;
+    f.add(eventData("Later"), 3h);
+    f.start();
+    EXPECT_EQ(f.planned(), QStringList());
+    f.scheduler.advance(1h); // no calendar change, only time
+    EXPECT_EQ(f.planned(), QStringList{QStringLiteral("Later 17:00")});
+    f.defaults.set(keys::fullscreenNotifications_isEnabled, false);
+    f.scheduler.advance(1s);
+    EXPECT_EQ(f.planned(), QStringList());
+    EXPECT_EQ(f.scheduler.pendingCount(), 0u) << "nothing wakes the program while it is off";
 }
 
 TEST(FullscreenAlerts, ShowsAtTheInstantOnceWithItsSound) {
