@@ -5,8 +5,11 @@
 #include "platform/fake/FakeCalendarStore.h"
 #include "platform/fake/FakeSoundPlayer.h"
 #include "platform/fake/FakeSystemDateEvents.h"
+#include "settings/Catalogue.h"
 #include "settings/Keys.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <gtest/gtest.h>
 
 namespace ruvo::alerts {
@@ -91,153 +94,119 @@ struct Fixture {
     }
 };
 
+// The event of a row: who it belongs to and what it carries.
+enum class Kind {
+    own,
+    accepted,
+    tentative,
+    pending,
+    declined,
+    notInvited,
+    organised,
+    allDay,
+    call,
+    alarm
+};
+std::shared_ptr<EventData> eventOf(Kind kind, const char* calendar) {
+    const auto mine = kind == Kind::accepted    ? ParticipantStatus::accepted
+                      : kind == Kind::tentative ? ParticipantStatus::tentative
+                      : kind == Kind::pending   ? ParticipantStatus::pending
+                                                : ParticipantStatus::declined;
+    auto data = kind <= Kind::own || kind >= Kind::allDay ? eventData("Sync", calendar)
+                                                          : invitation("Sync", mine);
+    if (kind == Kind::notInvited || kind == Kind::organised)
+        data->extra().attendees.pop_back();
+    data->extra().isOrganizedByCurrentUser = kind == Kind::organised;
+    data->isAllDay = kind == Kind::allDay;
+    if (kind == Kind::call)
+        data->extra().url = QStringLiteral("https://zoom.us/j/1");
+    if (kind == Kind::alarm)
+        data->extra().alarms = {{-600s}};
+    return data;
+}
+
+// Stores a setting as `ruvo defaults write KEY JSON` does; "joined" marks the event joined.
+void write(Fixture& f, const char* key, const char* json) {
+    if (QLatin1String(key) == QLatin1String("joined"))
+        f.joined.insert(QStringLiteral("Sync"));
+    else if (*key)
+        ASSERT_TRUE(
+            settings::findCatalogueEntry(QString::fromLatin1(key))
+                ->writeJson(f.defaults,
+                            QJsonDocument::fromJson("[" + QByteArray(json) + "]").array()[0]))
+            << key;
+}
+
 TEST(FullscreenAlerts, PlansTheEventsThatNeedTheScreen) {
+    const char* const status = "fullscreenNotifications_onlyEventsWithStatus";
+    const char* const before = "fullscreenNotifications_durationBefore";
+    const char* const muted = "upcomingEventInMenuBarIgnoredEvents";
+    const char* const exclude = "fullscreenNotifications_excludeMatcher";
     struct Row {
         const char* name;
-        std::function<void(Fixture&)> setUp;
-        const char* planned; // "Title HH:MM" (UTC), "" for none
-    };
-    const auto status = [](FullscreenNotificationOnlyEventStatus s) {
-        return [s](Fixture& f) {
-            f.defaults.set(keys::fullscreenNotifications_onlyEventsWithStatus, s);
-        };
-    };
-    const auto before = [](int minutes) {
-        return [minutes](Fixture& f) {
-            f.defaults.set(keys::fullscreenNotifications_durationBefore,
-                           settings::Duration::seconds(minutes * 60));
-        };
-    };
-    const auto both = [](auto a, auto b) { return [a, b](Fixture& f) { a(f), b(f); }; };
-    const auto withTentative = status(FullscreenNotificationOnlyEventStatus::acceptedAndTentative);
-    const auto withPending =
-        status(FullscreenNotificationOnlyEventStatus::acceptedAndTentativeAndPending);
-    const auto review = [](Fixture& f) { f.add(eventData("Review"), 30min); };
-    const auto invited = [](ParticipantStatus mine) {
-        return [mine](Fixture& f) { f.add(invitation("Sync", mine), 30min); };
+        int startsIn; // minutes from 14:00 UTC
+        Kind kind;
+        const char* key; // a setting on top of the fixture's (on, calendar "A", no lead time)
+        const char* json;
+        const char* planned; // "Sync HH:MM" (UTC), "" for none
+        const char* calendar = "A";
     };
     const Row rows[] = {
-        {"own event", review, "Review 14:30"},
-        {"five minutes before", both(review, before(5)), "Review 14:25"},
-        {"lead time already passed",
-         both([](Fixture& f) { f.add(eventData("Soon"), 3min); }, before(5)), ""},
-        {"started already", [](Fixture& f) { f.add(eventData("Running"), -1min); }, ""},
-        {"inside two hours", [](Fixture& f) { f.add(eventData("Late"), 119min); }, "Late 15:59"},
-        {"at two hours", [](Fixture& f) { f.add(eventData("Edge"), 2h); }, "Edge 16:00"},
-        {"beyond two hours", [](Fixture& f) { f.add(eventData("Later"), 3h); }, ""},
-        {"all-day",
-         [](Fixture& f) {
-             auto data = eventData("Holiday");
-             data->isAllDay = true;
-             f.add(data, 1h);
-         },
-         ""},
-        {"other calendar", [](Fixture& f) { f.add(eventData("Home", "B"), 1h); }, ""},
-        {"accepted invitation", invited(ParticipantStatus::accepted), "Sync 14:30"},
-        {"tentative, accepted only", invited(ParticipantStatus::tentative), ""},
-        {"tentative, with tentative", both(invited(ParticipantStatus::tentative), withTentative),
+        {"own event", 30, Kind::own, "", "", "Sync 14:30"},
+        {"five minutes before", 30, Kind::own, before, "300", "Sync 14:25"},
+        {"lead time already begun", 3, Kind::own, before, "300", ""},
+        {"lead time longer than the window", 30, Kind::own, before, "9000", ""},
+        {"started already", -1, Kind::own, "", "", ""},
+        {"at two hours", 120, Kind::own, "", "", "Sync 16:00"},
+        {"beyond two hours", 121, Kind::own, "", "", ""},
+        {"all-day", 60, Kind::allDay, "", "", ""},
+        {"other calendar", 60, Kind::own, "", "", "", "B"},
+        {"accepted", 30, Kind::accepted, "", "", "Sync 14:30"},
+        {"tentative, accepted only", 30, Kind::tentative, "", "", ""},
+        {"tentative, with tentative", 30, Kind::tentative, status, "\"acceptedAndTentative\"",
          "Sync 14:30"},
-        {"pending, with tentative", both(invited(ParticipantStatus::pending), withTentative), ""},
-        {"pending, with pending", both(invited(ParticipantStatus::pending), withPending),
+        {"pending, with tentative", 30, Kind::pending, status, "\"acceptedAndTentative\"", ""},
+        {"pending, with pending", 30, Kind::pending, status, "\"acceptedAndTentativeAndPending\"",
          "Sync 14:30"},
-        {"declined, with pending", both(invited(ParticipantStatus::declined), withPending), ""},
-        {"not among the attendees",
-         both(
-             [](Fixture& f) {
-                 auto data = invitation("Sync", ParticipantStatus::accepted);
-                 data->extra().attendees.pop_back();
-                 f.add(data, 30min);
-             },
-             withPending),
+        {"declined, with pending", 30, Kind::declined, status, "\"acceptedAndTentativeAndPending\"",
          ""},
-        {"organised by the user",
-         [](Fixture& f) {
-             auto data = invitation("Sync", ParticipantStatus::accepted);
-             data->extra().attendees.pop_back();
-             data->extra().isOrganizedByCurrentUser = true;
-             f.add(data, 30min);
-         },
+        {"not invited, with pending", 30, Kind::notInvited, status,
+         "\"acceptedAndTentativeAndPending\"", ""},
+        {"organised by the user", 30, Kind::organised, "", "", "Sync 14:30"},
+        {"muted", 30, Kind::own, muted, "[\"A/sync\"]", ""},
+        {"muted with all occurrences", 30, Kind::own, muted, "[\"sync\"]", ""},
+        {"joined", 30, Kind::own, "joined", "", ""},
+        {"excluded here", 30, Kind::own, exclude,
+         R"([{"id":"6F1C0E3A-8D0B-4C52-9E0E-2D5E2A1B7C11","isEnabled":true,"kind":"contains","pattern":"yn","locations":["fullscreenNotifications"]}])",
+         ""},
+        {"excluded elsewhere only", 30, Kind::own, exclude,
+         R"([{"id":"6F1C0E3A-8D0B-4C52-9E0E-2D5E2A1B7C11","isEnabled":true,"kind":"contains","pattern":"yn","locations":["eventList"]}])",
          "Sync 14:30"},
-        {"muted",
-         both(review,
-              [](Fixture& f) {
-                  f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents,
-                                 {QStringLiteral("A/review")});
-              }),
-         ""},
-        {"muted with all occurrences",
-         both(review,
-              [](Fixture& f) {
-                  f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents,
-                                 {QStringLiteral("review")});
-              }),
-         ""},
-        {"joined", both(review, [](Fixture& f) { f.joined.insert(QStringLiteral("Review")); }), ""},
-        {"excluded here",
-         both(review,
-              [](Fixture& f) {
-                  f.defaults.set(
-                      keys::fullscreenNotifications_excludeMatcher,
-                      {{QUuid::createUuid(),
-                        true,
-                        settings::EventExcludeMatcher::Kind::contains,
-                        QStringLiteral("view"),
-                        {settings::EventExcludeMatcher::Location::fullscreenNotifications}}});
-              }),
-         ""},
-        {"excluded elsewhere only",
-         both(review,
-              [](Fixture& f) {
-                  f.defaults.set(keys::fullscreenNotifications_excludeMatcher,
-                                 {{QUuid::createUuid(),
-                                   true,
-                                   settings::EventExcludeMatcher::Kind::contains,
-                                   QStringLiteral("view"),
-                                   {settings::EventExcludeMatcher::Location::eventList}}});
-              }),
-         "Review 14:30"},
-        {"video calls only",
-         both(review,
-              [](Fixture& f) {
-                  auto data = eventData("Call");
-                  data->extra().url = QStringLiteral("https://zoom.us/j/1");
-                  f.add(data, 1h);
-                  f.defaults.set(keys::fullscreenNotifications_onlyVideoCalls, true);
-              }),
-         "Call 15:00"},
-        {"with an alarm only",
-         both(review,
-              [](Fixture& f) {
-                  auto data = eventData("Alarmed");
-                  data->extra().alarms = {{-600s}};
-                  f.add(data, 1h);
-                  f.defaults.set(keys::fullscreenNotifications_onlyEventsWithAlert, true);
-              }),
-         "Alarmed 15:00"},
-        {"one of two copies",
-         [](Fixture& f) {
-             f.add(eventData("Board", "A"), 1h);
-             f.add(eventData("Board", "B"), 1h);
-             f.defaults.set(keys::fullscreenNotifications_calendars,
-                            {QStringLiteral("A"), QStringLiteral("B")});
-         },
-         "Board 15:00"},
-        {"switched off",
-         both(review,
-              [](Fixture& f) { f.defaults.set(keys::fullscreenNotifications_isEnabled, false); }),
-         ""},
-        {"no calendar chosen",
-         both(review,
-              [](Fixture& f) { f.defaults.set(keys::fullscreenNotifications_calendars, {}); }),
-         ""},
+        {"video calls only, without one", 30, Kind::own, "fullscreenNotifications_onlyVideoCalls",
+         "true", ""},
+        {"video calls only, with one", 30, Kind::call, "fullscreenNotifications_onlyVideoCalls",
+         "true", "Sync 14:30"},
+        {"alarms only, without one", 30, Kind::own, "fullscreenNotifications_onlyEventsWithAlert",
+         "true", ""},
+        {"alarms only, with one", 30, Kind::alarm, "fullscreenNotifications_onlyEventsWithAlert",
+         "true", "Sync 14:30"},
+        {"switched off", 30, Kind::own, "fullscreenNotifications_isEnabled", "false", ""},
+        {"no calendar chosen", 30, Kind::own, "fullscreenNotifications_calendars", "[]", ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Fixture f;
-        row.setUp(f);
+        f.add(eventOf(row.kind, row.calendar), row.startsIn * 1min);
+        write(f, row.key, row.json);
         f.start();
         EXPECT_EQ(f.planned().join(QStringLiteral(", ")), QString::fromUtf8(row.planned));
     }
+    Fixture copies; // one event in two chosen calendars alerts once
+    copies.add(eventOf(Kind::own, "A"), 1h);
+    copies.add(eventOf(Kind::own, "B"), 1h);
+    write(copies, "fullscreenNotifications_calendars", R"(["A","B"])");
+    copies.start();
+    EXPECT_EQ(copies.planned(), QStringList{QStringLiteral("Sync 15:00")});
 }
 
 TEST(FullscreenAlerts, TheWindowMovesOnWithTime) {
