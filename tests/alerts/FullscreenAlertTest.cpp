@@ -127,14 +127,15 @@ std::shared_ptr<EventData> eventOf(Kind kind, const char* calendar) {
 
 // Stores a setting as `ruvo defaults write KEY JSON` does; "joined" marks the event joined.
 void write(Fixture& f, const char* key, const char* json) {
-    if (QLatin1String(key) == QLatin1String("joined"))
+    if (QLatin1String(key) == QLatin1String("joined")) {
         f.joined.insert(QStringLiteral("Sync"));
-    else if (*key)
+    } else if (*key) {
+        const QJsonValue value =
+            QJsonDocument::fromJson("[" + QByteArray(json) + "]").array().at(0);
         ASSERT_TRUE(
-            settings::findCatalogueEntry(QString::fromLatin1(key))
-                ->writeJson(f.defaults,
-                            QJsonDocument::fromJson("[" + QByteArray(json) + "]").array()[0]))
+            settings::findCatalogueEntry(QString::fromLatin1(key))->writeJson(f.defaults, value))
             << key;
+    }
 }
 
 TEST(FullscreenAlerts, PlansTheEventsThatNeedTheScreen) {
