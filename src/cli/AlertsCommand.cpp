@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/AlertsCommand.h"
 
+#include "alerts/FullscreenPlan.h"
 #include "alerts/HourlyChime.h"
 #include "alerts/VideoCallNotificationController.h"
 #include "cli/CalendarItemJson.h"
+#include "cli/CommandStore.h"
 #include "events/CallEventConversion.h"
 #include "events/videocalls/VideoCallDetector.h"
 #include "kit/LocalTime.h"
@@ -52,7 +54,7 @@ std::vector<PlannedAlert> chimes(const CommandContext& context, const Span& span
     return planned;
 }
 
-// The command line opens nothing, so it plans as if no meeting application were present.
+// The command line opens nothing, so it answers as if no meeting application were present.
 class NoApplications final : public platform::UrlOpener {
 public:
     bool open(const QUrl&) override { return false; }
@@ -62,17 +64,15 @@ public:
 // The call notifications, planned as the running program plans them (which joined events to
 // skip only the running program knows).
 std::vector<PlannedAlert> callNotifications(const CommandContext& context, const Span& span) {
-    if (!context.defaults.get(settings::keys::notifyWhenVideoCallStarts) ||
-        !context.services.openCalendarStore)
+    if (!context.defaults.get(settings::keys::notifyWhenVideoCallStarts))
         return {};
-    auto store = context.services.openCalendarStore(context);
-    if (!store) {
-        context.err << "ruvo: " << store.error() << Qt::endl;
+    CommandContext opener = context; // opening prints its failure to the context's err
+    auto store = openCommandStore(opener);
+    if (!store)
         return {};
-    }
     NoApplications apps;
     videocalls::VideoCallDetector detector(apps);
-    const alerts::CallNotificationPlanner planner(**store, context.defaults, kit::steadyClock(),
+    const alerts::CallNotificationPlanner planner(*store, context.defaults, kit::steadyClock(),
                                                   [&detector](const platform::Event& e) {
                                                       return detector.videoCall(
                                                           events::toCallEvent(e));
@@ -83,7 +83,7 @@ std::vector<PlannedAlert> callNotifications(const CommandContext& context, const
         const QString time = timezones::shortTimeText(context.environment, call.event.start());
         planned.push_back({QStringLiteral("notification"),
                            call.fireAt,
-                           call.event.calendarItemExternalIdentifier(),
+                           call.event.eventIdentifier(),
                            call.event.title(),
                            alerts::VideoCallNotificationController::bodyText(call, time, true),
                            {}});
@@ -91,9 +91,41 @@ std::vector<PlannedAlert> callNotifications(const CommandContext& context, const
     return planned;
 }
 
+// The program plans two hours ahead and moves on every ten minutes; asked further ahead, the
+// same plan looks as far as the span (plus the lead time) reaches. A command joins nothing,
+// so no event counts as joined.
+std::vector<PlannedAlert> fullscreenAlerts(const CommandContext& context, const Span& span) {
+    if (!context.defaults.get(settings::keys::fullscreenNotifications_isEnabled))
+        return {};
+    CommandContext opener = context; // opening prints its failure to the context's err
+    auto store = openCommandStore(opener);
+    if (!store)
+        return {};
+    NoApplications apps;
+    videocalls::VideoCallDetector detector(apps);
+    const alerts::FullscreenPlan plan(
+        *store, context.defaults, kit::steadyClock(),
+        [&detector](const platform::Event& event) {
+            return !event.isAllDay() && detector.videoCall(events::toCallEvent(event)).has_value();
+        },
+        {});
+    const auto lookAhead =
+        std::chrono::duration_cast<kit::Milliseconds>(span.until - span.from) + plan.leadTime();
+    std::vector<PlannedAlert> planned;
+    for (const alerts::FullscreenAlert& alert : plan.plan(span.from, lookAhead))
+        if (alert.fireAt <= span.until)
+            planned.push_back({QStringLiteral("fullscreen"),
+                               alert.fireAt,
+                               alert.event.eventIdentifier(),
+                               alert.event.title(),
+                               {},
+                               {}});
+    return planned;
+}
+
 // Every planner of alerts; each adds its own kind.
 using Planner = std::vector<PlannedAlert> (*)(const CommandContext&, const Span&);
-const Planner kPlanners[] = {chimes, callNotifications};
+const Planner kPlanners[] = {chimes, callNotifications, fullscreenAlerts};
 
 QString isoWithOffset(kit::Instant t, const QTimeZone& zone) {
     return kit::toQDateTime(t).toTimeZone(zone).toString(Qt::ISODate);

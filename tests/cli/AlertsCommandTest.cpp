@@ -21,6 +21,27 @@ protected:
         defaults.set(keys::hourlyChime_isEnabled, true);
         defaults.set(keys::hourlyChimeSound, std::optional<QString>(QString::fromLatin1(sound)));
     }
+    // A calendar folder with "Sync" at 14:00 in Berlin, chosen for full-screen alerts.
+    void addFullscreenCalendar() {
+        QFile file(folder.path() + QStringLiteral("/sync.ics"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
+                   "BEGIN:VEVENT\r\nUID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\n"
+                   "DTSTART:20261208T130000Z\r\nDTEND:20261208T140000Z\r\n"
+                   "SUMMARY:Sync\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        file.close();
+        ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder.path()}),
+                  cli::kExitOk);
+        ASSERT_EQ(run(cli::calendarsCommand(), {}), cli::kExitOk);
+        QString calendar; // the folder's, not the default calendar that comes with it
+        for (const QString& line : output.split(QLatin1Char('\n')))
+            if (line.endsWith(folder.path()))
+                calendar = line.section(QLatin1Char(' '), 0, 0);
+        ASSERT_FALSE(calendar.isEmpty()) << qPrintable(output);
+        defaults.set(keys::fullscreenNotifications_isEnabled, true);
+        defaults.set(keys::fullscreenNotifications_calendars, {calendar});
+    }
+    QTemporaryDir folder;
 };
 
 } // namespace
@@ -68,19 +89,19 @@ TEST_F(AlertsCommand, RejectsBadHours) {
 
 // A Zoom call at 13:00 UTC (14:00 in Berlin) on the fixture's day, in a folder of its own.
 TEST_F(AlertsCommand, ListsCallNotificationsAsTheProgramPlansThem) {
-    QTemporaryDir folder;
-    QFile file(folder.path() + QStringLiteral("/sync.ics"));
+    QTemporaryDir calls;
+    QFile file(calls.path() + QStringLiteral("/sync.ics"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
                "UID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\nDTSTART:20261208T130000Z\r\n"
                "DTEND:20261208T140000Z\r\nSUMMARY:Sync\r\n"
                "LOCATION:https://zoom.us/j/81234567890\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     file.close();
-    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder.path()}), cli::kExitOk);
+    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), calls.path()}), cli::kExitOk);
     ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
     QString calendar;
     for (const auto& c : QJsonDocument::fromJson(output.toUtf8()).array())
-        if (c[QStringLiteral("folder")].toString() == folder.path())
+        if (c[QStringLiteral("folder")].toString() == calls.path())
             calendar = c[QStringLiteral("identifier")].toString();
     defaults.set(keys::enabledCalendars, {calendar});
     defaults.set(keys::notifyForVideoCalls_calendars, {calendar});
@@ -94,11 +115,53 @@ TEST_F(AlertsCommand, ListsCallNotificationsAsTheProgramPlansThem) {
     ASSERT_EQ(alerts().size(), 1);
     EXPECT_EQ(alerts().at(0).toObject(),
               (QJsonObject{{QStringLiteral("kind"), QStringLiteral("notification")},
-                           {QStringLiteral("uid"), QStringLiteral("sync@calls")},
+                           {QStringLiteral("uid"), calendar + QStringLiteral("/sync@calls")},
                            {QStringLiteral("title"), QStringLiteral("Sync")},
                            {QStringLiteral("fireAt"), QStringLiteral("2026-12-08T13:58:00+01:00")},
                            {QStringLiteral("body"), QStringLiteral("2:00\u202fPM · Zoom")}}));
     // Two minutes before the start the fire instant has passed.
     clock = kit::FixedClock(test::at("2026-12-08T12:58:01Z"));
     EXPECT_TRUE(alerts().isEmpty());
+}
+
+TEST_F(AlertsCommand, ListsFullscreenAlertsAsTheProgramPlansThem) {
+    struct Row {
+        int minutesBefore;
+        const char* hours;
+        const char* line; // empty: nothing planned
+    };
+    const Row rows[] = {
+        {0, "1", "2026-12-08T14:00:00+01:00  fullscreen  Sync"}, // at the end of the span
+        {5, "1", "2026-12-08T13:55:00+01:00  fullscreen  Sync"},
+        {90, "1", ""}, // its lead time began 30 minutes ago
+        {0, "24", "2026-12-08T14:00:00+01:00  fullscreen  Sync"},
+    };
+    addFullscreenCalendar();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.minutesBefore);
+        defaults.set(keys::fullscreenNotifications_durationBefore,
+                     settings::Duration::seconds(row.minutesBefore * 60));
+        ASSERT_EQ(
+            run(cli::alertsCommand(), {QStringLiteral("--hours"), QString::fromLatin1(row.hours)}),
+            cli::kExitOk);
+        EXPECT_EQ(output.contains(QStringLiteral("fullscreen")), *row.line != 0)
+            << qPrintable(output);
+        if (*row.line) {
+            EXPECT_EQ(output, QString::fromLatin1(row.line) + QLatin1Char('\n'));
+        }
+    }
+    defaults.set(keys::fullscreenNotifications_isEnabled, false);
+    ASSERT_EQ(run(cli::alertsCommand(), {}), cli::kExitOk);
+    EXPECT_FALSE(output.contains(QStringLiteral("fullscreen")));
+
+    defaults.set(keys::fullscreenNotifications_isEnabled, true);
+    defaults.set(keys::fullscreenNotifications_durationBefore, settings::Duration{});
+    ASSERT_EQ(run(cli::alertsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
+    const QJsonArray alerts = QJsonDocument::fromJson(output.toUtf8()).array();
+    ASSERT_EQ(alerts.size(), 1);
+    const QJsonObject alert = alerts[0].toObject();
+    EXPECT_EQ(alert[QStringLiteral("kind")], QStringLiteral("fullscreen"));
+    EXPECT_EQ(alert[QStringLiteral("title")], QStringLiteral("Sync"));
+    EXPECT_EQ(alert[QStringLiteral("fireAt")], QStringLiteral("2026-12-08T14:00:00+01:00"));
+    EXPECT_TRUE(alert[QStringLiteral("uid")].toString().endsWith(QStringLiteral("/sync@calls")));
 }
