@@ -62,6 +62,21 @@ public:
         qFromBigEndian<char16_t>(m_next - size, size / 2, s.data());
         return s;
     }
+    // The next string into `into`, reusing its memory when it is not shared.
+    void string(QString& into) {
+        const quint32 size = read<quint32>();
+        if (size == 0xffffffff || size == 0 || !m_isValid) {
+            into.resize(0);
+            return;
+        }
+        if (size % 2 != 0 || !take(size)) {
+            m_isValid = false;
+            into.resize(0);
+            return;
+        }
+        into.resize(qsizetype(size / 2));
+        qFromBigEndian<char16_t>(m_next - size, size / 2, into.data());
+    }
     QByteArray bytes() {
         const quint32 size = read<quint32>();
         if (size == 0xffffffff || !m_isValid || !take(size))

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -29,6 +30,20 @@ struct Statement {
         sqlite3_bind_text(stmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
     }
 };
+
+// Text from byte `from` of a column into `into`, reusing its memory: a row's name costs no
+// allocation when it is ASCII, as names of calendar files nearly always are.
+void columnTextInto(sqlite3_stmt* stmt, int i, int from, QString& into) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+    const int size = std::max(sqlite3_column_bytes(stmt, i) - from, 0);
+    text += std::min(from, sqlite3_column_bytes(stmt, i));
+    if (std::any_of(text, text + size, [](char c) { return (c & 0x80) != 0; })) {
+        into = QString::fromUtf8(text, size);
+        return;
+    }
+    into.resize(size);
+    std::transform(text, text + size, into.data(), [](char c) { return QChar(QLatin1Char(c)); });
+}
 
 QString columnText(sqlite3_stmt* stmt, int i) {
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
@@ -136,8 +151,10 @@ void VdirCache::forEachRow(const QString& folder, const RowVisitor& visit) {
         open();
         return;
     }
+    const QByteArray prefix = (folder + QLatin1Char('/')).toUtf8();
     q.bind(1, folder + QLatin1Char('/'));
     q.bind(2, folder + QLatin1Char('0')); // '0' follows '/'
+    QString name;
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(q.stmt)) == SQLITE_ROW) {
         CachedFile row;
@@ -147,7 +164,8 @@ void VdirCache::forEachRow(const QString& folder, const RowVisitor& visit) {
         row.records =
             QByteArray::fromRawData(static_cast<const char*>(sqlite3_column_blob(q.stmt, 5)),
                                     sqlite3_column_bytes(q.stmt, 5));
-        visit(columnText(q.stmt, 0), row);
+        columnTextInto(q.stmt, 0, int(prefix.size()), name);
+        visit(name, row);
     }
     if (rc != SQLITE_DONE) {
         discard("it cannot be read");

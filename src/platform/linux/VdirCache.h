@@ -56,9 +56,9 @@ public:
 
     bool isOpen() const { return m_db != nullptr; }
 
-    // Calls `visit` for every row whose path starts with `folder` + "/"; `records` points
-    // into SQLite's buffer and is valid only during the call.
-    using RowVisitor = std::function<void(const QString& path, const CachedFile& row)>;
+    // Calls `visit` for every row whose path starts with `folder` + "/", with the rest of the
+    // path; `name` and `records` are valid only during the call.
+    using RowVisitor = std::function<void(QStringView name, const CachedFile& row)>;
     void forEachRow(const QString& folder, const RowVisitor& visit);
     // Replaces the rows of `folder` in one transaction: writes `changed`, deletes rows of
     // files that are no longer there.

@@ -163,13 +163,19 @@ private:
     void require(bool condition) { m_in.require(condition); }
 
     QString str() { return m_in.string(); }
+    // Titles and places repeat: read into one buffer and looked up, they cost no allocation
+    // unless new.
+    QString pooled() {
+        m_in.string(m_pool.scratch());
+        return m_pool.intern(m_pool.scratch());
+    }
     std::shared_ptr<EventData> data() {
         auto d = std::make_shared<EventData>();
         d->calendarItemExternalIdentifier = str();
         d->calendarIdentifier = m_calendarId;
-        d->title = m_pool.intern(str());
+        d->title = pooled();
         EventExtras x;
-        x.location = m_pool.intern(str());
+        x.location = pooled();
         x.url = str();
         x.notes = str();
         qint8 status = 0;
@@ -275,8 +281,9 @@ QString StringPool::intern(const QString& s) {
     auto it = m_strings.constFind(s);
     if (it != m_strings.constEnd())
         return *it;
-    m_strings.insert(s);
-    return s;
+    const QString own(s.constData(), s.size()); // never the caller's buffer
+    m_strings.insert(own);
+    return own;
 }
 
 void StringPool::intern(ParsedFile& file) {

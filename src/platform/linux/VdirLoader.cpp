@@ -162,12 +162,10 @@ bool VdirLoader::loadTrusted(Collection& c, const FolderStamp& stamp, std::vecto
         now < row->verifiedAt - 60 || now - row->verifiedAt >= m_folderTrust.count())
         return false;
     const std::size_t firstJob = jobs.size();
-    const qsizetype prefix = c.info.folder.size() + 1;
     LoadStatistics found;
     qint64 rows = 0;
     c.files.reserve(std::size_t(std::clamp<qint64>(row->files, 0, 1'000'000)));
-    m_cache.forEachRow(c.info.folder, [&](const QString& path, const CachedFile& file) {
-        const QStringView name = QStringView(path).mid(prefix);
+    m_cache.forEachRow(c.info.folder, [&](QStringView name, const CachedFile& file) {
         if (name.contains(QLatin1Char('/')))
             return; // a collection inside this one
         ++rows;
@@ -243,8 +241,7 @@ void VdirLoader::decodeFromCache(Collection& c, const Listing& listing,
     auto& removals = m_cacheRemovals[c.info.folder];
     std::vector<char> decoded(stale.size(), 0);
     std::size_t next = 0; // first stale file not yet passed
-    m_cache.forEachRow(c.info.folder, [&](const QString& path, const CachedFile& row) {
-        const QStringView name = QStringView(path).mid(prefix.size());
+    m_cache.forEachRow(c.info.folder, [&](QStringView name, const CachedFile& row) {
         if (name.contains(QLatin1Char('/')))
             return; // a collection inside this one
         while (next < stale.size() && QStringView(listing[stale[next]].first) < name)
@@ -253,7 +250,7 @@ void VdirLoader::decodeFromCache(Collection& c, const Listing& listing,
             if (!std::binary_search(
                     listing.begin(), listing.end(), name,
                     [](const auto& a, const auto& b) { return toView(a) < toView(b); }))
-                removals.push_back(path);
+                removals.push_back(prefix + name.toString());
             return;
         }
         const auto& [fileName, stamp] = listing[stale[next]];
