@@ -100,6 +100,7 @@ BENCHMARK(coldLoad)->Arg(1000)->Arg(10000)->Arg(50000)->Iterations(1)->Unit(
 BENCHMARK(cachedLoad)
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(20000) // the size compare-khal.sh runs khal at
     ->Arg(50000)
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
