@@ -148,6 +148,15 @@ void VdirLoader::recordFolders(const std::vector<Collection>& collections) {
     m_checkedFolders.clear();
 }
 
+// The row describes the folder as it stands, checked recently enough (a check "in the future"
+// by more than a minute means the clock was set back: not trusted either).
+bool VdirLoader::isTrusted(const CachedFolder& row, const FolderStamp& stamp,
+                           const QString& fingerprint) const {
+    const qint64 now = systemNowNs() / 1000000000;
+    return row.stamp == stamp && row.fingerprint == fingerprint && now >= row.verifiedAt - 60 &&
+           now - row.verifiedAt < m_folderTrust.count();
+}
+
 // The folder's rows as the cache holds them, when its stamp is the one recorded after its
 // last check file by file. A row that cannot be decoded is parsed from its file; a count of
 // rows other than the recorded one means the rows are not what was checked.
@@ -157,9 +166,7 @@ bool VdirLoader::loadTrusted(Collection& c, const FolderStamp& stamp, std::vecto
         return false;
     const auto row = m_cache.folder(c.info.folder);
     const QString fingerprint = fingerprintOf(c.info);
-    const qint64 now = systemNowNs() / 1000000000;
-    if (!row || row->stamp != stamp || row->fingerprint != fingerprint ||
-        now < row->verifiedAt - 60 || now - row->verifiedAt >= m_folderTrust.count())
+    if (!row || !isTrusted(*row, stamp, fingerprint))
         return false;
     const std::size_t firstJob = jobs.size();
     LoadStatistics found;
@@ -184,7 +191,7 @@ bool VdirLoader::loadTrusted(Collection& c, const FolderStamp& stamp, std::vecto
     });
     if (rows != row->files) {
         c.files = {};
-        jobs.resize(firstJob);
+        jobs.erase(jobs.begin() + std::ptrdiff_t(firstJob), jobs.end());
         return false;
     }
     stats.fromCache += found.fromCache;

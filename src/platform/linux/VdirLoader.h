@@ -102,6 +102,8 @@ private:
     void refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats);
     bool loadTrusted(Collection& c, const FolderStamp& stamp, std::vector<Job>& jobs,
                      LoadStatistics& stats);
+    bool isTrusted(const CachedFolder& row, const FolderStamp& stamp,
+                   const QString& fingerprint) const;
     void recordFolders(const std::vector<Collection>& collections);
     static void updateKinds(Collection& c);
     void decodeFromCache(Collection& c, const Listing& listing,
