@@ -8,6 +8,7 @@
 #include "cli/ExcludeCommand.h"
 #include "cli/MenuBarCommands.h"
 #include "cli/MonthCommand.h"
+#include "cli/PanelAppletCommand.h"
 #include "cli/TimeZonesCommand.h"
 #include "cli/UpcomingTextCommand.h"
 #include "cli/VideoCallCommand.h"
@@ -19,11 +20,13 @@ namespace ruvo::cli {
 namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
-    cli::defaultsCommand(),  cli::menubarTextCommand(), cli::barCommand(),
-    cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
-    cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
-    cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
-    cli::alertsCommand(),
+    cli::defaultsCommand(),  cli::menubarTextCommand(),
+    cli::barCommand(),       cli::calendarsCommand(),
+    cli::eventsCommand(),    cli::importCommand(),
+    cli::timeZonesCommand(), cli::videoCallCommand(),
+    cli::excludeCommand(),   cli::monthCommand(),
+    cli::agendaCommand(),    cli::upcomingTextCommand(),
+    cli::alertsCommand(),    cli::installPanelAppletCommand(),
 };
 } // namespace
 
