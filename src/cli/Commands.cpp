@@ -3,6 +3,7 @@
 
 #include "cli/AgendaCommand.h"
 #include "cli/AlertsCommand.h"
+#include "cli/CalcCommand.h"
 #include "cli/DefaultsCommand.h"
 #include "cli/EventsCommand.h"
 #include "cli/ExcludeCommand.h"
@@ -20,13 +21,11 @@ namespace ruvo::cli {
 namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
-    cli::defaultsCommand(),  cli::menubarTextCommand(),
-    cli::barCommand(),       cli::calendarsCommand(),
-    cli::eventsCommand(),    cli::importCommand(),
-    cli::timeZonesCommand(), cli::videoCallCommand(),
-    cli::excludeCommand(),   cli::monthCommand(),
-    cli::agendaCommand(),    cli::upcomingTextCommand(),
-    cli::alertsCommand(),    cli::installPanelAppletCommand(),
+    cli::defaultsCommand(),  cli::menubarTextCommand(), cli::barCommand(),
+    cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
+    cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
+    cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
+    cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
 };
 } // namespace
 
