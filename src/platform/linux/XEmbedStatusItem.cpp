@@ -41,7 +41,11 @@ void XEmbedStatusItem::setContent(const StatusItemContent& content) {
             icon.addPixmap(QPixmap::fromImage(m_painter.paint(content, true, dark, ratio)));
     }
     m_tray->setIcon(icon);
-    m_tray->setToolTip(content.toolTip.isEmpty() ? content.title : content.toolTip);
+    // The square icon shows only part of the text: the tooltip gives all of it.
+    const bool isSquare = !content.squareText.isEmpty() && !content.toolTip.isEmpty();
+    m_tray->setToolTip(isSquare ? content.title + QLatin1Char('\n') + content.toolTip
+                       : content.toolTip.isEmpty() ? content.title
+                                                   : content.toolTip);
 }
 
 void XEmbedStatusItem::setVisible(bool visible) {
