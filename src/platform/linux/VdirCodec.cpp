@@ -296,6 +296,8 @@ QString StringPool::intern(const QString& s) {
     auto it = m_strings.constFind(s);
     if (it != m_strings.constEnd())
         return *it;
+    if (m_strings.size() >= kMaxStrings)
+        m_strings.clear();
     m_strings.insert(s);
     return s;
 }
