@@ -285,12 +285,25 @@ LocalSeconds lastStartOf(const SeriesRecord& s) {
     return last;
 }
 
+// Each rule walks in time order, so the first start a rule gives is its earliest: one per rule
+// is enough, where the whole window of a minutely rule would cost ten thousand.
 std::optional<LocalSeconds> nextStart(const SeriesRecord& s, LocalSeconds from) {
+    const LocalSeconds to = from + 550 * kDay;
     std::optional<LocalSeconds> next;
-    forEachStart(s, from, from + 550 * kDay, [&](LocalSeconds t) {
+    auto take = [&](LocalSeconds t) {
+        if (t < from || t > to || std::binary_search(s.exdates.begin(), s.exdates.end(), t))
+            return false;
         if (!next || t < *next)
             next = t;
-    });
+        return true;
+    };
+    take(s.times.start);
+    for (auto it = std::lower_bound(s.rdates.begin(), s.rdates.end(), from);
+         it != s.rdates.end() && *it <= to && !take(*it); ++it) {
+    }
+    const bool isAllDay = s.data && s.data->isAllDay;
+    for (const auto& rule : s.rules)
+        forEachRuleStart(rule, s.times, isAllDay, from, next.value_or(to), take, false, 1);
     return next;
 }
 

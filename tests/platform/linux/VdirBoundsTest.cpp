@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tables that live as long as the program stay bounded however many names and strings a
-// stranger's files invent, and keep answering past their bound.
+// What a stranger's files may cost: the tables that live as long as the program stay bounded
+// however many names and strings the files invent, and a repeating task's next due date is
+// found without expanding its whole window.
 #include "platform/linux/VdirCodec.h"
+#include "platform/linux/VdirRecurrence.h"
 #include "platform/linux/VdirZones.h"
 
 #include <gtest/gtest.h>
@@ -39,4 +41,62 @@ TEST(VdirBounds, StringPoolStartsAfreshWhenFull) {
     EXPECT_EQ(pool.intern(QString(QStringLiteral("Stand") + QStringLiteral("up"))).constData(),
               again.constData());
     EXPECT_EQ(first, QStringLiteral("Standup"));
+}
+
+TEST(VdirBounds, NextStartIsTheEarliestOfRulesDatesAndTheFirstStart) {
+    const LocalSeconds from = localSeconds(2026, 3, 1);
+    auto rule = [](const char* text, Frequency f, int count = 0) {
+        RecurrenceRule r;
+        r.text = text;
+        r.frequency = f;
+        r.count = count;
+        return r;
+    };
+    struct Row {
+        const char* name;
+        LocalSeconds start;
+        std::vector<RecurrenceRule> rules;
+        std::vector<LocalSeconds> rdates, exdates;
+        std::optional<LocalSeconds> expected;
+    };
+    const Row rows[] = {
+        {"the earlier of two rules",
+         localSeconds(2026, 1, 1, 9),
+         {rule("FREQ=WEEKLY", Frequency::weekly), rule("FREQ=MONTHLY", Frequency::monthly)},
+         {},
+         {},
+         localSeconds(2026, 3, 1, 9)},
+        {"an excluded start gives way to the next",
+         localSeconds(2026, 1, 1, 9),
+         {rule("FREQ=MONTHLY", Frequency::monthly)},
+         {},
+         {localSeconds(2026, 3, 1, 9)},
+         localSeconds(2026, 4, 1, 9)},
+        {"an RDATE before the rule's next start",
+         localSeconds(2026, 1, 1, 9),
+         {rule("FREQ=MONTHLY", Frequency::monthly)},
+         {localSeconds(2026, 2, 1), localSeconds(2026, 3, 1, 8)},
+         {},
+         localSeconds(2026, 3, 1, 8)},
+        {"a count used up before the window",
+         localSeconds(2026, 1, 1, 9),
+         {rule("FREQ=DAILY;COUNT=3", Frequency::daily, 3)},
+         {},
+         {},
+         std::nullopt},
+        {"the first start itself, after the window opens",
+         localSeconds(2026, 3, 2, 9),
+         {rule("FREQ=YEARLY", Frequency::yearly)},
+         {},
+         {},
+         localSeconds(2026, 3, 2, 9)},
+    };
+    for (const Row& row : rows) {
+        SeriesRecord s;
+        s.times = {row.start, 0, kFloatingZone};
+        s.rules = row.rules;
+        s.rdates = row.rdates;
+        s.exdates = row.exdates;
+        EXPECT_EQ(nextStart(s, from), row.expected) << row.name;
+    }
 }
