@@ -179,6 +179,15 @@ void general(const RecurrenceRule& r, LocalSeconds start, bool isAllDay, LocalSe
     icalrecurrencetype recur = icalrecurrencetype_from_string(r.text.constData());
     if (recur.freq == ICAL_NO_RECURRENCE)
         return;
+    // An ordinal weekday ("-1SU") belongs to MONTHLY and YEARLY rules only; in a shorter rule
+    // libical never finds one and searches for centuries in a single step. It is read as the
+    // plain weekday.
+    if (recur.freq < ICAL_MONTHLY_RECURRENCE)
+        for (short& day : recur.by_day) {
+            if (day == ICAL_RECURRENCE_ARRAY_MAX)
+                break;
+            day = static_cast<short>(icalrecurrencetype_day_day_of_week(day));
+        }
     // The walk from the first start could never use up such a count: the rule is as good as
     // endless, and the iterator may then jump to the window instead of walking there.
     const bool isCounted = recur.count > 0 && recur.count <= kMaxCountedIterations;

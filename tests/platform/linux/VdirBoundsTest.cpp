@@ -100,3 +100,29 @@ TEST(VdirBounds, NextStartIsTheEarliestOfRulesDatesAndTheFirstStart) {
         EXPECT_EQ(nextStart(s, from), row.expected) << row.name;
     }
 }
+
+TEST(VdirBounds, AnOrdinalWeekdayInADailyOrWeeklyRuleIsThePlainWeekday) {
+    // libical alone searches for centuries for such a start, on every query.
+    struct Row {
+        const char* rule;
+        std::vector<int> days; // of February 2026, at 09:30
+    };
+    const Row rows[] = {
+        {"FREQ=DAILY;BYDAY=-1SU", {1, 8, 15, 22}},
+        {"FREQ=WEEKLY;BYDAY=2MO,-1SU", {1, 2, 8, 9, 15, 16, 22, 23}},
+        {"FREQ=DAILY;BYDAY=SU", {1, 8, 15, 22}},
+    };
+    for (const Row& row : rows) {
+        RecurrenceRule rule;
+        rule.text = row.rule;
+        std::vector<LocalSeconds> starts;
+        forEachRuleStart(
+            rule, {localSeconds(2026, 1, 31, 9, 30), 0, kFloatingZone}, false,
+            localSeconds(2026, 2, 1), localSeconds(2026, 2, 28),
+            [&](LocalSeconds t) { starts.push_back(t); }, true);
+        std::vector<LocalSeconds> expected;
+        for (int d : row.days)
+            expected.push_back(localSeconds(2026, 2, d, 9, 30));
+        EXPECT_EQ(starts, expected) << row.rule;
+    }
+}
