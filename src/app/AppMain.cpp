@@ -9,6 +9,7 @@
 #include "app/EventsSection.h"
 #include "app/NextCallMenuEntry.h"
 #include "app/Panel.h"
+#include "app/ProgramActions.h"
 #include "app/UpcomingEventItem.h"
 #include "app/WorldClock.h"
 #include "events/exclusion/LocationsMigration.h"
@@ -52,7 +53,7 @@ openCalendarStore(const QString& configDirectory, const kit::Environment& enviro
 int runProgram(int argc, char** argv, const GlobalOptions& options) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ruvo"));
-    QApplication::setDesktopFileName(QStringLiteral("ruvo"));
+    QApplication::setDesktopFileName(platform::DBusApplication::kServiceName);
     QApplication::setQuitOnLastWindowClosed(false); // a panel program has no main window
     kit::installLog();
 
@@ -121,6 +122,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
+    ProgramActions actions(state, panel, videoCalls, bus);
     state.scheduleDidLaunch();
     return QApplication::exec();
 }
