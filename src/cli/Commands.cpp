@@ -4,6 +4,7 @@
 #include "cli/ActionCommand.h"
 #include "cli/AgendaCommand.h"
 #include "cli/AlertsCommand.h"
+#include "cli/CalcCommand.h"
 #include "cli/DefaultsCommand.h"
 #include "cli/EventsCommand.h"
 #include "cli/ExcludeCommand.h"
@@ -24,7 +25,7 @@ const std::array kCommands{
     cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
     cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
     cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
-    cli::alertsCommand(),    cli::actionCommand(),
+    cli::alertsCommand(),    cli::calcCommand(),        cli::actionCommand(),
 };
 } // namespace
 
