@@ -7,6 +7,7 @@
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
 #include "app/EventsSection.h"
+#include "app/GlobalShortcutKeys.h"
 #include "app/NextCallMenuEntry.h"
 #include "app/Panel.h"
 #include "app/ProgramActions.h"
@@ -123,6 +124,17 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
     ProgramActions actions(state, panel, videoCalls, bus);
+    state.setShortcutAction(QStringLiteral("joinMeeting"),
+                            [&actions] { actions.joinFromShortcut(); });
+    state.setShortcutAction(QStringLiteral("newEvent"), [] {
+        qCWarning(lcApp) << "The newEvent shortcut was pressed: Ruvo cannot create events yet";
+    });
+    // Nothing is dismissed while full-screen notifications cannot be shown.
+    state.setShortcutAction(QStringLiteral("dismissFullscreenNotification"), [] {});
+    // X11 only: on Wayland a grab on XWayland sees keys only while an X window has the focus.
+    std::optional<GlobalShortcutKeys> shortcutKeys;
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        shortcutKeys.emplace(state.defaults(), shortcuts);
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

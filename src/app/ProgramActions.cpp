@@ -28,6 +28,12 @@ ProgramActions::~ProgramActions() {
     delete m_adaptor;
 }
 
+void ProgramActions::joinFromShortcut() {
+    const auto joined = m_actions.joinVideoCall();
+    if (!joined || !*joined)
+        qCInfo(lcApp) << "No video call to join now";
+}
+
 automation::ActionResult<bool> ProgramActions::joinNextCall() {
     const events::EventQueries queries(m_state.calendarStore(), m_state.defaults(),
                                        m_panel.environment()().timeZoneId);

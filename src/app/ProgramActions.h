@@ -21,6 +21,9 @@ public:
     ProgramActions& operator=(const ProgramActions&) = delete;
     ~ProgramActions();
 
+    // The joinMeeting shortcut's action.
+    void joinFromShortcut();
+
 private:
     automation::ActionResult<bool> joinNextCall();
 
