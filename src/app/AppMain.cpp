@@ -7,6 +7,7 @@
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
 #include "app/EventsSection.h"
+#include "app/FullscreenAlerts.h"
 #include "app/GlobalShortcutKeys.h"
 #include "app/NextCallMenuEntry.h"
 #include "app/Panel.h"
@@ -122,6 +123,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     VideoCalls videoCalls(state.defaults());
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
+    FullscreenAlerts fullscreenAlerts(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
     ProgramActions actions(state, panel, videoCalls, bus);
     state.setShortcutAction(QStringLiteral("joinMeeting"),
@@ -129,8 +131,6 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     state.setShortcutAction(QStringLiteral("newEvent"), [] {
         qCWarning(lcApp) << "The newEvent shortcut was pressed: Ruvo cannot create events yet";
     });
-    // Nothing is dismissed while full-screen notifications cannot be shown.
-    state.setShortcutAction(QStringLiteral("dismissFullscreenNotification"), [] {});
     // X11 only: on Wayland a grab on XWayland sees keys only while an X window has the focus.
     std::optional<GlobalShortcutKeys> shortcutKeys;
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
