@@ -10,6 +10,7 @@
 #include "cli/ExcludeCommand.h"
 #include "cli/MenuBarCommands.h"
 #include "cli/MonthCommand.h"
+#include "cli/PanelAppletCommand.h"
 #include "cli/TimeZonesCommand.h"
 #include "cli/UpcomingTextCommand.h"
 #include "cli/VideoCallCommand.h"
@@ -25,7 +26,8 @@ const std::array kCommands{
     cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
     cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
     cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
-    cli::alertsCommand(),    cli::calcCommand(),        cli::actionCommand(),
+    cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
+    cli::actionCommand(),
 };
 } // namespace
 
