@@ -21,7 +21,8 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   python3-dbusmock radicale
-  xvfb xauth x11-utils x11-apps xdotool imagemagick dbus dbus-x11 fonts-dejavu-core
+  xvfb xauth x11-utils x11-apps x11-xserver-utils xdotool imagemagick dbus dbus-x11
+  fonts-dejavu-core
 )
 
 missing=()

@@ -9,8 +9,10 @@
 #include "app/CrashReporter.h"
 #include "app/EventsSection.h"
 #include "app/FullscreenAlerts.h"
+#include "app/GlobalShortcutKeys.h"
 #include "app/NextCallMenuEntry.h"
 #include "app/Panel.h"
+#include "app/ProgramActions.h"
 #include "app/UpcomingEventItem.h"
 #include "app/WorldClock.h"
 #include "events/exclusion/LocationsMigration.h"
@@ -54,7 +56,7 @@ openCalendarStore(const QString& configDirectory, const kit::Environment& enviro
 int runProgram(int argc, char** argv, const GlobalOptions& options) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ruvo"));
-    QApplication::setDesktopFileName(QStringLiteral("ruvo"));
+    QApplication::setDesktopFileName(platform::DBusApplication::kServiceName);
     QApplication::setQuitOnLastWindowClosed(false); // a panel program has no main window
     kit::installLog();
 
@@ -125,6 +127,16 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     FullscreenAlerts fullscreenAlerts(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
     CallNotifications callNotifications(state, panel, videoCalls);
+    ProgramActions actions(state, panel, videoCalls, bus);
+    state.setShortcutAction(QStringLiteral("joinMeeting"),
+                            [&actions] { actions.joinFromShortcut(); });
+    state.setShortcutAction(QStringLiteral("newEvent"), [] {
+        qCWarning(lcApp) << "The newEvent shortcut was pressed: Ruvo cannot create events yet";
+    });
+    // X11 only: on Wayland a grab on XWayland sees keys only while an X window has the focus.
+    std::optional<GlobalShortcutKeys> shortcutKeys;
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        shortcutKeys.emplace(state.defaults(), shortcuts);
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

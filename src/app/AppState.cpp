@@ -122,14 +122,17 @@ void AppState::scheduleDidLaunch() {
 }
 
 std::map<QString, std::function<void()>> AppState::shortcutActions() {
-    return {{QStringLiteral("toggleRuvo"), [this] { toggleMenuWindow(); }},
-            {QStringLiteral("dismissFullscreenNotification"),
-             [this] { dismissFullscreenNotification(); }},
-            {QStringLiteral("toggleFloatingClock"), [this] {
-                 const auto& d = defaults();
-                 d.set(settings::keys::floatingClockIsEnabled,
-                       !d.get(settings::keys::floatingClockIsEnabled));
-             }}};
+    std::map<QString, std::function<void()>> actions = m_extraShortcutActions;
+    actions[QStringLiteral("toggleRuvo")] = [this] { toggleMenuWindow(); };
+    actions[QStringLiteral("dismissFullscreenNotification")] = [this] {
+        dismissFullscreenNotification();
+    };
+    actions[QStringLiteral("toggleFloatingClock")] = [this] {
+        const auto& d = defaults();
+        d.set(settings::keys::floatingClockIsEnabled,
+              !d.get(settings::keys::floatingClockIsEnabled));
+    };
+    return actions;
 }
 
 } // namespace ruvo::app

@@ -102,9 +102,15 @@ public:
     platform::SoundPlayer& soundPlayer() { return m_soundPlayer; }
     // Queues the rest of the launch sequence for the first turn of the event loop.
     void scheduleDidLaunch();
+    // The action of a shortcut name whose feature lives outside the state (joining a call);
+    // set before the launch sequence attaches the actions.
+    void setShortcutAction(const QString& name, std::function<void()> action) {
+        m_extraShortcutActions[name] = std::move(action);
+    }
 
 private:
     std::map<QString, std::function<void()>> shortcutActions();
+    std::map<QString, std::function<void()>> m_extraShortcutActions;
     void setUpcomingEventEnabled(bool isEnabled);
     void createEventsController(MenuBarServices& menuBar);
     void onEventsAccessGranted();

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandRunner.h"
 
+#include "app/DBusActions.h"
 #include "cli/Commands.h"
 #include "kit/RealScheduler.h"
+#include "platform/linux/DBusApplication.h"
+#include "platform/linux/FolderShortcutRunner.h"
 #include "platform/linux/LinuxSystemDateEvents.h"
 #include "platform/linux/VdirCalendarStore.h"
 #include "platform/linux/VdirSourceList.h"
+#include "platform/linux/XdgUrlOpener.h"
 #include "settings/Keys.h"
 #include "settings/SettingsFiles.h"
 
@@ -47,6 +51,15 @@ cli::CommandServices linuxServices() {
     services.openSystemDateEvents = [](kit::Scheduler& scheduler, std::function<QString()> zoneId) {
         return std::make_unique<platform::LinuxSystemDateEvents>(
             scheduler, std::move(zoneId), platform::LinuxSystemDateEvents::Sources{});
+    };
+    services.openRunningActions = [] {
+        return DBusActions::ifRunning(QDBusConnection::sessionBus(),
+                                      platform::DBusApplication::kServiceName);
+    };
+    services.openUrlOpener = [] { return std::make_unique<platform::XdgUrlOpener>(); };
+    services.openShortcutRunner = [] {
+        return std::make_unique<platform::FolderShortcutRunner>(
+            platform::FolderShortcutRunner::defaultFolder());
     };
     return services;
 }

@@ -6,17 +6,9 @@
 
 namespace ruvo::app {
 
-void UnavailableShortcutRunner::runInBackground(const QUuid& shortcut, const QByteArray&) {
-    if (m_isLogged)
-        return;
-    m_isLogged = true;
-    qCWarning(lcApp) << "The shortcut" << shortcut.toString(QUuid::WithoutBraces)
-                     << "chosen to run after joining a call was not run: this system has no "
-                        "shortcut runner";
-}
-
 VideoCalls::VideoCalls(const settings::Defaults& defaults)
     : m_defaults(defaults), m_detector(m_opener, &m_detectedServices),
+      m_shortcuts(platform::FolderShortcutRunner::defaultFolder()),
       m_joiner(m_detector, m_opener, m_shortcuts, m_joined) {}
 
 bool VideoCalls::join(const platform::Event& event) {

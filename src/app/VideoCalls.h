@@ -5,19 +5,10 @@
 
 #include "events/videocalls/VideoCallJoiner.h"
 #include "platform/CalendarTypes.h"
+#include "platform/linux/FolderShortcutRunner.h"
 #include "platform/linux/XdgUrlOpener.h"
 
 namespace ruvo::app {
-
-// Runs the user's shortcut after a join. Nothing on Linux runs such shortcuts yet: the join
-// itself goes ahead and the skipped shortcut is logged once.
-class UnavailableShortcutRunner final : public platform::ShortcutRunner {
-public:
-    void runInBackground(const QUuid& shortcut, const QByteArray& inputJson) override;
-
-private:
-    bool m_isLogged = false;
-};
 
 class VideoCalls {
 public:
@@ -39,7 +30,7 @@ private:
     videocalls::DetectedServiceStore m_detectedServices;
     videocalls::VideoCallDetector m_detector;
     videocalls::JoinedRegistry m_joined;
-    UnavailableShortcutRunner m_shortcuts;
+    platform::FolderShortcutRunner m_shortcuts; // the user's shortcuts folder
     videocalls::VideoCallJoiner m_joiner;
 };
 

@@ -4,13 +4,16 @@
 // (so the commands reach the calendars and date events through the platform interfaces only).
 #pragma once
 
+#include "automation/Actions.h"
 #include "kit/Clock.h"
 #include "kit/Environment.h"
 #include "kit/Result.h"
 #include "kit/Scheduler.h"
 #include "platform/CalendarSources.h"
 #include "platform/CalendarStore.h"
+#include "platform/ShortcutRunner.h"
 #include "platform/SystemDateEvents.h"
+#include "platform/UrlOpener.h"
 #include "settings/Defaults.h"
 
 #include <QStringList>
@@ -36,6 +39,11 @@ struct CommandServices {
     std::function<std::unique_ptr<platform::SystemDateEvents>(kit::Scheduler& scheduler,
                                                               std::function<QString()> zoneId)>
         openSystemDateEvents;
+    // The actions of the running program; none when it does not run.
+    std::function<std::unique_ptr<automation::Actions>()> openRunningActions;
+    // The desktop's link opener and the user's shortcuts, for joining a call.
+    std::function<std::unique_ptr<platform::UrlOpener>()> openUrlOpener;
+    std::function<std::unique_ptr<platform::ShortcutRunner>()> openShortcutRunner;
 };
 
 struct CommandContext {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commands.h"
 
+#include "cli/ActionCommand.h"
 #include "cli/AgendaCommand.h"
 #include "cli/AlertsCommand.h"
 #include "cli/CalcCommand.h"
@@ -26,6 +27,7 @@ const std::array kCommands{
     cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
     cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
     cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
+    cli::actionCommand(),
 };
 } // namespace
 

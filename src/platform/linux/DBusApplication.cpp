@@ -41,4 +41,18 @@ void DBusApplicationAdaptor::Activate(const QVariantMap&) {
         m_application->onActivate();
 }
 
+void DBusApplicationAdaptor::Open(const QStringList&, const QVariantMap& platformData) {
+    Activate(platformData);
+}
+
+void DBusApplicationAdaptor::ActivateAction(const QString& action, const QVariantList&,
+                                            const QVariantMap&) {
+    if (!m_application->onAction) {
+        m_application->sendErrorReply(QDBusError::NotSupported);
+        return;
+    }
+    if (auto failure = m_application->onAction(action))
+        m_application->sendErrorReply(failure->name, failure->message);
+}
+
 } // namespace ruvo::platform

@@ -6,13 +6,17 @@
 #pragma once
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusContext>
 #include <QObject>
 #include <QVariantMap>
 #include <functional>
+#include <optional>
 
 namespace ruvo::platform {
 
-class DBusApplication final : public QObject {
+// Also the D-Bus context of every adaptor on its object: Qt hands an adaptor's call context
+// to the adaptor's parent, so adaptors send their error replies through it.
+class DBusApplication final : public QObject, public QDBusContext {
     Q_OBJECT
 public:
     static const QString kServiceName;
@@ -27,7 +31,15 @@ public:
     // Asks the instance that owns the name to activate. False when none answers.
     static bool activateRunningInstance();
 
+    // The outcome of a desktop action: none when it ran, else the D-Bus error name and text.
+    struct ActionFailure {
+        QString name;
+        QString message;
+    };
+
     std::function<void()> onActivate; // the running instance was started again
+    // A desktop action ("toggle-window") chosen in the launcher or sent by another program.
+    std::function<std::optional<ActionFailure>(const QString& action)> onAction;
 };
 
 class DBusApplicationAdaptor final : public QDBusAbstractAdaptor {
@@ -38,6 +50,10 @@ public:
 
 public Q_SLOTS:
     void Activate(const QVariantMap& platformData);
+    // Ruvo opens no documents: opening anything activates it.
+    void Open(const QStringList& uris, const QVariantMap& platformData);
+    void ActivateAction(const QString& action, const QVariantList& parameter,
+                        const QVariantMap& platformData);
 
 private:
     DBusApplication* m_application;

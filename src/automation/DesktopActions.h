@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The actions the desktop file offers (a launcher's menu, org.freedesktop.Application's
+// ActivateAction): their names and what each does. An action whose window does not exist
+// yet answers with an error that says so instead of doing nothing.
+#pragma once
+
+#include "automation/Actions.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace ruvo::automation {
+
+namespace desktopActions {
+inline const QString kToggleWindow = QStringLiteral("toggle-window");
+inline const QString kNewEvent = QStringLiteral("new-event");
+inline const QString kJoinVideoCall = QStringLiteral("join-video-call");
+inline const QString kSettings = QStringLiteral("settings");
+} // namespace desktopActions
+
+class DesktopActions {
+public:
+    DesktopActions(Actions& actions, std::function<void()> toggleWindow)
+        : m_actions(actions), m_toggleWindow(std::move(toggleWindow)) {}
+
+    // In the order the desktop file lists them.
+    static QStringList names();
+
+    ActionStatus activate(const QString& name);
+
+private:
+    Actions& m_actions;
+    std::function<void()> m_toggleWindow;
+};
+
+} // namespace ruvo::automation
