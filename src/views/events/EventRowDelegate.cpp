@@ -64,7 +64,7 @@ bool EventRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         m_model.row(index.row()).kind == ListRowKind::item &&
         m_model.texts(index.row()).showsJoinButton &&
         joinRect(option.rect).contains(event->pos())) {
-        QToolTip::showText(event->globalPos(), QStringLiteral("Join video call"), view);
+        QToolTip::showText(event->globalPos(), tr("Join video call"), view);
         return true;
     }
     QToolTip::hideText();
@@ -126,15 +126,14 @@ void EventRowDelegate::paintNoEvents(QPainter* painter, const QStyleOptionViewIt
     painter->setFont(font);
     painter->setPen(tertiary(option.palette));
     painter->drawText(option.rect.adjusted(kMargin + kBarWidth + 6, 0, -kMargin, 0),
-                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("No Events"));
+                      Qt::AlignLeft | Qt::AlignVCenter, tr("No Events"));
 }
 
 void EventRowDelegate::paintSummary(QPainter* painter, const QStyleOptionViewItem& option,
                                     int row) const {
     const bool isOverdue = m_model.row(row).kind == ListRowKind::overdueReminders;
     const auto& items = isOverdue ? m_model.list().overdueReminders : m_model.list().pastEvents;
-    const QString title =
-        isOverdue ? QStringLiteral("Overdue reminders") : QStringLiteral("Past events");
+    const QString title = isOverdue ? tr("Overdue reminders") : tr("Past events");
     painter->setFont(QApplication::font());
     painter->setPen(secondary(option.palette));
     const QRect text = option.rect.adjusted(kMargin + kBarWidth + 6, 0, -kMargin, 0);
@@ -160,7 +159,7 @@ void EventRowDelegate::paintItem(QPainter* painter, const QStyleOptionViewItem& 
         painter->setPen(option.palette.color(QPalette::Highlight));
         painter->setBrush(Qt::NoBrush);
         painter->drawRoundedRect(join.adjusted(0, 0, -1, -1), 5, 5);
-        painter->drawText(join, Qt::AlignCenter, QStringLiteral("Join"));
+        painter->drawText(join, Qt::AlignCenter, tr("Join"));
         right = join.left() - 6;
     }
     if (texts.isReminder) {
@@ -189,7 +188,7 @@ void EventRowDelegate::paintItem(QPainter* painter, const QStyleOptionViewItem& 
 
     painter->setFont(QApplication::font());
     const QFontMetrics metrics(QApplication::font());
-    const QString timing = (events::stateWord(texts.state) + u' ' + texts.relative).trimmed();
+    const QString timing = events::timingText(texts.state, texts.relative);
     QStringList parts{texts.timeText, timing};
     parts.removeAll(QString());
     const QRect second(left, first.bottom() + 1, right - left, line);
