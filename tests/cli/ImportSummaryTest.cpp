@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The line "ruvo import" prints: counts as whole phrases with their plural forms, in English
 // and in German, including zero and a second import of the same items.
-#include "cli/EventsCommand.h"
-
 #include "cli/CommandFixture.h"
+#include "cli/EventsCommand.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,10 +3,12 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolTip>
+#include <algorithm>
 
 namespace ruvo::views {
 
@@ -73,8 +75,10 @@ bool EventRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
 
 QRect EventRowDelegate::joinRect(const QRect& rect) const {
     const int height = lineHeight() + 6;
-    return {rect.right() - kMargin - kJoinWidth, rect.center().y() - height / 2, kJoinWidth,
-            height};
+    // As wide as the word needs in the current language ("Join", "Beitreten").
+    const int width =
+        std::max(kJoinWidth, QFontMetrics(QApplication::font()).horizontalAdvance(tr("Join")) + 12);
+    return {rect.right() - kMargin - width, rect.center().y() - height / 2, width, height};
 }
 
 QRect EventRowDelegate::checkBoxRect(const QRect& rect) const {
@@ -159,6 +163,7 @@ void EventRowDelegate::paintItem(QPainter* painter, const QStyleOptionViewItem& 
         painter->setPen(option.palette.color(QPalette::Highlight));
         painter->setBrush(Qt::NoBrush);
         painter->drawRoundedRect(join.adjusted(0, 0, -1, -1), 5, 5);
+        painter->setFont(QApplication::font());
         painter->drawText(join, Qt::AlignCenter, tr("Join"));
         right = join.left() - 6;
     }
