@@ -10,6 +10,33 @@
     </message>
 </context>
 <context>
+    <name>DateCalculator</name>
+    <message>
+        <source>{0, plural, one {# working day} other {# working days}}</source>
+        <translation>{0, plural, one {# Arbeitstag} other {# Arbeitstage}}</translation>
+    </message>
+    <message>
+        <source>not a date: %1 (use YYYY-MM-DD)</source>
+        <translation>kein Datum: %1 (JJJJ-MM-TT verwenden)</translation>
+    </message>
+    <message>
+        <source>%1 is outside the years 1 to 9999</source>
+        <translation>%1 liegt außerhalb der Jahre 1 bis 9999</translation>
+    </message>
+    <message>
+        <source>not a duration: %1 (use ISO 8601 such as P1M, P2W or -P1Y2M3D)</source>
+        <translation>keine Dauer: %1 (ISO 8601 verwenden, etwa P1M, P2W oder -P1Y2M3D)</translation>
+    </message>
+    <message>
+        <source>%1 has hours, minutes or seconds; the calculator counts whole days</source>
+        <translation>%1 enthält Stunden, Minuten oder Sekunden; der Rechner zählt ganze Tage</translation>
+    </message>
+    <message>
+        <source>the result is outside the years 1 to 9999</source>
+        <translation>das Ergebnis liegt außerhalb der Jahre 1 bis 9999</translation>
+    </message>
+</context>
+<context>
     <name>DayOpener</name>
     <message>
         <source>Ruvo doesn&apos;t know how to open your default calendar “%1” (%2) at the selected date. The app will instead be launched normally.</source>
@@ -1033,6 +1060,34 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
         <source>(* days with events, [ ] today)</source>
         <translation>(* Tage mit Terminen, [ ] heute)</translation>
     </message>
+    <message>
+        <source>two dates are needed</source>
+        <translation>zwei Daten werden benötigt</translation>
+    </message>
+    <message>
+        <source>a date and a duration are needed</source>
+        <translation>ein Datum und eine Dauer werden benötigt</translation>
+    </message>
+    <message>
+        <source>print the result as JSON</source>
+        <translation>das Ergebnis als JSON ausgeben</translation>
+    </message>
+    <message>
+        <source>count the days between two dates, or move a date</source>
+        <translation>die Tage zwischen zwei Daten zählen oder ein Datum verschieben</translation>
+    </message>
+    <message>
+        <source>  dates as YYYY-MM-DD; working days are Monday to Friday from the
+  first date up to the day before the second</source>
+        <translation>  Daten als JJJJ-MM-TT; Arbeitstage sind Montag bis Freitag vom
+  ersten Datum bis zum Tag vor dem zweiten</translation>
+    </message>
+    <message>
+        <source>  DURATION in ISO 8601: P1Y, P1M, P2W, P10D, -P2W3D; a month from the
+  31st ends on the month&apos;s last day</source>
+        <translation>  DAUER nach ISO 8601: P1Y, P1M, P2W, P10D, -P2W3D; ein Monat ab dem
+  31. endet am letzten Tag des Monats</translation>
+    </message>
 </context>
 <context>
     <name>ruvo</name>
@@ -1073,6 +1128,93 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     <message>
         <source>Add</source>
         <translation>Hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::CalculatorsWindow</name>
+    <message>
+        <source>Date Calculators</source>
+        <translation>Datumsrechner</translation>
+    </message>
+    <message>
+        <source>Between Dates</source>
+        <translation>Zwischen zwei Daten</translation>
+    </message>
+    <message>
+        <source>Add to Date</source>
+        <translation>Zu einem Datum addieren</translation>
+    </message>
+    <message>
+        <source>First date</source>
+        <translation>Erstes Datum</translation>
+    </message>
+    <message>
+        <source>Second date</source>
+        <translation>Zweites Datum</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Interval:</source>
+        <translation>Abstand:</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Addieren</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Subtrahieren</translation>
+    </message>
+    <message>
+        <source>Add or subtract</source>
+        <translation>Addieren oder subtrahieren</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Rechenart:</translation>
+    </message>
+    <message>
+        <source>&amp;Years:</source>
+        <translation>&amp;Jahre:</translation>
+    </message>
+    <message>
+        <source>&amp;Months:</source>
+        <translation>&amp;Monate:</translation>
+    </message>
+    <message>
+        <source>&amp;Weeks:</source>
+        <translation>&amp;Wochen:</translation>
+    </message>
+    <message>
+        <source>D&amp;ays:</source>
+        <translation>T&amp;age:</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Ergebnis:</translation>
     </message>
 </context>
 <context>
@@ -1419,6 +1561,10 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     <message>
         <source>Pin Window</source>
         <translation>Fenster anheften</translation>
+    </message>
+    <message>
+        <source>Calculators…</source>
+        <translation>Rechner…</translation>
     </message>
 </context>
 <context>
