@@ -189,6 +189,21 @@ Ist in der Leiste nicht genug Platz, blendet die Arbeitsumgebung womöglich eini
     </message>
 </context>
 <context>
+    <name>FullscreenAlert</name>
+    <message>
+        <source>The video call could not be opened.</source>
+        <translation>Der Videoanruf konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Team Meeting</source>
+        <translation>Teambesprechung</translation>
+    </message>
+    <message>
+        <source>Conference Room</source>
+        <translation>Konferenzraum</translation>
+    </message>
+</context>
+<context>
     <name>HiddenEvents</name>
     <message>
         <source>Hiding a repeating event will hide all of its instances, not just this one.</source>
@@ -1482,6 +1497,53 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     <message>
         <source>Hide</source>
         <translation>Ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::FullscreenAlertWindow</name>
+    <message>
+        <source>Ruvo</source>
+        <translation>Ruvo</translation>
+    </message>
+    <message>
+        <source>Join Video Call</source>
+        <translation>Videoanruf beitreten</translation>
+    </message>
+    <message>
+        <source>Show Event</source>
+        <translation>Termin zeigen</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>Snooze 1 minute</source>
+        <translation>1 Minute schlummern</translation>
+    </message>
+    <message>
+        <source>Snooze 5 minutes</source>
+        <translation>5 Minuten schlummern</translation>
+    </message>
+    <message>
+        <source>Snooze until event</source>
+        <translation>Bis zum Termin schlummern</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Dismiss notification</source>
+        <translation>Benachrichtigung schließen</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>(No title)</source>
+        <translation>(Kein Titel)</translation>
     </message>
 </context>
 <context>

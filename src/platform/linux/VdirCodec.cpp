@@ -11,7 +11,7 @@ namespace ruvo::platform::vdir {
 
 namespace {
 
-constexpr quint32 kFormat = 0x52564435; // "RVD5"
+constexpr quint32 kFormat = 0x52564436; // "RVD6"
 
 // The cache is a file anyone with the user's rights can change: what comes back from it is
 // held to what the parser can produce, so that a changed byte costs a parse and never a hang.
@@ -86,6 +86,7 @@ private:
         m_out << quint32(x.alarms.size());
         for (const auto& a : x.alarms)
             m_out << qint64(a.relativeOffset.count());
+        m_out << x.isOrganizedByCurrentUser;
     }
     void times(const EventTimes& t) { m_out << t.start << t.duration << m_zones.zoneId(t.zone); }
     void series(const SeriesRecord& s) {
@@ -209,8 +210,9 @@ private:
             m_in >> offset;
             x.alarms.push_back(Alarm{kit::Seconds{offset}});
         }
+        m_in >> x.isOrganizedByCurrentUser;
         if (!x.location.isEmpty() || !x.url.isEmpty() || !x.notes.isEmpty() ||
-            !x.attendees.empty() || !x.alarms.empty())
+            !x.attendees.empty() || !x.alarms.empty() || x.isOrganizedByCurrentUser)
             d->extras = std::make_unique<EventExtras>(std::move(x));
         return d;
     }
