@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirCodec.h"
 
+#include "platform/linux/VdirBytes.h"
+
 #include <QDataStream>
 #include <QIODevice>
 #include <algorithm>
@@ -152,45 +154,29 @@ public:
                 return std::nullopt;
             f.reminderSeries.push_back(std::move(r));
         }
-        if (!ok() || !m_isValid || !m_in.atEnd())
+        if (!ok() || !m_in.atEnd())
             return std::nullopt;
         return f;
     }
 
 private:
-    bool ok() const { return m_in.status() == QDataStream::Ok && m_isValid; }
-    void require(bool condition) {
-        if (!condition)
-            m_isValid = false;
-    }
+    bool ok() const { return m_in.isValid(); }
+    void require(bool condition) { m_in.require(condition); }
 
-    // A list as QDataStream writes a QList (a 32-bit count, then the items), its count checked
-    // against the bytes left before anything is allocated.
-    template <typename T> std::vector<T> list(quint32 maxCount) {
-        quint32 count = 0;
-        m_in >> count;
-        const qint64 left = m_in.device()->bytesAvailable();
-        require(ok() && count <= maxCount && qint64(count) * qint64(sizeof(T)) <= left);
-        std::vector<T> items;
-        if (!ok())
-            return items;
-        items.resize(count);
-        for (T& item : items)
-            m_in >> item;
-        return items;
-    }
-    QString str() {
-        QString s;
-        m_in >> s;
-        return s;
+    QString str() { return m_in.string(); }
+    // Titles and places repeat: read into one buffer and looked up, they cost no allocation
+    // unless new.
+    QString pooled() {
+        m_in.string(m_pool.scratch());
+        return m_pool.intern(m_pool.scratch());
     }
     std::shared_ptr<EventData> data() {
         auto d = std::make_shared<EventData>();
         d->calendarItemExternalIdentifier = str();
         d->calendarIdentifier = m_calendarId;
-        d->title = m_pool.intern(str());
+        d->title = pooled();
         EventExtras x;
-        x.location = m_pool.intern(str());
+        x.location = pooled();
         x.url = str();
         x.notes = str();
         qint8 status = 0;
@@ -223,7 +209,7 @@ private:
         require(isTimeInRange(t.start) && t.duration >= 0 && t.duration <= kMaxSeconds);
         const auto found = zone.isEmpty() ? std::optional(kFloatingZone) : m_zones.zone(zone);
         if (!found) // a zone the file defined itself, not read yet in this run: parse again
-            m_in.setStatus(QDataStream::ReadCorruptData);
+            m_in.invalidate();
         t.zone = found.value_or(kUtcZone);
         return t;
     }
@@ -244,8 +230,8 @@ private:
             qint32 interval = 1, n = 0;
             m_in >> r.text >> frequency >> interval >> n >> r.until >> r.weekdays >> r.weekStart >>
                 r.isSimple;
-            r.monthDays = list<qint16>(kMaxByValues);
-            r.ordinalDays = list<qint16>(kMaxByValues);
+            r.monthDays = m_in.list<qint16>(kMaxByValues);
+            r.ordinalDays = m_in.list<qint16>(kMaxByValues);
             require(frequency <= quint8(Frequency::yearly));
             r.frequency = static_cast<Frequency>(frequency);
             r.interval = interval;
@@ -253,8 +239,8 @@ private:
             require(isValidRule(r));
             s.rules.push_back(std::move(r));
         }
-        s.rdates = list<LocalSeconds>(std::numeric_limits<quint32>::max());
-        s.exdates = list<LocalSeconds>(std::numeric_limits<quint32>::max());
+        s.rdates = m_in.list<LocalSeconds>(std::numeric_limits<quint32>::max());
+        s.exdates = m_in.list<LocalSeconds>(std::numeric_limits<quint32>::max());
         m_in >> s.lastStart;
         require(isValidSeries(s));
         return s;
@@ -283,8 +269,7 @@ private:
         return r;
     }
 
-    QDataStream m_in;
-    bool m_isValid = true;
+    ByteReader m_in;
     const QString& m_calendarId;
     ZoneTable& m_zones;
     StringPool& m_pool;
@@ -298,8 +283,9 @@ QString StringPool::intern(const QString& s) {
     auto it = m_strings.constFind(s);
     if (it != m_strings.constEnd())
         return *it;
-    m_strings.insert(s);
-    return s;
+    const QString own(s.constData(), s.size()); // never the caller's buffer
+    m_strings.insert(own);
+    return own;
 }
 
 void StringPool::intern(ParsedFile& file) {
