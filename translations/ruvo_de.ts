@@ -412,6 +412,45 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     </message>
 </context>
 <context>
+    <name>PanelAppletCommand</name>
+    <message>
+        <source>no Plasma applet in %1</source>
+        <translation>kein Plasma-Miniprogramm in %1</translation>
+    </message>
+    <message>
+        <source>the Plasma applet in %1 has more than %2 files</source>
+        <translation>das Plasma-Miniprogramm in %1 hat mehr als %2 Dateien</translation>
+    </message>
+    <message>
+        <source>no Xfce plugin in %1 (it is built where libxfce4panel-2.0 is installed)</source>
+        <translation>kein Xfce-Plugin in %1 (es wird gebaut, wo libxfce4panel-2.0 installiert ist)</translation>
+    </message>
+    <message>
+        <source>cannot copy %1 to %2</source>
+        <translation>%1 kann nicht nach %2 kopiert werden</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>unknown panel &quot;%1&quot; (plasma or xfce)</source>
+        <translation>unbekannte Leiste „%1“ (plasma oder xfce)</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s panel loads plugins only from its system folders: run &quot;sudo %1 install-panel-applet xfce&quot;.</source>
+        <translation>Die Xfce-Leiste lädt Plugins nur aus ihren Systemordnern: Führen Sie „sudo %1 install-panel-applet xfce“ aus.</translation>
+    </message>
+    <message>
+        <source>Add &quot;Ruvo&quot; to the panel: right-click the panel, &quot;Add Widgets...&quot;.</source>
+        <translation>Fügen Sie „Ruvo“ zur Leiste hinzu: Rechtsklick auf die Leiste, „Miniprogramme hinzufügen …“.</translation>
+    </message>
+    <message>
+        <source>Add &quot;Ruvo&quot; to the panel: right-click the panel, &quot;Panel&quot;, &quot;Add New Items...&quot;.</source>
+        <translation>Fügen Sie „Ruvo“ zur Leiste hinzu: Rechtsklick auf die Leiste, „Leiste“, „Neue Elemente hinzufügen …“.</translation>
+    </message>
+</context>
+<context>
     <name>Prompter</name>
     <message>
         <source>Delete Repeating Event</source>
@@ -1102,6 +1141,20 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
   31st ends on the month&apos;s last day</source>
         <translation>  DAUER nach ISO 8601: P1Y, P1M, P2W, P10D, -P2W3D; ein Monat ab dem
   31. endet am letzten Tag des Monats</translation>
+    </message>
+    <message>
+        <source>install the panel applet that shows the clock in Plasma&apos;s or Xfce&apos;s panel</source>
+        <translation>das Leisten-Miniprogramm installieren, das die Uhr in der Leiste von Plasma oder Xfce zeigt</translation>
+    </message>
+    <message>
+        <source>take the applet files from DIR</source>
+        <translation>die Dateien des Miniprogramms aus DIR nehmen</translation>
+    </message>
+    <message>
+        <source>Plasma: copied to ~/.local/share/plasma/plasmoids/io.github.ruvo.panel.
+Xfce: copied to the panel&apos;s system plugin folders (needs root).</source>
+        <translation>Plasma: wird nach ~/.local/share/plasma/plasmoids/io.github.ruvo.panel kopiert.
+Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDBusConnection>
 
 namespace ruvo::app {
 
@@ -42,7 +43,9 @@ Panel::~Panel() {
 }
 
 void Panel::createStatusItem() {
-    m_item = platform::makeStatusItem(QStringLiteral("ruvo-clock"), m_painter);
+    m_trayItem = platform::makeStatusItem(QStringLiteral("ruvo-clock"), m_painter);
+    m_applet.registerOn(QDBusConnection::sessionBus());
+    m_item = std::make_unique<platform::StatusItemPair>(*m_trayItem, m_applet);
     updateMenu();
     m_item->onMenuEntryChosen([this](const QString& id) { onMenuEntry(id); });
     m_state.menuBarController().attach(*m_item);

@@ -6,7 +6,9 @@
 
 #include "app/AppState.h"
 #include "platform/ColorSchemePreference.h"
+#include "platform/StatusItemPair.h"
 #include "platform/linux/LinuxSystemDateEvents.h"
+#include "platform/linux/PanelApplet.h"
 #include "views/MenuBarIconPainter.h"
 #include "views/MenuWindow.h"
 #include "views/shell/ShellWindows.h"
@@ -43,7 +45,9 @@ private:
     platform::LinuxSystemDateEvents m_dateEvents;
     views::MenuBarIconPainter m_painter;
     std::unique_ptr<views::MenuWindow> m_window;
-    std::unique_ptr<platform::StatusItem> m_item;
+    std::unique_ptr<platform::StatusItem> m_trayItem;
+    platform::PanelApplet m_applet;
+    std::unique_ptr<platform::StatusItemPair> m_item; // the tray's item and the applets'
     QString m_joinLabel;
     std::function<void()> m_join;
     kit::Subscription m_locale;

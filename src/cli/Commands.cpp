@@ -9,6 +9,7 @@
 #include "cli/ExcludeCommand.h"
 #include "cli/MenuBarCommands.h"
 #include "cli/MonthCommand.h"
+#include "cli/PanelAppletCommand.h"
 #include "cli/TimeZonesCommand.h"
 #include "cli/UpcomingTextCommand.h"
 #include "cli/VideoCallCommand.h"
@@ -24,7 +25,7 @@ const std::array kCommands{
     cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
     cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
     cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
-    cli::alertsCommand(),    cli::calcCommand(),
+    cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
 };
 } // namespace
 

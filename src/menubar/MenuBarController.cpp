@@ -6,6 +6,7 @@
 #include "menubar/MenuBarLog.h"
 #include "menubar/MenuWindowPresenter.h"
 #include "menubar/RemainingEventsCounter.h"
+#include "menubar/SquareText.h"
 #include "settings/Keys.h"
 
 #include <QTimeZone>
@@ -132,6 +133,8 @@ platform::StatusItemContent MenuBarController::content(kit::Instant now,
     if (text.isCustomPattern && !c.title.isEmpty() && m_deps.measure)
         c.fixedTextWidth = m_width.update(m_deps.measure(c.title, c.style));
     c.toolTip = composeLongDate(now, env);
+    c.squareText = composeSquareText(settings, now, env);
+    c.prefersDark = m_isDark;
     return c;
 }
 

@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -46,6 +47,8 @@ struct StatusItemContent {
     double fixedTextWidth = 0;      // 0: as wide as the text
     std::optional<QColor> colorBar; // a small bar in this colour before the text
     QString toolTip;
+    QStringList squareText;   // the clock in one or two short lines, for square tray icons
+    bool prefersDark = false; // the desktop's colour scheme, for text drawn into icons
     bool operator==(const StatusItemContent&) const = default;
 };
 
@@ -82,11 +85,17 @@ public:
 };
 
 // Draws a status item's picture: its icon, and with `withText` also its title beside it.
+// The sizes square tray icons are drawn at; trays scale from the nearest.
+inline constexpr int kSquareIconSizes[] = {16, 22, 24, 32, 48, 64};
+
 class StatusIconPainter {
 public:
     virtual ~StatusIconPainter() = default;
     virtual QImage paint(const StatusItemContent& content, bool withText, bool isDark,
                          double devicePixelRatio) const = 0;
+    // A square icon of `pixels` for trays that scale every icon into a square: the square
+    // text (or the icon when there is none) in the colour for a dark or a light panel.
+    virtual QImage paintSquare(const StatusItemContent& content, int pixels, bool isDark) const = 0;
 };
 
 } // namespace ruvo::platform

@@ -2,6 +2,7 @@
 #include "views/MenuBarIconPainter.h"
 
 #include "views/Pictograms.h"
+#include "views/SquareIconPainter.h"
 #include "views/TitleText.h"
 
 #include <QFontMetricsF>
@@ -169,6 +170,22 @@ QImage MenuBarIconPainter::paint(const platform::StatusItemContent& content, boo
         p.setPen(textColour);
         drawTitle(p, content.title, content.style, bar + iconPoints.width() + gap, kHeight / 2);
     }
+    return image;
+}
+
+QImage MenuBarIconPainter::paintSquare(const platform::StatusItemContent& content, int pixels,
+                                       bool isDark) const {
+    const QColor colour = squareTextColour(content, isDark);
+    if (!content.squareText.isEmpty() || !content.icon)
+        return paintSquareText(content.squareText, pixels, colour);
+    // No clock text: the chosen icon, scaled to the square.
+    const QImage drawn = icon(*content.icon, colour, 4);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QImage scaled = drawn.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(1);
+    QPainter p(&image);
+    p.drawImage(QPointF((pixels - scaled.width()) / 2.0, (pixels - scaled.height()) / 2.0), scaled);
     return image;
 }
 

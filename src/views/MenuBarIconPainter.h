@@ -18,6 +18,8 @@ public:
 
     QImage paint(const platform::StatusItemContent& content, bool withText, bool isDark,
                  double devicePixelRatio) const override;
+    QImage paintSquare(const platform::StatusItemContent& content, int pixels,
+                       bool isDark) const override;
 
     // The icon alone, at its own size (in points), in `colour`.
     static QImage icon(const platform::StatusItemIcon& icon, const QColor& colour,

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's colour-scheme preference from the settings portal
-// (org.freedesktop.appearance color-scheme: 1 prefers dark). Without a portal: light.
+// (org.freedesktop.appearance color-scheme: 1 prefers dark). Without a portal answer: KDE's
+// colour file when there is one (watched for changes), else light.
 #pragma once
 
 #include "platform/ColorSchemePreference.h"
 
 #include <QDBusVariant>
 #include <QObject>
+
+class QFileSystemWatcher;
 
 namespace ruvo::platform {
 
@@ -20,7 +23,12 @@ private Q_SLOTS:
     void onSettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
 
 private:
+    void followKdeColours();
+    void readKdeColours();
+    void setPrefersDark(bool dark);
+
     bool m_prefersDark = false;
+    QFileSystemWatcher* m_kdeColours = nullptr;
 };
 
 } // namespace ruvo::platform

@@ -114,11 +114,18 @@ void SniStatusItem::setContent(const StatusItemContent& content) {
 
 void SniStatusItem::repaint() {
     const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    const bool dark = app && app->palette().window().color().lightness() < 128;
+    const bool dark =
+        m_content.prefersDark || (app && app->palette().window().color().lightness() < 128);
     SniPixmapList pixmaps;
-    for (double ratio : {1.0, 2.0})
-        pixmaps.append(SniPixmap::fromImage(
-            m_painter.paint(m_content, m_options.drawTextIntoIcon, dark, ratio)));
+    if (m_options.drawTextIntoIcon && !m_content.squareText.isEmpty()) {
+        // These panels scale every icon into a square: a strip of text would be unreadable.
+        for (int pixels : kSquareIconSizes)
+            pixmaps.append(SniPixmap::fromImage(m_painter.paintSquare(m_content, pixels, dark)));
+    } else {
+        for (double ratio : {1.0, 2.0})
+            pixmaps.append(SniPixmap::fromImage(
+                m_painter.paint(m_content, m_options.drawTextIntoIcon, dark, ratio)));
+    }
     m_item->setPixmaps(pixmaps);
 }
 

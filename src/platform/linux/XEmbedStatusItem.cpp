@@ -2,6 +2,7 @@
 #include "platform/linux/XEmbedStatusItem.h"
 
 #include "platform/linux/SniStatusItem.h"
+#include "platform/linux/StatusMenu.h"
 
 #include <QCursor>
 #include <QDBusConnection>
@@ -30,12 +31,21 @@ XEmbedStatusItem::XEmbedStatusItem(const StatusIconPainter& painter, QObject* pa
 XEmbedStatusItem::~XEmbedStatusItem() = default;
 
 void XEmbedStatusItem::setContent(const StatusItemContent& content) {
-    const bool dark = qGuiApp->palette().window().color().lightness() < 128;
+    const bool dark = content.prefersDark || qGuiApp->palette().window().color().lightness() < 128;
     QIcon icon;
-    for (double ratio : {1.0, 2.0})
-        icon.addPixmap(QPixmap::fromImage(m_painter.paint(content, true, dark, ratio)));
+    if (!content.squareText.isEmpty()) {
+        for (int pixels : kSquareIconSizes)
+            icon.addPixmap(QPixmap::fromImage(m_painter.paintSquare(content, pixels, dark)));
+    } else {
+        for (double ratio : {1.0, 2.0})
+            icon.addPixmap(QPixmap::fromImage(m_painter.paint(content, true, dark, ratio)));
+    }
     m_tray->setIcon(icon);
-    m_tray->setToolTip(content.toolTip.isEmpty() ? content.title : content.toolTip);
+    // The square icon shows only part of the text: the tooltip gives all of it.
+    const bool isSquare = !content.squareText.isEmpty() && !content.toolTip.isEmpty();
+    m_tray->setToolTip(isSquare ? content.title + QLatin1Char('\n') + content.toolTip
+                       : content.toolTip.isEmpty() ? content.title
+                                                   : content.toolTip);
 }
 
 void XEmbedStatusItem::setVisible(bool visible) {
@@ -47,25 +57,10 @@ bool XEmbedStatusItem::isVisible() const {
 }
 
 void XEmbedStatusItem::setMenu(const std::vector<StatusMenuEntry>& entries) {
-    m_menu->clear();
-    for (const StatusMenuEntry& entry : entries) {
-        if (entry.id.isEmpty()) {
-            m_menu->addSeparator();
-            continue;
-        }
-        // Plain text: "&" would mark the access key.
-        QAction* action =
-            m_menu->addAction(QString(entry.label).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        action->setEnabled(entry.isEnabled);
-        if (entry.isChecked) {
-            action->setCheckable(true);
-            action->setChecked(*entry.isChecked);
-        }
-        connect(action, &QAction::triggered, this, [this, id = entry.id] {
-            if (m_chosen)
-                m_chosen(id);
-        });
-    }
+    fillStatusMenu(*m_menu, entries, [this](const QString& id) {
+        if (m_chosen)
+            m_chosen(id);
+    });
 }
 
 bool XEmbedStatusItem::isShownByHost() const {

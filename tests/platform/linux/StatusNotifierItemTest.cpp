@@ -51,6 +51,11 @@ public:
         image.fill(Qt::transparent);
         return image;
     }
+    QImage paintSquare(const platform::StatusItemContent&, int pixels, bool) const override {
+        QImage image(pixels, pixels, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        return image;
+    }
 };
 
 // The item lives in this thread: calls to it must let the event loop run while they wait.
@@ -139,6 +144,16 @@ TEST(SniStatusItem, PanelReadsLabelTitleMenuAndClicksTheItem) {
     item.setContent(content);
     ASSERT_TRUE(test::processEventsUntil([&] { return listener.labels.size() == 1; }));
     EXPECT_EQ(listener.labels.front(), QStringLiteral("Fri 9:42"));
+
+    // With a square text the icon is square, at every tray size, instead of a strip.
+    content.squareText = QStringList{QStringLiteral("9"), QStringLiteral("42")};
+    item.setContent(content);
+    const auto squares = qdbus_cast<platform::SniPixmapList>(read("IconPixmap"));
+    ASSERT_EQ(squares.size(), std::size(platform::kSquareIconSizes));
+    for (qsizetype i = 0; i < squares.size(); ++i) {
+        EXPECT_EQ(squares[i].width, platform::kSquareIconSizes[i]);
+        EXPECT_EQ(squares[i].height, squares[i].width);
+    }
 
     // The menu, as a panel lays it out.
     const QString menuPath = QStringLiteral("/MenuBar");

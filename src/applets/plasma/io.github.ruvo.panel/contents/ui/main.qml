@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Ruvo's clock in a Plasma panel: the text Ruvo publishes on D-Bus (io.github.ruvo.Panel1 at
+// /io/github/ruvo/Ruvo/Panel), in the panel's font and colours at the panel's height. Plasma 5
+// gives QML no D-Bus of its own, so the applet runs dbus-send through the executable data
+// engine: WaitForChange is answered by Ruvo only when the text changes, and the applet then
+// asks again, so neither side wakes up in between.
+import QtQuick 2.15
+import QtQuick.Layouts 1.15
+import org.kde.plasma.core 2.0 as PlasmaCore
+import org.kde.plasma.components 3.0 as PlasmaComponents
+import org.kde.plasma.plasmoid 2.0
+
+Item {
+    id: root
+
+    readonly property string service: "io.github.ruvo.Ruvo"
+    readonly property string path: "/io/github/ruvo/Ruvo/Panel"
+    readonly property string iface: "io.github.ruvo.Panel1"
+    property bool running: false
+    property string text: ""
+    property string toolTip: ""
+    property string textColor: ""
+    property int serial: 0
+    property int calls: 0
+
+    Plasmoid.preferredRepresentation: Plasmoid.fullRepresentation
+    Plasmoid.backgroundHints: PlasmaCore.Types.NoBackground
+    Plasmoid.toolTipMainText: running ? text : i18n("Ruvo is not running")
+    Plasmoid.toolTipSubText: running ? toolTip : i18n("Click to start Ruvo")
+
+    Plasmoid.fullRepresentation: MouseArea {
+        id: area
+        readonly property bool vertical: Plasmoid.formFactor === PlasmaCore.Types.Vertical
+        Layout.minimumWidth: vertical ? -1 : label.implicitWidth + PlasmaCore.Units.smallSpacing * 2
+        Layout.minimumHeight: vertical ? label.implicitHeight : -1
+        acceptedButtons: Qt.LeftButton
+        onClicked: root.activate(area)
+
+        PlasmaComponents.Label {
+            id: label
+            anchors.centerIn: parent
+            height: parent.height
+            verticalAlignment: Text.AlignVCenter
+            text: root.running ? root.text : i18n("Ruvo is not running")
+            color: root.textColor !== "" ? root.textColor : PlasmaCore.Theme.textColor
+            font: PlasmaCore.Theme.defaultFont
+            wrapMode: Text.NoWrap
+            visible: text !== ""
+        }
+    }
+
+    PlasmaCore.DataSource {
+        id: executable
+        engine: "executable"
+        onNewData: {
+            disconnectSource(sourceName)
+            if (sourceName.indexOf(".WaitForChange ") >= 0)
+                root.onReply(data["exit code"], data["stdout"])
+        }
+        // Each call is a new source: the engine runs a source only once while connected.
+        function run(command) {
+            root.calls += 1
+            connectSource(command + " # " + root.calls)
+        }
+    }
+
+    // Only while Ruvo is away: look again now and then, so a started Ruvo is found.
+    Timer {
+        id: retry
+        interval: 30000
+        onTriggered: root.waitForChange()
+    }
+
+    function send(method, args) {
+        return "dbus-send --session --print-reply --reply-timeout=2147483647 --dest=" + service
+            + " " + path + " " + iface + "." + method + " " + args
+    }
+
+    function waitForChange() {
+        executable.run(send("WaitForChange", "uint32:" + (running ? serial : 0)))
+    }
+
+    // dbus-send prints the four values one a line: string "text", string "tool tip",
+    // string "colour", uint32 serial.
+    function onReply(exitCode, output) {
+        var strings = []
+        var number = -1
+        var lines = output.split("\n")
+        for (var i = 0; i < lines.length; ++i) {
+            var s = lines[i].match(/^\s*string "(.*)"$/)
+            if (s)
+                strings.push(s[1])
+            var u = lines[i].match(/^\s*uint32 (\d+)$/)
+            if (u)
+                number = parseInt(u[1])
+        }
+        running = exitCode === 0 && strings.length === 3 && number >= 0
+        if (!running) {
+            retry.restart()
+            return
+        }
+        text = strings[0]
+        toolTip = strings[1]
+        textColor = strings[2]
+        serial = number
+        waitForChange()
+    }
+
+    function activate(item) {
+        if (!running) {
+            executable.run("setsid ruvo >/dev/null 2>&1 &")
+            retry.interval = 2000
+            retry.restart()
+            return
+        }
+        var bottom = Plasmoid.location !== PlasmaCore.Types.BottomEdge
+        var point = item.mapToGlobal(item.width / 2, bottom ? item.height : 0)
+        executable.run(send("Activate", "int32:" + Math.round(point.x) + " int32:"
+                            + Math.round(point.y)))
+    }
+
+    Component.onCompleted: waitForChange()
+}

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The clock item for panel applets (Plasma, Xfce, any panel that can speak D-Bus): the item's
+// text, tooltip and colour on the program's own bus name, under /io/github/ruvo/Ruvo/Panel with
+// the interface io.github.ruvo.Panel1. Applets draw the text in the panel's own style; a change
+// is sent as a signal, so an applet costs the program no wake-ups.
+//
+// Clients that can only run a command (a QML applet with the executable data engine) use
+// WaitForChange: the call is answered when the content differs from the serial they know.
+#pragma once
+
+#include "platform/StatusItem.h"
+
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QObject>
+#include <memory>
+
+class QMenu;
+
+namespace ruvo::platform {
+
+// What an applet shows, in one piece (the reply of Content and WaitForChange, and TextChanged).
+struct PanelAppletState {
+    QString text;      // empty while the item is hidden
+    QString toolTip;   // the long date
+    QString textColor; // "#rrggbb" when the user chose a colour, else empty: the panel's own
+    uint serial = 0;   // grows with every change
+};
+
+class PanelApplet final : public QObject, public StatusItem {
+    Q_OBJECT
+public:
+    static const QString kObjectPath;
+    static const QString kInterface;
+    // Held WaitForChange calls beyond this are answered at once, oldest first.
+    static constexpr int kMaxWaiting = 32;
+
+    explicit PanelApplet(QObject* parent = nullptr);
+    ~PanelApplet() override;
+
+    // Exports the object on `bus` (which owns the program's name already).
+    bool registerOn(QDBusConnection bus);
+
+    void setContent(const StatusItemContent& content) override;
+    void setVisible(bool visible) override;
+    bool isVisible() const override { return m_isVisible; }
+    void setMenu(const std::vector<StatusMenuEntry>& entries) override;
+    void onActivated(std::function<void(const ActivationEvent&)> handler) override {
+        m_activated = std::move(handler);
+    }
+    void onMenuEntryChosen(std::function<void(const QString&)> handler) override {
+        m_chosen = std::move(handler);
+    }
+    // True once an applet has asked for the content: a panel shows the clock.
+    bool isShownByHost() const override { return m_hasClient; }
+
+    const PanelAppletState& state() const { return m_state; }
+
+    // The D-Bus calls, from the adaptor.
+    PanelAppletState content();
+    void waitForChange(uint serial, const QDBusMessage& message);
+    void activate(int x, int y);
+    void contextMenu(int x, int y);
+
+Q_SIGNALS:
+    void textChanged(const QString& text, const QString& toolTip, const QString& textColor,
+                     uint serial);
+
+private:
+    void publish();
+    void answer(const QDBusMessage& waiting) const;
+
+    QDBusConnection m_bus{QString()};
+    StatusItemContent m_content;
+    bool m_isVisible = true;
+    bool m_hasClient = false;
+    PanelAppletState m_state;
+    std::vector<QDBusMessage> m_waiting;
+    std::vector<StatusMenuEntry> m_menuEntries;
+    std::unique_ptr<QMenu> m_menu;
+    std::function<void(const ActivationEvent&)> m_activated;
+    std::function<void(const QString&)> m_chosen;
+};
+
+class PanelAppletAdaptor final : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "io.github.ruvo.Panel1")
+    Q_PROPERTY(QString Text READ text)
+    Q_PROPERTY(QString ToolTip READ toolTip)
+    Q_PROPERTY(QString TextColor READ textColor)
+    Q_PROPERTY(uint Serial READ serial)
+public:
+    explicit PanelAppletAdaptor(PanelApplet* applet);
+
+    QString text() const { return m_applet->state().text; }
+    QString toolTip() const { return m_applet->state().toolTip; }
+    QString textColor() const { return m_applet->state().textColor; }
+    uint serial() const { return m_applet->state().serial; }
+
+public Q_SLOTS:
+    QString Content(QString& toolTip, QString& textColor, uint& serial);
+    void WaitForChange(uint serial, const QDBusMessage& message);
+    void Activate(int x, int y);
+    void ContextMenu(int x, int y);
+
+Q_SIGNALS:
+    void TextChanged(const QString& text, const QString& toolTip, const QString& textColor,
+                     uint serial);
+
+private:
+    PanelApplet* m_applet;
+};
+
+} // namespace ruvo::platform

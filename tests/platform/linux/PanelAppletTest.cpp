@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The applets' interface on a private bus: an "applet" connection of the test reads the text,
+// follows the change signal, holds a WaitForChange call and clicks, as the panel applets do.
+#include "platform/linux/PanelApplet.h"
+
+#include "PrivateBus.h"
+#include "TestSupport.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+
+namespace {
+
+const QString kService = QStringLiteral("io.github.ruvo.Ruvo");
+
+struct Changes : QObject {
+    Q_OBJECT
+public:
+    QStringList texts;
+    std::vector<uint> serials;
+public Q_SLOTS:
+    void onTextChanged(const QString& text, const QString&, const QString&, uint serial) {
+        texts << text;
+        serials.push_back(serial);
+    }
+};
+
+class PanelAppletTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(bus.isRunning());
+        program = bus.connect(QStringLiteral("program"));
+        ASSERT_TRUE(program.registerService(kService));
+        ASSERT_TRUE(applet.registerOn(program));
+        client = bus.connect(QStringLiteral("applet"));
+    }
+
+    QDBusPendingCall call(const QString& method, const QVariantList& arguments) {
+        auto message = QDBusMessage::createMethodCall(kService, platform::PanelApplet::kObjectPath,
+                                                      platform::PanelApplet::kInterface, method);
+        message.setArguments(arguments);
+        return client.asyncCall(message);
+    }
+    QDBusMessage callAndWait(const QString& method, const QVariantList& arguments = {}) {
+        QDBusPendingCall pending = call(method, arguments);
+        test::processEventsUntil([&] { return pending.isFinished(); });
+        return pending.reply();
+    }
+    void show(const QString& title, std::optional<QColor> color = std::nullopt) {
+        platform::StatusItemContent content;
+        content.title = title;
+        content.toolTip = QStringLiteral("Friday, 4 December 2026");
+        content.style.color = color;
+        applet.setContent(content);
+    }
+
+    test::PrivateBus bus;
+    QDBusConnection program{QString()};
+    QDBusConnection client{QString()};
+    platform::PanelApplet applet;
+};
+
+} // namespace
+
+TEST_F(PanelAppletTest, ContentAndSignalFollowEveryVisibleChangeOnly) {
+    show(QStringLiteral("Fri 9:41"));
+    const QDBusMessage first = callAndWait(QStringLiteral("Content"));
+    ASSERT_EQ(first.type(), QDBusMessage::ReplyMessage) << first.errorMessage().toStdString();
+    ASSERT_EQ(first.arguments().size(), 4);
+    EXPECT_EQ(first.arguments()[0].toString(), QStringLiteral("Fri 9:41"));
+    EXPECT_EQ(first.arguments()[1].toString(), QStringLiteral("Friday, 4 December 2026"));
+    EXPECT_EQ(first.arguments()[2].toString(), QString());
+    EXPECT_TRUE(applet.isShownByHost());
+
+    Changes changes;
+    ASSERT_TRUE(client.connect(kService, platform::PanelApplet::kObjectPath,
+                               platform::PanelApplet::kInterface, QStringLiteral("TextChanged"),
+                               &changes, SLOT(onTextChanged(QString, QString, QString, uint))));
+    struct Step {
+        const char* what;
+        std::function<void()> apply;
+        const char* expectedText; // nullptr: no signal
+    };
+    const std::vector<Step> steps = {
+        {"a tick that changes nothing", [&] { show(QStringLiteral("Fri 9:41")); }, nullptr},
+        {"the next minute", [&] { show(QStringLiteral("Fri 9:42")); }, "Fri 9:42"},
+        {"the user's colour", [&] { show(QStringLiteral("Fri 9:42"), QColor(200, 0, 0)); },
+         "Fri 9:42"},
+        {"hidden by the user", [&] { applet.setVisible(false); }, ""},
+        {"a tick while hidden", [&] { show(QStringLiteral("Fri 9:43"), QColor(200, 0, 0)); },
+         nullptr},
+        {"shown again", [&] { applet.setVisible(true); }, "Fri 9:43"},
+    };
+    for (const Step& step : steps) {
+        const qsizetype before = changes.texts.size();
+        step.apply();
+        // A marker round trip: any signal sent before it has arrived by then.
+        callAndWait(QStringLiteral("Content"));
+        ASSERT_EQ(changes.texts.size(), before + (step.expectedText ? 1 : 0)) << step.what;
+        if (step.expectedText) {
+            EXPECT_EQ(changes.texts.back(), QString::fromUtf8(step.expectedText)) << step.what;
+        }
+    }
+    EXPECT_EQ(applet.state().textColor, QStringLiteral("#c80000"));
+    for (size_t i = 1; i < changes.serials.size(); ++i)
+        EXPECT_EQ(changes.serials[i], changes.serials[i - 1] + 1);
+}
+
+TEST_F(PanelAppletTest, WaitForChangeIsHeldUntilTheSerialMoves) {
+    show(QStringLiteral("9:41"));
+    const uint known = applet.state().serial;
+
+    // A stale serial (an applet that missed a change, or just started with 0) is answered now.
+    const QDBusMessage stale = callAndWait(QStringLiteral("WaitForChange"), {known - 1});
+    ASSERT_EQ(stale.type(), QDBusMessage::ReplyMessage) << stale.errorMessage().toStdString();
+    EXPECT_EQ(stale.arguments().value(3).toUInt(), known);
+
+    QDBusPendingCall held = call(QStringLiteral("WaitForChange"), {known});
+    callAndWait(QStringLiteral("Content")); // the held call has reached the program
+    EXPECT_FALSE(held.isFinished());
+    show(QStringLiteral("9:41")); // the same text: still held
+    callAndWait(QStringLiteral("Content"));
+    EXPECT_FALSE(held.isFinished());
+    show(QStringLiteral("9:42"));
+    ASSERT_TRUE(test::processEventsUntil([&] { return held.isFinished(); }));
+    EXPECT_EQ(held.reply().arguments().value(0).toString(), QStringLiteral("9:42"));
+    EXPECT_EQ(held.reply().arguments().value(3).toUInt(), known + 1);
+}
+
+TEST_F(PanelAppletTest, HeldCallsAreBounded) {
+    show(QStringLiteral("9:41"));
+    const uint known = applet.state().serial;
+    std::vector<QDBusPendingCall> held;
+    for (int i = 0; i < platform::PanelApplet::kMaxWaiting + 1; ++i)
+        held.push_back(call(QStringLiteral("WaitForChange"), {known}));
+    // The one past the limit makes room: the oldest is answered with the current content.
+    ASSERT_TRUE(test::processEventsUntil([&] { return held.front().isFinished(); }));
+    EXPECT_EQ(held.front().reply().arguments().value(3).toUInt(), known);
+    for (size_t i = 1; i < held.size(); ++i)
+        EXPECT_FALSE(held[i].isFinished()) << i;
+    show(QStringLiteral("9:42"));
+    ASSERT_TRUE(test::processEventsUntil([&] { return held.back().isFinished(); }));
+}
+
+TEST_F(PanelAppletTest, ActivateCarriesThePositionAndBadCallsAreRefused) {
+    std::vector<platform::ActivationEvent> clicks;
+    applet.onActivated([&](const platform::ActivationEvent& e) { clicks.push_back(e); });
+    struct Row {
+        const char* method;
+        QVariantList arguments;
+        bool isAccepted;
+    };
+    const Row rows[] = {
+        {"Activate", {1830, 24}, true},
+        {"Activate", {-1200, 0}, true}, // a panel on a screen left of the primary one
+        {"Activate", {QStringLiteral("12"), 24}, false},
+        {"Activate", {12}, false},
+        {"Activate", {}, false},
+        {"WaitForChange", {QStringLiteral("1")}, false},
+        {"Teleport", {1, 2}, false},
+    };
+    for (const Row& row : rows) {
+        const QDBusMessage reply = callAndWait(QString::fromLatin1(row.method), row.arguments);
+        EXPECT_EQ(reply.type() == QDBusMessage::ReplyMessage, row.isAccepted)
+            << row.method << " " << reply.errorMessage().toStdString();
+    }
+    ASSERT_EQ(clicks.size(), 2u);
+    EXPECT_EQ(clicks[0].screenPosition, QPoint(1830, 24));
+    EXPECT_EQ(clicks[1].screenPosition, QPoint(-1200, 0));
+    EXPECT_EQ(clicks[0].kind, platform::Activation::primary);
+}
+
+#include "PanelAppletTest.moc"
