@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # toolchain
   g++ cmake ninja-build ccache pkg-config clang-format clang-tidy python3
+  # the fuzz targets (scripts/fuzz): clang with its libFuzzer and sanitizer runtimes
+  clang libclang-rt-14-dev
   # libraries
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
   libicu-dev libical-dev libsqlite3-dev libglib2.0-dev libxcb1-dev

@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppLog.h"
 #include "app/AppState.h"
+#include "app/CallNotifications.h"
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
 #include "app/EventsSection.h"
@@ -125,6 +126,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
     FullscreenAlerts fullscreenAlerts(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
+    CallNotifications callNotifications(state, panel, videoCalls);
     state.scheduleDidLaunch();
     return QApplication::exec();
 }

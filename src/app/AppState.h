@@ -87,6 +87,12 @@ public:
     using UpcomingEventFactory = std::function<std::unique_ptr<alerts::UpcomingEventController>()>;
     void setUpcomingEventFactory(UpcomingEventFactory make);
     alerts::UpcomingEventController* upcomingEventController() const { return m_upcoming.get(); }
+    // The call notifications, which the events controller keeps while they are switched on;
+    // `make` builds them (the wiring knows the notification server and the windows). An
+    // empty `make` drops them.
+    void setVideoCallAlertsFactory(events::VideoCallAlertsFactory make) {
+        m_events->setVideoCallAlertsFactory(std::move(make));
+    }
     // The full-screen alert, kept for the whole run (it plans nothing while switched off);
     // the wiring hands it in once the views it calls exist, and takes it back before they go.
     void setFullscreenAlerts(std::unique_ptr<alerts::FullscreenAlertController> alerts);

@@ -3,6 +3,7 @@
 
 #include "alerts/FullscreenPlan.h"
 #include "alerts/HourlyChime.h"
+#include "alerts/VideoCallNotificationController.h"
 #include "cli/CalendarItemJson.h"
 #include "cli/CommandStore.h"
 #include "events/CallEventConversion.h"
@@ -10,6 +11,7 @@
 #include "kit/LocalTime.h"
 #include "menubar/ClockTimer.h"
 #include "settings/Keys.h"
+#include "timezones/IcuFormat.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -59,6 +61,36 @@ public:
     bool hasApplicationFor(const QString&) const override { return false; }
 };
 
+// The call notifications, planned as the running program plans them (which joined events to
+// skip only the running program knows).
+std::vector<PlannedAlert> callNotifications(const CommandContext& context, const Span& span) {
+    if (!context.defaults.get(settings::keys::notifyWhenVideoCallStarts))
+        return {};
+    CommandContext opener = context; // opening prints its failure to the context's err
+    auto store = openCommandStore(opener);
+    if (!store)
+        return {};
+    NoApplications apps;
+    videocalls::VideoCallDetector detector(apps);
+    const alerts::CallNotificationPlanner planner(*store, context.defaults, kit::steadyClock(),
+                                                  [&detector](const platform::Event& e) {
+                                                      return detector.videoCall(
+                                                          events::toCallEvent(e));
+                                                  },
+                                                  {});
+    std::vector<PlannedAlert> planned;
+    for (const auto& call : planner.plan(span.from, span.until - span.from)) {
+        const QString time = timezones::shortTimeText(context.environment, call.event.start());
+        planned.push_back({QStringLiteral("notification"),
+                           call.fireAt,
+                           call.event.eventIdentifier(),
+                           call.event.title(),
+                           alerts::VideoCallNotificationController::bodyText(call, time, true),
+                           {}});
+    }
+    return planned;
+}
+
 // The program plans two hours ahead and moves on every ten minutes; asked further ahead, the
 // same plan looks as far as the span (plus the lead time) reaches. A command joins nothing,
 // so no event counts as joined.
@@ -93,7 +125,7 @@ std::vector<PlannedAlert> fullscreenAlerts(const CommandContext& context, const 
 
 // Every planner of alerts; each adds its own kind.
 using Planner = std::vector<PlannedAlert> (*)(const CommandContext&, const Span&);
-const Planner kPlanners[] = {chimes, fullscreenAlerts};
+const Planner kPlanners[] = {chimes, callNotifications, fullscreenAlerts};
 
 QString isoWithOffset(kit::Instant t, const QTimeZone& zone) {
     return kit::toQDateTime(t).toTimeZone(zone).toString(Qt::ISODate);

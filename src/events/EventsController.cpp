@@ -83,6 +83,12 @@ void EventsController::setVideoCallAlertsEnabled(bool isEnabled) {
         m_videoCallAlerts = m_makeVideoCallAlerts();
 }
 
+void EventsController::setVideoCallAlertsFactory(VideoCallAlertsFactory makeVideoCallAlerts) {
+    m_videoCallAlerts.reset();
+    m_makeVideoCallAlerts = std::move(makeVideoCallAlerts);
+    setVideoCallAlertsEnabled(m_defaults.get(keys::notifyWhenVideoCallStarts));
+}
+
 void EventsController::replanVideoCallAlerts() {
     if (m_videoCallAlerts)
         m_videoCallAlerts->replan();

@@ -41,6 +41,9 @@ public:
     void onWake();
 
     VideoCallAlerts* videoCallAlerts() const { return m_videoCallAlerts.get(); }
+    // Replaces the maker of the alerts: the current alerts go, and new ones are made at once
+    // when they are switched on. An empty maker makes none.
+    void setVideoCallAlertsFactory(VideoCallAlertsFactory makeVideoCallAlerts);
 
 private:
     void observeSettings();

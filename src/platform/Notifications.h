@@ -26,9 +26,13 @@ public:
     virtual void post(const QString& key, const NotificationRequest& request) = 0;
     // Takes the notification of `key` off the screen; nothing when none is shown.
     virtual void withdraw(const QString& key) = 0;
+    // Whether the server shows action buttons; true until it has said otherwise.
+    virtual bool canShowActions() const = 0;
 
     // The user chose an action (its identifier) of the notification posted under a key.
     kit::Signal<QString, QString> actionInvoked;
+    // The notification posted under a key was not shown (the key, why not).
+    kit::Signal<QString, QString> postFailed;
 };
 
 } // namespace ruvo::platform

@@ -87,6 +87,43 @@ TEST_F(AlertsCommand, RejectsBadHours) {
     }
 }
 
+// A Zoom call at 13:00 UTC (14:00 in Berlin) on the fixture's day, in a folder of its own.
+TEST_F(AlertsCommand, ListsCallNotificationsAsTheProgramPlansThem) {
+    QTemporaryDir calls;
+    QFile file(calls.path() + QStringLiteral("/sync.ics"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
+               "UID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\nDTSTART:20261208T130000Z\r\n"
+               "DTEND:20261208T140000Z\r\nSUMMARY:Sync\r\n"
+               "LOCATION:https://zoom.us/j/81234567890\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    file.close();
+    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), calls.path()}), cli::kExitOk);
+    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
+    QString calendar;
+    for (const auto& c : QJsonDocument::fromJson(output.toUtf8()).array())
+        if (c[QStringLiteral("folder")].toString() == calls.path())
+            calendar = c[QStringLiteral("identifier")].toString();
+    defaults.set(keys::enabledCalendars, {calendar});
+    defaults.set(keys::notifyForVideoCalls_calendars, {calendar});
+    defaults.set(keys::notifyForVideoCallsDurationBefore, settings::Duration::seconds(120));
+    const auto alerts = [this] {
+        EXPECT_EQ(run(cli::alertsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
+        return QJsonDocument::fromJson(output.toUtf8()).array();
+    };
+    EXPECT_TRUE(alerts().isEmpty()) << "switched off";
+    defaults.set(keys::notifyWhenVideoCallStarts, true);
+    ASSERT_EQ(alerts().size(), 1);
+    EXPECT_EQ(alerts().at(0).toObject(),
+              (QJsonObject{{QStringLiteral("kind"), QStringLiteral("notification")},
+                           {QStringLiteral("uid"), calendar + QStringLiteral("/sync@calls")},
+                           {QStringLiteral("title"), QStringLiteral("Sync")},
+                           {QStringLiteral("fireAt"), QStringLiteral("2026-12-08T13:58:00+01:00")},
+                           {QStringLiteral("body"), QStringLiteral("2:00\u202fPM · Zoom")}}));
+    // Two minutes before the start the fire instant has passed.
+    clock = kit::FixedClock(test::at("2026-12-08T12:58:01Z"));
+    EXPECT_TRUE(alerts().isEmpty());
+}
+
 TEST_F(AlertsCommand, ListsFullscreenAlertsAsTheProgramPlansThem) {
     struct Row {
         int minutesBefore;

@@ -115,6 +115,28 @@ TEST_F(ControllerTest, VideoCallAlertsLiveWhileSwitchedOnAndReplanOnTheirSetting
     EXPECT_EQ(alive, 0);
 }
 
+// The program's wiring hands its maker over after the controller exists, and takes it back
+// before what the alerts use goes away.
+TEST_F(ControllerTest, AMakerGivenLaterTakesEffectAtOnceAndItsRemovalDropsTheAlerts) {
+    int made = 0;
+    const auto maker = [&] {
+        ++made;
+        return std::make_unique<Alerts>(alive, replans);
+    };
+    defaults.set(keys::notifyWhenVideoCallStarts, true);
+    events::EventsController controller(store, defaults, scheduler);
+    controller.setVideoCallAlertsFactory(maker);
+    EXPECT_EQ(alive, 1);
+    scheduler.runDue(); // the switch's first reaction keeps the same alerts
+    EXPECT_EQ(made, 1);
+    controller.setVideoCallAlertsFactory({});
+    EXPECT_EQ(alive, 0);
+    defaults.set(keys::notifyWhenVideoCallStarts, false);
+    scheduler.runDue();
+    controller.setVideoCallAlertsFactory(maker);
+    EXPECT_EQ(made, 1) << "switched off";
+}
+
 TEST_F(ControllerTest, ANewInstallationEnablesEveryCalendarOnceAccessIsGranted) {
     store.eventsStatus = platform::AuthorizationStatus::denied;
     EXPECT_FALSE(events::enableAllCalendarsOnNewInstallation(store, defaults));

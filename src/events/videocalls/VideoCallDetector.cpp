@@ -3,8 +3,8 @@
 
 #include "events/videocalls/LinkCleaner.h"
 #include "events/videocalls/LinkFinder.h"
+#include "events/videocalls/LocationText.h"
 #include "events/videocalls/MeetAndTeamsLinks.h"
-#include "events/videocalls/Regex.h"
 #include "events/videocalls/VideoCallService.h"
 #include "events/videocalls/ZoomLink.h"
 
@@ -117,19 +117,15 @@ std::vector<QUrl> VideoCallDetector::notesLinks(const CallEvent& event) {
 
 std::optional<QString>
 VideoCallDetector::cleanedLocationWithoutMeetingLink(const CallEvent& event) {
-    static const QRegularExpression doubledSeparators =
-        compiledRegex(QStringLiteral("\\s*([,;|])(?:\\s*[,;|])+\\s*"));
-    static const QRegularExpression edges =
-        compiledRegex(QStringLiteral("^[\\s,;|]+|[\\s,;|\\-–]+$"));
     QString location = event.location;
     if (const std::optional<Detection> d = detect(event)) {
-        const std::vector<FoundLink> found = findLinks(event.location);
-        for (auto it = found.rbegin(); it != found.rend(); ++it)
-            if (m_cleaner.clean(it->url) == d->webLink)
-                location.remove(it->start, it->length);
-        location.replace(doubledSeparators, QStringLiteral("\\1 "));
+        std::vector<std::pair<qsizetype, qsizetype>> links;
+        for (const FoundLink& found : findLinks(event.location))
+            if (m_cleaner.clean(found.url) == d->webLink)
+                links.emplace_back(found.start, found.length);
+        location = collapsedSeparatorRuns(withoutRanges(event.location, links));
     }
-    location.remove(edges);
+    location = trimmedSeparators(location);
     if (location.isEmpty())
         return std::nullopt;
     return location;

@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 
 namespace ruvo::platform {
 
@@ -15,6 +16,9 @@ const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 constexpr uchar kUrgencyCritical = 2;
+// A server started on demand answers well within this; past it the caller shows the
+// notification its own way rather than late.
+constexpr int kNotifyTimeoutMs = 10'000;
 
 QStringList actionList(const std::vector<NotificationAction>& actions) {
     QStringList list;
@@ -40,6 +44,25 @@ DBusNotifications::DBusNotifications(QDBusConnection connection, QObject* parent
                          SLOT(onActionInvoked(uint, QString)));
     m_connection.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
                          SLOT(onNotificationClosed(uint, uint)));
+    auto* watcher = new QDBusServiceWatcher(kService, m_connection,
+                                            QDBusServiceWatcher::WatchForRegistration, this);
+    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this,
+            &DBusNotifications::askCapabilities);
+    askCapabilities();
+}
+
+void DBusNotifications::askCapabilities() {
+    const QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                             QStringLiteral("GetCapabilities"));
+    auto* watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        const QDBusPendingReply<QStringList> reply = *watcher;
+        if (reply.isError())
+            return; // no server yet: asked again when one appears
+        m_hasActions = reply.value().contains(QStringLiteral("actions"));
+        m_hasBodyMarkup = reply.value().contains(QStringLiteral("body-markup"));
+    });
 }
 
 void DBusNotifications::post(const QString& key, const NotificationRequest& request) {
@@ -50,8 +73,10 @@ void DBusNotifications::post(const QString& key, const NotificationRequest& requ
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     call << QStringLiteral("Ruvo") << replaces << QStringLiteral("ruvo") << request.summary
-         << request.body << actionList(request.actions) << hints(request) << qint32(-1);
-    auto* watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call), this);
+         << (m_hasBodyMarkup ? request.body.toHtmlEscaped() : request.body)
+         << actionList(request.actions) << hints(request) << qint32(-1);
+    auto* watcher =
+        new QDBusPendingCallWatcher(m_connection.asyncCall(call, kNotifyTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, key, watcher] {
         watcher->deleteLater();
         const QDBusPendingReply<uint> reply = *watcher;
@@ -60,6 +85,7 @@ void DBusNotifications::post(const QString& key, const NotificationRequest& requ
             m_withdrawnEarly.erase(key);
             qCWarning(lcPlatform) << "The notification server refused a notification:"
                                   << reply.error().message();
+            postFailed.emit(key, reply.error().message());
             return;
         }
         onPosted(key, reply.value());

@@ -283,6 +283,8 @@ QString StringPool::intern(const QString& s) {
     auto it = m_strings.constFind(s);
     if (it != m_strings.constEnd())
         return *it;
+    if (m_strings.size() >= kMaxStrings)
+        m_strings.clear();
     const QString own(s.constData(), s.size()); // never the caller's buffer
     m_strings.insert(own);
     return own;

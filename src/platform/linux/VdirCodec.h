@@ -10,10 +10,16 @@
 
 namespace ruvo::platform::vdir {
 
+// Holds at most kMaxStrings strings; when full it starts afresh (strings handed out stay
+// valid, later equal ones just stop sharing with them), so the titles and places of files
+// long deleted or edited do not stay in memory for the life of the program.
 class StringPool {
 public:
+    static constexpr qsizetype kMaxStrings = 65536;
+
     QString intern(const QString& s);
     void intern(ParsedFile& file);
+    qsizetype size() const { return m_strings.size(); }
     // A buffer to read a string into before interning it.
     QString& scratch() { return m_scratch; }
 

@@ -179,6 +179,15 @@ void general(const RecurrenceRule& r, LocalSeconds start, bool isAllDay, LocalSe
     icalrecurrencetype recur = icalrecurrencetype_from_string(r.text.constData());
     if (recur.freq == ICAL_NO_RECURRENCE)
         return;
+    // An ordinal weekday ("-1SU") belongs to MONTHLY and YEARLY rules only; in a shorter rule
+    // libical never finds one and searches for centuries in a single step. It is read as the
+    // plain weekday.
+    if (recur.freq < ICAL_MONTHLY_RECURRENCE)
+        for (short& day : recur.by_day) {
+            if (day == ICAL_RECURRENCE_ARRAY_MAX)
+                break;
+            day = static_cast<short>(icalrecurrencetype_day_day_of_week(day));
+        }
     // The walk from the first start could never use up such a count: the rule is as good as
     // endless, and the iterator may then jump to the window instead of walking there.
     const bool isCounted = recur.count > 0 && recur.count <= kMaxCountedIterations;
@@ -285,12 +294,25 @@ LocalSeconds lastStartOf(const SeriesRecord& s) {
     return last;
 }
 
+// Each rule walks in time order, so the first start a rule gives is its earliest: one per rule
+// is enough, where the whole window of a minutely rule would cost ten thousand.
 std::optional<LocalSeconds> nextStart(const SeriesRecord& s, LocalSeconds from) {
+    const LocalSeconds to = from + 550 * kDay;
     std::optional<LocalSeconds> next;
-    forEachStart(s, from, from + 550 * kDay, [&](LocalSeconds t) {
+    auto take = [&](LocalSeconds t) {
+        if (t < from || t > to || std::binary_search(s.exdates.begin(), s.exdates.end(), t))
+            return false;
         if (!next || t < *next)
             next = t;
-    });
+        return true;
+    };
+    take(s.times.start);
+    for (auto it = std::lower_bound(s.rdates.begin(), s.rdates.end(), from);
+         it != s.rdates.end() && *it <= to && !take(*it); ++it) {
+    }
+    const bool isAllDay = s.data && s.data->isAllDay;
+    for (const auto& rule : s.rules)
+        forEachRuleStart(rule, s.times, isAllDay, from, next.value_or(to), take, false, 1);
     return next;
 }
 

@@ -71,8 +71,9 @@ std::optional<ZoneIndex> ZoneTable::zone(const QString& id) {
         return std::nullopt;
     std::lock_guard lock(m_mutex);
     if (auto it = m_byId.find(system); it != m_byId.end()) {
-        m_byId[id] = it->second;
-        return it->second;
+        const ZoneIndex known = it->second;
+        remember(id, known);
+        return known;
     }
     if (m_zoneCount == kMaxZones)
         return std::nullopt;
@@ -80,7 +81,7 @@ std::optional<ZoneIndex> ZoneTable::zone(const QString& id) {
     m_zones[index] = std::make_unique<Zone>(build(system));
     ++m_zoneCount;
     m_byId[system] = index;
-    m_byId[id] = index;
+    remember(id, index);
     return index;
 }
 
@@ -105,7 +106,13 @@ std::optional<ZoneIndex> ZoneTable::addZone(const QString& id, const std::vector
 
 void ZoneTable::addAlias(const QString& id, ZoneIndex zone) {
     std::lock_guard lock(m_mutex);
-    m_byId.emplace(id, zone);
+    remember(id, zone);
+}
+
+void ZoneTable::remember(const QString& id, ZoneIndex zone) {
+    // Every zone's own name fits: there are at most kMaxZones of them.
+    if (m_byId.size() < kMaxNames + kMaxZones)
+        m_byId.emplace(id, zone);
 }
 
 std::optional<ZoneIndex> ZoneTable::registered(const QString& id) const {
@@ -113,6 +120,11 @@ std::optional<ZoneIndex> ZoneTable::registered(const QString& id) const {
     if (auto it = m_byId.find(id); it != m_byId.end())
         return it->second;
     return std::nullopt;
+}
+
+std::size_t ZoneTable::nameCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_byId.size();
 }
 
 QString ZoneTable::zoneId(ZoneIndex zone) const {

@@ -46,6 +46,7 @@ public:
                                      const std::vector<int>& offsets);
     void addAlias(const QString& id, ZoneIndex zone);
     std::optional<ZoneIndex> registered(const QString& id) const;
+    std::size_t nameCount() const; // every name remembered, own names included
 
     // Sets the zone that floating times are read in.
     void setCurrentZone(const QString& id);
@@ -67,6 +68,11 @@ private:
     const Zone& resolved(ZoneIndex zone) const;
 
     static constexpr std::size_t kMaxZones = 1024;
+    // Names by which a zone is known besides its own (prefixed and Windows names, a file's
+    // own definition of a system zone). Past this many a name still resolves, only again on
+    // each use: a stranger's files can invent names without end.
+    static constexpr std::size_t kMaxNames = 8192;
+    void remember(const QString& id, ZoneIndex zone); // under the lock
     mutable std::mutex m_mutex;
     // Filled under the lock, never moved: lookups by an index handed out earlier need none.
     std::array<std::unique_ptr<Zone>, kMaxZones> m_zones;

@@ -2,6 +2,7 @@
 #include "platform/linux/DBusNotifications.h"
 
 #include "PrivateBus.h"
+#include "TestNotificationServer.h"
 #include "TestSupport.h"
 
 #include <QDBusConnection>
@@ -12,59 +13,12 @@
 
 using namespace ruvo;
 
-namespace {
-
-// A notification server written for the test: it numbers what it is sent and can report a
-// chosen action back to the connection that sent the notification.
-class TestNotificationServer : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-public:
-    struct Shown {
-        uint id;
-        uint replaces;
-        QString summary;
-        QString body;
-        QStringList actions;
-        QVariantMap hints;
-        QString sender;
-    };
-    std::vector<Shown> shown;
-    std::vector<uint> closed;
-    QDBusConnection connection;
-
-    explicit TestNotificationServer(QDBusConnection c) : connection(std::move(c)) {}
-
-    void invoke(uint id, const QString& action, const QString& to) {
-        QDBusMessage signal = QDBusMessage::createTargetedSignal(
-            to, QStringLiteral("/org/freedesktop/Notifications"),
-            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
-        signal << id << action;
-        connection.send(signal);
-    }
-
-public Q_SLOTS:
-    Q_SCRIPTABLE uint Notify(const QString&, uint replaces, const QString&, const QString& summary,
-                             const QString& body, const QStringList& actions,
-                             const QVariantMap& hints, int) {
-        const uint id = replaces != 0 ? replaces : static_cast<uint>(shown.size() + 1);
-        shown.push_back({id, replaces, summary, body, actions, hints, QString()});
-        return id;
-    }
-    Q_SCRIPTABLE void CloseNotification(uint id) { closed.push_back(id); }
-    Q_SCRIPTABLE QStringList GetCapabilities() { return {QStringLiteral("actions")}; }
-};
-
-} // namespace
-
 TEST(DBusNotifications, PostsWithJoinAndUrgencyHearsTheActionAndWithdraws) {
     test::PrivateBus bus;
     ASSERT_TRUE(bus.isRunning());
     QDBusConnection serverBus = bus.connect(QStringLiteral("server"));
-    TestNotificationServer server(serverBus);
-    ASSERT_TRUE(serverBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
-                                         QDBusConnection::ExportScriptableSlots));
-    ASSERT_TRUE(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    test::TestNotificationServer server(serverBus);
+    ASSERT_TRUE(server.registerOn(serverBus));
 
     QDBusConnection clientBus = bus.connect(QStringLiteral("client"));
     platform::DBusNotifications notifications(clientBus);
@@ -110,5 +64,3 @@ TEST(DBusNotifications, PostsWithJoinAndUrgencyHearsTheActionAndWithdraws) {
     ASSERT_TRUE(test::processEventsUntil([&] { return closedIds().size() == 2; }));
     EXPECT_EQ(closedIds(), (std::set<uint>{1, 4}));
 }
-
-#include "DBusNotificationsTest.moc"

@@ -1,17 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A private D-Bus daemon for one test: started here, stopped when the object goes.
+// A private D-Bus daemon for one test: started here, stopped when the object goes. It starts
+// no services of the machine (no activation), so only the peers a test starts answer.
 #pragma once
 
 #include <QDBusConnection>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace ruvo::test {
 
 class PrivateBus {
 public:
     PrivateBus() {
+        const QString config = m_folder.filePath(QStringLiteral("bus.conf"));
+        QFile file(config);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(QStringLiteral("<busconfig><type>session</type>"
+                                  "<listen>unix:dir=%1</listen><auth>EXTERNAL</auth>"
+                                  "<policy context=\"default\"><allow send_destination=\"*\"/>"
+                                  "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy>"
+                                  "</busconfig>")
+                       .arg(m_folder.path())
+                       .toUtf8());
+        file.close();
         m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                       {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
                         QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
         if (m_daemon.waitForStarted(5000) && m_daemon.waitForReadyRead(5000))
             m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
@@ -35,6 +50,7 @@ public:
     }
 
 private:
+    QTemporaryDir m_folder;
     QProcess m_daemon;
     QString m_address;
     QStringList m_connections;

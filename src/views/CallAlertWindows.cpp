@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "views/CallAlertWindows.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace ruvo::views {
+
+namespace {
+
+constexpr int kMargin = 16;
+constexpr int kWidth = 340;
+
+// Calendar text is shown as it stands, never as markup.
+QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+CallAlertWindows::~CallAlertWindows() {
+    for (auto& [key, window] : m_windows)
+        delete window.data();
+}
+
+void CallAlertWindows::show(const QString& key, const QString& title, const QString& body) {
+    close(key);
+    QWidget* window = make(key, title, body);
+    m_windows[key] = window;
+    place(window);
+    window->show();
+    window->raise();
+}
+
+void CallAlertWindows::close(const QString& key) {
+    const auto found = m_windows.find(key);
+    if (found == m_windows.end())
+        return;
+    delete found->second.data();
+    m_windows.erase(found);
+}
+
+QWidget* CallAlertWindows::window(const QString& key) const {
+    const auto found = m_windows.find(key);
+    return found == m_windows.end() ? nullptr : found->second.data();
+}
+
+QWidget* CallAlertWindows::make(const QString& key, const QString& title, const QString& body) {
+    auto* window = new QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(title);
+    window->setFixedWidth(kWidth);
+    auto* layout = new QVBoxLayout(window);
+    auto* heading = plainLabel(title, window);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    layout->addWidget(heading);
+    layout->addWidget(plainLabel(body, window));
+    auto* note = plainLabel(
+        QCoreApplication::translate("ruvo::views::CallAlertWindows",
+                                    "No notification server answered, so Ruvo shows this window."),
+        window);
+    note->setEnabled(false);
+    layout->addWidget(note);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* closeButton = new QPushButton(
+        QCoreApplication::translate("ruvo::views::CallAlertWindows", "Close"), window);
+    auto* joinButton = new QPushButton(
+        QCoreApplication::translate("ruvo::views::CallAlertWindows", "Join"), window);
+    joinButton->setDefault(true);
+    buttons->addWidget(closeButton);
+    buttons->addWidget(joinButton);
+    layout->addLayout(buttons);
+    QObject::connect(closeButton, &QPushButton::clicked, window, &QWidget::close);
+    QObject::connect(joinButton, &QPushButton::clicked, window, [this, key, window] {
+        window->close();
+        joinChosen.emit(key);
+    });
+    return window;
+}
+
+// Below the windows already open, in the upper right corner of the primary screen.
+void CallAlertWindows::place(QWidget* window) const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    window->adjustSize();
+    const QRect area = screen->availableGeometry();
+    int top = area.top() + kMargin;
+    for (const auto& [key, open] : m_windows)
+        if (open && open != window && open->isVisible())
+            top = std::max(top, open->frameGeometry().bottom() + kMargin);
+    window->move(area.right() - kMargin - window->frameGeometry().width(), top);
+}
+
+} // namespace ruvo::views

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The small windows that stand in for call notifications when no notification server shows
+// them: the event's title, its time and service, and the buttons "Join" and "Close". They
+// stay on top in the upper right corner of the screen, stacked downwards, until the user
+// closes them or the event ends.
+#pragma once
+
+#include "kit/Signal.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <map>
+
+namespace ruvo::views {
+
+class CallAlertWindows final {
+public:
+    CallAlertWindows() = default;
+    CallAlertWindows(const CallAlertWindows&) = delete;
+    CallAlertWindows& operator=(const CallAlertWindows&) = delete;
+    ~CallAlertWindows();
+
+    // Shows the window of a key (replacing one it has) and closes it.
+    void show(const QString& key, const QString& title, const QString& body);
+    void close(const QString& key);
+    // "Join" was chosen in the window of a key (which then closes).
+    kit::Signal<QString> joinChosen;
+
+    // The open window of a key (for tests); null when none is open.
+    QWidget* window(const QString& key) const;
+
+private:
+    QWidget* make(const QString& key, const QString& title, const QString& body);
+    void place(QWidget* window) const;
+
+    std::map<QString, QPointer<QWidget>> m_windows;
+};
+
+} // namespace ruvo::views
