@@ -1180,6 +1180,21 @@ Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).<
     </message>
 </context>
 <context>
+    <name>ruvo::alerts::VideoCallNotificationController</name>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>To join, choose “Join %1” in the Ruvo panel menu.</source>
+        <translation>Zum Beitreten wählen Sie „%1 beitreten“ im Leistenmenü von Ruvo.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+</context>
+<context>
     <name>ruvo::views::AddTimeZoneScreen</name>
     <message>
         <source>Add Time Zone</source>
@@ -1306,6 +1321,21 @@ Wischen Sie mit zwei Fingern, um den Monat zu wechseln.
 Drücken Sie die Leertaste oder klicken Sie auf Monat und Jahr, um heute zu wählen.
 
 Mit den Pfeiltasten wechseln Sie den Tag.</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::CallAlertWindows</name>
+    <message>
+        <source>No notification server answered, so Ruvo shows this window.</source>
+        <translation>Kein Benachrichtigungsdienst hat geantwortet, daher zeigt Ruvo dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
     </message>
 </context>
 <context>
