@@ -3,6 +3,7 @@
 #pragma once
 
 #include "kit/Time.h"
+#include "kit/Translations.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -41,5 +42,18 @@ template <typename Predicate> bool processEventsUntil(Predicate done, int deadli
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return done();
 }
+
+// The program's translations for `localeId` while it lives, the English ones after. The test
+// executable links ruvo_translations.
+class ScopedTranslations {
+public:
+    explicit ScopedTranslations(const QString& localeId) {
+        if (!kit::installTranslations(localeId))
+            qFatal("no translations for %s in this test", qPrintable(localeId));
+    }
+    ~ScopedTranslations() { kit::installTranslations(QStringLiteral("en_US")); }
+    ScopedTranslations(const ScopedTranslations&) = delete;
+    ScopedTranslations& operator=(const ScopedTranslations&) = delete;
+};
 
 } // namespace ruvo::test

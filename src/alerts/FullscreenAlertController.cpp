@@ -35,10 +35,6 @@ QString alertKey(const FullscreenAlert& alert) {
            QString::number(alert.fireAt.time_since_epoch().count());
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("FullscreenAlert", text);
-}
-
 } // namespace
 
 FullscreenAlertController::FullscreenAlertController(Dependencies dependencies)
@@ -135,7 +131,8 @@ void FullscreenAlertController::joinVideoCall() {
         dismiss();
         return;
     }
-    m_shown->error = tr("The video call could not be opened.");
+    m_shown->error =
+        QCoreApplication::translate("FullscreenAlert", "The video call could not be opened.");
     m_shownChanged.emit();
 }
 
@@ -173,8 +170,8 @@ void FullscreenAlertController::dismiss() {
 
 void FullscreenAlertController::preview() {
     auto data = std::make_shared<platform::EventData>();
-    data->title = tr("Team Meeting");
-    data->extra().location = tr("Conference Room");
+    data->title = QCoreApplication::translate("FullscreenAlert", "Team Meeting");
+    data->extra().location = QCoreApplication::translate("FullscreenAlert", "Conference Room");
     const kit::Instant start = m_deps.scheduler.now() + m_plan.leadTime();
     present(Event(std::move(data), start, start + 30min, start), true);
 }

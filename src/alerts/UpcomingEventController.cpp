@@ -42,10 +42,6 @@ std::vector<settings::KeyRef> upcomingKeys() {
             keys::enabledCalendars};
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("UpcomingEvent", text);
-}
-
 } // namespace
 
 UpcomingEventController::UpcomingEventController(Dependencies dependencies,
@@ -118,17 +114,19 @@ platform::StatusItemContent UpcomingEventController::content() const {
 
 std::vector<platform::StatusMenuEntry> UpcomingEventController::menu() const {
     std::vector<platform::StatusMenuEntry> entries{
-        {kShowTitleEntry, tr("Show Event Title"), true,
+        {kShowTitleEntry, QCoreApplication::translate("UpcomingEvent", "Show Event Title"), true,
          m_deps.defaults.get(keys::upcomingEventInMenuBarShowTitle)}};
     if (!m_display.event)
         return entries;
     entries.push_back({QString(), QString()});
     if (m_deps.defaults.get(keys::upcomingEventInMenuBarIgnoredEvents).empty())
         entries.push_back({kExplanationEntry,
-                           tr("Make the event not show up in the upcoming event in the menu bar, "
-                              "fullscreen notifications, and video call notifications"),
+                           QCoreApplication::translate(
+                               "UpcomingEvent",
+                               "Make the event not show up in the upcoming event in the menu bar, "
+                               "fullscreen notifications, and video call notifications"),
                            false});
-    entries.push_back({kMuteEntry, tr("Mute Event")});
+    entries.push_back({kMuteEntry, QCoreApplication::translate("UpcomingEvent", "Mute Event")});
     return entries;
 }
 

@@ -19,6 +19,7 @@
 #include "kit/Log.h"
 #include "kit/OffsetScheduler.h"
 #include "kit/RealScheduler.h"
+#include "kit/Translations.h"
 #include "platform/NotificationCategoryRegistry.h"
 #include "platform/ShortcutRegistry.h"
 #include "platform/linux/DBusApplication.h"
@@ -92,6 +93,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     const auto localeSetting = settings->defaults().get(settings::keys::locale);
     const kit::Environment environment = options.environment(localeSetting);
     environment.applyLocaleToProcess();
+    kit::installTranslations(environment.localeId);
     if (localeSetting)
         crashReporter.setTag(QStringLiteral("overriddenLocale"), *localeSetting);
 

@@ -4,6 +4,7 @@
 #include "app/DBusActions.h"
 #include "cli/Commands.h"
 #include "kit/RealScheduler.h"
+#include "kit/Translations.h"
 #include "platform/linux/DBusApplication.h"
 #include "platform/linux/FolderShortcutRunner.h"
 #include "platform/linux/LinuxSystemDateEvents.h"
@@ -21,8 +22,9 @@ namespace ruvo::app {
 namespace {
 
 void printHelp(QTextStream& out) {
-    out << "usage: ruvo [--config-dir DIR] [--now ISO8601] [--time-zone ID] [--locale ID] [COMMAND "
-           "...]\n\n"
+    out << QCoreApplication::translate("cli", "usage:")
+        << " ruvo [--config-dir DIR] [--now ISO8601] "
+        << "[--time-zone ID] [--locale ID] [COMMAND ...]\n\n"
         << QCoreApplication::translate("cli",
                                        "Without a command, starts the panel clock. Commands:")
         << "\n";
@@ -67,6 +69,8 @@ cli::CommandServices linuxServices() {
 } // namespace
 
 int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err) {
+    // The system's language (or --locale) until the settings are read: usage errors come first.
+    kit::installTranslations(options.environment(std::nullopt).localeId);
     QStringList arguments = options.remaining;
     QString name = arguments.takeFirst();
     if (isHelp(name) && !arguments.isEmpty()) {
@@ -90,6 +94,7 @@ int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err)
     const kit::Environment environment =
         options.environment(settings->defaults().get(settings::keys::locale));
     environment.applyLocaleToProcess();
+    kit::installTranslations(environment.localeId);
     qputenv("TZ", environment.timeZoneId.toUtf8());
     tzset();
     kit::RealScheduler systemClock;

@@ -10,6 +10,7 @@
 #include "views/events/actions/EventRowMenu.h"
 #include "views/events/actions/HiddenEventsMenu.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QToolButton>
@@ -72,7 +73,9 @@ views::EventListDependencies EventsSection::listDependencies() {
             [this](const platform::Event& e) { m_videoCalls.join(e); },
             [this](const platform::Reminder& r) {
                 if (auto done = m_store.completeReminder(r.identifier); !done)
-                    tell({QStringLiteral("The reminder could not be completed."), done.error()});
+                    tell({QCoreApplication::translate("EventsSection",
+                                                      "The reminder could not be completed."),
+                          done.error()});
             }};
 }
 

@@ -6,18 +6,26 @@
 #include "settings/Keys.h"
 #include "settings/RunOnce.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::app {
 
 namespace keys = settings::keys;
 using namespace std::chrono_literals;
 
-const QString LaunchSequence::kAnnouncementTitle =
-    QStringLiteral("Tip: Ruvo can show the upcoming event in the menu bar.");
-const QString LaunchSequence::kAnnouncementMessage =
-    QStringLiteral("You can also quickly join the next video call (Zoom, Google Meet, Microsoft "
-                   "Teams, and more) with a "
-                   "customizable global keyboard shortcut.\n\nYou can enable these features in the "
-                   "Ruvo settings.");
+QString LaunchSequence::announcementTitle() {
+    return QCoreApplication::translate("LaunchSequence",
+                                       "Tip: Ruvo can show the upcoming event in the menu bar.");
+}
+
+QString LaunchSequence::announcementMessage() {
+    return QCoreApplication::translate(
+        "LaunchSequence",
+        "You can also quickly join the next video call (Zoom, Google Meet, Microsoft "
+        "Teams, and more) with a "
+        "customizable global keyboard shortcut.\n\nYou can enable these features in the "
+        "Ruvo settings.");
+}
 
 const QStringList& LaunchSequence::announcementApplications() {
     static const QStringList names{QStringLiteral("gnome-calendar"), QStringLiteral("korganizer"),
@@ -64,7 +72,9 @@ void LaunchSequence::didLaunch(const std::map<QString, std::function<void()>>& s
     }
     m_services.notificationCategories.setCategories(
         {{QStringLiteral("JOIN_VIDEO_CALL"),
-          {{QStringLiteral("JOIN_VIDEO_CALL"), QStringLiteral("Join")}}}});
+          {{QStringLiteral("JOIN_VIDEO_CALL"),
+            //: The action of a video call's notification.
+            QCoreApplication::translate("LaunchSequence", "Join")}}}});
     if (m_isFirstLaunch) {
         m_services.windows.showWelcome();
         settings::runOnce(m_defaults,
@@ -90,7 +100,7 @@ void LaunchSequence::announceUpcomingEventFeature() {
     if (running.isEmpty())
         return;
     m_announcementTip = m_scheduler.after(
-        1s, [this] { m_services.windows.showTip(kAnnouncementTitle, kAnnouncementMessage); });
+        1s, [this] { m_services.windows.showTip(announcementTitle(), announcementMessage()); });
 }
 
 void LaunchSequence::recordSettingsSnapshot() {

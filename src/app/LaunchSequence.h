@@ -31,8 +31,8 @@ class LaunchSequence {
 public:
     // The programs whose users are shown the upcoming-event tip (calendar and meeting tools).
     static const QStringList& announcementApplications();
-    static const QString kAnnouncementTitle;
-    static const QString kAnnouncementMessage;
+    static QString announcementTitle();
+    static QString announcementMessage();
 
     LaunchSequence(const settings::Defaults& defaults, kit::Scheduler& scheduler,
                    LaunchServices services);

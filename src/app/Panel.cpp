@@ -8,6 +8,7 @@
 #include "views/TitleText.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDBusConnection>
 
 namespace ruvo::app {
@@ -63,9 +64,9 @@ void Panel::updateMenu() {
     std::vector<platform::StatusMenuEntry> entries;
     if (!m_joinLabel.isEmpty())
         entries.push_back({QStringLiteral("join"), m_joinLabel});
-    entries.push_back({QStringLiteral("open"), QStringLiteral("Open Ruvo")});
+    entries.push_back({QStringLiteral("open"), QCoreApplication::translate("Panel", "Open Ruvo")});
     entries.push_back({QString(), QString()});
-    entries.push_back({QStringLiteral("quit"), QStringLiteral("Quit Ruvo")});
+    entries.push_back({QStringLiteral("quit"), QCoreApplication::translate("Panel", "Quit Ruvo")});
     m_item->setMenu(entries);
 }
 
@@ -86,10 +87,11 @@ void Panel::checkStatusItemShown() {
     qCWarning(lcApp) << "No panel shows the status item";
     d.set(keys::Zu_NSStatusItem_ensureVisibility_shouldNotShowAgain, true);
     m_windows.showTip(
-        QStringLiteral("Ruvo is running, but no panel shows it"),
-        QStringLiteral("Your desktop has no area for status icons. On GNOME, turn on the "
-                       "AppIndicator extension; on sway or i3, add \"ruvo bar --waybar\" or "
-                       "\"ruvo bar --i3bar\" to your bar. This note is shown once."));
+        QCoreApplication::translate("Panel", "Ruvo is running, but no panel shows it"),
+        QCoreApplication::translate(
+            "Panel", "Your desktop has no area for status icons. On GNOME, turn on the "
+                     "AppIndicator extension; on sway or i3, add \"ruvo bar --waybar\" or "
+                     "\"ruvo bar --i3bar\" to your bar. This note is shown once."));
 }
 
 } // namespace ruvo::app

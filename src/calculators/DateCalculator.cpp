@@ -10,10 +10,6 @@ namespace {
 
 constexpr qint64 kLargestNumber = 1'000'000; // more than any year range needs in days
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DateCalculator", text);
-}
-
 // Whole months from `first` towards `second`, counting a month only when moving `first` by it
 // (clamped to the month's end) does not pass `second`.
 qint64 wholeMonths(QDate first, QDate second) {
@@ -54,15 +50,21 @@ DateInterval between(QDate first, QDate second) {
 kit::Result<QDate> parseDate(const QString& text) {
     const QDate date = QDate::fromString(text.trimmed(), Qt::ISODate);
     if (!date.isValid() || text.trimmed().size() != 10)
-        return kit::fail(tr("not a date: %1 (use YYYY-MM-DD)").arg(text));
+        return kit::fail(
+            QCoreApplication::translate("DateCalculator", "not a date: %1 (use YYYY-MM-DD)")
+                .arg(text));
     if (!isInRange(date))
-        return kit::fail(tr("%1 is outside the years 1 to 9999").arg(text));
+        return kit::fail(
+            QCoreApplication::translate("DateCalculator", "%1 is outside the years 1 to 9999")
+                .arg(text));
     return date;
 }
 
 kit::Result<DateDuration> parseDuration(const QString& text) {
     const QString invalid =
-        tr("not a duration: %1 (use ISO 8601 such as P1M, P2W or -P1Y2M3D)").arg(text);
+        QCoreApplication::translate(
+            "DateCalculator", "not a duration: %1 (use ISO 8601 such as P1M, P2W or -P1Y2M3D)")
+            .arg(text);
     QStringView rest(text);
     rest = rest.trimmed();
     const bool isNegative = rest.startsWith(u'-');
@@ -72,8 +74,10 @@ kit::Result<DateDuration> parseDuration(const QString& text) {
         return kit::fail(invalid);
     rest = rest.mid(1);
     if (rest.contains(u'T'))
-        return kit::fail(
-            tr("%1 has hours, minutes or seconds; the calculator counts whole days").arg(text));
+        return kit::fail(QCoreApplication::translate(
+                             "DateCalculator",
+                             "%1 has hours, minutes or seconds; the calculator counts whole days")
+                             .arg(text));
     DateDuration duration;
     const std::array<std::pair<QChar, qint64*>, 4> parts{{{u'Y', &duration.years},
                                                           {u'M', &duration.months},
@@ -105,7 +109,8 @@ kit::Result<QDate> add(QDate date, const DateDuration& duration) {
     if (std::abs(months) <= limit && std::abs(days) <= limit * 31)
         result = date.addMonths(static_cast<int>(months)).addDays(days);
     if (!isInRange(result))
-        return kit::fail(tr("the result is outside the years 1 to 9999"));
+        return kit::fail(QCoreApplication::translate("DateCalculator",
+                                                     "the result is outside the years 1 to 9999"));
     return result;
 }
 

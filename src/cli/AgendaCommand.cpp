@@ -42,6 +42,7 @@ struct Printer {
         o.insert(QStringLiteral("state"),
                  row.state == RowState::none ? QJsonValue() : QJsonValue(stateName(row.state)));
         o.insert(QStringLiteral("relative"), row.relative);
+        o.insert(QStringLiteral("timing"), timingText(row.state, row.relative));
         QJsonValue call;
         if (row.videoCall)
             call = QJsonObject{
@@ -66,12 +67,14 @@ struct Printer {
                     (row.priorityMarks.isEmpty() ? QString() : row.priorityMarks + u' ');
         line += std::get_if<Event>(&item) ? std::get<Event>(item).title()
                                           : std::get<Reminder>(item).title;
-        const QString timing = (stateWord(row.state) + u' ' + row.relative).trimmed();
+        const QString timing = timingText(row.state, row.relative);
         for (const QString& part : {row.timeText, timing, row.location})
             if (!part.isEmpty())
                 line += QStringLiteral(" · ") + part;
         if (row.showsJoinButton)
-            line += QStringLiteral(" · Join ") + row.videoCall->name.value_or(QString());
+            line += QStringLiteral(" · ") + QCoreApplication::translate("cli", "Join %1")
+                                                .arg(row.videoCall->name.value_or(QString()))
+                                                .trimmed();
         return line.trimmed().prepend(QStringLiteral("  "));
     }
     void text(QTextStream& out, const QString& title,
@@ -101,12 +104,13 @@ void printJson(CommandContext& context, const EventList& list, const Printer& pr
 }
 
 void printText(CommandContext& context, const EventList& list, const Printer& printer) {
-    printer.text(context.out, QStringLiteral("Overdue reminders"), list.overdueReminders);
-    printer.text(context.out, QStringLiteral("Past events"), list.pastEvents);
+    printer.text(context.out, QCoreApplication::translate("cli", "Overdue reminders"),
+                 list.overdueReminders);
+    printer.text(context.out, QCoreApplication::translate("cli", "Past events"), list.pastEvents);
     for (const auto& section : list.sections) {
         context.out << printer.texts.dayHeader(section.date, printer.now) << "\n";
         if (section.items.empty())
-            context.out << "  No Events\n";
+            context.out << "  " << QCoreApplication::translate("cli", "No Events") << "\n";
         for (const auto& item : section.items)
             context.out << printer.text(item) << "\n";
     }

@@ -184,13 +184,12 @@ void print(CommandContext& context, const std::vector<PlannedAlert>& planned,
         return;
     }
     if (planned.empty())
-        context.out << (arguments.hours == 1
-                            ? QCoreApplication::translate("ruvo::cli",
-                                                          "No alerts planned in the next hour.")
-                            : QCoreApplication::translate("ruvo::cli",
-                                                          "No alerts planned in the next %1 hours.")
-                                  .arg(arguments.hours))
-                    << "\n";
+        context.out
+            << (arguments.hours == 1
+                    ? QCoreApplication::translate("cli", "No alerts planned in the next hour.")
+                    : QCoreApplication::translate("cli", "No alerts planned in the next %1 hours.")
+                          .arg(arguments.hours))
+            << "\n";
     for (const PlannedAlert& alert : planned)
         context.out << lineOf(alert, zone) << "\n";
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CalendarItemJson.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::cli {
 
 using namespace ruvo::events;
@@ -64,10 +66,11 @@ QString textOf(const Row& row, const QString& calendarTitle, const QTimeZone& zo
     const QDateTime end = kit::toQDateTime(row.end).toTimeZone(zone);
     QString when;
     if (row.kind == QLatin1String("reminder"))
-        when = row.allDay ? QStringLiteral("due")
-                          : QStringLiteral("due ") + start.toString(QStringLiteral("HH:mm"));
+        when = row.allDay ? QCoreApplication::translate("cli", "due")
+                          : QCoreApplication::translate("cli", "due %1")
+                                .arg(start.toString(QStringLiteral("HH:mm")));
     else if (row.allDay)
-        when = QStringLiteral("all day");
+        when = QCoreApplication::translate("cli", "all day");
     else
         when = start.toString(QStringLiteral("HH:mm")) + QLatin1Char('-') +
                end.toString(QStringLiteral("HH:mm"));

@@ -85,7 +85,7 @@ int add(CommandContext& context, const Invocation& line) {
     if (!store)
         return cli::kExitFailure;
     enable(context.defaults, *store, folder);
-    context.out << "Added " << folder << "\n";
+    context.out << QCoreApplication::translate("cli", "Added %1").arg(folder) << "\n";
     return cli::kExitOk;
 }
 
@@ -108,7 +108,8 @@ int remove(CommandContext& context, const Invocation& line) {
                                                      "removed)")
                       .arg(id)
                 : QCoreApplication::translate("cli", "%1 is not an added calendar folder").arg(id));
-    context.out << "Removed " << folder << " (its files are kept)\n";
+    context.out << QCoreApplication::translate("cli", "Removed %1 (its files are kept)").arg(folder)
+                << "\n";
     return cli::kExitOk;
 }
 
@@ -118,22 +119,23 @@ int runList(CommandContext& context, const Invocation& line) {
 
 // "Imported 2 events and 1 reminder from FILE (1 replaced an older version, 1 skipped)"
 QString importSummary(const platform::ImportReport& r, const QString& file) {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("cli", text); };
-    const QString eventCount =
-        r.events == 1 ? tr("1 event") : tr("%1 events").arg(QString::number(r.events));
-    const QString reminderCount =
-        r.reminders == 1 ? tr("1 reminder") : tr("%1 reminders").arg(QString::number(r.reminders));
-    QString text = tr("Imported %1 and %2 from %3").arg(eventCount, reminderCount, file);
+    const auto count = [](const char* text, qsizetype n) {
+        return QCoreApplication::translate("cli", text, nullptr, int(n));
+    };
+    const QString eventCount = count(QT_TRANSLATE_N_NOOP("cli", "%n event(s)"), r.events);
+    const QString reminderCount = count(QT_TRANSLATE_N_NOOP("cli", "%n reminder(s)"), r.reminders);
+    //: %1: "2 events", %2: "1 reminder", %3: the file.
+    QString text = QCoreApplication::translate("cli", "Imported %1 and %2 from %3")
+                       .arg(eventCount, reminderCount, file);
     QStringList details;
     if (r.replaced > 0)
-        details << (r.replaced == 1 ? tr("1 replaced an older version")
-                                    : tr("%1 replaced older versions").arg(r.replaced));
+        details << count(QT_TRANSLATE_N_NOOP("cli", "%n replaced an older version(s)"), r.replaced);
     const auto failed = std::count_if(r.notes.begin(), r.notes.end(),
                                       [](const platform::ImportNote& n) { return n.isError; });
     if (const auto skipped = qsizetype(r.notes.size()) - failed; skipped > 0)
-        details << tr("%1 skipped").arg(skipped);
+        details << count(QT_TRANSLATE_N_NOOP("cli", "%n skipped"), skipped);
     if (failed > 0)
-        details << tr("%1 failed").arg(failed);
+        details << count(QT_TRANSLATE_N_NOOP("cli", "%n failed"), failed);
     if (!details.isEmpty())
         text += QStringLiteral(" (") + details.join(QStringLiteral(", ")) + QLatin1Char(')');
     return text;

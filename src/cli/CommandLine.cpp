@@ -29,9 +29,10 @@ QString synopsis(const Command& command, const Form& form) {
 }
 
 QString usageLines(const Command& command, const std::vector<const Form*>& forms) {
+    const QString lead = QCoreApplication::translate("cli", "usage:") + QLatin1Char(' ');
     QString text;
     for (const Form* form : forms)
-        text += (text.isEmpty() ? QStringLiteral("usage: ") : QStringLiteral("       ")) +
+        text += (text.isEmpty() ? lead : QString(lead.size(), QLatin1Char(' '))) +
                 synopsis(command, *form) + QLatin1Char('\n');
     return text;
 }

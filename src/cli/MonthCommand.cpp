@@ -85,7 +85,8 @@ QString textOf(const MonthGrid& grid, const std::vector<DayCell>& cells, bool wi
             line += textOf(cells[r * 7 + c]);
         text += line + QLatin1Char('\n');
     }
-    return text + QStringLiteral("(* days with events, [ ] today)\n");
+    return text + QCoreApplication::translate("cli", "(* days with events, [ ] today)") +
+           QLatin1Char('\n');
 }
 
 int runMonth(CommandContext& context, const Invocation& line) {

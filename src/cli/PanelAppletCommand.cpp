@@ -18,14 +18,11 @@ namespace {
 
 const QString kPlasmaId = QStringLiteral("io.github.ruvo.panel");
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PanelAppletCommand", text);
-}
-
 kit::Result<std::vector<AppletFile>> plasmaFiles(const AppletFolders& folders) {
     const QString package = folders.source + QStringLiteral("/plasma/") + kPlasmaId;
     if (!QFileInfo::exists(package + QStringLiteral("/metadata.json")))
-        return kit::fail(tr("no Plasma applet in %1").arg(package));
+        return kit::fail(QCoreApplication::translate("PanelAppletCommand", "no Plasma applet in %1")
+                             .arg(package));
     const QString target =
         folders.userData + QStringLiteral("/plasma/plasmoids/") + kPlasmaId + QLatin1Char('/');
     std::vector<AppletFile> files;
@@ -33,9 +30,11 @@ kit::Result<std::vector<AppletFile>> plasmaFiles(const AppletFolders& folders) {
     while (it.hasNext()) {
         const QString from = it.next();
         if (files.size() >= size_t(kMaxPackageFiles))
-            return kit::fail(tr("the Plasma applet in %1 has more than %2 files")
-                                 .arg(package)
-                                 .arg(kMaxPackageFiles));
+            return kit::fail(
+                QCoreApplication::translate("PanelAppletCommand",
+                                            "the Plasma applet in %1 has more than %2 files")
+                    .arg(package)
+                    .arg(kMaxPackageFiles));
         files.push_back({from, target + QDir(package).relativeFilePath(from)});
     }
     std::sort(files.begin(), files.end(),
@@ -47,8 +46,10 @@ kit::Result<std::vector<AppletFile>> xfceFiles(const AppletFolders& folders) {
     const QString dir = folders.source + QStringLiteral("/xfce/");
     for (const char* name : {"libruvo.so", "ruvo.desktop"})
         if (!QFileInfo::exists(dir + QLatin1String(name)))
-            return kit::fail(tr("no Xfce plugin in %1 (it is built where libxfce4panel-2.0 is "
-                                "installed)")
+            return kit::fail(QCoreApplication::translate(
+                                 "PanelAppletCommand",
+                                 "no Xfce plugin in %1 (it is built where libxfce4panel-2.0 is "
+                                 "installed)")
                                  .arg(dir));
     return std::vector<AppletFile>{
         {dir + QStringLiteral("libruvo.so"), folders.xfceLibraries + QStringLiteral("/libruvo.so")},
@@ -72,11 +73,13 @@ QString appletSource() {
 kit::Result<void> copy(const AppletFile& file) {
     QFile source(file.from);
     if (!QDir().mkpath(QFileInfo(file.to).path()) || !source.open(QIODevice::ReadOnly))
-        return kit::fail(tr("cannot copy %1 to %2").arg(file.from, file.to));
+        return kit::fail(QCoreApplication::translate("PanelAppletCommand", "cannot copy %1 to %2")
+                             .arg(file.from, file.to));
     QSaveFile target(file.to);
     if (!target.open(QIODevice::WriteOnly) || target.write(source.readAll()) < 0 ||
         !target.commit())
-        return kit::fail(tr("cannot write %1: %2").arg(file.to, target.errorString()));
+        return kit::fail(QCoreApplication::translate("PanelAppletCommand", "cannot write %1: %2")
+                             .arg(file.to, target.errorString()));
     return {};
 }
 
@@ -87,7 +90,10 @@ int runInstall(CommandContext& context, const Invocation& invocation) {
                           QStringLiteral(RUVO_XFCE_PLUGIN_LIBDIR),
                           QStringLiteral("/usr/share/xfce4/panel/plugins")};
     if (kind != QLatin1String("plasma") && kind != QLatin1String("xfce"))
-        return invocation.usageError(tr("unknown panel \"%1\" (plasma or xfce)").arg(kind));
+        return invocation.usageError(
+            QCoreApplication::translate("PanelAppletCommand",
+                                        "unknown panel \"%1\" (plasma or xfce)")
+                .arg(kind));
     const auto files = appletFiles(kind, folders);
     if (!files) {
         printError(context, files.error());
@@ -97,8 +103,10 @@ int runInstall(CommandContext& context, const Invocation& invocation) {
         if (auto copied = copy(file); !copied) {
             printError(context, copied.error());
             if (kind == QLatin1String("xfce"))
-                context.err << tr("Xfce's panel loads plugins only from its system folders: run "
-                                  "\"sudo %1 install-panel-applet xfce\".")
+                context.err << QCoreApplication::translate(
+                                   "PanelAppletCommand",
+                                   "Xfce's panel loads plugins only from its system folders: run "
+                                   "\"sudo %1 install-panel-applet xfce\".")
                                    .arg(QCoreApplication::applicationFilePath())
                             << Qt::endl;
             return kExitFailure;
@@ -107,9 +115,13 @@ int runInstall(CommandContext& context, const Invocation& invocation) {
     }
     context.out
         << (kind == QLatin1String("plasma")
-                ? tr("Add \"Ruvo\" to the panel: right-click the panel, \"Add Widgets...\".")
-                : tr("Add \"Ruvo\" to the panel: right-click the panel, \"Panel\", "
-                     "\"Add New Items...\"."))
+                ? QCoreApplication::translate(
+                      "PanelAppletCommand",
+                      "Add \"Ruvo\" to the panel: right-click the panel, \"Add Widgets...\".")
+                : QCoreApplication::translate(
+                      "PanelAppletCommand",
+                      "Add \"Ruvo\" to the panel: right-click the panel, \"Panel\", "
+                      "\"Add New Items...\"."))
         << Qt::endl;
     return kExitOk;
 }

@@ -126,7 +126,7 @@ int search(CommandContext& c, const Invocation& line) {
     if (json)
         printJson(c, array);
     else if (results.empty())
-        printError(c, args[0].size() < 2 ? kSearchPrompt : kNoResults);
+        printError(c, args[0].size() < 2 ? searchPrompt() : noResultsText());
     return results.empty() ? cli::kExitNothing : cli::kExitOk;
 }
 

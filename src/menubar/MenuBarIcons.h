@@ -12,7 +12,7 @@ namespace ruvo::menubar {
 
 struct MenuBarIconInfo {
     settings::MenuBarIconType type;
-    const char* label;    // the picker's label
+    const char* label;    // the picker's label, translated in the context "MenuBarIcons"
     bool isDrawnFromDate; // drawn afresh at each recomposition
 };
 

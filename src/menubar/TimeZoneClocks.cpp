@@ -3,6 +3,8 @@
 
 #include "settings/Keys.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::menubar {
 
 namespace keys = settings::keys;
@@ -68,9 +70,10 @@ std::unique_ptr<TimeZoneClockController> TimeZoneClocks::takeClock(const QUuid& 
 std::unique_ptr<TimeZoneClockController>
 TimeZoneClocks::makeClock(const settings::ChosenTimeZone& entry) {
     auto item = m_deps.makeItem(zoneClockItemId(entry.id));
-    item->setMenu({{kOpenEntry, QStringLiteral("Open Ruvo")},
-                   {QString(), QString()},
-                   {kRemoveEntry, QStringLiteral("Remove from Panel")}});
+    item->setMenu(
+        {{kOpenEntry, QCoreApplication::translate("TimeZoneClocks", "Open Ruvo")},
+         {QString(), QString()},
+         {kRemoveEntry, QCoreApplication::translate("TimeZoneClocks", "Remove from Panel")}});
     const QUuid id = entry.id;
     item->onActivated([this, id](const platform::ActivationEvent& event) {
         if (event.kind == platform::Activation::primary)

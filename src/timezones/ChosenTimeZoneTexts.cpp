@@ -5,6 +5,8 @@
 #include "timezones/IcuFormat.h"
 #include "timezones/ZoneTexts.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::timezones {
 
 QString displayName(const ChosenTimeZone& entry) {
@@ -65,7 +67,8 @@ QString ChosenTimeZoneTexts::relativeOffsetText(const ChosenTimeZone& entry,
                                                 kit::Instant at) const {
     const int d = offsetFromLocal(entry, at);
     if (d == 0)
-        return QStringLiteral("Current");
+        //: The offset column of the row for the zone the computer is in.
+        return QCoreApplication::translate("ChosenTimeZoneTexts", "Current");
     const QString text = durationText(m_environment.icuLocale(), d);
     return d >= 0 ? QLatin1Char('+') + text : text;
 }

@@ -10,6 +10,7 @@
 #include "settings/records/ChosenTimeZone.h"
 #include "timezones/PlaceList.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace ruvo::timezones {
@@ -26,8 +27,12 @@ struct SearchQuery {
 
 // "Search by city, country, or time zone" below two characters, "No Results" when nothing
 // matches.
-inline const QString kSearchPrompt = QStringLiteral("Search by city, country, or time zone");
-inline const QString kNoResults = QStringLiteral("No Results");
+inline QString searchPrompt() {
+    return QCoreApplication::translate("TimeZoneSearch", "Search by city, country, or time zone");
+}
+inline QString noResultsText() {
+    return QCoreApplication::translate("TimeZoneSearch", "No Results");
+}
 
 // The prepared list with an index for answering queries quickly: the searchable texts of
 // all candidates in one UTF-8 block, and each distinct country tested once per query.

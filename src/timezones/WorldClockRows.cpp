@@ -6,6 +6,7 @@
 #include "timezones/SystemZones.h"
 #include "timezones/ZoneTexts.h"
 
+#include <QCoreApplication>
 #include <unicode/reldatefmt.h>
 
 namespace ruvo::timezones {
@@ -24,9 +25,9 @@ WorldClockRow rowFor(const settings::ChosenTimeZone& e, const ChosenTimeZoneText
         row.day = texts.weekdayText(e, travel) + QStringLiteral(", ") + row.day;
     row.showsSymbol = state.showDayAndNightIcons || state.offset.isTravelling();
     row.isDaytime = texts.isDaytime(e, travel);
-    row.accessibleLabel = QStringLiteral("Time Zone: ") + row.name + QStringLiteral(", ") +
-                          row.time + QStringLiteral(", ") + row.day + QStringLiteral(", ") +
-                          row.relativeOffset;
+    //: Read by a screen reader for a row of the world clock: name, time, day, offset.
+    row.accessibleLabel = QCoreApplication::translate("WorldClockRows", "Time Zone: %1, %2, %3, %4")
+                              .arg(row.name, row.time, row.day, row.relativeOffset);
     return row;
 }
 
@@ -49,6 +50,16 @@ QString relativeTime(const icu::Locale& locale, qint64 seconds) {
     icu::UnicodeString out;
     formatter.format(value, UDAT_DIRECTION_NEXT, unit, out, status);
     return U_SUCCESS(status) ? kit::fromIcu(out) : QString();
+}
+
+// %1 is "in 3 days", "in 5 hours", "in 20 minutes".
+QString transitionNote(bool isDaylightTime, const QString& when) {
+    return isDaylightTime ? QCoreApplication::translate(
+                                "WorldClockRows", "Transitions from Daylight Savings Time %1.")
+                                .arg(when)
+                          : QCoreApplication::translate("WorldClockRows",
+                                                        "Transitions to Daylight Savings Time %1.")
+                                .arg(when);
 }
 
 } // namespace
@@ -78,12 +89,9 @@ ZoneDetails zoneDetails(const settings::ChosenTimeZone& entry, const ChosenTimeZ
     const ZonePtr zone = SystemZones::zone(entry.timeZone.identifier);
     const auto next = zone ? nextTransition(*zone, now) : std::nullopt;
     if (next && *next - now <= std::chrono::days(30))
-        d.transitionNote = QStringLiteral("Transitions ") +
-                           QLatin1String(d.isDaylightTime ? "from" : "to") +
-                           QStringLiteral(" Daylight Savings Time ") +
-                           relativeTime(texts.environment().icuLocale(),
-                                        std::chrono::floor<kit::Seconds>(*next - now).count()) +
-                           QLatin1Char('.');
+        d.transitionNote = transitionNote(
+            d.isDaylightTime, relativeTime(texts.environment().icuLocale(),
+                                           std::chrono::floor<kit::Seconds>(*next - now).count()));
     return d;
 }
 

@@ -45,7 +45,7 @@ MainScreen::MainScreen(Dependencies dependencies, QWidget* parent)
     big.setWeight(QFont::DemiBold);
     m_dateLine->setFont(big);
     m_moreButton->setText(QStringLiteral("…"));
-    m_moreButton->setToolTip(QStringLiteral("More"));
+    m_moreButton->setToolTip(tr("More"));
     m_moreButton->setAutoRaise(true);
     m_moreButton->setPopupMode(QToolButton::InstantPopup);
     m_moreButton->setMenu(new MoreMenu(m_deps.defaults, m_deps.environment, this));

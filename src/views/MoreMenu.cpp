@@ -22,12 +22,12 @@ MoreMenu::MoreMenu(const settings::Defaults& defaults,
     addPinWindow();
     addAction(tr("Calculators…"), this, &MoreMenu::showCalculators);
     m_endOfWindowEntries = addSeparator();
-    addAction(QStringLiteral("Copy Debug Info"), this,
+    addAction(tr("Copy Debug Info"), this,
               [this] { QGuiApplication::clipboard()->setText(debugInfo()); });
-    addAction(QStringLiteral("Send Feedback"), this, [this] {
+    addAction(tr("Send Feedback"), this, [this] {
         QUrl mail(QStringLiteral("mailto:"));
         QUrlQuery query;
-        query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Ruvo feedback"));
+        query.addQueryItem(QStringLiteral("subject"), tr("Ruvo feedback"));
         query.addQueryItem(QStringLiteral("body"), QStringLiteral("\n\n---\n") + debugInfo());
         mail.setQuery(query);
         QDesktopServices::openUrl(mail);
@@ -40,17 +40,15 @@ void MoreMenu::addSystemSettings() {
     const auto region = settingsCommand(desktop, SettingsPage::languageAndRegion);
     if (!dateAndTime && !region)
         return;
-    QMenu* system = addMenu(QStringLiteral("System Settings"));
+    QMenu* system = addMenu(tr("System Settings"));
     if (dateAndTime)
-        system->addAction(QStringLiteral("Date & Time"), this,
-                          [c = *dateAndTime] { openSettingsPage(c); });
+        system->addAction(tr("Date & Time"), this, [c = *dateAndTime] { openSettingsPage(c); });
     if (region)
-        system->addAction(QStringLiteral("Language & Region"), this,
-                          [c = *region] { openSettingsPage(c); });
+        system->addAction(tr("Language & Region"), this, [c = *region] { openSettingsPage(c); });
 }
 
 void MoreMenu::addPinWindow() {
-    QAction* pin = addAction(QStringLiteral("Pin Window"));
+    QAction* pin = addAction(tr("Pin Window"));
     pin->setCheckable(true);
     connect(pin, &QAction::toggled, this, [this](bool on) { m_defaults.set(keys::pinWindow, on); });
     m_pinned = m_defaults.observe<bool>(keys::pinWindow,

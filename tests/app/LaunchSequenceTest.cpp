@@ -85,7 +85,7 @@ TEST(LaunchSequence, UpcomingEventTipShowsOnceThreeSecondsAfterALaterLaunchWhenA
     EXPECT_FALSE(launch.fake.journal.last().startsWith(QStringLiteral("tip:")));
     launch.scheduler.advance(1ms);
     EXPECT_EQ(launch.fake.journal.last(),
-              QStringLiteral("tip:") + app::LaunchSequence::kAnnouncementTitle);
+              QStringLiteral("tip:") + app::LaunchSequence::announcementTitle());
     EXPECT_FALSE(start(*files, {QStringLiteral("zoom")}).last().startsWith(QStringLiteral("tip:")));
 }
 

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -101,4 +102,40 @@ TEST_F(AgendaCommandTest, DatesTextAndBadArguments) {
         EXPECT_EQ(run(cli::agendaCommand(), bad), cli::kExitUsage);
         EXPECT_TRUE(errors.endsWith(QStringLiteral("Try 'ruvo agenda --help'.\n")));
     }
+}
+
+// The words of the English list, where a German one must stand: the timing phrases, the
+// relative times, the section titles and the join button.
+const QRegularExpression kEnglishWords(
+    QStringLiteral("\\b(Starts|Started|Ended|ago|now|today|tomorrow|yesterday|All day|minutes?|"
+                   "hours?|days?|Join|Past events|No Events|Overdue)\\b"));
+
+TEST_F(AgendaCommandTest, InGermanEveryTimingIsAGermanPhrase) {
+    environment.localeId = QStringLiteral("de_DE");
+    const test::ScopedTranslations inGerman(QStringLiteral("de_DE"));
+    ASSERT_EQ(run(cli::agendaCommand(), {QStringLiteral("--json")}), cli::kExitOk);
+    const QJsonObject list = QJsonDocument::fromJson(output.toUtf8()).object();
+    QJsonArray items = list[QLatin1String("pastEvents")].toArray();
+    for (const auto& section : list[QLatin1String("sections")].toArray())
+        for (const auto& item : section[QLatin1String("items")].toArray())
+            items.append(item);
+    ASSERT_GE(items.size(), 6);
+    std::map<QString, QString> timings;
+    for (const auto& item : items) {
+        const QString timing = item[QLatin1String("timing")].toString();
+        const QString relative = item[QLatin1String("relative")].toString();
+        EXPECT_FALSE(kEnglishWords.match(timing + u' ' + relative).hasMatch())
+            << qPrintable(timing) << " / " << qPrintable(relative);
+        timings[item[QLatin1String("title")].toString()] = timing;
+    }
+    EXPECT_EQ(timings[QStringLiteral("Sync")], QStringLiteral("Beginnt in 1 Stunde"));
+    EXPECT_EQ(timings[QStringLiteral("Review")], QStringLiteral("Endete vor 2 Stunden"));
+    EXPECT_EQ(items[0][QLatin1String("state")].toString(), QStringLiteral("ended")); // a key
+
+    ASSERT_EQ(run(cli::agendaCommand(), {}), cli::kExitOk);
+    EXPECT_FALSE(kEnglishWords.match(output).hasMatch()) << qPrintable(output);
+    EXPECT_TRUE(output.contains(QStringLiteral("Sync · 14:00 – 15:00 · Beginnt in 1 Stunde · "
+                                               "Zoom beitreten")))
+        << qPrintable(output);
+    EXPECT_TRUE(output.startsWith(QStringLiteral("Vergangene Termine\n"))) << qPrintable(output);
 }

@@ -21,14 +21,8 @@ protected:
     int run(const cli::Command& command, const QStringList& arguments) {
         output.clear();
         errors.clear();
-        cli::CommandContext context{
-            defaults,
-            clock,
-            kit::Environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")},
-            config.path(),
-            out,
-            err,
-            vdirServices()};
+        cli::CommandContext context{defaults, clock, environment,   config.path(),
+                                    out,      err,   vdirServices()};
         const int status = command.run(context, arguments);
         out.flush();
         err.flush();
@@ -51,6 +45,7 @@ protected:
     settings::Suite shared{QStringLiteral("shared")};
     settings::Defaults defaults{standard, shared};
     kit::FixedClock clock{at("2026-12-08T12:00:00Z")};
+    kit::Environment environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")};
     QTemporaryDir config;
     QString output;
     QString errors;

@@ -7,11 +7,15 @@
 #include "platform/CalendarTypes.h"
 #include "settings/Defaults.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::events::actions {
 
-inline const QString kMuteExplanation =
-    QStringLiteral("\nMake the event not show up in the upcoming event in the menu bar, fullscreen "
-                   "notifications, and video call notifications");
+inline QString muteExplanation() {
+    return QCoreApplication::translate(
+        "EventMuting", "Make the event not show up in the upcoming event in the menu bar, "
+                       "fullscreen notifications, and video call notifications");
+}
 
 bool isMuted(const settings::Defaults& defaults, const platform::Event& event);
 // Mutes every occurrence or lifts that; entries for single occurrences stay as they are.

@@ -7,14 +7,22 @@
 #include "platform/CalendarStore.h"
 #include "settings/Defaults.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::events::actions {
 
-inline const QString kHideRepeatingWarning =
-    QStringLiteral("Hiding a repeating event will hide all of its instances, not just this one.");
+inline QString hideRepeatingWarning() {
+    return QCoreApplication::translate(
+        "HiddenEvents",
+        "Hiding a repeating event will hide all of its instances, not just this one.");
+}
 inline const QString kHideEventsTipId = QStringLiteral("hideEventsTip");
-inline const QString kHideEventsTip = QStringLiteral(
-    "\nRecently hidden events can be accessed from the “…” menu. You can also unhide events "
-    "from there.\n\nThe event is only hidden in Ruvo, not in other calendar apps.\n");
+inline QString hideEventsTip() {
+    return QCoreApplication::translate(
+        "HiddenEvents",
+        "\nRecently hidden events can be accessed from the “…” menu. You can also unhide events "
+        "from there.\n\nThe event is only hidden in Ruvo, not in other calendar apps.\n");
+}
 
 struct HiddenEvent {
     QString identifier; // the external identifier stored in `hiddenEvents`

@@ -3,6 +3,7 @@
 
 #include "kit/LocalTime.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 
 namespace ruvo::events::actions {
@@ -47,29 +48,44 @@ std::vector<RetimingChoice> retimingChoices(const platform::Reminder& reminder, 
                     reminder.due};
     const QDate today = c.now.date();
     std::vector<RetimingChoice> choices{
-        {Retiming::in15Minutes, QStringLiteral("In 15 Minutes"), c.after(kit::Seconds(15 * 60))},
-        {Retiming::in30Minutes, QStringLiteral("In 30 Minutes"), c.after(kit::Seconds(30 * 60))},
-        {Retiming::in1Hour, QStringLiteral("In 1 Hour"), c.after(kit::Seconds(3600))},
-        {Retiming::in3Hours, QStringLiteral("In 3 Hours"), c.after(kit::Seconds(3 * 3600))},
+        {Retiming::in15Minutes, QCoreApplication::translate("ReminderRetiming", "In 15 Minutes"),
+         c.after(kit::Seconds(15 * 60))},
+        {Retiming::in30Minutes, QCoreApplication::translate("ReminderRetiming", "In 30 Minutes"),
+         c.after(kit::Seconds(30 * 60))},
+        {Retiming::in1Hour, QCoreApplication::translate("ReminderRetiming", "In 1 Hour"),
+         c.after(kit::Seconds(3600))},
+        {Retiming::in3Hours, QCoreApplication::translate("ReminderRetiming", "In 3 Hours"),
+         c.after(kit::Seconds(3 * 3600))},
     };
     if (c.now.time() < QTime(14, 0))
-        choices.push_back({Retiming::thisAfternoon, QStringLiteral("This Afternoon (14:00)"),
-                           c.at(today, QTime(14, 0))});
+        choices.push_back(
+            {Retiming::thisAfternoon,
+             QCoreApplication::translate("ReminderRetiming", "This Afternoon (14:00)"),
+             c.at(today, QTime(14, 0))});
     if (c.now.time() < QTime(18, 0))
-        choices.push_back({Retiming::thisEvening, QStringLiteral("This Evening (18:00)"),
+        choices.push_back({Retiming::thisEvening,
+                           QCoreApplication::translate("ReminderRetiming", "This Evening (18:00)"),
                            c.at(today, QTime(18, 0))});
-    choices.push_back({Retiming::tomorrow, QStringLiteral("Tomorrow"), c.onDay(today.addDays(1))});
-    choices.push_back(
-        {Retiming::nextWeek, QStringLiteral("Next Week (Monday)"), c.onDay(nextMonday(today))});
-    choices.push_back(
-        {Retiming::aWeekLater, QStringLiteral("A Week Later"), c.onDay(c.dueDay().addDays(7))});
-    choices.push_back(
-        {Retiming::aMonthLater, QStringLiteral("A Month Later"), c.onDay(c.dueDay().addMonths(1))});
+    choices.push_back({Retiming::tomorrow,
+                       QCoreApplication::translate("ReminderRetiming", "Tomorrow"),
+                       c.onDay(today.addDays(1))});
+    choices.push_back({Retiming::nextWeek,
+                       QCoreApplication::translate("ReminderRetiming", "Next Week (Monday)"),
+                       c.onDay(nextMonday(today))});
+    choices.push_back({Retiming::aWeekLater,
+                       QCoreApplication::translate("ReminderRetiming", "A Week Later"),
+                       c.onDay(c.dueDay().addDays(7))});
+    choices.push_back({Retiming::aMonthLater,
+                       QCoreApplication::translate("ReminderRetiming", "A Month Later"),
+                       c.onDay(c.dueDay().addMonths(1))});
     if (reminder.due && reminder.due->time)
-        choices.push_back({Retiming::removeTime, QStringLiteral("Remove Time"),
+        choices.push_back({Retiming::removeTime,
+                           QCoreApplication::translate("ReminderRetiming", "Remove Time"),
                            DueDate{reminder.due->date, std::nullopt, {}}});
     if (reminder.due)
-        choices.push_back({Retiming::noDueDate, QStringLiteral("No Due Date"), std::nullopt});
+        choices.push_back({Retiming::noDueDate,
+                           QCoreApplication::translate("ReminderRetiming", "No Due Date"),
+                           std::nullopt});
     return choices;
 }
 

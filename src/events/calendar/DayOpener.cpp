@@ -3,6 +3,8 @@
 
 #include "settings/Keys.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::calendar {
 
 QUrl googleCalendarDayUrl(QDate day) {
@@ -19,21 +21,25 @@ std::optional<UserMessage> messageFor(const platform::CalendarApplicationResult&
         return std::nullopt;
     case Outcome::launchedNormally:
         return UserMessage{
-            QStringLiteral("Ruvo doesn't know how to open your default calendar “%1” (%2) at "
-                           "the selected date. The app will instead be launched normally.")
+            QCoreApplication::translate(
+                "DayOpener", "Ruvo doesn't know how to open your default calendar “%1” (%2) at "
+                             "the selected date. The app will instead be launched normally.")
                 .arg(result.name, result.desktopId),
-            QStringLiteral(
+            QCoreApplication::translate(
+                "DayOpener",
                 "You can request support for your calendar through the feedback button in Ruvo.")};
     case Outcome::noApplication:
         return UserMessage{
-            QStringLiteral("No calendar application found"),
-            QStringLiteral("No application on this computer is set to open calendars "
-                           "(text/calendar). Install one, such as GNOME Calendar or Evolution, "
-                           "or turn on opening days in Google Calendar in Ruvo's settings.")};
+            QCoreApplication::translate("DayOpener", "No calendar application found"),
+            QCoreApplication::translate(
+                "DayOpener", "No application on this computer is set to open calendars "
+                             "(text/calendar). Install one, such as GNOME Calendar or Evolution, "
+                             "or turn on opening days in Google Calendar in Ruvo's settings.")};
     case Outcome::failed:
         return UserMessage{
-            QStringLiteral("Could not start “%1”").arg(result.name),
-            QStringLiteral("The application %1 could not be started.").arg(result.desktopId)};
+            QCoreApplication::translate("DayOpener", "Could not start “%1”").arg(result.name),
+            QCoreApplication::translate("DayOpener", "The application %1 could not be started.")
+                .arg(result.desktopId)};
     }
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include "kit/IcuText.h"
 #include "timezones/IcuFormat.h"
 
+#include <QCoreApplication>
 #include <unicode/datefmt.h>
 #include <unicode/reldatefmt.h>
 
@@ -14,22 +15,37 @@ namespace ruvo::events {
 
 using namespace std::chrono_literals;
 
-QString stateWord(RowState state) {
+QString timingText(RowState state, const QString& relative) {
+    // %1 is the relative time as the locale's own formatter writes it, with no capital:
+    // "in 30 minutes", "3 hours ago", "now", "tomorrow", "yesterday".
     switch (state) {
     case RowState::starts:
-        return QStringLiteral("Starts");
+        //: An event yet to begin. %1: "in 30 minutes", "tomorrow", "now".
+        return QCoreApplication::translate("EventRowTexts", "Starts %1").arg(relative).trimmed();
     case RowState::started:
-        return QStringLiteral("Started");
+        //: An event in progress. %1: "30 minutes ago", "now".
+        return QCoreApplication::translate("EventRowTexts", "Started %1").arg(relative).trimmed();
     case RowState::ended:
-        return QStringLiteral("Ended");
+        //: An event that is over. %1: "3 hours ago", "yesterday".
+        return QCoreApplication::translate("EventRowTexts", "Ended %1").arg(relative).trimmed();
+    case RowState::none:
+        break;
+    }
+    return relative;
+}
+
+QString stateName(RowState state) {
+    switch (state) {
+    case RowState::starts:
+        return QStringLiteral("starts");
+    case RowState::started:
+        return QStringLiteral("started");
+    case RowState::ended:
+        return QStringLiteral("ended");
     case RowState::none:
         break;
     }
     return {};
-}
-
-QString stateName(RowState state) {
-    return stateWord(state).toLower();
 }
 
 QString priorityMarks(int priority) {
@@ -164,7 +180,7 @@ QString EventRowTexts::shortTime(kit::Instant at) const {
 QString EventRowTexts::timeText(const CalendarItem& item) const {
     if (const auto* event = std::get_if<Event>(&item)) {
         if (event->isAllDay())
-            return QStringLiteral("All day");
+            return QCoreApplication::translate("EventRowTexts", "All day");
         return shortTime(event->start()) + QStringLiteral(" – ") + shortTime(event->end());
     }
     const auto& reminder = std::get<Reminder>(item);

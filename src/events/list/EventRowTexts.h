@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What one row of the event list shows for an item: the timing word and relative time
-// ("Starts" "in 20 minutes"), the time ("9:00 AM – 10:00 AM", "All day"), the location
+// What one row of the event list shows for an item: the state and relative time
+// (starts, "in 20 minutes"), the time ("9:00 AM – 10:00 AM", "All day"), the location
 // without its meeting link, the video call and whether the join button shows, and for a
 // reminder its completion and priority marks. The formatters are made once per instance;
 // rows are made only for the rows on screen.
@@ -35,9 +35,10 @@ struct EventRow {
     QString priorityMarks; // "!!!", "!!", "!" or empty
 };
 
-// "Starts", "Started", "Ended"; empty for none.
-QString stateWord(RowState state);
-// "starts", "started", "ended"; empty for none.
+// The whole timing phrase in the current language: "Starts in 20 minutes", "Ended 2 hours
+// ago"; for none (reminders) the relative time alone.
+QString timingText(RowState state, const QString& relative);
+// "starts", "started", "ended", the same in every language (JSON); empty for none.
 QString stateName(RowState state);
 // Priority 1-4 (high) "!!!", 5 (medium) "!!", 6-9 (low) "!", anything else none.
 QString priorityMarks(int priority);

@@ -358,7 +358,12 @@ VdirCalendarStore::edit(const std::optional<ItemFile>& item, const QString& what
                         const std::function<kit::Result<void>(const ItemFile&)>& change) {
     if (!item)
         return kit::fail(
-            QStringLiteral("No %1 found; it may have been removed meanwhile.").arg(what));
+            what == QLatin1String("event")
+                ? QCoreApplication::translate("VdirCalendarStore",
+                                              "No event found; it may have been removed meanwhile.")
+                : QCoreApplication::translate(
+                      "VdirCalendarStore",
+                      "No reminder found; it may have been removed meanwhile."));
     if (auto refused = refuseReadOnly(*item->collection); !refused)
         return refused;
     auto done = change(*item);

@@ -17,10 +17,6 @@ namespace {
 
 using Component = ContentLines::Component;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("VdirEditor", text);
-}
-
 QString fileUid(const QString& file) {
     return QFileInfo(file).completeBaseName();
 }
@@ -81,7 +77,8 @@ kit::Result<FileChange> finish(const ContentLines& lines, const QByteArray& befo
         return FileChange::remove();
     QByteArray after = lines.text();
     if (countParseErrors(after) > countParseErrors(before))
-        return kit::fail(tr("The change would make the file unreadable; it was not saved."));
+        return kit::fail(QCoreApplication::translate(
+            "VdirEditor", "The change would make the file unreadable; it was not saved."));
     return FileChange::replace(std::move(after));
 }
 
@@ -168,9 +165,12 @@ kit::Result<FileChange> withoutOccurrence(const QByteArray& current, const QStri
     ContentLines lines(current);
     const auto events = itemComponents(lines, "VEVENT", uid, file);
     if (events.empty())
-        return kit::fail(tr("No event %1 in %2.").arg(uid, file));
+        return kit::fail(
+            QCoreApplication::translate("VdirEditor", "No event %1 in %2.").arg(uid, file));
     if (!hasOccurrence(current, uid, wanted, zones, file))
-        return kit::fail(tr("The event %1 has no occurrence at that time in %2.").arg(uid, file));
+        return kit::fail(QCoreApplication::translate(
+                             "VdirEditor", "The event %1 has no occurrence at that time in %2.")
+                             .arg(uid, file));
     const auto master = std::find_if(events.begin(), events.end(), [&](const Component& c) {
         return !lines.property(c, "RECURRENCE-ID");
     });
@@ -184,7 +184,9 @@ kit::Result<FileChange> withoutOccurrence(const QByteArray& current, const QStri
     if (master != events.end()) {
         exdate = exdateLine(lines, *master, times, wanted);
         if (!exdate)
-            return kit::fail(tr("The event %1 in %2 has no readable start.").arg(uid, file));
+            return kit::fail(QCoreApplication::translate(
+                                 "VdirEditor", "The event %1 in %2 has no readable start.")
+                                 .arg(uid, file));
     }
     removeAll(lines, overridesAt(lines, events, times, wanted));
     for (const Component& c : itemComponents(lines, "VEVENT", uid, file)) {
@@ -196,7 +198,9 @@ kit::Result<FileChange> withoutOccurrence(const QByteArray& current, const QStri
     auto change = finish(lines, current);
     if (change && change->kind == FileChange::Kind::replace &&
         hasOccurrence(change->text, uid, wanted, zones, file))
-        return kit::fail(tr("The occurrence of %1 in %2 could not be excluded.").arg(uid, file));
+        return kit::fail(QCoreApplication::translate(
+                             "VdirEditor", "The occurrence of %1 in %2 could not be excluded.")
+                             .arg(uid, file));
     return change;
 }
 
@@ -205,8 +209,10 @@ kit::Result<FileChange> withoutItem(const QByteArray& current, const QString& fi
     ContentLines lines(current);
     const auto components = itemComponents(lines, type, uid, file);
     if (components.empty())
-        return kit::fail(type == "VTODO" ? tr("No reminder %1 in %2.").arg(uid, file)
-                                         : tr("No event %1 in %2.").arg(uid, file));
+        return kit::fail(
+            type == "VTODO"
+                ? QCoreApplication::translate("VdirEditor", "No reminder %1 in %2.").arg(uid, file)
+                : QCoreApplication::translate("VdirEditor", "No event %1 in %2.").arg(uid, file));
     removeAll(lines, components);
     return finish(lines, current);
 }
@@ -220,7 +226,8 @@ kit::Result<void> editTodo(const QString& file, const QString& uid, const TodoCh
         ContentLines lines(current);
         const auto todos = itemComponents(lines, "VTODO", uid, file);
         if (todos.empty())
-            return kit::fail(tr("No reminder %1 in %2.").arg(uid, file));
+            return kit::fail(
+                QCoreApplication::translate("VdirEditor", "No reminder %1 in %2.").arg(uid, file));
         if (!change(lines, todos.front()))
             return FileChange::keep();
         return finish(lines, current);

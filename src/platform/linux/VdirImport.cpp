@@ -20,10 +20,6 @@ namespace {
 using Component = ContentLines::Component;
 using ZoneBlocks = std::map<QByteArray, QByteArray>; // TZID to its VTIMEZONE's lines
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("VdirImport", text);
-}
-
 // Which of two copies of an item is newer: SEQUENCE first, then DTSTAMP.
 struct Version {
     int sequence = 0;
@@ -205,28 +201,36 @@ kit::Result<FileChange> updated(const QByteArray& current, const Item& item,
 
 QString stampText(const Version& v) {
     return v.stamp.isValid() ? v.stamp.toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"))
-                             : tr("none");
+                             : QCoreApplication::translate("VdirImport", "none");
 }
 
 QString skipText(const Item& item, const Version& existing) {
-    const QString what = item.title.isEmpty()
-                             ? tr("Skipped the item with UID %1").arg(item.uid)
-                             : tr("Skipped “%1” (UID %2)").arg(item.title, item.uid);
+    const QString what =
+        item.title.isEmpty()
+            ? QCoreApplication::translate("VdirImport", "Skipped the item with UID %1")
+                  .arg(item.uid)
+            : QCoreApplication::translate("VdirImport", "Skipped “%1” (UID %2)")
+                  .arg(item.title, item.uid);
     if (existing.sequence != item.version.sequence)
         return what + QStringLiteral(": ") +
-               tr("the calendar has a newer or equal version (SEQUENCE %1; the imported "
-                  "copy has %2)")
+               QCoreApplication::translate(
+                   "VdirImport",
+                   "the calendar has a newer or equal version (SEQUENCE %1; the imported "
+                   "copy has %2)")
                    .arg(QString::number(existing.sequence), QString::number(item.version.sequence));
     return what + QStringLiteral(": ") +
-           tr("the calendar has a newer or equal version (SEQUENCE %1, DTSTAMP %2; the "
-              "imported copy has DTSTAMP %3)")
+           QCoreApplication::translate(
+               "VdirImport",
+               "the calendar has a newer or equal version (SEQUENCE %1, DTSTAMP %2; the "
+               "imported copy has DTSTAMP %3)")
                .arg(QString::number(existing.sequence), stampText(existing),
                     stampText(item.version));
 }
 
 QString failureText(const Item& item, const QString& why) {
     const QString what = item.title.isEmpty() ? item.uid : item.title;
-    return tr("Could not import “%1” (UID %2): %3").arg(what, item.uid, why);
+    return QCoreApplication::translate("VdirImport", "Could not import “%1” (UID %2): %3")
+        .arg(what, item.uid, why);
 }
 
 void importItem(const Item& item, ImportTarget& target, const ZoneBlocks& zones,
@@ -261,14 +265,17 @@ kit::Result<ImportReport> importCalendar(const QByteArray& text, ImportTarget& e
                                          ImportTarget& reminders, kit::Instant now) {
     const ContentLines source(text);
     if (!source.isCalendar())
-        return kit::fail(tr("The file is not an iCalendar file."));
+        return kit::fail(
+            QCoreApplication::translate("VdirImport", "The file is not an iCalendar file."));
     ZoneBlocks zones;
     const auto items = collectItems(source, zones, now);
     for (const Item& item : items) {
         const ImportTarget& target = item.type == "VTODO" ? reminders : events;
         if (target.isReadOnly)
             return kit::fail(
-                tr("The calendar “%1” is read-only; nothing was imported.").arg(target.title));
+                QCoreApplication::translate("VdirImport",
+                                            "The calendar “%1” is read-only; nothing was imported.")
+                    .arg(target.title));
     }
     ImportReport report;
     for (const Item& item : items)

@@ -7,14 +7,14 @@
 namespace ruvo::views {
 
 QString CalendarTipsPopup::title() {
-    return QStringLiteral("Calendar Tips");
+    return tr("Calendar Tips");
 }
 
 QString CalendarTipsPopup::text() {
-    return QStringLiteral("Long-press a day to open that day in the default calendar app.\n\n"
-                          "Swipe with two fingers to change months.\n\n"
-                          "Press the Space key or click the month/year label to select today.\n\n"
-                          "Press the arrow keys to change days.");
+    return tr("Long-press a day to open that day in the default calendar app.\n\n"
+              "Swipe with two fingers to change months.\n\n"
+              "Press the Space key or click the month/year label to select today.\n\n"
+              "Press the arrow keys to change days.");
 }
 
 CalendarTipsPopup::CalendarTipsPopup(QWidget* parent) : QFrame(parent, Qt::Popup) {

@@ -68,16 +68,15 @@ QWidget* MonthCalendarView::makeHeader() {
     auto* header = new QWidget(this);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
-    m_title = makeButton({}, QStringLiteral("Click to show current month"), header);
+    m_title = makeButton({}, tr("Click to show current month"), header);
     QFont bold = m_title->font();
     bold.setBold(true);
     m_title->setFont(bold);
-    m_previous = makeButton(
-        QStringLiteral("‹"),
-        helpWithShortcut(QStringLiteral("Previous month"), previousMonthShortcut()), header);
-    m_next =
-        makeButton(QStringLiteral("›"),
-                   helpWithShortcut(QStringLiteral("Next month"), nextMonthShortcut()), header);
+    m_previous =
+        makeButton(QStringLiteral("‹"),
+                   helpWithShortcut(tr("Previous month"), previousMonthShortcut()), header);
+    m_next = makeButton(QStringLiteral("›"),
+                        helpWithShortcut(tr("Next month"), nextMonthShortcut()), header);
     m_tips = makeButton(QStringLiteral("?"), CalendarTipsPopup::title(), header);
     connect(m_title, &QToolButton::clicked, this, [this] { m_deps.model.selectToday(); });
     connect(m_previous, &QToolButton::clicked, this, [this] { m_deps.model.showPreviousMonth(); });

@@ -54,11 +54,11 @@ QVariant EventListItemModel::data(const QModelIndex& index, int role) const {
     case ListRowKind::item:
         return titleOf(r.item);
     case ListRowKind::noEvents:
-        return QStringLiteral("No Events");
+        return tr("No Events");
     case ListRowKind::overdueReminders:
-        return QStringLiteral("Overdue reminders");
+        return tr("Overdue reminders");
     case ListRowKind::pastEvents:
-        return QStringLiteral("Past events");
+        return tr("Past events");
     }
     return {};
 }

@@ -189,8 +189,7 @@ void EventListView::onClicked(int row, QPoint position) {
 void EventListView::showSummary(int row) {
     const bool isOverdue = m_model->row(row).kind == ListRowKind::overdueReminders;
     const auto& list = m_model->list();
-    auto* popup = new SummaryPopup(isOverdue ? QStringLiteral("Overdue reminders")
-                                             : QStringLiteral("Past events"),
+    auto* popup = new SummaryPopup(isOverdue ? tr("Overdue reminders") : tr("Past events"),
                                    isOverdue ? list.overdueReminders : list.pastEvents,
                                    m_model->rowTexts(), m_model->now(), this);
     connect(popup, &SummaryPopup::itemActivated, this, &EventListView::itemActivated);

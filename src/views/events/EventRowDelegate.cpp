@@ -3,10 +3,12 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolTip>
+#include <algorithm>
 
 namespace ruvo::views {
 
@@ -64,7 +66,7 @@ bool EventRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         m_model.row(index.row()).kind == ListRowKind::item &&
         m_model.texts(index.row()).showsJoinButton &&
         joinRect(option.rect).contains(event->pos())) {
-        QToolTip::showText(event->globalPos(), QStringLiteral("Join video call"), view);
+        QToolTip::showText(event->globalPos(), tr("Join video call"), view);
         return true;
     }
     QToolTip::hideText();
@@ -73,8 +75,10 @@ bool EventRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
 
 QRect EventRowDelegate::joinRect(const QRect& rect) const {
     const int height = lineHeight() + 6;
-    return {rect.right() - kMargin - kJoinWidth, rect.center().y() - height / 2, kJoinWidth,
-            height};
+    // As wide as the word needs in the current language ("Join", "Beitreten").
+    const int width =
+        std::max(kJoinWidth, QFontMetrics(QApplication::font()).horizontalAdvance(tr("Join")) + 12);
+    return {rect.right() - kMargin - width, rect.center().y() - height / 2, width, height};
 }
 
 QRect EventRowDelegate::checkBoxRect(const QRect& rect) const {
@@ -126,15 +130,14 @@ void EventRowDelegate::paintNoEvents(QPainter* painter, const QStyleOptionViewIt
     painter->setFont(font);
     painter->setPen(tertiary(option.palette));
     painter->drawText(option.rect.adjusted(kMargin + kBarWidth + 6, 0, -kMargin, 0),
-                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("No Events"));
+                      Qt::AlignLeft | Qt::AlignVCenter, tr("No Events"));
 }
 
 void EventRowDelegate::paintSummary(QPainter* painter, const QStyleOptionViewItem& option,
                                     int row) const {
     const bool isOverdue = m_model.row(row).kind == ListRowKind::overdueReminders;
     const auto& items = isOverdue ? m_model.list().overdueReminders : m_model.list().pastEvents;
-    const QString title =
-        isOverdue ? QStringLiteral("Overdue reminders") : QStringLiteral("Past events");
+    const QString title = isOverdue ? tr("Overdue reminders") : tr("Past events");
     painter->setFont(QApplication::font());
     painter->setPen(secondary(option.palette));
     const QRect text = option.rect.adjusted(kMargin + kBarWidth + 6, 0, -kMargin, 0);
@@ -160,7 +163,8 @@ void EventRowDelegate::paintItem(QPainter* painter, const QStyleOptionViewItem& 
         painter->setPen(option.palette.color(QPalette::Highlight));
         painter->setBrush(Qt::NoBrush);
         painter->drawRoundedRect(join.adjusted(0, 0, -1, -1), 5, 5);
-        painter->drawText(join, Qt::AlignCenter, QStringLiteral("Join"));
+        painter->setFont(QApplication::font());
+        painter->drawText(join, Qt::AlignCenter, tr("Join"));
         right = join.left() - 6;
     }
     if (texts.isReminder) {
@@ -189,7 +193,7 @@ void EventRowDelegate::paintItem(QPainter* painter, const QStyleOptionViewItem& 
 
     painter->setFont(QApplication::font());
     const QFontMetrics metrics(QApplication::font());
-    const QString timing = (events::stateWord(texts.state) + u' ' + texts.relative).trimmed();
+    const QString timing = events::timingText(texts.state, texts.relative);
     QStringList parts{texts.timeText, timing};
     parts.removeAll(QString());
     const QRect second(left, first.bottom() + 1, right - left, line);

@@ -5,20 +5,23 @@
 #include "events/NextCallEvent.h"
 #include "settings/Keys.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::views {
 
 namespace keys = settings::keys;
 
 QString joinButtonLabel(const QString& title, const std::optional<QString>& serviceName) {
-    QString label = QStringLiteral("Join ") + title;
     if (serviceName && !serviceName->isEmpty())
-        label += QStringLiteral(" (") + *serviceName + QLatin1Char(')');
-    return label;
+        //: The button that joins the next call: "Join Standup (Zoom)".
+        return QCoreApplication::translate("JoinNextCallButton", "Join %1 (%2)")
+            .arg(title, *serviceName);
+    return QCoreApplication::translate("JoinNextCallButton", "Join %1").arg(title);
 }
 
 JoinNextCallButton::JoinNextCallButton(EventListDependencies dependencies, QWidget* parent)
     : QPushButton(parent), m_dependencies(std::move(dependencies)) {
-    setToolTip(QStringLiteral("Join video call"));
+    setToolTip(tr("Join video call"));
     connect(this, &QPushButton::clicked, this, &JoinNextCallButton::onClicked);
     m_subscriptions.push_back(m_dependencies.defaults.observe(
         {keys::menuShowJoinVideoCallButton, keys::enabledCalendars, keys::showAllDaysEvents},

@@ -24,8 +24,7 @@ SummaryPopup::SummaryPopup(const QString& title, const std::vector<events::Calen
     layout->addWidget(heading);
     for (const auto& item : items) {
         const events::EventRow row = texts.row(item, now, {});
-        QStringList parts{row.timeText,
-                          (events::stateWord(row.state) + u' ' + row.relative).trimmed()};
+        QStringList parts{row.timeText, events::timingText(row.state, row.relative)};
         parts.removeAll(QString());
         auto* button = new QToolButton(this);
         button->setText(titleOf(item) + QStringLiteral("\n") + parts.join(QStringLiteral(" · ")));

@@ -20,14 +20,14 @@ AddTimeZoneScreen::AddTimeZoneScreen(const settings::Defaults& defaults, const k
                                      timezones::PlaceList& places, QWidget* parent)
     : QDialog(parent), m_defaults(defaults), m_clock(clock), m_places(places),
       m_search(new QLineEdit(this)), m_results(new QListWidget(this)),
-      m_empty(new QLabel(timezones::kSearchPrompt, this)) {
-    setWindowTitle(QStringLiteral("Add Time Zone"));
-    m_search->setPlaceholderText(QStringLiteral("Search"));
+      m_empty(new QLabel(timezones::searchPrompt(), this)) {
+    setWindowTitle(tr("Add Time Zone"));
+    m_search->setPlaceholderText(tr("Search"));
     m_search->setClearButtonEnabled(true);
     m_empty->setAlignment(Qt::AlignCenter);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    m_add = buttons->addButton(QStringLiteral("Add"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    m_add = buttons->addButton(tr("Add"), QDialogButtonBox::AcceptRole);
     m_add->setEnabled(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_search);
@@ -61,7 +61,7 @@ void AddTimeZoneScreen::onSearchTextChanged(const QString& text) {
             new QListWidgetItem(r->displayText + QStringLiteral("\n") + r->displayTimeZone);
         m_results->addItem(item);
     }
-    m_empty->setText(text.size() < 2 ? timezones::kSearchPrompt : timezones::kNoResults);
+    m_empty->setText(text.size() < 2 ? timezones::searchPrompt() : timezones::noResultsText());
     m_empty->setVisible(m_found.empty());
     m_results->setVisible(!m_found.empty());
     if (!m_found.empty())

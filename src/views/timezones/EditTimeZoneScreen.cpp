@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,17 +24,24 @@ namespace keys = settings::keys;
 
 namespace {
 
-const QString kHideHelp = QStringLiteral(
-    "Hides the time zone from the menu and/or the menu bar if it is the same time zone or time "
-    "as the system.\n\nExample: Say you often travel between New York and San Francisco. You "
-    "could add both those time zones and enable this setting in both, and it would only show "
-    "the New York time zone when you are not in New York and the San Francisco time zone when "
-    "you are not in San Francisco.");
-const QString kMenuBarTip = QStringLiteral(
-    "You can reorder the menu bar clocks by dragging one while holding the Command key.\n\nYou "
-    "can remove a clock from the menu bar by dragging it out of the menu bar while holding the "
-    "Command key.\n\nWhen there's not enough space in the menu bar, macOS might hide some menu "
-    "bar items. Try not to put too many clocks in the menu bar if you have little space.");
+QString hideHelp() {
+    return QCoreApplication::translate(
+        "EditTimeZoneScreen",
+        "Hides the time zone from the menu and/or the menu bar if it is the same time zone or time "
+        "as the system.\n\nExample: Say you often travel between New York and San Francisco. You "
+        "could add both those time zones and enable this setting in both, and it would only show "
+        "the New York time zone when you are not in New York and the San Francisco time zone when "
+        "you are not in San Francisco.");
+}
+
+QString menuBarTip() {
+    return QCoreApplication::translate(
+        "EditTimeZoneScreen",
+        "You can reorder the menu bar clocks by dragging one while holding the Command key.\n\nYou "
+        "can remove a clock from the menu bar by dragging it out of the menu bar while holding the "
+        "Command key.\n\nWhen there's not enough space in the menu bar, macOS might hide some menu "
+        "bar items. Try not to put too many clocks in the menu bar if you have little space.");
+}
 
 } // namespace
 
@@ -43,36 +51,33 @@ EditTimeZoneScreen::EditTimeZoneScreen(const settings::Defaults& defaults, QUuid
       m_timeFormat(new QComboBox(this)), m_showInMenu(new QCheckBox(this)),
       m_notes(new QPlainTextEdit(this)), m_inMenuBar(new QCheckBox(this)),
       m_menuBarTitle(new QLineEdit(this)),
-      m_weekday(
-          new QCheckBox(QStringLiteral("Show weekday when time zone is in different day"), this)),
+      m_weekday(new QCheckBox(tr("Show weekday when time zone is in different day"), this)),
       m_hide(new QComboBox(this)) {
-    m_timeFormat->addItems(
-        {QStringLiteral("System"), QStringLiteral("24-hour"), QStringLiteral("12-hour")});
-    m_hide->addItems({QStringLiteral("never"), QStringLiteral("when same as system time zone"),
-                      QStringLiteral("when same as system time")});
-    m_hide->setToolTip(kHideHelp);
+    m_timeFormat->addItems({tr("System"), tr("24-hour"), tr("12-hour")});
+    m_hide->addItems(
+        {tr("never"), tr("when same as system time zone"), tr("when same as system time")});
+    m_hide->setToolTip(hideHelp());
     m_notes->setFixedHeight(70);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Name"), m_name);
+    form->addRow(tr("Name"), m_name);
     form->addRow(QString(), tip(QStringLiteral("timeZoneEditScreen_flagEmojiTip"),
-                                QStringLiteral("Tip: add a <a href=\"https://emojipedia.org/"
-                                               "flags\">flag emoji</a> to the name.")));
-    form->addRow(QStringLiteral("Time format"), m_timeFormat);
-    form->addRow(QStringLiteral("Show in menu"), m_showInMenu);
-    form->addRow(QStringLiteral("Notes"), m_notes);
-    form->addRow(QString(),
-                 tip(QStringLiteral("timeZoneEditScreen_notesTip"),
-                     QStringLiteral("Shown in the time zone menu. You could use it to, for "
-                                    "example, list team members in a specific time zone.")));
-    form->addRow(QStringLiteral("Hide"), m_hide);
-    auto* menuBar = new QGroupBox(QStringLiteral("Menu Bar"), this);
+                                tr("Tip: add a <a href=\"https://emojipedia.org/"
+                                   "flags\">flag emoji</a> to the name.")));
+    form->addRow(tr("Time format"), m_timeFormat);
+    form->addRow(tr("Show in menu"), m_showInMenu);
+    form->addRow(tr("Notes"), m_notes);
+    form->addRow(QString(), tip(QStringLiteral("timeZoneEditScreen_notesTip"),
+                                tr("Shown in the time zone menu. You could use it to, for "
+                                   "example, list team members in a specific time zone.")));
+    form->addRow(tr("Hide"), m_hide);
+    auto* menuBar = new QGroupBox(tr("Menu Bar"), this);
     auto* menuBarForm = new QFormLayout(menuBar);
-    menuBarForm->addRow(QStringLiteral("Show in menu bar"), m_inMenuBar);
-    menuBarForm->addRow(QString(), tip(QStringLiteral("showInMenuBarTip"), kMenuBarTip));
-    menuBarForm->addRow(QStringLiteral("Title"), m_menuBarTitle);
+    menuBarForm->addRow(tr("Show in menu bar"), m_inMenuBar);
+    menuBarForm->addRow(QString(), tip(QStringLiteral("showInMenuBarTip"), menuBarTip()));
+    menuBarForm->addRow(tr("Title"), m_menuBarTitle);
     menuBarForm->addRow(m_weekday);
-    menuBarForm->addRow(new QLabel(QStringLiteral("<small>Example: Wed 02:21</small>"), this));
-    auto* remove = new QPushButton(QStringLiteral("Delete"), this);
+    menuBarForm->addRow(new QLabel(tr("<small>Example: Wed 02:21</small>"), this));
+    auto* remove = new QPushButton(tr("Delete"), this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(menuBar);
@@ -145,10 +150,10 @@ void EditTimeZoneScreen::update(const std::function<void(ChosenTimeZone&)>& chan
 }
 
 void EditTimeZoneScreen::confirmDelete() {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Delete"),
-                    QStringLiteral("Delete this time zone?"), QMessageBox::NoButton, this);
-    QPushButton* yes = box.addButton(QStringLiteral("Delete"), QMessageBox::DestructiveRole);
-    box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, tr("Delete"), tr("Delete this time zone?"),
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(tr("Delete"), QMessageBox::DestructiveRole);
+    box.addButton(tr("Cancel"), QMessageBox::RejectRole);
     box.exec();
     if (box.clickedButton() != yes)
         return;

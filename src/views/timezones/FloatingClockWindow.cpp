@@ -54,13 +54,13 @@ FloatingClockWindow::FloatingClockWindow(const settings::Defaults& defaults,
       m_environment(std::move(environment)), m_shadowHolder(new QWidget(this)),
       m_time(new QLabel(m_shadowHolder)), m_hide(new QToolButton(this)) {
     setAttribute(Qt::WA_TranslucentBackground);
-    setWindowTitle(QStringLiteral("Floating Clock"));
+    setWindowTitle(tr("Floating Clock"));
     auto* inner = new QHBoxLayout(m_shadowHolder);
     inner->setContentsMargins(0, 0, 0, 0);
     inner->addWidget(m_time);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_shadowHolder);
-    m_hide->setText(QStringLiteral("Hide"));
+    m_hide->setText(tr("Hide"));
     m_hide->setVisible(false);
     connect(m_hide, &QToolButton::clicked, this,
             [this] { m_defaults.set(keys::floatingClockIsEnabled, false); });

@@ -35,7 +35,7 @@ TimeTravelSliderRow::TimeTravelSliderRow(WorldClockContext& context, QWidget* pa
     m_reset->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
     m_reset->setAutoRaise(true);
     m_reset->setFocusPolicy(Qt::NoFocus);
-    m_reset->setToolTip(QStringLiteral("Reset"));
+    m_reset->setToolTip(tr("Reset"));
     connect(m_reset, &QToolButton::clicked, this, &TimeTravelSliderRow::reset);
     m_slider->setRange(int(TimeTravelSlider::minimum), int(TimeTravelSlider::maximum));
     m_slider->setTickPosition(QSlider::TicksBelow);
@@ -155,18 +155,17 @@ void TimeTravelSliderRow::showWelcome() {
     note->setFixedWidth(200);
     auto* layout = new QVBoxLayout(note);
     layout->setContentsMargins(8, 8, 8, 8);
-    auto* title = new QLabel(QStringLiteral("<b>Time Travel</b>"), note);
-    auto* text = new QLabel(
-        QStringLiteral("Drag the slider to see a future or past local time in all your time "
-                       "zones. This can be useful for planning events or meetings.\n\nBy "
-                       "default, it will skip an hour at a time, but if you hold the Option key, "
-                       "it will skip by 15 minutes."),
-        note);
+    auto* title = new QLabel(tr("<b>Time Travel</b>"), note);
+    auto* text =
+        new QLabel(tr("Drag the slider to see a future or past local time in all your time "
+                      "zones. This can be useful for planning events or meetings.\n\nBy "
+                      "default, it will skip an hour at a time, but if you hold the Option key, "
+                      "it will skip by 15 minutes."),
+                   note);
     text->setWordWrap(true);
-    auto* footnote =
-        new QLabel(QStringLiteral("<small>There is a setting to hide the slider.</small>"), note);
+    auto* footnote = new QLabel(tr("<small>There is a setting to hide the slider.</small>"), note);
     footnote->setWordWrap(true);
-    auto* close = new QPushButton(QStringLiteral("Close"), note);
+    auto* close = new QPushButton(tr("Close"), note);
     connect(close, &QPushButton::clicked, note, [this, note] {
         m_context.timeTravelWelcome.dismiss();
         note->close();

@@ -10,7 +10,7 @@ namespace ruvo::views {
 
 DstBadge::DstBadge(QWidget* parent) : QWidget(parent) {
     setFixedSize(22, 11);
-    setToolTip(QStringLiteral("Daylight Saving Time"));
+    setToolTip(tr("Daylight Saving Time"));
 }
 
 void DstBadge::paintEvent(QPaintEvent*) {
@@ -23,7 +23,8 @@ void DstBadge::paintEvent(QPaintEvent*) {
     f.setPixelSize(8);
     f.setWeight(QFont::Medium);
     p.setFont(f);
-    p.drawText(rect(), Qt::AlignCenter, QStringLiteral("DST"));
+    //: A small badge beside a zone on daylight saving time.
+    p.drawText(rect(), Qt::AlignCenter, tr("DST"));
 }
 
 TimeZoneClockMenuView::TimeZoneClockMenuView(const timezones::ZoneDetails& d, QWidget* parent)
@@ -45,7 +46,7 @@ TimeZoneClockMenuView::TimeZoneClockMenuView(const timezones::ZoneDetails& d, QW
         layout->addLayout(line);
     }
     if (d.isCurrentZone)
-        layout->addWidget(new QLabel(QStringLiteral("Current Time Zone"), this));
+        layout->addWidget(new QLabel(tr("Current Time Zone"), this));
     if (d.transitionNote) {
         auto* note = new QLabel(*d.transitionNote, this);
         note->setWordWrap(true);

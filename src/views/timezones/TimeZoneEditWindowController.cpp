@@ -3,6 +3,8 @@
 
 #include "views/timezones/EditTimeZoneScreen.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::views {
 
 TimeZoneEditWindowController::~TimeZoneEditWindowController() {
@@ -14,7 +16,8 @@ void TimeZoneEditWindowController::open(QUuid entryId) {
     QPointer<QWidget>& window = m_windows[entryId];
     if (!window) {
         auto* screen = new EditTimeZoneScreen(m_defaults, entryId);
-        screen->setWindowTitle(QStringLiteral("Edit Time Zone"));
+        screen->setWindowTitle(
+            QCoreApplication::translate("TimeZoneEditWindowController", "Edit Time Zone"));
         screen->setWindowFlag(Qt::WindowStaysOnTopHint);
         screen->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(screen, &EditTimeZoneScreen::entryDeleted, screen, &QWidget::close);

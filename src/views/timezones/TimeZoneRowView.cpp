@@ -144,11 +144,11 @@ void TimeZoneRowView::openDetails() {
 
 void TimeZoneRowView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copy = menu.addAction(QStringLiteral("Copy"), this, &TimeZoneRowView::copyIsoTime);
-    copy->setToolTip(QStringLiteral("Copy the date and time in ISO 8601 format."));
+    QAction* copy = menu.addAction(tr("Copy"), this, &TimeZoneRowView::copyIsoTime);
+    copy->setToolTip(tr("Copy the date and time in ISO 8601 format."));
     menu.setToolTipsVisible(true);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Edit"), this, [this] {
+    menu.addAction(tr("Edit"), this, [this] {
         if (m_context.editEntry)
             m_context.editEntry(m_row.id);
     });

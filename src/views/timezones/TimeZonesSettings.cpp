@@ -28,8 +28,8 @@ TimeZonesSettings::TimeZonesSettings(const settings::Defaults& defaults, const k
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* add = new QPushButton(QStringLiteral("+"), this);
     auto* remove = new QPushButton(QStringLiteral("−"), this);
-    add->setToolTip(QStringLiteral("Add Time Zone"));
-    remove->setToolTip(QStringLiteral("Delete"));
+    add->setToolTip(tr("Add Time Zone"));
+    remove->setToolTip(tr("Delete"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(remove);
@@ -83,7 +83,7 @@ void TimeZonesSettings::addEntry() {
 void TimeZonesSettings::editEntry(QUuid id) {
     auto* sheet = new QDialog(this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
-    sheet->setWindowTitle(QStringLiteral("Edit Time Zone"));
+    sheet->setWindowTitle(tr("Edit Time Zone"));
     auto* screen = new EditTimeZoneScreen(m_defaults, id, sheet);
     auto* done = new QDialogButtonBox(QDialogButtonBox::Close, sheet);
     auto* layout = new QVBoxLayout(sheet);
@@ -98,10 +98,10 @@ void TimeZonesSettings::deleteSelected() {
     QListWidgetItem* item = m_list->currentItem();
     if (!item)
         return;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Delete"),
-                    QStringLiteral("Delete %1?").arg(item->text()), QMessageBox::NoButton, this);
-    QPushButton* yes = box.addButton(QStringLiteral("Delete"), QMessageBox::DestructiveRole);
-    box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, tr("Delete"), tr("Delete %1?").arg(item->text()),
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(tr("Delete"), QMessageBox::DestructiveRole);
+    box.addButton(tr("Cancel"), QMessageBox::RejectRole);
     box.exec();
     if (box.clickedButton() != yes)
         return;

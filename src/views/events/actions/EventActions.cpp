@@ -7,6 +7,7 @@
 #include "settings/Keys.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace ruvo::views {
@@ -32,8 +33,9 @@ std::optional<QUrl> EventActions::googleCalendarLink(const platform::Event& even
 }
 
 QString EventActions::mapsLabel() const {
-    return m_deps.defaults.get(keys::useGoogleMaps) ? QStringLiteral("Show in Google Maps")
-                                                    : QStringLiteral("Show in Maps");
+    return m_deps.defaults.get(keys::useGoogleMaps)
+               ? QCoreApplication::translate("EventActions", "Show in Google Maps")
+               : QCoreApplication::translate("EventActions", "Show in Maps");
 }
 
 bool EventActions::isReadOnly(const QString& calendarIdentifier) const {
@@ -45,13 +47,13 @@ void EventActions::openMap(const platform::Event& event) const {
     const MapService service = mapService(m_deps.defaults.get(keys::useGoogleMaps), m_deps.urls);
     const auto link = mapLink(place(event), service);
     if (!link) {
-        m_deps.prompter.showError(kNoLocationMessage);
+        m_deps.prompter.showError(noLocationMessage());
         return;
     }
     const bool opened =
         service == MapService::geoHandler ? openComposed(*link) : m_deps.urls.open(*link);
     if (!opened)
-        m_deps.prompter.showError(kMapsErrorMessage);
+        m_deps.prompter.showError(mapsErrorMessage());
 }
 
 void EventActions::email(const platform::Event& event) const {
@@ -59,7 +61,8 @@ void EventActions::email(const platform::Event& event) const {
     const QUrl link = call ? call->url : QUrl(event.url());
     const QUrl mail = mailLink(event, eventTimeText(event, m_deps.environment()), link);
     if (!openComposed(mail))
-        m_deps.prompter.showError(QStringLiteral("No e-mail application could be opened."));
+        m_deps.prompter.showError(
+            QCoreApplication::translate("EventActions", "No e-mail application could be opened."));
 }
 
 void EventActions::copyVideoCallLink(const platform::Event& event) const {
@@ -71,7 +74,8 @@ void EventActions::showInCalendar(const events::CalendarItem& item, QDate dateIn
     if (const auto* event = std::get_if<platform::Event>(&item)) {
         if (const auto link = googleCalendarLink(*event)) {
             if (!m_deps.urls.open(*link))
-                m_deps.prompter.showError(QStringLiteral("Google Calendar could not be opened."));
+                m_deps.prompter.showError(QCoreApplication::translate(
+                    "EventActions", "Google Calendar could not be opened."));
             return;
         }
     }
@@ -80,10 +84,10 @@ void EventActions::showInCalendar(const events::CalendarItem& item, QDate dateIn
 }
 
 void EventActions::hide(const platform::Event& event) const {
-    if (event.hasRecurrenceRules() && !m_deps.prompter.confirmHideRepeating(kHideRepeatingWarning))
+    if (event.hasRecurrenceRules() && !m_deps.prompter.confirmHideRepeating(hideRepeatingWarning()))
         return;
     if (HiddenEvents(m_deps.defaults, m_deps.store).hide(event))
-        m_deps.prompter.showTip(kHideEventsTip);
+        m_deps.prompter.showTip(hideEventsTip());
 }
 
 void EventActions::remove(const platform::Event& event) const {

@@ -16,6 +16,7 @@
 #include "settings/Defaults.h"
 #include "views/events/actions/Prompter.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 namespace ruvo::views {
@@ -35,10 +36,14 @@ struct EventActionDependencies {
     std::function<bool(const QUrl&)> openComposedLink;
 };
 
-inline const QString kNoLocationMessage =
-    QStringLiteral("There's no location attached to this event.");
-inline const QString kMapsErrorMessage =
-    QStringLiteral("An unknown error occurred while opening the Maps app.");
+inline QString noLocationMessage() {
+    return QCoreApplication::translate("EventActions",
+                                       "There's no location attached to this event.");
+}
+inline QString mapsErrorMessage() {
+    return QCoreApplication::translate("EventActions",
+                                       "An unknown error occurred while opening the Maps app.");
+}
 
 class EventActions {
 public:

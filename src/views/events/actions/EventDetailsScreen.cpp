@@ -6,6 +6,7 @@
 #include "views/events/actions/NotesText.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -20,23 +21,23 @@ QString participantStatusText(platform::ParticipantStatus status) {
     using S = platform::ParticipantStatus;
     switch (status) {
     case S::pending:
-        return QStringLiteral("Pending");
+        return QCoreApplication::translate("EventDetailsScreen", "Pending");
     case S::accepted:
-        return QStringLiteral("Accepted");
+        return QCoreApplication::translate("EventDetailsScreen", "Accepted");
     case S::declined:
-        return QStringLiteral("Declined");
+        return QCoreApplication::translate("EventDetailsScreen", "Declined");
     case S::tentative:
-        return QStringLiteral("Maybe");
+        return QCoreApplication::translate("EventDetailsScreen", "Maybe");
     case S::delegated:
-        return QStringLiteral("Delegated");
+        return QCoreApplication::translate("EventDetailsScreen", "Delegated");
     case S::completed:
-        return QStringLiteral("Completed");
+        return QCoreApplication::translate("EventDetailsScreen", "Completed");
     case S::inProcess:
-        return QStringLiteral("In Process");
+        return QCoreApplication::translate("EventDetailsScreen", "In Process");
     case S::unknown:
         break;
     }
-    return QStringLiteral("Unknown");
+    return QCoreApplication::translate("EventDetailsScreen", "Unknown");
 }
 
 EventDetailsScreen::EventDetailsScreen(const EventActionDependencies& deps,
@@ -71,11 +72,12 @@ void EventDetailsScreen::addReminder(const platform::Reminder& reminder) {
     bold.setBold(true);
     title->setFont(bold);
     if (reminder.due)
-        addField("due", QStringLiteral("Due: ") +
-                            dueText(*reminder.due, m_actions.dependencies().environment()));
+        addField("due",
+                 tr("Due: %1").arg(dueText(*reminder.due, m_actions.dependencies().environment())));
     addCalendarTitle(reminder.calendarIdentifier);
     addNotes(reminder.notes);
-    auto* completed = new QCheckBox(QStringLiteral("Is Completed"), this);
+    auto* completed =
+        new QCheckBox(QCoreApplication::translate("EventDetailsScreen", "Is Completed"), this);
     completed->setObjectName(QStringLiteral("completed"));
     completed->setChecked(reminder.isCompleted);
     completed->setEnabled(false);

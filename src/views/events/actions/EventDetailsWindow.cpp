@@ -8,7 +8,7 @@ namespace ruvo::views {
 
 EventDetailsWindow::EventDetailsWindow(EventActionDependencies deps, QWidget* parent)
     : QWidget(parent, Qt::Window), m_deps(std::move(deps)), m_scroll(new QScrollArea(this)) {
-    setWindowTitle(QStringLiteral("Event Details"));
+    setWindowTitle(tr("Event Details"));
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(this);

@@ -22,22 +22,21 @@ EventRowMenu::EventRowMenu(const EventActionDependencies& deps, events::Calendar
 
 void EventRowMenu::addEventEntries(const platform::Event& event) {
     if (m_actions.videoCall(event)) {
-        addAction(QStringLiteral("Join Video Call"), this, [this, event] {
+        addAction(tr("Join Video Call"), this, [this, event] {
             if (const auto& join = m_actions.dependencies().join)
                 join(event);
         });
-        addAction(QStringLiteral("Copy Video Call Link"), this,
+        addAction(tr("Copy Video Call Link"), this,
                   [this, event] { m_actions.copyVideoCallLink(event); });
         addSeparator();
     }
     addShowInCalendar();
     addAction(m_actions.mapsLabel(), this, [this, event] { m_actions.openMap(event); });
-    addAction(QStringLiteral("Email Event"), this, [this, event] { m_actions.email(event); });
+    addAction(tr("Email Event"), this, [this, event] { m_actions.email(event); });
     addSeparator();
     addMuteToggle(event);
-    addAction(QStringLiteral("Hide"), this, [this, event] { m_actions.hide(event); });
-    QAction* remove =
-        addAction(QStringLiteral("Delete"), this, [this, event] { m_actions.remove(event); });
+    addAction(tr("Hide"), this, [this, event] { m_actions.hide(event); });
+    QAction* remove = addAction(tr("Delete"), this, [this, event] { m_actions.remove(event); });
     remove->setEnabled(!m_actions.isReadOnly(event.calendarIdentifier()));
 }
 
@@ -46,25 +45,25 @@ void EventRowMenu::addReminderEntries(const platform::Reminder& reminder) {
     addShowInCalendar();
     addSeparator();
     addPriorityMenu(reminder, isWritable);
-    QAction* complete = addAction(QStringLiteral("Mark as Completed"), this,
+    QAction* complete = addAction(tr("Mark as Completed"), this,
                                   [this, reminder] { m_actions.complete(reminder); });
     complete->setEnabled(isWritable && !reminder.isCompleted);
     addRetimingMenu(reminder, isWritable);
     addSeparator();
     QAction* remove =
-        addAction(QStringLiteral("Delete"), this, [this, reminder] { m_actions.remove(reminder); });
+        addAction(tr("Delete"), this, [this, reminder] { m_actions.remove(reminder); });
     remove->setEnabled(isWritable);
 }
 
 // Reminders open the calendar application at their day too: Linux has no separate
 // reminders application that can be addressed, and the usual calendar programs list tasks.
 void EventRowMenu::addShowInCalendar() {
-    QString label = QStringLiteral("Show in Calendar");
+    QString label = tr("Show in Calendar");
     if (const auto* event = std::get_if<platform::Event>(&m_item)) {
         if (m_actions.googleCalendarLink(*event))
-            label = QStringLiteral("Show in Google Calendar");
+            label = tr("Show in Google Calendar");
     } else {
-        label = QStringLiteral("Show in Reminders");
+        label = tr("Show in Reminders");
     }
     addAction(label, this, [this] { m_actions.showInCalendar(m_item, m_dateInList); });
 }
@@ -72,11 +71,10 @@ void EventRowMenu::addShowInCalendar() {
 void EventRowMenu::addMuteToggle(const platform::Event& event) {
     const auto& defaults = m_actions.dependencies().defaults;
     const bool muted = isMuted(defaults, event);
-    QAction* mute = addAction(muted ? QStringLiteral("Muted All Occurrences")
-                                    : QStringLiteral("Mute All Occurrences"));
+    QAction* mute = addAction(muted ? tr("Muted All Occurrences") : tr("Mute All Occurrences"));
     mute->setCheckable(true);
     mute->setChecked(muted);
-    mute->setToolTip(kMuteExplanation.trimmed());
+    mute->setToolTip(muteExplanation());
     connect(mute, &QAction::toggled, this,
             [&defaults, event](bool on) { setMuted(defaults, event, on); });
 }
@@ -88,18 +86,18 @@ void EventRowMenu::addPriorityMenu(const platform::Reminder& reminder, bool isWr
         bool matches;
     };
     const int p = reminder.priority;
-    const Level levels[] = {{"None", 0, p == 0},
-                            {"Low", 9, p >= 6},
-                            {"Medium", 5, p == 5},
-                            {"High", 1, p >= 1 && p <= 4}};
-    QMenu* menu = addMenu(QStringLiteral("Priority"));
+    const Level levels[] = {{QT_TR_NOOP("None"), 0, p == 0},
+                            {QT_TR_NOOP("Low"), 9, p >= 6},
+                            {QT_TR_NOOP("Medium"), 5, p == 5},
+                            {QT_TR_NOOP("High"), 1, p >= 1 && p <= 4}};
+    QMenu* menu = addMenu(tr("Priority"));
     menu->setEnabled(isWritable);
     auto* group = new QActionGroup(menu);
     for (const Level& level : levels) {
-        QAction* a = menu->addAction(QString::fromLatin1(level.label), this,
-                                     [this, reminder, priority = level.priority] {
-                                         m_actions.setPriority(reminder, priority);
-                                     });
+        QAction* a =
+            menu->addAction(tr(level.label), this, [this, reminder, priority = level.priority] {
+                m_actions.setPriority(reminder, priority);
+            });
         a->setCheckable(true);
         a->setChecked(level.matches);
         group->addAction(a);
@@ -107,7 +105,7 @@ void EventRowMenu::addPriorityMenu(const platform::Reminder& reminder, bool isWr
 }
 
 void EventRowMenu::addRetimingMenu(const platform::Reminder& reminder, bool isWritable) {
-    QMenu* menu = addMenu(QStringLiteral("Change Due Date"));
+    QMenu* menu = addMenu(tr("Change Due Date"));
     menu->setEnabled(isWritable);
     const auto& deps = m_actions.dependencies();
     const auto choices = retimingChoices(reminder, deps.clock.now(), deps.environment().timeZoneId);

@@ -5,7 +5,7 @@ namespace ruvo::views {
 
 HiddenEventsMenu::HiddenEventsMenu(const settings::Defaults& defaults,
                                    const platform::CalendarStore& store, QWidget* parent)
-    : QMenu(QStringLiteral("Hidden Events"), parent), m_hidden(defaults, store) {
+    : QMenu(tr("Hidden Events"), parent), m_hidden(defaults, store) {
     connect(this, &QMenu::aboutToShow, this, &HiddenEventsMenu::rebuild);
     rebuild();
 }
@@ -15,17 +15,16 @@ void HiddenEventsMenu::rebuild() {
     for (QMenu* old : m_entries)
         old->deleteLater(); // later: an entry may be the menu whose action is running
     m_entries.clear();
-    addSection(QStringLiteral("Last 10 Hidden Events"));
+    addSection(tr("Last 10 Hidden Events"));
     const auto latest = m_hidden.latest();
     if (latest.empty()) {
-        addAction(QStringLiteral("No Hidden Events"))->setEnabled(false);
+        addAction(tr("No Hidden Events"))->setEnabled(false);
         return;
     }
     for (const auto& entry : latest) {
         QMenu* item = addMenu(entry.title);
         m_entries.push_back(item);
-        item->addAction(QStringLiteral("Unhide"), this,
-                        [this, id = entry.identifier] { m_hidden.unhide(id); });
+        item->addAction(tr("Unhide"), this, [this, id = entry.identifier] { m_hidden.unhide(id); });
     }
 }
 

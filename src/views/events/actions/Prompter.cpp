@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/events/actions/Prompter.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,17 +20,20 @@ void showPlain(QWidget* parent, QMessageBox::Icon icon, const QString& title, co
 } // namespace
 
 Prompter::DeleteChoice DialogPrompter::askDeleteRepeating(const QString& title) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Delete Repeating Event"),
-                    QStringLiteral("“%1” repeats. Delete only this occurrence, or every "
-                                   "occurrence of the event?")
+    QMessageBox box(QMessageBox::Question,
+                    QCoreApplication::translate("Prompter", "Delete Repeating Event"),
+                    QCoreApplication::translate(
+                        "Prompter", "“%1” repeats. Delete only this occurrence, or every "
+                                    "occurrence of the event?")
                         .arg(title),
                     QMessageBox::NoButton, m_parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* one =
-        box.addButton(QStringLiteral("Delete This Occurrence"), QMessageBox::AcceptRole);
+    QPushButton* one = box.addButton(
+        QCoreApplication::translate("Prompter", "Delete This Occurrence"), QMessageBox::AcceptRole);
     QPushButton* all =
-        box.addButton(QStringLiteral("Delete All Occurrences"), QMessageBox::DestructiveRole);
-    box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        box.addButton(QCoreApplication::translate("Prompter", "Delete All Occurrences"),
+                      QMessageBox::DestructiveRole);
+    box.addButton(QCoreApplication::translate("Prompter", "Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(one);
     box.exec();
     if (box.clickedButton() == one)
@@ -40,27 +44,31 @@ Prompter::DeleteChoice DialogPrompter::askDeleteRepeating(const QString& title) 
 }
 
 bool DialogPrompter::confirmDelete(const QString& title) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Delete"),
-                    QStringLiteral("Delete “%1”?").arg(title), QMessageBox::NoButton, m_parent);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Prompter", "Delete"),
+                    QCoreApplication::translate("Prompter", "Delete “%1”?").arg(title),
+                    QMessageBox::NoButton, m_parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* remove = box.addButton(QStringLiteral("Delete"), QMessageBox::DestructiveRole);
-    box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* remove = box.addButton(QCoreApplication::translate("Prompter", "Delete"),
+                                        QMessageBox::DestructiveRole);
+    box.addButton(QCoreApplication::translate("Prompter", "Cancel"), QMessageBox::RejectRole);
     box.exec();
     return box.clickedButton() == remove;
 }
 
 bool DialogPrompter::confirmHideRepeating(const QString& warning) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Hide Event"), warning,
-                    QMessageBox::NoButton, m_parent);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Prompter", "Hide Event"),
+                    warning, QMessageBox::NoButton, m_parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* hide = box.addButton(QStringLiteral("Hide"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* hide =
+        box.addButton(QCoreApplication::translate("Prompter", "Hide"), QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("Prompter", "Cancel"), QMessageBox::RejectRole);
     box.exec();
     return box.clickedButton() == hide;
 }
 
 void DialogPrompter::showTip(const QString& text) {
-    showPlain(m_parent, QMessageBox::Information, QStringLiteral("Hidden Events"), text.trimmed());
+    showPlain(m_parent, QMessageBox::Information,
+              QCoreApplication::translate("Prompter", "Hidden Events"), text.trimmed());
 }
 
 void DialogPrompter::showError(const QString& text) {

@@ -134,9 +134,9 @@ TEST_F(RowMenuTest, MapsMuteAndRetimingReachTheirTargets) {
     trigger(addEvent("z", "work", 1, setZoomLocation)[0], QStringLiteral("Show in Maps"));
     trigger(placed, QStringLiteral("Show in Maps"));
     const QString error = QStringLiteral("error: ");
-    EXPECT_EQ(prompter.asked, (QStringList{error + views::kNoLocationMessage, // no location
-                                           error + views::kNoLocationMessage, // a meeting link
-                                           error + views::kMapsErrorMessage}));
+    EXPECT_EQ(prompter.asked, (QStringList{error + views::noLocationMessage(), // no location
+                                           error + views::noLocationMessage(), // a meeting link
+                                           error + views::mapsErrorMessage()}));
     EXPECT_EQ(composed, QList<QUrl>{QUrl(QStringLiteral("geo:0,0?q=Main%20St%201"))});
 
     trigger(placed, QStringLiteral("Mute All Occurrences"));

@@ -1,0 +1,1787 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ChosenTimeZoneTexts</name>
+    <message>
+        <source>Current</source>
+        <extracomment>The offset column of the row for the zone the computer is in.</extracomment>
+        <translation>Aktuell</translation>
+    </message>
+</context>
+<context>
+    <name>DateCalculator</name>
+    <message>
+        <source>{0, plural, one {# working day} other {# working days}}</source>
+        <translation>{0, plural, one {# Arbeitstag} other {# Arbeitstage}}</translation>
+    </message>
+    <message>
+        <source>not a date: %1 (use YYYY-MM-DD)</source>
+        <translation>kein Datum: %1 (JJJJ-MM-TT verwenden)</translation>
+    </message>
+    <message>
+        <source>%1 is outside the years 1 to 9999</source>
+        <translation>%1 liegt außerhalb der Jahre 1 bis 9999</translation>
+    </message>
+    <message>
+        <source>not a duration: %1 (use ISO 8601 such as P1M, P2W or -P1Y2M3D)</source>
+        <translation>keine Dauer: %1 (ISO 8601 verwenden, etwa P1M, P2W oder -P1Y2M3D)</translation>
+    </message>
+    <message>
+        <source>%1 has hours, minutes or seconds; the calculator counts whole days</source>
+        <translation>%1 enthält Stunden, Minuten oder Sekunden; der Rechner zählt ganze Tage</translation>
+    </message>
+    <message>
+        <source>the result is outside the years 1 to 9999</source>
+        <translation>das Ergebnis liegt außerhalb der Jahre 1 bis 9999</translation>
+    </message>
+</context>
+<context>
+    <name>DayOpener</name>
+    <message>
+        <source>Ruvo doesn&apos;t know how to open your default calendar “%1” (%2) at the selected date. The app will instead be launched normally.</source>
+        <translation>Ruvo kann Ihren Standardkalender „%1“ (%2) nicht am gewählten Datum öffnen. Die Anwendung wird stattdessen normal gestartet.</translation>
+    </message>
+    <message>
+        <source>You can request support for your calendar through the feedback button in Ruvo.</source>
+        <translation>Über die Rückmeldung in Ruvo können Sie Unterstützung für Ihren Kalender anfragen.</translation>
+    </message>
+    <message>
+        <source>No calendar application found</source>
+        <translation>Keine Kalenderanwendung gefunden</translation>
+    </message>
+    <message>
+        <source>No application on this computer is set to open calendars (text/calendar). Install one, such as GNOME Calendar or Evolution, or turn on opening days in Google Calendar in Ruvo&apos;s settings.</source>
+        <translation>Auf diesem Rechner ist keine Anwendung zum Öffnen von Kalendern (text/calendar) eingerichtet. Installieren Sie eine, etwa GNOME Kalender oder Evolution, oder lassen Sie Tage in den Einstellungen von Ruvo in Google Kalender öffnen.</translation>
+    </message>
+    <message>
+        <source>Could not start “%1”</source>
+        <translation>„%1“ konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>The application %1 could not be started.</source>
+        <translation>Die Anwendung %1 konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>EditTimeZoneScreen</name>
+    <message>
+        <source>Hides the time zone from the menu and/or the menu bar if it is the same time zone or time as the system.
+
+Example: Say you often travel between New York and San Francisco. You could add both those time zones and enable this setting in both, and it would only show the New York time zone when you are not in New York and the San Francisco time zone when you are not in San Francisco.</source>
+        <translation>Blendet die Zeitzone im Menü und/oder in der Leiste aus, wenn sie dieselbe Zeitzone oder Uhrzeit wie die des Systems hat.
+
+Beispiel: Sie reisen oft zwischen New York und San Francisco. Fügen Sie beide Zeitzonen hinzu und schalten Sie diese Einstellung bei beiden ein: Dann erscheint die Zeitzone von New York nur, wenn Sie nicht in New York sind, und die von San Francisco nur, wenn Sie nicht in San Francisco sind.</translation>
+    </message>
+    <message>
+        <source>You can reorder the menu bar clocks by dragging one while holding the Command key.
+
+You can remove a clock from the menu bar by dragging it out of the menu bar while holding the Command key.
+
+When there&apos;s not enough space in the menu bar, macOS might hide some menu bar items. Try not to put too many clocks in the menu bar if you have little space.</source>
+        <translation>Die Uhren in der Leiste lassen sich umsortieren, indem Sie eine mit gedrückter Strg-Taste ziehen.
+
+Eine Uhr entfernen Sie aus der Leiste, indem Sie sie mit gedrückter Strg-Taste aus der Leiste ziehen.
+
+Ist in der Leiste nicht genug Platz, blendet die Arbeitsumgebung womöglich einige Symbole aus. Legen Sie bei wenig Platz nicht zu viele Uhren in die Leiste.</translation>
+    </message>
+</context>
+<context>
+    <name>EventActions</name>
+    <message>
+        <source>Show in Google Maps</source>
+        <translation>In Google Maps zeigen</translation>
+    </message>
+    <message>
+        <source>Show in Maps</source>
+        <translation>In Karten zeigen</translation>
+    </message>
+    <message>
+        <source>No e-mail application could be opened.</source>
+        <translation>Es konnte kein E-Mail-Programm geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Google Calendar could not be opened.</source>
+        <translation>Google Kalender konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>There&apos;s no location attached to this event.</source>
+        <translation>Dieser Termin hat keinen Ort.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while opening the Maps app.</source>
+        <translation>Beim Öffnen der Kartenanwendung ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>EventDetailsScreen</name>
+    <message>
+        <source>Pending</source>
+        <translation>Ausstehend</translation>
+    </message>
+    <message>
+        <source>Accepted</source>
+        <translation>Zugesagt</translation>
+    </message>
+    <message>
+        <source>Declined</source>
+        <translation>Abgesagt</translation>
+    </message>
+    <message>
+        <source>Maybe</source>
+        <translation>Vielleicht</translation>
+    </message>
+    <message>
+        <source>Delegated</source>
+        <translation>Delegiert</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>In Process</source>
+        <translation>In Bearbeitung</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Is Completed</source>
+        <translation>Erledigt</translation>
+    </message>
+</context>
+<context>
+    <name>EventMuting</name>
+    <message>
+        <source>Make the event not show up in the upcoming event in the menu bar, fullscreen notifications, and video call notifications</source>
+        <translation>Den Termin nicht mehr als nächsten Termin in der Leiste, in Vollbildbenachrichtigungen und in Benachrichtigungen zu Videoanrufen zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>EventRowTexts</name>
+    <message>
+        <source>Starts %1</source>
+        <extracomment>An event yet to begin. %1: &quot;in 30 minutes&quot;, &quot;tomorrow&quot;, &quot;now&quot;.</extracomment>
+        <translation>Beginnt %1</translation>
+    </message>
+    <message>
+        <source>Started %1</source>
+        <extracomment>An event in progress. %1: &quot;30 minutes ago&quot;, &quot;now&quot;.</extracomment>
+        <translation>Begann %1</translation>
+    </message>
+    <message>
+        <source>Ended %1</source>
+        <extracomment>An event that is over. %1: &quot;3 hours ago&quot;, &quot;yesterday&quot;.</extracomment>
+        <translation>Endete %1</translation>
+    </message>
+    <message>
+        <source>All day</source>
+        <translation>Ganztägig</translation>
+    </message>
+</context>
+<context>
+    <name>EventsSection</name>
+    <message>
+        <source>The reminder could not be completed.</source>
+        <translation>Die Erinnerung konnte nicht als erledigt markiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>FullscreenAlert</name>
+    <message>
+        <source>The video call could not be opened.</source>
+        <translation>Der Videoanruf konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Team Meeting</source>
+        <translation>Teambesprechung</translation>
+    </message>
+    <message>
+        <source>Conference Room</source>
+        <translation>Konferenzraum</translation>
+    </message>
+</context>
+<context>
+    <name>HiddenEvents</name>
+    <message>
+        <source>Hiding a repeating event will hide all of its instances, not just this one.</source>
+        <translation>Wenn Sie einen wiederkehrenden Termin ausblenden, werden alle seine Wiederholungen ausgeblendet, nicht nur diese.</translation>
+    </message>
+    <message>
+        <source>
+Recently hidden events can be accessed from the “…” menu. You can also unhide events from there.
+
+The event is only hidden in Ruvo, not in other calendar apps.
+</source>
+        <translation>
+Zuletzt ausgeblendete Termine finden Sie im Menü „…“. Dort können Sie sie auch wieder einblenden.
+
+Der Termin wird nur in Ruvo ausgeblendet, nicht in anderen Kalenderprogrammen.
+</translation>
+    </message>
+</context>
+<context>
+    <name>InfoWindow</name>
+    <message>
+        <source>Welcome to Ruvo</source>
+        <translation>Willkommen bei Ruvo</translation>
+    </message>
+    <message>
+        <source>Ruvo takes the place of your panel clock. Click the clock to see the month, your coming events and reminders, and the time in the places you care about.</source>
+        <translation>Ruvo ersetzt die Uhr in Ihrer Leiste. Ein Klick auf die Uhr zeigt den Monat, Ihre nächsten Termine und Erinnerungen und die Uhrzeit an den Orten, die Ihnen wichtig sind.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Calendars&lt;/b&gt; are folders of .ics files: add one with &lt;code&gt;ruvo calendars add PATH&lt;/code&gt;, or sync any CalDAV account into a folder with vdirsyncer.</source>
+        <translation>&lt;b&gt;Kalender&lt;/b&gt; sind Ordner mit .ics-Dateien: Fügen Sie einen mit &lt;code&gt;ruvo calendars add PFAD&lt;/code&gt; hinzu oder gleichen Sie ein beliebiges CalDAV-Konto mit vdirsyncer in einen Ordner ab.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Video calls&lt;/b&gt;: events with a Zoom, Google Meet, Microsoft Teams or other meeting link get a Join button.</source>
+        <translation>&lt;b&gt;Videoanrufe&lt;/b&gt;: Termine mit einem Link zu Zoom, Google Meet, Microsoft Teams oder einem anderen Besprechungsdienst erhalten eine Schaltfläche zum Beitreten.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Settings&lt;/b&gt; live in ~/.config/ruvo; &lt;code&gt;ruvo defaults list&lt;/code&gt; shows every one of them.</source>
+        <translation>&lt;b&gt;Einstellungen&lt;/b&gt; liegen in ~/.config/ruvo; &lt;code&gt;ruvo defaults list&lt;/code&gt; zeigt sie alle.</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation>Los geht’s</translation>
+    </message>
+    <message>
+        <source>What&apos;s New in Ruvo</source>
+        <translation>Neu in Ruvo</translation>
+    </message>
+    <message>
+        <source>What&apos;s New</source>
+        <translation>Neuigkeiten</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Follows your desktop&apos;s style.&lt;/b&gt; With the appearance set to system, Ruvo turns dark and light with your desktop; or pick one for good.</source>
+        <translation>&lt;b&gt;Folgt dem Stil Ihres Desktops.&lt;/b&gt; Ist das Erscheinungsbild auf „System“ gestellt, wird Ruvo mit Ihrem Desktop dunkel und hell; oder Sie legen eines fest.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Every setting from the command line.&lt;/b&gt; &lt;code&gt;ruvo defaults&lt;/code&gt; reads and writes them, so your setup fits in a script.</source>
+        <translation>&lt;b&gt;Jede Einstellung über die Befehlszeile.&lt;/b&gt; &lt;code&gt;ruvo defaults&lt;/code&gt; liest und schreibt sie, so passt Ihre Einrichtung in ein Skript.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your settings are safe.&lt;/b&gt; They are written atomically, and a damaged settings file is kept aside instead of being overwritten.</source>
+        <translation>&lt;b&gt;Ihre Einstellungen sind sicher.&lt;/b&gt; Sie werden atomar geschrieben, und eine beschädigte Einstellungsdatei wird beiseitegelegt statt überschrieben.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>JoinNextCallButton</name>
+    <message>
+        <source>Join %1 (%2)</source>
+        <extracomment>The button that joins the next call: &quot;Join Standup (Zoom)&quot;.</extracomment>
+        <translation>%1 beitreten (%2)</translation>
+    </message>
+    <message>
+        <source>Join %1</source>
+        <translation>%1 beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchSequence</name>
+    <message>
+        <source>Tip: Ruvo can show the upcoming event in the menu bar.</source>
+        <translation>Tipp: Ruvo kann den nächsten Termin in der Leiste anzeigen.</translation>
+    </message>
+    <message>
+        <source>You can also quickly join the next video call (Zoom, Google Meet, Microsoft Teams, and more) with a customizable global keyboard shortcut.
+
+You can enable these features in the Ruvo settings.</source>
+        <translation>Außerdem können Sie dem nächsten Videoanruf (Zoom, Google Meet, Microsoft Teams und mehr) schnell mit einem frei wählbaren globalen Tastenkürzel beitreten.
+
+Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <extracomment>The action of a video call&apos;s notification.</extracomment>
+        <translation>Beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarIcons</name>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Date in calendar</source>
+        <translation>Datum im Kalenderblatt</translation>
+    </message>
+    <message>
+        <source>Date with border</source>
+        <translation>Datum mit Rahmen</translation>
+    </message>
+    <message>
+        <source>Date with fill</source>
+        <translation>Datum mit Füllung</translation>
+    </message>
+    <message>
+        <source>Date &amp; day of week</source>
+        <translation>Datum und Wochentag</translation>
+    </message>
+    <message>
+        <source>Remaining events today</source>
+        <translation>Verbleibende Termine heute</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Clock (static)</source>
+        <translation>Uhr (fest)</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>Sonnenaufgang</translation>
+    </message>
+    <message>
+        <source>Globe</source>
+        <translation>Globus</translation>
+    </message>
+    <message>
+        <source>Ellipsis</source>
+        <translation>Auslassungspunkte</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Smile</source>
+        <translation>Lächeln</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Unicorn</source>
+        <translation>Einhorn</translation>
+    </message>
+    <message>
+        <source>Bird</source>
+        <translation>Vogel</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Fisch</translation>
+    </message>
+    <message>
+        <source>Tortoise</source>
+        <translation>Schildkröte</translation>
+    </message>
+    <message>
+        <source>Teddy Bear</source>
+        <translation>Teddybär</translation>
+    </message>
+    <message>
+        <source>Eyes</source>
+        <translation>Augen</translation>
+    </message>
+    <message>
+        <source>Mustache</source>
+        <translation>Schnurrbart</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>Open Ruvo</source>
+        <translation>Ruvo öffnen</translation>
+    </message>
+    <message>
+        <source>Quit Ruvo</source>
+        <translation>Ruvo beenden</translation>
+    </message>
+    <message>
+        <source>Ruvo is running, but no panel shows it</source>
+        <translation>Ruvo läuft, aber keine Leiste zeigt es an</translation>
+    </message>
+    <message>
+        <source>Your desktop has no area for status icons. On GNOME, turn on the AppIndicator extension; on sway or i3, add &quot;ruvo bar --waybar&quot; or &quot;ruvo bar --i3bar&quot; to your bar. This note is shown once.</source>
+        <translation>Ihr Desktop hat keinen Bereich für Statussymbole. Schalten Sie unter GNOME die Erweiterung AppIndicator ein; fügen Sie unter sway oder i3 „ruvo bar --waybar“ oder „ruvo bar --i3bar“ zu Ihrer Leiste hinzu. Dieser Hinweis erscheint nur einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>PanelAppletCommand</name>
+    <message>
+        <source>no Plasma applet in %1</source>
+        <translation>kein Plasma-Miniprogramm in %1</translation>
+    </message>
+    <message>
+        <source>the Plasma applet in %1 has more than %2 files</source>
+        <translation>das Plasma-Miniprogramm in %1 hat mehr als %2 Dateien</translation>
+    </message>
+    <message>
+        <source>no Xfce plugin in %1 (it is built where libxfce4panel-2.0 is installed)</source>
+        <translation>kein Xfce-Plugin in %1 (es wird gebaut, wo libxfce4panel-2.0 installiert ist)</translation>
+    </message>
+    <message>
+        <source>cannot copy %1 to %2</source>
+        <translation>%1 kann nicht nach %2 kopiert werden</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>unknown panel &quot;%1&quot; (plasma or xfce)</source>
+        <translation>unbekannte Leiste „%1“ (plasma oder xfce)</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s panel loads plugins only from its system folders: run &quot;sudo %1 install-panel-applet xfce&quot;.</source>
+        <translation>Die Xfce-Leiste lädt Plugins nur aus ihren Systemordnern: Führen Sie „sudo %1 install-panel-applet xfce“ aus.</translation>
+    </message>
+    <message>
+        <source>Add &quot;Ruvo&quot; to the panel: right-click the panel, &quot;Add Widgets...&quot;.</source>
+        <translation>Fügen Sie „Ruvo“ zur Leiste hinzu: Rechtsklick auf die Leiste, „Miniprogramme hinzufügen …“.</translation>
+    </message>
+    <message>
+        <source>Add &quot;Ruvo&quot; to the panel: right-click the panel, &quot;Panel&quot;, &quot;Add New Items...&quot;.</source>
+        <translation>Fügen Sie „Ruvo“ zur Leiste hinzu: Rechtsklick auf die Leiste, „Leiste“, „Neue Elemente hinzufügen …“.</translation>
+    </message>
+</context>
+<context>
+    <name>Prompter</name>
+    <message>
+        <source>Delete Repeating Event</source>
+        <translation>Wiederkehrenden Termin löschen</translation>
+    </message>
+    <message>
+        <source>“%1” repeats. Delete only this occurrence, or every occurrence of the event?</source>
+        <translation>„%1“ wiederholt sich. Nur dieses Vorkommen löschen oder alle Vorkommen des Termins?</translation>
+    </message>
+    <message>
+        <source>Delete This Occurrence</source>
+        <translation>Dieses Vorkommen löschen</translation>
+    </message>
+    <message>
+        <source>Delete All Occurrences</source>
+        <translation>Alle Vorkommen löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Hide Event</source>
+        <translation>Termin ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Hidden Events</source>
+        <translation>Ausgeblendete Termine</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderRetiming</name>
+    <message>
+        <source>In 15 Minutes</source>
+        <translation>In 15 Minuten</translation>
+    </message>
+    <message>
+        <source>In 30 Minutes</source>
+        <translation>In 30 Minuten</translation>
+    </message>
+    <message>
+        <source>In 1 Hour</source>
+        <translation>In 1 Stunde</translation>
+    </message>
+    <message>
+        <source>In 3 Hours</source>
+        <translation>In 3 Stunden</translation>
+    </message>
+    <message>
+        <source>This Afternoon (14:00)</source>
+        <translation>Heute Nachmittag (14:00)</translation>
+    </message>
+    <message>
+        <source>This Evening (18:00)</source>
+        <translation>Heute Abend (18:00)</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Next Week (Monday)</source>
+        <translation>Nächste Woche (Montag)</translation>
+    </message>
+    <message>
+        <source>A Week Later</source>
+        <translation>Eine Woche später</translation>
+    </message>
+    <message>
+        <source>A Month Later</source>
+        <translation>Einen Monat später</translation>
+    </message>
+    <message>
+        <source>Remove Time</source>
+        <translation>Uhrzeit entfernen</translation>
+    </message>
+    <message>
+        <source>No Due Date</source>
+        <translation>Kein Fälligkeitsdatum</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 liegt außerhalb von %2 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>TimeZoneClocks</name>
+    <message>
+        <source>Open Ruvo</source>
+        <translation>Ruvo öffnen</translation>
+    </message>
+    <message>
+        <source>Remove from Panel</source>
+        <translation>Aus der Leiste entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>TimeZoneEditWindowController</name>
+    <message>
+        <source>Edit Time Zone</source>
+        <translation>Zeitzone bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>TimeZoneSearch</name>
+    <message>
+        <source>Search by city, country, or time zone</source>
+        <translation>Nach Stadt, Land oder Zeitzone suchen</translation>
+    </message>
+    <message>
+        <source>No Results</source>
+        <translation>Keine Treffer</translation>
+    </message>
+</context>
+<context>
+    <name>UpcomingEvent</name>
+    <message>
+        <source>%1 left</source>
+        <extracomment>The time left of an event in progress: &quot;25m left&quot;.</extracomment>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>At </source>
+        <translation>Um </translation>
+    </message>
+    <message>
+        <source>Show Event Title</source>
+        <translation>Termintitel anzeigen</translation>
+    </message>
+    <message>
+        <source>Make the event not show up in the upcoming event in the menu bar, fullscreen notifications, and video call notifications</source>
+        <translation>Den Termin nicht mehr als nächsten Termin in der Leiste, in Vollbildbenachrichtigungen und in Benachrichtigungen zu Videoanrufen zeigen</translation>
+    </message>
+    <message>
+        <source>Mute Event</source>
+        <translation>Termin stummschalten</translation>
+    </message>
+</context>
+<context>
+    <name>VdirCalendarStore</name>
+    <message>
+        <source>The calendar “%1” is read-only.</source>
+        <translation>Der Kalender „%1“ ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>No event found; it may have been removed meanwhile.</source>
+        <translation>Kein Termin gefunden; er wurde womöglich inzwischen entfernt.</translation>
+    </message>
+    <message>
+        <source>No reminder found; it may have been removed meanwhile.</source>
+        <translation>Keine Erinnerung gefunden; sie wurde womöglich inzwischen entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>VdirEditor</name>
+    <message>
+        <source>The change would make the file unreadable; it was not saved.</source>
+        <translation>Die Änderung würde die Datei unlesbar machen; sie wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>No event %1 in %2.</source>
+        <translation>Kein Termin %1 in %2.</translation>
+    </message>
+    <message>
+        <source>The event %1 has no occurrence at that time in %2.</source>
+        <translation>Der Termin %1 hat zu dieser Zeit kein Vorkommen in %2.</translation>
+    </message>
+    <message>
+        <source>The event %1 in %2 has no readable start.</source>
+        <translation>Der Termin %1 in %2 hat keinen lesbaren Beginn.</translation>
+    </message>
+    <message>
+        <source>The occurrence of %1 in %2 could not be excluded.</source>
+        <translation>Das Vorkommen von %1 in %2 konnte nicht ausgenommen werden.</translation>
+    </message>
+    <message>
+        <source>No reminder %1 in %2.</source>
+        <translation>Keine Erinnerung %1 in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>VdirFileEdit</name>
+    <message>
+        <source>%1 was changed by another program; try again.</source>
+        <translation>%1 wurde von einem anderen Programm geändert; versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>VdirImport</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Skipped the item with UID %1</source>
+        <translation>Eintrag mit der UID %1 übersprungen</translation>
+    </message>
+    <message>
+        <source>Skipped “%1” (UID %2)</source>
+        <translation>„%1“ (UID %2) übersprungen</translation>
+    </message>
+    <message>
+        <source>the calendar has a newer or equal version (SEQUENCE %1; the imported copy has %2)</source>
+        <translation>der Kalender hat eine neuere oder gleiche Fassung (SEQUENCE %1; die importierte Kopie hat %2)</translation>
+    </message>
+    <message>
+        <source>the calendar has a newer or equal version (SEQUENCE %1, DTSTAMP %2; the imported copy has DTSTAMP %3)</source>
+        <translation>der Kalender hat eine neuere oder gleiche Fassung (SEQUENCE %1, DTSTAMP %2; die importierte Kopie hat DTSTAMP %3)</translation>
+    </message>
+    <message>
+        <source>Could not import “%1” (UID %2): %3</source>
+        <translation>„%1“ (UID %2) konnte nicht importiert werden: %3</translation>
+    </message>
+    <message>
+        <source>The file is not an iCalendar file.</source>
+        <translation>Die Datei ist keine iCalendar-Datei.</translation>
+    </message>
+    <message>
+        <source>The calendar “%1” is read-only; nothing was imported.</source>
+        <translation>Der Kalender „%1“ ist schreibgeschützt; es wurde nichts importiert.</translation>
+    </message>
+</context>
+<context>
+    <name>WorldClockRows</name>
+    <message>
+        <source>Time Zone: %1, %2, %3, %4</source>
+        <extracomment>Read by a screen reader for a row of the world clock: name, time, day, offset.</extracomment>
+        <translation>Zeitzone: %1, %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>Transitions from Daylight Savings Time %1.</source>
+        <translation>Wechselt %1 von der Sommerzeit zur Normalzeit.</translation>
+    </message>
+    <message>
+        <source>Transitions to Daylight Savings Time %1.</source>
+        <translation>Wechselt %1 zur Sommerzeit.</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>Without a command, starts the panel clock. Commands:</source>
+        <translation>Ohne Befehl startet die Uhr in der Leiste. Befehle:</translation>
+    </message>
+    <message>
+        <source>&apos;ruvo COMMAND --help&apos; shows the usage of a command.</source>
+        <translation>„ruvo BEFEHL --help“ zeigt den Aufruf eines Befehls.</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>Try &apos;ruvo --help&apos;.</source>
+        <translation>Siehe „ruvo --help“.</translation>
+    </message>
+    <message>
+        <source>--date: not a date (YYYY-MM-DD): %1</source>
+        <translation>--date: kein Datum (JJJJ-MM-TT): %1</translation>
+    </message>
+    <message>
+        <source>print the event list of the menu: days, past events, overdue reminders</source>
+        <translation>die Terminliste des Menüs ausgeben: Tage, vergangene Termine, überfällige Erinnerungen</translation>
+    </message>
+    <message>
+        <source>the first day</source>
+        <translation>der erste Tag</translation>
+    </message>
+    <message>
+        <source>print JSON</source>
+        <translation>JSON ausgeben</translation>
+    </message>
+    <message>
+        <source>  (default: today; shows as many days as the list in the menu)</source>
+        <translation>  (Vorgabe: heute; zeigt so viele Tage wie die Liste im Menü)</translation>
+    </message>
+    <message>
+        <source>--hours: not a whole number from 1 to %1: %2</source>
+        <translation>--hours: keine ganze Zahl von 1 bis %1: %2</translation>
+    </message>
+    <message>
+        <source>what the program plans to sound or show</source>
+        <translation>was das Programm abspielen oder anzeigen wird</translation>
+    </message>
+    <message>
+        <source>how far ahead (1 to 744, default 24)</source>
+        <translation>wie weit voraus (1 bis 744, Vorgabe 24)</translation>
+    </message>
+    <message>
+        <source>no calendar sources in this build</source>
+        <translation>keine Kalenderquellen in dieser Version</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not an added calendar folder (the default calendars cannot be removed)</source>
+        <translation>%1 ist kein hinzugefügter Kalenderordner (die Standardkalender lassen sich nicht entfernen)</translation>
+    </message>
+    <message>
+        <source>%1 is not an added calendar folder</source>
+        <translation>%1 ist kein hinzugefügter Kalenderordner</translation>
+    </message>
+    <message>
+        <source>no calendar %1</source>
+        <translation>kein Kalender %1</translation>
+    </message>
+    <message>
+        <source>list, add and remove calendar folders</source>
+        <translation>Kalenderordner auflisten, hinzufügen und entfernen</translation>
+    </message>
+    <message>
+        <source>an address of yours in its events</source>
+        <translation>eine Ihrer Adressen in seinen Terminen</translation>
+    </message>
+    <message>
+        <source>never change its files</source>
+        <translation>seine Dateien nie ändern</translation>
+    </message>
+    <message>
+        <source>  (the folder&apos;s files are kept)</source>
+        <translation>  (die Dateien des Ordners bleiben erhalten)</translation>
+    </message>
+    <message>
+        <source>copy an iCalendar file into a calendar</source>
+        <translation>eine iCalendar-Datei in einen Kalender kopieren</translation>
+    </message>
+    <message>
+        <source>the calendar to copy into</source>
+        <translation>der Kalender, in den kopiert wird</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>diese Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;</source>
+        <translation>unerwartet: „%1“</translation>
+    </message>
+    <message>
+        <source>missing an action: %1</source>
+        <translation>eine Aktion fehlt: %1</translation>
+    </message>
+    <message>
+        <source>unknown action &quot;%1&quot;</source>
+        <translation>unbekannte Aktion „%1“</translation>
+    </message>
+    <message>
+        <source>&apos;ruvo %1 VERB --help&apos; shows the options of a verb.</source>
+        <translation>„ruvo %1 VERB --help“ zeigt die Optionen eines Verbs.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Siehe „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot; (ruvo defaults list shows every key)</source>
+        <translation>unbekannter Schlüssel „%1“ (ruvo defaults list zeigt alle Schlüssel)</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3; nothing was written</source>
+        <translation>%1 (%2): %3; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>read, write, delete and list settings</source>
+        <translation>Einstellungen lesen, schreiben, löschen und auflisten</translation>
+    </message>
+    <message>
+        <source>the stored object; exit status 1 when nothing is stored</source>
+        <translation>das gespeicherte Objekt; Rückgabewert 1, wenn nichts gespeichert ist</translation>
+    </message>
+    <message>
+        <source>  (a value of the wrong type is refused)</source>
+        <translation>  (ein Wert vom falschen Typ wird abgelehnt)</translation>
+    </message>
+    <message>
+        <source>--%1: not an ISO 8601 date or time: %2</source>
+        <translation>--%1: kein Datum und keine Uhrzeit nach ISO 8601: %2</translation>
+    </message>
+    <message>
+        <source>--to is before --from</source>
+        <translation>--to liegt vor --from</translation>
+    </message>
+    <message>
+        <source>no calendar store in this build</source>
+        <translation>kein Kalenderspeicher in dieser Version</translation>
+    </message>
+    <message>
+        <source>print the events and reminders of a range</source>
+        <translation>die Termine und Erinnerungen eines Zeitraums ausgeben</translation>
+    </message>
+    <message>
+        <source>the start of the range</source>
+        <translation>der Beginn des Zeitraums</translation>
+    </message>
+    <message>
+        <source>the end of the range</source>
+        <translation>das Ende des Zeitraums</translation>
+    </message>
+    <message>
+        <source>  (default: today and the next 6 days; a date alone means the start of that day)</source>
+        <translation>  (Vorgabe: heute und die nächsten 6 Tage; ein Datum allein steht für den Beginn dieses Tages)</translation>
+    </message>
+    <message>
+        <source>unknown kind &quot;%1&quot;</source>
+        <translation>unbekannte Art „%1“</translation>
+    </message>
+    <message>
+        <source>unknown location &quot;%1&quot;</source>
+        <translation>unbekannter Ort „%1“</translation>
+    </message>
+    <message>
+        <source>add needs --pattern</source>
+        <translation>add braucht --pattern</translation>
+    </message>
+    <message>
+        <source>Invalid Regex</source>
+        <translation>Ungültiger regulärer Ausdruck</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a matcher ID</source>
+        <translation>„%1“ ist keine Regel-ID</translation>
+    </message>
+    <message>
+        <source>no matcher with ID %1</source>
+        <translation>keine Regel mit der ID %1</translation>
+    </message>
+    <message>
+        <source>list, add or remove the rules that hide events by title</source>
+        <translation>die Regeln auflisten, hinzufügen oder entfernen, die Termine nach Titel ausblenden</translation>
+    </message>
+    <message>
+        <source>contains (the default), equals, startsWith, endsWith or regex</source>
+        <translation>contains (Vorgabe), equals, startsWith, endsWith oder regex</translation>
+    </message>
+    <message>
+        <source>the text to match titles with</source>
+        <translation>der Text, mit dem Titel verglichen werden</translation>
+    </message>
+    <message>
+        <source>eventList, fullscreenNotifications, upcomingEventInMenuBar or systemNotifications</source>
+        <translation>eventList, fullscreenNotifications, upcomingEventInMenuBar oder systemNotifications</translation>
+    </message>
+    <message>
+        <source>add the rule switched off</source>
+        <translation>die Regel ausgeschaltet hinzufügen</translation>
+    </message>
+    <message>
+        <source>Without --location a new matcher applies everywhere.</source>
+        <translation>Ohne --location gilt eine neue Regel überall.</translation>
+    </message>
+    <message>
+        <source>give --waybar or --i3bar</source>
+        <translation>--waybar oder --i3bar angeben</translation>
+    </message>
+    <message>
+        <source>no date events in this build</source>
+        <translation>keine Datumsereignisse in dieser Version</translation>
+    </message>
+    <message>
+        <source>print the menu-bar clock text for the current settings</source>
+        <translation>den Text der Uhr in der Leiste für die aktuellen Einstellungen ausgeben</translation>
+    </message>
+    <message>
+        <source>  (honours the global options --now, --time-zone and --locale)</source>
+        <translation>  (beachtet die globalen Optionen --now, --time-zone und --locale)</translation>
+    </message>
+    <message>
+        <source>feed waybar or i3bar with the clock text, a line at each tick</source>
+        <translation>waybar oder i3bar mit dem Uhrtext versorgen, eine Zeile je Takt</translation>
+    </message>
+    <message>
+        <source>one JSON object per line: text, tooltip, class (waybar: &quot;exec&quot;: &quot;ruvo bar --waybar&quot;, &quot;return-type&quot;: &quot;json&quot;)</source>
+        <translation>ein JSON-Objekt je Zeile: text, tooltip, class (waybar: &quot;exec&quot;: &quot;ruvo bar --waybar&quot;, &quot;return-type&quot;: &quot;json&quot;)</translation>
+    </message>
+    <message>
+        <source>the i3bar protocol (status_command ruvo bar --i3bar)</source>
+        <translation>das i3bar-Protokoll (status_command ruvo bar --i3bar)</translation>
+    </message>
+    <message>
+        <source>not a month (YYYY-MM, month 01 to 12): %1</source>
+        <translation>kein Monat (JJJJ-MM, Monat 01 bis 12): %1</translation>
+    </message>
+    <message>
+        <source>print the month calendar with its event days</source>
+        <translation>den Monatskalender mit seinen Termintagen ausgeben</translation>
+    </message>
+    <message>
+        <source>  (default: the month of today)</source>
+        <translation>  (Vorgabe: der aktuelle Monat)</translation>
+    </message>
+    <message>
+        <source>the query is empty</source>
+        <translation>die Suchanfrage ist leer</translation>
+    </message>
+    <message>
+        <source>no place or zone matches &quot;%1&quot;</source>
+        <translation>kein Ort und keine Zeitzone passt zu „%1“</translation>
+    </message>
+    <message>
+        <source>the zone of &quot;%1&quot; is unknown to this system</source>
+        <translation>die Zeitzone von „%1“ ist diesem System unbekannt</translation>
+    </message>
+    <message>
+        <source>no entry &quot;%1&quot; (ruvo timezones list)</source>
+        <translation>kein Eintrag „%1“ (ruvo timezones list)</translation>
+    </message>
+    <message>
+        <source>unknown time zone &quot;%1&quot;</source>
+        <translation>unbekannte Zeitzone „%1“</translation>
+    </message>
+    <message>
+        <source>list, add, remove, search and describe world-clock zones</source>
+        <translation>Zeitzonen der Weltuhr auflisten, hinzufügen, entfernen, suchen und beschreiben</translation>
+    </message>
+    <message>
+        <source>print the upcoming event&apos;s panel text for the current settings</source>
+        <translation>den Text des nächsten Termins in der Leiste für die aktuellen Einstellungen ausgeben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid URL</source>
+        <translation>„%1“ ist keine gültige URL</translation>
+    </message>
+    <message>
+        <source>find the video call of an event, or clean its notes</source>
+        <translation>den Videoanruf eines Termins finden oder seine Notizen bereinigen</translation>
+    </message>
+    <message>
+        <source>the event&apos;s location</source>
+        <translation>der Ort des Termins</translation>
+    </message>
+    <message>
+        <source>the event&apos;s link</source>
+        <translation>der Link des Termins</translation>
+    </message>
+    <message>
+        <source>the event&apos;s notes</source>
+        <translation>die Notizen des Termins</translation>
+    </message>
+    <message>
+        <source>  (prints the service and its join link; exit status 1 when it is no video call)</source>
+        <translation>  (gibt den Dienst und seinen Beitrittslink aus; Rückgabewert 1, wenn es kein Videoanruf ist)</translation>
+    </message>
+    <message>
+        <source>  (reads notes on standard input and prints them without the invitation boilerplate)</source>
+        <translation>  (liest Notizen von der Standardeingabe und gibt sie ohne den Textbaustein der Einladung aus)</translation>
+    </message>
+    <message>
+        <source>usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>Join %1</source>
+        <translation>%1 beitreten</translation>
+    </message>
+    <message>
+        <source>Overdue reminders</source>
+        <translation>Überfällige Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Past events</source>
+        <translation>Vergangene Termine</translation>
+    </message>
+    <message>
+        <source>No Events</source>
+        <translation>Keine Termine</translation>
+    </message>
+    <message>
+        <source>No alerts planned in the next hour.</source>
+        <translation>In der nächsten Stunde ist nichts geplant.</translation>
+    </message>
+    <message>
+        <source>No alerts planned in the next %1 hours.</source>
+        <translation>In den nächsten %1 Stunden ist nichts geplant.</translation>
+    </message>
+    <message>
+        <source>Added %1</source>
+        <translation>%1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed %1 (its files are kept)</source>
+        <translation>%1 entfernt (seine Dateien bleiben erhalten)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n event(s)</source>
+        <translation>
+            <numerusform>%n Termin</numerusform>
+            <numerusform>%n Termine</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminder(s)</source>
+        <translation>
+            <numerusform>%n Erinnerung</numerusform>
+            <numerusform>%n Erinnerungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Imported %1 and %2 from %3</source>
+        <extracomment>%1: &quot;2 events&quot;, %2: &quot;1 reminder&quot;, %3: the file.</extracomment>
+        <translation>%1 und %2 aus %3 importiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced an older version(s)</source>
+        <translation>
+            <numerusform>%n ersetzte eine ältere Fassung</numerusform>
+            <numerusform>%n ersetzten ältere Fassungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <translation>
+            <numerusform>%n übersprungen</numerusform>
+            <numerusform>%n übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>due</source>
+        <translation>fällig</translation>
+    </message>
+    <message>
+        <source>due %1</source>
+        <translation>fällig %1</translation>
+    </message>
+    <message>
+        <source>all day</source>
+        <translation>ganztägig</translation>
+    </message>
+    <message>
+        <source>(* days with events, [ ] today)</source>
+        <translation>(* Tage mit Terminen, [ ] heute)</translation>
+    </message>
+    <message>
+        <source>two dates are needed</source>
+        <translation>zwei Daten werden benötigt</translation>
+    </message>
+    <message>
+        <source>a date and a duration are needed</source>
+        <translation>ein Datum und eine Dauer werden benötigt</translation>
+    </message>
+    <message>
+        <source>print the result as JSON</source>
+        <translation>das Ergebnis als JSON ausgeben</translation>
+    </message>
+    <message>
+        <source>count the days between two dates, or move a date</source>
+        <translation>die Tage zwischen zwei Daten zählen oder ein Datum verschieben</translation>
+    </message>
+    <message>
+        <source>  dates as YYYY-MM-DD; working days are Monday to Friday from the
+  first date up to the day before the second</source>
+        <translation>  Daten als JJJJ-MM-TT; Arbeitstage sind Montag bis Freitag vom
+  ersten Datum bis zum Tag vor dem zweiten</translation>
+    </message>
+    <message>
+        <source>  DURATION in ISO 8601: P1Y, P1M, P2W, P10D, -P2W3D; a month from the
+  31st ends on the month&apos;s last day</source>
+        <translation>  DAUER nach ISO 8601: P1Y, P1M, P2W, P10D, -P2W3D; ein Monat ab dem
+  31. endet am letzten Tag des Monats</translation>
+    </message>
+    <message>
+        <source>install the panel applet that shows the clock in Plasma&apos;s or Xfce&apos;s panel</source>
+        <translation>das Leisten-Miniprogramm installieren, das die Uhr in der Leiste von Plasma oder Xfce zeigt</translation>
+    </message>
+    <message>
+        <source>take the applet files from DIR</source>
+        <translation>die Dateien des Miniprogramms aus DIR nehmen</translation>
+    </message>
+    <message>
+        <source>Plasma: copied to ~/.local/share/plasma/plasmoids/io.github.ruvo.panel.
+Xfce: copied to the panel&apos;s system plugin folders (needs root).</source>
+        <translation>Plasma: wird nach ~/.local/share/plasma/plasmoids/io.github.ruvo.panel kopiert.
+Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo</name>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 holds no calendar (no .ics files, no displayname or color file, in it or in its subfolders)</source>
+        <translation>%1 enthält keinen Kalender (keine .ics-Dateien, keine Datei displayname oder color, weder darin noch in Unterordnern)</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::alerts::JoinMenu</name>
+    <message>
+        <source>Join Video Call</source>
+        <translation>Videoanruf beitreten</translation>
+    </message>
+    <message>
+        <source>Join %1</source>
+        <translation>%1 beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::alerts::VideoCallNotificationController</name>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>To join, choose “Join %1” in the Ruvo panel menu.</source>
+        <translation>Zum Beitreten wählen Sie „%1 beitreten“ im Leistenmenü von Ruvo.</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::AddTimeZoneScreen</name>
+    <message>
+        <source>Add Time Zone</source>
+        <translation>Zeitzone hinzufügen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::CalculatorsWindow</name>
+    <message>
+        <source>Date Calculators</source>
+        <translation>Datumsrechner</translation>
+    </message>
+    <message>
+        <source>Between Dates</source>
+        <translation>Zwischen zwei Daten</translation>
+    </message>
+    <message>
+        <source>Add to Date</source>
+        <translation>Zu einem Datum addieren</translation>
+    </message>
+    <message>
+        <source>First date</source>
+        <translation>Erstes Datum</translation>
+    </message>
+    <message>
+        <source>Second date</source>
+        <translation>Zweites Datum</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Interval:</source>
+        <translation>Abstand:</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Addieren</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Subtrahieren</translation>
+    </message>
+    <message>
+        <source>Add or subtract</source>
+        <translation>Addieren oder subtrahieren</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Rechenart:</translation>
+    </message>
+    <message>
+        <source>&amp;Years:</source>
+        <translation>&amp;Jahre:</translation>
+    </message>
+    <message>
+        <source>&amp;Months:</source>
+        <translation>&amp;Monate:</translation>
+    </message>
+    <message>
+        <source>&amp;Weeks:</source>
+        <translation>&amp;Wochen:</translation>
+    </message>
+    <message>
+        <source>D&amp;ays:</source>
+        <translation>T&amp;age:</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Ergebnis:</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::CalendarTipsPopup</name>
+    <message>
+        <source>Calendar Tips</source>
+        <translation>Tipps zum Kalender</translation>
+    </message>
+    <message>
+        <source>Long-press a day to open that day in the default calendar app.
+
+Swipe with two fingers to change months.
+
+Press the Space key or click the month/year label to select today.
+
+Press the arrow keys to change days.</source>
+        <translation>Halten Sie einen Tag gedrückt, um ihn in der Standard-Kalenderanwendung zu öffnen.
+
+Wischen Sie mit zwei Fingern, um den Monat zu wechseln.
+
+Drücken Sie die Leertaste oder klicken Sie auf Monat und Jahr, um heute zu wählen.
+
+Mit den Pfeiltasten wechseln Sie den Tag.</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::CallAlertWindows</name>
+    <message>
+        <source>No notification server answered, so Ruvo shows this window.</source>
+        <translation>Kein Benachrichtigungsdienst hat geantwortet, daher zeigt Ruvo dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::DstBadge</name>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>DST</source>
+        <extracomment>A small badge beside a zone on daylight saving time.</extracomment>
+        <translation>SZ</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::EditTimeZoneScreen</name>
+    <message>
+        <source>Show weekday when time zone is in different day</source>
+        <translation>Wochentag zeigen, wenn die Zeitzone an einem anderen Tag ist</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation>24 Stunden</translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation>12 Stunden</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>when same as system time zone</source>
+        <translation>bei gleicher Zeitzone wie das System</translation>
+    </message>
+    <message>
+        <source>when same as system time</source>
+        <translation>bei gleicher Uhrzeit wie das System</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Tip: add a &lt;a href=&quot;https://emojipedia.org/flags&quot;&gt;flag emoji&lt;/a&gt; to the name.</source>
+        <translation>Tipp: Fügen Sie dem Namen ein &lt;a href=&quot;https://emojipedia.org/flags&quot;&gt;Flaggen-Emoji&lt;/a&gt; hinzu.</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Zeitformat</translation>
+    </message>
+    <message>
+        <source>Show in menu</source>
+        <translation>Im Menü zeigen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Shown in the time zone menu. You could use it to, for example, list team members in a specific time zone.</source>
+        <translation>Erscheint im Menü der Zeitzone. Damit können Sie zum Beispiel die Teammitglieder in dieser Zeitzone aufführen.</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Menu Bar</source>
+        <translation>Leiste</translation>
+    </message>
+    <message>
+        <source>Show in menu bar</source>
+        <translation>In der Leiste zeigen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>&lt;small&gt;Example: Wed 02:21&lt;/small&gt;</source>
+        <translation>&lt;small&gt;Beispiel: Mi. 02:21&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete this time zone?</source>
+        <translation>Diese Zeitzone löschen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::EventDetailsScreen</name>
+    <message>
+        <source>Due: %1</source>
+        <translation>Fällig: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::EventDetailsWindow</name>
+    <message>
+        <source>Event Details</source>
+        <translation>Termindetails</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::EventListItemModel</name>
+    <message>
+        <source>No Events</source>
+        <translation>Keine Termine</translation>
+    </message>
+    <message>
+        <source>Overdue reminders</source>
+        <translation>Überfällige Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Past events</source>
+        <translation>Vergangene Termine</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::EventListView</name>
+    <message>
+        <source>Overdue reminders</source>
+        <translation>Überfällige Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Past events</source>
+        <translation>Vergangene Termine</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::EventRowDelegate</name>
+    <message>
+        <source>Join video call</source>
+        <translation>Videoanruf beitreten</translation>
+    </message>
+    <message>
+        <source>No Events</source>
+        <translation>Keine Termine</translation>
+    </message>
+    <message>
+        <source>Overdue reminders</source>
+        <translation>Überfällige Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Past events</source>
+        <translation>Vergangene Termine</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::EventRowMenu</name>
+    <message>
+        <source>Join Video Call</source>
+        <translation>Videoanruf beitreten</translation>
+    </message>
+    <message>
+        <source>Copy Video Call Link</source>
+        <translation>Link zum Videoanruf kopieren</translation>
+    </message>
+    <message>
+        <source>Email Event</source>
+        <translation>Termin per E-Mail senden</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Mark as Completed</source>
+        <translation>Als erledigt markieren</translation>
+    </message>
+    <message>
+        <source>Show in Calendar</source>
+        <translation>Im Kalender zeigen</translation>
+    </message>
+    <message>
+        <source>Show in Google Calendar</source>
+        <translation>In Google Kalender zeigen</translation>
+    </message>
+    <message>
+        <source>Show in Reminders</source>
+        <translation>In Erinnerungen zeigen</translation>
+    </message>
+    <message>
+        <source>Muted All Occurrences</source>
+        <translation>Alle Wiederholungen stummgeschaltet</translation>
+    </message>
+    <message>
+        <source>Mute All Occurrences</source>
+        <translation>Alle Wiederholungen stummschalten</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorität</translation>
+    </message>
+    <message>
+        <source>Change Due Date</source>
+        <translation>Fälligkeit ändern</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::FloatingClockWindow</name>
+    <message>
+        <source>Floating Clock</source>
+        <translation>Schwebende Uhr</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::FullscreenAlertWindow</name>
+    <message>
+        <source>Ruvo</source>
+        <translation>Ruvo</translation>
+    </message>
+    <message>
+        <source>Join Video Call</source>
+        <translation>Videoanruf beitreten</translation>
+    </message>
+    <message>
+        <source>Show Event</source>
+        <translation>Termin zeigen</translation>
+    </message>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>Snooze 1 minute</source>
+        <translation>1 Minute schlummern</translation>
+    </message>
+    <message>
+        <source>Snooze 5 minutes</source>
+        <translation>5 Minuten schlummern</translation>
+    </message>
+    <message>
+        <source>Snooze until event</source>
+        <translation>Bis zum Termin schlummern</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Dismiss notification</source>
+        <translation>Benachrichtigung schließen</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>(No title)</source>
+        <translation>(Kein Titel)</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::HiddenEventsMenu</name>
+    <message>
+        <source>Hidden Events</source>
+        <translation>Ausgeblendete Termine</translation>
+    </message>
+    <message>
+        <source>Last 10 Hidden Events</source>
+        <translation>Die letzten 10 ausgeblendeten Termine</translation>
+    </message>
+    <message>
+        <source>No Hidden Events</source>
+        <translation>Keine ausgeblendeten Termine</translation>
+    </message>
+    <message>
+        <source>Unhide</source>
+        <translation>Einblenden</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::JoinNextCallButton</name>
+    <message>
+        <source>Join video call</source>
+        <translation>Videoanruf beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::MainScreen</name>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::MonthCalendarView</name>
+    <message>
+        <source>Click to show current month</source>
+        <translation>Klicken, um den aktuellen Monat zu zeigen</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::MoreMenu</name>
+    <message>
+        <source>Copy Debug Info</source>
+        <translation>Diagnosedaten kopieren</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Rückmeldung senden</translation>
+    </message>
+    <message>
+        <source>Ruvo feedback</source>
+        <translation>Rückmeldung zu Ruvo</translation>
+    </message>
+    <message>
+        <source>System Settings</source>
+        <translation>Systemeinstellungen</translation>
+    </message>
+    <message>
+        <source>Date &amp; Time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Language &amp; Region</source>
+        <translation>Sprache und Region</translation>
+    </message>
+    <message>
+        <source>Pin Window</source>
+        <translation>Fenster anheften</translation>
+    </message>
+    <message>
+        <source>Calculators…</source>
+        <translation>Rechner…</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::TimeTravelSliderRow</name>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Time Travel&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Zeitreise&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Drag the slider to see a future or past local time in all your time zones. This can be useful for planning events or meetings.
+
+By default, it will skip an hour at a time, but if you hold the Option key, it will skip by 15 minutes.</source>
+        <translation>Ziehen Sie den Schieberegler, um eine künftige oder vergangene Ortszeit in all Ihren Zeitzonen zu sehen. Das hilft beim Planen von Terminen und Besprechungen.
+
+Standardmäßig springt er stundenweise; mit gedrückter Alt-Taste in Schritten von 15 Minuten.</translation>
+    </message>
+    <message>
+        <source>&lt;small&gt;There is a setting to hide the slider.&lt;/small&gt;</source>
+        <translation>&lt;small&gt;Der Schieberegler lässt sich in den Einstellungen ausblenden.&lt;/small&gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::TimeZoneClockMenuView</name>
+    <message>
+        <source>Current Time Zone</source>
+        <translation>Aktuelle Zeitzone</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::TimeZoneRowView</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the date and time in ISO 8601 format.</source>
+        <translation>Datum und Uhrzeit im Format ISO 8601 kopieren.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::TimeZonesSettings</name>
+    <message>
+        <source>Add Time Zone</source>
+        <translation>Zeitzone hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Edit Time Zone</source>
+        <translation>Zeitzone bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+</TS>
