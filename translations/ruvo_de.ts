@@ -10,6 +10,17 @@
     </message>
 </context>
 <context>
+    <name>DBusActions</name>
+    <message>
+        <source>The running Ruvo did not answer: %1</source>
+        <translation>Das laufende Ruvo hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>The running Ruvo gave an answer of the wrong form.</source>
+        <translation>Das laufende Ruvo hat in unerwarteter Form geantwortet.</translation>
+    </message>
+</context>
+<context>
     <name>DateCalculator</name>
     <message>
         <source>{0, plural, one {# working day} other {# working days}}</source>
@@ -61,6 +72,25 @@
     <message>
         <source>The application %1 could not be started.</source>
         <translation>Die Anwendung %1 konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopActions</name>
+    <message>
+        <source>No video call is running or starting in the next 15 minutes.</source>
+        <translation>Kein Videoanruf läuft gerade oder beginnt in den nächsten 15 Minuten.</translation>
+    </message>
+    <message>
+        <source>Ruvo cannot create events yet. Use your calendar application.</source>
+        <translation>Ruvo kann noch keine Termine anlegen. Verwenden Sie Ihre Kalenderanwendung.</translation>
+    </message>
+    <message>
+        <source>Ruvo has no settings window yet. Use &quot;ruvo defaults&quot; to change settings.</source>
+        <translation>Ruvo hat noch kein Einstellungsfenster. Ändern Sie Einstellungen mit „ruvo defaults“.</translation>
+    </message>
+    <message>
+        <source>There is no action &quot;%1&quot;.</source>
+        <translation>Es gibt keine Aktion „%1“.</translation>
     </message>
 </context>
 <context>
@@ -189,6 +219,25 @@ Ist in der Leiste nicht genug Platz, blendet die Arbeitsumgebung womöglich eini
     </message>
 </context>
 <context>
+    <name>FolderShortcutRunner</name>
+    <message>
+        <source>Could not find shortcut </source>
+        <translation>Kurzbefehl nicht gefunden: </translation>
+    </message>
+    <message>
+        <source>Error: Empty Shortcut</source>
+        <translation>Fehler: Leerer Kurzbefehl</translation>
+    </message>
+    <message>
+        <source>The shortcut is empty.</source>
+        <translation>Der Kurzbefehl ist leer.</translation>
+    </message>
+    <message>
+        <source>Error: Running was cancelled</source>
+        <translation>Fehler: Die Ausführung wurde abgebrochen</translation>
+    </message>
+</context>
+<context>
     <name>FullscreenAlert</name>
     <message>
         <source>The video call could not be opened.</source>
@@ -303,6 +352,13 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
         <source>Join</source>
         <extracomment>The action of a video call&apos;s notification.</extracomment>
         <translation>Beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>LocalActions</name>
+    <message>
+        <source>There is no time zone with the id &quot;%1&quot;.</source>
+        <translation>Es gibt keine Zeitzone mit der Kennung „%1“.</translation>
     </message>
 </context>
 <context>
@@ -549,6 +605,17 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     <message>
         <source>%1 is outside %2 to %3</source>
         <translation>%1 liegt außerhalb von %2 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFiles</name>
+    <message>
+        <source>Failed to get sound.</source>
+        <translation>Der Ton konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>There is no sound &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Ton „%1“.</translation>
     </message>
 </context>
 <context>
@@ -1155,6 +1222,42 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
 Xfce: copied to the panel&apos;s system plugin folders (needs root).</source>
         <translation>Plasma: wird nach ~/.local/share/plasma/plasmoids/io.github.ruvo.panel kopiert.
 Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not on, off or toggle</source>
+        <translation>„%1“ ist weder on, off noch toggle</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>join a call, read zones, switch the chime and alerts, get a sound</source>
+        <translation>einem Anruf beitreten, Zeitzonen lesen, Stundensignal und Alarme schalten, einen Ton holen</translation>
+    </message>
+    <message>
+        <source>  (prints whether a call was joined; exit status 1 when there is none)</source>
+        <translation>  (gibt aus, ob einem Anruf beigetreten wurde; Exit-Status 1, wenn es keinen gibt)</translation>
+    </message>
+    <message>
+        <source>copy the sound to FILE</source>
+        <translation>den Ton nach FILE kopieren</translation>
+    </message>
+    <message>
+        <source>  (a WAV file; without --output prints the path of Ruvo&apos;s copy)</source>
+        <translation>  (eine WAV-Datei; ohne --output wird der Pfad von Ruvos Kopie ausgegeben)</translation>
+    </message>
+    <message>
+        <source>  (the executable files in ~/.config/ruvo/shortcuts, with the id that runShortcut_joinVideoCall stores)</source>
+        <translation>  (die ausführbaren Dateien in ~/.config/ruvo/shortcuts, mit der Kennung, die runShortcut_joinVideoCall speichert)</translation>
+    </message>
+    <message>
+        <source>cannot read the calendars: %1</source>
+        <translation>die Kalender können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>not available here</source>
+        <translation>hier nicht verfügbar</translation>
     </message>
 </context>
 <context>

@@ -20,8 +20,8 @@ MoreMenu::MoreMenu(const settings::Defaults& defaults,
     : QMenu(parent), m_defaults(defaults), m_environment(std::move(environment)) {
     addSystemSettings();
     addPinWindow();
-    addAction(tr("Calculators…"), this, &MoreMenu::showCalculators);
     m_endOfWindowEntries = addSeparator();
+    addAction(tr("Calculators…"), this, &MoreMenu::showCalculators);
     addAction(tr("Copy Debug Info"), this,
               [this] { QGuiApplication::clipboard()->setText(debugInfo()); });
     addAction(tr("Send Feedback"), this, [this] {

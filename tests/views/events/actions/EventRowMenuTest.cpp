@@ -116,7 +116,7 @@ TEST_F(RowMenuTest, HideWarnsForRepeatingEventsAndTheHiddenEventsMenuUnhides) {
     const QStringList texts = entries(more);
     ASSERT_TRUE(texts.contains(QStringLiteral("Pin Window")));
     EXPECT_EQ(texts.mid(texts.indexOf(QStringLiteral("Pin Window")), 3),
-              list("Pin Window|Hidden Events|Copy Debug Info"));
+              list("Pin Window|Hidden Events|Calculators…"));
 }
 
 TEST_F(RowMenuTest, MapsMuteAndRetimingReachTheirTargets) {
