@@ -37,9 +37,9 @@ namespace {
 
 // The user's calendars: the vdir folders watched on disk, and the EDS calendars as they connect.
 // A store that cannot load stays empty; the rest of the program runs without calendars.
-std::unique_ptr<platform::UserCalendarStore>
-openCalendarStore(const QString& configDirectory, const kit::Environment& environment,
-                  kit::Scheduler& scheduler) {
+std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& configDirectory,
+                                                               const kit::Environment& environment,
+                                                               kit::Scheduler& scheduler) {
     auto options =
         platform::vdir::userStoreOptions(configDirectory, environment.timeZoneId, scheduler);
     options.scheduler = &scheduler;

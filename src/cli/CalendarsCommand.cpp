@@ -42,9 +42,8 @@ int list(CommandContext& context, bool asJson) {
                                {QStringLiteral("title"), c.title},
                                {QStringLiteral("colour"), c.colour},
                                {QStringLiteral("kind"), kindName(kind)},
-                               {QStringLiteral("backend"), c.backend.isEmpty()
-                                                               ? QStringLiteral("vdir")
-                                                               : c.backend},
+                               {QStringLiteral("backend"),
+                                c.backend.isEmpty() ? QStringLiteral("vdir") : c.backend},
                                {QStringLiteral("writable"), c.isWritable}};
             // A vdir calendar lives in a folder, an EDS one in an account.
             object.insert(isFolder ? QStringLiteral("folder") : QStringLiteral("account"),

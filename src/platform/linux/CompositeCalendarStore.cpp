@@ -13,8 +13,8 @@ QString calendarPart(const QString& itemIdentifier) {
 }
 
 kit::Error noCalendar(const QString& identifier) {
-    return kit::fail(QCoreApplication::translate("CompositeCalendarStore", "No calendar %1.")
-                         .arg(identifier));
+    return kit::fail(
+        QCoreApplication::translate("CompositeCalendarStore", "No calendar %1.").arg(identifier));
 }
 
 } // namespace
@@ -22,9 +22,8 @@ kit::Error noCalendar(const QString& identifier) {
 CompositeCalendarStore::~CompositeCalendarStore() = default;
 
 void CompositeCalendarStore::addStore(CalendarStore& store, const QString& backend) {
-    m_parts.push_back({&store, backend, store.storeChanged().connect([this] {
-                           emitStoreChanged();
-                       })});
+    m_parts.push_back(
+        {&store, backend, store.storeChanged().connect([this] { emitStoreChanged(); })});
 }
 
 std::vector<Calendar> CompositeCalendarStore::calendars(EntityType kind) const {
@@ -104,7 +103,8 @@ std::optional<Event> CompositeCalendarStore::eventWithIdentifier(const QString& 
     return store ? store->eventWithIdentifier(id) : std::nullopt;
 }
 
-std::vector<Reminder> CompositeCalendarStore::incompleteReminders(const ReminderPredicate& p) const {
+std::vector<Reminder>
+CompositeCalendarStore::incompleteReminders(const ReminderPredicate& p) const {
     std::vector<Reminder> result;
     std::set<QString> seen;
     for (const Part& part : m_parts) {
@@ -129,7 +129,8 @@ kit::Result<QString> CompositeCalendarStore::saveEvent(const EventDraft& draft) 
         return store->saveEvent(routed);
     }
     CalendarStore* store = holding(draft.calendarIdentifier);
-    return store ? store->saveEvent(draft) : kit::Result<QString>(noCalendar(draft.calendarIdentifier));
+    return store ? store->saveEvent(draft)
+                 : kit::Result<QString>(noCalendar(draft.calendarIdentifier));
 }
 
 kit::Result<QString> CompositeCalendarStore::saveReminder(const ReminderDraft& draft) {
@@ -172,8 +173,8 @@ kit::Result<void> CompositeCalendarStore::setReminderPriority(const QString& ide
 
 kit::Result<ImportReport> CompositeCalendarStore::importFile(const QString& path,
                                                              const QString& calendarIdentifier) {
-    CalendarStore* store = calendarIdentifier.isEmpty() ? first(EntityType::event)
-                                                        : holding(calendarIdentifier);
+    CalendarStore* store =
+        calendarIdentifier.isEmpty() ? first(EntityType::event) : holding(calendarIdentifier);
     if (!store)
         return noCalendar(calendarIdentifier);
     return store->importFile(path, calendarIdentifier);

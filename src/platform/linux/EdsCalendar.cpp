@@ -37,7 +37,8 @@ void connectDone(GObject*, GAsyncResult* result, gpointer data) {
 void viewDone(GObject* client, GAsyncResult* result, gpointer data) {
     GErrorHolder error;
     ECalClientView* view = nullptr;
-    const bool isOk = e_cal_client_get_view_finish(E_CAL_CLIENT(client), result, &view, error.out());
+    const bool isOk =
+        e_cal_client_get_view_finish(E_CAL_CLIENT(client), result, &view, error.out());
     GObjectPtr<ECalClientView> owned(view);
     EdsCalendar* owner = ownerOf(data);
     if (!owner || error.isCancelled())
@@ -148,8 +149,7 @@ void EdsCalendar::onViewReady(void* view) {
 
 void EdsCalendar::onFailed(const QString& step, const QString& message) {
     qCWarning(lcEds, "Calendar “%s” (%s): %s failed: %s", qUtf8Printable(m_calendar.title),
-              qUtf8Printable(m_calendar.identifier), qUtf8Printable(step),
-              qUtf8Printable(message));
+              qUtf8Printable(m_calendar.identifier), qUtf8Printable(step), qUtf8Printable(message));
     m_state = State::failed;
     m_changed();
 }
@@ -294,15 +294,14 @@ kit::Result<void> refusal(const Calendar& calendar, bool isConnected) {
             QCoreApplication::translate("EdsCalendarStore",
                                         "The calendar “%1” is not connected yet; try again later.")
                 .arg(calendar.title));
-    return kit::fail(QCoreApplication::translate("EdsCalendarStore",
-                                                 "The calendar “%1” is read-only.")
-                         .arg(calendar.title));
+    return kit::fail(
+        QCoreApplication::translate("EdsCalendarStore", "The calendar “%1” is read-only.")
+            .arg(calendar.title));
 }
 
 // The event or task of a calendar's text, its zones handed to the source first (they name zones
 // the item's times use).
-GObjectPtr<ICalComponent> itemOf(ECalClient* client, const QString& title,
-                                 const QByteArray& text) {
+GObjectPtr<ICalComponent> itemOf(ECalClient* client, const QString& title, const QByteArray& text) {
     GObjectPtr<ICalComponent> parsed(i_cal_component_new_from_string(text.constData()));
     if (!parsed || i_cal_component_isa(parsed.get()) != I_CAL_VCALENDAR_COMPONENT)
         return parsed;
@@ -331,7 +330,8 @@ GObjectPtr<ICalComponent> itemOf(ECalClient* client, const QString& title,
 kit::Result<QString> EdsCalendar::create(const QByteArray& componentText) {
     if (isReadOnly())
         return kit::fail(refusal(m_calendar, m_g->client != nullptr).error());
-    GObjectPtr<ICalComponent> component = itemOf(m_g->client.get(), m_calendar.title, componentText);
+    GObjectPtr<ICalComponent> component =
+        itemOf(m_g->client.get(), m_calendar.title, componentText);
     if (!component)
         return kit::fail(QStringLiteral("The new item is not valid iCalendar text."));
     gchar* newUid = nullptr;
@@ -347,7 +347,8 @@ kit::Result<QString> EdsCalendar::create(const QByteArray& componentText) {
 kit::Result<void> EdsCalendar::modify(const QByteArray& componentText) {
     if (isReadOnly())
         return refusal(m_calendar, m_g->client != nullptr);
-    GObjectPtr<ICalComponent> component = itemOf(m_g->client.get(), m_calendar.title, componentText);
+    GObjectPtr<ICalComponent> component =
+        itemOf(m_g->client.get(), m_calendar.title, componentText);
     if (!component)
         return kit::fail(QStringLiteral("The changed item is not valid iCalendar text."));
     GErrorHolder error;
@@ -363,11 +364,10 @@ kit::Result<void> EdsCalendar::remove(const QString& uid, const QByteArray& recu
     if (isReadOnly())
         return refusal(m_calendar, m_g->client != nullptr);
     GErrorHolder error;
-    if (!e_cal_client_remove_object_sync(
-            m_g->client.get(), uid.toUtf8().constData(),
-            wholeSeries ? nullptr : recurrenceId.constData(),
-            wholeSeries ? E_CAL_OBJ_MOD_ALL : E_CAL_OBJ_MOD_THIS, E_CAL_OPERATION_FLAG_NONE,
-            nullptr, error.out()))
+    if (!e_cal_client_remove_object_sync(m_g->client.get(), uid.toUtf8().constData(),
+                                         wholeSeries ? nullptr : recurrenceId.constData(),
+                                         wholeSeries ? E_CAL_OBJ_MOD_ALL : E_CAL_OBJ_MOD_THIS,
+                                         E_CAL_OPERATION_FLAG_NONE, nullptr, error.out()))
         return kit::fail(error.message());
     reloadUid(uid);
     return {};

@@ -27,8 +27,8 @@ public:
 
     // `source` is an ESource (referenced here); `changed` runs after objects or the state
     // changed.
-    EdsCalendar(void* source, Calendar calendar, QStringList userAddresses,
-                vdir::ZoneTable& zones, std::function<void()> changed);
+    EdsCalendar(void* source, Calendar calendar, QStringList userAddresses, vdir::ZoneTable& zones,
+                std::function<void()> changed);
     ~EdsCalendar();
     EdsCalendar(const EdsCalendar&) = delete;
     EdsCalendar& operator=(const EdsCalendar&) = delete;

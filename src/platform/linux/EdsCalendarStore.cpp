@@ -401,10 +401,9 @@ kit::Result<void> EdsCalendarStore::removeEvent(const Event& occurrence, Removal
     if (!c)
         return kit::fail(QStringLiteral("No event found; it may have been removed meanwhile."));
     const bool isWhole = scope == RemovalScope::wholeSeries || !occurrence.hasRecurrenceRules();
-    auto done = c->remove(occurrence.calendarItemExternalIdentifier(),
-                          recurrenceIdValue(occurrence.occurrenceDate(), occurrence.isAllDay(),
-                                            zoneId()),
-                          isWhole);
+    auto done = c->remove(
+        occurrence.calendarItemExternalIdentifier(),
+        recurrenceIdValue(occurrence.occurrenceDate(), occurrence.isAllDay(), zoneId()), isWhole);
     if (done)
         applyChanges();
     return done;
@@ -415,17 +414,16 @@ kit::Result<ImportReport> EdsCalendarStore::importFile(const QString& path,
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return kit::fail(QStringLiteral("Cannot read %1: %2").arg(path, f.errorString()));
-    EdsCalendar* events = calendarIdentifier.isEmpty()
-                              ? firstWritable(EntityType::event, QString())
-                              : find(calendarIdentifier);
+    EdsCalendar* events = calendarIdentifier.isEmpty() ? firstWritable(EntityType::event, QString())
+                                                       : find(calendarIdentifier);
     EdsCalendar* tasks = calendarIdentifier.isEmpty()
                              ? firstWritable(EntityType::reminder, QString())
                              : find(calendarIdentifier);
     ImportReport report;
     for (const FileItem& item : itemsOfFile(f.readAll(), kMaxImportItems)) {
         EdsCalendar* target = item.isTodo ? tasks : events;
-        if (!target || target->calendar().kind != (item.isTodo ? EntityType::reminder
-                                                                : EntityType::event)) {
+        if (!target ||
+            target->calendar().kind != (item.isTodo ? EntityType::reminder : EntityType::event)) {
             report.notes.push_back({item.uid, QStringLiteral("No calendar for this item."), true});
             continue;
         }

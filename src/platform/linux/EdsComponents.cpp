@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/EdsComponents.h"
 
-#include <functional>
-
 #include "kit/LocalTime.h"
 #include "platform/linux/VdirIcal.h"
+
+#include <functional>
 
 namespace ruvo::platform::eds {
 

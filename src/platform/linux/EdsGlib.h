@@ -3,11 +3,10 @@
 // of GLib values they hand out.
 #pragma once
 
-#include <libecal/libecal.h>
-#include <libedataserver/libedataserver.h>
-
 #include <QLoggingCategory>
 #include <QString>
+#include <libecal/libecal.h>
+#include <libedataserver/libedataserver.h>
 #include <memory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcEds)
@@ -31,12 +30,8 @@ public:
     GErrorHolder& operator=(const GErrorHolder&) = delete;
     GError** out() { return &m_error; }
     explicit operator bool() const { return m_error != nullptr; }
-    QString message() const {
-        return m_error ? QString::fromUtf8(m_error->message) : QString();
-    }
-    bool isCancelled() const {
-        return g_error_matches(m_error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
-    }
+    QString message() const { return m_error ? QString::fromUtf8(m_error->message) : QString(); }
+    bool isCancelled() const { return g_error_matches(m_error, G_IO_ERROR, G_IO_ERROR_CANCELLED); }
 
 private:
     GError* m_error = nullptr;

@@ -72,16 +72,17 @@ QStringList userAddressesOfSource(void* registryPointer, void* sourcePointer) {
     auto* source = static_cast<ESource*>(sourcePointer);
     QStringList addresses;
     if (e_source_has_extension(source, E_SOURCE_EXTENSION_WEBDAV_BACKEND))
-        addAddress(addresses, e_source_webdav_get_email_address(E_SOURCE_WEBDAV(
-                                  e_source_get_extension(source, E_SOURCE_EXTENSION_WEBDAV_BACKEND))));
+        addAddress(addresses,
+                   e_source_webdav_get_email_address(E_SOURCE_WEBDAV(
+                       e_source_get_extension(source, E_SOURCE_EXTENSION_WEBDAV_BACKEND))));
     addAuthenticationUser(addresses, source);
     addAuthenticationUser(addresses, parentOf(registry, source).get());
     GList* identities = e_source_registry_list_enabled(registry, E_SOURCE_EXTENSION_MAIL_IDENTITY);
     int count = 0;
     for (GList* l = identities; l && count < kMaxIdentities; l = l->next, ++count)
-        addAddress(addresses, e_source_mail_identity_get_address(E_SOURCE_MAIL_IDENTITY(
-                                  e_source_get_extension(E_SOURCE(l->data),
-                                                         E_SOURCE_EXTENSION_MAIL_IDENTITY))));
+        addAddress(addresses,
+                   e_source_mail_identity_get_address(E_SOURCE_MAIL_IDENTITY(e_source_get_extension(
+                       E_SOURCE(l->data), E_SOURCE_EXTENSION_MAIL_IDENTITY))));
     g_list_free_full(identities, g_object_unref);
     return addresses;
 }

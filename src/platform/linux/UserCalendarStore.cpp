@@ -49,9 +49,9 @@ bool isEdsWanted() {
     return backends.isEmpty() || backends.split(',').contains("eds");
 }
 
-kit::Result<std::unique_ptr<CalendarStore>>
-openUserCalendars(const QString& configDirectory, const QString& timeZoneId,
-                  const kit::Clock& clock) {
+kit::Result<std::unique_ptr<CalendarStore>> openUserCalendars(const QString& configDirectory,
+                                                              const QString& timeZoneId,
+                                                              const kit::Clock& clock) {
     auto store = std::make_unique<UserCalendarStore>(
         vdir::userStoreOptions(configDirectory, timeZoneId, clock), isEdsWanted());
     if (auto loaded = store->load(); !loaded)

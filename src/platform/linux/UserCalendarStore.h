@@ -35,9 +35,9 @@ private:
 
 // The user's calendars for a command: loaded, with the EDS sources waited for (kCommandWait).
 // RUVO_CALENDAR_BACKENDS=vdir leaves EDS out.
-kit::Result<std::unique_ptr<CalendarStore>>
-openUserCalendars(const QString& configDirectory, const QString& timeZoneId,
-                  const kit::Clock& clock);
+kit::Result<std::unique_ptr<CalendarStore>> openUserCalendars(const QString& configDirectory,
+                                                              const QString& timeZoneId,
+                                                              const kit::Clock& clock);
 
 // Whether EDS is wanted: not when RUVO_CALENDAR_BACKENDS names only other back ends.
 bool isEdsWanted();

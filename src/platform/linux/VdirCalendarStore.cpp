@@ -141,7 +141,7 @@ bool VdirCalendarStore::hasKind(const Collection& c, EntityType kind) const {
 }
 
 Calendar VdirCalendarStore::calendarOf(const Collection& c, EntityType kind) const {
-    return Calendar{c.info.identifier, c.info.title,       c.info.colour,          kind,
+    return Calendar{c.info.identifier, c.info.title,       c.info.colour,         kind,
                     c.info.folder,     !c.info.isReadOnly, QStringLiteral("vdir")};
 }
 

@@ -23,8 +23,7 @@ struct NewItem {
     QString uid;
     QByteArray text;
 };
-kit::Result<NewItem> newEventText(const EventDraft& draft, const QString& zoneId,
-                                  kit::Instant now);
+kit::Result<NewItem> newEventText(const EventDraft& draft, const QString& zoneId, kit::Instant now);
 kit::Result<NewItem> newReminderText(const ReminderDraft& draft, kit::Instant now);
 
 // Each answers the new item's UID.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/fake/FakeCalendarStore.h"
 #include "platform/linux/CompositeCalendarStore.h"
+
+#include "platform/fake/FakeCalendarStore.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,10 @@ TEST(CompositeCalendarStore, ShowsAnEventBothBackEndsHoldOnce) {
         {"same UID, another occurrence", "standup", at(14, 9), std::nullopt, {"eds", "vdir"}},
         {"another UID at the same time", "other", at(7, 9), std::nullopt, {"eds", "vdir"}},
         {"the occurrence moved in the synced copy", "standup", at(7, 11), at(7, 9), {"eds"}},
-        {"an override of another occurrence moved onto it", "standup", at(7, 9), at(8, 9),
+        {"an override of another occurrence moved onto it",
+         "standup",
+         at(7, 9),
+         at(8, 9),
          {"eds", "vdir"}},
     };
     for (const Case& c : cases) {
@@ -92,7 +96,7 @@ TEST(CompositeCalendarStore, MergesByStartAndMarksEachCalendarWithItsBackEnd) {
     s.eds.addEvent(data("b", "eds-1", "late"), at(7, 10), at(7, 11));
     s.vdir.addEvent(data("c", "vdir-1", "latest"), at(8, 8), at(8, 9));
     EXPECT_EQ(s.titles(), (std::vector<QString>{QStringLiteral("early"), QStringLiteral("late"),
-                                                 QStringLiteral("latest")}));
+                                                QStringLiteral("latest")}));
     const auto calendars = s.both.calendars(EntityType::event);
     ASSERT_EQ(calendars.size(), 2u);
     EXPECT_EQ(calendars[0].backend, QStringLiteral("eds"));

@@ -3,9 +3,10 @@
 // run on a private session bus, activated from their installed service files, with their
 // folders in a temporary XDG tree. The test writes through its own ECalClient and sees the
 // items, their changes and their removal through the store.
+#include "platform/linux/EdsCalendarStore.h"
+
 #include "PrivateBus.h"
 #include "kit/Clock.h"
-#include "platform/linux/EdsCalendarStore.h"
 #include "platform/linux/EdsGlib.h"
 
 #include <QFile>
@@ -38,7 +39,8 @@ bool isEdsInstalled() {
     return true;
 }
 
-// A new local calendar (or task list) committed to the registry.
+// A new local calendar (or task list) committed to the registry; the answer is the registry's
+// own instance, which follows the source's connection status (a client waits for that).
 GObjectPtr<ESource> addLocalSource(ESourceRegistry* registry, const char* name, const char* colour,
                                    const char* extension) {
     GErrorHolder error;
@@ -50,7 +52,8 @@ GObjectPtr<ESource> addLocalSource(ESourceRegistry* registry, const char* name, 
     e_source_selectable_set_color(E_SOURCE_SELECTABLE(backend), colour);
     if (!e_source_registry_commit_source_sync(registry, source.get(), nullptr, error.out()))
         ADD_FAILURE() << "commit: " << error.message().toStdString();
-    return source;
+    return GObjectPtr<ESource>(
+        e_source_registry_ref_source(registry, e_source_get_uid(source.get())));
 }
 
 GObjectPtr<ECalClient> connectClient(ESource* source, ECalClientSourceType type) {
@@ -140,6 +143,7 @@ TEST(EdsCalendarStore, SeesItemsTheirChangesAndTheirRemovalThroughARealServer) {
     ASSERT_TRUE(registry) << error.message().toStdString();
     auto calendar = addLocalSource(registry.get(), "Work", "#ff0000", E_SOURCE_EXTENSION_CALENDAR);
     auto tasks = addLocalSource(registry.get(), "Chores", "", E_SOURCE_EXTENSION_TASK_LIST);
+    ASSERT_TRUE(calendar && tasks);
     const QString calendarId = QString::fromUtf8(e_source_get_uid(calendar.get()));
 
     // A source added while the store runs appears once it has connected.
@@ -188,9 +192,8 @@ TEST(EdsCalendarStore, SeesItemsTheirChangesAndTheirRemovalThroughARealServer) {
         kWaitMs))
         << describe(seen(store, calendarId));
     const int beforeRemoval = changes;
-    EXPECT_TRUE(e_cal_client_remove_object_sync(events.get(), "dentist", nullptr,
-                                                E_CAL_OBJ_MOD_ALL, E_CAL_OPERATION_FLAG_NONE,
-                                                nullptr, error.out()));
+    EXPECT_TRUE(e_cal_client_remove_object_sync(events.get(), "dentist", nullptr, E_CAL_OBJ_MOD_ALL,
+                                                E_CAL_OPERATION_FLAG_NONE, nullptr, error.out()));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return changes > beforeRemoval && seen(store, calendarId).size() == 3; }, kWaitMs))
         << describe(seen(store, calendarId));
@@ -211,10 +214,7 @@ TEST(EdsCalendarStore, SeesItemsTheirChangesAndTheirRemovalThroughARealServer) {
     EXPECT_TRUE(store.eventWithIdentifier(*saved).has_value());
 
     // A source that goes takes its calendar with it.
-    GObjectPtr<ESource> registered(
-        e_source_registry_ref_source(registry.get(), calendarId.toUtf8().constData()));
-    ASSERT_TRUE(registered);
-    EXPECT_TRUE(e_source_remove_sync(registered.get(), nullptr, error.out()))
+    EXPECT_TRUE(e_source_remove_sync(calendar.get(), nullptr, error.out()))
         << error.message().toStdString();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !store.calendarWithIdentifier(calendarId).has_value(); }, kWaitMs));

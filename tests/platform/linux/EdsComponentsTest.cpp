@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/EdsComponents.h"
+
 #include "platform/linux/EdsSources.h"
 
 #include <gtest/gtest.h>
@@ -46,11 +47,13 @@ TEST(EdsComponents, EditsATaskAndKeepsTheRest) {
         std::vector<QByteArray> hasNot;
     };
     const std::vector<Case> cases{
-        {"completed", completedTodo(kTodo, now),
+        {"completed",
+         completedTodo(kTodo, now),
          {"STATUS:COMPLETED", "COMPLETED:20261206T120000Z", "PERCENT-COMPLETE:100", "PRIORITY:5"},
          {}},
         {"due with a zone",
-         todoDue(kTodo, DueDate{QDate(2026, 12, 11), QTime(9, 30), QStringLiteral("Europe/Berlin")}, now),
+         todoDue(kTodo, DueDate{QDate(2026, 12, 11), QTime(9, 30), QStringLiteral("Europe/Berlin")},
+                 now),
          {"DUE;TZID=Europe/Berlin:20261211T093000", "PRIORITY:5"},
          {"20261210"}},
         {"no due date", todoDue(kTodo, std::nullopt, now), {"SUMMARY:Rent"}, {"DUE"}},
