@@ -3,6 +3,7 @@
 
 #include "cli/AgendaCommand.h"
 #include "cli/AlertsCommand.h"
+#include "cli/CalcCommand.h"
 #include "cli/DefaultsCommand.h"
 #include "cli/EventsCommand.h"
 #include "cli/ExcludeCommand.h"
@@ -23,7 +24,7 @@ const std::array kCommands{
     cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
     cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
     cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
-    cli::alertsCommand(),
+    cli::alertsCommand(),    cli::calcCommand(),
 };
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "views/MoreMenu.h"
 
 #include "settings/Keys.h"
+#include "views/CalculatorsWindow.h"
 #include "views/DesktopSettings.h"
 
 #include <QClipboard>
@@ -19,6 +20,7 @@ MoreMenu::MoreMenu(const settings::Defaults& defaults,
     : QMenu(parent), m_defaults(defaults), m_environment(std::move(environment)) {
     addSystemSettings();
     addPinWindow();
+    addAction(tr("Calculators…"), this, &MoreMenu::showCalculators);
     m_endOfWindowEntries = addSeparator();
     addAction(QStringLiteral("Copy Debug Info"), this,
               [this] { QGuiApplication::clipboard()->setText(debugInfo()); });
@@ -57,6 +59,16 @@ void MoreMenu::addPinWindow() {
                                             pin->setChecked(c.newValue);
                                         },
                                         {.initial = true});
+}
+
+void MoreMenu::showCalculators() {
+    if (!m_calculators) {
+        m_calculators = new CalculatorsWindow(m_environment);
+        m_calculators->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_calculators->show();
+    m_calculators->raise();
+    m_calculators->activateWindow();
 }
 
 void MoreMenu::addWindowSubmenu(QMenu* submenu) {

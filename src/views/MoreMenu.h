@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu window's "more" menu: the desktop's date and language settings, Pin Window,
-// Copy Debug Info and Send Feedback.
+// the date calculators, Copy Debug Info and Send Feedback.
 #pragma once
 
 #include "kit/Environment.h"
 #include "settings/Defaults.h"
 
 #include <QMenu>
+#include <QPointer>
 
 namespace ruvo::views {
 
@@ -19,6 +20,9 @@ public:
     // Adds a submenu after "Pin Window" ("Hidden Events"), before the debugging entries.
     void addWindowSubmenu(QMenu* submenu);
 
+    // Opens the date calculators, or brings their window forward.
+    void showCalculators();
+
     // What "Copy Debug Info" puts on the clipboard.
     QString debugInfo() const;
 
@@ -30,6 +34,8 @@ private:
     std::function<kit::Environment()> m_environment;
     kit::Subscription m_pinned;
     QAction* m_endOfWindowEntries = nullptr;
+    QPointer<QWidget>
+        m_calculators; // a top-level window of its own, closed and deleted by the user
 };
 
 } // namespace ruvo::views

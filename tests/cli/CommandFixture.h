@@ -6,6 +6,7 @@
 
 #include "TestSupport.h"
 #include "cli/CommandContext.h"
+#include "cli/CommandLine.h"
 #include "platform/linux/VdirCalendarStore.h"
 #include "platform/linux/VdirSourceList.h"
 #include "settings/Defaults.h"
