@@ -34,7 +34,7 @@ int list(CommandContext& context, bool asJson) {
             if (!asJson) {
                 context.out << c.identifier << "  " << kindName(kind).leftJustified(9) << "  "
                             << c.colour << "  " << c.title << "  "
-                            << (c.backend.isEmpty() ? c.source : c.backend + ": " + c.source)
+                            << (c.backend.isEmpty() ? c.source : c.backend + QStringLiteral(": ") + c.source)
                             << "\n";
                 continue;
             }
