@@ -56,8 +56,8 @@ struct Server {
         fill();
         QElapsedTimer load;
         load.start();
-        store = std::make_unique<eds::EdsCalendarStore>(eds::EdsStoreOptions{
-            QStringLiteral("Europe/Berlin"), nullptr});
+        store = std::make_unique<eds::EdsCalendarStore>(
+            eds::EdsStoreOptions{QStringLiteral("Europe/Berlin"), nullptr});
         store->start();
         QTest::qWaitFor([this] { return store->isSettled(); }, kWaitMs);
         loadMs = load.elapsed();

@@ -34,7 +34,8 @@ int list(CommandContext& context, bool asJson) {
             if (!asJson) {
                 context.out << c.identifier << "  " << kindName(kind).leftJustified(9) << "  "
                             << c.colour << "  " << c.title << "  "
-                            << (c.backend.isEmpty() ? c.source : c.backend + QStringLiteral(": ") + c.source)
+                            << (c.backend.isEmpty() ? c.source
+                                                    : c.backend + QStringLiteral(": ") + c.source)
                             << "\n";
                 continue;
             }

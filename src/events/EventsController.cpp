@@ -26,9 +26,10 @@ bool enableAllCalendarsOnNewInstallation(platform::CalendarStore& store,
                                          const settings::Defaults& defaults) {
     if (store.authorizationStatus(EntityType::event) != AuthorizationStatus::fullAccess)
         return false;
-    const bool didEnableAll = settings::runOnce(defaults, QStringLiteral("enableAllCalendars"), [&] {
-        defaults.set(keys::enabledCalendars, identifiersOf(store.calendars(EntityType::event)));
-    });
+    const bool didEnableAll =
+        settings::runOnce(defaults, QStringLiteral("enableAllCalendars"), [&] {
+            defaults.set(keys::enabledCalendars, identifiersOf(store.calendars(EntityType::event)));
+        });
     return enableNewAccountCalendars(store, defaults) || didEnableAll;
 }
 
@@ -37,8 +38,8 @@ bool enableNewAccountCalendars(platform::CalendarStore& store, const settings::D
         return false;
     bool didEnable = false;
     for (EntityType kind : {EntityType::event, EntityType::reminder}) {
-        const auto& key = kind == EntityType::event ? keys::enabledCalendars
-                                                    : keys::enabledRemindersLists;
+        const auto& key =
+            kind == EntityType::event ? keys::enabledCalendars : keys::enabledRemindersLists;
         auto enabled = defaults.get(key);
         bool didEnableOfKind = false;
         for (const auto& c : store.calendars(kind)) {
