@@ -59,7 +59,8 @@ struct Server {
         store = std::make_unique<eds::EdsCalendarStore>(
             eds::EdsStoreOptions{QStringLiteral("Europe/Berlin"), nullptr});
         store->start();
-        QTest::qWaitFor([this] { return store->isSettled(); }, kWaitMs);
+        if (!QTest::qWaitFor([this] { return store->isSettled(); }, kWaitMs))
+            qWarning("The store did not load within %d ms", kWaitMs);
         loadMs = load.elapsed();
     }
 
@@ -115,7 +116,8 @@ void BM_LibecalWeek(benchmark::State& state) {
         e_cal_client_generate_instances_sync(
             s.client.get(), time_t(kit::msecsSinceEpoch(utc(2026, 3, 2)) / 1000),
             time_t(kit::msecsSinceEpoch(utc(2026, 3, 9)) / 1000), nullptr,
-            [](ICalComponent*, ICalTime*, ICalTime*, gpointer data, GCancellable*, GError**) {
+            [](ICalComponent*, ICalTime*, ICalTime*, gpointer data, GCancellable*,
+               GError**) -> gboolean {
                 ++*static_cast<int*>(data);
                 return TRUE;
             },

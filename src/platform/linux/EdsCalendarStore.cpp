@@ -98,6 +98,8 @@ kit::Instant EdsCalendarStore::now() const {
 }
 
 bool EdsCalendarStore::isSettled() const {
+    if (m_pendingChange.isActive())
+        return false; // objects that arrived are not in the index yet
     if (m_hasFailed)
         return true;
     if (!m_isAvailable)

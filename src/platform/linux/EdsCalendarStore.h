@@ -29,7 +29,8 @@ public:
 
     // Asks for the registry on the session bus; answers at once.
     void start();
-    // The registry answered and every source has connected and loaded, or failed.
+    // The registry answered and every source has connected and loaded (and its objects are in
+    // the index), or failed.
     bool isSettled() const;
     // The registry answered.
     bool isAvailable() const { return m_isAvailable; }
