@@ -28,6 +28,7 @@ std::unique_ptr<vdir::VdirCalendarStore> openGeneratedStore(const QString& root,
     options.defaultDirectory = root + QStringLiteral("/default");
     options.cacheFile = withCache ? root + QStringLiteral("/cache/calendars.sqlite") : QString();
     options.timeZoneId = QStringLiteral("Europe/Berlin");
+    options.folderTrust = std::chrono::hours(1); // as the user's store has it
     auto store = std::make_unique<vdir::VdirCalendarStore>(options);
     if (!store->load())
         qFatal("cannot load the benchmark calendars in %s", qUtf8Printable(root));

@@ -1,20 +1,33 @@
 #!/usr/bin/env bash
-# The whole `ruvo events` process against `khal list today 7d` on the same generated vdir
-# (50,000 events; run build/bench/calendar_store_bench once first to generate it).
-# Prints wall time and peak resident memory of each, cold (no cache) and warm.
-# usage: bash bench/compare-khal.sh [BUILD_DIR]
+# Whole processes side by side: `ruvo events` for a week with its cache warm at 50,000 and
+# 20,000 generated events, `ruvo help` (the floor: a process that loads no calendar), and
+# `khal list today 7d` on the same 20,000 events with its cache warm. Prints one table in
+# Markdown: median wall time of RUNS runs, the CPU time of that run, peak resident memory, and
+# ratios. Generates the calendars through calendar_store_bench when they are missing.
+# usage: bash bench/compare-khal.sh [BUILD_DIR]   (a RelWithDebInfo build is what to measure)
 set -euo pipefail
 command -v khal >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq khal >/dev/null
 build=${1:-build}
+runs=${RUNS:-7}
 ruvo=$(realpath "$build/src/app/ruvo")
-dir=${RUVO_BENCH_DIR:-/tmp/ruvo-bench}/50000
-vdir=$dir/vdir/bench
-[ -d "$vdir" ] || { echo "no generated vdir at $vdir: run calendar_store_bench first" >&2; exit 2; }
-home=$dir/home
-rm -rf "$home" && mkdir -p "$home/khal"
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache \
-       XDG_STATE_HOME=$home/state TZ=Europe/Berlin LANG=C.UTF-8
-cat > "$home/khal/config" <<CONFIG
+bench_dir=${RUVO_BENCH_DIR:-/tmp/ruvo-bench}
+export RUVO_BENCH_DIR=$bench_dir
+for n in 20000 50000; do
+  [ -d "$bench_dir/$n/vdir/bench" ] ||
+    "$build/bench/calendar_store_bench" --benchmark_filter="cachedLoad/$n/" >/dev/null
+done
+
+use_home() { # events: a private home per data set, so caches stay apart
+  local home=$bench_dir/$1/home
+  export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
+         XDG_CACHE_HOME=$home/cache XDG_STATE_HOME=$home/state TZ=Europe/Berlin LANG=C.UTF-8
+}
+
+prepare() { # events
+  local home=$bench_dir/$1/home vdir=$bench_dir/$1/vdir/bench
+  rm -rf "$home" && mkdir -p "$home/khal"
+  use_home "$1"
+  cat > "$home/khal/config" <<CONFIG
 [calendars]
 [[bench]]
 path = $vdir
@@ -29,17 +42,44 @@ default_timezone = Europe/Berlin
 [sqlite]
 path = $home/khal.db
 CONFIG
-measure() { # label command...
-  local label=$1; shift
-  /usr/bin/time -f "$label: %e s wall, %M KiB peak RSS" "$@" > "$home/out-${label// /_}.txt" 2> "$home/time.txt" || true
-  tail -1 "$home/time.txt"
+  "$ruvo" calendars add "$vdir" >/dev/null
+  # Warm: the cache filled, the folder settled and recorded by a second run.
+  "$ruvo" events >/dev/null 2>&1
+  sleep 2
+  "$ruvo" events >/dev/null 2>&1
 }
-"$ruvo" calendars add "$vdir" > /dev/null
-rm -f "$XDG_CACHE_HOME"/ruvo/calendars.sqlite*
-measure "ruvo events cold" "$ruvo" events
-measure "ruvo events cached" "$ruvo" events
-measure "ruvo events cached again" "$ruvo" events
-measure "khal list cold" khal -c "$home/khal/config" list today 7d
-measure "khal list warm" khal -c "$home/khal/config" list today 7d
-measure "khal list warm again" khal -c "$home/khal/config" list today 7d
-echo "ruvo printed $(wc -l < "$home/out-ruvo_events_cached.txt") lines, khal $(wc -l < "$home/out-khal_list_warm.txt") lines"
+
+# Prints "wall cpu peakKiB" of the median run (by wall time) of a command.
+measure() {
+  local samples=()
+  for ((i = 0; i < runs; i++)); do
+    /usr/bin/time -f "%e %U %S %M" -o "$bench_dir/time.txt" "$@" >/dev/null 2>&1 || true
+    samples+=("$(awk '{ printf "%.3f %.3f %d\n", $1, $2 + $3, $4 }' "$bench_dir/time.txt")")
+  done
+  printf '%s\n' "${samples[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p"
+}
+
+prepare 20000
+khal -c "$bench_dir/20000/home/khal/config" list today 7d >/dev/null 2>&1 # fills khal's cache
+ruvo20=$(measure "$ruvo" events)
+khal20=$(measure khal -c "$bench_dir/20000/home/khal/config" list today 7d)
+prepare 50000
+help=$(measure "$ruvo" help)
+ruvo50=$(measure "$ruvo" events)
+lines=$("$ruvo" events | wc -l)
+
+read -r help_wall _ _ <<<"$help"
+read -r ruvo20_wall _ _ <<<"$ruvo20"
+row() { # label "wall cpu peak" comment
+  read -r wall cpu peak <<<"$2"
+  printf '| %s | %s s | %s s | %.1f MB | %s |\n' "$1" "$wall" "$cpu" "$(echo "$peak / 1024" | bc -l)" "$3"
+}
+ratio() { echo "scale=1; $1 / $2" | bc -l; }
+echo "Median of $runs runs on $(nproc) cores, load $(cut -d' ' -f1 /proc/loadavg); ruvo printed $lines lines."
+echo
+echo "| process | wall | CPU | peak RSS | compared |"
+echo "|---|---|---|---|---|"
+row "ruvo help" "$help" "the floor"
+row "ruvo events, 50,000 events" "$ruvo50" "$(ratio "$(cut -d' ' -f1 <<<"$ruvo50")" "$help_wall")x ruvo help"
+row "ruvo events, 20,000 events" "$ruvo20" "$(ratio "$(cut -d' ' -f1 <<<"$ruvo20")" "$help_wall")x ruvo help"
+row "khal list today 7d, 20,000 events" "$khal20" "$(ratio "$(cut -d' ' -f1 <<<"$khal20")" "$ruvo20_wall")x ruvo events"

@@ -7,6 +7,7 @@
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
 #include "app/EventsSection.h"
+#include "app/FullscreenAlerts.h"
 #include "app/NextCallMenuEntry.h"
 #include "app/Panel.h"
 #include "app/UpcomingEventItem.h"
@@ -121,6 +122,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     VideoCalls videoCalls(state.defaults());
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
+    FullscreenAlerts fullscreenAlerts(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
     state.scheduleDidLaunch();
     return QApplication::exec();

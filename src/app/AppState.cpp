@@ -107,6 +107,15 @@ void AppState::setUpcomingEventEnabled(bool isEnabled) {
         m_upcoming = m_makeUpcomingEvent();
 }
 
+void AppState::setFullscreenAlerts(std::unique_ptr<alerts::FullscreenAlertController> alerts) {
+    m_fullscreenAlerts = std::move(alerts);
+}
+
+void AppState::dismissFullscreenNotification() {
+    if (m_fullscreenAlerts)
+        m_fullscreenAlerts->dismiss();
+}
+
 void AppState::scheduleDidLaunch() {
     m_didLaunch =
         m_scheduler.after(kit::Milliseconds{0}, [this] { m_launch.didLaunch(shortcutActions()); });
@@ -114,6 +123,8 @@ void AppState::scheduleDidLaunch() {
 
 std::map<QString, std::function<void()>> AppState::shortcutActions() {
     return {{QStringLiteral("toggleRuvo"), [this] { toggleMenuWindow(); }},
+            {QStringLiteral("dismissFullscreenNotification"),
+             [this] { dismissFullscreenNotification(); }},
             {QStringLiteral("toggleFloatingClock"), [this] {
                  const auto& d = defaults();
                  d.set(settings::keys::floatingClockIsEnabled,

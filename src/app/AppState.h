@@ -4,6 +4,7 @@
 // program's entry and handed to whatever needs it; there is no global instance.
 #pragma once
 
+#include "alerts/FullscreenAlertController.h"
 #include "alerts/HourlyChime.h"
 #include "alerts/UpcomingEventController.h"
 #include "app/CrashReporter.h"
@@ -86,6 +87,13 @@ public:
     using UpcomingEventFactory = std::function<std::unique_ptr<alerts::UpcomingEventController>()>;
     void setUpcomingEventFactory(UpcomingEventFactory make);
     alerts::UpcomingEventController* upcomingEventController() const { return m_upcoming.get(); }
+    // The full-screen alert, kept for the whole run (it plans nothing while switched off);
+    // the wiring hands it in once the views it calls exist, and takes it back before they go.
+    void setFullscreenAlerts(std::unique_ptr<alerts::FullscreenAlertController> alerts);
+    alerts::FullscreenAlertController* fullscreenAlerts() const { return m_fullscreenAlerts.get(); }
+    // Closes the full-screen alert, if one is shown (the `dismissFullscreenNotification` shortcut).
+    void dismissFullscreenNotification();
+    platform::SoundPlayer& soundPlayer() { return m_soundPlayer; }
     // Queues the rest of the launch sequence for the first turn of the event loop.
     void scheduleDidLaunch();
 
@@ -127,6 +135,7 @@ private:
     UpcomingEventFactory m_makeUpcomingEvent;
     std::unique_ptr<alerts::UpcomingEventController> m_upcoming;
     kit::Subscription m_upcomingSwitch;
+    std::unique_ptr<alerts::FullscreenAlertController> m_fullscreenAlerts;
 };
 
 } // namespace ruvo::app

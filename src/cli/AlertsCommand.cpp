@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/AlertsCommand.h"
 
+#include "alerts/FullscreenPlan.h"
 #include "alerts/HourlyChime.h"
 #include "cli/CalendarItemJson.h"
+#include "cli/CommandStore.h"
+#include "events/CallEventConversion.h"
+#include "events/videocalls/VideoCallDetector.h"
 #include "kit/LocalTime.h"
 #include "menubar/ClockTimer.h"
+#include "settings/Keys.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -47,9 +52,48 @@ std::vector<PlannedAlert> chimes(const CommandContext& context, const Span& span
     return planned;
 }
 
+// The command line opens nothing, so it answers as if no meeting application were present.
+class NoApplications final : public platform::UrlOpener {
+public:
+    bool open(const QUrl&) override { return false; }
+    bool hasApplicationFor(const QString&) const override { return false; }
+};
+
+// The program plans two hours ahead and moves on every ten minutes; asked further ahead, the
+// same plan looks as far as the span (plus the lead time) reaches. A command joins nothing,
+// so no event counts as joined.
+std::vector<PlannedAlert> fullscreenAlerts(const CommandContext& context, const Span& span) {
+    if (!context.defaults.get(settings::keys::fullscreenNotifications_isEnabled))
+        return {};
+    CommandContext opener = context; // opening prints its failure to the context's err
+    auto store = openCommandStore(opener);
+    if (!store)
+        return {};
+    NoApplications apps;
+    videocalls::VideoCallDetector detector(apps);
+    const alerts::FullscreenPlan plan(
+        *store, context.defaults, kit::steadyClock(),
+        [&detector](const platform::Event& event) {
+            return !event.isAllDay() && detector.videoCall(events::toCallEvent(event)).has_value();
+        },
+        {});
+    const auto lookAhead =
+        std::chrono::duration_cast<kit::Milliseconds>(span.until - span.from) + plan.leadTime();
+    std::vector<PlannedAlert> planned;
+    for (const alerts::FullscreenAlert& alert : plan.plan(span.from, lookAhead))
+        if (alert.fireAt <= span.until)
+            planned.push_back({QStringLiteral("fullscreen"),
+                               alert.fireAt,
+                               alert.event.eventIdentifier(),
+                               alert.event.title(),
+                               {},
+                               {}});
+    return planned;
+}
+
 // Every planner of alerts; each adds its own kind.
 using Planner = std::vector<PlannedAlert> (*)(const CommandContext&, const Span&);
-const Planner kPlanners[] = {chimes};
+const Planner kPlanners[] = {chimes, fullscreenAlerts};
 
 QString isoWithOffset(kit::Instant t, const QTimeZone& zone) {
     return kit::toQDateTime(t).toTimeZone(zone).toString(Qt::ISODate);

@@ -75,6 +75,7 @@ struct EventExtras {
     QString notes;
     std::vector<Attendee> attendees;
     std::vector<Alarm> alarms;
+    bool isOrganizedByCurrentUser = false; // the organiser's address is one of the user's
 };
 
 struct EventData {
@@ -124,6 +125,7 @@ public:
     bool hasRecurrenceRules() const { return m_data->hasRecurrenceRules; }
     const std::vector<Attendee>& attendees() const { return m_data->extra().attendees; }
     const std::vector<Alarm>& alarms() const { return m_data->extra().alarms; }
+    bool isOrganizedByCurrentUser() const { return m_data->extra().isOrganizedByCurrentUser; }
 
     kit::Instant start() const { return m_start; }
     kit::Instant end() const { return m_end; }

@@ -2,8 +2,10 @@
 #include "cli/AlertsCommand.h"
 
 #include "CommandFixture.h"
+#include "cli/EventsCommand.h"
 #include "settings/Keys.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,6 +21,27 @@ protected:
         defaults.set(keys::hourlyChime_isEnabled, true);
         defaults.set(keys::hourlyChimeSound, std::optional<QString>(QString::fromLatin1(sound)));
     }
+    // A calendar folder with "Sync" at 14:00 in Berlin, chosen for full-screen alerts.
+    void addFullscreenCalendar() {
+        QFile file(folder.path() + QStringLiteral("/sync.ics"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
+                   "BEGIN:VEVENT\r\nUID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\n"
+                   "DTSTART:20261208T130000Z\r\nDTEND:20261208T140000Z\r\n"
+                   "SUMMARY:Sync\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        file.close();
+        ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder.path()}),
+                  cli::kExitOk);
+        ASSERT_EQ(run(cli::calendarsCommand(), {}), cli::kExitOk);
+        QString calendar; // the folder's, not the default calendar that comes with it
+        for (const QString& line : output.split(QLatin1Char('\n')))
+            if (line.endsWith(folder.path()))
+                calendar = line.section(QLatin1Char(' '), 0, 0);
+        ASSERT_FALSE(calendar.isEmpty()) << qPrintable(output);
+        defaults.set(keys::fullscreenNotifications_isEnabled, true);
+        defaults.set(keys::fullscreenNotifications_calendars, {calendar});
+    }
+    QTemporaryDir folder;
 };
 
 } // namespace
@@ -62,4 +85,46 @@ TEST_F(AlertsCommand, RejectsBadHours) {
             << arguments.join(u' ').toStdString();
         EXPECT_TRUE(errors.contains(QStringLiteral("Try 'ruvo alerts --help'.")));
     }
+}
+
+TEST_F(AlertsCommand, ListsFullscreenAlertsAsTheProgramPlansThem) {
+    struct Row {
+        int minutesBefore;
+        const char* hours;
+        const char* line; // empty: nothing planned
+    };
+    const Row rows[] = {
+        {0, "1", "2026-12-08T14:00:00+01:00  fullscreen  Sync"}, // at the end of the span
+        {5, "1", "2026-12-08T13:55:00+01:00  fullscreen  Sync"},
+        {90, "1", ""}, // its lead time began 30 minutes ago
+        {0, "24", "2026-12-08T14:00:00+01:00  fullscreen  Sync"},
+    };
+    addFullscreenCalendar();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.minutesBefore);
+        defaults.set(keys::fullscreenNotifications_durationBefore,
+                     settings::Duration::seconds(row.minutesBefore * 60));
+        ASSERT_EQ(
+            run(cli::alertsCommand(), {QStringLiteral("--hours"), QString::fromLatin1(row.hours)}),
+            cli::kExitOk);
+        EXPECT_EQ(output.contains(QStringLiteral("fullscreen")), *row.line != 0)
+            << qPrintable(output);
+        if (*row.line) {
+            EXPECT_EQ(output, QString::fromLatin1(row.line) + QLatin1Char('\n'));
+        }
+    }
+    defaults.set(keys::fullscreenNotifications_isEnabled, false);
+    ASSERT_EQ(run(cli::alertsCommand(), {}), cli::kExitOk);
+    EXPECT_FALSE(output.contains(QStringLiteral("fullscreen")));
+
+    defaults.set(keys::fullscreenNotifications_isEnabled, true);
+    defaults.set(keys::fullscreenNotifications_durationBefore, settings::Duration{});
+    ASSERT_EQ(run(cli::alertsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
+    const QJsonArray alerts = QJsonDocument::fromJson(output.toUtf8()).array();
+    ASSERT_EQ(alerts.size(), 1);
+    const QJsonObject alert = alerts[0].toObject();
+    EXPECT_EQ(alert[QStringLiteral("kind")], QStringLiteral("fullscreen"));
+    EXPECT_EQ(alert[QStringLiteral("title")], QStringLiteral("Sync"));
+    EXPECT_EQ(alert[QStringLiteral("fireAt")], QStringLiteral("2026-12-08T14:00:00+01:00"));
+    EXPECT_TRUE(alert[QStringLiteral("uid")].toString().endsWith(QStringLiteral("/sync@calls")));
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -16,7 +17,8 @@ namespace ruvo::platform::vdir {
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+// 1: files only; 2: folders added. A cache of version 1 is kept and gains the table.
+constexpr int kSchemaVersion = 2;
 
 struct Statement {
     sqlite3_stmt* stmt = nullptr;
@@ -28,6 +30,20 @@ struct Statement {
         sqlite3_bind_text(stmt, i, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
     }
 };
+
+// Text from byte `from` of a column into `into`, reusing its memory: a row's name costs no
+// allocation when it is ASCII, as names of calendar files nearly always are.
+void columnTextInto(sqlite3_stmt* stmt, int i, int from, QString& into) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+    const int size = std::max(sqlite3_column_bytes(stmt, i) - from, 0);
+    text += std::min(from, sqlite3_column_bytes(stmt, i));
+    if (std::any_of(text, text + size, [](char c) { return (c & 0x80) != 0; })) {
+        into = QString::fromUtf8(text, size);
+        return;
+    }
+    into.resize(size);
+    std::transform(text, text + size, into.data(), [](char c) { return QChar(QLatin1Char(c)); });
+}
 
 QString columnText(sqlite3_stmt* stmt, int i) {
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
@@ -53,6 +69,14 @@ void makePrivate(const QString& path) {
 }
 
 } // namespace
+
+std::optional<FolderStamp> folderStamp(const QString& folder) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(folder).constData(), &st) != 0)
+        return std::nullopt;
+    const auto ns = [](const timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    return FolderStamp{{qint64(st.st_size), ns(st.st_mtim), quint64(st.st_ino)}, ns(st.st_ctim)};
+}
 
 VdirCache::VdirCache(QString path) : m_path(std::move(path)) {
     if (!m_path.isEmpty() && !open()) {
@@ -82,16 +106,22 @@ bool VdirCache::open() {
         return false;
     }
     const int stored = sqlite3_column_int(version.stmt, 0);
-    if (stored != 0 && stored != kSchemaVersion) {
+    if (stored > kSchemaVersion) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
         return false;
     }
+    // A cache already at this version is only read here: a command that changes nothing
+    // writes nothing.
     const bool created =
-        exec("CREATE TABLE IF NOT EXISTS files(path TEXT PRIMARY KEY, size "
-             "INTEGER, mtime INTEGER, inode INTEGER, fingerprint TEXT, records "
-             "BLOB)") &&
-        exec(QByteArray("PRAGMA user_version=" + QByteArray::number(kSchemaVersion)).constData());
+        stored == kSchemaVersion ||
+        (exec("CREATE TABLE IF NOT EXISTS files(path TEXT PRIMARY KEY, size "
+              "INTEGER, mtime INTEGER, inode INTEGER, fingerprint TEXT, records "
+              "BLOB)") &&
+         exec("CREATE TABLE IF NOT EXISTS folders(path TEXT PRIMARY KEY, size INTEGER, "
+              "mtime INTEGER, inode INTEGER, ctime INTEGER, fingerprint TEXT, files INTEGER, "
+              "verified INTEGER)") &&
+         exec(QByteArray("PRAGMA user_version=" + QByteArray::number(kSchemaVersion)).constData()));
     if (!created) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
@@ -121,8 +151,10 @@ void VdirCache::forEachRow(const QString& folder, const RowVisitor& visit) {
         open();
         return;
     }
+    const QByteArray prefix = (folder + QLatin1Char('/')).toUtf8();
     q.bind(1, folder + QLatin1Char('/'));
     q.bind(2, folder + QLatin1Char('0')); // '0' follows '/'
+    QString name;
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(q.stmt)) == SQLITE_ROW) {
         CachedFile row;
@@ -132,7 +164,8 @@ void VdirCache::forEachRow(const QString& folder, const RowVisitor& visit) {
         row.records =
             QByteArray::fromRawData(static_cast<const char*>(sqlite3_column_blob(q.stmt, 5)),
                                     sqlite3_column_bytes(q.stmt, 5));
-        visit(columnText(q.stmt, 0), row);
+        columnTextInto(q.stmt, 0, int(prefix.size()), name);
+        visit(name, row);
     }
     if (rc != SQLITE_DONE) {
         discard("it cannot be read");
@@ -140,17 +173,19 @@ void VdirCache::forEachRow(const QString& folder, const RowVisitor& visit) {
     }
 }
 
-void VdirCache::update(const QString&, const std::map<QString, CachedFile>& changed,
+bool VdirCache::update(const QString&, const std::map<QString, CachedFile>& changed,
                        const std::vector<QString>& removed) {
-    if (!m_db || (changed.empty() && removed.empty()))
-        return;
+    if (!m_db)
+        return false;
+    if (changed.empty() && removed.empty())
+        return true;
     exec("BEGIN");
     {
         Statement put(m_db, "INSERT OR REPLACE INTO files VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
         Statement drop(m_db, "DELETE FROM files WHERE path = ?1");
         if (!put.isValid() || !drop.isValid()) {
             exec("ROLLBACK");
-            return;
+            return false;
         }
         for (const auto& [path, row] : changed) {
             put.bind(1, path);
@@ -172,7 +207,54 @@ void VdirCache::update(const QString&, const std::map<QString, CachedFile>& chan
     if (!exec("COMMIT")) {
         exec("ROLLBACK");
         qCWarning(lcVdir, "Could not write the calendar cache %s", qUtf8Printable(m_path));
+        return false;
     }
+    return true;
+}
+
+std::optional<CachedFolder> VdirCache::folder(const QString& folder) {
+    if (!m_db)
+        return std::nullopt;
+    Statement q(m_db, "SELECT size, mtime, inode, ctime, fingerprint, files, verified "
+                      "FROM folders WHERE path = ?1");
+    if (!q.isValid())
+        return std::nullopt;
+    q.bind(1, folder);
+    if (sqlite3_step(q.stmt) != SQLITE_ROW)
+        return std::nullopt;
+    const FileStamp stamp{sqlite3_column_int64(q.stmt, 0), sqlite3_column_int64(q.stmt, 1),
+                          quint64(sqlite3_column_int64(q.stmt, 2))};
+    return CachedFolder{{stamp, sqlite3_column_int64(q.stmt, 3)},
+                        columnText(q.stmt, 4),
+                        sqlite3_column_int64(q.stmt, 5),
+                        sqlite3_column_int64(q.stmt, 6)};
+}
+
+void VdirCache::setFolder(const QString& folder, const CachedFolder& row) {
+    if (!m_db)
+        return;
+    Statement put(m_db, "INSERT OR REPLACE INTO folders VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    if (!put.isValid())
+        return;
+    put.bind(1, folder);
+    sqlite3_bind_int64(put.stmt, 2, row.stamp.stamp.size);
+    sqlite3_bind_int64(put.stmt, 3, row.stamp.stamp.mtimeNs);
+    sqlite3_bind_int64(put.stmt, 4, qint64(row.stamp.stamp.inode));
+    sqlite3_bind_int64(put.stmt, 5, row.stamp.ctimeNs);
+    put.bind(6, row.fingerprint);
+    sqlite3_bind_int64(put.stmt, 7, row.files);
+    sqlite3_bind_int64(put.stmt, 8, row.verifiedAt);
+    sqlite3_step(put.stmt);
+}
+
+void VdirCache::forgetFolder(const QString& folder) {
+    if (!m_db)
+        return;
+    Statement drop(m_db, "DELETE FROM folders WHERE path = ?1");
+    if (!drop.isValid())
+        return;
+    drop.bind(1, folder);
+    sqlite3_step(drop.stmt);
 }
 
 } // namespace ruvo::platform::vdir

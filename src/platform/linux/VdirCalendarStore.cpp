@@ -18,6 +18,12 @@ namespace ruvo::platform::vdir {
 namespace {
 
 constexpr kit::Milliseconds kRescanDelay{200};
+// A watching store that took folders on trust checks their files this long after: late
+// enough not to slow the start, soon enough that an edit made while it was not running
+// shows up at once.
+constexpr kit::Milliseconds kVerifyDelay{10000};
+constexpr std::chrono::hours kFolderTrust{1};
+constexpr int kMaxNewNames = 8; // of a new item's file names looked for after writing it
 
 } // namespace
 
@@ -28,6 +34,7 @@ VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString&
     options.cacheFile = defaultCacheFile();
     options.timeZoneId = timeZoneId;
     options.clock = &clock;
+    options.folderTrust = kFolderTrust;
     return options;
 }
 
@@ -43,6 +50,7 @@ openUserStore(const QString& configDirectory, const QString& timeZoneId, const k
 VdirCalendarStore::VdirCalendarStore(VdirStoreOptions options)
     : m_options(std::move(options)), m_cache(m_options.cacheFile),
       m_loader(m_zones, m_cache, m_options.threads) {
+    m_loader.setFolderTrust(m_options.folderTrust);
     if (m_options.defaultDirectory.isEmpty())
         m_options.defaultDirectory = defaultStoreDirectory();
     m_zones.setCurrentZone(m_options.timeZoneId.isEmpty() ? kit::SystemTimeZones::currentZoneId()
@@ -69,8 +77,10 @@ kit::Result<void> VdirCalendarStore::load() {
         Collection c;
         auto old = std::find_if(m_collections.begin(), m_collections.end(),
                                 [&](const Collection& o) { return o.info.folder == info.folder; });
-        if (old != m_collections.end() && old->info.emails == info.emails)
+        if (old != m_collections.end() && old->info.emails == info.emails) {
             c.files = std::move(old->files);
+            c.isVerified = old->isVerified;
+        }
         c.info = std::move(info);
         next.push_back(std::move(c));
     }
@@ -78,7 +88,8 @@ kit::Result<void> VdirCalendarStore::load() {
     m_lastLoad = m_loader.refresh(m_collections);
     // A look that found nothing new (a temporary file came and went) keeps the index.
     if (m_lastLoad.hasChanges() || !isSameSet) {
-        malloc_trim(0); // hand back what parsing and the folder listings used
+        if (m_lastLoad.parsed + m_lastLoad.broken > 0)
+            malloc_trim(0); // hand back what parsing used
         rebuildIndex();
     }
     if (m_watcher) {
@@ -88,6 +99,11 @@ kit::Result<void> VdirCalendarStore::load() {
         for (const auto& c : m_collections)
             folders << c.info.folder;
         m_watcher->watch(folders);
+        if (m_lastLoad.trustedFolders > 0)
+            m_pendingVerify = m_options.scheduler->after(kVerifyDelay, [this] {
+                if (refresh())
+                    emitStoreChanged();
+            });
     }
     return {};
 }
@@ -128,6 +144,30 @@ void VdirCalendarStore::refreshSourcesIfNecessary() {
 void VdirCalendarStore::afterWrite() {
     m_pendingRescan.cancel();
     refreshSourcesIfNecessary();
+}
+
+// Only the written file is read again and the index changed in place: an edit shows at once
+// however many files the calendars hold. Other changes on disk are the watcher's to find.
+void VdirCalendarStore::afterWriteOf(const Collection& written, const QString& name) {
+    const auto calendar = std::size_t(&written - m_collections.data());
+    Collection& c = m_collections[calendar];
+    if (auto old = c.files.find(name); old != c.files.end())
+        m_index.remove(old->second.parsed);
+    m_loader.refreshFile(c, name);
+    if (auto now = c.files.find(name); now != c.files.end())
+        m_index.insert(now->second.parsed, VdirIndex::CalendarIndex(calendar), m_zones);
+    emitStoreChanged();
+}
+
+// The file a new item went to: the first of its names that this store did not hold yet.
+void VdirCalendarStore::afterCreating(const Collection& c, const QString& uid) {
+    for (int attempt = 0; attempt < kMaxNewNames; ++attempt) {
+        const QString name = itemFileName(uid, attempt);
+        if (c.files.find(name) == c.files.end() &&
+            QFile::exists(c.info.folder + QLatin1Char('/') + name))
+            return afterWriteOf(c, name);
+    }
+    afterWrite();
 }
 
 bool VdirCalendarStore::hasKind(const Collection& c, EntityType kind) const {
@@ -264,7 +304,7 @@ kit::Result<QString> VdirCalendarStore::saveEvent(const EventDraft& draft) {
     if (!uid)
         return uid;
     const QString identifier = c->info.identifier + QLatin1Char('/') + *uid;
-    afterWrite();
+    afterCreating(*c, *uid);
     return identifier;
 }
 
@@ -279,7 +319,7 @@ kit::Result<QString> VdirCalendarStore::saveReminder(const ReminderDraft& draft)
     if (!uid)
         return uid;
     const QString identifier = c->info.identifier + QLatin1Char('/') + *uid;
-    afterWrite();
+    afterCreating(*c, *uid);
     return identifier;
 }
 
@@ -323,7 +363,7 @@ VdirCalendarStore::edit(const std::optional<ItemFile>& item, const QString& what
         return refused;
     auto done = change(*item);
     if (done)
-        afterWrite();
+        afterWriteOf(*item->collection, item->path.mid(item->collection->info.folder.size() + 1));
     else
         qCWarning(lcVdir, "Cannot change %s: %s", qUtf8Printable(item->path),
                   qUtf8Printable(done.error()));

@@ -14,6 +14,7 @@
 #include "platform/linux/VdirWatcher.h"
 
 #include <QElapsedTimer>
+#include <chrono>
 #include <memory>
 
 namespace ruvo::platform::vdir {
@@ -26,10 +27,15 @@ struct VdirStoreOptions {
     const kit::Clock* clock = nullptr; // for DTSTAMP and completion times
     kit::Scheduler* scheduler = nullptr; // with one, changes on disk are watched
     int threads = 2;
+    // A folder whose stamp has not moved since its files were checked, within this period,
+    // is loaded from the cache without looking at its files; zero: every file is checked.
+    // A watching store checks such folders file by file soon after it loaded them.
+    std::chrono::seconds folderTrust{0};
 };
 
 // The user's store as the program and the commands open it: the sources file under
-// `configDirectory`, the default store and the cache in the XDG folders.
+// `configDirectory`, the default store and the cache in the XDG folders, unchanged folders
+// trusted for an hour.
 VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString& timeZoneId,
                                   const kit::Clock& clock);
 
@@ -100,6 +106,8 @@ private:
     kit::Result<void> edit(const std::optional<ItemFile>& item, const QString& what,
                            const std::function<kit::Result<void>(const ItemFile&)>& change);
     void afterWrite();
+    void afterWriteOf(const Collection& written, const QString& name);
+    void afterCreating(const Collection& c, const QString& uid);
 
     VdirStoreOptions m_options;
     ZoneTable m_zones;
@@ -110,6 +118,7 @@ private:
     LoadStatistics m_lastLoad;
     std::unique_ptr<VdirWatcher> m_watcher;
     kit::Timer m_pendingRescan;
+    kit::Timer m_pendingVerify; // of folders loaded on trust
 };
 
 } // namespace ruvo::platform::vdir

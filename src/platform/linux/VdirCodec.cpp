@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirCodec.h"
 
+#include "platform/linux/VdirBytes.h"
+
 #include <QDataStream>
 #include <QIODevice>
 #include <algorithm>
@@ -11,7 +13,7 @@ namespace ruvo::platform::vdir {
 
 namespace {
 
-constexpr quint32 kFormat = 0x52564435; // "RVD5"
+constexpr quint32 kFormat = 0x52564436; // "RVD6"
 
 // The cache is a file anyone with the user's rights can change: what comes back from it is
 // held to what the parser can produce, so that a changed byte costs a parse and never a hang.
@@ -86,6 +88,7 @@ private:
         m_out << quint32(x.alarms.size());
         for (const auto& a : x.alarms)
             m_out << qint64(a.relativeOffset.count());
+        m_out << x.isOrganizedByCurrentUser;
     }
     void times(const EventTimes& t) { m_out << t.start << t.duration << m_zones.zoneId(t.zone); }
     void series(const SeriesRecord& s) {
@@ -151,45 +154,29 @@ public:
                 return std::nullopt;
             f.reminderSeries.push_back(std::move(r));
         }
-        if (!ok() || !m_isValid || !m_in.atEnd())
+        if (!ok() || !m_in.atEnd())
             return std::nullopt;
         return f;
     }
 
 private:
-    bool ok() const { return m_in.status() == QDataStream::Ok && m_isValid; }
-    void require(bool condition) {
-        if (!condition)
-            m_isValid = false;
-    }
+    bool ok() const { return m_in.isValid(); }
+    void require(bool condition) { m_in.require(condition); }
 
-    // A list as QDataStream writes a QList (a 32-bit count, then the items), its count checked
-    // against the bytes left before anything is allocated.
-    template <typename T> std::vector<T> list(quint32 maxCount) {
-        quint32 count = 0;
-        m_in >> count;
-        const qint64 left = m_in.device()->bytesAvailable();
-        require(ok() && count <= maxCount && qint64(count) * qint64(sizeof(T)) <= left);
-        std::vector<T> items;
-        if (!ok())
-            return items;
-        items.resize(count);
-        for (T& item : items)
-            m_in >> item;
-        return items;
-    }
-    QString str() {
-        QString s;
-        m_in >> s;
-        return s;
+    QString str() { return m_in.string(); }
+    // Titles and places repeat: read into one buffer and looked up, they cost no allocation
+    // unless new.
+    QString pooled() {
+        m_in.string(m_pool.scratch());
+        return m_pool.intern(m_pool.scratch());
     }
     std::shared_ptr<EventData> data() {
         auto d = std::make_shared<EventData>();
         d->calendarItemExternalIdentifier = str();
         d->calendarIdentifier = m_calendarId;
-        d->title = m_pool.intern(str());
+        d->title = pooled();
         EventExtras x;
-        x.location = m_pool.intern(str());
+        x.location = pooled();
         x.url = str();
         x.notes = str();
         qint8 status = 0;
@@ -209,8 +196,9 @@ private:
             m_in >> offset;
             x.alarms.push_back(Alarm{kit::Seconds{offset}});
         }
+        m_in >> x.isOrganizedByCurrentUser;
         if (!x.location.isEmpty() || !x.url.isEmpty() || !x.notes.isEmpty() ||
-            !x.attendees.empty() || !x.alarms.empty())
+            !x.attendees.empty() || !x.alarms.empty() || x.isOrganizedByCurrentUser)
             d->extras = std::make_unique<EventExtras>(std::move(x));
         return d;
     }
@@ -221,7 +209,7 @@ private:
         require(isTimeInRange(t.start) && t.duration >= 0 && t.duration <= kMaxSeconds);
         const auto found = zone.isEmpty() ? std::optional(kFloatingZone) : m_zones.zone(zone);
         if (!found) // a zone the file defined itself, not read yet in this run: parse again
-            m_in.setStatus(QDataStream::ReadCorruptData);
+            m_in.invalidate();
         t.zone = found.value_or(kUtcZone);
         return t;
     }
@@ -242,8 +230,8 @@ private:
             qint32 interval = 1, n = 0;
             m_in >> r.text >> frequency >> interval >> n >> r.until >> r.weekdays >> r.weekStart >>
                 r.isSimple;
-            r.monthDays = list<qint16>(kMaxByValues);
-            r.ordinalDays = list<qint16>(kMaxByValues);
+            r.monthDays = m_in.list<qint16>(kMaxByValues);
+            r.ordinalDays = m_in.list<qint16>(kMaxByValues);
             require(frequency <= quint8(Frequency::yearly));
             r.frequency = static_cast<Frequency>(frequency);
             r.interval = interval;
@@ -251,8 +239,8 @@ private:
             require(isValidRule(r));
             s.rules.push_back(std::move(r));
         }
-        s.rdates = list<LocalSeconds>(std::numeric_limits<quint32>::max());
-        s.exdates = list<LocalSeconds>(std::numeric_limits<quint32>::max());
+        s.rdates = m_in.list<LocalSeconds>(std::numeric_limits<quint32>::max());
+        s.exdates = m_in.list<LocalSeconds>(std::numeric_limits<quint32>::max());
         m_in >> s.lastStart;
         require(isValidSeries(s));
         return s;
@@ -281,8 +269,7 @@ private:
         return r;
     }
 
-    QDataStream m_in;
-    bool m_isValid = true;
+    ByteReader m_in;
     const QString& m_calendarId;
     ZoneTable& m_zones;
     StringPool& m_pool;
@@ -296,8 +283,9 @@ QString StringPool::intern(const QString& s) {
     auto it = m_strings.constFind(s);
     if (it != m_strings.constEnd())
         return *it;
-    m_strings.insert(s);
-    return s;
+    const QString own(s.constData(), s.size()); // never the caller's buffer
+    m_strings.insert(own);
+    return own;
 }
 
 void StringPool::intern(ParsedFile& file) {

@@ -14,9 +14,12 @@ class StringPool {
 public:
     QString intern(const QString& s);
     void intern(ParsedFile& file);
+    // A buffer to read a string into before interning it.
+    QString& scratch() { return m_scratch; }
 
 private:
     QSet<QString> m_strings;
+    QString m_scratch;
 };
 
 QByteArray encodeParsedFile(const ParsedFile& file, const ZoneTable& zones);

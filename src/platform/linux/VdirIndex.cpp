@@ -5,6 +5,7 @@
 #include "platform/linux/VdirRecurrence.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace ruvo::platform::vdir {
 
@@ -61,42 +62,107 @@ void VdirIndex::clear() {
     m_shortSeries.clear();
 }
 
+VdirIndex::SingleRef VdirIndex::singleRef(const SingleRecord& s, CalendarIndex calendar,
+                                          const ZoneTable& zones) {
+    return {startKey(s.times, s.times.start, zones), &s, calendar};
+}
+
+VdirIndex::SeriesRef VdirIndex::seriesRef(const SeriesRecord& s, CalendarIndex calendar,
+                                          const ZoneTable& zones) {
+    const qint64 last =
+        s.lastStart == kNoEnd ? kNoEnd : startKey(s.times, s.lastStart, zones) + s.times.duration;
+    const auto timeOfDay = qint32(((s.times.start % 86400) + 86400) % 86400);
+    return {startKey(s.times, s.times.start, zones), last, &s, calendar, timeOfDay};
+}
+
+qint64 VdirIndex::startKey(const EventTimes& t, LocalSeconds local, const ZoneTable& zones) {
+    return t.zone == kFloatingZone ? local : zones.toUtc(t.zone, local);
+}
+
+bool VdirIndex::isLong(const SingleRef& ref) {
+    return ref.record->times.duration > kLongEvent;
+}
+
 void VdirIndex::add(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones) {
-    auto key = [&](const EventTimes& t, LocalSeconds local) {
-        return t.zone == kFloatingZone ? local : zones.toUtc(t.zone, local);
-    };
     for (const auto& s : file.singles) {
-        SingleRef ref{key(s.times, s.times.start), &s, calendar};
-        (s.times.duration > kLongEvent ? m_long : m_singles).push_back(ref);
+        const SingleRef ref = singleRef(s, calendar, zones);
+        (isLong(ref) ? m_long : m_singles).push_back(ref);
     }
-    for (const auto& s : file.series) {
-        const qint64 last =
-            s.lastStart == kNoEnd ? kNoEnd : key(s.times, s.lastStart) + s.times.duration;
-        const auto timeOfDay = qint32(((s.times.start % 86400) + 86400) % 86400);
-        m_series.push_back({key(s.times, s.times.start), last, &s, calendar, timeOfDay});
-    }
+    for (const auto& s : file.series)
+        m_series.push_back(seriesRef(s, calendar, zones));
 }
 
 void VdirIndex::finish() {
     std::stable_sort(m_singles.begin(), m_singles.end(),
                      [](const SingleRef& a, const SingleRef& b) { return a.key < b.key; });
-    for (const auto& ref : m_series) {
-        if (ref.record->times.duration > kShortSeries || ref.record->data->isAllDay ||
-            !startsAtOneTimeOfDay(*ref.record)) {
-            m_longSeries.push_back(ref);
-            continue;
-        }
-        const ZoneIndex zone = ref.record->times.zone;
-        auto group = std::find_if(m_shortSeries.begin(), m_shortSeries.end(),
-                                  [zone](const ZoneGroup& g) { return g.zone == zone; });
-        if (group == m_shortSeries.end())
-            group = m_shortSeries.insert(m_shortSeries.end(), ZoneGroup{zone, {}});
-        group->series.push_back(ref);
-    }
+    for (const auto& ref : m_series)
+        group(ref, false);
     for (auto& group : m_shortSeries)
         std::stable_sort(
             group.series.begin(), group.series.end(),
             [](const SeriesRef& a, const SeriesRef& b) { return a.timeOfDay < b.timeOfDay; });
+}
+
+void VdirIndex::group(const SeriesRef& ref, bool keepSorted) {
+    if (ref.record->times.duration > kShortSeries || ref.record->data->isAllDay ||
+        !startsAtOneTimeOfDay(*ref.record)) {
+        m_longSeries.push_back(ref);
+        return;
+    }
+    const ZoneIndex zone = ref.record->times.zone;
+    auto group = std::find_if(m_shortSeries.begin(), m_shortSeries.end(),
+                              [zone](const ZoneGroup& g) { return g.zone == zone; });
+    if (group == m_shortSeries.end())
+        group = m_shortSeries.insert(m_shortSeries.end(), ZoneGroup{zone, {}});
+    auto at = keepSorted ? std::upper_bound(group->series.begin(), group->series.end(), ref,
+                                            [](const SeriesRef& a, const SeriesRef& b) {
+                                                return a.timeOfDay < b.timeOfDay;
+                                            })
+                         : group->series.end();
+    group->series.insert(at, ref);
+}
+
+// The records of one file leave the index; the file must not have changed since it was added.
+void VdirIndex::remove(const ParsedFile& file) {
+    auto within = [](const auto* record, const auto& records) {
+        return !records.empty() && record >= records.data() &&
+               record < records.data() + records.size();
+    };
+    auto fromFile = [&](const auto& ref) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(ref)>, SingleRef>)
+            return within(ref.record, file.singles);
+        else
+            return within(ref.record, file.series);
+    };
+    if (!file.singles.empty()) {
+        std::erase_if(m_singles, fromFile);
+        std::erase_if(m_long, fromFile);
+    }
+    if (!file.series.empty()) {
+        std::erase_if(m_series, fromFile);
+        std::erase_if(m_longSeries, fromFile);
+        for (auto& group : m_shortSeries)
+            std::erase_if(group.series, fromFile);
+    }
+}
+
+// Adds one file's records to a finished index where a full rebuild would put them, but after
+// records with the same key.
+void VdirIndex::insert(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones) {
+    for (const auto& s : file.singles) {
+        const SingleRef ref = singleRef(s, calendar, zones);
+        if (isLong(ref)) {
+            m_long.push_back(ref);
+            continue;
+        }
+        auto at = std::upper_bound(m_singles.begin(), m_singles.end(), ref.key,
+                                   [](qint64 k, const SingleRef& r) { return k < r.key; });
+        m_singles.insert(at, ref);
+    }
+    for (const auto& s : file.series) {
+        m_series.push_back(seriesRef(s, calendar, zones));
+        group(m_series.back(), true);
+    }
 }
 
 std::vector<Event> VdirIndex::events(const DateRange& range, const std::vector<bool>& calendars,

@@ -20,6 +20,9 @@ public:
     void clear();
     void add(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones);
     void finish(); // sorts; call after the last add()
+    // After an edit of one file: its old records out, its new ones in, no rebuild.
+    void remove(const ParsedFile& file);
+    void insert(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones);
 
     // A query returns at most this many occurrences of series (besides every single event):
     // with each series bounded (kMaxStartsPerSeries), this bounds the few files repeating
@@ -54,6 +57,14 @@ private:
         ZoneIndex zone;
         std::vector<SeriesRef> series;
     };
+
+    static SingleRef singleRef(const SingleRecord& s, CalendarIndex calendar,
+                               const ZoneTable& zones);
+    static SeriesRef seriesRef(const SeriesRecord& s, CalendarIndex calendar,
+                               const ZoneTable& zones);
+    static qint64 startKey(const EventTimes& t, LocalSeconds local, const ZoneTable& zones);
+    static bool isLong(const SingleRef& ref);
+    void group(const SeriesRef& ref, bool keepSorted);
 
     void collectSingles(qint64 from, qint64 to, const DateRange& range,
                         const std::vector<bool>& calendars, const ZoneTable& zones,

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <atomic>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <libical/ical.h>
@@ -59,6 +60,16 @@ QString fingerprintOf(const CollectionInfo& info) {
     return info.emails.join(QLatin1Char(','));
 }
 
+qint64 systemNowNs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// A folder changed less than this before it was listed may change again within the same
+// tick of the file system's clock without its stamp moving, so its stamp is not recorded.
+constexpr qint64 kStampSettleNs = 2'000'000'000;
+
 } // namespace
 
 struct VdirLoader::Job {
@@ -84,20 +95,120 @@ LoadStatistics VdirLoader::refresh(std::vector<Collection>& collections) {
         for (Job& job : batch)
             job.result.reset();
     }
-    for (auto& c : collections) {
-        const QString& folder = c.info.folder;
-        m_cache.update(folder, m_cacheWrites[folder], m_cacheRemovals[folder]);
-        c.hasEvents = c.hasReminders = false;
-        for (const auto& [name, entry] : c.files) {
-            c.hasEvents |= !entry.parsed.singles.empty() || !entry.parsed.series.empty();
-            c.hasReminders |= !entry.parsed.reminders.empty();
-        }
-    }
+    recordFolders(collections);
+    for (auto& c : collections)
+        updateKinds(c);
     return stats;
 }
 
+void VdirLoader::refreshFile(Collection& c, const QString& name) {
+    const QString path = c.info.folder + QLatin1Char('/') + name;
+    const std::optional<FileStamp> stamp = kit::fileStamp(path);
+    if (!stamp) {
+        if (auto gone = c.files.find(name); gone != c.files.end())
+            c.files.erase(gone);
+        m_cache.update(c.info.folder, {}, {path});
+    } else {
+        m_cacheWrites.clear();
+        Job job{&c, name, *stamp, std::nullopt};
+        LoadStatistics stats;
+        runJobs({&job, 1});
+        applyJobs({&job, 1}, stats);
+        m_cache.update(c.info.folder, m_cacheWrites[c.info.folder], {});
+        m_cacheWrites.clear();
+    }
+    updateKinds(c);
+}
+
+void VdirLoader::updateKinds(Collection& c) {
+    c.hasEvents = c.hasReminders = false;
+    for (const auto& [name, entry] : c.files) {
+        c.hasEvents |= !entry.parsed.singles.empty() || !entry.parsed.series.empty();
+        c.hasReminders |= !entry.parsed.reminders.empty();
+    }
+}
+
+// Writes what this refresh parsed and the stamps of the folders it checked file by file; a
+// folder whose files could not all be written keeps no stamp, so it is checked again.
+void VdirLoader::recordFolders(const std::vector<Collection>& collections) {
+    const qint64 now = systemNowNs();
+    for (const auto& c : collections) {
+        const QString& folder = c.info.folder;
+        const bool isWritten =
+            m_cache.update(folder, m_cacheWrites[folder], m_cacheRemovals[folder]);
+        const auto checked = m_checkedFolders.find(folder);
+        if (checked == m_checkedFolders.end())
+            continue;
+        if (!isWritten)
+            m_cache.forgetFolder(folder);
+        else if (checked->second.stamp.stamp.mtimeNs < now - kStampSettleNs)
+            m_cache.setFolder(folder, {checked->second.stamp, checked->second.fingerprint,
+                                       checked->second.files, now / 1000000000});
+    }
+    m_checkedFolders.clear();
+}
+
+// The row describes the folder as it stands, checked recently enough (a check "in the future"
+// by more than a minute means the clock was set back: not trusted either).
+bool VdirLoader::isTrusted(const CachedFolder& row, const FolderStamp& stamp,
+                           const QString& fingerprint) const {
+    const qint64 now = systemNowNs() / 1000000000;
+    return row.stamp == stamp && row.fingerprint == fingerprint && now >= row.verifiedAt - 60 &&
+           now - row.verifiedAt < m_folderTrust.count();
+}
+
+// The folder's rows as the cache holds them, when its stamp is the one recorded after its
+// last check file by file. A row that cannot be decoded is parsed from its file; a count of
+// rows other than the recorded one means the rows are not what was checked.
+bool VdirLoader::loadTrusted(Collection& c, const FolderStamp& stamp, std::vector<Job>& jobs,
+                             LoadStatistics& stats) {
+    if (m_folderTrust.count() <= 0)
+        return false;
+    const auto row = m_cache.folder(c.info.folder);
+    const QString fingerprint = fingerprintOf(c.info);
+    if (!row || !isTrusted(*row, stamp, fingerprint))
+        return false;
+    const std::size_t firstJob = jobs.size();
+    LoadStatistics found;
+    qint64 rows = 0;
+    c.files.reserve(std::size_t(std::clamp<qint64>(row->files, 0, 1'000'000)));
+    m_cache.forEachRow(c.info.folder, [&](QStringView name, const CachedFile& file) {
+        if (name.contains(QLatin1Char('/')))
+            return; // a collection inside this one
+        ++rows;
+        const bool isCurrent = file.fingerprint == fingerprint;
+        if (isCurrent && file.records.isEmpty()) {
+            c.files.set(name.toString(), FileEntry{file.stamp, {}, true});
+            ++found.broken;
+        } else if (auto parsed = isCurrent ? decodeParsedFile(file.records, c.info.identifier,
+                                                              m_zones, m_pool)
+                                           : std::nullopt) {
+            c.files.set(name.toString(), FileEntry{file.stamp, std::move(*parsed), false});
+            ++found.fromCache;
+        } else {
+            jobs.push_back(Job{&c, name.toString(), file.stamp, std::nullopt});
+        }
+    });
+    if (rows != row->files) {
+        c.files = {};
+        jobs.erase(jobs.begin() + std::ptrdiff_t(firstJob), jobs.end());
+        return false;
+    }
+    stats.fromCache += found.fromCache;
+    stats.broken += found.broken;
+    ++stats.trustedFolders;
+    return true;
+}
+
 void VdirLoader::refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats) {
+    const std::optional<FolderStamp> stamp = folderStamp(c.info.folder);
+    if (!c.isVerified && c.files.isEmpty() && stamp && loadTrusted(c, *stamp, jobs, stats))
+        return;
     const Listing listing = listFolder(c.info.folder);
+    c.isVerified = true;
+    if (stamp)
+        m_checkedFolders[c.info.folder] =
+            CachedFolder{*stamp, fingerprintOf(c.info), qint64(listing.size()), 0};
     const QString prefix = c.info.folder + QLatin1Char('/');
     auto& removals = m_cacheRemovals[c.info.folder];
     auto isListed = [&](const QString& name) {
@@ -137,15 +248,16 @@ void VdirLoader::decodeFromCache(Collection& c, const Listing& listing,
     auto& removals = m_cacheRemovals[c.info.folder];
     std::vector<char> decoded(stale.size(), 0);
     std::size_t next = 0; // first stale file not yet passed
-    m_cache.forEachRow(c.info.folder, [&](const QString& path, const CachedFile& row) {
-        const QStringView name = QStringView(path).mid(prefix.size());
+    m_cache.forEachRow(c.info.folder, [&](QStringView name, const CachedFile& row) {
+        if (name.contains(QLatin1Char('/')))
+            return; // a collection inside this one
         while (next < stale.size() && QStringView(listing[stale[next]].first) < name)
             ++next;
         if (next == stale.size() || listing[stale[next]].first != name) {
             if (!std::binary_search(
                     listing.begin(), listing.end(), name,
                     [](const auto& a, const auto& b) { return toView(a) < toView(b); }))
-                removals.push_back(path);
+                removals.push_back(prefix + name.toString());
             return;
         }
         const auto& [fileName, stamp] = listing[stale[next]];
@@ -205,6 +317,8 @@ void VdirLoader::applyJobs(std::span<Job> jobs, LoadStatistics& stats) {
                 qCWarning(lcVdir, "Skipping calendar file %s: %s", qUtf8Printable(path),
                           qUtf8Printable(job.result ? job.result->error() : QString()));
             c.files.set(job.name, FileEntry{job.stamp, {}, true});
+            // Recorded without records: a trusted folder knows it without reading it.
+            m_cacheWrites[c.info.folder][path] = CachedFile{job.stamp, fingerprintOf(c.info), {}};
             ++stats.broken;
             continue;
         }

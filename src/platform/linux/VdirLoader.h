@@ -3,6 +3,8 @@
 // modification time and inode are unchanged are kept, files the cache knows in that state
 // are decoded from it, the rest are parsed on all cores. A file that cannot be read or
 // parsed is skipped with one log line; it is tried again once it changes.
+// A collection's first load may take a folder whose stamp the cache recorded, within the
+// trust period, as it stands in the cache without looking at its files (see VdirCache.h).
 #pragma once
 
 #include "platform/linux/VdirCache.h"
@@ -10,6 +12,7 @@
 #include "platform/linux/VdirRecords.h"
 #include "platform/linux/VdirSources.h"
 
+#include <chrono>
 #include <map>
 #include <span>
 
@@ -37,7 +40,12 @@ public:
         auto it = lowerBound(name);
         return it != m_entries.end() && it->first == name ? it : m_entries.end();
     }
+    const_iterator find(const QString& name) const {
+        return const_cast<FileTable*>(this)->find(name);
+    }
     iterator erase(iterator it) { return m_entries.erase(it); }
+    bool isEmpty() const { return m_entries.empty(); }
+    void reserve(std::size_t count) { m_entries.reserve(count); }
     void set(const QString& name, FileEntry entry) {
         if (m_entries.empty() || m_entries.back().first < name) {
             m_entries.emplace_back(name, std::move(entry));
@@ -63,6 +71,7 @@ struct Collection {
     FileTable files;
     bool hasEvents = false;
     bool hasReminders = false;
+    bool isVerified = false; // its files were checked one by one in this run
 };
 
 struct LoadStatistics {
@@ -71,6 +80,7 @@ struct LoadStatistics {
     int parsed = 0;
     int broken = 0;
     int removed = 0;
+    int trustedFolders = 0; // taken from the cache as they stand, files unchecked
     bool hasChanges() const { return fromCache + parsed + broken + removed > 0; }
 };
 
@@ -80,11 +90,22 @@ public:
         : m_zones(zones), m_cache(cache), m_threads(std::max(threads, 1)) {}
 
     LoadStatistics refresh(std::vector<Collection>& collections);
+    // Reads one file of `c` again (or drops it when it is gone), after the store wrote it.
+    void refreshFile(Collection& c, const QString& name);
+    // How long after a folder's files were last checked one by one its stamp is trusted;
+    // zero: never.
+    void setFolderTrust(std::chrono::seconds period) { m_folderTrust = period; }
 
 private:
     struct Job;
     using Listing = std::vector<std::pair<QString, FileStamp>>;
     void refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats);
+    bool loadTrusted(Collection& c, const FolderStamp& stamp, std::vector<Job>& jobs,
+                     LoadStatistics& stats);
+    bool isTrusted(const CachedFolder& row, const FolderStamp& stamp,
+                   const QString& fingerprint) const;
+    void recordFolders(const std::vector<Collection>& collections);
+    static void updateKinds(Collection& c);
     void decodeFromCache(Collection& c, const Listing& listing,
                          const std::vector<std::size_t>& stale, std::vector<Job>& jobs,
                          LoadStatistics& stats);
@@ -95,7 +116,9 @@ private:
     ZoneTable& m_zones;
     VdirCache& m_cache;
     int m_threads;
+    std::chrono::seconds m_folderTrust{0};
     StringPool m_pool;
+    std::map<QString, CachedFolder> m_checkedFolders;               // this refresh's, to record
     std::map<QString, std::map<QString, CachedFile>> m_cacheWrites; // by folder
     std::map<QString, std::vector<QString>> m_cacheRemovals;        // by folder
 };

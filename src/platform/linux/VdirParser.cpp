@@ -47,6 +47,7 @@ private:
     std::shared_ptr<EventData> eventData(icalcomponent* c, const QString& uid, bool isAllDay,
                                          UtcSeconds startUtc, qint64 duration) const;
     std::vector<Attendee> attendees(icalcomponent* c) const;
+    bool isOrganizedByCurrentUser(icalcomponent* c) const;
     std::vector<Alarm> alarms(icalcomponent* c, UtcSeconds startUtc, qint64 duration) const;
     std::optional<SeriesRecord> series(icalcomponent* c, const ZonedTime& start) const;
     RecurrenceRule rule(icalrecurrencetype recur, const ZonedTime& start) const;
@@ -215,8 +216,9 @@ std::shared_ptr<EventData> FileParser::eventData(icalcomponent* c, const QString
     data->isAllDay = isAllDay;
     extras.attendees = attendees(c);
     extras.alarms = alarms(c, startUtc, duration);
+    extras.isOrganizedByCurrentUser = isOrganizedByCurrentUser(c);
     if (!extras.location.isEmpty() || !extras.notes.isEmpty() || !extras.url.isEmpty() ||
-        !extras.attendees.empty() || !extras.alarms.empty())
+        !extras.attendees.empty() || !extras.alarms.empty() || extras.isOrganizedByCurrentUser)
         data->extras = std::make_unique<EventExtras>(std::move(extras));
     return data;
 }
@@ -260,6 +262,16 @@ std::vector<Attendee> FileParser::attendees(icalcomponent* c) const {
         result.push_back(std::move(a));
     }
     return result;
+}
+
+bool FileParser::isOrganizedByCurrentUser(icalcomponent* c) const {
+    icalproperty* p = icalcomponent_get_first_property(c, ICAL_ORGANIZER_PROPERTY);
+    if (!p)
+        return false;
+    QString address = text(icalproperty_get_organizer(p));
+    if (address.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+        address = address.mid(7);
+    return m_context.userAddresses.contains(address.toLower());
 }
 
 std::vector<Alarm> FileParser::alarms(icalcomponent* c, UtcSeconds startUtc,

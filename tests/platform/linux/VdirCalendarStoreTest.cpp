@@ -120,9 +120,11 @@ TEST(VdirCalendarStore, TheUsersOwnAttendeeComesFromTheFolderAddresses) {
     test::TempVdir vdir;
     const char* attendees = "STATUS:CANCELLED\r\n"
                             "ATTENDEE;CN=Ana;PARTSTAT=ACCEPTED:mailto:ana@example.com\r\n"
-                            "ATTENDEE;PARTSTAT=DECLINED:MAILTO:Me@Example.com\r\n";
+                            "ATTENDEE;PARTSTAT=DECLINED:MAILTO:Me@Example.com\r\n"
+                            "ORGANIZER;CN=Me:mailto:ME@example.com\r\n";
     vdir.write(QStringLiteral("a.ics"), event("a", "20261207T090000Z", attendees));
-    for (bool configured : {false, true}) {
+    // The second configured opening reads the cache: the organiser survives it.
+    for (bool configured : {false, true, true}) {
         SCOPED_TRACE(configured);
         auto store =
             vdir.open(configured ? QStringList{QStringLiteral("me@example.com")} : QStringList{});
@@ -135,6 +137,7 @@ TEST(VdirCalendarStore, TheUsersOwnAttendeeComesFromTheFolderAddresses) {
         EXPECT_FALSE(a[0].isCurrentUser);
         EXPECT_EQ(a[1].participantStatus, platform::ParticipantStatus::declined);
         EXPECT_EQ(a[1].isCurrentUser, configured);
+        EXPECT_EQ(events[0].isOrganizedByCurrentUser(), configured);
         EXPECT_EQ(events[0].status(), platform::EventStatus::canceled);
     }
 }

@@ -48,15 +48,20 @@ public:
         options.timeZoneId = m_zone;
         options.scheduler = scheduler;
         options.clock = clock;
+        options.folderTrust = m_folderTrust;
         auto store = std::make_unique<platform::vdir::VdirCalendarStore>(options);
         if (!store->load())
             qFatal("cannot load the test store");
         return store;
     }
 
+    // How long the stores opened from now on trust an unchanged folder (none by default).
+    void trustFolders(std::chrono::seconds period) { m_folderTrust = period; }
+
 private:
     QTemporaryDir m_dir;
     QString m_zone;
+    std::chrono::seconds m_folderTrust{0};
 };
 
 // "start/end", with "@occurrence" when an override moved the occurrence.
