@@ -106,7 +106,8 @@ void scrollList(benchmark::State& state) {
                            QStringLiteral("#3366ff"),
                            platform::EntityType::event,
                            {},
-                           true}};
+                           true,
+                           {}}};
     defaults.set(keys::enabledCalendars, {QStringLiteral("A")});
     const kit::Instant first = berlin(kSelected, QTime(8, 30));
     for (int i = 0; i < 2000; ++i) {

@@ -27,7 +27,7 @@
 #include "platform/linux/ProcRunningApplications.h"
 #include "platform/linux/QtMultimediaSoundPlayer.h"
 #include "platform/linux/TerminationSignals.h"
-#include "platform/linux/VdirCalendarStore.h"
+#include "platform/linux/UserCalendarStore.h"
 #include "settings/Keys.h"
 #include "views/shell/AppearanceApplier.h"
 #include "views/shell/ShellWindows.h"
@@ -40,15 +40,16 @@ namespace ruvo::app {
 
 namespace {
 
-// The user's calendars, watched on disk. A store that cannot load stays empty; the rest of
-// the program runs without calendars.
-std::unique_ptr<platform::vdir::VdirCalendarStore>
-openCalendarStore(const QString& configDirectory, const kit::Environment& environment,
-                  kit::Scheduler& scheduler) {
+// The user's calendars: the vdir folders watched on disk, and the EDS calendars as they connect.
+// A store that cannot load stays empty; the rest of the program runs without calendars.
+std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& configDirectory,
+                                                               const kit::Environment& environment,
+                                                               kit::Scheduler& scheduler) {
     auto options =
         platform::vdir::userStoreOptions(configDirectory, environment.timeZoneId, scheduler);
     options.scheduler = &scheduler;
-    auto store = std::make_unique<platform::vdir::VdirCalendarStore>(std::move(options));
+    auto store =
+        std::make_unique<platform::UserCalendarStore>(std::move(options), platform::isEdsWanted());
     if (auto loaded = store->load(); !loaded)
         qCWarning(lcApp) << "Calendars not loaded:" << loaded.error();
     return store;

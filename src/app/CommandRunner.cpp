@@ -8,7 +8,7 @@
 #include "platform/linux/DBusApplication.h"
 #include "platform/linux/FolderShortcutRunner.h"
 #include "platform/linux/LinuxSystemDateEvents.h"
-#include "platform/linux/VdirCalendarStore.h"
+#include "platform/linux/UserCalendarStore.h"
 #include "platform/linux/VdirSourceList.h"
 #include "platform/linux/XdgUrlOpener.h"
 #include "settings/Keys.h"
@@ -40,12 +40,13 @@ bool isHelp(const QString& argument) {
            argument == QLatin1String("-h");
 }
 
-// The Linux platform as the commands use it: the vdir calendars and the system's date events.
+// The Linux platform as the commands use it: the user's calendars (EDS and vdir) and the
+// system's date events.
 cli::CommandServices linuxServices() {
     namespace vdir = platform::vdir;
     cli::CommandServices services;
     services.openCalendarStore = [](const cli::CommandContext& c) {
-        return vdir::openUserStore(c.configDirectory, c.environment.timeZoneId, c.clock);
+        return platform::openUserCalendars(c.configDirectory, c.environment.timeZoneId, c.clock);
     };
     services.openCalendarSources = [](const cli::CommandContext& c) {
         return std::make_unique<vdir::VdirSourceList>(c.configDirectory);

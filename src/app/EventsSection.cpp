@@ -29,8 +29,8 @@ QDate today(const kit::Clock& clock, const kit::Environment& environment) {
 
 } // namespace
 
-EventsSection::EventsSection(AppState& state, Panel& panel,
-                             platform::vdir::VdirCalendarStore& store, VideoCalls& videoCalls)
+EventsSection::EventsSection(AppState& state, Panel& panel, platform::UserCalendarStore& store,
+                             VideoCalls& videoCalls)
     : m_state(state), m_panel(panel), m_store(store), m_videoCalls(videoCalls),
       m_calendarApplication(platform::XdgDirectories::fromEnvironment()),
       m_dayOpener(state.defaults(), videoCalls.urlOpener(), m_calendarApplication,

@@ -12,7 +12,7 @@
 #include "events/HighlightedDays.h"
 #include "events/calendar/CalendarModel.h"
 #include "events/calendar/DayOpener.h"
-#include "platform/linux/VdirCalendarStore.h"
+#include "platform/linux/UserCalendarStore.h"
 #include "platform/linux/XdgCalendarApplication.h"
 #include "views/events/EventListDependencies.h"
 #include "views/events/actions/EventActions.h"
@@ -30,7 +30,7 @@ namespace ruvo::app {
 
 class EventsSection {
 public:
-    EventsSection(AppState& state, Panel& panel, platform::vdir::VdirCalendarStore& store,
+    EventsSection(AppState& state, Panel& panel, platform::UserCalendarStore& store,
                   VideoCalls& videoCalls);
     EventsSection(const EventsSection&) = delete;
     EventsSection& operator=(const EventsSection&) = delete;
@@ -51,7 +51,7 @@ private:
 
     AppState& m_state;
     Panel& m_panel;
-    platform::vdir::VdirCalendarStore& m_store;
+    platform::UserCalendarStore& m_store;
     VideoCalls& m_videoCalls;
     events::CalendarDaysHighlightModel m_highlightedDays;
     std::optional<events::EventQueries> m_queries;

@@ -30,16 +30,26 @@ int list(CommandContext& context, bool asJson) {
     QJsonArray array;
     for (EntityType kind : {EntityType::event, EntityType::reminder}) {
         for (const auto& c : store->calendars(kind)) {
+            const bool isFolder = c.backend.isEmpty() || c.backend == QLatin1String("vdir");
             if (!asJson) {
                 context.out << c.identifier << "  " << kindName(kind).leftJustified(9) << "  "
-                            << c.colour << "  " << c.title << "  " << c.source << "\n";
+                            << c.colour << "  " << c.title << "  "
+                            << (c.backend.isEmpty() ? c.source
+                                                    : c.backend + QStringLiteral(": ") + c.source)
+                            << "\n";
                 continue;
             }
-            array.append(QJsonObject{{QStringLiteral("identifier"), c.identifier},
-                                     {QStringLiteral("title"), c.title},
-                                     {QStringLiteral("colour"), c.colour},
-                                     {QStringLiteral("kind"), kindName(kind)},
-                                     {QStringLiteral("folder"), c.source}});
+            QJsonObject object{{QStringLiteral("identifier"), c.identifier},
+                               {QStringLiteral("title"), c.title},
+                               {QStringLiteral("colour"), c.colour},
+                               {QStringLiteral("kind"), kindName(kind)},
+                               {QStringLiteral("backend"),
+                                c.backend.isEmpty() ? QStringLiteral("vdir") : c.backend},
+                               {QStringLiteral("writable"), c.isWritable}};
+            // A vdir calendar lives in a folder, an EDS one in an account.
+            object.insert(isFolder ? QStringLiteral("folder") : QStringLiteral("account"),
+                          c.source);
+            array.append(object);
         }
     }
     if (asJson)

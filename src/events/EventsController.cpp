@@ -26,9 +26,34 @@ bool enableAllCalendarsOnNewInstallation(platform::CalendarStore& store,
                                          const settings::Defaults& defaults) {
     if (store.authorizationStatus(EntityType::event) != AuthorizationStatus::fullAccess)
         return false;
-    return settings::runOnce(defaults, QStringLiteral("enableAllCalendars"), [&] {
-        defaults.set(keys::enabledCalendars, identifiersOf(store.calendars(EntityType::event)));
-    });
+    const bool didEnableAll =
+        settings::runOnce(defaults, QStringLiteral("enableAllCalendars"), [&] {
+            defaults.set(keys::enabledCalendars, identifiersOf(store.calendars(EntityType::event)));
+        });
+    return enableNewAccountCalendars(store, defaults) || didEnableAll;
+}
+
+bool enableNewAccountCalendars(platform::CalendarStore& store, const settings::Defaults& defaults) {
+    if (store.authorizationStatus(EntityType::event) != AuthorizationStatus::fullAccess)
+        return false;
+    bool didEnable = false;
+    for (EntityType kind : {EntityType::event, EntityType::reminder}) {
+        const auto& key =
+            kind == EntityType::event ? keys::enabledCalendars : keys::enabledRemindersLists;
+        auto enabled = defaults.get(key);
+        bool didEnableOfKind = false;
+        for (const auto& c : store.calendars(kind)) {
+            if (c.backend != QLatin1String("eds"))
+                continue;
+            settings::runOnce(defaults, QStringLiteral("enableCalendar:") + c.identifier, [&] {
+                didEnableOfKind = enabled.insert(c.identifier).second || didEnableOfKind;
+            });
+        }
+        if (didEnableOfKind)
+            defaults.set(key, enabled);
+        didEnable = didEnable || didEnableOfKind;
+    }
+    return didEnable;
 }
 
 EventsController::EventsController(platform::CalendarStore& store,
@@ -37,7 +62,10 @@ EventsController::EventsController(platform::CalendarStore& store,
     : m_store(store), m_defaults(defaults), m_scheduler(scheduler),
       m_makeVideoCallAlerts(std::move(makeVideoCallAlerts)),
       m_debouncer(scheduler, kDebounce, [this] { m_eventsDidChange.emit(); }) {
-    m_subscriptions.push_back(m_store.storeChanged().connect([this] { m_debouncer.trigger(); }));
+    m_subscriptions.push_back(m_store.storeChanged().connect([this] {
+        enableNewAccountCalendars(m_store, m_defaults);
+        m_debouncer.trigger();
+    }));
     observeSettings();
 }
 

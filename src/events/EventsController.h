@@ -69,4 +69,10 @@ private:
 bool enableAllCalendarsOnNewInstallation(platform::CalendarStore& store,
                                          const settings::Defaults& defaults);
 
+// Enables each calendar and reminder list of an online account (EDS) the first time the store
+// lists it (a one-time marker per calendar), so an account added on the desktop shows up at
+// once while one the user turned off stays off. Folders are enabled when they are added.
+// True when it enabled one.
+bool enableNewAccountCalendars(platform::CalendarStore& store, const settings::Defaults& defaults);
+
 } // namespace ruvo::events

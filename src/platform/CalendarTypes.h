@@ -48,6 +48,7 @@ struct Calendar {
     EntityType kind = EntityType::event;
     QString source; // the folder (or account) the calendar lives in
     bool isWritable = true;
+    QString backend; // the store it comes from: "vdir", "eds"
     friend bool operator==(const Calendar&, const Calendar&) = default;
 };
 

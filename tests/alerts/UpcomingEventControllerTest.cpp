@@ -50,13 +50,15 @@ struct Fixture {
                                QStringLiteral("#ff0000"),
                                platform::EntityType::event,
                                {},
-                               true},
+                               true,
+                               {}},
                               {QStringLiteral("B"),
                                QStringLiteral("Home"),
                                QString(),
                                platform::EntityType::event,
                                {},
-                               true}};
+                               true,
+                               {}}};
     }
 
     void start() {

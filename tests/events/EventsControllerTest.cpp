@@ -149,3 +149,35 @@ TEST_F(ControllerTest, ANewInstallationEnablesEveryCalendarOnceAccessIsGranted) 
     EXPECT_FALSE(events::enableAllCalendarsOnNewInstallation(store, defaults));
     EXPECT_EQ(defaults.get(keys::enabledCalendars), settings::StringSet{QStringLiteral("B")});
 }
+
+namespace {
+
+platform::Calendar accountCalendar(const char* id, platform::EntityType kind) {
+    platform::Calendar c;
+    c.identifier = QString::fromLatin1(id);
+    c.kind = kind;
+    c.backend = QStringLiteral("eds");
+    return c;
+}
+
+} // namespace
+
+// An account's calendar connects after the first run: it is enabled when it first appears, and
+// one the user turns off later stays off; folders are left to `calendars add`.
+TEST_F(ControllerTest, EnablesAnAccountsCalendarWhenItFirstAppears) {
+    ASSERT_TRUE(events::enableAllCalendarsOnNewInstallation(store, defaults));
+    const auto before = defaults.get(keys::enabledCalendars);
+    auto controller = make();
+    store.calendarList.push_back(accountCalendar("eds-work", platform::EntityType::event));
+    store.calendarList.push_back(accountCalendar("eds-tasks", platform::EntityType::reminder));
+    store.changeFromOutside();
+    auto enabled = before;
+    enabled.insert(QStringLiteral("eds-work"));
+    EXPECT_EQ(defaults.get(keys::enabledCalendars), enabled);
+    EXPECT_TRUE(defaults.get(keys::enabledRemindersLists).contains(QStringLiteral("eds-tasks")));
+
+    defaults.set(keys::enabledCalendars, before);
+    store.changeFromOutside();
+    EXPECT_FALSE(events::enableAllCalendarsOnNewInstallation(store, defaults));
+    EXPECT_EQ(defaults.get(keys::enabledCalendars), before);
+}

@@ -11,11 +11,11 @@ namespace ruvo::test {
 inline std::vector<platform::Calendar> workHomeTodoCalendars(bool withReminders = true) {
     using platform::EntityType;
     std::vector<platform::Calendar> calendars{
-        {QStringLiteral("A"), QStringLiteral("Work"), {}, EntityType::event, {}, true},
-        {QStringLiteral("B"), QStringLiteral("Home"), {}, EntityType::event, {}, true}};
+        {QStringLiteral("A"), QStringLiteral("Work"), {}, EntityType::event, {}, true, {}},
+        {QStringLiteral("B"), QStringLiteral("Home"), {}, EntityType::event, {}, true, {}}};
     if (withReminders)
         calendars.push_back(
-            {QStringLiteral("R"), QStringLiteral("Todo"), {}, EntityType::reminder, {}, true});
+            {QStringLiteral("R"), QStringLiteral("Todo"), {}, EntityType::reminder, {}, true, {}});
     return calendars;
 }
 

@@ -181,8 +181,8 @@ bool VdirCalendarStore::hasKind(const Collection& c, EntityType kind) const {
 }
 
 Calendar VdirCalendarStore::calendarOf(const Collection& c, EntityType kind) const {
-    return Calendar{c.info.identifier, c.info.title,      c.info.colour, kind,
-                    c.info.folder,     !c.info.isReadOnly};
+    return Calendar{c.info.identifier, c.info.title,       c.info.colour,         kind,
+                    c.info.folder,     !c.info.isReadOnly, QStringLiteral("vdir")};
 }
 
 std::vector<Calendar> VdirCalendarStore::calendars(EntityType kind) const {

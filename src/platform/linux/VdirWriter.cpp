@@ -38,14 +38,11 @@ void setText(icalcomponent* c, icalproperty* (*make)(const char*), const QString
         icalcomponent_add_property(c, make(value.toUtf8().constData()));
 }
 
-kit::Result<QString> writeItem(const QString& folder, icalcomponent* cal, const QString& uid) {
+kit::Result<NewItem> newItemText(icalcomponent* cal, const QString& uid) {
     auto bytes = serialize(cal);
     if (!bytes)
         return kit::fail(bytes.error());
-    auto written = writeNewItemFile(folder, uid, *bytes);
-    if (!written)
-        return kit::fail(written.error());
-    return uid;
+    return NewItem{uid, *bytes};
 }
 
 icalcomponent* newItem(icalcomponent* cal, icalcomponent* item, const QString& uid,
@@ -113,6 +110,16 @@ icalproperty* newDueProperty(const DueDate& due) {
 
 kit::Result<QString> writeNewEvent(const QString& folder, const EventDraft& draft,
                                    const QString& zoneId, kit::Instant now) {
+    auto item = newEventText(draft, zoneId, now);
+    if (!item)
+        return kit::fail(item.error());
+    if (auto written = writeNewItemFile(folder, item->uid, item->text); !written)
+        return kit::fail(written.error());
+    return item->uid;
+}
+
+kit::Result<NewItem> newEventText(const EventDraft& draft, const QString& zoneId,
+                                  kit::Instant now) {
     if (draft.end < draft.start)
         return kit::fail(QStringLiteral("The event ends before it starts."));
     const QString uid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
@@ -142,11 +149,20 @@ kit::Result<QString> writeNewEvent(const QString& folder, const EventDraft& draf
         setText(alarm, icalproperty_new_description, draft.title);
         icalcomponent_add_component(e, alarm);
     }
-    return writeItem(folder, cal.get(), uid);
+    return newItemText(cal.get(), uid);
 }
 
 kit::Result<QString> writeNewReminder(const QString& folder, const ReminderDraft& draft,
                                       kit::Instant now) {
+    auto item = newReminderText(draft, now);
+    if (!item)
+        return kit::fail(item.error());
+    if (auto written = writeNewItemFile(folder, item->uid, item->text); !written)
+        return kit::fail(written.error());
+    return item->uid;
+}
+
+kit::Result<NewItem> newReminderText(const ReminderDraft& draft, kit::Instant now) {
     const QString uid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     ComponentPtr cal = newCalendar();
     icalcomponent* t = newItem(cal.get(), icalcomponent_new_vtodo(), uid, now);
@@ -157,7 +173,7 @@ kit::Result<QString> writeNewReminder(const QString& folder, const ReminderDraft
     if (draft.due)
         icalcomponent_add_property(t, newDueProperty(*draft.due));
     icalcomponent_add_property(t, icalproperty_new_status(ICAL_STATUS_NEEDSACTION));
-    return writeItem(folder, cal.get(), uid);
+    return newItemText(cal.get(), uid);
 }
 
 } // namespace ruvo::platform::vdir

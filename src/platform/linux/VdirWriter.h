@@ -18,6 +18,14 @@ QString itemFileName(const QString& uid, int attempt = 0);
 kit::Result<QString> writeNewItemFile(const QString& folder, const QString& uid,
                                       const QByteArray& bytes);
 
+// A new item as a whole calendar, for a store that is not a folder.
+struct NewItem {
+    QString uid;
+    QByteArray text;
+};
+kit::Result<NewItem> newEventText(const EventDraft& draft, const QString& zoneId, kit::Instant now);
+kit::Result<NewItem> newReminderText(const ReminderDraft& draft, kit::Instant now);
+
 // Each answers the new item's UID.
 kit::Result<QString> writeNewEvent(const QString& folder, const EventDraft& draft,
                                    const QString& zoneId, kit::Instant now);

@@ -25,7 +25,8 @@ protected:
                                QStringLiteral("#ff0000"),
                                platform::EntityType::event,
                                {},
-                               true}};
+                               true,
+                               {}}};
         defaults.set(keys::enabledCalendars, settings::StringSet{QStringLiteral("A")});
         defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::one);
     }
