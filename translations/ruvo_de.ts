@@ -10,6 +10,13 @@
     </message>
 </context>
 <context>
+    <name>CompositeCalendarStore</name>
+    <message>
+        <source>No calendar %1.</source>
+        <translation>Kein Kalender %1.</translation>
+    </message>
+</context>
+<context>
     <name>DBusActions</name>
     <message>
         <source>The running Ruvo did not answer: %1</source>
@@ -114,6 +121,21 @@ When there&apos;s not enough space in the menu bar, macOS might hide some menu b
 Eine Uhr entfernen Sie aus der Leiste, indem Sie sie mit gedrückter Strg-Taste aus der Leiste ziehen.
 
 Ist in der Leiste nicht genug Platz, blendet die Arbeitsumgebung womöglich einige Symbole aus. Legen Sie bei wenig Platz nicht zu viele Uhren in die Leiste.</translation>
+    </message>
+</context>
+<context>
+    <name>EdsCalendarStore</name>
+    <message>
+        <source>The calendar “%1” is not connected yet; try again later.</source>
+        <translation>Der Kalender „%1“ ist noch nicht verbunden; versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>The calendar “%1” is read-only.</source>
+        <translation>Der Kalender „%1“ ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Evolution</source>
+        <translation>Evolution</translation>
     </message>
 </context>
 <context>
