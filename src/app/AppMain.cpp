@@ -58,6 +58,7 @@ std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& co
 int runProgram(int argc, char** argv, const GlobalOptions& options) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ruvo"));
+    QApplication::setApplicationVersion(QStringLiteral(RUVO_VERSION));
     QApplication::setDesktopFileName(platform::DBusApplication::kServiceName);
     QApplication::setQuitOnLastWindowClosed(false); // a panel program has no main window
     kit::installLog();
@@ -160,6 +161,7 @@ int appMain(int argc, char** argv) {
 
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ruvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RUVO_VERSION));
     kit::installLog(QString(), QtWarningMsg);
     QTextStream out(stdout);
     QTextStream err(stderr);
