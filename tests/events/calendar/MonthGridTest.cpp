@@ -59,7 +59,8 @@ protected:
             const QString id = QString::fromLatin1(spec, 1);
             const auto type =
                 id == u'R' ? platform::EntityType::reminder : platform::EntityType::event;
-            store.calendarList.push_back({id, id, QString::fromLatin1(spec + 1), type, {}, true, {}});
+            store.calendarList.push_back(
+                {id, id, QString::fromLatin1(spec + 1), type, {}, true, {}});
             enabled.insert(id);
         }
         defaults.set(keys::enabledCalendars, enabled);
