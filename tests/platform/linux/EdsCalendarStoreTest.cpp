@@ -9,6 +9,7 @@
 #include "kit/Clock.h"
 #include "platform/linux/EdsGlib.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,7 +127,13 @@ TEST(EdsCalendarStore, SeesItemsTheirChangesAndTheirRemovalThroughARealServer) {
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qputenv(name, (home.path() + QLatin1Char('/') + QLatin1String(name)).toUtf8());
     qputenv("GSETTINGS_BACKEND", "memory");
-    test::PrivateBus bus; // the services it starts inherit the environment above
+    // Evolution Data Server's own services only; they inherit the environment above.
+    QStringList services;
+    for (const QFileInfo& file :
+         QDir(QString::fromLatin1(kServiceDir))
+             .entryInfoList({QStringLiteral("org.gnome.evolution.dataserver.*.service")}))
+        services << file.filePath();
+    test::PrivateBus bus(services);
     ASSERT_TRUE(bus.isRunning());
     qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
 

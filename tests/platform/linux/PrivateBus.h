@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A private D-Bus daemon for one test: started here, stopped when the object goes. It starts
-// no services of the machine (no activation), so only the peers a test starts answer.
+// only the services whose files a test names (none by default), so no other service of the
+// machine (a desktop's notification server) answers in place of a test's own peer.
 #pragma once
 
 #include <QDBusConnection>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -12,17 +15,22 @@ namespace ruvo::test {
 
 class PrivateBus {
 public:
-    PrivateBus() {
+    explicit PrivateBus(const QStringList& serviceFiles = {}) {
+        const QString services = m_folder.filePath(QStringLiteral("services"));
+        QDir().mkpath(services);
+        for (const QString& path : serviceFiles)
+            QFile::link(path, services + QLatin1Char('/') + QFileInfo(path).fileName());
         const QString config = m_folder.filePath(QStringLiteral("bus.conf"));
         QFile file(config);
         if (!file.open(QIODevice::WriteOnly))
             return;
         file.write(QStringLiteral("<busconfig><type>session</type>"
                                   "<listen>unix:dir=%1</listen><auth>EXTERNAL</auth>"
+                                  "<servicedir>%2</servicedir>"
                                   "<policy context=\"default\"><allow send_destination=\"*\"/>"
                                   "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy>"
                                   "</busconfig>")
-                       .arg(m_folder.path())
+                       .arg(m_folder.path(), services)
                        .toUtf8());
         file.close();
         m_daemon.start(QStringLiteral("dbus-daemon"),
