@@ -15,6 +15,7 @@
 #include "settings/SettingsFiles.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <ctime>
 
 namespace ruvo::app {
@@ -28,8 +29,11 @@ void printHelp(QTextStream& out) {
         << QCoreApplication::translate("cli",
                                        "Without a command, starts the panel clock. Commands:")
         << "\n";
+    qsizetype width = 0; // the longest name and two spaces
     for (const cli::Command& c : cli::commands())
-        out << "  " << c.name.leftJustified(14) << cli::translated(c.summary) << "\n";
+        width = std::max(width, c.name.size() + 2);
+    for (const cli::Command& c : cli::commands())
+        out << "  " << c.name.leftJustified(width) << cli::translated(c.summary) << "\n";
     out << "\n"
         << QCoreApplication::translate("cli", "'ruvo COMMAND --help' shows the usage of a command.")
         << "\n";
