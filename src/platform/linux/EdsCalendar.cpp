@@ -220,7 +220,7 @@ bool EdsCalendar::takeChanges() {
         vdir::ParseContext context{m_calendar.identifier, m_userAddresses, uid, &m_zones};
         auto parsed = vdir::parseCalendarFile(calendarText(uid), context);
         if (parsed) {
-            m_parsed[uid] = std::move(*parsed);
+            m_parsed[uid] = std::move(parsed).value();
             continue;
         }
         qCWarning(lcEds, "Calendar “%s”: item %s skipped: %s", qUtf8Printable(m_calendar.title),

@@ -283,11 +283,11 @@ void VdirLoader::runJobs(std::span<Job> jobs) const {
             Job& job = jobs[i];
             QFile file(job.collection->info.folder + QLatin1Char('/') + job.name);
             if (!file.open(QIODevice::ReadOnly)) {
-                job.result = kit::Result<ParsedFile>(kit::fail(file.errorString()));
+                job.result.emplace(kit::fail(file.errorString())); // in place: no Result to move
                 continue;
             }
             if (file.size() > kMaxFileSize) {
-                job.result = kit::Result<ParsedFile>(kit::fail(QStringLiteral("too large")));
+                job.result.emplace(kit::fail(QStringLiteral("too large")));
                 continue;
             }
             QString uid = job.name;
