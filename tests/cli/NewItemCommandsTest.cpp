@@ -104,7 +104,7 @@ TEST_F(NewItemCommandsTest, BadArgumentsAreRefusedAndNothingIsWritten) {
     };
     const Case cases[] = {
         {cli::newEventCommand(),
-         {start, QStringLiteral("2026-12-09T10:00:00"), "--all-day"},
+         {start, QStringLiteral("2026-12-09T10:00:00"), QStringLiteral("--all-day")},
          cli::kExitUsage,
          "--title"},
         {cli::newEventCommand(), title + QStringList{start, QStringLiteral("2026-12-09T10:00")},
@@ -133,7 +133,8 @@ TEST_F(NewItemCommandsTest, BadArgumentsAreRefusedAndNothingIsWritten) {
          cli::kExitUsage, "--due"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(run(c.command, c.arguments), c.status) << qPrintable(c.arguments.join(' '));
+        EXPECT_EQ(run(c.command, c.arguments), c.status)
+            << qPrintable(c.arguments.join(QLatin1Char(' ')));
         EXPECT_TRUE(errors.contains(QLatin1String(c.error))) << qPrintable(errors);
     }
     EXPECT_FALSE(storedText().contains("UID:")) << storedText().constData();

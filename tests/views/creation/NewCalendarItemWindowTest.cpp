@@ -26,16 +26,17 @@ namespace {
 
 struct Fixture {
     Fixture() {
-        store.calendarList = {
-            {QStringLiteral("home"), QStringLiteral("Home"), QStringLiteral("#3366cc")},
-            {QStringLiteral("holidays"),
-             QStringLiteral("Holidays"),
-             {},
-             platform::EntityType::event,
-             {},
-             /*isWritable=*/false},
-            {QStringLiteral("tasks"), QStringLiteral("Tasks"), {}, platform::EntityType::reminder},
+        const auto calendar = [](const char* id, platform::EntityType kind, bool isWritable) {
+            platform::Calendar c;
+            c.identifier = QString::fromLatin1(id);
+            c.title = c.identifier.toUpper();
+            c.kind = kind;
+            c.isWritable = isWritable;
+            return c;
         };
+        store.calendarList = {calendar("home", platform::EntityType::event, true),
+                              calendar("holidays", platform::EntityType::event, false),
+                              calendar("tasks", platform::EntityType::reminder, true)};
         store.defaultCalendarIdentifier = QStringLiteral("home");
     }
 
