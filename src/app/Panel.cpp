@@ -65,6 +65,9 @@ void Panel::updateMenu() {
     if (!m_joinLabel.isEmpty())
         entries.push_back({QStringLiteral("join"), m_joinLabel});
     entries.push_back({QStringLiteral("open"), QCoreApplication::translate("Panel", "Open Ruvo")});
+    if (m_openSettings)
+        entries.push_back(
+            {QStringLiteral("settings"), QCoreApplication::translate("Panel", "Settings…")});
     entries.push_back({QString(), QString()});
     entries.push_back({QStringLiteral("quit"), QCoreApplication::translate("Panel", "Quit Ruvo")});
     m_item->setMenu(entries);
@@ -76,8 +79,15 @@ void Panel::onMenuEntry(const QString& id) {
             m_join();
     } else if (id == QLatin1String("open"))
         m_state.toggleMenuWindow();
+    else if (id == QLatin1String("settings") && m_openSettings)
+        m_openSettings();
     else if (id == QLatin1String("quit"))
         QApplication::quit();
+}
+
+void Panel::setSettingsOpener(std::function<void()> open) {
+    m_openSettings = std::move(open);
+    updateMenu();
 }
 
 void Panel::checkStatusItemShown() {

@@ -18,7 +18,7 @@ QStringList DesktopActions::names() {
     return {kToggleWindow, kNewEvent, kJoinVideoCall, kSettings};
 }
 
-ActionStatus DesktopActions::activate(const QString& name) {
+ActionStatus DesktopActions::activate(const QString& name, const QString& argument) {
     using namespace desktopActions;
     if (name == kToggleWindow) {
         m_toggleWindow();
@@ -38,6 +38,10 @@ ActionStatus DesktopActions::activate(const QString& name) {
     if (name == kNewEvent)
         return unavailable(QT_TRANSLATE_NOOP(
             "DesktopActions", "Ruvo cannot create events yet. Use your calendar application."));
+    if (name == kSettings && m_openSettings) {
+        m_openSettings(argument);
+        return std::nullopt;
+    }
     if (name == kSettings)
         return unavailable(QT_TRANSLATE_NOOP(
             "DesktopActions", "Ruvo has no settings window yet. Use \"ruvo defaults\" to change "

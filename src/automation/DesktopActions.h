@@ -20,17 +20,22 @@ inline const QString kSettings = QStringLiteral("settings");
 
 class DesktopActions {
 public:
-    DesktopActions(Actions& actions, std::function<void()> toggleWindow)
-        : m_actions(actions), m_toggleWindow(std::move(toggleWindow)) {}
+    // Without `openSettings` the "settings" action answers that it is unavailable.
+    DesktopActions(Actions& actions, std::function<void()> toggleWindow,
+                   std::function<void(const QString& pane)> openSettings = {})
+        : m_actions(actions), m_toggleWindow(std::move(toggleWindow)),
+          m_openSettings(std::move(openSettings)) {}
 
     // In the order the desktop file lists them.
     static QStringList names();
 
-    ActionStatus activate(const QString& name);
+    // `argument` is the action's parameter where it takes one (the pane of "settings").
+    ActionStatus activate(const QString& name, const QString& argument = {});
 
 private:
     Actions& m_actions;
     std::function<void()> m_toggleWindow;
+    std::function<void(const QString& pane)> m_openSettings;
 };
 
 } // namespace ruvo::automation

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The settings window on the offscreen platform: each pane opens and one control of each
+// changes its key; disabled controls say why; the shortcut recorder and the exclusion editor.
+// With RUVO_SCREENSHOT_DIR set, every pane is also saved there in light and dark.
+#include "views/preferences/SettingsWindow.h"
+
+#include "TestSupport.h"
+#include "kit/Clock.h"
+#include "preferences/PaneDescription.h"
+#include "settings/Keys.h"
+#include "settings/SettingsFiles.h"
+#include "timezones/PlaceList.h"
+#include "views/preferences/ControlRow.h"
+#include "views/preferences/ExclusionsEditor.h"
+#include "views/preferences/PatternField.h"
+#include "views/preferences/ShortcutRecorder.h"
+#include "views/shell/Palettes.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ruvo;
+namespace keys = settings::keys;
+
+namespace {
+
+class SettingsWindowTest : public ::testing::Test {
+protected:
+    views::SettingsServices services() {
+        views::SettingsServices s{files->defaults(), clock, [] {
+                                      return kit::Environment{QStringLiteral("en_US"),
+                                                              QStringLiteral("America/New_York")};
+                                  }};
+        s.places = &places;
+        s.calendars = [] {
+            return std::vector<platform::Calendar>{
+                {QStringLiteral("work"), QStringLiteral("Work"), QStringLiteral("#3478f6"),
+                 platform::EntityType::event, QStringLiteral("~/calendars")},
+                {QStringLiteral("home"), QStringLiteral("Home"), QStringLiteral("#34c759"),
+                 platform::EntityType::event, QStringLiteral("~/calendars")},
+                {QStringLiteral("team"), QStringLiteral("Team"), QStringLiteral("#ff9500"),
+                 platform::EntityType::event, QStringLiteral("Work account")}};
+        };
+        s.runAction = [this](const QString& action) -> std::optional<QString> {
+            actions << action;
+            return std::nullopt;
+        };
+        return s;
+    }
+
+    template <typename W> W* editorOf(const QString& id) {
+        views::ControlRow* row = window.row(id);
+        EXPECT_NE(row, nullptr) << id.toStdString();
+        return row ? qobject_cast<W*>(row->editor()) : nullptr;
+    }
+
+    std::unique_ptr<settings::SettingsFiles> files = settings::SettingsFiles::inMemory();
+    const settings::Defaults& d = files->defaults();
+    kit::FixedClock clock{test::at("2026-12-04T14:23:40-05:00")};
+    timezones::PlaceList places;
+    QStringList actions;
+    views::SettingsWindow window{services()};
+};
+
+TEST_F(SettingsWindowTest, EachPaneOpensAndOneOfItsControlsStoresItsKey) {
+    struct Step {
+        const char* pane;
+        std::function<void(SettingsWindowTest&)> change;
+        std::function<bool(const settings::Defaults&)> stored;
+    };
+    const Step steps[] = {
+        {"general",
+         [](SettingsWindowTest& t) {
+             auto* combo = t.editorOf<QComboBox>(keys::appearance.name);
+             combo->setFocus();
+             QTest::keyClick(combo, Qt::Key_Down); // System -> Light
+             QTest::keyClick(combo, Qt::Key_Down); // -> Dark
+         },
+         [](const settings::Defaults& d) {
+             return d.get(keys::appearance) == settings::AppAppearance::dark;
+         }},
+        {"panel",
+         [](SettingsWindowTest& t) {
+             QTest::mouseClick(t.editorOf<QCheckBox>(keys::showSecondsInMenuBar.name),
+                               Qt::LeftButton);
+         },
+         [](const settings::Defaults& d) { return d.get(keys::showSecondsInMenuBar); }},
+        {"calendar",
+         [](SettingsWindowTest& t) {
+             auto* spin = t.editorOf<QDoubleSpinBox>(keys::calendarEventsDayCount.name);
+             spin->setFocus();
+             QTest::keyClick(spin, Qt::Key_Up);
+         },
+         [](const settings::Defaults& d) { return d.get(keys::calendarEventsDayCount) == 8; }},
+        {"timezones",
+         [](SettingsWindowTest& t) {
+             QTest::mouseClick(t.editorOf<QCheckBox>(keys::showTimeZonesInMenu.name),
+                               Qt::LeftButton);
+         },
+         [](const settings::Defaults& d) { return !d.get(keys::showTimeZonesInMenu); }},
+        {"alerts",
+         [](SettingsWindowTest& t) {
+             QTest::mouseClick(t.editorOf<QCheckBox>(keys::hourlyChime_isEnabled.name),
+                               Qt::LeftButton);
+         },
+         [](const settings::Defaults& d) { return d.get(keys::hourlyChime_isEnabled); }},
+        {"shortcuts",
+         [](SettingsWindowTest& t) {
+             auto* recorder = t.editorOf<views::ShortcutRecorder>(keys::shortcut_newEvent.name);
+             QTest::mouseClick(recorder->button(), Qt::LeftButton);
+             QTest::keyClick(recorder->button(), Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
+         },
+         [](const settings::Defaults& d) {
+             return d.get(keys::shortcut_newEvent) == settings::ShortcutSetting::of({0x2D, 0x1800});
+         }},
+        {"advanced",
+         [](SettingsWindowTest& t) {
+             QTest::mouseClick(t.editorOf<QPushButton>(preferences::actions::kCopyDebugInfo),
+                               Qt::LeftButton);
+         },
+         [](const settings::Defaults&) { return true; }},
+    };
+    window.show();
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.pane);
+        window.showPane(QString::fromLatin1(step.pane));
+        EXPECT_EQ(window.currentPaneId(), QString::fromLatin1(step.pane));
+        step.change(*this);
+        EXPECT_TRUE(step.stored(d));
+    }
+    EXPECT_EQ(actions, QStringList{preferences::actions::kCopyDebugInfo});
+    window.showPane(QStringLiteral("no-such-pane"));
+    EXPECT_EQ(window.currentPaneId(), QStringLiteral("general"));
+}
+
+TEST_F(SettingsWindowTest, AChangeFromElsewhereShowsAndDisabledControlsSayWhy) {
+    auto* seconds = editorOf<QCheckBox>(keys::showSecondsInMenuBar.name);
+    d.set(keys::showSecondsInMenuBar, true); // as `ruvo defaults write` would
+    EXPECT_TRUE(seconds->isChecked());
+    EXPECT_TRUE(seconds->isEnabled());
+
+    auto* pattern = editorOf<views::PatternField>(keys::dateTimeFormat.name);
+    pattern->edit()->setFocus();
+    QTest::keyClicks(pattern->edit(), QStringLiteral("D MMM"));
+    EXPECT_EQ(d.get(keys::dateTimeFormat), QStringLiteral("D MMM"));
+    EXPECT_TRUE(pattern->warningText().contains(QStringLiteral("day of year")));
+    EXPECT_EQ(pattern->previewText(), QStringLiteral("Preview: 338 Dec"));
+    EXPECT_FALSE(seconds->isEnabled());
+    EXPECT_TRUE(window.row(keys::showSecondsInMenuBar.name)
+                    ->disabledReason()
+                    .contains(QStringLiteral("Date & Time Format")));
+    pattern->edit()->clear();
+    EXPECT_TRUE(seconds->isEnabled());
+    EXPECT_TRUE(window.row(keys::showSecondsInMenuBar.name)->disabledReason().isEmpty());
+
+    EXPECT_FALSE(window.row(keys::hourlyChimeSound.name)->editor()->isEnabled());
+    d.set(keys::hourlyChime_isEnabled, true);
+    EXPECT_TRUE(window.row(keys::hourlyChimeSound.name)->editor()->isEnabled());
+}
+
+TEST_F(SettingsWindowTest, TheRecorderRefusesOurOwnShortcutsAndKeepsTheOldOne) {
+    auto* recorder = editorOf<views::ShortcutRecorder>(keys::shortcut_joinMeeting.name);
+    d.set(keys::shortcut_joinMeeting, settings::ShortcutSetting::of({0x26, 0x1800}));
+    QTest::mouseClick(recorder->button(), Qt::LeftButton);
+    EXPECT_TRUE(recorder->isRecording());
+    QTest::keyClick(recorder->button(), Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_TRUE(recorder->refusal().contains(QStringLiteral("Previous month")));
+    EXPECT_EQ(d.get(keys::shortcut_joinMeeting), settings::ShortcutSetting::of({0x26, 0x1800}));
+    QTest::mouseClick(recorder->button(), Qt::LeftButton);
+    QTest::keyClick(recorder->button(), Qt::Key_Escape);
+    EXPECT_FALSE(recorder->isRecording());
+    QTest::mouseClick(recorder->button(), Qt::LeftButton);
+    QTest::keyClick(recorder->button(), Qt::Key_Backspace);
+    EXPECT_EQ(d.get(keys::shortcut_joinMeeting), settings::ShortcutSetting::removed());
+}
+
+TEST_F(SettingsWindowTest, TheExclusionEditorSaysInvalidRegexAndCancelRestores) {
+    auto* editor =
+        editorOf<views::ExclusionsEditor>(keys::fullscreenNotifications_excludeMatcher.name);
+    views::EditMatcherScreen* screen = editor->addMatcher();
+    ASSERT_EQ(d.get(keys::fullscreenNotifications_excludeMatcher).size(), 1u);
+    screen->kindPicker()->setCurrentIndex(
+        screen->kindPicker()->findData(int(settings::EventExcludeMatcher::Kind::regex)));
+    QTest::keyClicks(screen->patternField(), QStringLiteral("^Standup ("));
+    EXPECT_TRUE(screen->isShowingInvalidRegex());
+    EXPECT_EQ(d.get(keys::fullscreenNotifications_excludeMatcher).front().pattern,
+              QStringLiteral("^Standup ("));
+    QTest::keyClick(screen->patternField(), Qt::Key_Backspace);
+    QTest::keyClick(screen->patternField(), Qt::Key_Backspace);
+    EXPECT_FALSE(screen->isShowingInvalidRegex());
+    screen->reject();
+    QTest::keyClick(screen, Qt::Key_Escape);
+    EXPECT_EQ(editor->list()->count(), 1);
+}
+
+// Saves every pane, light and dark, for the README's gallery.
+TEST_F(SettingsWindowTest, Screenshots) {
+    const QString folder = qEnvironmentVariable("RUVO_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "RUVO_SCREENSHOT_DIR is not set";
+    QDir().mkpath(folder);
+    d.set(keys::timeZonesInMenu,
+          {settings::ChosenTimeZone::make(QUuid::createUuid(),
+                                          *settings::ZuTimeZone::make(QStringLiteral("Asia/Tokyo")),
+                                          std::nullopt)});
+    const std::pair<const char*, QPalette> looks[] = {{"light", views::lightPalette()},
+                                                      {"dark", views::darkPalette()}};
+    for (const auto& [look, palette] : looks) {
+        QApplication::setPalette(palette);
+        views::SettingsWindow shown(services());
+        shown.resize(760, 600);
+        for (const QString& id : preferences::paneIds()) {
+            shown.showPane(id);
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(shown.grab().save(
+                QStringLiteral("%1/settings-%2-%3.png").arg(folder, id, QLatin1String(look))));
+        }
+    }
+}
+
+} // namespace
