@@ -75,7 +75,10 @@ kit::Result<void> LaunchAtLogin::setEnabled(bool enabled) {
     const QByteArray text =
         "[Desktop Entry]\nType=Application\nName=Ruvo\nExec=" + m_command.toUtf8() +
         "\nIcon=io.github.ruvo.Ruvo\n" + "X-GNOME-Autostart-enabled=true\n" + kMarker + "\n";
-    auto written = kit::replaceFile(path, text, {.expected = stamp, .mustBeNew = !stamp});
+    kit::ReplaceOptions options;
+    options.expected = stamp;
+    options.mustBeNew = !stamp;
+    auto written = kit::replaceFile(path, text, options);
     if (!written)
         return kit::fail(written.error());
     if (*written != kit::ReplaceOutcome::written)

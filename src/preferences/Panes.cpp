@@ -38,8 +38,14 @@ Control number(const settings::Key<T>& key, const char* label, double lowest, do
     c.step = step;
     return c;
 }
-Control action(const QString& name, const char* label, const char* note = nullptr) {
-    return Control{.label = label, .kind = ControlKind::action, .note = note, .action = name};
+Control action(const QString& name, const char* label, const char* note = nullptr,
+               ControlKind kind = ControlKind::action) {
+    Control c;
+    c.label = label;
+    c.kind = kind;
+    c.note = note;
+    c.action = name;
+    return c;
 }
 Control withSection(Control c, const char* section) {
     c.section = section;
@@ -57,9 +63,7 @@ std::vector<ChoiceOption> leadTimes() {
 Pane general() {
     return {QStringLiteral("general"),
             TR("General"),
-            {Control{.label = TR("Launch at login"),
-                     .kind = ControlKind::toggle,
-                     .action = actions::kLaunchAtLogin},
+            {action(actions::kLaunchAtLogin, TR("Launch at login"), nullptr, ControlKind::toggle),
              choice(keys::appearance, TR("Appearance"),
                     {{QStringLiteral("system"), TR("System")},
                      {QStringLiteral("light"), TR("Light")},

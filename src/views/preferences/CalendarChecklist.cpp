@@ -18,7 +18,8 @@ CalendarChecklist::CalendarChecklist(KeyBinding& binding, const SettingsServices
     setAccessibleName(label);
     setHeaderHidden(true);
     setRootIsDecorated(false);
-    setMinimumHeight(120);
+    setMinimumHeight(90);
+    setMaximumHeight(170);
     reload();
     connect(this, &QTreeWidget::itemChanged, this, [this] { storeChecks(); });
 }
@@ -29,9 +30,11 @@ void CalendarChecklist::reload() {
     const auto all =
         m_services.calendars ? m_services.calendars() : std::vector<platform::Calendar>{};
     QMap<QString, QTreeWidgetItem*> sources;
+    int shown = 0;
     for (const platform::Calendar& c : all) {
         if (c.kind != m_kind)
             continue;
+        ++shown;
         QTreeWidgetItem*& source = sources[c.source];
         if (!source) {
             source = new QTreeWidgetItem(this, {c.source.isEmpty() ? tr("Other") : c.source});
@@ -48,8 +51,10 @@ void CalendarChecklist::reload() {
         item->setIcon(0, swatch);
     }
     expandAll();
-    if (all.empty()) {
-        auto* none = new QTreeWidgetItem(this, {tr("No calendars found")});
+    if (shown == 0) {
+        auto* none = new QTreeWidgetItem(this, {m_kind == platform::EntityType::reminder
+                                                    ? tr("No reminder lists found")
+                                                    : tr("No calendars found")});
         none->setFlags(Qt::NoItemFlags);
     }
     m_binding.onChange([this](const QJsonValue& v) { showChecks(v); });

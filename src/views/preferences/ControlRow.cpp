@@ -58,8 +58,9 @@ ControlRow::ControlRow(const preferences::Control& control, const SettingsServic
 ControlRow::~ControlRow() = default;
 
 QString ControlRow::label() const {
-    return m_control.kind == ControlKind::toggle ? QString()
-                                                 : preferences::translated(m_control.label);
+    const bool carriesItsLabel =
+        m_control.kind == ControlKind::toggle || m_control.kind == ControlKind::action;
+    return carriesItsLabel ? QString() : preferences::translated(m_control.label);
 }
 
 QString ControlRow::disabledReason() const {

@@ -71,7 +71,10 @@ QWidget* SettingsWindow::buildPane(std::size_t index) {
                 form->addRow(new QLabel(row->label(), content));
             form->addRow(row);
         } else {
-            auto* label = new QLabel(row->label() + QLatin1Char(':'), content);
+            // "&" is the label's mnemonic marker: a text's own "&" is doubled.
+            QString text = row->label();
+            text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            auto* label = new QLabel(text + QLatin1Char(':'), content);
             label->setBuddy(row->editor());
             form->addRow(label, row);
         }

@@ -40,7 +40,7 @@ ShortcutRecorder::ShortcutRecorder(KeyBinding& binding, const SettingsServices& 
 }
 
 QString ShortcutRecorder::refusal() const {
-    return m_refusal->isVisible() ? m_refusal->text() : QString();
+    return m_refusal->isHidden() ? QString() : m_refusal->text();
 }
 
 void ShortcutRecorder::setRecording(bool on) {

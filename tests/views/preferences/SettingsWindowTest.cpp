@@ -33,7 +33,7 @@ namespace keys = settings::keys;
 namespace {
 
 class SettingsWindowTest : public ::testing::Test {
-protected:
+public:
     views::SettingsServices services() {
         views::SettingsServices s{files->defaults(), clock, [] {
                                       return kit::Environment{QStringLiteral("en_US"),
@@ -41,19 +41,33 @@ protected:
                                   }};
         s.places = &places;
         s.calendars = [] {
-            return std::vector<platform::Calendar>{
-                {QStringLiteral("work"), QStringLiteral("Work"), QStringLiteral("#3478f6"),
-                 platform::EntityType::event, QStringLiteral("~/calendars")},
-                {QStringLiteral("home"), QStringLiteral("Home"), QStringLiteral("#34c759"),
-                 platform::EntityType::event, QStringLiteral("~/calendars")},
-                {QStringLiteral("team"), QStringLiteral("Team"), QStringLiteral("#ff9500"),
-                 platform::EntityType::event, QStringLiteral("Work account")}};
+            std::vector<platform::Calendar> all;
+            const char* const rows[][4] = {{"work", "Work", "#3478f6", "~/calendars"},
+                                           {"home", "Home", "#34c759", "~/calendars"},
+                                           {"team", "Team", "#ff9500", "Work account"}};
+            for (const auto& row : rows) {
+                platform::Calendar c;
+                c.identifier = QString::fromLatin1(row[0]);
+                c.title = QString::fromLatin1(row[1]);
+                c.colour = QString::fromLatin1(row[2]);
+                c.source = QString::fromLatin1(row[3]);
+                all.push_back(c);
+            }
+            return all;
         };
         s.runAction = [this](const QString& action) -> std::optional<QString> {
             actions << action;
             return std::nullopt;
         };
         return s;
+    }
+
+    // The keyboard's way: focus the control, then press the key.
+    void press(QWidget* w, Qt::Key key) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus) << w->metaObject()->className();
+        w->setFocus();
+        QTest::keyClick(w, key);
     }
 
     template <typename W> W* editorOf(const QString& id) {
@@ -80,36 +94,30 @@ TEST_F(SettingsWindowTest, EachPaneOpensAndOneOfItsControlsStoresItsKey) {
         {"general",
          [](SettingsWindowTest& t) {
              auto* combo = t.editorOf<QComboBox>(keys::appearance.name);
-             combo->setFocus();
-             QTest::keyClick(combo, Qt::Key_Down); // System -> Light
-             QTest::keyClick(combo, Qt::Key_Down); // -> Dark
+             t.press(combo, Qt::Key_Down); // System -> Light
+             t.press(combo, Qt::Key_Down); // -> Dark
          },
          [](const settings::Defaults& d) {
              return d.get(keys::appearance) == settings::AppAppearance::dark;
          }},
         {"panel",
          [](SettingsWindowTest& t) {
-             QTest::mouseClick(t.editorOf<QCheckBox>(keys::showSecondsInMenuBar.name),
-                               Qt::LeftButton);
+             t.press(t.editorOf<QCheckBox>(keys::showSecondsInMenuBar.name), Qt::Key_Space);
          },
          [](const settings::Defaults& d) { return d.get(keys::showSecondsInMenuBar); }},
         {"calendar",
          [](SettingsWindowTest& t) {
-             auto* spin = t.editorOf<QDoubleSpinBox>(keys::calendarEventsDayCount.name);
-             spin->setFocus();
-             QTest::keyClick(spin, Qt::Key_Up);
+             t.press(t.editorOf<QDoubleSpinBox>(keys::calendarEventsDayCount.name), Qt::Key_Up);
          },
          [](const settings::Defaults& d) { return d.get(keys::calendarEventsDayCount) == 8; }},
         {"timezones",
          [](SettingsWindowTest& t) {
-             QTest::mouseClick(t.editorOf<QCheckBox>(keys::showTimeZonesInMenu.name),
-                               Qt::LeftButton);
+             t.press(t.editorOf<QCheckBox>(keys::showTimeZonesInMenu.name), Qt::Key_Space);
          },
          [](const settings::Defaults& d) { return !d.get(keys::showTimeZonesInMenu); }},
         {"alerts",
          [](SettingsWindowTest& t) {
-             QTest::mouseClick(t.editorOf<QCheckBox>(keys::hourlyChime_isEnabled.name),
-                               Qt::LeftButton);
+             t.press(t.editorOf<QCheckBox>(keys::hourlyChime_isEnabled.name), Qt::Key_Space);
          },
          [](const settings::Defaults& d) { return d.get(keys::hourlyChime_isEnabled); }},
         {"shortcuts",
