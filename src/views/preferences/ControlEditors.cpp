@@ -24,10 +24,6 @@ using preferences::ControlKind;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SettingsWindow", text);
-}
-
 QWidget* row(QWidget* parent, QHBoxLayout*& layout) {
     auto* box = new QWidget(parent);
     layout = new QHBoxLayout(box);
@@ -71,7 +67,7 @@ QWidget* numberEditor(const Control& c, KeyBinding& b, QWidget* parent) {
     const bool isOptional = b.isOptional();
     spin->setRange(isOptional ? lowest - c.step : lowest, highest);
     if (isOptional)
-        spin->setSpecialValueText(tr("Default"));
+        spin->setSpecialValueText(QCoreApplication::translate("ControlEditors", "Default"));
     b.onChange([spin](const QJsonValue& v) {
         const QSignalBlocker quiet(spin);
         spin->setValue(v.isDouble() ? v.toDouble() : spin->minimum());
@@ -101,15 +97,15 @@ QWidget* colourEditor(const Control& c, KeyBinding& b, QWidget* parent) {
     QHBoxLayout* layout = nullptr;
     QWidget* box = row(parent, layout);
     auto* pick = new QPushButton(box);
-    auto* reset = new QPushButton(tr("Default"), box);
+    auto* reset = new QPushButton(QCoreApplication::translate("ControlEditors", "Default"), box);
     pick->setAccessibleName(preferences::translated(c.label));
-    reset->setAccessibleName(tr("Default colour"));
+    reset->setAccessibleName(QCoreApplication::translate("ControlEditors", "Default colour"));
     layout->addWidget(pick);
     layout->addWidget(reset);
     layout->addStretch();
     b.onChange([pick, reset](const QJsonValue& v) {
         const QColor colour(v.toString().left(7));
-        pick->setText(v.isNull() ? QCoreApplication::translate("SettingsWindow", "System colour")
+        pick->setText(v.isNull() ? QCoreApplication::translate("ControlEditors", "System colour")
                                  : v.toString().left(7));
         pick->setIcon(QIcon());
         if (colour.isValid()) {
@@ -172,10 +168,10 @@ QWidget* timeRangeEditor(KeyBinding& b, QWidget* parent) {
     QWidget* box = row(parent, layout);
     auto* start = new QTimeEdit(box);
     auto* end = new QTimeEdit(box);
-    start->setAccessibleName(tr("From"));
-    end->setAccessibleName(tr("To"));
+    start->setAccessibleName(QCoreApplication::translate("ControlEditors", "From"));
+    end->setAccessibleName(QCoreApplication::translate("ControlEditors", "To"));
     layout->addWidget(start);
-    layout->addWidget(new QLabel(tr("to"), box));
+    layout->addWidget(new QLabel(QCoreApplication::translate("ControlEditors", "to"), box));
     layout->addWidget(end);
     layout->addStretch();
     b.onChange([start, end](const QJsonValue& v) {
@@ -197,14 +193,14 @@ QWidget* fontEditor(const Control& c, KeyBinding& b, QWidget* parent) {
     QHBoxLayout* layout = nullptr;
     QWidget* box = row(parent, layout);
     auto* pick = new QPushButton(box);
-    auto* reset = new QPushButton(tr("Default"), box);
+    auto* reset = new QPushButton(QCoreApplication::translate("ControlEditors", "Default"), box);
     pick->setAccessibleName(preferences::translated(c.label));
-    reset->setAccessibleName(tr("Default font"));
+    reset->setAccessibleName(QCoreApplication::translate("ControlEditors", "Default font"));
     layout->addWidget(pick);
     layout->addWidget(reset);
     layout->addStretch();
     b.onChange([pick, reset](const QJsonValue& v) {
-        pick->setText(v.isNull() ? tr("System font")
+        pick->setText(v.isNull() ? QCoreApplication::translate("ControlEditors", "System font")
                                  : QStringLiteral("%1 %2").arg(
                                        v[QLatin1String("family")].toString(),
                                        QString::number(v[QLatin1String("pointSize")].toDouble())));
@@ -230,7 +226,7 @@ QWidget* listEditor(const Control& c, KeyBinding& b, QWidget* parent) {
     auto* list = new QListWidget(box);
     list->setAccessibleName(preferences::translated(c.label));
     list->setMaximumHeight(110);
-    auto* remove = new QPushButton(tr("Remove"), box);
+    auto* remove = new QPushButton(QCoreApplication::translate("ControlEditors", "Remove"), box);
     layout->addWidget(list, 1);
     layout->addWidget(remove, 0, Qt::AlignTop);
     b.onChange([list, remove](const QJsonValue& v) {
@@ -260,12 +256,12 @@ QWidget* soundEditor(const Control& c, KeyBinding& b, const SettingsServices& s,
     QWidget* box = row(parent, layout);
     auto* combo = new QComboBox(box);
     combo->setAccessibleName(preferences::translated(c.label));
-    combo->addItem(tr("None"), QVariant());
+    combo->addItem(QCoreApplication::translate("ControlEditors", "None"), QVariant());
     if (s.sounds)
         for (const auto& [stored, shown] : s.sounds())
             combo->addItem(shown, stored);
-    auto* play = new QPushButton(tr("Play"), box);
-    play->setAccessibleName(tr("Play the sound"));
+    auto* play = new QPushButton(QCoreApplication::translate("ControlEditors", "Play"), box);
+    play->setAccessibleName(QCoreApplication::translate("ControlEditors", "Play the sound"));
     play->setEnabled(bool(s.playSound));
     layout->addWidget(combo);
     layout->addWidget(play);
