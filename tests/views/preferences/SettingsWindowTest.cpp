@@ -10,6 +10,8 @@
 #include "settings/Keys.h"
 #include "settings/SettingsFiles.h"
 #include "timezones/PlaceList.h"
+#include "views/preferences/CalendarChecklist.h"
+#include "views/preferences/ControlEditors.h"
 #include "views/preferences/ControlRow.h"
 #include "views/preferences/ExclusionsEditor.h"
 #include "views/preferences/PatternField.h"
@@ -25,6 +27,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimeEdit>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using namespace ruvo;
@@ -207,6 +211,43 @@ TEST_F(SettingsWindowTest, TheExclusionEditorSaysInvalidRegexAndCancelRestores) 
     screen->reject();
     QTest::keyClick(screen, Qt::Key_Escape);
     EXPECT_EQ(editor->list()->count(), 1);
+}
+
+TEST_F(SettingsWindowTest, EditorsStoreTheKeysOwnForms) {
+    auto* size = editorOf<QDoubleSpinBox>(keys::menuBarTextSize.name);
+    size->setValue(13);
+    EXPECT_EQ(d.get(keys::menuBarTextSize), 13.0);
+    size->setValue(size->minimum()); // "Default": none stored, not the lowest size
+    EXPECT_EQ(d.get(keys::menuBarTextSize), std::nullopt);
+    EXPECT_EQ(size->text(), QStringLiteral("Default"));
+
+    EXPECT_EQ(views::storedColourText(QColor(255, 0, 16, 128)), QStringLiteral("#ff001080"));
+
+    auto* row = window.row(keys::hourlyChimeTimeRange.name);
+    row->editor()->findChildren<QTimeEdit*>().front()->setTime(QTime(8, 30));
+    EXPECT_EQ(d.get(keys::hourlyChimeTimeRange),
+              (settings::PlainHourMinuteTimeRange{{8, 30}, {22, 0}}));
+
+    // Monday is the first box whatever the locale's first day.
+    window.row(keys::highlightedDaysInCalendar.name)
+        ->editor()
+        ->findChildren<QCheckBox*>()
+        .front()
+        ->click();
+    EXPECT_EQ(d.get(keys::highlightedDaysInCalendar),
+              settings::DayOfWeekSet{settings::DayOfWeek::monday});
+
+    // A calendar that is away (its folder unplugged) stays chosen when others change.
+    d.set(keys::enabledCalendars,
+          settings::StringSet{QStringLiteral("gone"), QStringLiteral("work")});
+    auto* list = editorOf<views::CalendarChecklist>(keys::enabledCalendars.name);
+    QTreeWidgetItem* folder = list->topLevelItem(0);
+    ASSERT_EQ(folder->childCount(), 2);
+    EXPECT_EQ(folder->child(0)->checkState(0), Qt::Checked);
+    folder->child(0)->setCheckState(0, Qt::Unchecked);
+    list->topLevelItem(1)->child(0)->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(d.get(keys::enabledCalendars),
+              (settings::StringSet{QStringLiteral("gone"), QStringLiteral("team")}));
 }
 
 // Saves every pane, light and dark, for the README's gallery.
