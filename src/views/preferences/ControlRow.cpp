@@ -64,7 +64,12 @@ QString ControlRow::label() const {
 }
 
 QString ControlRow::disabledReason() const {
-    return m_reason->isHidden() ? QString() : m_reason->text();
+    return m_disabledReason;
+}
+
+void ControlRow::setReasonShown(bool isShown) {
+    m_isReasonShown = isShown;
+    m_reason->setHidden(m_disabledReason.isEmpty() || !isShown);
 }
 
 void ControlRow::updateEnabled() {
@@ -74,10 +79,14 @@ void ControlRow::updateEnabled() {
                                   m_control.key, m_services.defaults,
                                   preferences::localeUses24Hour(m_services.environment().localeId));
     m_editor->setEnabled(!reason);
-    m_reason->setText(reason.value_or(QString()));
-    m_reason->setHidden(!reason);
-    if (reason)
-        m_editor->setAccessibleDescription(*reason);
+    m_editor->setAccessibleDescription(reason.value_or(QString()));
+    const QString text = reason.value_or(QString());
+    if (text == m_disabledReason)
+        return;
+    m_disabledReason = text;
+    m_reason->setText(text);
+    setReasonShown(m_isReasonShown);
+    Q_EMIT disabledReasonChanged();
 }
 
 QWidget* ControlRow::makeEditor() {

@@ -26,10 +26,13 @@ public:
     // Shown beside the editor by the pane; empty for a switch, which carries its own label.
     QString label() const;
     QString disabledReason() const;
+    // Rows in a run with the same reason show it once, under the first of them.
+    void setReasonShown(bool isShown);
 
 Q_SIGNALS:
     // A calendar folder was added: the calendar lists read the store again.
     void calendarsChanged();
+    void disabledReasonChanged();
 
 private:
     QWidget* makeEditor();
@@ -44,6 +47,8 @@ private:
     QWidget* m_editor = nullptr;
     QLabel* m_reason = nullptr;
     QLabel* m_problem = nullptr;
+    QString m_disabledReason;
+    bool m_isReasonShown = true;
 };
 
 } // namespace ruvo::views

@@ -38,7 +38,20 @@ SettingsWindow::SettingsWindow(SettingsServices services, QWidget* parent)
                 if (other != adder)
                     connect(adder, &ControlRow::calendarsChanged, other,
                             &ControlRow::calendarsChanged);
+    for (ControlRow* row : m_rows)
+        connect(row, &ControlRow::disabledReasonChanged, this, &SettingsWindow::showReasonsOnce);
+    showReasonsOnce();
     m_list->setCurrentRow(0);
+}
+
+void SettingsWindow::showReasonsOnce() {
+    const ControlRow* previous = nullptr;
+    for (ControlRow* row : m_rows) {
+        const bool isSameRun = previous && previous->parentWidget() == row->parentWidget() &&
+                               previous->disabledReason() == row->disabledReason();
+        row->setReasonShown(!isSameRun);
+        previous = row;
+    }
 }
 
 SettingsWindow::~SettingsWindow() = default;

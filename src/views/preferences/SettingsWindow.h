@@ -30,11 +30,12 @@ public:
 
 private:
     QWidget* buildPane(std::size_t index);
+    void showReasonsOnce();
 
     SettingsServices m_services;
     QListWidget* m_list;
     QStackedWidget* m_stack;
-    std::vector<ControlRow*> m_rows;
+    std::vector<ControlRow*> m_rows; // in pane order
 };
 
 } // namespace ruvo::views

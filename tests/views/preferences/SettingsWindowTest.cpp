@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -172,6 +173,19 @@ TEST_F(SettingsWindowTest, AChangeFromElsewhereShowsAndDisabledControlsSayWhy) {
     pattern->edit()->clear();
     EXPECT_TRUE(seconds->isEnabled());
     EXPECT_TRUE(window.row(keys::showSecondsInMenuBar.name)->disabledReason().isEmpty());
+
+    // A run of rows turned off by one switch says why once, under its first row.
+    const auto shownReasons = [this](const QString& key) {
+        int count = 0;
+        for (QLabel* label : window.row(key)->findChildren<QLabel*>())
+            count += !label->isHidden() && label->text().startsWith(QStringLiteral("Used while"));
+        return count;
+    };
+    EXPECT_EQ(shownReasons(keys::upcomingEventInMenuBarShowTitle.name), 1);
+    EXPECT_EQ(shownReasons(keys::upcomingEventInMenuBarShowCountdown.name), 0);
+    d.set(keys::upcomingEventInMenuBar_isEnabled, true);
+    EXPECT_EQ(shownReasons(keys::upcomingEventInMenuBarShowTitle.name), 0);
+    EXPECT_TRUE(window.row(keys::upcomingEventInMenuBarShowCountdown.name)->editor()->isEnabled());
 
     EXPECT_FALSE(window.row(keys::hourlyChimeSound.name)->editor()->isEnabled());
     d.set(keys::hourlyChime_isEnabled, true);
