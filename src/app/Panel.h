@@ -28,6 +28,8 @@ public:
     views::MenuWindow& menuWindow() { return *m_window; }
     const views::MenuBarIconPainter& painter() const { return m_painter; }
     const std::function<kit::Environment()>& environment() const { return m_environment; }
+    // Adds "Settings…" to the item's menu.
+    void setSettingsOpener(std::function<void()> open);
     platform::SystemDateEvents& dateEvents() { return m_dateEvents; }
 
     // The item menu's first entry, `label`, runs `join`; an empty label takes it away.
@@ -53,6 +55,7 @@ private:
     QString m_joinLabel;
     std::function<void()> m_join;
     std::function<void()> m_newEvent;
+    std::function<void()> m_openSettings;
     kit::Subscription m_locale;
     kit::Subscription m_colorScheme;
     kit::Timer m_visibilityCheck;

@@ -12,6 +12,7 @@
 #include "cli/MonthCommand.h"
 #include "cli/NewItemCommands.h"
 #include "cli/PanelAppletCommand.h"
+#include "cli/SettingsCommand.h"
 #include "cli/TimeZonesCommand.h"
 #include "cli/UpcomingTextCommand.h"
 #include "cli/VideoCallCommand.h"
@@ -41,6 +42,7 @@ const std::array kCommands{
     cli::calcCommand(),
     cli::installPanelAppletCommand(),
     cli::actionCommand(),
+    cli::settingsCommand(),
 };
 } // namespace
 
