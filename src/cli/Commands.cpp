@@ -11,6 +11,7 @@
 #include "cli/MenuBarCommands.h"
 #include "cli/MonthCommand.h"
 #include "cli/PanelAppletCommand.h"
+#include "cli/ReplyCommand.h"
 #include "cli/TimeZonesCommand.h"
 #include "cli/UpcomingTextCommand.h"
 #include "cli/VideoCallCommand.h"
@@ -27,7 +28,7 @@ const std::array kCommands{
     cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
     cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
     cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
-    cli::actionCommand(),
+    cli::actionCommand(),    cli::replyCommand(),
 };
 } // namespace
 
