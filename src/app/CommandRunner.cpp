@@ -68,6 +68,14 @@ cli::CommandServices linuxServices() {
         return std::make_unique<platform::FolderShortcutRunner>(
             platform::FolderShortcutRunner::defaultFolder());
     };
+    services.discoverSetup = [](const cli::CommandContext& c) {
+        QStringList added;
+        if (const auto sources = vdir::VdirSourceList(c.configDirectory).sources())
+            for (const auto& s : *sources)
+                added << s.location;
+        const bool hasEds = platform::isEdsWanted() && platform::isEdsRegistryOnBus();
+        return platform::discoverSetup(platform::userDiscoveryPlaces(added), hasEds);
+    };
     return services;
 }
 
