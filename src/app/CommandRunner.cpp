@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "kit/RealScheduler.h"
 #include "kit/Translations.h"
+#include "platform/SetupDiscovery.h"
 #include "platform/linux/DBusApplication.h"
 #include "platform/linux/FolderShortcutRunner.h"
 #include "platform/linux/LinuxSystemDateEvents.h"
@@ -69,12 +70,7 @@ cli::CommandServices linuxServices() {
             platform::FolderShortcutRunner::defaultFolder());
     };
     services.discoverSetup = [](const cli::CommandContext& c) {
-        QStringList added;
-        if (const auto sources = vdir::VdirSourceList(c.configDirectory).sources())
-            for (const auto& s : *sources)
-                added << s.location;
-        const bool hasEds = platform::isEdsWanted() && platform::isEdsRegistryOnBus();
-        return platform::discoverSetup(platform::userDiscoveryPlaces(added), hasEds);
+        return platform::discoverUserSetup(c.configDirectory);
     };
     return services;
 }

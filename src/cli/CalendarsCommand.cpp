@@ -175,7 +175,7 @@ cli::Command calendarsCommand() {
             QT_TRANSLATE_NOOP("cli", "list, add, discover and remove calendar folders"),
             {{.options = {{"json", QT_TRANSLATE_NOOP("cli", "print JSON")}}, .run = &runList},
              {.verb = "add",
-              .arguments = "PATH|--vdirsyncer",
+              .arguments = "[PATH]",
               .minArguments = 0,
               .maxArguments = 1,
               .options = {{"email", QT_TRANSLATE_NOOP("cli", "an address of yours in its events"),

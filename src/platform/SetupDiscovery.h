@@ -51,4 +51,8 @@ SetupDiscovery discoverSetup(const DiscoveryPlaces& places, bool hasEdsRegistry)
 // Whether Evolution Data Server's source registry runs or can be started on the session bus.
 bool isEdsRegistryOnBus();
 
+// All of it for the user whose Ruvo settings are in `configDirectory`: the folders added there,
+// the user's home and configuration, EDS unless RUVO_CALENDAR_BACKENDS leaves it out.
+SetupDiscovery discoverUserSetup(const QString& configDirectory);
+
 } // namespace ruvo::platform

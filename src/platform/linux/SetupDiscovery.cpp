@@ -2,6 +2,8 @@
 #include "platform/SetupDiscovery.h"
 
 #include "platform/linux/SetupConfigs.h"
+#include "platform/linux/UserCalendarStore.h"
+#include "platform/linux/VdirSourceList.h"
 #include "platform/linux/VdirSources.h"
 
 #include <QDBusConnection>
@@ -126,6 +128,14 @@ bool isEdsRegistryOnBus() {
         return false;
     const QString name = QLatin1String(kEdsRegistry);
     return bus->isServiceRegistered(name) || bus->activatableServiceNames().value().contains(name);
+}
+
+SetupDiscovery discoverUserSetup(const QString& configDirectory) {
+    QStringList added;
+    if (const auto sources = vdir::VdirSourceList(configDirectory).sources())
+        for (const auto& s : *sources)
+            added << s.location;
+    return discoverSetup(userDiscoveryPlaces(added), isEdsWanted() && isEdsRegistryOnBus());
 }
 
 } // namespace ruvo::platform
