@@ -35,11 +35,12 @@ int list(CommandContext& context, bool asJson) {
             const bool isFolder = c.backend.isEmpty() || c.backend == QLatin1String("vdir");
             const QString origin = calendarOrigin(c, discovery);
             if (!asJson) {
+                // The folder (or account) last: scripts take it from the end of the line.
                 context.out << c.identifier << "  " << kindName(kind).leftJustified(9) << "  "
-                            << c.colour << "  " << c.title << "  "
+                            << c.colour << "  " << c.title << "  (" << originText(origin) << ")  "
                             << (c.backend.isEmpty() ? c.source
                                                     : c.backend + QStringLiteral(": ") + c.source)
-                            << "  (" << originText(origin) << ")\n";
+                            << "\n";
                 continue;
             }
             QJsonObject object{{QStringLiteral("identifier"), c.identifier},

@@ -29,7 +29,13 @@ struct SetupDiscovery {
     QString builtInFolder;   // Ruvo's own calendars
 
     // The program a calendar folder comes from ("vdirsyncer", "khal"), empty when none.
-    QString originOf(const QString& calendarFolder) const;
+    QString originOf(const QString& calendarFolder) const {
+        for (const auto& f : folders)
+            if (calendarFolder == f.path || calendarFolder.startsWith(f.path + QLatin1Char('/')) ||
+                f.calendars.contains(calendarFolder))
+                return f.origin;
+        return {};
+    }
 };
 
 // Where to look: the user's home and configuration folder ($HOME, $XDG_CONFIG_HOME); the

@@ -77,13 +77,6 @@ void take(const QString& file, const QString& origin, const setup::ConfigReading
 
 } // namespace
 
-QString SetupDiscovery::originOf(const QString& calendarFolder) const {
-    for (const auto& f : folders)
-        if (isWithin(calendarFolder, f.path) || f.calendars.contains(calendarFolder))
-            return f.origin;
-    return {};
-}
-
 DiscoveryPlaces userDiscoveryPlaces(const QStringList& addedFolders) {
     DiscoveryPlaces places;
     places.home = QDir::homePath();
