@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "kit/RealScheduler.h"
 #include "kit/Translations.h"
+#include "platform/SetupDiscovery.h"
 #include "platform/linux/DBusApplication.h"
 #include "platform/linux/FolderShortcutRunner.h"
 #include "platform/linux/LinuxSystemDateEvents.h"
@@ -73,6 +74,9 @@ cli::CommandServices linuxServices() {
     services.openShortcutRunner = [] {
         return std::make_unique<platform::FolderShortcutRunner>(
             platform::FolderShortcutRunner::defaultFolder());
+    };
+    services.discoverSetup = [](const cli::CommandContext& c) {
+        return platform::discoverUserSetup(c.configDirectory);
     };
     return services;
 }

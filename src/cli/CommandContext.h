@@ -11,6 +11,7 @@
 #include "kit/Scheduler.h"
 #include "platform/CalendarSources.h"
 #include "platform/CalendarStore.h"
+#include "platform/SetupDiscovery.h"
 #include "platform/ShortcutRunner.h"
 #include "platform/SystemDateEvents.h"
 #include "platform/UrlOpener.h"
@@ -46,6 +47,8 @@ struct CommandServices {
     std::function<std::unique_ptr<platform::ShortcutRunner>()> openShortcutRunner;
     // Asks the running program to show its settings window on a pane ("" for the first).
     std::function<kit::Result<void>(const QString& pane)> openSettings;
+    // The calendars other programs were set up with (EDS, vdirsyncer, khal).
+    std::function<platform::SetupDiscovery(const CommandContext&)> discoverSetup;
 };
 
 struct CommandContext {

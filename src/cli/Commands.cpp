@@ -12,6 +12,7 @@
 #include "cli/MonthCommand.h"
 #include "cli/NewItemCommands.h"
 #include "cli/PanelAppletCommand.h"
+#include "cli/ReplyCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/TimeZonesCommand.h"
 #include "cli/UpcomingTextCommand.h"
@@ -30,6 +31,7 @@ const std::array kCommands{
     cli::calendarsCommand(),
     cli::eventsCommand(),
     cli::importCommand(),
+    cli::replyCommand(),
     cli::newEventCommand(),
     cli::newReminderCommand(),
     cli::timeZonesCommand(),

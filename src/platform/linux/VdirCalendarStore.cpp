@@ -5,6 +5,7 @@
 #include "platform/linux/VdirEditor.h"
 #include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirRecurrence.h"
+#include "platform/linux/VdirReply.h"
 #include "platform/linux/VdirWriter.h"
 
 #include <QCoreApplication>
@@ -402,6 +403,23 @@ kit::Result<void> VdirCalendarStore::removeEvent(const Event& occurrence, Remova
             return removeEventSeries(f.path, f.uid);
         return removeEventOccurrence(f.path, f.uid, occurrence.occurrenceDate(), m_zones, now());
     });
+}
+
+kit::Result<void> VdirCalendarStore::reply(const QString& eventIdentifier,
+                                           std::optional<kit::Instant> occurrence,
+                                           ParticipantStatus status) {
+    const auto event = eventWithIdentifier(eventIdentifier);
+    return edit(event ? eventFile(*event) : std::nullopt, QStringLiteral("event"),
+                [&](const ItemFile& f) -> kit::Result<void> {
+                    if (f.collection->info.emails.isEmpty())
+                        return kit::fail(QCoreApplication::translate(
+                                             "VdirCalendarStore",
+                                             "The calendar “%1” knows no address of yours; add it "
+                                             "again with ruvo calendars add --email ADDRESS.")
+                                             .arg(f.collection->info.title));
+                    return replyToEvent(f.path, f.uid, occurrence, f.collection->info.emails,
+                                        status, m_zones, now());
+                });
 }
 
 ImportTarget VdirCalendarStore::importTarget(const Collection& c) {

@@ -68,6 +68,8 @@ public:
     kit::Result<void> setReminderDue(const QString& identifier,
                                      const std::optional<DueDate>& due) override;
     kit::Result<void> setReminderPriority(const QString& identifier, int priority) override;
+    kit::Result<void> reply(const QString& eventIdentifier, std::optional<kit::Instant> occurrence,
+                            ParticipantStatus status) override;
     void refreshSourcesIfNecessary() override;
     AuthorizationStatus authorizationStatus(EntityType) const override {
         return AuthorizationStatus::fullAccess;
