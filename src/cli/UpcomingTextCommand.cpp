@@ -11,7 +11,6 @@ namespace ruvo::cli {
 
 namespace {
 
-// The command line opens nothing, so it answers as if no meeting application were present.
 class NoApplications final : public platform::UrlOpener {
 public:
     bool open(const QUrl&) override { return false; }
@@ -23,13 +22,8 @@ int runUpcomingText(cli::CommandContext& context, const Invocation&) {
     if (!store)
         return cli::kExitFailure;
     events::enableAllCalendarsOnNewInstallation(*store, context.defaults);
-    NoApplications apps;
-    videocalls::VideoCallDetector detector(apps);
-    const alerts::UpcomingEvents upcoming(
-        *store, context.defaults, context.clock, context.environment,
-        [&detector](const platform::Event& event) {
-            return !event.isAllDay() && detector.videoCall(events::toCallEvent(event)).has_value();
-        });
+    const alerts::UpcomingEvents upcoming(*store, context.defaults, context.clock,
+                                          context.environment, offlineVideoCallTest());
     const alerts::UpcomingDisplay display = upcoming.display(context.clock.now());
     if (!display.isVisible) {
         context.out << Qt::endl;
@@ -40,6 +34,18 @@ int runUpcomingText(cli::CommandContext& context, const Invocation&) {
 }
 
 } // namespace
+
+alerts::UpcomingEvents::VideoCallTest offlineVideoCallTest() {
+    struct Detection {
+        NoApplications apps;
+        videocalls::VideoCallDetector detector{apps};
+    };
+    auto detection = std::make_shared<Detection>();
+    return [detection](const platform::Event& event) {
+        return !event.isAllDay() &&
+               detection->detector.videoCall(events::toCallEvent(event)).has_value();
+    };
+}
 
 cli::Command upcomingTextCommand() {
     return {
