@@ -88,11 +88,11 @@ private:
 
 // The upcoming event for a waybar module of its own; a fixed --now writes one line.
 int runUpcomingBar(cli::CommandContext& context) {
-    auto store = openCommandStore(context);
-    if (!store)
-        return cli::kExitFailure;
-    events::enableAllCalendarsOnNewInstallation(*store, context.defaults);
     if (dynamic_cast<const kit::FixedClock*>(&context.clock)) {
+        auto store = openCommandStore(context);
+        if (!store)
+            return cli::kExitFailure;
+        events::enableAllCalendarsOnNewInstallation(*store, context.defaults);
         const alerts::UpcomingEvents upcoming(*store, context.defaults, context.clock,
                                               context.environment, offlineVideoCallTest());
         const kit::Instant now = context.clock.now();
@@ -101,15 +101,21 @@ int runUpcomingBar(cli::CommandContext& context) {
                                true);
         return cli::kExitOk;
     }
-    if (!context.services.openSystemDateEvents) {
+    if (!context.services.openSystemDateEvents || !context.services.openWatchedCalendarStore) {
         printError(context, QCoreApplication::translate("cli", "no date events in this build"));
         return cli::kExitFailure;
     }
     kit::RealScheduler scheduler;
+    auto store = context.services.openWatchedCalendarStore(context, scheduler);
+    if (!store) {
+        printError(context, store.error());
+        return cli::kExitFailure;
+    }
+    events::enableAllCalendarsOnNewInstallation(**store, context.defaults);
     auto dateEvents = context.services.openSystemDateEvents(
         scheduler, [env = context.environment] { return env.timeZoneId; });
     const UpcomingBarFeed feed(
-        {context.defaults, scheduler, *dateEvents, *store, context.environment,
+        {context.defaults, scheduler, *dateEvents, **store, context.environment,
          offlineVideoCallTest(),
          [&context](const QString& line) { context.out << line << Qt::flush; }});
     QEventLoop loop;
