@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/MenuBarCommands.h"
 
+#include "cli/CommandCalls.h"
 #include "cli/CommandStore.h"
 #include "cli/UpcomingBarFeed.h"
-#include "cli/UpcomingTextCommand.h"
 #include "events/EventsController.h"
 #include "kit/RealScheduler.h"
 #include "menubar/BarFeed.h"
@@ -88,13 +88,15 @@ private:
 
 // The upcoming event for a waybar module of its own; a fixed --now writes one line.
 int runUpcomingBar(cli::CommandContext& context) {
+    CommandCalls calls;
+    const auto isCall = [&calls](const platform::Event& event) { return calls.isTimedCall(event); };
     if (dynamic_cast<const kit::FixedClock*>(&context.clock)) {
         auto store = openCommandStore(context);
         if (!store)
             return cli::kExitFailure;
         events::enableAllCalendarsOnNewInstallation(*store, context.defaults);
         const alerts::UpcomingEvents upcoming(*store, context.defaults, context.clock,
-                                              context.environment, offlineVideoCallTest());
+                                              context.environment, isCall);
         const kit::Instant now = context.clock.now();
         context.out << barLine(BarFormat::waybar,
                                upcomingBarState(upcoming.display(now), now, context.environment),
@@ -115,8 +117,7 @@ int runUpcomingBar(cli::CommandContext& context) {
     auto dateEvents = context.services.openSystemDateEvents(
         scheduler, [env = context.environment] { return env.timeZoneId; });
     const UpcomingBarFeed feed(
-        {context.defaults, scheduler, *dateEvents, **store, context.environment,
-         offlineVideoCallTest(),
+        {context.defaults, scheduler, *dateEvents, **store, context.environment, isCall,
          [&context](const QString& line) { context.out << line << Qt::flush; }});
     QEventLoop loop;
     return loop.exec();

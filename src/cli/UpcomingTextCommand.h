@@ -4,15 +4,10 @@
 // status 1 when the item would be hidden.
 #pragma once
 
-#include "alerts/UpcomingEvents.h"
 #include "cli/CommandLine.h"
 
 namespace ruvo::cli {
 
 cli::Command upcomingTextCommand();
-
-// Whether an event has a video call, as the command line sees it: it opens nothing, so it
-// answers as if no meeting application were installed.
-alerts::UpcomingEvents::VideoCallTest offlineVideoCallTest();
 
 } // namespace ruvo::cli
