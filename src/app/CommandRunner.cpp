@@ -53,6 +53,10 @@ cli::CommandServices linuxServices() {
     services.openCalendarStore = [](const cli::CommandContext& c) {
         return platform::openUserCalendars(c.configDirectory, c.environment.timeZoneId, c.clock);
     };
+    services.openWatchedCalendarStore = [](const cli::CommandContext& c, kit::Scheduler& s) {
+        return platform::openUserCalendars(c.configDirectory, c.environment.timeZoneId, c.clock,
+                                           &s);
+    };
     services.openCalendarSources = [](const cli::CommandContext& c) {
         return std::make_unique<vdir::VdirSourceList>(c.configDirectory);
     };

@@ -32,6 +32,10 @@ struct CommandServices {
     // The user's calendars, as the context's config folder, zone and clock say.
     std::function<kit::Result<std::unique_ptr<platform::CalendarStore>>(const CommandContext&)>
         openCalendarStore;
+    // The same, watched on disk: its storeChanged fires on `scheduler` when a calendar changes.
+    std::function<kit::Result<std::unique_ptr<platform::CalendarStore>>(const CommandContext&,
+                                                                        kit::Scheduler& scheduler)>
+        openWatchedCalendarStore;
     // The calendar folders the user added.
     std::function<std::unique_ptr<platform::CalendarSources>(const CommandContext&)>
         openCalendarSources;

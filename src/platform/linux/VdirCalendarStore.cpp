@@ -101,10 +101,8 @@ kit::Result<void> VdirCalendarStore::load() {
             folders << c.info.folder;
         m_watcher->watch(folders);
         if (m_lastLoad.trustedFolders > 0)
-            m_pendingVerify = m_options.scheduler->after(kVerifyDelay, [this] {
-                if (refresh())
-                    emitStoreChanged();
-            });
+            m_pendingVerify =
+                m_options.scheduler->after(kVerifyDelay, [this] { verifyTrustedFolders(); });
     }
     return {};
 }
@@ -128,6 +126,16 @@ bool VdirCalendarStore::refresh() {
         return false;
     }
     return m_lastLoad.hasChanges() || before != m_collections.size();
+}
+
+// Every folder file by file this once: an empty folder would be trusted again (it has no files
+// in memory to compare) and its check planned anew, waking the program every 10 s for good.
+void VdirCalendarStore::verifyTrustedFolders() {
+    m_loader.setFolderTrust(std::chrono::seconds{0});
+    const bool hasChanged = refresh();
+    m_loader.setFolderTrust(m_options.folderTrust);
+    if (hasChanged)
+        emitStoreChanged();
 }
 
 void VdirCalendarStore::onDiskChange() {

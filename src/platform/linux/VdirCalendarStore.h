@@ -90,6 +90,7 @@ private:
     void rebuildIndex();
     bool refresh(); // true when something changed
     void onDiskChange();
+    void verifyTrustedFolders();
     const Collection* collection(const QString& identifier) const;
     const Collection* firstCollection(EntityType kind) const;
     Calendar calendarOf(const Collection& c, EntityType kind) const;
