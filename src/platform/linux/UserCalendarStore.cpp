@@ -52,8 +52,9 @@ bool isEdsWanted() {
 kit::Result<std::unique_ptr<CalendarStore>> openUserCalendars(const QString& configDirectory,
                                                               const QString& timeZoneId,
                                                               const kit::Clock& clock) {
-    auto store = std::make_unique<UserCalendarStore>(
-        vdir::userStoreOptions(configDirectory, timeZoneId, clock), isEdsWanted());
+    auto options = vdir::userStoreOptions(configDirectory, timeZoneId, clock);
+    options.isLeftAtExit = true;
+    auto store = std::make_unique<UserCalendarStore>(std::move(options), isEdsWanted());
     if (auto loaded = store->load(); !loaded)
         return kit::fail(loaded.error());
     store->waitForSources(UserCalendarStore::kCommandWait);
