@@ -46,7 +46,8 @@ pids+=("$program")
 
 # Memory every 10 s: "seconds-since-start KiB".
 ( while kill -0 "$program" 2>/dev/null; do
-    echo "$(echo "$(date +%s.%N) - $started" | bc | cut -d. -f1) $(awk '/VmRSS/ { print $2 }' /proc/$program/status)"
+    kib=$(awk '/VmRSS/ { print $2 }' "/proc/$program/status" 2>/dev/null) || break
+    echo "$(awk -v now="$(date +%s.%N)" -v t0="$started" 'BEGIN { printf "%d", now - t0 }') $kib"
     sleep 10
   done >"$rss" ) &
 pids+=("$!")
@@ -57,10 +58,12 @@ import os, random, sys, time
 folder, rate, minutes = sys.argv[1], int(sys.argv[2]), float(sys.argv[3])
 names = sorted(n for n in os.listdir(folder) if n.endswith(".ics"))
 random.seed(1)
-end = time.monotonic() + minutes * 60
+start = time.monotonic()
+end = start + minutes * 60
 gap = 60.0 / rate
 n = 0
 while time.monotonic() < end:
+    time.sleep(max(0.0, start + n * gap - time.monotonic())) # on schedule, however slow a write
     name = random.choice(names)
     path = os.path.join(folder, name)
     with open(path, encoding="utf-8") as f:
@@ -74,7 +77,6 @@ while time.monotonic() < end:
     with open(temporary, "w", encoding="utf-8", newline="") as f:
         f.write("\r\n".join(lines))
     os.rename(temporary, path)
-    time.sleep(gap)
 print("sync tool replaced %d files" % n)
 PY
 sync_tool=$!
@@ -95,7 +97,7 @@ awk -v first="${first:-0}" '
     printf "Start: %d stalls over 50 ms, longest %d ms.\n", s, sl
     printf "After the start: %d stalls over 50 ms in %d windows of 10 s, longest %d ms, %d ms stalled in all.\n", n, w - 1, l, t
   }' "$stalls"
-awk 'NR == 1 { min = $2 } { if ($2 > max) max = $2; if ($2 < min) min = $2; last = $2 }
+awk 'NF == 2 && !seen { min = $2; seen = 1 } NF != 2 { next } { if ($2 > max) max = $2; if ($2 < min) min = $2; last = $2 }
      NR % 6 == 1 { printf "  RSS at %4d s: %.1f MB\n", $1, $2 / 1024 }
      END { printf "RSS: last %.1f MB, highest %.1f MB, lowest %.1f MB.\n", last / 1024, max / 1024, min / 1024 }' "$rss"
 echo "Stall log: $stalls (kept with KEEP=1)."

@@ -98,6 +98,7 @@ kit::Result<void> VdirCalendarStore::load() {
         if (old != m_collections.end() && old->info.emails == info.emails) {
             c.files = std::move(old->files);
             c.isVerified = old->isVerified;
+            c.isLoaded = old->isLoaded;
         }
         c.info = std::move(info);
         next.push_back(std::move(c));

@@ -206,7 +206,8 @@ bool VdirLoader::loadTrusted(Collection& c, const FolderStamp& stamp, std::vecto
 
 void VdirLoader::refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats) {
     const std::optional<FolderStamp> stamp = folderStamp(c.info.folder);
-    if (!c.isVerified && c.files.isEmpty() && stamp && loadTrusted(c, *stamp, jobs, stats))
+    const bool isFirstLoad = !std::exchange(c.isLoaded, true);
+    if (isFirstLoad && c.files.isEmpty() && stamp && loadTrusted(c, *stamp, jobs, stats))
         return;
     const Listing listing = listFolder(c.info.folder);
     c.isVerified = true;

@@ -72,6 +72,7 @@ struct Collection {
     bool hasEvents = false;
     bool hasReminders = false;
     bool isVerified = false; // its files were checked one by one in this run
+    bool isLoaded = false;   // on trust or file by file: only a first load may be on trust
 };
 
 struct LoadStatistics {
