@@ -15,6 +15,7 @@
 #include "app/Panel.h"
 #include "app/ProgramActions.h"
 #include "app/SettingsWindowHost.h"
+#include "app/StallMonitor.h"
 #include "app/UpcomingEventItem.h"
 #include "app/WorldClock.h"
 #include "cli/SettingsCommand.h"
@@ -112,6 +113,11 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
     }
     kit::Scheduler& scheduler =
         shiftedScheduler ? static_cast<kit::Scheduler&>(*shiftedScheduler) : realScheduler;
+    // The load test's measure of the main thread (bench/soak-load.sh).
+    std::optional<StallMonitor> stallMonitor;
+    if (const QString log = qEnvironmentVariable("RUVO_STALL_LOG"); !log.isEmpty())
+        stallMonitor.emplace(realScheduler, kit::steadyClock(), StallMonitor::fileSink(log),
+                             StallMonitor::Options{});
     auto settings = settings::SettingsFiles::open(options.configDirectory.isEmpty()
                                                       ? settings::SettingsFiles::defaultFolder()
                                                       : options.configDirectory,

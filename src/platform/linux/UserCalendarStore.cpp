@@ -55,6 +55,7 @@ kit::Result<std::unique_ptr<CalendarStore>> openUserCalendars(const QString& con
                                                               kit::Scheduler* watchOn) {
     auto options = vdir::userStoreOptions(configDirectory, timeZoneId, clock);
     options.scheduler = watchOn;
+    options.isLeftAtExit = true;
     auto store = std::make_unique<UserCalendarStore>(std::move(options), isEdsWanted());
     if (auto loaded = store->load(); !loaded)
         return kit::fail(loaded.error());

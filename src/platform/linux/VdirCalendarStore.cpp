@@ -18,6 +18,14 @@ namespace ruvo::platform::vdir {
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kIsSanitized = true;
+#elif defined(__has_feature)
+constexpr bool kIsSanitized = __has_feature(address_sanitizer);
+#else
+constexpr bool kIsSanitized = false;
+#endif
+
 constexpr kit::Milliseconds kRescanDelay{200};
 // A watching store that took folders on trust checks their files this long after: late
 // enough not to slow the start, soon enough that an edit made while it was not running
@@ -25,6 +33,8 @@ constexpr kit::Milliseconds kRescanDelay{200};
 constexpr kit::Milliseconds kVerifyDelay{10000};
 constexpr std::chrono::hours kFolderTrust{1};
 constexpr int kMaxNewNames = 8; // of a new item's file names looked for after writing it
+// More changed files than this in one burst are found by a re-scan, which costs about as much.
+constexpr std::size_t kMaxFilesReadAlone = 2000;
 
 } // namespace
 
@@ -41,8 +51,9 @@ VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString&
 
 kit::Result<std::unique_ptr<CalendarStore>>
 openUserStore(const QString& configDirectory, const QString& timeZoneId, const kit::Clock& clock) {
-    auto store =
-        std::make_unique<VdirCalendarStore>(userStoreOptions(configDirectory, timeZoneId, clock));
+    auto options = userStoreOptions(configDirectory, timeZoneId, clock);
+    options.isLeftAtExit = true;
+    auto store = std::make_unique<VdirCalendarStore>(std::move(options));
     if (auto loaded = store->load(); !loaded)
         return kit::fail(loaded.error());
     return std::unique_ptr<CalendarStore>(std::move(store));
@@ -57,10 +68,17 @@ VdirCalendarStore::VdirCalendarStore(VdirStoreOptions options)
     m_zones.setCurrentZone(m_options.timeZoneId.isEmpty() ? kit::SystemTimeZones::currentZoneId()
                                                           : m_options.timeZoneId);
     if (m_options.scheduler)
-        m_watcher = std::make_unique<VdirWatcher>([this] { onDiskChange(); });
+        m_watcher = std::make_unique<VdirWatcher>(
+            [this](DiskChanges changes) { onDiskChange(std::move(changes)); });
 }
 
-VdirCalendarStore::~VdirCalendarStore() = default;
+VdirCalendarStore::~VdirCalendarStore() {
+    if (m_options.isLeftAtExit && !kIsSanitized) {
+        new std::vector<Collection>(std::move(m_collections));
+        new VdirIndex(std::move(m_index));
+        m_loader.leaveStringsAtExit();
+    }
+}
 
 kit::Result<void> VdirCalendarStore::load() {
     if (auto made = ensureDefaultStore(m_options.defaultDirectory); !made)
@@ -81,6 +99,7 @@ kit::Result<void> VdirCalendarStore::load() {
         if (old != m_collections.end() && old->info.emails == info.emails) {
             c.files = std::move(old->files);
             c.isVerified = old->isVerified;
+            c.isLoaded = old->isLoaded;
         }
         c.info = std::move(info);
         next.push_back(std::move(c));
@@ -138,11 +157,50 @@ void VdirCalendarStore::verifyTrustedFolders() {
         emitStoreChanged();
 }
 
-void VdirCalendarStore::onDiskChange() {
-    m_pendingRescan = m_options.scheduler->after(kRescanDelay, [this] {
+// The first change of a burst starts the wait and later ones join it: a sync tool that keeps
+// writing cannot put the update off for good.
+void VdirCalendarStore::onDiskChange(DiskChanges changes) {
+    m_pendingChanges.merge(std::move(changes));
+    if (!m_pendingRescan.isActive())
+        m_pendingRescan =
+            m_options.scheduler->after(kRescanDelay, [this] { applyPendingChanges(); });
+}
+
+// Changed files are read again one by one and the index updated in place, so that a sync run
+// costs the main thread what it changed, not what the calendars hold; anything more is a
+// re-scan of every folder.
+void VdirCalendarStore::applyPendingChanges() {
+    const DiskChanges changes = std::exchange(m_pendingChanges, {});
+    bool isRescanNeeded = changes.isRescanNeeded || changes.fileCount() > kMaxFilesReadAlone;
+    std::vector<std::pair<Collection*, std::vector<QString>>> reads;
+    for (const auto& [folder, names] : changes.files) {
+        auto c = std::find_if(m_collections.begin(), m_collections.end(),
+                              [&](const Collection& o) { return o.info.folder == folder; });
+        isRescanNeeded |= c == m_collections.end(); // a new calendar's first file
+        if (c != m_collections.end())
+            reads.emplace_back(&*c, std::vector<QString>(names.begin(), names.end()));
+    }
+    if (isRescanNeeded) {
         if (refresh())
             emitStoreChanged();
-    });
+        return;
+    }
+    for (auto& [c, names] : reads)
+        rereadFiles(*c, names);
+    emitStoreChanged();
+}
+
+void VdirCalendarStore::rereadFiles(Collection& c, const std::vector<QString>& names) {
+    const auto calendar = VdirIndex::CalendarIndex(&c - m_collections.data());
+    std::vector<const ParsedFile*> old;
+    for (const QString& name : names)
+        if (auto known = c.files.find(name); known != c.files.end())
+            old.push_back(&known->second.parsed);
+    m_index.remove(old);
+    m_loader.refreshFiles(c, names);
+    for (const QString& name : names)
+        if (auto now = c.files.find(name); now != c.files.end())
+            m_index.insert(now->second.parsed, calendar, m_zones);
 }
 
 void VdirCalendarStore::refreshSourcesIfNecessary() {
@@ -151,7 +209,8 @@ void VdirCalendarStore::refreshSourcesIfNecessary() {
 }
 
 void VdirCalendarStore::afterWrite() {
-    m_pendingRescan.cancel();
+    m_pendingRescan.cancel(); // the re-scan below sees whatever was pending
+    m_pendingChanges = {};
     refreshSourcesIfNecessary();
 }
 
@@ -159,12 +218,7 @@ void VdirCalendarStore::afterWrite() {
 // however many files the calendars hold. Other changes on disk are the watcher's to find.
 void VdirCalendarStore::afterWriteOf(const Collection& written, const QString& name) {
     const auto calendar = std::size_t(&written - m_collections.data());
-    Collection& c = m_collections[calendar];
-    if (auto old = c.files.find(name); old != c.files.end())
-        m_index.remove(old->second.parsed);
-    m_loader.refreshFile(c, name);
-    if (auto now = c.files.find(name); now != c.files.end())
-        m_index.insert(now->second.parsed, VdirIndex::CalendarIndex(calendar), m_zones);
+    rereadFiles(m_collections[calendar], {name});
     emitStoreChanged();
 }
 

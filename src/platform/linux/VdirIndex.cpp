@@ -123,26 +123,55 @@ void VdirIndex::group(const SeriesRef& ref, bool keepSorted) {
 }
 
 // The records of one file leave the index; the file must not have changed since it was added.
-void VdirIndex::remove(const ParsedFile& file) {
-    auto within = [](const auto* record, const auto& records) {
-        return !records.empty() && record >= records.data() &&
-               record < records.data() + records.size();
-    };
-    auto fromFile = [&](const auto& ref) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(ref)>, SingleRef>)
-            return within(ref.record, file.singles);
-        else
-            return within(ref.record, file.series);
-    };
-    if (!file.singles.empty()) {
-        std::erase_if(m_singles, fromFile);
-        std::erase_if(m_long, fromFile);
+namespace {
+
+// The records of some files, as sorted address ranges: one look-up per index entry however
+// many files are taken out together.
+template <typename Record> class RecordRanges {
+public:
+    explicit RecordRanges(const std::vector<const std::vector<Record>*>& records) {
+        for (const auto* r : records)
+            if (!r->empty())
+                m_ranges.emplace_back(r->data(), r->data() + r->size());
+        std::sort(m_ranges.begin(), m_ranges.end());
     }
-    if (!file.series.empty()) {
-        std::erase_if(m_series, fromFile);
-        std::erase_if(m_longSeries, fromFile);
+    bool isEmpty() const { return m_ranges.empty(); }
+    bool contains(const Record* record) const {
+        auto after = std::upper_bound(
+            m_ranges.begin(), m_ranges.end(), record,
+            [](const Record* r, const std::pair<const Record*, const Record*>& range) {
+                return std::less<const Record*>()(r, range.first);
+            });
+        return after != m_ranges.begin() &&
+               std::less<const Record*>()(record, std::prev(after)->second);
+    }
+
+private:
+    std::vector<std::pair<const Record*, const Record*>> m_ranges;
+};
+
+} // namespace
+
+void VdirIndex::remove(const std::vector<const ParsedFile*>& files) {
+    std::vector<const std::vector<SingleRecord>*> singles;
+    std::vector<const std::vector<SeriesRecord>*> series;
+    for (const ParsedFile* f : files) {
+        singles.push_back(&f->singles);
+        series.push_back(&f->series);
+    }
+    const RecordRanges<SingleRecord> singleRanges(singles);
+    const RecordRanges<SeriesRecord> seriesRanges(series);
+    auto fromSingles = [&](const SingleRef& ref) { return singleRanges.contains(ref.record); };
+    auto fromSeries = [&](const SeriesRef& ref) { return seriesRanges.contains(ref.record); };
+    if (!singleRanges.isEmpty()) {
+        std::erase_if(m_singles, fromSingles);
+        std::erase_if(m_long, fromSingles);
+    }
+    if (!seriesRanges.isEmpty()) {
+        std::erase_if(m_series, fromSeries);
+        std::erase_if(m_longSeries, fromSeries);
         for (auto& group : m_shortSeries)
-            std::erase_if(group.series, fromFile);
+            std::erase_if(group.series, fromSeries);
     }
 }
 

@@ -21,7 +21,7 @@ public:
     void add(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones);
     void finish(); // sorts; call after the last add()
     // After an edit of one file: its old records out, its new ones in, no rebuild.
-    void remove(const ParsedFile& file);
+    void remove(const std::vector<const ParsedFile*>& files);
     void insert(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones);
 
     // A query returns at most this many occurrences of series (besides every single event):

@@ -101,22 +101,26 @@ LoadStatistics VdirLoader::refresh(std::vector<Collection>& collections) {
     return stats;
 }
 
-void VdirLoader::refreshFile(Collection& c, const QString& name) {
-    const QString path = c.info.folder + QLatin1Char('/') + name;
-    const std::optional<FileStamp> stamp = kit::fileStamp(path);
-    if (!stamp) {
+void VdirLoader::refreshFiles(Collection& c, const std::vector<QString>& names) {
+    std::vector<Job> jobs;
+    std::vector<QString> removed;
+    for (const QString& name : names) {
+        const QString path = c.info.folder + QLatin1Char('/') + name;
+        const std::optional<FileStamp> stamp = kit::fileStamp(path);
+        if (stamp) {
+            jobs.push_back(Job{&c, name, *stamp, std::nullopt});
+            continue;
+        }
         if (auto gone = c.files.find(name); gone != c.files.end())
             c.files.erase(gone);
-        m_cache.update(c.info.folder, {}, {path});
-    } else {
-        m_cacheWrites.clear();
-        Job job{&c, name, *stamp, std::nullopt};
-        LoadStatistics stats;
-        runJobs({&job, 1});
-        applyJobs({&job, 1}, stats);
-        m_cache.update(c.info.folder, m_cacheWrites[c.info.folder], {});
-        m_cacheWrites.clear();
+        removed.push_back(path);
     }
+    m_cacheWrites.clear();
+    LoadStatistics stats;
+    runJobs(jobs);
+    applyJobs(jobs, stats);
+    m_cache.update(c.info.folder, m_cacheWrites[c.info.folder], removed);
+    m_cacheWrites.clear();
     updateKinds(c);
 }
 
@@ -202,7 +206,8 @@ bool VdirLoader::loadTrusted(Collection& c, const FolderStamp& stamp, std::vecto
 
 void VdirLoader::refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats) {
     const std::optional<FolderStamp> stamp = folderStamp(c.info.folder);
-    if (!c.isVerified && c.files.isEmpty() && stamp && loadTrusted(c, *stamp, jobs, stats))
+    const bool isFirstLoad = !std::exchange(c.isLoaded, true);
+    if (isFirstLoad && c.files.isEmpty() && stamp && loadTrusted(c, *stamp, jobs, stats))
         return;
     const Listing listing = listFolder(c.info.folder);
     c.isVerified = true;

@@ -72,6 +72,7 @@ struct Collection {
     bool hasEvents = false;
     bool hasReminders = false;
     bool isVerified = false; // its files were checked one by one in this run
+    bool isLoaded = false;   // on trust or file by file: only a first load may be on trust
 };
 
 struct LoadStatistics {
@@ -90,11 +91,14 @@ public:
         : m_zones(zones), m_cache(cache), m_threads(std::max(threads, 1)) {}
 
     LoadStatistics refresh(std::vector<Collection>& collections);
-    // Reads one file of `c` again (or drops it when it is gone), after the store wrote it.
-    void refreshFile(Collection& c, const QString& name);
+    // Reads these files of `c` again (or drops those that are gone): after the store wrote
+    // one, or when the watcher saw them change.
+    void refreshFiles(Collection& c, const std::vector<QString>& names);
     // How long after a folder's files were last checked one by one its stamp is trusted;
     // zero: never.
     void setFolderTrust(std::chrono::seconds period) { m_folderTrust = period; }
+    // Hands the string pool to the end of the process, unfreed (see VdirStoreOptions).
+    void leaveStringsAtExit() { new StringPool(std::exchange(m_pool, {})); }
 
 private:
     struct Job;

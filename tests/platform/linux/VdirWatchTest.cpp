@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the watcher makes of inotify events, and the store reading only the files a sync run
+// changed.
+#include "VdirTestSupport.h"
+#include "kit/VirtualScheduler.h"
+#include "platform/linux/VdirWatcher.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sys/inotify.h>
+
+using namespace ruvo;
+using namespace std::chrono_literals;
+using platform::vdir::DiskChanges;
+using ruvo::test::at;
+
+namespace {
+
+QByteArray event(const QString& uid, const QString& title) {
+    return test::calendarText((QByteArray("BEGIN:VEVENT\r\nUID:") + uid.toUtf8() +
+                               "\r\nDTSTART:20261207T090000Z\r\nDURATION:PT1H\r\nSUMMARY:" +
+                               title.toUtf8() + "\r\nEND:VEVENT\r\n")
+                                  .constData());
+}
+
+QStringList titles(const platform::vdir::VdirCalendarStore& store) {
+    QStringList list;
+    for (const auto& e :
+         store.events({{at("2026-12-07T00:00:00Z"), at("2026-12-08T00:00:00Z")}, {}}))
+        list << e.title();
+    list.sort();
+    return list;
+}
+
+// As sync tools do: a hidden temporary file renamed over the calendar file.
+void replace(const test::TempVdir& vdir, const QString& name, const QByteArray& bytes) {
+    vdir.write(QStringLiteral(".tmp-") + name, bytes);
+    const QString folder = vdir.folder() + QLatin1Char('/');
+    ASSERT_EQ(::rename(QFile::encodeName(folder + QStringLiteral(".tmp-") + name).constData(),
+                       QFile::encodeName(folder + name).constData()),
+              0);
+}
+
+} // namespace
+
+TEST(DiskChanges, EachEventIsAFileOrARescan) {
+    const QString folder = QStringLiteral("/cal/work");
+    struct Case {
+        QString folder;
+        uint32_t mask;
+        const char* name;
+        bool isRescanNeeded;
+        QStringList files;
+    };
+    const Case cases[] = {
+        {folder, IN_CLOSE_WRITE, "a.ics", false, {QStringLiteral("a.ics")}},
+        {folder, IN_MOVED_TO, "a.ics", false, {QStringLiteral("a.ics")}},
+        {folder, IN_DELETE, "b.ics", false, {QStringLiteral("b.ics")}},
+        {folder, IN_CREATE, ".tmp-a.ics", false, {}},   // a sync tool's temporary file
+        {folder, IN_MOVED_FROM, ".a.ics.x", false, {}}, // renamed away
+        {folder, IN_IGNORED, nullptr, false, {}},       // a watch we removed
+        {folder, IN_CLOSE_WRITE, "displayname", true, {}},
+        {folder, IN_CLOSE_WRITE, "a.ics~", true, {}},
+        {folder, IN_CREATE | IN_ISDIR, "new.ics", true, {}}, // a folder, whatever its name
+        {folder, IN_DELETE_SELF, nullptr, true, {}},
+        {folder, IN_MOVE_SELF, nullptr, true, {}},
+        {QString(), IN_Q_OVERFLOW, nullptr, true, {}},
+        {QString(), IN_CLOSE_WRITE, "a.ics", true, {}}, // a watch no longer known
+    };
+    for (const Case& c : cases) {
+        DiskChanges changes;
+        changes.add(c.folder, c.mask, c.name);
+        QStringList files;
+        for (const auto& name : changes.files[folder])
+            files << name;
+        const char* name = c.name ? c.name : "";
+        EXPECT_EQ(changes.isRescanNeeded, c.isRescanNeeded) << c.mask << " " << name;
+        EXPECT_EQ(files, c.files) << c.mask << " " << name;
+    }
+}
+
+// Real inotify, virtual time: files replaced, removed and added are read alone (the first
+// load's statistics stand: no re-scan); a change to more than files is a re-scan.
+TEST(VdirCalendarStore, ChangedFilesAreReadAloneAndTheIndexKeptInPlace) {
+    test::TempVdir vdir;
+    for (const char* uid : {"a", "b", "c"})
+        vdir.write(QLatin1String(uid) + QStringLiteral(".ics"),
+                   event(QLatin1String(uid), QLatin1String(uid)));
+    kit::VirtualScheduler scheduler(at("2026-12-06T09:00:00Z"));
+    auto store = vdir.open({}, &scheduler);
+    ASSERT_EQ(store->lastLoad().parsed, 3);
+    int signals = 0;
+    auto subscription = store->storeChanged().connect([&] { ++signals; });
+
+    replace(vdir, QStringLiteral("a.ics"), event(QStringLiteral("a"), QStringLiteral("a2")));
+    QFile::remove(vdir.folder() + QStringLiteral("/b.ics"));
+    vdir.write(QStringLiteral("d.ics"), event(QStringLiteral("d"), QStringLiteral("d")));
+    ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }));
+    QCoreApplication::processEvents();
+    scheduler.advance(200ms);
+    EXPECT_EQ(signals, 1);
+    EXPECT_EQ(titles(*store),
+              (QStringList{QStringLiteral("a2"), QStringLiteral("c"), QStringLiteral("d")}));
+    EXPECT_EQ(store->lastLoad().parsed, 3) << "read alone, not re-scanned";
+    EXPECT_EQ(store->eventRecordCount(), 3u);
+
+    vdir.write(QStringLiteral("displayname"), "Work");
+    ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }));
+    scheduler.advance(200ms);
+    EXPECT_EQ(store->lastLoad().kept, 3) << "a re-scan";
+    EXPECT_EQ(titles(*store),
+              (QStringList{QStringLiteral("a2"), QStringLiteral("c"), QStringLiteral("d")}));
+}
+
+// A sync tool writing a file every 100 ms: the first change starts the wait, later ones join
+// the same update instead of putting it off until the tool stops.
+TEST(VdirCalendarStore, ASyncToolThatKeepsWritingDoesNotPutTheUpdateOff) {
+    test::TempVdir vdir;
+    kit::VirtualScheduler scheduler(at("2026-12-06T09:00:00Z"));
+    auto store = vdir.open({}, &scheduler);
+    int signals = 0;
+    auto subscription = store->storeChanged().connect([&] { ++signals; });
+    for (int i = 0; i < 10; ++i) {
+        const QString uid = QStringLiteral("n%1").arg(i);
+        replace(vdir, uid + QStringLiteral(".ics"), event(uid, uid));
+        ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }));
+        QCoreApplication::processEvents(); // this write's events, when a wait was pending
+        scheduler.advance(100ms);
+    }
+    EXPECT_EQ(signals, 5);
+    scheduler.advance(1s);
+    EXPECT_EQ(signals, 5);
+    EXPECT_EQ(titles(*store).size(), 10);
+}
