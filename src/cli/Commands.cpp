@@ -25,26 +25,13 @@ namespace ruvo::cli {
 namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
-    cli::defaultsCommand(),
-    cli::menubarTextCommand(),
-    cli::barCommand(),
-    cli::calendarsCommand(),
-    cli::eventsCommand(),
-    cli::importCommand(),
-    cli::replyCommand(),
-    cli::newEventCommand(),
-    cli::newReminderCommand(),
-    cli::timeZonesCommand(),
-    cli::videoCallCommand(),
-    cli::excludeCommand(),
-    cli::monthCommand(),
-    cli::agendaCommand(),
-    cli::upcomingTextCommand(),
-    cli::alertsCommand(),
-    cli::calcCommand(),
-    cli::installPanelAppletCommand(),
-    cli::actionCommand(),
-    cli::settingsCommand(),
+    cli::defaultsCommand(),  cli::menubarTextCommand(), cli::barCommand(),
+    cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
+    cli::replyCommand(),     cli::newEventCommand(),    cli::newReminderCommand(),
+    cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
+    cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
+    cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
+    cli::actionCommand(),    cli::settingsCommand(),
 };
 } // namespace
 

@@ -78,6 +78,7 @@ void byPeriods(const RecurrenceRule& r, icalrecurrencetype recur, LocalSeconds s
         const LocalSeconds local = localOf(t);
         if (local > last)
             break;
+        budget.progress();
         if (local >= from && visit(local))
             ++visited;
     }

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <atomic>
 #include <chrono>
+#include <utility>
 
 namespace ruvo::platform::vdir {
 
@@ -17,29 +18,46 @@ inline constexpr int kMaxIterations = 200000;
 // bounds that walk, a hundred years of an hourly series with room to spare.
 inline constexpr int kMaxCountedIterations = 1000000;
 
-// One expansion of one rule stops after this much time, whatever it has found by then.
-inline constexpr int kMaxRuleMilliseconds = 250;
+// One expansion of one rule stops once it has found no start for this long, or has run this
+// long in all, whatever it has found by then. A rule that keeps finding starts is bounded by
+// the counts above; these catch the steps that find nothing, however slow each one is. Neither
+// limit is near what a real rule needs, even in a sanitized build on a busy machine.
+inline constexpr int kMaxIdleRuleMilliseconds = 250;
+inline constexpr int kMaxRuleMilliseconds = 5000;
 
 class RuleBudget {
 public:
     explicit RuleBudget(const QByteArray& rule)
-        : m_rule(rule), m_deadline(std::chrono::steady_clock::now() +
-                                   std::chrono::milliseconds(kMaxRuleMilliseconds)) {}
+        : m_rule(rule), m_idleUntil(Clock::now() + kIdle), m_until(Clock::now() + kAll) {}
+
+    // A start was found: the idle time begins again.
+    void progress() { m_hasProgress = true; }
 
     // Looks at the clock every few calls.
     bool isSpent() {
-        if (++m_steps % 16 != 0 || std::chrono::steady_clock::now() < m_deadline)
+        if (++m_steps % 16 != 0)
+            return false;
+        const auto now = Clock::now();
+        if (now >= m_idleUntil && std::exchange(m_hasProgress, false))
+            m_idleUntil = now + kIdle;
+        if (now < m_idleUntil && now < m_until)
             return false;
         static std::atomic<bool> isLogged = false;
         if (!isLogged.exchange(true))
-            qCWarning(lcVdir) << "Stopped expanding the rule" << m_rule << "after"
-                              << kMaxRuleMilliseconds << "ms; its later occurrences are left out";
+            qCWarning(lcVdir) << "Stopped expanding the rule" << m_rule
+                              << "for its time limit; its later occurrences are left out";
         return true;
     }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    static constexpr auto kIdle = std::chrono::milliseconds(kMaxIdleRuleMilliseconds);
+    static constexpr auto kAll = std::chrono::milliseconds(kMaxRuleMilliseconds);
+
     const QByteArray& m_rule;
-    std::chrono::steady_clock::time_point m_deadline;
+    Clock::time_point m_idleUntil;
+    Clock::time_point m_until;
+    bool m_hasProgress = false;
     int m_steps = 0;
 };
 

@@ -94,6 +94,7 @@ public:
                     continue;
                 if (t > last || (m_count && ++seen > m_count))
                     return;
+                budget.progress();
                 if (t >= from && visit(t) && ++visited >= limit)
                     return;
             }
