@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "cli/ActionCommand.h"
+#include "cli/AddCommand.h"
 #include "cli/AgendaCommand.h"
 #include "cli/AlertsCommand.h"
 #include "cli/CalcCommand.h"
@@ -22,11 +23,14 @@ namespace ruvo::cli {
 namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
-    cli::defaultsCommand(),  cli::menubarTextCommand(), cli::barCommand(),
-    cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
-    cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
-    cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
-    cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
+    cli::defaultsCommand(),     cli::menubarTextCommand(),
+    cli::barCommand(),          cli::calendarsCommand(),
+    cli::eventsCommand(),       cli::addCommand(),
+    cli::importCommand(),       cli::timeZonesCommand(),
+    cli::videoCallCommand(),    cli::excludeCommand(),
+    cli::monthCommand(),        cli::agendaCommand(),
+    cli::upcomingTextCommand(), cli::alertsCommand(),
+    cli::calcCommand(),         cli::installPanelAppletCommand(),
     cli::actionCommand(),
 };
 } // namespace
