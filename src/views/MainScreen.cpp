@@ -34,7 +34,8 @@ MainScreen::MainScreen(Dependencies dependencies, QWidget* parent)
     : QWidget(parent), m_deps(std::move(dependencies)), m_layout(new QVBoxLayout(this)),
       m_joinSlot(makeSlot()), m_joinDivider(divider()), m_dateLine(new QLabel),
       m_moreButton(new QToolButton), m_header(new QWidget), m_topZonesDivider(divider()),
-      m_calendarSlot(makeSlot()), m_eventListSlot(makeSlot()), m_zonesSlot(makeSlot()) {
+      m_calendarSlot(makeSlot()), m_eventListSlot(makeSlot()), m_quickAddSlot(makeSlot()),
+      m_zonesSlot(makeSlot()) {
     m_layout->setContentsMargins(12, 10, 12, 12);
     m_layout->setSpacing(8);
     m_layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -68,11 +69,24 @@ QWidget* MainScreen::makeSlot() {
     return slot;
 }
 
+QWidget* MainScreen::slotOf(Section section) const {
+    switch (section) {
+    case Section::joinButton:
+        return m_joinSlot;
+    case Section::timeZones:
+        return m_zonesSlot;
+    case Section::calendar:
+        return m_calendarSlot;
+    case Section::eventList:
+        return m_eventListSlot;
+    case Section::quickAdd:
+        return m_quickAddSlot;
+    }
+    return m_eventListSlot;
+}
+
 void MainScreen::setSectionWidget(Section section, QWidget* content) {
-    QWidget* slot = section == Section::joinButton  ? m_joinSlot
-                    : section == Section::timeZones ? m_zonesSlot
-                    : section == Section::calendar  ? m_calendarSlot
-                                                    : m_eventListSlot;
+    QWidget* slot = slotOf(section);
     while (QLayoutItem* item = slot->layout()->takeAt(0)) {
         delete item->widget();
         delete item;
@@ -83,10 +97,7 @@ void MainScreen::setSectionWidget(Section section, QWidget* content) {
 }
 
 QWidget* MainScreen::sectionWidget(Section section) const {
-    const QWidget* slot = section == Section::joinButton  ? m_joinSlot
-                          : section == Section::timeZones ? m_zonesSlot
-                          : section == Section::calendar  ? m_calendarSlot
-                                                          : m_eventListSlot;
+    const QWidget* slot = slotOf(section);
     QLayoutItem* item = slot->layout()->itemAt(0);
     return item ? item->widget() : nullptr;
 }
@@ -101,7 +112,7 @@ void MainScreen::relayout() {
     while (m_layout->count() > 0)
         delete m_layout->takeAt(0);
     for (QWidget* w : {m_joinSlot, m_joinDivider, m_header, m_topZonesDivider, m_zonesSlot,
-                       m_calendarSlot, m_eventListSlot})
+                       m_calendarSlot, m_eventListSlot, m_quickAddSlot})
         m_layout->addWidget(w);
     if (!zonesAtTop) { // the zones go after the event list
         m_layout->removeWidget(m_zonesSlot);
@@ -113,6 +124,8 @@ void MainScreen::relayout() {
     m_zonesSlot->setVisible(zones);
     m_calendarSlot->setVisible(d.get(keys::showCalendarInMenu) && hasContent(m_calendarSlot));
     m_eventListSlot->setVisible(hasContent(m_eventListSlot));
+    const QWidget* quickAdd = sectionWidget(Section::quickAdd);
+    m_quickAddSlot->setVisible(quickAdd && !quickAdd->isHidden());
     m_moreButton->setVisible(d.get(keys::showMoreMenu));
     updateDateLine();
     setActive(m_isActive);
