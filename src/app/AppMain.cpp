@@ -10,6 +10,7 @@
 #include "app/EventsSection.h"
 #include "app/FullscreenAlerts.h"
 #include "app/GlobalShortcutKeys.h"
+#include "app/NewCalendarItems.h"
 #include "app/NextCallMenuEntry.h"
 #include "app/Panel.h"
 #include "app/ProgramActions.h"
@@ -133,12 +134,12 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     FullscreenAlerts fullscreenAlerts(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
     CallNotifications callNotifications(state, panel, videoCalls);
-    ProgramActions actions(state, panel, videoCalls, bus);
+    NewCalendarItems newItems(state, panel, videoCalls.urlOpener());
+    panel.setNewEventAction([&newItems] { newItems.start(); });
+    ProgramActions actions(state, panel, videoCalls, bus, [&newItems] { newItems.start(); });
     state.setShortcutAction(QStringLiteral("joinMeeting"),
                             [&actions] { actions.joinFromShortcut(); });
-    state.setShortcutAction(QStringLiteral("newEvent"), [] {
-        qCWarning(lcApp) << "The newEvent shortcut was pressed: Ruvo cannot create events yet";
-    });
+    state.setShortcutAction(QStringLiteral("newEvent"), [&newItems] { newItems.start(); });
     // X11 only: on Wayland a grab on XWayland sees keys only while an X window has the focus.
     std::optional<GlobalShortcutKeys> shortcutKeys;
     if (QGuiApplication::platformName() == QLatin1String("xcb"))

@@ -32,6 +32,8 @@ public:
 
     // The item menu's first entry, `label`, runs `join`; an empty label takes it away.
     void setJoinEntry(const QString& label, std::function<void()> join);
+    // What "New Event" does, in the item's menu and in the menu window.
+    void setNewEventAction(std::function<void()> newEvent);
 
 private:
     void createStatusItem();
@@ -50,6 +52,7 @@ private:
     std::unique_ptr<platform::StatusItemPair> m_item; // the tray's item and the applets'
     QString m_joinLabel;
     std::function<void()> m_join;
+    std::function<void()> m_newEvent;
     kit::Subscription m_locale;
     kit::Subscription m_colorScheme;
     kit::Timer m_visibilityCheck;

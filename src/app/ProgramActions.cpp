@@ -7,12 +7,13 @@
 namespace ruvo::app {
 
 ProgramActions::ProgramActions(AppState& state, Panel& panel, VideoCalls& videoCalls,
-                               platform::DBusApplication& bus)
+                               platform::DBusApplication& bus, std::function<void()> newEvent)
     : m_state(state), m_panel(panel), m_videoCalls(videoCalls), m_bus(bus),
       m_actions(state.settingsFiles().defaults(), state.scheduler(),
                 automation::SoundFiles(automation::defaultSoundFolder()),
                 {[this] { return joinNextCall(); }, panel.environment()}),
-      m_desktopActions(m_actions, [&state] { state.toggleMenuWindow(); }),
+      m_desktopActions(
+          m_actions, [&state] { state.toggleMenuWindow(); }, std::move(newEvent)),
       m_adaptor(new ActionsAdaptor(&bus, m_actions)) {
     m_bus.onAction =
         [this](const QString& name) -> std::optional<platform::DBusApplication::ActionFailure> {

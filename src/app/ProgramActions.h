@@ -16,7 +16,7 @@ namespace ruvo::app {
 class ProgramActions {
 public:
     ProgramActions(AppState& state, Panel& panel, VideoCalls& videoCalls,
-                   platform::DBusApplication& bus);
+                   platform::DBusApplication& bus, std::function<void()> newEvent);
     ProgramActions(const ProgramActions&) = delete;
     ProgramActions& operator=(const ProgramActions&) = delete;
     ~ProgramActions();

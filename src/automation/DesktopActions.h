@@ -20,8 +20,11 @@ inline const QString kSettings = QStringLiteral("settings");
 
 class DesktopActions {
 public:
-    DesktopActions(Actions& actions, std::function<void()> toggleWindow)
-        : m_actions(actions), m_toggleWindow(std::move(toggleWindow)) {}
+    // Without `newEvent`, "new-event" answers that it is unavailable.
+    DesktopActions(Actions& actions, std::function<void()> toggleWindow,
+                   std::function<void()> newEvent = {})
+        : m_actions(actions), m_toggleWindow(std::move(toggleWindow)),
+          m_newEvent(std::move(newEvent)) {}
 
     // In the order the desktop file lists them.
     static QStringList names();
@@ -31,6 +34,7 @@ public:
 private:
     Actions& m_actions;
     std::function<void()> m_toggleWindow;
+    std::function<void()> m_newEvent;
 };
 
 } // namespace ruvo::automation

@@ -11,6 +11,7 @@
 #include "cli/ExcludeCommand.h"
 #include "cli/MenuBarCommands.h"
 #include "cli/MonthCommand.h"
+#include "cli/NewItemCommands.h"
 #include "cli/PanelAppletCommand.h"
 #include "cli/TimeZonesCommand.h"
 #include "cli/UpcomingTextCommand.h"
@@ -23,14 +24,12 @@ namespace ruvo::cli {
 namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
-    cli::defaultsCommand(),     cli::menubarTextCommand(),
-    cli::barCommand(),          cli::calendarsCommand(),
-    cli::eventsCommand(),       cli::addCommand(),
-    cli::importCommand(),       cli::timeZonesCommand(),
-    cli::videoCallCommand(),    cli::excludeCommand(),
-    cli::monthCommand(),        cli::agendaCommand(),
-    cli::upcomingTextCommand(), cli::alertsCommand(),
-    cli::calcCommand(),         cli::installPanelAppletCommand(),
+    cli::defaultsCommand(),  cli::menubarTextCommand(), cli::barCommand(),
+    cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
+    cli::newEventCommand(),  cli::newReminderCommand(), cli::addCommand(),
+    cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
+    cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
+    cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
     cli::actionCommand(),
 };
 } // namespace

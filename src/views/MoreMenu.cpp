@@ -18,6 +18,8 @@ namespace keys = settings::keys;
 MoreMenu::MoreMenu(const settings::Defaults& defaults,
                    std::function<kit::Environment()> environment, QWidget* parent)
     : QMenu(parent), m_defaults(defaults), m_environment(std::move(environment)) {
+    addAction(tr("New Event"), this, &MoreMenu::newEventRequested);
+    addSeparator();
     addSystemSettings();
     addPinWindow();
     m_endOfWindowEntries = addSeparator();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu window's "more" menu: the desktop's date and language settings, Pin Window,
+// The menu window's "more" menu: New Event, the desktop's date and language settings, Pin Window,
 // the date calculators, Copy Debug Info and Send Feedback.
 #pragma once
 
@@ -25,6 +25,9 @@ public:
 
     // What "Copy Debug Info" puts on the clipboard.
     QString debugInfo() const;
+
+Q_SIGNALS:
+    void newEventRequested();
 
 private:
     void addSystemSettings();
