@@ -16,6 +16,11 @@ namespace {
 const QString kShowTitleEntry = QStringLiteral("showTitle");
 const QString kMuteEntry = QStringLiteral("mute");
 const QString kExplanationEntry = QStringLiteral("explanation");
+const QString kHeaderEntry = QStringLiteral("header");
+const QString kPlaceholderHintEntry = QStringLiteral("placeholderHint");
+// The sample event shown while the user positions the item.
+constexpr kit::Seconds kPlaceholderStartsIn{100 * 60};
+constexpr kit::Seconds kPlaceholderLasts{10 * 60};
 // An event without a calendar, or a calendar without a colour.
 const QColor kNoCalendarColor(142, 142, 147);
 
@@ -77,31 +82,80 @@ void UpcomingEventController::observe() {
     }));
 }
 
+void UpcomingEventController::setShouldShowUpcomingEventPlaceholder(bool shouldShow) {
+    m_showsPlaceholder = shouldShow;
+    update();
+}
+
 void UpcomingEventController::update() {
+    if (m_showsPlaceholder) {
+        showPlaceholder();
+        return;
+    }
     m_display = m_upcoming->display(m_deps.clock.now());
     m_item->setContent(content());
-    // The menu changes rarely; a panel re-reads it on every change.
-    if (auto entries = menu(); entries != m_menu) {
-        m_menu = std::move(entries);
-        m_item->setMenu(m_menu);
-    }
+    showMenu(menu());
     m_item->setVisible(m_display.isVisible);
+}
+
+// The menu changes rarely; a panel re-reads it on every change.
+void UpcomingEventController::showMenu(std::vector<platform::StatusMenuEntry> entries) {
+    if (entries == m_menu)
+        return;
+    m_menu = std::move(entries);
+    m_item->setMenu(m_menu);
+}
+
+void UpcomingEventController::showPlaceholder() {
+    const kit::Instant now = m_deps.clock.now();
+    UpcomingTextInput input;
+    input.title = QCoreApplication::translate(
+        "UpcomingEvent", "Placeholder event. Lorem ipsum dolor sit amet, consectetur adipiscing "
+                         "elit, sed do eiusmod tempor incididunt.");
+    input.range = {now + kPlaceholderStartsIn, now + kPlaceholderStartsIn + kPlaceholderLasts};
+    input.now = now;
+    m_display = {};
+    m_display.text = m_upcoming->text().menuBarText(input, m_upcoming->textOptions());
+    m_display.squareText = m_upcoming->text().squareText(input, m_upcoming->textOptions());
+    m_display.isVisible = true;
+    platform::StatusItemContent content;
+    content.title = m_display.text;
+    content.squareText = m_display.squareText;
+    content.style = textStyle();
+    content.toolTip = input.title;
+    if (m_deps.defaults.get(keys::upcomingEventInMenuBar_showCalendarIndicator))
+        content.colorBar = m_deps.accentColour ? m_deps.accentColour() : kNoCalendarColor;
+    m_item->setContent(content);
+    showMenu({{kPlaceholderHintEntry,
+               QCoreApplication::translate(
+                   "UpcomingEvent", "Drag this placeholder (while holding the Command key) to "
+                                    "where you want it in the menu bar and then relaunch Ruvo."),
+               false}});
+    m_item->setVisible(true);
+}
+
+platform::StatusItemTextStyle UpcomingEventController::textStyle() const {
+    const auto& d = m_deps.defaults;
+    platform::StatusItemTextStyle style;
+    style.pointSize = d.get(keys::upcomingEventInMenuBarTextSize);
+    style.semibold = d.get(keys::upcomingEventInMenuBar_boldText);
+    style.baselineOffset = d.get(keys::menuBarTextVerticalAlignmentOffset).value_or(0);
+    const auto light = d.get(keys::upcomingEventInMenuBarColor);
+    const auto dark = d.get(keys::upcomingEventInMenuBarDarkColor);
+    const bool isDark = m_deps.isDark && m_deps.isDark();
+    if (const auto chosen = isDark && dark ? dark : light)
+        style.color = QColor(chosen->red, chosen->green, chosen->blue, chosen->alpha);
+    return style;
 }
 
 platform::StatusItemContent UpcomingEventController::content() const {
     const auto& d = m_deps.defaults;
     platform::StatusItemContent content;
     content.title = m_display.text;
+    content.squareText = m_display.squareText;
     if (!m_display.event)
         return content;
-    content.style.pointSize = d.get(keys::upcomingEventInMenuBarTextSize);
-    content.style.semibold = d.get(keys::upcomingEventInMenuBar_boldText);
-    content.style.baselineOffset = d.get(keys::menuBarTextVerticalAlignmentOffset).value_or(0);
-    const auto light = d.get(keys::upcomingEventInMenuBarColor);
-    const auto dark = d.get(keys::upcomingEventInMenuBarDarkColor);
-    const bool isDark = m_deps.isDark && m_deps.isDark();
-    if (const auto chosen = isDark && dark ? dark : light)
-        content.style.color = QColor(chosen->red, chosen->green, chosen->blue, chosen->alpha);
+    content.style = textStyle();
     if (d.get(keys::upcomingEventInMenuBar_showCalendarIndicator)) {
         const auto calendar =
             m_deps.store.calendarWithIdentifier(m_display.event->calendarIdentifier());
@@ -114,6 +168,7 @@ platform::StatusItemContent UpcomingEventController::content() const {
 
 std::vector<platform::StatusMenuEntry> UpcomingEventController::menu() const {
     std::vector<platform::StatusMenuEntry> entries{
+        {kHeaderEntry, QCoreApplication::translate("UpcomingEvent", "Quick Settings"), false},
         {kShowTitleEntry, QCoreApplication::translate("UpcomingEvent", "Show Event Title"), true,
          m_deps.defaults.get(keys::upcomingEventInMenuBarShowTitle)}};
     if (!m_display.event)
@@ -140,6 +195,8 @@ bool UpcomingEventController::isJoinMode() const {
 // window; the secondary activation (a middle click on most panels) always opens the window,
 // like the option-click. The item's menu is the panel's own right click.
 void UpcomingEventController::onActivated(const platform::ActivationEvent& event) {
+    if (m_showsPlaceholder)
+        return;
     m_display = m_upcoming->display(m_deps.clock.now());
     if (event.kind == Activation::primary && isJoinMode()) {
         if (m_deps.joinVideoCall)

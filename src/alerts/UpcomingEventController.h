@@ -36,6 +36,7 @@ public:
         std::function<void(const std::optional<platform::Event>&, std::optional<QPoint>)>
             openWindow;
         std::function<void(const platform::Event&)> joinVideoCall;
+        std::function<QColor()> accentColour; // the placeholder's calendar bar; may be empty
     };
 
     UpcomingEventController(Dependencies dependencies, std::unique_ptr<platform::StatusItem> item);
@@ -46,6 +47,11 @@ public:
     // Recomputes the event and redraws the whole item.
     void update();
 
+    // While the user positions the item on the panel it shows a sample event and a hint in
+    // its menu instead of the next event, and clicks do nothing.
+    void setShouldShowUpcomingEventPlaceholder(bool shouldShow);
+    bool shouldShowUpcomingEventPlaceholder() const { return m_showsPlaceholder; }
+
     const UpcomingDisplay& display() const { return m_display; }
     platform::StatusItem& statusItem() { return *m_item; }
 
@@ -55,6 +61,9 @@ private:
     void onActivated(const platform::ActivationEvent& event);
     void onMenuEntry(const QString& id);
     bool isJoinMode() const;
+    void showPlaceholder();
+    void showMenu(std::vector<platform::StatusMenuEntry> entries);
+    platform::StatusItemTextStyle textStyle() const;
     platform::StatusItemContent content() const;
     std::vector<platform::StatusMenuEntry> menu() const;
     void muteShownEvent();
@@ -67,6 +76,7 @@ private:
     kit::Debouncer m_eventsChange;
     menubar::ClockTimer m_timer;
     std::vector<kit::Subscription> m_subscriptions;
+    bool m_showsPlaceholder = false;
 };
 
 // The status item's id of the upcoming event.

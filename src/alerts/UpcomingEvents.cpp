@@ -107,7 +107,7 @@ UpcomingTextOptions UpcomingEvents::textOptions() const {
     return options;
 }
 
-QString UpcomingEvents::textFor(const Event& event, kit::Instant now) const {
+UpcomingTextInput UpcomingEvents::textInput(const Event& event, kit::Instant now) const {
     UpcomingTextInput input;
     input.title = event.title();
     input.range = event.dateRange();
@@ -115,7 +115,7 @@ QString UpcomingEvents::textFor(const Event& event, kit::Instant now) const {
     input.now = now;
     for (const Event& e : candidateEvents(now))
         input.ongoingCount += isInProgress(e, now) ? 1 : 0;
-    return m_text.menuBarText(input, textOptions());
+    return input;
 }
 
 UpcomingDisplay UpcomingEvents::display(kit::Instant now) const {
@@ -123,10 +123,14 @@ UpcomingDisplay UpcomingEvents::display(kit::Instant now) const {
     display.event = upcomingEvent(now);
     if (!display.event) {
         display.text = kPlaceholder;
+        display.squareText = {kPlaceholder};
         display.isVisible = m_defaults.get(keys::upcomingEventInMenuBar_hideWhenNoEvent);
         return display;
     }
-    display.text = textFor(*display.event, now);
+    const UpcomingTextInput input = textInput(*display.event, now);
+    const UpcomingTextOptions options = textOptions();
+    display.text = m_text.menuBarText(input, options);
+    display.squareText = m_text.squareText(input, options);
     display.isVisible = true;
     return display;
 }

@@ -19,6 +19,7 @@ namespace ruvo::alerts {
 struct UpcomingDisplay {
     std::optional<platform::Event> event;
     QString text;           // "◆" without an event
+    QStringList squareText; // for square tray icons: countdown over a short title
     bool isVisible = false; // without an event only when `upcomingEventInMenuBar_hideWhenNoEvent`
 };
 
@@ -41,7 +42,7 @@ public:
 private:
     std::optional<std::vector<QString>> calendarIdentifiers() const;
     std::vector<platform::Event> filtered(std::vector<platform::Event> events) const;
-    QString textFor(const platform::Event& event, kit::Instant now) const;
+    UpcomingTextInput textInput(const platform::Event& event, kit::Instant now) const;
 
     platform::CalendarStore& m_store;
     const settings::Defaults& m_defaults;

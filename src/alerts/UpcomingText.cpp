@@ -94,6 +94,28 @@ QString shortenedTitle(const QString& title, int limit) {
     return kept + kEllipsis;
 }
 
+QStringList UpcomingText::squareText(const UpcomingTextInput& input,
+                                     const UpcomingTextOptions& options) const {
+    // What a 16 px square shows readably below the countdown.
+    constexpr std::size_t kSquareTitleLength = 4;
+    QStringList lines;
+    if (options.showCountdown) {
+        const kit::Instant until = input.isOngoing ? input.range.end : input.range.start;
+        QString countdown = countdownText(until, input.now, options.showMinutesForMoreThanAnHour)
+                                .remove(QChar(0x200A));
+        if (until - input.now < std::chrono::minutes(1))
+            countdown.replace(QLatin1Char('0'), QLatin1Char('1'));
+        lines.append(countdown);
+    }
+    const QString title = input.title.trimmed();
+    if (options.showTitle && !title.isEmpty()) {
+        const auto boundaries = graphemeBoundaries(title);
+        const qsizetype end = boundaries[std::min(boundaries.size() - 1, kSquareTitleLength)];
+        lines.append(title.left(end).trimmed());
+    }
+    return lines.isEmpty() ? QStringList{kPlaceholder} : lines;
+}
+
 UpcomingText::UpcomingText(kit::Environment environment)
     : m_environment(std::move(environment)),
       m_middle(relativeFormatter(m_environment.icuLocale(), UDAT_STYLE_SHORT,

@@ -10,6 +10,7 @@
 #include "kit/Environment.h"
 #include "platform/CalendarTypes.h"
 
+#include <QStringList>
 #include <memory>
 #include <unicode/calendar.h>
 #include <unicode/datefmt.h>
@@ -50,6 +51,10 @@ public:
     UpcomingText& operator=(const UpcomingText&) = delete;
 
     QString menuBarText(const UpcomingTextInput& input, const UpcomingTextOptions& options) const;
+    // The item as a square tray icon shows it: the countdown (to the start, or to the end of
+    // an event in progress) over the title's first characters; "◆" when both are off.
+    QStringList squareText(const UpcomingTextInput& input,
+                           const UpcomingTextOptions& options) const;
     // "5m", "1h 20m", "1 ¼ h", "2h", "3d" from `now` until `start`.
     QString countdownText(kit::Instant start, kit::Instant now,
                           bool showMinutesForMoreThanAnHour) const;

@@ -15,8 +15,10 @@
 #include "app/Panel.h"
 #include "app/ProgramActions.h"
 #include "app/QuickAddSection.h"
+#include "app/SettingsWindowHost.h"
 #include "app/UpcomingEventItem.h"
 #include "app/WorldClock.h"
+#include "cli/SettingsCommand.h"
 #include "events/exclusion/LocationsMigration.h"
 #include "kit/Log.h"
 #include "kit/OffsetScheduler.h"
@@ -31,10 +33,14 @@
 #include "platform/linux/TerminationSignals.h"
 #include "platform/linux/UserCalendarStore.h"
 #include "settings/Keys.h"
+#include "views/MainScreen.h"
+#include "views/MoreMenu.h"
 #include "views/shell/AppearanceApplier.h"
 #include "views/shell/ShellWindows.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <QToolButton>
 #include <cstdio>
 #include <ctime>
 
@@ -57,7 +63,16 @@ std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& co
     return store;
 }
 
-int runProgram(int argc, char** argv, const GlobalOptions& options) {
+// "Settings…" in the panel item's menu and the menu window's "more" menu.
+void addSettingsEntries(Panel& panel, SettingsWindowHost& settingsWindow) {
+    panel.setSettingsOpener([&settingsWindow] { settingsWindow.show(QString()); });
+    if (auto* more = qobject_cast<views::MoreMenu*>(panel.mainScreen().moreButton()->menu()))
+        more->setSettingsOpener([&settingsWindow] { settingsWindow.show(QString()); });
+}
+
+// `settingsPane`: started by `ruvo settings [PANE]`, the window opens on that pane.
+int runProgram(int argc, char** argv, const GlobalOptions& options,
+               std::optional<QString> settingsPane = std::nullopt) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ruvo"));
     QApplication::setApplicationVersion(QStringLiteral(RUVO_VERSION));
@@ -67,9 +82,17 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
 
     platform::DBusApplication bus;
     if (!bus.registerInstance()) {
-        // Started again while running: the running instance toggles its menu window.
-        if (platform::DBusApplication::activateRunningInstance())
+        // Started again while running: the running instance toggles its menu window, or
+        // opens its settings.
+        if (settingsPane) {
+            const auto failure = platform::DBusApplication::activateRunningAction(
+                QStringLiteral("settings"), {*settingsPane});
+            if (!failure)
+                return 0;
+            qCWarning(lcApp) << "The running Ruvo did not open its settings:" << *failure;
+        } else if (platform::DBusApplication::activateRunningInstance()) {
             return 0;
+        }
         qCWarning(lcApp) << "Another Ruvo owns" << platform::DBusApplication::kServiceName
                          << "but does not answer";
         return 1;
@@ -136,7 +159,11 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     CallNotifications callNotifications(state, panel, videoCalls);
     NewCalendarItems newItems(state, panel, videoCalls.urlOpener());
     panel.setNewEventAction([&newItems] { newItems.start(); });
-    ProgramActions actions(state, panel, videoCalls, bus, [&newItems] { newItems.start(); });
+    SettingsWindowHost settingsWindow(state, panel, nullptr);
+    addSettingsEntries(panel, settingsWindow);
+    ProgramActions actions(
+        state, panel, videoCalls, bus, [&newItems] { newItems.start(); },
+        [&settingsWindow](const QString& pane) { settingsWindow.show(pane); });
     state.setShortcutAction(QStringLiteral("joinMeeting"),
                             [&actions] { actions.joinFromShortcut(); });
     state.setShortcutAction(QStringLiteral("newEvent"), [&newItems] { newItems.start(); });
@@ -145,6 +172,9 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         shortcutKeys.emplace(state.defaults(), shortcuts);
     state.scheduleDidLaunch();
+    if (settingsPane)
+        QTimer::singleShot(0,
+                           [&settingsWindow, pane = *settingsPane] { settingsWindow.show(pane); });
     return QApplication::exec();
 }
 
@@ -161,6 +191,8 @@ int appMain(int argc, char** argv) {
     }
     if (options->remaining.isEmpty())
         return runProgram(argc, argv, *options);
+    if (auto pane = cli::settingsPaneRequested(options->remaining))
+        return runProgram(argc, argv, *options, *pane);
 
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ruvo"));

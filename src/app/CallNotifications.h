@@ -9,6 +9,7 @@
 #include "app/Panel.h"
 #include "app/VideoCalls.h"
 #include "platform/linux/DBusNotifications.h"
+#include "platform/linux/DesktopNotificationSettings.h"
 #include "views/CallAlertWindows.h"
 
 namespace ruvo::app {
@@ -21,7 +22,8 @@ public:
     void close(const QString& key) override;
 
 private:
-    views::CallAlertWindows m_windows;
+    platform::DesktopNotificationSettings m_settings;
+    views::CallAlertWindows m_windows{&m_settings};
     kit::Subscription m_join;
 };
 

@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "kit/RealScheduler.h"
 #include "kit/Translations.h"
+#include "platform/SetupDiscovery.h"
 #include "platform/linux/DBusApplication.h"
 #include "platform/linux/FolderShortcutRunner.h"
 #include "platform/linux/LinuxSystemDateEvents.h"
@@ -52,6 +53,10 @@ cli::CommandServices linuxServices() {
     services.openCalendarStore = [](const cli::CommandContext& c) {
         return platform::openUserCalendars(c.configDirectory, c.environment.timeZoneId, c.clock);
     };
+    services.openWatchedCalendarStore = [](const cli::CommandContext& c, kit::Scheduler& s) {
+        return platform::openUserCalendars(c.configDirectory, c.environment.timeZoneId, c.clock,
+                                           &s);
+    };
     services.openCalendarSources = [](const cli::CommandContext& c) {
         return std::make_unique<vdir::VdirSourceList>(c.configDirectory);
     };
@@ -63,10 +68,19 @@ cli::CommandServices linuxServices() {
         return DBusActions::ifRunning(QDBusConnection::sessionBus(),
                                       platform::DBusApplication::kServiceName);
     };
+    services.openSettings = [](const QString& pane) -> kit::Result<void> {
+        if (auto failure = platform::DBusApplication::activateRunningAction(
+                QStringLiteral("settings"), {pane}))
+            return kit::fail(*failure);
+        return {};
+    };
     services.openUrlOpener = [] { return std::make_unique<platform::XdgUrlOpener>(); };
     services.openShortcutRunner = [] {
         return std::make_unique<platform::FolderShortcutRunner>(
             platform::FolderShortcutRunner::defaultFolder());
+    };
+    services.discoverSetup = [](const cli::CommandContext& c) {
+        return platform::discoverUserSetup(c.configDirectory);
     };
     return services;
 }

@@ -78,6 +78,9 @@ void Panel::updateMenu() {
     if (m_newEvent)
         entries.push_back(
             {QStringLiteral("new-event"), QCoreApplication::translate("Panel", "New Event")});
+    if (m_openSettings)
+        entries.push_back(
+            {QStringLiteral("settings"), QCoreApplication::translate("Panel", "Settings…")});
     entries.push_back({QString(), QString()});
     entries.push_back({QStringLiteral("quit"), QCoreApplication::translate("Panel", "Quit Ruvo")});
     m_item->setMenu(entries);
@@ -92,8 +95,15 @@ void Panel::onMenuEntry(const QString& id) {
             m_newEvent();
     } else if (id == QLatin1String("open"))
         m_state.toggleMenuWindow();
+    else if (id == QLatin1String("settings") && m_openSettings)
+        m_openSettings();
     else if (id == QLatin1String("quit"))
         QApplication::quit();
+}
+
+void Panel::setSettingsOpener(std::function<void()> open) {
+    m_openSettings = std::move(open);
+    updateMenu();
 }
 
 void Panel::checkStatusItemShown() {

@@ -28,6 +28,8 @@ public:
     views::MenuWindow& menuWindow() { return *m_window; }
     const views::MenuBarIconPainter& painter() const { return m_painter; }
     const std::function<kit::Environment()>& environment() const { return m_environment; }
+    // Adds "Settings…" to the item's menu.
+    void setSettingsOpener(std::function<void()> open);
     platform::SystemDateEvents& dateEvents() { return m_dateEvents; }
 
     // The item menu's first entry, `label`, runs `join`; an empty label takes it away.
@@ -48,11 +50,12 @@ private:
     views::MenuBarIconPainter m_painter;
     std::unique_ptr<views::MenuWindow> m_window;
     std::unique_ptr<platform::StatusItem> m_trayItem;
-    platform::PanelApplet m_applet;
+    platform::PanelApplet m_applet{&m_painter};
     std::unique_ptr<platform::StatusItemPair> m_item; // the tray's item and the applets'
     QString m_joinLabel;
     std::function<void()> m_join;
     std::function<void()> m_newEvent;
+    std::function<void()> m_openSettings;
     kit::Subscription m_locale;
     kit::Subscription m_colorScheme;
     kit::Timer m_visibilityCheck;

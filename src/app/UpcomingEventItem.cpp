@@ -6,6 +6,9 @@
 #include "settings/Keys.h"
 #include "timezones/IcuFormat.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+
 namespace ruvo::app {
 
 namespace keys = settings::keys;
@@ -41,7 +44,8 @@ std::unique_ptr<alerts::UpcomingEventController> UpcomingEventItem::make() {
             [this](const std::optional<platform::Event>& event, std::optional<QPoint> point) {
                 open(event, point);
             },
-            [this](const platform::Event& event) { m_videoCalls.join(event); }},
+            [this](const platform::Event& event) { m_videoCalls.join(event); },
+            [] { return QGuiApplication::palette().color(QPalette::Highlight); }},
         std::move(item));
 }
 

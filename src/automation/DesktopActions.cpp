@@ -18,7 +18,7 @@ QStringList DesktopActions::names() {
     return {kToggleWindow, kNewEvent, kJoinVideoCall, kSettings};
 }
 
-ActionStatus DesktopActions::activate(const QString& name) {
+ActionStatus DesktopActions::activate(const QString& name, const QString& argument) {
     using namespace desktopActions;
     if (name == kToggleWindow) {
         m_toggleWindow();
@@ -41,6 +41,10 @@ ActionStatus DesktopActions::activate(const QString& name) {
                 "DesktopActions",
                 "Ruvo cannot create events here. Use your calendar application."));
         m_newEvent();
+        return std::nullopt;
+    }
+    if (name == kSettings && m_openSettings) {
+        m_openSettings(argument);
         return std::nullopt;
     }
     if (name == kSettings)

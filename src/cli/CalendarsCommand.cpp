@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CalendarsSetup.h"
 #include "cli/CommandStore.h"
 #include "cli/EventsCommand.h"
 #include "settings/Keys.h"
@@ -27,13 +28,16 @@ int list(CommandContext& context, bool asJson) {
     auto store = openCommandStore(context);
     if (!store)
         return cli::kExitFailure;
+    const auto discovery = discoverSetup(context);
     QJsonArray array;
     for (EntityType kind : {EntityType::event, EntityType::reminder}) {
         for (const auto& c : store->calendars(kind)) {
             const bool isFolder = c.backend.isEmpty() || c.backend == QLatin1String("vdir");
+            const QString origin = calendarOrigin(c, discovery);
             if (!asJson) {
+                // The folder (or account) last: scripts take it from the end of the line.
                 context.out << c.identifier << "  " << kindName(kind).leftJustified(9) << "  "
-                            << c.colour << "  " << c.title << "  "
+                            << c.colour << "  " << c.title << "  (" << originText(origin) << ")  "
                             << (c.backend.isEmpty() ? c.source
                                                     : c.backend + QStringLiteral(": ") + c.source)
                             << "\n";
@@ -45,7 +49,8 @@ int list(CommandContext& context, bool asJson) {
                                {QStringLiteral("kind"), kindName(kind)},
                                {QStringLiteral("backend"),
                                 c.backend.isEmpty() ? QStringLiteral("vdir") : c.backend},
-                               {QStringLiteral("writable"), c.isWritable}};
+                               {QStringLiteral("writable"), c.isWritable},
+                               {QStringLiteral("origin"), origin}};
             // A vdir calendar lives in a folder, an EDS one in an account.
             object.insert(isFolder ? QStringLiteral("folder") : QStringLiteral("account"),
                           c.source);
@@ -55,19 +60,6 @@ int list(CommandContext& context, bool asJson) {
     if (asJson)
         context.out << QJsonDocument(array).toJson(QJsonDocument::Indented);
     return cli::kExitOk;
-}
-
-// The new calendars of a folder are enabled at once: the user asked for them.
-void enable(const settings::Defaults& defaults, const platform::CalendarStore& store,
-            const QString& folder) {
-    auto calendars = defaults.get(keys::enabledCalendars);
-    auto lists = defaults.get(keys::enabledRemindersLists);
-    for (EntityType kind : {EntityType::event, EntityType::reminder})
-        for (const auto& c : store.calendars(kind))
-            if (c.source == folder || c.source.startsWith(folder + QLatin1Char('/')))
-                (kind == EntityType::event ? calendars : lists).insert(c.identifier);
-    defaults.set(keys::enabledCalendars, calendars);
-    defaults.set(keys::enabledRemindersLists, lists);
 }
 
 std::unique_ptr<platform::CalendarSources> openSources(CommandContext& context) {
@@ -80,6 +72,13 @@ std::unique_ptr<platform::CalendarSources> openSources(CommandContext& context) 
 }
 
 int add(CommandContext& context, const Invocation& line) {
+    if (line.isSet("vdirsyncer"))
+        return line.arguments().isEmpty() ? addVdirsyncerFolders(context, line)
+                                          : line.usageError(QCoreApplication::translate(
+                                                "cli", "give a folder or --vdirsyncer, not both"));
+    if (line.arguments().isEmpty())
+        return line.usageError(
+            QCoreApplication::translate("cli", "give a folder, or --vdirsyncer"));
     const QString path = line.argument(0);
     const QStringList emails = line.values("email");
     const bool isReadOnly = line.isSet("read-only");
@@ -94,7 +93,7 @@ int add(CommandContext& context, const Invocation& line) {
     auto store = openCommandStore(context);
     if (!store)
         return cli::kExitFailure;
-    enable(context.defaults, *store, folder);
+    enableCalendarsIn(context.defaults, *store, folder);
     context.out << QCoreApplication::translate("cli", "Added %1").arg(folder) << "\n";
     return cli::kExitOk;
 }
@@ -174,16 +173,23 @@ int runImport(CommandContext& context, const Invocation& line) {
 
 cli::Command calendarsCommand() {
     return {QStringLiteral("calendars"),
-            QT_TRANSLATE_NOOP("cli", "list, add and remove calendar folders"),
+            QT_TRANSLATE_NOOP("cli", "list, add, discover and remove calendar folders"),
             {{.options = {{"json", QT_TRANSLATE_NOOP("cli", "print JSON")}}, .run = &runList},
              {.verb = "add",
-              .arguments = "PATH",
-              .minArguments = 1,
+              .arguments = "[PATH]",
+              .minArguments = 0,
               .maxArguments = 1,
               .options = {{"email", QT_TRANSLATE_NOOP("cli", "an address of yours in its events"),
                            "ADDRESS", true},
-                          {"read-only", QT_TRANSLATE_NOOP("cli", "never change its files")}},
+                          {"read-only", QT_TRANSLATE_NOOP("cli", "never change its files")},
+                          {"vdirsyncer",
+                           QT_TRANSLATE_NOOP("cli", "add the folders vdirsyncer syncs into")}},
               .run = &add},
+             {.verb = "discover",
+              .options = {{"json", QT_TRANSLATE_NOOP("cli", "print JSON")}},
+              .notes = QT_TRANSLATE_NOOP("cli", "  (what EDS, vdirsyncer and khal hold; changes "
+                                                "nothing)"),
+              .run = &runDiscover},
              {.verb = "remove",
               .arguments = "ID",
               .minArguments = 1,

@@ -11,6 +11,7 @@
 #include "kit/Scheduler.h"
 #include "platform/CalendarSources.h"
 #include "platform/CalendarStore.h"
+#include "platform/SetupDiscovery.h"
 #include "platform/ShortcutRunner.h"
 #include "platform/SystemDateEvents.h"
 #include "platform/UrlOpener.h"
@@ -31,6 +32,10 @@ struct CommandServices {
     // The user's calendars, as the context's config folder, zone and clock say.
     std::function<kit::Result<std::unique_ptr<platform::CalendarStore>>(const CommandContext&)>
         openCalendarStore;
+    // The same, watched on disk: its storeChanged fires on `scheduler` when a calendar changes.
+    std::function<kit::Result<std::unique_ptr<platform::CalendarStore>>(const CommandContext&,
+                                                                        kit::Scheduler& scheduler)>
+        openWatchedCalendarStore;
     // The calendar folders the user added.
     std::function<std::unique_ptr<platform::CalendarSources>(const CommandContext&)>
         openCalendarSources;
@@ -44,6 +49,10 @@ struct CommandServices {
     // The desktop's link opener and the user's shortcuts, for joining a call.
     std::function<std::unique_ptr<platform::UrlOpener>()> openUrlOpener;
     std::function<std::unique_ptr<platform::ShortcutRunner>()> openShortcutRunner;
+    // Asks the running program to show its settings window on a pane ("" for the first).
+    std::function<kit::Result<void>(const QString& pane)> openSettings;
+    // The calendars other programs were set up with (EDS, vdirsyncer, khal).
+    std::function<platform::SetupDiscovery(const CommandContext&)> discoverSetup;
 };
 
 struct CommandContext {

@@ -13,6 +13,8 @@
 #include "cli/MonthCommand.h"
 #include "cli/NewItemCommands.h"
 #include "cli/PanelAppletCommand.h"
+#include "cli/ReplyCommand.h"
+#include "cli/SettingsCommand.h"
 #include "cli/TimeZonesCommand.h"
 #include "cli/UpcomingTextCommand.h"
 #include "cli/VideoCallCommand.h"
@@ -24,13 +26,27 @@ namespace ruvo::cli {
 namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
-    cli::defaultsCommand(),  cli::menubarTextCommand(), cli::barCommand(),
-    cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
-    cli::newEventCommand(),  cli::newReminderCommand(), cli::addCommand(),
-    cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
-    cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
-    cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
+    cli::defaultsCommand(),
+    cli::menubarTextCommand(),
+    cli::barCommand(),
+    cli::calendarsCommand(),
+    cli::eventsCommand(),
+    cli::importCommand(),
+    cli::replyCommand(),
+    cli::newEventCommand(),
+    cli::newReminderCommand(),
+    cli::addCommand(),
+    cli::timeZonesCommand(),
+    cli::videoCallCommand(),
+    cli::excludeCommand(),
+    cli::monthCommand(),
+    cli::agendaCommand(),
+    cli::upcomingTextCommand(),
+    cli::alertsCommand(),
+    cli::calcCommand(),
+    cli::installPanelAppletCommand(),
     cli::actionCommand(),
+    cli::settingsCommand(),
 };
 } // namespace
 

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/MenuBarCommands.h"
 
+#include "cli/CommandCalls.h"
+#include "cli/CommandStore.h"
+#include "cli/UpcomingBarFeed.h"
+#include "events/EventsController.h"
 #include "kit/RealScheduler.h"
 #include "menubar/BarFeed.h"
 #include "menubar/ClockText.h"
@@ -64,7 +68,9 @@ private:
         const kit::Instant now = m_scheduler.now();
         const auto settings = ClockTextSettings::from(m_context.defaults);
         const BarState state{composeClockText(settings, now, m_context.environment).text,
-                             composeLongDate(now, m_context.environment), hasSeconds()};
+                             composeLongDate(now, m_context.environment),
+                             hasSeconds(),
+                             {}};
         m_context.out << barLine(m_format, state, m_isFirst) << Qt::flush;
         m_isFirst = false;
     }
@@ -80,10 +86,53 @@ private:
     bool m_isFirst = true;
 };
 
+// The upcoming event for a waybar module of its own; a fixed --now writes one line.
+int runUpcomingBar(cli::CommandContext& context) {
+    CommandCalls calls;
+    const auto isCall = [&calls](const platform::Event& event) { return calls.isTimedCall(event); };
+    if (dynamic_cast<const kit::FixedClock*>(&context.clock)) {
+        auto store = openCommandStore(context);
+        if (!store)
+            return cli::kExitFailure;
+        events::enableAllCalendarsOnNewInstallation(*store, context.defaults);
+        const alerts::UpcomingEvents upcoming(*store, context.defaults, context.clock,
+                                              context.environment, isCall);
+        const kit::Instant now = context.clock.now();
+        context.out << barLine(BarFormat::waybar,
+                               upcomingBarState(upcoming.display(now), now, context.environment),
+                               true);
+        return cli::kExitOk;
+    }
+    if (!context.services.openSystemDateEvents || !context.services.openWatchedCalendarStore) {
+        printError(context, QCoreApplication::translate("cli", "no date events in this build"));
+        return cli::kExitFailure;
+    }
+    kit::RealScheduler scheduler;
+    auto store = context.services.openWatchedCalendarStore(context, scheduler);
+    if (!store) {
+        printError(context, store.error());
+        return cli::kExitFailure;
+    }
+    events::enableAllCalendarsOnNewInstallation(**store, context.defaults);
+    auto dateEvents = context.services.openSystemDateEvents(
+        scheduler, [env = context.environment] { return env.timeZoneId; });
+    const UpcomingBarFeed feed(
+        {context.defaults, scheduler, *dateEvents, **store, context.environment, isCall,
+         [&context](const QString& line) { context.out << line << Qt::flush; }});
+    QEventLoop loop;
+    return loop.exec();
+}
+
 int runBar(cli::CommandContext& context, const Invocation& line) {
     const bool waybar = line.isSet("waybar");
     if (waybar == line.isSet("i3bar"))
         return line.usageError(QCoreApplication::translate("cli", "give --waybar or --i3bar"));
+    if (line.isSet("upcoming")) {
+        if (!waybar)
+            return line.usageError(
+                QCoreApplication::translate("cli", "--upcoming goes with --waybar"));
+        return runUpcomingBar(context);
+    }
     const BarFormat format = waybar ? BarFormat::waybar : BarFormat::i3bar;
     if (dynamic_cast<const kit::FixedClock*>(&context.clock)) {
         // A fixed --now never ticks: one line.
@@ -92,7 +141,9 @@ int runBar(cli::CommandContext& context, const Invocation& line) {
         context.out << barHeader(format)
                     << barLine(format,
                                {composeClockText(settings, now, context.environment).text,
-                                composeLongDate(now, context.environment), false},
+                                composeLongDate(now, context.environment),
+                                false,
+                                {}},
                                true);
         return cli::kExitOk;
     }
@@ -126,7 +177,10 @@ cli::Command barCommand() {
                                                 "class (waybar: \"exec\": \"ruvo bar "
                                                 "--waybar\", \"return-type\": \"json\")")},
                       {"i3bar", QT_TRANSLATE_NOOP("cli", "the i3bar protocol (status_command "
-                                                         "ruvo bar --i3bar)")}},
+                                                         "ruvo bar --i3bar)")},
+                      {"upcoming", QT_TRANSLATE_NOOP("cli", "with --waybar: the upcoming event "
+                                                            "instead of the clock, a line at "
+                                                            "each change")}},
           .run = &runBar}}};
 }
 

@@ -52,8 +52,9 @@ QString barHeader(BarFormat format) {
 
 QString barLine(BarFormat format, const BarState& state, bool isFirst) {
     if (format == BarFormat::waybar) {
-        const QString cls =
-            state.hasSeconds ? QStringLiteral("ruvo seconds") : QStringLiteral("ruvo");
+        const QString cls = !state.cssClass.isEmpty() ? state.cssClass
+                            : state.hasSeconds        ? QStringLiteral("ruvo seconds")
+                                                      : QStringLiteral("ruvo");
         return compact(QJsonObject{{QStringLiteral("text"), pangoEscaped(state.text)},
                                    {QStringLiteral("tooltip"), pangoEscaped(state.toolTip)},
                                    {QStringLiteral("class"), cls}}) +

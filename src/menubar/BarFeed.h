@@ -13,6 +13,7 @@ struct BarState {
     QString text;
     QString toolTip;
     bool hasSeconds = false;
+    QString cssClass; // waybar's "class"; the clock's ("ruvo", "ruvo seconds") when empty
 };
 
 // What is written once before the first line (empty for waybar).

@@ -50,6 +50,9 @@ void TimeZoneClockController::update() {
         content.style.color = kCurrentZoneBlue;
     content.fixedTextWidth = m_width.update(m_deps.measure(content.title, content.style));
     content.toolTip = timezones::displayName(m_timeZone);
+    const QString title = m_timeZone.menuBarTitle.trimmed();
+    content.squareText =
+        timezones::zoneSquareText(t.time, title.isEmpty() ? content.toolTip : title);
     m_statusItem->setContent(content);
     m_statusItem->setVisible(true);
 }

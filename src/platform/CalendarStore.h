@@ -10,6 +10,8 @@
 #include "platform/CalendarAccess.h"
 #include "platform/CalendarTypes.h"
 
+#include <QCoreApplication>
+
 namespace ruvo::platform {
 
 // Which events a query asks for: those overlapping `range` in the listed calendars
@@ -63,6 +65,17 @@ public:
                                              const std::optional<DueDate>& due) = 0;
     // 0 none, 1 highest ... 9 lowest.
     virtual kit::Result<void> setReminderPriority(const QString& identifier, int priority) = 0;
+
+    // Answers the invitation `eventIdentifier` ("calendar/UID") as the user's attendee: the
+    // whole event, or (with `occurrence`, an occurrenceDate) that occurrence only. Fails,
+    // changing nothing, for a read-only calendar or an event without an attendee of the user's.
+    virtual kit::Result<void> reply(const QString& eventIdentifier,
+                                    std::optional<kit::Instant> occurrence,
+                                    ParticipantStatus status) {
+        (void)eventIdentifier, (void)occurrence, (void)status;
+        return kit::fail(QCoreApplication::translate("CalendarStore",
+                                                     "This calendar cannot answer invitations."));
+    }
 
     // Copies the items of an iCalendar file into the calendar `calendarIdentifier` (empty:
     // events to the default calendar, reminders to the first reminder list).

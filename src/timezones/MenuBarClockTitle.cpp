@@ -3,6 +3,8 @@
 
 #include "timezones/IcuFormat.h"
 
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
 #include <cmath>
 
 namespace ruvo::timezones {
@@ -27,6 +29,45 @@ MenuBarClockTitle MenuBarClockTitle::make(const settings::ChosenTimeZone& entry,
     t.time = texts.timeText(entry, now);
     t.isCurrentZoneMarked = markCurrentZone && entry.timeZone.identifier == local;
     return t;
+}
+
+namespace {
+
+constexpr qsizetype kLabelLength = 3;
+
+QString digitsPart(const QString& time) {
+    qsizetype first = -1, last = -1;
+    for (qsizetype i = 0; i < time.size(); ++i)
+        if (time[i].isDigit()) {
+            first = first < 0 ? i : first;
+            last = i;
+        }
+    return first < 0 ? time.trimmed() : time.mid(first, last - first + 1);
+}
+
+QString label(const QString& name) {
+    const QStringList words =
+        name.split(QRegularExpression(QStringLiteral("[\\s\\-_/]+")), Qt::SkipEmptyParts);
+    QString initials;
+    for (const QString& word : words)
+        if (word.front().isLetterOrNumber() && initials.size() < kLabelLength)
+            initials += word.front();
+    if (words.size() > 1 && initials.size() > 1)
+        return initials.toUpper();
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, name.trimmed());
+    qsizetype end = 0;
+    for (int i = 0; i < kLabelLength && finder.toNextBoundary() > 0; ++i)
+        end = finder.position();
+    return name.trimmed().left(end).toUpper();
+}
+
+} // namespace
+
+QStringList zoneSquareText(const QString& time, const QString& name) {
+    QStringList lines{digitsPart(time)};
+    if (const QString l = label(name); !l.isEmpty())
+        lines.append(l);
+    return lines;
 }
 
 double ClockWidth::update(double textWidth) {

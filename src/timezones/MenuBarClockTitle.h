@@ -6,6 +6,8 @@
 
 #include "timezones/ChosenTimeZoneTexts.h"
 
+#include <QStringList>
+
 namespace ruvo::timezones {
 
 struct MenuBarClockTitle {
@@ -19,6 +21,11 @@ struct MenuBarClockTitle {
     static MenuBarClockTitle make(const settings::ChosenTimeZone& entry,
                                   const ChosenTimeZoneTexts& texts, bool markCurrentZone);
 };
+
+// The clock as a square tray icon shows it: the time's digits (without a day period, which
+// the tooltip still has) over a label of at most three characters from the entry's name:
+// the initials of a name of several words ("New York" → "NY"), else its start ("LON").
+QStringList zoneSquareText(const QString& time, const QString& name);
 
 // The item's width: w = text width + 6; kept while it differs from the stored one by less
 // than 3 (points or pixels), otherwise stored.

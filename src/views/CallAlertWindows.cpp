@@ -72,6 +72,20 @@ QWidget* CallAlertWindows::make(const QString& key, const QString& title, const 
     note->setEnabled(false);
     layout->addWidget(note);
     auto* buttons = new QHBoxLayout;
+    if (m_settings) {
+        auto* settingsButton =
+            new QPushButton(QCoreApplication::translate("ruvo::views::CallAlertWindows",
+                                                        "Open Notification Settings"),
+                            window);
+        buttons->addWidget(settingsButton);
+        // The window stays: the call still needs joining. A failure takes the note's place.
+        QObject::connect(settingsButton, &QPushButton::clicked, window, [this, note] {
+            if (const auto opened = m_settings->open(); !opened) {
+                note->setText(opened.error());
+                note->setEnabled(true);
+            }
+        });
+    }
     buttons->addStretch();
     auto* closeButton = new QPushButton(
         QCoreApplication::translate("ruvo::views::CallAlertWindows", "Close"), window);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The small windows that stand in for call notifications when no notification server shows
-// them: the event's title, its time and service, and the buttons "Join" and "Close". They
+// them: the event's title, its time and service, and the buttons "Open Notification
+// Settings" (where the user can set up the desktop's notifications), "Join" and "Close". They
 // stay on top in the upper right corner of the screen, stacked downwards, until the user
 // closes them or the event ends.
 #pragma once
 
 #include "kit/Signal.h"
+#include "platform/NotificationSettings.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,7 +17,9 @@ namespace ruvo::views {
 
 class CallAlertWindows final {
 public:
-    CallAlertWindows() = default;
+    // Without `settings` the windows have no settings button.
+    explicit CallAlertWindows(platform::NotificationSettings* settings = nullptr)
+        : m_settings(settings) {}
     CallAlertWindows(const CallAlertWindows&) = delete;
     CallAlertWindows& operator=(const CallAlertWindows&) = delete;
     ~CallAlertWindows();
@@ -33,6 +37,7 @@ private:
     QWidget* make(const QString& key, const QString& title, const QString& body);
     void place(QWidget* window) const;
 
+    platform::NotificationSettings* m_settings;
     std::map<QString, QPointer<QWidget>> m_windows;
 };
 

@@ -11,6 +11,9 @@
 
 namespace ruvo::views {
 
+// What "Copy Debug Info" puts on the clipboard: versions, desktop, locale and the clock's look.
+QString debugInfo(const settings::Defaults& defaults, const kit::Environment& environment);
+
 class MoreMenu : public QMenu {
     Q_OBJECT
 public:
@@ -23,9 +26,10 @@ public:
     // Opens the date calculators, or brings their window forward.
     void showCalculators();
 
-    // What "Copy Debug Info" puts on the clipboard.
     QString debugInfo() const;
 
+    // Adds "Settings…", which calls `open`.
+    void setSettingsOpener(std::function<void()> open);
 Q_SIGNALS:
     void newEventRequested();
 

@@ -62,16 +62,19 @@ QImage paintSquareText(const QStringList& lines, int pixels, const QColor& colou
     if (lines.isEmpty())
         return image;
     const double margin = pixels >= 22 ? 1.0 : 0.5;
+    // Trays put icons side by side without a gap: wide lines ("9:41", "12m") keep clear of
+    // the neighbours' edges.
+    const double side = pixels >= 22 ? 2.0 : 1.0;
     const double gap = qMax(1.0, pixels / 10.0);
-    const double lineHeight = lines.size() == 1 ? pixels * 0.5 : (pixels - 2 * margin - gap) / 2;
-    const QSizeF box(pixels - 2 * margin, lineHeight);
+    const double lineHeight = lines.size() == 1 ? pixels * 0.6 : (pixels - 2 * margin - gap) / 2;
+    const QSizeF box(pixels - 2 * side, lineHeight);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QColor halo = colour.lightness() < 128 ? QColor(255, 255, 255) : QColor(0, 0, 0);
     halo.setAlpha(210);
     const double top = lines.size() == 1 ? (pixels - lineHeight) / 2 : margin;
     for (int i = 0; i < lines.size() && i < 2; ++i) {
-        const QRectF row(QPointF(margin, top + i * (lineHeight + gap)), box);
+        const QRectF row(QPointF(side, top + i * (lineHeight + gap)), box);
         // Each line as large as it fits: a day number stands taller than its month's name.
         const QPainterPath path = linePath(lines[i], fittingFont({lines[i]}, box), row);
         p.strokePath(

@@ -84,7 +84,8 @@ struct Fixture {
                 [this](const std::optional<platform::Event>& e, std::optional<QPoint>) {
                     opened.push_back(e ? std::optional(e->title()) : std::nullopt);
                 },
-                [this](const platform::Event& e) { joined.push_back(e.title()); }},
+                [this](const platform::Event& e) { joined.push_back(e.title()); },
+                [] { return QColor(0x35, 0x84, 0xe4); }},
             std::move(fake));
     }
 
@@ -246,13 +247,41 @@ TEST(UpcomingEventController, ClicksMenuAndMute) {
     EXPECT_EQ(f.joined, (std::vector<QString>{QStringLiteral("Call")}));
     EXPECT_EQ(f.opened.size(), 1u);
 
-    ASSERT_FALSE(f.item->menu.empty());
-    EXPECT_EQ(f.item->menu.front().isChecked, true);
+    ASSERT_GE(f.item->menu.size(), 2u);
+    EXPECT_EQ(f.item->menu[0].label, QStringLiteral("Quick Settings"));
+    EXPECT_FALSE(f.item->menu[0].isEnabled) << "a header line";
+    EXPECT_EQ(f.item->menu[1].isChecked, true);
     EXPECT_EQ(f.item->menu.back().label, QStringLiteral("Mute Event"));
+    EXPECT_EQ(f.item->content().squareText,
+              (QStringList{QStringLiteral("5m"), QStringLiteral("Call")}));
     f.item->choose(QStringLiteral("mute"));
     EXPECT_EQ(f.defaults.get(keys::upcomingEventInMenuBarIgnoredEvents),
               (std::vector<QString>{QStringLiteral("A/c1")}));
     EXPECT_FALSE(f.item->visible);
+}
+
+// While the user positions the item: a sample event 1 h 40 min away with the title cut at
+// the limit, a hint as the only menu entry, no clicks, and back afterwards.
+TEST(UpcomingEventController, PlaceholderWhilePositioning) {
+    Fixture f;
+    f.defaults.set(keys::upcomingEventInMenuBar_showCalendarIndicator, true);
+    f.start();
+    EXPECT_FALSE(f.item->visible) << "no event";
+    f.controller->setShouldShowUpcomingEventPlaceholder(true);
+    EXPECT_TRUE(f.item->visible);
+    EXPECT_EQ(f.item->content().title, QStringLiteral("Placeholder event.\u2026 in 2h"));
+    EXPECT_EQ(f.item->content().colorBar, QColor(0x35, 0x84, 0xe4));
+    ASSERT_EQ(f.item->menu.size(), 1u);
+    EXPECT_FALSE(f.item->menu[0].isEnabled);
+    EXPECT_TRUE(f.item->menu[0].label.startsWith(QStringLiteral("Drag this placeholder")));
+    f.item->click();
+    EXPECT_TRUE(f.opened.empty()) << "the click belongs to the menu";
+    f.scheduler.advance(1min); // ticks keep the sample
+    EXPECT_TRUE(f.item->content().title.startsWith(QStringLiteral("Placeholder")));
+
+    f.controller->setShouldShowUpcomingEventPlaceholder(false);
+    EXPECT_FALSE(f.item->visible);
+    EXPECT_EQ(f.item->menu[0].label, QStringLiteral("Quick Settings"));
 }
 
 } // namespace

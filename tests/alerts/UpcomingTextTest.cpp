@@ -176,6 +176,52 @@ TEST(UpcomingText, ShortenedTitles) {
             << row.limit;
 }
 
+// The square icon: the countdown (to the end once the event runs) over the title's start.
+TEST(UpcomingText, SquareIconLines) {
+    struct Row {
+        const char* name;
+        const char16_t* title;
+        kit::Milliseconds startIn;
+        UpcomingTextOptions options;
+        std::vector<const char16_t*> lines;
+    };
+    const Row rows[] = {
+        {"countdown", u"Standup", 5min, options(), {u"5m", u"Stan"}},
+        {"under a minute never reads 0", u"Standup", 20s, options(), {u"1m", u"Stan"}},
+        {"quarter hours without hair spaces", u"Standup", 80min, options(), {u"1¼h", u"Stan"}},
+        {"running: the time left", u" Review ", -20min, options(), {u"10m", u"Revi"}},
+        {"short title, padded", u"  1:1  ", 5min, options(), {u"5m", u"1:1"}},
+        {"grapheme clusters kept whole", u"Café sync", 5min, options(), {u"5m", u"Café"}},
+        {"title off", u"Standup", 5min, options([](auto& o) { o.showTitle = false; }), {u"5m"}},
+        {"countdown off",
+         u"Standup",
+         5min,
+         options([](auto& o) { o.showCountdown = false; }),
+         {u"Stan"}},
+        {"both off",
+         u"Standup",
+         5min,
+         options([](auto& o) {
+             o.showTitle = false;
+             o.showCountdown = false;
+         }),
+         {u"◆"}},
+        {"untitled", u"", 5min, options([](auto& o) { o.showCountdown = false; }), {u"◆"}},
+    };
+    const UpcomingText text({QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")});
+    for (const Row& row : rows) {
+        UpcomingTextInput input;
+        input.title = QString::fromUtf16(row.title);
+        input.range = {kNow + row.startIn, kNow + row.startIn + 30min};
+        input.isOngoing = row.startIn < 0ms;
+        input.now = kNow;
+        QStringList expected;
+        for (const char16_t* line : row.lines)
+            expected.append(QString::fromUtf16(line));
+        EXPECT_EQ(text.squareText(input, row.options), expected) << row.name;
+    }
+}
+
 TEST(JoinMenuLabel, OneShortLineOfPlainText) {
     struct Row {
         const char16_t* title;

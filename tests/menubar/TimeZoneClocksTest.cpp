@@ -71,14 +71,39 @@ TEST(TimeZoneClocks, TitleShowsTheWeekdayOnlyWhenTheZonesDayDiffers) {
         QString title;
         bool showWeekday;
         QString expected;
+        QStringList square; // time over a short label, for square tray icons
     };
     const Row rows[] = {
-        {"Asia/Tokyo", QStringLiteral("TYO"), true, QStringLiteral("TYO Sat 07:30")},
-        {"Asia/Tokyo", QStringLiteral("TYO"), false, QStringLiteral("TYO 07:30")},
-        {"Asia/Kolkata", QStringLiteral("   "), true, QStringLiteral("Sat 04:00")},
-        {"America/New_York", QString(), true, QStringLiteral("17:30")},
-        {"Europe/London", QStringLiteral("LON"), true, QStringLiteral("LON 22:30")},
-        {"Pacific/Chatham", QString(), true, QStringLiteral("Sat 12:15")},
+        {"Asia/Tokyo",
+         QStringLiteral("TYO"),
+         true,
+         QStringLiteral("TYO Sat 07:30"),
+         {QStringLiteral("07:30"), QStringLiteral("TYO")}},
+        {"Asia/Tokyo",
+         QStringLiteral("TYO"),
+         false,
+         QStringLiteral("TYO 07:30"),
+         {QStringLiteral("07:30"), QStringLiteral("TYO")}},
+        {"Asia/Kolkata",
+         QStringLiteral("   "),
+         true,
+         QStringLiteral("Sat 04:00"),
+         {QStringLiteral("04:00"), QStringLiteral("KOL")}},
+        {"America/New_York",
+         QString(),
+         true,
+         QStringLiteral("17:30"),
+         {QStringLiteral("17:30"), QStringLiteral("NY")}},
+        {"Europe/London",
+         QStringLiteral("LON"),
+         true,
+         QStringLiteral("LON 22:30"),
+         {QStringLiteral("22:30"), QStringLiteral("LON")}},
+        {"Pacific/Chatham",
+         QString(),
+         true,
+         QStringLiteral("Sat 12:15"),
+         {QStringLiteral("12:15"), QStringLiteral("CHA")}},
     };
     for (const auto& row : rows) {
         Fixture f;
@@ -86,6 +111,32 @@ TEST(TimeZoneClocks, TitleShowsTheWeekdayOnlyWhenTheZonesDayDiffers) {
         e.menuBarShowWeekdayWhenInDifferentDay = row.showWeekday;
         f.setZones({e});
         EXPECT_EQ(f.item(e).content().title, row.expected) << row.zone;
+        EXPECT_EQ(f.item(e).content().squareText, row.square) << row.zone;
+    }
+}
+
+TEST(TimeZoneClocks, SquareTextDropsTheDayPeriodAndShortensTheName) {
+    const struct {
+        const char16_t* time;
+        const char16_t* name;
+        std::vector<const char16_t*> lines;
+    } rows[] = {
+        {u"9:05\u202FAM", u"San Francisco", {u"9:05", u"SF"}},
+        {u"\uC624\uC804 9:05", u"Seoul", {u"9:05", u"SEO"}}, // the period first
+        {u"\u4E0B\u53489:05", u"\u6771\u4EAC", {u"9:05", u"\u6771\u4EAC"}},
+        {u"\u0669:\u0660\u0665 \u0645", u"Riyadh", {u"\u0669:\u0660\u0665", u"RIY"}},
+        {u"21:05", u"Port-au-Prince", {u"21:05", u"PAP"}},
+        {u"21:05", u"  ", {u"21:05"}},
+        {u"21:05", u"\u00C5land", {u"21:05", u"\u00C5LA"}},
+    };
+    for (const auto& row : rows) {
+        QStringList expected;
+        for (const char16_t* line : row.lines)
+            expected.append(QString::fromUtf16(line));
+        EXPECT_EQ(
+            timezones::zoneSquareText(QString::fromUtf16(row.time), QString::fromUtf16(row.name)),
+            expected)
+            << QString::fromUtf16(row.name).toStdString();
     }
 }
 

@@ -10,6 +10,8 @@ using namespace ruvo;
 namespace {
 
 QPushButton* button(QWidget* window, const QString& text) {
+    if (!window)
+        return nullptr;
     for (auto* b : window->findChildren<QPushButton*>())
         if (b->text() == text)
             return b;
@@ -43,4 +45,33 @@ TEST(CallAlertWindows, ShowsPlainTextStacksAndJoins) {
     windows.close(QStringLiteral("a"));
     windows.close(QStringLiteral("unknown"));
     EXPECT_EQ(windows.window(QStringLiteral("a")), nullptr);
+}
+
+// The settings button opens the desktop's page and keeps the window; a desktop without a page
+// gets the reason in the window itself.
+TEST(CallAlertWindows, NotificationSettingsButtonReportsFailure) {
+    struct Settings final : platform::NotificationSettings {
+        int opened = 0;
+        QString failure;
+        kit::Result<void> open() override {
+            ++opened;
+            return failure.isEmpty() ? kit::Result<void>() : kit::Error{failure};
+        }
+    } settings;
+    const QString kLabel = QStringLiteral("Open Notification Settings");
+    EXPECT_FALSE(button(views::CallAlertWindows().window(QStringLiteral("a")), kLabel));
+    views::CallAlertWindows windows(&settings);
+    windows.show(QStringLiteral("a"), QStringLiteral("Sync"), QStringLiteral("10:00 AM"));
+    QWidget* window = windows.window(QStringLiteral("a"));
+    ASSERT_TRUE(window && button(window, kLabel));
+    button(window, kLabel)->click();
+    EXPECT_EQ(settings.opened, 1);
+    settings.failure = QStringLiteral("No settings here.");
+    button(window, kLabel)->click();
+    EXPECT_EQ(settings.opened, 2);
+    EXPECT_EQ(windows.window(QStringLiteral("a")), window) << "the call still needs the window";
+    bool shown = false;
+    for (auto* label : window->findChildren<QLabel*>())
+        shown = shown || (label->text() == settings.failure && label->isEnabled());
+    EXPECT_TRUE(shown);
 }

@@ -63,6 +63,12 @@ TEST(SquareIconPainter, LinesStayReadableAtEveryTraySize) {
         {QStringLiteral("28"), QStringLiteral("Mär")},
         {QStringLiteral("٢٣"), QStringLiteral("٥٩")},
         {QStringLiteral("Fri")},
+        // A world clock and the upcoming event: a wider first line over a short label.
+        {QStringLiteral("9:41"), QStringLiteral("NY")},
+        {QStringLiteral("12:05"), QStringLiteral("LON")},
+        {QStringLiteral("12m"), QStringLiteral("Stan")},
+        {QStringLiteral("1\u00BCh"), QStringLiteral("Revi")},
+        {QStringLiteral("\u25C6")},
     };
     views::MenuBarIconPainter painter;
     for (const QStringList& lines : texts)

@@ -5,6 +5,8 @@
 
 #include "platform/CalendarStore.h"
 
+#include <QStringList>
+
 namespace ruvo::platform {
 
 class FakeCalendarStore final : public CalendarStore {
@@ -42,6 +44,14 @@ public:
     kit::Result<ImportReport> importFile(const QString&, const QString&) override {
         return kit::fail(QStringLiteral("The test store imports nothing."));
     }
+    // Records the answer ("calendar/UID=2") and reports a change.
+    kit::Result<void> reply(const QString& eventIdentifier, std::optional<kit::Instant>,
+                            ParticipantStatus status) override {
+        replies << eventIdentifier + QLatin1Char('=') + QString::number(int(status));
+        emitStoreChanged();
+        return {};
+    }
+    QStringList replies;
     void refreshSourcesIfNecessary() override { ++refreshCount; }
     AuthorizationStatus authorizationStatus(EntityType kind) const override;
     void requestEventsAccess(std::function<void(bool)> done) override;

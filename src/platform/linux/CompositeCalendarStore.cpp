@@ -157,6 +157,14 @@ kit::Result<void> CompositeCalendarStore::removeEvent(const Event& occurrence, R
                  : kit::Result<void>(noCalendar(occurrence.calendarIdentifier()));
 }
 
+kit::Result<void> CompositeCalendarStore::reply(const QString& eventIdentifier,
+                                                std::optional<kit::Instant> occurrence,
+                                                ParticipantStatus status) {
+    CalendarStore* store = holding(calendarPart(eventIdentifier));
+    return store ? store->reply(eventIdentifier, occurrence, status)
+                 : kit::Result<void>(noCalendar(calendarPart(eventIdentifier)));
+}
+
 kit::Result<void> CompositeCalendarStore::setReminderDue(const QString& identifier,
                                                          const std::optional<DueDate>& due) {
     CalendarStore* store = holdingReminder(identifier);

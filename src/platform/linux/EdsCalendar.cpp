@@ -2,6 +2,7 @@
 #include "platform/linux/EdsCalendar.h"
 
 #include "platform/linux/EdsGlib.h"
+#include "platform/linux/EdsReply.h"
 #include "platform/linux/VdirParser.h"
 
 #include <QCoreApplication>
@@ -369,6 +370,101 @@ kit::Result<void> EdsCalendar::remove(const QString& uid, const QByteArray& recu
                                          wholeSeries ? E_CAL_OBJ_MOD_ALL : E_CAL_OBJ_MOD_THIS,
                                          E_CAL_OPERATION_FLAG_NONE, nullptr, error.out()))
         return kit::fail(error.message());
+    reloadUid(uid);
+    return {};
+}
+
+namespace {
+
+bool hasProperty(ICalComponent* c, ICalPropertyKind kind) {
+    return GObjectPtr<ICalProperty>(i_cal_component_get_first_property(c, kind)) != nullptr;
+}
+
+constexpr int kMaxRuleProperties = 1000;
+
+// The occurrence at `recurrenceId` of `series` as an override: the series without its rules,
+// starting then and lasting as long.
+GObjectPtr<ICalComponent> occurrenceOf(ICalComponent* series, const QByteArray& recurrenceId) {
+    GObjectPtr<ICalComponent> c(i_cal_component_clone(series));
+    GObjectPtr<ICalDuration> duration(i_cal_component_get_duration(c.get()));
+    GObjectPtr<ICalTime> start(i_cal_component_get_dtstart(c.get()));
+    for (auto kind :
+         {I_CAL_RRULE_PROPERTY, I_CAL_RDATE_PROPERTY, I_CAL_EXRULE_PROPERTY, I_CAL_EXDATE_PROPERTY,
+          I_CAL_RECURRENCEID_PROPERTY, I_CAL_DTEND_PROPERTY, I_CAL_DURATION_PROPERTY}) {
+        for (int i = 0; i < kMaxRuleProperties; ++i) {
+            GObjectPtr<ICalProperty> p(i_cal_component_get_first_property(c.get(), kind));
+            if (!p)
+                break;
+            i_cal_component_remove_property(c.get(), p.get());
+        }
+    }
+    GObjectPtr<ICalTime> rid(i_cal_time_new_from_string(recurrenceId.constData()));
+    GObjectPtr<ICalTime> at(i_cal_time_clone(rid.get()));
+    ICalTimezone* zone = start ? i_cal_time_get_timezone(start.get()) : nullptr;
+    if (zone && !i_cal_time_is_date(at.get()))
+        i_cal_time_convert_to_zone_inplace(at.get(), zone);
+    i_cal_component_set_dtstart(c.get(), at.get());
+    if (duration)
+        i_cal_component_set_duration(c.get(), duration.get());
+    i_cal_component_set_recurrenceid(c.get(), rid.get());
+    return c;
+}
+
+// The component an answer changes: the event, or its occurrence at `recurrenceId` (its override
+// when it has one, else the occurrence made from the series). Sources differ in what they hand
+// out for an occurrence without an override (the file back end gives the series with a
+// RECURRENCE-ID and the series' start, and so does e_cal_util_construct_instance), so that
+// occurrence is made here.
+GObjectPtr<ICalComponent> answerable(ECalClient* client, const QByteArray& uid,
+                                     const QByteArray& recurrenceId, GErrorHolder& error) {
+    ICalComponent* found = nullptr;
+    if (!recurrenceId.isEmpty() &&
+        e_cal_client_get_object_sync(client, uid.constData(), recurrenceId.constData(), &found,
+                                     nullptr, nullptr)) {
+        GObjectPtr<ICalComponent> instance(found);
+        if (hasProperty(found, I_CAL_RECURRENCEID_PROPERTY) &&
+            !hasProperty(found, I_CAL_RRULE_PROPERTY) && !hasProperty(found, I_CAL_RDATE_PROPERTY))
+            return instance;
+    }
+    found = nullptr;
+    if (!e_cal_client_get_object_sync(client, uid.constData(), nullptr, &found, nullptr,
+                                      error.out()))
+        return nullptr;
+    GObjectPtr<ICalComponent> master(found);
+    if (recurrenceId.isEmpty())
+        return master;
+    return occurrenceOf(master.get(), recurrenceId);
+}
+
+} // namespace
+
+kit::Result<void> EdsCalendar::reply(const QString& uid, const QByteArray& recurrenceId,
+                                     ParticipantStatus status, kit::Instant now) {
+    if (isReadOnly())
+        return refusal(m_calendar, m_g->client != nullptr);
+    if (m_userAddresses.isEmpty())
+        return kit::fail(QCoreApplication::translate("EdsCalendarStore",
+                                                     "The calendar “%1” knows no address of yours.")
+                             .arg(m_calendar.title));
+    GErrorHolder error;
+    auto component = answerable(m_g->client.get(), uid.toUtf8(), recurrenceId, error);
+    if (!component)
+        return kit::fail(
+            error ? error.message()
+                  : QCoreApplication::translate("EdsCalendarStore",
+                                                "The event %1 has no occurrence at that time.")
+                        .arg(uid));
+    if (!answerInvitation(component.get(), m_userAddresses, status, now))
+        return kit::fail(QCoreApplication::translate(
+                             "EdsCalendarStore",
+                             "You are not among the attendees of %1: none of them has an "
+                             "address of this calendar.")
+                             .arg(uid));
+    const auto mod = recurrenceId.isEmpty() ? E_CAL_OBJ_MOD_ALL : E_CAL_OBJ_MOD_THIS;
+    if (!e_cal_client_modify_object_sync(m_g->client.get(), component.get(), mod,
+                                         E_CAL_OPERATION_FLAG_NONE, nullptr, error.out()))
+        return kit::fail(error.message());
+    sendReply(m_g->client.get(), component.get(), m_calendar.title);
     reloadUid(uid);
     return {};
 }

@@ -51,6 +51,10 @@ public:
     kit::Result<QString> create(const QByteArray& componentText);
     kit::Result<void> modify(const QByteArray& componentText);
     kit::Result<void> remove(const QString& uid, const QByteArray& recurrenceId, bool wholeSeries);
+    // Answers the invitation `uid` (empty `recurrenceId`: the whole event) as the user's
+    // attendee, and sends the answer when the source sends messages.
+    kit::Result<void> reply(const QString& uid, const QByteArray& recurrenceId,
+                            ParticipantStatus status, kit::Instant now);
 
     // Called from the client's callbacks.
     void onConnected(void* client);

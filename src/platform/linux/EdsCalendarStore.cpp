@@ -411,6 +411,23 @@ kit::Result<void> EdsCalendarStore::removeEvent(const Event& occurrence, Removal
     return done;
 }
 
+kit::Result<void> EdsCalendarStore::reply(const QString& eventIdentifier,
+                                          std::optional<kit::Instant> occurrence,
+                                          ParticipantStatus status) {
+    const auto event = eventWithIdentifier(eventIdentifier);
+    EdsCalendar* c = event ? find(event->calendarIdentifier()) : nullptr;
+    if (!c)
+        return kit::fail(QCoreApplication::translate(
+            "EdsCalendarStore", "No event found; it may have been removed meanwhile."));
+    const QByteArray rid = occurrence && event->hasRecurrenceRules()
+                               ? recurrenceIdValue(*occurrence, event->isAllDay(), zoneId())
+                               : QByteArray();
+    auto done = c->reply(event->calendarItemExternalIdentifier(), rid, status, now());
+    if (done)
+        applyChanges();
+    return done;
+}
+
 kit::Result<ImportReport> EdsCalendarStore::importFile(const QString& path,
                                                        const QString& calendarIdentifier) {
     QFile f(path);

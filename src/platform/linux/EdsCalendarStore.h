@@ -54,6 +54,8 @@ public:
     kit::Result<void> setReminderPriority(const QString& identifier, int priority) override;
     kit::Result<ImportReport> importFile(const QString& path,
                                          const QString& calendarIdentifier) override;
+    kit::Result<void> reply(const QString& eventIdentifier, std::optional<kit::Instant> occurrence,
+                            ParticipantStatus status) override;
     void refreshSourcesIfNecessary() override;
     AuthorizationStatus authorizationStatus(EntityType) const override {
         return AuthorizationStatus::fullAccess;

@@ -4,6 +4,7 @@
 #include "platform/linux/PlatformLog.h"
 #include "platform/linux/StatusMenu.h"
 
+#include <QBuffer>
 #include <QMenu>
 
 namespace ruvo::platform {
@@ -11,7 +12,8 @@ namespace ruvo::platform {
 const QString PanelApplet::kObjectPath = QStringLiteral("/io/github/ruvo/Ruvo/Panel");
 const QString PanelApplet::kInterface = QStringLiteral("io.github.ruvo.Panel1");
 
-PanelApplet::PanelApplet(QObject* parent) : QObject(parent) {
+PanelApplet::PanelApplet(const StatusIconPainter* painter, QObject* parent)
+    : QObject(parent), m_painter(painter) {
     new PanelAppletAdaptor(this);
 }
 
@@ -35,11 +37,49 @@ bool PanelApplet::registerOn(QDBusConnection bus) {
 void PanelApplet::setContent(const StatusItemContent& content) {
     m_content = content;
     publish();
+    publishIcon();
 }
 
 void PanelApplet::setVisible(bool visible) {
     m_isVisible = visible;
     publish();
+    publishIcon();
+}
+
+// Drawn only when the icon itself changes (a date icon daily), not at every tick of the text.
+void PanelApplet::publishIcon() {
+    std::optional<StatusItemIcon> shown;
+    if (m_isVisible && m_content.imagePosition != ImagePosition::noImage)
+        shown = m_content.icon;
+    if (shown == m_shownIcon)
+        return;
+    m_shownIcon = shown;
+    m_icon.name = shown ? shown->name : QString();
+    m_icon.png = shown ? iconPng(*shown) : QByteArray();
+    ++m_icon.serial;
+    Q_EMIT iconChanged(m_icon.name, m_icon.png, m_icon.serial);
+    for (const QDBusMessage& waiting : std::exchange(m_waitingForIcon, {}))
+        answerIcon(waiting);
+}
+
+QByteArray PanelApplet::iconPng(const StatusItemIcon& icon) const {
+    if (!m_painter)
+        return {};
+    StatusItemContent alone;
+    alone.icon = icon;
+    alone.imagePosition = ImagePosition::imageOnly;
+    QImage image = m_painter->paint(alone, false, true, 2.0).convertToFormat(QImage::Format_ARGB32);
+    // A mask: the applet gives it the panel's colour, as the panel's own icons have.
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgba(255, 255, 255, qAlpha(line[x]));
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
 }
 
 void PanelApplet::publish() {
@@ -65,21 +105,42 @@ PanelAppletState PanelApplet::content() {
 
 void PanelApplet::waitForChange(uint serial, const QDBusMessage& message) {
     m_hasClient = true;
-    if (serial != m_state.serial) {
+    if (serial != m_state.serial)
         answer(message);
-        return;
-    }
+    else
+        hold(m_waiting, message, &PanelApplet::answer);
+}
+
+PanelAppletIcon PanelApplet::iconContent() {
+    m_hasClient = true;
+    return m_icon;
+}
+
+void PanelApplet::waitForIconChange(uint serial, const QDBusMessage& message) {
+    m_hasClient = true;
+    if (serial != m_icon.serial)
+        answerIcon(message);
+    else
+        hold(m_waitingForIcon, message, &PanelApplet::answerIcon);
+}
+
+void PanelApplet::hold(std::vector<QDBusMessage>& waiting, const QDBusMessage& message,
+                       void (PanelApplet::*answerOne)(const QDBusMessage&) const) {
     message.setDelayedReply(true);
-    if (m_waiting.size() >= kMaxWaiting) {
-        answer(m_waiting.front());
-        m_waiting.erase(m_waiting.begin());
+    if (waiting.size() >= kMaxWaiting) {
+        (this->*answerOne)(waiting.front());
+        waiting.erase(waiting.begin());
     }
-    m_waiting.push_back(message);
+    waiting.push_back(message);
 }
 
 void PanelApplet::answer(const QDBusMessage& waiting) const {
     m_bus.send(waiting.createReply(
         {m_state.text, m_state.toolTip, m_state.textColor, QVariant::fromValue(m_state.serial)}));
+}
+
+void PanelApplet::answerIcon(const QDBusMessage& waiting) const {
+    m_bus.send(waiting.createReply({m_icon.name, m_icon.png, QVariant::fromValue(m_icon.serial)}));
 }
 
 void PanelApplet::activate(int x, int y) {
@@ -106,6 +167,7 @@ PanelAppletAdaptor::PanelAppletAdaptor(PanelApplet* applet)
     : QDBusAbstractAdaptor(applet), m_applet(applet) {
     setAutoRelaySignals(false);
     connect(applet, &PanelApplet::textChanged, this, &PanelAppletAdaptor::TextChanged);
+    connect(applet, &PanelApplet::iconChanged, this, &PanelAppletAdaptor::IconChanged);
 }
 
 QString PanelAppletAdaptor::Content(QString& toolTip, QString& textColor, uint& serial) {
@@ -126,6 +188,21 @@ void PanelAppletAdaptor::Activate(int x, int y) {
 
 void PanelAppletAdaptor::ContextMenu(int x, int y) {
     m_applet->contextMenu(x, y);
+}
+
+} // namespace ruvo::platform
+
+namespace ruvo::platform {
+
+QString PanelAppletAdaptor::Icon(QByteArray& png, uint& serial) {
+    const PanelAppletIcon icon = m_applet->iconContent();
+    png = icon.png;
+    serial = icon.serial;
+    return icon.name;
+}
+
+void PanelAppletAdaptor::WaitForIconChange(uint serial, const QDBusMessage& message) {
+    m_applet->waitForIconChange(serial, message);
 }
 
 } // namespace ruvo::platform

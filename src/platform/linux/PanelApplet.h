@@ -6,6 +6,11 @@
 //
 // Clients that can only run a command (a QML applet with the executable data engine) use
 // WaitForChange: the call is answered when the content differs from the serial they know.
+//
+// The chosen icon travels apart from the text (Icon, IconChanged, WaitForIconChange) with a
+// serial of its own, since it changes at most daily while the text changes every minute: its
+// stored name, and its picture as a PNG drawn white on transparent at twice the panel's
+// 22-point height, for the applet to tint in the panel's text colour.
 #pragma once
 
 #include "platform/StatusItem.h"
@@ -28,6 +33,13 @@ struct PanelAppletState {
     uint serial = 0;   // grows with every change
 };
 
+// The chosen icon as applets get it; both empty without one (or while the item is hidden).
+struct PanelAppletIcon {
+    QString name;    // the stored name of `iconInMenuBar` ("dateWithBorder", "star")
+    QByteArray png;  // white on transparent, at a device pixel ratio of 2
+    uint serial = 0; // grows with every change of the icon
+};
+
 class PanelApplet final : public QObject, public StatusItem {
     Q_OBJECT
 public:
@@ -36,7 +48,8 @@ public:
     // Held WaitForChange calls beyond this are answered at once, oldest first.
     static constexpr int kMaxWaiting = 32;
 
-    explicit PanelApplet(QObject* parent = nullptr);
+    // Without `painter` the applets get no icon picture.
+    explicit PanelApplet(const StatusIconPainter* painter = nullptr, QObject* parent = nullptr);
     ~PanelApplet() override;
 
     // Exports the object on `bus` (which owns the program's name already).
@@ -56,20 +69,29 @@ public:
     bool isShownByHost() const override { return m_hasClient; }
 
     const PanelAppletState& state() const { return m_state; }
+    const PanelAppletIcon& icon() const { return m_icon; }
 
     // The D-Bus calls, from the adaptor.
     PanelAppletState content();
     void waitForChange(uint serial, const QDBusMessage& message);
+    PanelAppletIcon iconContent();
+    void waitForIconChange(uint serial, const QDBusMessage& message);
     void activate(int x, int y);
     void contextMenu(int x, int y);
 
 Q_SIGNALS:
     void textChanged(const QString& text, const QString& toolTip, const QString& textColor,
                      uint serial);
+    void iconChanged(const QString& name, const QByteArray& png, uint serial);
 
 private:
     void publish();
+    void publishIcon();
+    QByteArray iconPng(const StatusItemIcon& icon) const;
     void answer(const QDBusMessage& waiting) const;
+    void answerIcon(const QDBusMessage& waiting) const;
+    void hold(std::vector<QDBusMessage>& waiting, const QDBusMessage& message,
+              void (PanelApplet::*answerOne)(const QDBusMessage&) const);
 
     QDBusConnection m_bus{QString()};
     StatusItemContent m_content;
@@ -77,6 +99,10 @@ private:
     bool m_hasClient = false;
     PanelAppletState m_state;
     std::vector<QDBusMessage> m_waiting;
+    const StatusIconPainter* m_painter;
+    std::optional<StatusItemIcon> m_shownIcon;
+    PanelAppletIcon m_icon;
+    std::vector<QDBusMessage> m_waitingForIcon;
     std::vector<StatusMenuEntry> m_menuEntries;
     std::unique_ptr<QMenu> m_menu;
     std::function<void(const ActivationEvent&)> m_activated;
@@ -90,6 +116,8 @@ class PanelAppletAdaptor final : public QDBusAbstractAdaptor {
     Q_PROPERTY(QString ToolTip READ toolTip)
     Q_PROPERTY(QString TextColor READ textColor)
     Q_PROPERTY(uint Serial READ serial)
+    Q_PROPERTY(QString IconName READ iconName)
+    Q_PROPERTY(QByteArray IconPng READ iconPng)
 public:
     explicit PanelAppletAdaptor(PanelApplet* applet);
 
@@ -97,16 +125,21 @@ public:
     QString toolTip() const { return m_applet->state().toolTip; }
     QString textColor() const { return m_applet->state().textColor; }
     uint serial() const { return m_applet->state().serial; }
+    QString iconName() const { return m_applet->icon().name; }
+    QByteArray iconPng() const { return m_applet->icon().png; }
 
 public Q_SLOTS:
     QString Content(QString& toolTip, QString& textColor, uint& serial);
     void WaitForChange(uint serial, const QDBusMessage& message);
     void Activate(int x, int y);
     void ContextMenu(int x, int y);
+    QString Icon(QByteArray& png, uint& serial);
+    void WaitForIconChange(uint serial, const QDBusMessage& message);
 
 Q_SIGNALS:
     void TextChanged(const QString& text, const QString& toolTip, const QString& textColor,
                      uint serial);
+    void IconChanged(const QString& name, const QByteArray& png, uint serial);
 
 private:
     PanelApplet* m_applet;

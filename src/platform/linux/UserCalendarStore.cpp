@@ -51,9 +51,11 @@ bool isEdsWanted() {
 
 kit::Result<std::unique_ptr<CalendarStore>> openUserCalendars(const QString& configDirectory,
                                                               const QString& timeZoneId,
-                                                              const kit::Clock& clock) {
-    auto store = std::make_unique<UserCalendarStore>(
-        vdir::userStoreOptions(configDirectory, timeZoneId, clock), isEdsWanted());
+                                                              const kit::Clock& clock,
+                                                              kit::Scheduler* watchOn) {
+    auto options = vdir::userStoreOptions(configDirectory, timeZoneId, clock);
+    options.scheduler = watchOn;
+    auto store = std::make_unique<UserCalendarStore>(std::move(options), isEdsWanted());
     if (auto loaded = store->load(); !loaded)
         return kit::fail(loaded.error());
     store->waitForSources(UserCalendarStore::kCommandWait);

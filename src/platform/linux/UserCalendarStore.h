@@ -34,10 +34,12 @@ private:
 };
 
 // The user's calendars for a command: loaded, with the EDS sources waited for (kCommandWait).
-// RUVO_CALENDAR_BACKENDS=vdir leaves EDS out.
+// RUVO_CALENDAR_BACKENDS=vdir leaves EDS out. With `watchOn` the folders are watched on disk,
+// for a command that runs until it is stopped.
 kit::Result<std::unique_ptr<CalendarStore>> openUserCalendars(const QString& configDirectory,
                                                               const QString& timeZoneId,
-                                                              const kit::Clock& clock);
+                                                              const kit::Clock& clock,
+                                                              kit::Scheduler* watchOn = nullptr);
 
 // Whether EDS is wanted: not when RUVO_CALENDAR_BACKENDS names only other back ends.
 bool isEdsWanted();

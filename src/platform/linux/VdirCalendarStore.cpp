@@ -5,6 +5,7 @@
 #include "platform/linux/VdirEditor.h"
 #include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirRecurrence.h"
+#include "platform/linux/VdirReply.h"
 #include "platform/linux/VdirWriter.h"
 
 #include <QCoreApplication>
@@ -100,10 +101,8 @@ kit::Result<void> VdirCalendarStore::load() {
             folders << c.info.folder;
         m_watcher->watch(folders);
         if (m_lastLoad.trustedFolders > 0)
-            m_pendingVerify = m_options.scheduler->after(kVerifyDelay, [this] {
-                if (refresh())
-                    emitStoreChanged();
-            });
+            m_pendingVerify =
+                m_options.scheduler->after(kVerifyDelay, [this] { verifyTrustedFolders(); });
     }
     return {};
 }
@@ -127,6 +126,16 @@ bool VdirCalendarStore::refresh() {
         return false;
     }
     return m_lastLoad.hasChanges() || before != m_collections.size();
+}
+
+// Every folder file by file this once: an empty folder would be trusted again (it has no files
+// in memory to compare) and its check planned anew, waking the program every 10 s for good.
+void VdirCalendarStore::verifyTrustedFolders() {
+    m_loader.setFolderTrust(std::chrono::seconds{0});
+    const bool hasChanged = refresh();
+    m_loader.setFolderTrust(m_options.folderTrust);
+    if (hasChanged)
+        emitStoreChanged();
 }
 
 void VdirCalendarStore::onDiskChange() {
@@ -402,6 +411,23 @@ kit::Result<void> VdirCalendarStore::removeEvent(const Event& occurrence, Remova
             return removeEventSeries(f.path, f.uid);
         return removeEventOccurrence(f.path, f.uid, occurrence.occurrenceDate(), m_zones, now());
     });
+}
+
+kit::Result<void> VdirCalendarStore::reply(const QString& eventIdentifier,
+                                           std::optional<kit::Instant> occurrence,
+                                           ParticipantStatus status) {
+    const auto event = eventWithIdentifier(eventIdentifier);
+    return edit(event ? eventFile(*event) : std::nullopt, QStringLiteral("event"),
+                [&](const ItemFile& f) -> kit::Result<void> {
+                    if (f.collection->info.emails.isEmpty())
+                        return kit::fail(QCoreApplication::translate(
+                                             "VdirCalendarStore",
+                                             "The calendar “%1” knows no address of yours; add it "
+                                             "again with ruvo calendars add --email ADDRESS.")
+                                             .arg(f.collection->info.title));
+                    return replyToEvent(f.path, f.uid, occurrence, f.collection->info.emails,
+                                        status, m_zones, now());
+                });
 }
 
 ImportTarget VdirCalendarStore::importTarget(const Collection& c) {

@@ -68,6 +68,8 @@ public:
     kit::Result<void> setReminderDue(const QString& identifier,
                                      const std::optional<DueDate>& due) override;
     kit::Result<void> setReminderPriority(const QString& identifier, int priority) override;
+    kit::Result<void> reply(const QString& eventIdentifier, std::optional<kit::Instant> occurrence,
+                            ParticipantStatus status) override;
     void refreshSourcesIfNecessary() override;
     AuthorizationStatus authorizationStatus(EntityType) const override {
         return AuthorizationStatus::fullAccess;
@@ -88,6 +90,7 @@ private:
     void rebuildIndex();
     bool refresh(); // true when something changed
     void onDiskChange();
+    void verifyTrustedFolders();
     const Collection* collection(const QString& identifier) const;
     const Collection* firstCollection(EntityType kind) const;
     Calendar calendarOf(const Collection& c, EntityType kind) const;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirContentLines.h"
 
+#include <utility>
+
 namespace ruvo::platform::vdir {
 
 namespace {
@@ -71,6 +73,37 @@ QByteArray parameterValue(const QByteArray& logicalLine, const QByteArray& param
         start = i + 1;
     }
     return {};
+}
+
+QByteArray withParameter(const QByteArray& logicalLine, const QByteArray& parameter,
+                         const QByteArray& value) {
+    qsizetype colon = valueColon(logicalLine);
+    if (colon < 0)
+        colon = logicalLine.size();
+    const QByteArray wanted = parameter.toUpper() + '=';
+    QList<QByteArray> parts;
+    bool isQuoted = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= colon; ++i) {
+        const char c = i < colon ? logicalLine[i] : ';';
+        if (c == '"')
+            isQuoted = !isQuoted;
+        if (c != ';' || isQuoted)
+            continue;
+        parts << logicalLine.mid(start, i - start);
+        start = i + 1;
+    }
+    QList<QByteArray> out{parts.value(0)};
+    bool isSet = false;
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        if (!parts[i].toUpper().startsWith(wanted))
+            out << parts[i];
+        else if (!std::exchange(isSet, true))
+            out << parameter + '=' + value; // a repeated one goes
+    }
+    if (!isSet)
+        out << parameter + '=' + value;
+    return out.join(';') + logicalLine.mid(colon);
 }
 
 QByteArray quotedParameter(const QByteArray& value) {
@@ -241,6 +274,10 @@ ContentLines::Component ContentLines::removeProperties(Component c, const QByteA
         m_lines.erase(m_lines.begin() + *it);
     c.end -= int(existing.size());
     return c;
+}
+
+void ContentLines::replaceLine(int line, const QByteArray& logicalLine) {
+    m_lines[line] = makeLine(fold(logicalLine), logicalLine);
 }
 
 void ContentLines::removeComponent(const Component& c) {

@@ -49,6 +49,8 @@ public:
     Component addProperty(Component c, const QByteArray& logicalLine);
     Component removeProperties(Component c, const QByteArray& name);
     void removeComponent(const Component& c);
+    // Writes `logicalLine` in place of line `line` (the line count stays).
+    void replaceLine(int line, const QByteArray& logicalLine);
     // Inserts `raw` lines (folded, with line breaks) before line `before`.
     void insertRaw(int before, const QByteArray& raw);
     int lineCount() const { return int(m_lines.size()); }
@@ -74,6 +76,10 @@ private:
 QByteArray propertyName(const QByteArray& logicalLine);
 QByteArray propertyValue(const QByteArray& logicalLine);
 QByteArray parameterValue(const QByteArray& logicalLine, const QByteArray& parameter);
+// `logicalLine` with the parameter `parameter` set to `value` (added after the others when
+// the line has none); everything else on the line stays as written.
+QByteArray withParameter(const QByteArray& logicalLine, const QByteArray& parameter,
+                         const QByteArray& value);
 // A parameter value quoted when it holds a character that would end it.
 QByteArray quotedParameter(const QByteArray& value);
 // A TEXT value with its backslash escapes undone.

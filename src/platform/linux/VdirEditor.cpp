@@ -2,6 +2,7 @@
 #include "platform/linux/VdirEditor.h"
 
 #include "platform/linux/VdirContentLines.h"
+#include "platform/linux/VdirEditParts.h"
 #include "platform/linux/VdirFileEdit.h"
 #include "platform/linux/VdirFileTimes.h"
 #include "platform/linux/VdirIcal.h"
@@ -21,6 +22,8 @@ QString fileUid(const QString& file) {
     return QFileInfo(file).completeBaseName();
 }
 
+} // namespace
+
 // The components of `type` that hold `uid`. One without a UID holds the file's name, as the
 // loader reads it.
 std::vector<Component> itemComponents(const ContentLines& lines, const QByteArray& type,
@@ -38,13 +41,16 @@ std::vector<Component> itemComponents(const ContentLines& lines, const QByteArra
     return found;
 }
 
+namespace {
+
 // Removes components found together, the last first, so the others' lines stay put.
 void removeAll(ContentLines& lines, const std::vector<Component>& components) {
     for (auto it = components.rbegin(); it != components.rend(); ++it)
         lines.removeComponent(*it);
 }
 
-// DTSTAMP and LAST-MODIFIED at `now`; SEQUENCE one up when attendees must see the change.
+} // namespace
+
 Component touch(ContentLines& lines, Component c, kit::Instant now, bool isSignificant) {
     if (isSignificant) {
         const int sequence = lines.value(c, "SEQUENCE").trimmed().toInt();
@@ -53,6 +59,8 @@ Component touch(ContentLines& lines, Component c, kit::Instant now, bool isSigni
     c = lines.setProperty(c, "DTSTAMP:" + icalUtcText(now));
     return lines.setProperty(c, "LAST-MODIFIED:" + icalUtcText(now));
 }
+
+namespace {
 
 int countParseErrors(icalcomponent* c) {
     int count = icalcomponent_count_properties(c, ICAL_XLICERROR_PROPERTY);
@@ -67,9 +75,9 @@ int countParseErrors(const QByteArray& text) {
     return root ? countParseErrors(root.get()) : 0;
 }
 
-// The new content of an edited file: none when only zones are left in it. An edit writes
-// only lines it made; should one of them not read back cleanly, the file is left alone.
-kit::Result<FileChange> finish(const ContentLines& lines, const QByteArray& before) {
+} // namespace
+
+kit::Result<FileChange> finishEdit(const ContentLines& lines, const QByteArray& before) {
     const auto children = lines.children();
     const bool isEmpty = std::all_of(children.begin(), children.end(),
                                      [](const Component& c) { return c.type == "VTIMEZONE"; });
@@ -82,18 +90,10 @@ kit::Result<FileChange> finish(const ContentLines& lines, const QByteArray& befo
     return FileChange::replace(std::move(after));
 }
 
-// A property of a line read on its own by libical, or nullptr.
-struct PropertyDeleter {
-    void operator()(icalproperty* p) const { icalproperty_free(p); }
-};
-using PropertyPtr = std::unique_ptr<icalproperty, PropertyDeleter>;
-
 PropertyPtr readProperty(const QByteArray& logicalLine) {
     return PropertyPtr(icalproperty_new_from_string(logicalLine.constData()));
 }
 
-// Whether the event `uid` of the file `text` has an occurrence that starts (or started,
-// before it was moved) at `utc`, as the store lists it.
 bool hasOccurrence(const QByteArray& text, const QString& uid, UtcSeconds utc, ZoneTable& zones,
                    const QString& file) {
     const ParseContext context{{}, {}, fileUid(file), &zones};
@@ -124,9 +124,9 @@ bool hasRule(const ContentLines& lines, const Component& c) {
     return lines.property(c, "RRULE") || lines.property(c, "RDATE");
 }
 
-// An EXDATE for `utc` written like the series' DTSTART, which is how readers match them.
-std::optional<QByteArray> exdateLine(const ContentLines& lines, const Component& master,
-                                     const FileTimes& times, UtcSeconds utc) {
+std::optional<QByteArray> timeLineLike(const ContentLines& lines, const Component& master,
+                                       const FileTimes& times, UtcSeconds utc,
+                                       const QByteArray& name) {
     const auto startLine = lines.property(master, "DTSTART");
     const PropertyPtr start = startLine ? readProperty(lines.logical(*startLine)) : nullptr;
     if (!start)
@@ -134,7 +134,7 @@ std::optional<QByteArray> exdateLine(const ContentLines& lines, const Component&
     const QByteArray tzid = parameterValue(lines.logical(*startLine), "TZID");
     const icaltimetype t =
         times.like(icalproperty_get_dtstart(start.get()), QString::fromUtf8(tzid), utc);
-    QByteArray line = "EXDATE";
+    QByteArray line = name;
     if (t.is_date)
         line += ";VALUE=DATE";
     else if (!tzid.isEmpty() && !icaltime_is_utc(t))
@@ -142,7 +142,6 @@ std::optional<QByteArray> exdateLine(const ContentLines& lines, const Component&
     return line + ':' + icalTimeText(t);
 }
 
-// The overrides of `uid` whose RECURRENCE-ID names the occurrence at `utc`.
 std::vector<Component> overridesAt(const ContentLines& lines,
                                    const std::vector<Component>& components, const FileTimes& times,
                                    UtcSeconds utc) {
@@ -158,6 +157,8 @@ std::vector<Component> overridesAt(const ContentLines& lines,
     }
     return found;
 }
+
+namespace {
 
 kit::Result<FileChange> withoutOccurrence(const QByteArray& current, const QString& file,
                                           const QString& uid, UtcSeconds wanted, ZoneTable& zones,
@@ -176,13 +177,13 @@ kit::Result<FileChange> withoutOccurrence(const QByteArray& current, const QStri
     });
     if (master != events.end() && !hasRule(lines, *master)) {
         removeAll(lines, events); // a single event: the occurrence is the event
-        return finish(lines, current);
+        return finishEdit(lines, current);
     }
     const ComponentPtr root(icalparser_parse_string(current.constData()));
     const FileTimes times(root.get(), zones);
     std::optional<QByteArray> exdate;
     if (master != events.end()) {
-        exdate = exdateLine(lines, *master, times, wanted);
+        exdate = timeLineLike(lines, *master, times, wanted, "EXDATE");
         if (!exdate)
             return kit::fail(QCoreApplication::translate(
                                  "VdirEditor", "The event %1 in %2 has no readable start.")
@@ -195,7 +196,7 @@ kit::Result<FileChange> withoutOccurrence(const QByteArray& current, const QStri
             break;
         }
     }
-    auto change = finish(lines, current);
+    auto change = finishEdit(lines, current);
     if (change && change->kind == FileChange::Kind::replace &&
         hasOccurrence(change->text, uid, wanted, zones, file))
         return kit::fail(QCoreApplication::translate(
@@ -214,7 +215,7 @@ kit::Result<FileChange> withoutItem(const QByteArray& current, const QString& fi
                 ? QCoreApplication::translate("VdirEditor", "No reminder %1 in %2.").arg(uid, file)
                 : QCoreApplication::translate("VdirEditor", "No event %1 in %2.").arg(uid, file));
     removeAll(lines, components);
-    return finish(lines, current);
+    return finishEdit(lines, current);
 }
 
 // Reads the file, lets `change` edit the VTODO `uid` and writes the file back. `change`
@@ -230,7 +231,7 @@ kit::Result<void> editTodo(const QString& file, const QString& uid, const TodoCh
                 QCoreApplication::translate("VdirEditor", "No reminder %1 in %2.").arg(uid, file));
         if (!change(lines, todos.front()))
             return FileChange::keep();
-        return finish(lines, current);
+        return finishEdit(lines, current);
     });
 }
 

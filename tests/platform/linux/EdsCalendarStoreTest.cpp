@@ -117,6 +117,33 @@ constexpr auto kMoved = "BEGIN:VEVENT\r\nUID:standup\r\nDTSTAMP:20261201T000000Z
                         "DTSTART;TZID=Europe/Berlin:20261214T110000\r\n"
                         "DTEND;TZID=Europe/Berlin:20261214T111500\r\n"
                         "SUMMARY:Standup (moved)\r\nEND:VEVENT\r\n";
+constexpr auto kReview = "BEGIN:VEVENT\r\nUID:review\r\nDTSTAMP:20261201T000000Z\r\n"
+                         "DTSTART:20261210T150000Z\r\nDTEND:20261210T160000Z\r\n"
+                         "RRULE:FREQ=DAILY;COUNT=2\r\nSUMMARY:Review\r\nX-KEPT-AS-IT-IS:yes\r\n"
+                         "ORGANIZER:mailto:boss@example.org\r\n"
+                         "ATTENDEE;PARTSTAT=NEEDS-ACTION;RSVP=TRUE:mailto:Me@Example.org\r\n"
+                         "END:VEVENT\r\n";
+// The user's answer in each occurrence of the review, as the store reads it back.
+std::vector<ParticipantStatus> answers(const EdsCalendarStore& store, const QString& calendar) {
+    std::vector<ParticipantStatus> out;
+    for (const Event& e : store.events({{utc(2026, 12, 10, 0), utc(2026, 12, 12, 0)}, {calendar}}))
+        for (const Attendee& a : e.attendees())
+            if (a.isCurrentUser)
+                out.push_back(a.participantStatus);
+    return out;
+}
+
+void addMailIdentity(ESourceRegistry* registry, const char* address) {
+    GErrorHolder error;
+    GObjectPtr<ESource> source(e_source_new(nullptr, nullptr, error.out()));
+    e_source_set_display_name(source.get(), address);
+    e_source_mail_identity_set_address(E_SOURCE_MAIL_IDENTITY(e_source_get_extension(
+                                           source.get(), E_SOURCE_EXTENSION_MAIL_IDENTITY)),
+                                       address);
+    if (!e_source_registry_commit_source_sync(registry, source.get(), nullptr, error.out()))
+        ADD_FAILURE() << "commit: " << error.message().toStdString();
+}
+
 constexpr auto kRent = "BEGIN:VTODO\r\nUID:rent\r\nDTSTAMP:20261201T000000Z\r\n"
                        "DUE;VALUE=DATE:20261210\r\nSUMMARY:Pay rent\r\nEND:VTODO\r\n";
 
@@ -148,6 +175,7 @@ TEST(EdsCalendarStore, SeesItemsTheirChangesAndTheirRemovalThroughARealServer) {
     GErrorHolder error;
     GObjectPtr<ESourceRegistry> registry(e_source_registry_new_sync(nullptr, error.out()));
     ASSERT_TRUE(registry) << error.message().toStdString();
+    addMailIdentity(registry.get(), "me@example.org");
     auto calendar = addLocalSource(registry.get(), "Work", "#ff0000", E_SOURCE_EXTENSION_CALENDAR);
     auto tasks = addLocalSource(registry.get(), "Chores", "", E_SOURCE_EXTENSION_TASK_LIST);
     ASSERT_TRUE(calendar && tasks);
@@ -219,6 +247,29 @@ TEST(EdsCalendarStore, SeesItemsTheirChangesAndTheirRemovalThroughARealServer) {
     auto saved = store.saveEvent(lunch);
     ASSERT_TRUE(saved) << saved.error().toStdString();
     EXPECT_TRUE(store.eventWithIdentifier(*saved).has_value());
+
+    // Answers to an invitation: the whole series, then one occurrence of it.
+    create(events.get(), kReview);
+    using PS = ParticipantStatus;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return answers(store, calendarId) == std::vector{PS::pending, PS::pending};
+        },
+        kWaitMs));
+    const QString review = calendarId + QStringLiteral("/review");
+    auto accepted = store.reply(review, std::nullopt, PS::accepted);
+    ASSERT_TRUE(accepted) << accepted.error().toStdString();
+    EXPECT_EQ(answers(store, calendarId), (std::vector{PS::accepted, PS::accepted}));
+    auto declined = store.reply(review, utc(2026, 12, 11, 15), PS::declined);
+    ASSERT_TRUE(declined) << declined.error().toStdString();
+    EXPECT_EQ(answers(store, calendarId), (std::vector{PS::accepted, PS::declined}));
+    ICalComponent* master = nullptr;
+    ASSERT_TRUE(e_cal_client_get_object_sync(events.get(), "review", nullptr, &master, nullptr,
+                                             error.out()));
+    EXPECT_TRUE(takeBytes(i_cal_component_as_ical_string(master)).contains("X-KEPT-AS-IT-IS"));
+    g_object_unref(master);
+    EXPECT_FALSE(
+        store.reply(calendarId + QStringLiteral("/lunch-of-nobody"), std::nullopt, PS::accepted));
 
     // A source that goes takes its calendar with it.
     EXPECT_TRUE(e_source_remove_sync(calendar.get(), nullptr, error.out()))

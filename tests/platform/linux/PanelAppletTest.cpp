@@ -16,6 +16,18 @@ namespace {
 
 const QString kService = QStringLiteral("io.github.ruvo.Ruvo");
 
+// Draws a half-transparent red square, so the test sees the mask made of it.
+struct SquarePainter final : platform::StatusIconPainter {
+    mutable int drawn = 0;
+    QImage paint(const platform::StatusItemContent&, bool, bool, double) const override {
+        ++drawn;
+        QImage image(8, 8, QImage::Format_ARGB32);
+        image.fill(QColor(255, 0, 0, 128));
+        return image;
+    }
+    QImage paintSquare(const platform::StatusItemContent&, int, bool) const override { return {}; }
+};
+
 struct Changes : QObject {
     Q_OBJECT
 public:
@@ -49,9 +61,13 @@ protected:
         test::processEventsUntil([&] { return pending.isFinished(); });
         return pending.reply();
     }
-    void show(const QString& title, std::optional<QColor> color = std::nullopt) {
+    void show(const QString& title, std::optional<QColor> color = std::nullopt,
+              std::optional<platform::StatusItemIcon> icon = std::nullopt) {
         platform::StatusItemContent content;
         content.title = title;
+        content.icon = icon;
+        content.imagePosition =
+            icon ? platform::ImagePosition::imageLeft : platform::ImagePosition::noImage;
         content.toolTip = QStringLiteral("Friday, 4 December 2026");
         content.style.color = color;
         applet.setContent(content);
@@ -60,7 +76,8 @@ protected:
     test::PrivateBus bus;
     QDBusConnection program{QString()};
     QDBusConnection client{QString()};
-    platform::PanelApplet applet;
+    SquarePainter painter;
+    platform::PanelApplet applet{&painter};
 };
 
 } // namespace
@@ -128,6 +145,51 @@ TEST_F(PanelAppletTest, WaitForChangeIsHeldUntilTheSerialMoves) {
     ASSERT_TRUE(test::processEventsUntil([&] { return held.isFinished(); }));
     EXPECT_EQ(held.reply().arguments().value(0).toString(), QStringLiteral("9:42"));
     EXPECT_EQ(held.reply().arguments().value(3).toUInt(), known + 1);
+}
+
+// The icon has its own serial: drawn and sent only when it changes, not with every text.
+TEST_F(PanelAppletTest, IconFollowsItsOwnChanges) {
+    const platform::StatusItemIcon day4{QStringLiteral("dateWithBorder"), 4, {}, {}};
+    const platform::StatusItemIcon day5{QStringLiteral("dateWithBorder"), 5, {}, {}};
+    QDBusPendingCall held = call(QStringLiteral("WaitForIconChange"), {0u});
+    callAndWait(QStringLiteral("Content"));
+    EXPECT_FALSE(held.isFinished()) << "no icon yet";
+    struct Step {
+        const char* what;
+        std::function<void()> apply;
+        const char* name; // nullptr: no change
+    };
+    const std::vector<Step> steps = {
+        {"chosen", [&] { show(QStringLiteral("9:41"), std::nullopt, day4); }, "dateWithBorder"},
+        {"the next minute", [&] { show(QStringLiteral("9:42"), std::nullopt, day4); }, nullptr},
+        {"the next day", [&] { show(QStringLiteral("0:00"), std::nullopt, day5); },
+         "dateWithBorder"},
+        {"hidden", [&] { applet.setVisible(false); }, ""},
+        {"shown again", [&] { applet.setVisible(true); }, "dateWithBorder"},
+        {"none chosen", [&] { show(QStringLiteral("0:01")); }, ""},
+    };
+    uint serial = 0;
+    int drawn = 0;
+    for (const Step& step : steps) {
+        step.apply();
+        const QDBusMessage reply = callAndWait(QStringLiteral("Icon"));
+        ASSERT_EQ(reply.arguments().size(), 3) << step.what;
+        const uint now = reply.arguments()[2].toUInt();
+        EXPECT_EQ(now, step.name ? serial + 1 : serial) << step.what;
+        serial = now;
+        if (!step.name)
+            continue;
+        EXPECT_EQ(reply.arguments()[0].toString(), QString::fromUtf8(step.name)) << step.what;
+        const QImage png = QImage::fromData(reply.arguments()[1].toByteArray(), "PNG");
+        EXPECT_EQ(png.isNull(), *step.name == '\0') << step.what;
+        if (!png.isNull()) {
+            ++drawn;
+            EXPECT_EQ(png.pixelColor(3, 3), QColor(255, 255, 255, 128)) << "a white mask";
+        }
+    }
+    EXPECT_EQ(painter.drawn, drawn);
+    ASSERT_TRUE(test::processEventsUntil([&] { return held.isFinished(); }));
+    EXPECT_EQ(held.reply().arguments().value(0).toString(), QStringLiteral("dateWithBorder"));
 }
 
 TEST_F(PanelAppletTest, HeldCallsAreBounded) {

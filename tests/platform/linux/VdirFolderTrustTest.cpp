@@ -4,6 +4,7 @@
 #include "VdirTestSupport.h"
 #include "kit/VirtualScheduler.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <fcntl.h>
 #include <functional>
@@ -143,6 +144,25 @@ TEST(VdirFolderTrust, AnEditInPlaceWaitsForTheNextCheck) {
     vdir.trustFolders(std::chrono::seconds(0)); // as when the hour has passed
     EXPECT_EQ(titles(vdir.open()->events({kDecember, {}})),
               (QStringList{QStringLiteral("a2"), QStringLiteral("b edited in place")}));
+}
+
+// An empty folder (the default store's, before anything was added) has no files to compare:
+// once checked, it is not planned for checking again.
+TEST(VdirFolderTrust, OneCheckAfterATrustedLoadEvenOfAnEmptyFolder) {
+    test::TempVdir vdir;
+    vdir.trustFolders(kHour);
+    vdir.open(); // makes the default store's empty calendars
+    const QDir defaultStore(vdir.root() + QStringLiteral("/default"));
+    for (const QString& name : defaultStore.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        age(defaultStore.filePath(name));
+    ASSERT_EQ(vdir.open()->lastLoad().trustedFolders, 0);
+    kit::VirtualScheduler scheduler(at("2026-12-06T09:00:00Z"));
+    auto watching = vdir.open({}, &scheduler);
+    ASSERT_GE(watching->lastLoad().trustedFolders, 1);
+    EXPECT_EQ(scheduler.pendingCount(), 1u);
+    scheduler.advance(std::chrono::seconds(10));
+    EXPECT_EQ(watching->lastLoad().trustedFolders, 0);
+    EXPECT_EQ(scheduler.pendingCount(), 0u) << "no check every 10 s";
 }
 
 TEST(VdirFolderTrust, AFolderJustChangedOrWithOtherAddressesIsNotTrusted) {

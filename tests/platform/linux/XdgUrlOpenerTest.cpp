@@ -2,6 +2,7 @@
 #include "platform/linux/XdgUrlOpener.h"
 
 #include "TestSupport.h"
+#include "platform/linux/DesktopNotificationSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,4 +62,38 @@ TEST(XdgUrlOpener, HandsOnlyAllowedSchemesToTheOpenerAsOneArgument) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()),
               QStringLiteral("1|") + link.toString(QUrl::FullyEncoded));
+}
+
+TEST(DesktopNotificationSettings, CommandForEachDesktop) {
+    const QStringList gnome{QStringLiteral("gnome-control-center"),
+                            QStringLiteral("notifications")};
+    const QStringList plasma{QStringLiteral("systemsettings"), QStringLiteral("kcm_notifications")};
+    const QStringList plasma5{QStringLiteral("systemsettings5"),
+                              QStringLiteral("kcm_notifications")};
+    const QStringList everything{QStringLiteral("gnome-control-center"),
+                                 QStringLiteral("systemsettings"),
+                                 QStringLiteral("systemsettings5")};
+    const struct {
+        const char* desktops;
+        QStringList installed;
+        std::optional<QStringList> command;
+    } rows[] = {
+        {"GNOME", everything, gnome},
+        {"ubuntu:GNOME", everything, gnome},
+        {"Unity", everything, gnome},
+        {"KDE", everything, plasma},
+        {"KDE", {QStringLiteral("systemsettings5")}, plasma5},
+        {"kde", everything, plasma},
+        {"GNOME", {QStringLiteral("systemsettings")}, std::nullopt}, // not installed
+        {"XFCE", everything, std::nullopt},
+        {"X-Cinnamon", everything, std::nullopt},
+        {"", everything, std::nullopt},
+        {"::", everything, std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(platform::notificationSettingsCommand(
+                      QString::fromUtf8(row.desktops),
+                      [&](const QString& program) { return row.installed.contains(program); }),
+                  row.command)
+            << row.desktops;
 }

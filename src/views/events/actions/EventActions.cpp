@@ -104,6 +104,20 @@ void EventActions::remove(const platform::Event& event) const {
     report(m_deps.store.removeEvent(event, scope));
 }
 
+std::optional<platform::ParticipantStatus>
+EventActions::invitationStatus(const platform::Event& event) const {
+    if (event.isOrganizedByCurrentUser())
+        return std::nullopt;
+    for (const auto& a : event.attendees())
+        if (a.isCurrentUser)
+            return a.participantStatus;
+    return std::nullopt;
+}
+
+void EventActions::reply(const platform::Event& event, platform::ParticipantStatus answer) const {
+    report(m_deps.store.reply(event.eventIdentifier(), std::nullopt, answer));
+}
+
 void EventActions::remove(const platform::Reminder& reminder) const {
     if (m_deps.prompter.confirmDelete(reminder.title))
         report(m_deps.store.removeReminder(reminder.identifier));

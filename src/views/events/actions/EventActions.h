@@ -58,6 +58,9 @@ public:
     std::optional<QUrl> googleCalendarLink(const platform::Event& event) const;
     QString mapsLabel() const; // "Show in Maps" or "Show in Google Maps"
     bool isReadOnly(const QString& calendarIdentifier) const;
+    // The user's answer so far when the event invites the user (and the user does not
+    // organise it); none otherwise.
+    std::optional<platform::ParticipantStatus> invitationStatus(const platform::Event& event) const;
 
     void openMap(const platform::Event& event) const;
     void email(const platform::Event& event) const;
@@ -65,6 +68,8 @@ public:
     void showInCalendar(const events::CalendarItem& item, QDate dateInList) const;
     void hide(const platform::Event& event) const;
     void remove(const platform::Event& event) const;
+    // Answers the invitation for every occurrence of the event.
+    void reply(const platform::Event& event, platform::ParticipantStatus answer) const;
     void remove(const platform::Reminder& reminder) const;
     void complete(const platform::Reminder& reminder) const;
     void setDue(const platform::Reminder& reminder,

@@ -5,6 +5,7 @@
 #include "settings/Keys.h"
 #include "views/events/actions/NotesText.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -64,6 +65,7 @@ void EventDetailsScreen::addEvent(const platform::Event& event) {
     addJoinLink(event);
     addNotes(event.notes());
     addAttendees(event);
+    addReplyButtons(event);
 }
 
 void EventDetailsScreen::addReminder(const platform::Reminder& reminder) {
@@ -149,6 +151,35 @@ void EventDetailsScreen::addAttendees(const platform::Event& event) {
     }
     if (!lines.isEmpty())
         addField("attendees", lines.join(QLatin1Char('\n')));
+}
+
+// Accept, Maybe and Decline under the attendees of an invitation; the answer given so far
+// is the pressed one.
+void EventDetailsScreen::addReplyButtons(const platform::Event& event) {
+    const auto status = m_actions.invitationStatus(event);
+    if (!status)
+        return;
+    const bool isWritable = !m_actions.isReadOnly(event.calendarIdentifier());
+    using platform::ParticipantStatus;
+    const std::tuple<const char*, QString, ParticipantStatus> answers[] = {
+        {"accept", tr("Accept"), ParticipantStatus::accepted},
+        {"maybe", tr("Maybe"), ParticipantStatus::tentative},
+        {"decline", tr("Decline"), ParticipantStatus::declined}};
+    auto* row = new QHBoxLayout;
+    auto* group = new QButtonGroup(this); // one answer shows as given
+    for (const auto& [name, label, answer] : answers) {
+        auto* button = new QPushButton(label, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setCheckable(true);
+        button->setChecked(*status == answer);
+        button->setEnabled(isWritable);
+        group->addButton(button);
+        connect(button, &QPushButton::clicked, this,
+                [this, event, answer = answer] { m_actions.reply(event, answer); });
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    m_layout->addLayout(row);
 }
 
 QLabel* EventDetailsScreen::addField(const char* name, const QString& text, Qt::TextFormat format) {

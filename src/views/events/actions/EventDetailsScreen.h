@@ -33,6 +33,7 @@ private:
     void addJoinLink(const platform::Event& event);
     void addNotes(const QString& notes);
     void addAttendees(const platform::Event& event);
+    void addReplyButtons(const platform::Event& event);
     QLabel* addField(const char* name, const QString& text, Qt::TextFormat format = Qt::PlainText);
     void openLink(const QString& link);
 

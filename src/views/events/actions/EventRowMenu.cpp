@@ -34,10 +34,34 @@ void EventRowMenu::addEventEntries(const platform::Event& event) {
     addAction(m_actions.mapsLabel(), this, [this, event] { m_actions.openMap(event); });
     addAction(tr("Email Event"), this, [this, event] { m_actions.email(event); });
     addSeparator();
+    addReplyEntries(event);
     addMuteToggle(event);
     addAction(tr("Hide"), this, [this, event] { m_actions.hide(event); });
     QAction* remove = addAction(tr("Delete"), this, [this, event] { m_actions.remove(event); });
     remove->setEnabled(!m_actions.isReadOnly(event.calendarIdentifier()));
+}
+
+// Accept, Maybe and Decline for an invitation, the answer given so far checked.
+void EventRowMenu::addReplyEntries(const platform::Event& event) {
+    const auto status = m_actions.invitationStatus(event);
+    if (!status)
+        return;
+    const bool isWritable = !m_actions.isReadOnly(event.calendarIdentifier());
+    auto* group = new QActionGroup(this);
+    using platform::ParticipantStatus;
+    const std::pair<QString, ParticipantStatus> answers[] = {
+        {tr("Accept"), ParticipantStatus::accepted},
+        {tr("Maybe"), ParticipantStatus::tentative},
+        {tr("Decline"), ParticipantStatus::declined}};
+    for (const auto& [label, answer] : answers) {
+        QAction* action = addAction(
+            label, this, [this, event, answer = answer] { m_actions.reply(event, answer); });
+        action->setCheckable(true);
+        action->setChecked(*status == answer);
+        action->setEnabled(isWritable);
+        group->addAction(action);
+    }
+    addSeparator();
 }
 
 void EventRowMenu::addReminderEntries(const platform::Reminder& reminder) {

@@ -24,6 +24,7 @@ public:
 
 private:
     void addEventEntries(const platform::Event& event);
+    void addReplyEntries(const platform::Event& event);
     void addReminderEntries(const platform::Reminder& reminder);
     void addShowInCalendar();
     void addMuteToggle(const platform::Event& event);

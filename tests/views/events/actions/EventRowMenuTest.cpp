@@ -43,8 +43,8 @@ TEST_F(RowMenuTest, EachKindOfItemOffersItsEntries) {
          "Join Video Call|Copy Video Call Link|Show in Calendar|Show in Google Maps|Email Event|"
          "Mute All Occurrences|Hide|Delete"},
         {"Google event of a read-only calendar", addEvent("g", "holidays", 1, google)[0],
-         "Show in Google Calendar|Show in Google Maps|Email Event|Mute All Occurrences|Hide|"
-         "Delete (off)"},
+         "Show in Google Calendar|Show in Google Maps|Email Event|Accept (off)|Maybe (off)|"
+         "Decline (off)|Mute All Occurrences|Hide|Delete (off)"},
         {"reminder", addReminder(5),
          "Show in Reminders|Priority|Mark as Completed|Change Due Date|Delete"},
     };
@@ -156,4 +156,46 @@ TEST_F(RowMenuTest, MapsMuteAndRetimingReachTheirTargets) {
     EXPECT_EQ(store.reminderList[0].priority, 1);
     entry(menu, QStringLiteral("Mark as Completed"))->trigger();
     EXPECT_TRUE(store.reminderList[0].isCompleted);
+}
+
+TEST_F(RowMenuTest, InvitationsAreAnsweredFromTheMenu) {
+    using platform::ParticipantStatus;
+    const auto invited = [](ParticipantStatus status, bool isOrganizer) {
+        return [=](EventData& d) {
+            d.extra().attendees = {
+                platform::Attendee{{}, QStringLiteral("me@example.org"), status, true}};
+            d.extra().isOrganizedByCurrentUser = isOrganizer;
+        };
+    };
+    const struct {
+        const char* name;
+        ParticipantStatus status;
+        bool isOrganizer;
+        const char* checked; // the entry shown as the answer; nullptr: no entries
+    } rows[] = {
+        {"pending", ParticipantStatus::pending, false, ""},
+        {"accepted", ParticipantStatus::accepted, false, "Accept"},
+        {"tentative", ParticipantStatus::tentative, false, "Maybe"},
+        {"organised by the user", ParticipantStatus::accepted, true, nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        store.eventList.clear();
+        store.replies.clear();
+        const auto event = addEvent("i", "work", 1, invited(row.status, row.isOrganizer))[0];
+        views::EventRowMenu menu(deps(), event, QDate(2026, 12, 7));
+        QAction* decline = entry(menu, QStringLiteral("Decline"));
+        if (!row.checked) {
+            EXPECT_EQ(decline, nullptr);
+            continue;
+        }
+        QStringList checked;
+        for (QAction* a : menu.actions())
+            if (a->isChecked())
+                checked << a->text();
+        EXPECT_EQ(checked.join(u'|'), QString::fromUtf8(row.checked));
+        ASSERT_NE(decline, nullptr);
+        decline->trigger();
+        EXPECT_EQ(store.replies, QStringList{event.eventIdentifier() + QStringLiteral("=3")});
+    }
 }

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The desktop's own settings page for notifications, where the user allows or silences
+// Ruvo's notifications.
+#pragma once
+
+#include "kit/Result.h"
+
+namespace ruvo::platform {
+
+class NotificationSettings {
+public:
+    virtual ~NotificationSettings() = default;
+    // Opens the page; an error says, in the user's words, why it could not.
+    virtual kit::Result<void> open() = 0;
+};
+
+} // namespace ruvo::platform
