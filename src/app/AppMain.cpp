@@ -14,6 +14,7 @@
 #include "app/NextCallMenuEntry.h"
 #include "app/Panel.h"
 #include "app/ProgramActions.h"
+#include "app/QuickAddSection.h"
 #include "app/SettingsWindowHost.h"
 #include "app/StallMonitor.h"
 #include "app/UpcomingEventItem.h"
@@ -157,6 +158,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
                           options.environment(state.defaults().get(settings::keys::locale)));
     VideoCalls videoCalls(state.defaults());
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
+    QuickAddSection quickAdd(state, panel, *calendarStore);
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
     FullscreenAlerts fullscreenAlerts(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "cli/ActionCommand.h"
+#include "cli/AddCommand.h"
 #include "cli/AgendaCommand.h"
 #include "cli/AlertsCommand.h"
 #include "cli/CalcCommand.h"
@@ -25,13 +26,27 @@ namespace ruvo::cli {
 namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
-    cli::defaultsCommand(),  cli::menubarTextCommand(), cli::barCommand(),
-    cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
-    cli::replyCommand(),     cli::newEventCommand(),    cli::newReminderCommand(),
-    cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
-    cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
-    cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
-    cli::actionCommand(),    cli::settingsCommand(),
+    cli::defaultsCommand(),
+    cli::menubarTextCommand(),
+    cli::barCommand(),
+    cli::calendarsCommand(),
+    cli::eventsCommand(),
+    cli::importCommand(),
+    cli::replyCommand(),
+    cli::newEventCommand(),
+    cli::newReminderCommand(),
+    cli::addCommand(),
+    cli::timeZonesCommand(),
+    cli::videoCallCommand(),
+    cli::excludeCommand(),
+    cli::monthCommand(),
+    cli::agendaCommand(),
+    cli::upcomingTextCommand(),
+    cli::alertsCommand(),
+    cli::calcCommand(),
+    cli::installPanelAppletCommand(),
+    cli::actionCommand(),
+    cli::settingsCommand(),
 };
 } // namespace
 

@@ -35,7 +35,7 @@ MainScreen::MainScreen(Dependencies dependencies, QWidget* parent)
       m_joinSlot(makeSlot()), m_joinDivider(divider()), m_dateLine(new QLabel),
       m_moreButton(new QToolButton), m_addButton(new QToolButton), m_header(new QWidget),
       m_topZonesDivider(divider()), m_calendarSlot(makeSlot()), m_eventListSlot(makeSlot()),
-      m_zonesSlot(makeSlot()) {
+      m_quickAddSlot(makeSlot()), m_zonesSlot(makeSlot()) {
     m_layout->setContentsMargins(12, 10, 12, 12);
     m_layout->setSpacing(8);
     m_layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -79,11 +79,24 @@ QWidget* MainScreen::makeSlot() {
     return slot;
 }
 
+QWidget* MainScreen::slotOf(Section section) const {
+    switch (section) {
+    case Section::joinButton:
+        return m_joinSlot;
+    case Section::timeZones:
+        return m_zonesSlot;
+    case Section::calendar:
+        return m_calendarSlot;
+    case Section::eventList:
+        return m_eventListSlot;
+    case Section::quickAdd:
+        return m_quickAddSlot;
+    }
+    return m_eventListSlot;
+}
+
 void MainScreen::setSectionWidget(Section section, QWidget* content) {
-    QWidget* slot = section == Section::joinButton  ? m_joinSlot
-                    : section == Section::timeZones ? m_zonesSlot
-                    : section == Section::calendar  ? m_calendarSlot
-                                                    : m_eventListSlot;
+    QWidget* slot = slotOf(section);
     while (QLayoutItem* item = slot->layout()->takeAt(0)) {
         delete item->widget();
         delete item;
@@ -94,10 +107,7 @@ void MainScreen::setSectionWidget(Section section, QWidget* content) {
 }
 
 QWidget* MainScreen::sectionWidget(Section section) const {
-    const QWidget* slot = section == Section::joinButton  ? m_joinSlot
-                          : section == Section::timeZones ? m_zonesSlot
-                          : section == Section::calendar  ? m_calendarSlot
-                                                          : m_eventListSlot;
+    const QWidget* slot = slotOf(section);
     QLayoutItem* item = slot->layout()->itemAt(0);
     return item ? item->widget() : nullptr;
 }
@@ -112,7 +122,7 @@ void MainScreen::relayout() {
     while (m_layout->count() > 0)
         delete m_layout->takeAt(0);
     for (QWidget* w : {m_joinSlot, m_joinDivider, m_header, m_topZonesDivider, m_zonesSlot,
-                       m_calendarSlot, m_eventListSlot})
+                       m_calendarSlot, m_eventListSlot, m_quickAddSlot})
         m_layout->addWidget(w);
     if (!zonesAtTop) { // the zones go after the event list
         m_layout->removeWidget(m_zonesSlot);
@@ -124,6 +134,8 @@ void MainScreen::relayout() {
     m_zonesSlot->setVisible(zones);
     m_calendarSlot->setVisible(d.get(keys::showCalendarInMenu) && hasContent(m_calendarSlot));
     m_eventListSlot->setVisible(hasContent(m_eventListSlot));
+    const QWidget* quickAdd = sectionWidget(Section::quickAdd);
+    m_quickAddSlot->setVisible(quickAdd && !quickAdd->isHidden());
     m_moreButton->setVisible(d.get(keys::showMoreMenu));
     m_addButton->setVisible(d.get(keys::showAddEventButtonInMenu));
     updateDateLine();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu window's content, top to bottom: the join button, the date line, the time zones
-// (when placed at the top), the month calendar, the event list and the time zones (when not
-// at the top). The calendar, the event list, the zones and the join button are sections that
-// their own views fill; a section with nothing in it, or switched off, takes no room.
+// (when placed at the top), the month calendar, the event list, the quick-add line and the time
+// zones (when not at the top). The calendar, the event list, the zones and the join button are
+// sections that their own views fill; a section with nothing in it, or switched off, takes no room.
 #pragma once
 
 #include "kit/Environment.h"
@@ -21,7 +21,7 @@ namespace ruvo::views {
 class MainScreen : public QWidget {
     Q_OBJECT
 public:
-    enum class Section { joinButton, timeZones, calendar, eventList };
+    enum class Section { joinButton, timeZones, calendar, eventList, quickAdd };
 
     struct Dependencies {
         const settings::Defaults& defaults;
@@ -52,6 +52,7 @@ Q_SIGNALS:
 
 private:
     QWidget* makeSlot();
+    QWidget* slotOf(Section section) const;
     void relayout();
     void updateDateLine();
 
@@ -66,6 +67,7 @@ private:
     QWidget* m_topZonesDivider;
     QWidget* m_calendarSlot;
     QWidget* m_eventListSlot;
+    QWidget* m_quickAddSlot;
     QWidget* m_zonesSlot;
     std::unique_ptr<menubar::ClockObservable> m_clock;
     kit::Subscription m_settings;
