@@ -7,6 +7,7 @@
 #include "kit/Translations.h"
 #include "platform/linux/DBusApplication.h"
 #include "platform/linux/FolderShortcutRunner.h"
+#include "platform/linux/LinuxDesktopFacts.h"
 #include "platform/linux/LinuxSystemDateEvents.h"
 #include "platform/linux/UserCalendarStore.h"
 #include "platform/linux/VdirSourceList.h"
@@ -68,6 +69,7 @@ cli::CommandServices linuxServices() {
         return std::make_unique<platform::FolderShortcutRunner>(
             platform::FolderShortcutRunner::defaultFolder());
     };
+    services.probeDesktop = [] { return platform::probeThisDesktop(); };
     return services;
 }
 

@@ -11,6 +11,7 @@
 #include "kit/Scheduler.h"
 #include "platform/CalendarSources.h"
 #include "platform/CalendarStore.h"
+#include "platform/DesktopFacts.h"
 #include "platform/ShortcutRunner.h"
 #include "platform/SystemDateEvents.h"
 #include "platform/UrlOpener.h"
@@ -44,6 +45,8 @@ struct CommandServices {
     // The desktop's link opener and the user's shortcuts, for joining a call.
     std::function<std::unique_ptr<platform::UrlOpener>()> openUrlOpener;
     std::function<std::unique_ptr<platform::ShortcutRunner>()> openShortcutRunner;
+    // The session's desktop, panel programs and tray, for "ruvo first-run".
+    std::function<platform::DesktopFacts()> probeDesktop;
 };
 
 struct CommandContext {

@@ -8,6 +8,7 @@
 #include "cli/DefaultsCommand.h"
 #include "cli/EventsCommand.h"
 #include "cli/ExcludeCommand.h"
+#include "cli/FirstRunCommand.h"
 #include "cli/MenuBarCommands.h"
 #include "cli/MonthCommand.h"
 #include "cli/PanelAppletCommand.h"
@@ -27,7 +28,7 @@ const std::array kCommands{
     cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
     cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
     cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
-    cli::actionCommand(),
+    cli::actionCommand(),    cli::firstRunCommand(),
 };
 } // namespace
 
