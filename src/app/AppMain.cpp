@@ -123,8 +123,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
             return options.environment(state.defaults().get(settings::keys::locale));
         },
         colorScheme, windows);
-    WorldClock worldClock(state, panel,
-                          options.environment(state.defaults().get(settings::keys::locale)));
+    WorldClock worldClock(state, panel);
     VideoCalls videoCalls(state.defaults());
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
