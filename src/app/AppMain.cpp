@@ -20,19 +20,25 @@
 #include "kit/OffsetScheduler.h"
 #include "kit/RealScheduler.h"
 #include "kit/Translations.h"
+#include "onboarding/PanelHost.h"
 #include "platform/NotificationCategoryRegistry.h"
 #include "platform/ShortcutRegistry.h"
 #include "platform/linux/DBusApplication.h"
+#include "platform/linux/LinuxDesktopFacts.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/ProcRunningApplications.h"
 #include "platform/linux/QtMultimediaSoundPlayer.h"
 #include "platform/linux/TerminationSignals.h"
 #include "platform/linux/UserCalendarStore.h"
 #include "settings/Keys.h"
+#include "views/MainScreen.h"
+#include "views/MoreMenu.h"
 #include "views/shell/AppearanceApplier.h"
 #include "views/shell/ShellWindows.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QToolButton>
 #include <cstdio>
 #include <ctime>
 
@@ -53,6 +59,27 @@ std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& co
     if (auto loaded = store->load(); !loaded)
         qCWarning(lcApp) << "Calendars not loaded:" << loaded.error();
     return store;
+}
+
+// The first-run, what's-new and About windows: their "Settings…" asks the program's own
+// "settings" action, the panel they describe is this session's, and About copies the same
+// debug information as the "more" menu.
+void connectShellWindows(views::ShellWindows& windows, Panel& panel,
+                         platform::DBusApplication& bus) {
+    windows.panelHost = [] { return onboarding::detectPanelHost(platform::probeThisDesktop()); };
+    windows.openSettings = [&bus] {
+        const auto failure = bus.onAction ? bus.onAction(QStringLiteral("settings")) : std::nullopt;
+        if (failure)
+            qCWarning(lcApp) << "Settings not opened:" << failure->message;
+    };
+    auto* more = qobject_cast<views::MoreMenu*>(panel.mainScreen().moreButton()->menu());
+    if (!more)
+        return;
+    more->setPanelHost(windows.panelHost);
+    more->addAbout([&windows] { windows.showAbout(); });
+    windows.debugInfo = [guarded = QPointer<views::MoreMenu>(more)] {
+        return guarded ? guarded->debugInfo() : QString();
+    };
 }
 
 int runProgram(int argc, char** argv, const GlobalOptions& options) {
@@ -131,6 +158,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
     CallNotifications callNotifications(state, panel, videoCalls);
     ProgramActions actions(state, panel, videoCalls, bus);
+    connectShellWindows(windows, panel, bus);
     state.setShortcutAction(QStringLiteral("joinMeeting"),
                             [&actions] { actions.joinFromShortcut(); });
     state.setShortcutAction(QStringLiteral("newEvent"), [] {

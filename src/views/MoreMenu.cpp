@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/MoreMenu.h"
 
+#include "onboarding/DebugInfo.h"
 #include "settings/Keys.h"
 #include "views/CalculatorsWindow.h"
 #include "views/DesktopSettings.h"
@@ -73,21 +74,20 @@ void MoreMenu::addWindowSubmenu(QMenu* submenu) {
     insertMenu(m_endOfWindowEntries, submenu);
 }
 
+void MoreMenu::addAbout(std::function<void()> showAbout) {
+    addSeparator();
+    addAction(tr("About Ruvo"), this, [showAbout = std::move(showAbout)] { showAbout(); });
+}
+
+void MoreMenu::setPanelHost(std::function<onboarding::PanelHost()> panelHost) {
+    m_panelHost = std::move(panelHost);
+}
+
 QString MoreMenu::debugInfo() const {
-    const kit::Environment env = m_environment();
-    QStringList lines;
-    lines << QStringLiteral("Ruvo %1").arg(QCoreApplication::applicationVersion());
-    lines << QStringLiteral("Qt %1, platform %2")
-                 .arg(QString::fromLatin1(qVersion()), QGuiApplication::platformName());
-    lines << QStringLiteral("Desktop: %1").arg(qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
-    lines << QStringLiteral("Locale: %1, time zone: %2").arg(env.localeId, env.timeZoneId);
-    lines << QStringLiteral("Icon: %1, date format: \"%2\"")
-                 .arg(settings::caseName(m_defaults.get(keys::iconInMenuBar)),
-                      m_defaults.get(keys::dateTimeFormat));
-    lines << QStringLiteral("Pinned: %1, below item: %2")
-                 .arg(m_defaults.get(keys::pinWindow))
-                 .arg(m_defaults.get(keys::menu_positionedBelowMenuBarItem));
-    return lines.join(QLatin1Char('\n'));
+    return onboarding::debugInfo({QGuiApplication::platformName(),
+                                  m_panelHost ? m_panelHost() : onboarding::PanelHost{},
+                                  m_environment()},
+                                 m_defaults);
 }
 
 } // namespace ruvo::views

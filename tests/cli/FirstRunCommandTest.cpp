@@ -19,7 +19,8 @@ TEST_F(FirstRunCommandTest, PrintsTheDetectionAndTheStepsForScripts) {
                                       .appIndicator = platform::AppIndicatorExtension::disabled,
                                       .running = {QStringLiteral("gnome-shell")}};
     };
-    ASSERT_EQ(run(cli::firstRunCommand(), {QStringLiteral("--json")}), cli::kExitOk) << errors;
+    ASSERT_EQ(run(cli::firstRunCommand(), {QStringLiteral("--json")}), cli::kExitOk)
+        << qPrintable(errors);
     const QJsonObject json = QJsonDocument::fromJson(output.toUtf8()).object();
     EXPECT_EQ(json.value(QStringLiteral("host")).toString(), QStringLiteral("gnome-no-tray"));
     EXPECT_EQ(json.value(QStringLiteral("desktop")).toString(), QStringLiteral("GNOME"));
