@@ -11,10 +11,6 @@ namespace ruvo::views {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("InfoWindow", text);
-}
-
 constexpr int kWidth = 500;
 constexpr int kMargin = 28;
 
@@ -59,7 +55,8 @@ InfoWindow::InfoWindow(const InfoContent& content, std::function<void()> openSet
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     if (openSettings) {
-        auto* settings = new QPushButton(tr("Settings…"), this);
+        auto* settings =
+            new QPushButton(QCoreApplication::translate("InfoWindow", "Settings…"), this);
         connect(settings, &QPushButton::clicked, this, [openSettings] { openSettings(); });
         buttons->addWidget(settings);
     }
@@ -71,29 +68,41 @@ InfoWindow::InfoWindow(const InfoContent& content, std::function<void()> openSet
 }
 
 InfoContent welcomeContent() {
-    return {tr("Welcome to Ruvo"),
-            tr("Welcome to Ruvo"),
-            {tr("Ruvo takes the place of your panel clock. Click the clock to see the month, "
-                "your coming events and reminders, and the time in the places you care about."),
-             tr("<b>Video calls</b>: events with a Zoom, Google Meet, Microsoft Teams or other "
-                "meeting link get a Join button, and a shortcut joins the next one.")},
-            tr("Get Started")};
+    return {QCoreApplication::translate("InfoWindow", "Welcome to Ruvo"),
+            QCoreApplication::translate("InfoWindow", "Welcome to Ruvo"),
+            {QCoreApplication::translate(
+                 "InfoWindow",
+                 "Ruvo takes the place of your panel clock. Click the clock to see the month, "
+                 "your coming events and reminders, and the time in the places you care about."),
+             QCoreApplication::translate(
+                 "InfoWindow",
+                 "<b>Video calls</b>: events with a Zoom, Google Meet, Microsoft Teams or other "
+                 "meeting link get a Join button, and a shortcut joins the next one.")},
+            QCoreApplication::translate("InfoWindow", "Get Started")};
 }
 
 InfoContent whatsNewContent() {
-    return {tr("What's New in Ruvo"),
-            tr("What's New"),
-            {tr("<b>Settings in one window.</b> Choose the clock's format, your calendars, time "
-                "zones, alerts and shortcuts with \"Settings…\" in the clock's menu; every change "
-                "applies at once."),
-             tr("<b>A clock in every panel.</b> Plasma and Xfce get an applet that shows the "
-                "whole text in the panel's own font and colours; trays get a readable square "
-                "icon."),
-             tr("<b>Follows your desktop's style.</b> The panel text and the windows turn dark "
-                "and light with your desktop, unless you pick colours of your own."),
-             tr("<b>Your settings are safe.</b> They are written atomically, and a damaged "
-                "settings file is kept aside instead of being overwritten.")},
-            tr("Continue")};
+    return {QCoreApplication::translate("InfoWindow", "What's New in Ruvo"),
+            QCoreApplication::translate("InfoWindow", "What's New"),
+            {QCoreApplication::translate(
+                 "InfoWindow",
+                 "<b>Settings in one window.</b> Choose the clock's format, your calendars, time "
+                 "zones, alerts and shortcuts with \"Settings…\" in the clock's menu; every change "
+                 "applies at once."),
+             QCoreApplication::translate(
+                 "InfoWindow",
+                 "<b>A clock in every panel.</b> Plasma and Xfce get an applet that shows the "
+                 "whole text in the panel's own font and colours; trays get a readable square "
+                 "icon."),
+             QCoreApplication::translate(
+                 "InfoWindow",
+                 "<b>Follows your desktop's style.</b> The panel text and the windows turn dark "
+                 "and light with your desktop, unless you pick colours of your own."),
+             QCoreApplication::translate(
+                 "InfoWindow",
+                 "<b>Your settings are safe.</b> They are written atomically, and a damaged "
+                 "settings file is kept aside instead of being overwritten.")},
+            QCoreApplication::translate("InfoWindow", "Continue")};
 }
 
 } // namespace ruvo::views
