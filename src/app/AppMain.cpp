@@ -10,11 +10,14 @@
 #include "app/EventsSection.h"
 #include "app/FullscreenAlerts.h"
 #include "app/GlobalShortcutKeys.h"
+#include "app/NewCalendarItems.h"
 #include "app/NextCallMenuEntry.h"
 #include "app/Panel.h"
 #include "app/ProgramActions.h"
+#include "app/SettingsWindowHost.h"
 #include "app/UpcomingEventItem.h"
 #include "app/WorldClock.h"
+#include "cli/SettingsCommand.h"
 #include "events/exclusion/LocationsMigration.h"
 #include "kit/Log.h"
 #include "kit/OffsetScheduler.h"
@@ -38,6 +41,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QToolButton>
 #include <cstdio>
 #include <ctime>
@@ -61,17 +65,13 @@ std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& co
     return store;
 }
 
-// The first-run, what's-new and About windows: their "Settings…" asks the program's own
-// "settings" action, the panel they describe is this session's, and About copies the same
-// debug information as the "more" menu.
+// The first-run, what's-new and About windows: their "Settings…" opens the settings window,
+// the panel they describe is this session's, and About copies the same debug information as
+// the "more" menu.
 void connectShellWindows(views::ShellWindows& windows, Panel& panel,
-                         platform::DBusApplication& bus) {
+                         std::function<void()> openSettings) {
     windows.panelHost = [] { return onboarding::detectPanelHost(platform::probeThisDesktop()); };
-    windows.openSettings = [&bus] {
-        const auto failure = bus.onAction ? bus.onAction(QStringLiteral("settings")) : std::nullopt;
-        if (failure)
-            qCWarning(lcApp) << "Settings not opened:" << failure->message;
-    };
+    windows.openSettings = std::move(openSettings);
     auto* more = qobject_cast<views::MoreMenu*>(panel.mainScreen().moreButton()->menu());
     if (!more)
         return;
@@ -82,7 +82,16 @@ void connectShellWindows(views::ShellWindows& windows, Panel& panel,
     };
 }
 
-int runProgram(int argc, char** argv, const GlobalOptions& options) {
+// "Settings…" in the panel item's menu and the menu window's "more" menu.
+void addSettingsEntries(Panel& panel, SettingsWindowHost& settingsWindow) {
+    panel.setSettingsOpener([&settingsWindow] { settingsWindow.show(QString()); });
+    if (auto* more = qobject_cast<views::MoreMenu*>(panel.mainScreen().moreButton()->menu()))
+        more->setSettingsOpener([&settingsWindow] { settingsWindow.show(QString()); });
+}
+
+// `settingsPane`: started by `ruvo settings [PANE]`, the window opens on that pane.
+int runProgram(int argc, char** argv, const GlobalOptions& options,
+               std::optional<QString> settingsPane = std::nullopt) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ruvo"));
     QApplication::setApplicationVersion(QStringLiteral(RUVO_VERSION));
@@ -92,9 +101,17 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
 
     platform::DBusApplication bus;
     if (!bus.registerInstance()) {
-        // Started again while running: the running instance toggles its menu window.
-        if (platform::DBusApplication::activateRunningInstance())
+        // Started again while running: the running instance toggles its menu window, or
+        // opens its settings.
+        if (settingsPane) {
+            const auto failure = platform::DBusApplication::activateRunningAction(
+                QStringLiteral("settings"), {*settingsPane});
+            if (!failure)
+                return 0;
+            qCWarning(lcApp) << "The running Ruvo did not open its settings:" << *failure;
+        } else if (platform::DBusApplication::activateRunningInstance()) {
             return 0;
+        }
         qCWarning(lcApp) << "Another Ruvo owns" << platform::DBusApplication::kServiceName
                          << "but does not answer";
         return 1;
@@ -157,18 +174,25 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     FullscreenAlerts fullscreenAlerts(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
     CallNotifications callNotifications(state, panel, videoCalls);
-    ProgramActions actions(state, panel, videoCalls, bus);
-    connectShellWindows(windows, panel, bus);
+    NewCalendarItems newItems(state, panel, videoCalls.urlOpener());
+    panel.setNewEventAction([&newItems] { newItems.start(); });
+    SettingsWindowHost settingsWindow(state, panel, nullptr);
+    addSettingsEntries(panel, settingsWindow);
+    ProgramActions actions(
+        state, panel, videoCalls, bus, [&newItems] { newItems.start(); },
+        [&settingsWindow](const QString& pane) { settingsWindow.show(pane); });
+    connectShellWindows(windows, panel, [&settingsWindow] { settingsWindow.show(QString()); });
     state.setShortcutAction(QStringLiteral("joinMeeting"),
                             [&actions] { actions.joinFromShortcut(); });
-    state.setShortcutAction(QStringLiteral("newEvent"), [] {
-        qCWarning(lcApp) << "The newEvent shortcut was pressed: Ruvo cannot create events yet";
-    });
+    state.setShortcutAction(QStringLiteral("newEvent"), [&newItems] { newItems.start(); });
     // X11 only: on Wayland a grab on XWayland sees keys only while an X window has the focus.
     std::optional<GlobalShortcutKeys> shortcutKeys;
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         shortcutKeys.emplace(state.defaults(), shortcuts);
     state.scheduleDidLaunch();
+    if (settingsPane)
+        QTimer::singleShot(0,
+                           [&settingsWindow, pane = *settingsPane] { settingsWindow.show(pane); });
     return QApplication::exec();
 }
 
@@ -185,6 +209,8 @@ int appMain(int argc, char** argv) {
     }
     if (options->remaining.isEmpty())
         return runProgram(argc, argv, *options);
+    if (auto pane = cli::settingsPaneRequested(options->remaining))
+        return runProgram(argc, argv, *options, *pane);
 
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ruvo"));

@@ -47,6 +47,8 @@ struct CommandServices {
     std::function<std::unique_ptr<platform::ShortcutRunner>()> openShortcutRunner;
     // The session's desktop, panel programs and tray, for "ruvo first-run".
     std::function<platform::DesktopFacts()> probeDesktop;
+    // Asks the running program to show its settings window on a pane ("" for the first).
+    std::function<kit::Result<void>(const QString& pane)> openSettings;
 };
 
 struct CommandContext {

@@ -19,6 +19,8 @@ namespace keys = settings::keys;
 MoreMenu::MoreMenu(const settings::Defaults& defaults,
                    std::function<kit::Environment()> environment, QWidget* parent)
     : QMenu(parent), m_defaults(defaults), m_environment(std::move(environment)) {
+    addAction(tr("New Event"), this, &MoreMenu::newEventRequested);
+    addSeparator();
     addSystemSettings();
     addPinWindow();
     m_endOfWindowEntries = addSeparator();
@@ -74,6 +76,14 @@ void MoreMenu::addWindowSubmenu(QMenu* submenu) {
     insertMenu(m_endOfWindowEntries, submenu);
 }
 
+void MoreMenu::setSettingsOpener(std::function<void()> open) {
+    QAction* settings = new QAction(tr("Settings…"), this);
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    connect(settings, &QAction::triggered, this, [open = std::move(open)] { open(); });
+    insertAction(actions().value(0), settings);
+    insertSeparator(actions().value(1));
+}
+
 void MoreMenu::addAbout(std::function<void()> showAbout) {
     addSeparator();
     addAction(tr("About Ruvo"), this, [showAbout = std::move(showAbout)] { showAbout(); });
@@ -88,6 +98,11 @@ QString MoreMenu::debugInfo() const {
                                   m_panelHost ? m_panelHost() : onboarding::PanelHost{},
                                   m_environment()},
                                  m_defaults);
+}
+
+QString debugInfo(const settings::Defaults& defaults, const kit::Environment& env) {
+    return onboarding::debugInfo({QGuiApplication::platformName(), onboarding::PanelHost{}, env},
+                                 defaults);
 }
 
 } // namespace ruvo::views

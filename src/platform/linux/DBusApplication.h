@@ -30,6 +30,10 @@ public:
 
     // Asks the instance that owns the name to activate. False when none answers.
     static bool activateRunningInstance();
+    // Asks the instance that owns the name to run a desktop action with a parameter; the
+    // error text when none answers or the action failed.
+    static std::optional<QString> activateRunningAction(const QString& action,
+                                                        const QVariantList& parameter);
 
     // The outcome of a desktop action: none when it ran, else the D-Bus error name and text.
     struct ActionFailure {
@@ -38,8 +42,11 @@ public:
     };
 
     std::function<void()> onActivate; // the running instance was started again
-    // A desktop action ("toggle-window") chosen in the launcher or sent by another program.
-    std::function<std::optional<ActionFailure>(const QString& action)> onAction;
+    // A desktop action ("toggle-window") chosen in the launcher or sent by another program,
+    // with its parameter (empty for most).
+    std::function<std::optional<ActionFailure>(const QString& action,
+                                               const QVariantList& parameter)>
+        onAction;
 };
 
 class DBusApplicationAdaptor final : public QDBusAbstractAdaptor {
