@@ -25,9 +25,11 @@
 #include "kit/OffsetScheduler.h"
 #include "kit/RealScheduler.h"
 #include "kit/Translations.h"
+#include "onboarding/PanelHost.h"
 #include "platform/NotificationCategoryRegistry.h"
 #include "platform/ShortcutRegistry.h"
 #include "platform/linux/DBusApplication.h"
+#include "platform/linux/LinuxDesktopFacts.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/ProcRunningApplications.h"
 #include "platform/linux/QtMultimediaSoundPlayer.h"
@@ -40,6 +42,7 @@
 #include "views/shell/ShellWindows.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QToolButton>
 #include <cstdio>
@@ -62,6 +65,23 @@ std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& co
     if (auto loaded = store->load(); !loaded)
         qCWarning(lcApp) << "Calendars not loaded:" << loaded.error();
     return store;
+}
+
+// The first-run, what's-new and About windows: their "Settings…" opens the settings window,
+// the panel they describe is this session's, and About copies the same debug information as
+// the "more" menu.
+void connectShellWindows(views::ShellWindows& windows, Panel& panel,
+                         std::function<void()> openSettings) {
+    windows.panelHost = [] { return onboarding::detectPanelHost(platform::probeThisDesktop()); };
+    windows.openSettings = std::move(openSettings);
+    auto* more = qobject_cast<views::MoreMenu*>(panel.mainScreen().moreButton()->menu());
+    if (!more)
+        return;
+    more->setPanelHost(windows.panelHost);
+    more->addAbout([&windows] { windows.showAbout(); });
+    windows.debugInfo = [guarded = QPointer<views::MoreMenu>(more)] {
+        return guarded ? guarded->debugInfo() : QString();
+    };
 }
 
 // "Settings…" in the panel item's menu and the menu window's "more" menu.
@@ -154,8 +174,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
             return options.environment(state.defaults().get(settings::keys::locale));
         },
         colorScheme, windows);
-    WorldClock worldClock(state, panel,
-                          options.environment(state.defaults().get(settings::keys::locale)));
+    WorldClock worldClock(state, panel);
     VideoCalls videoCalls(state.defaults());
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
     QuickAddSection quickAdd(state, panel, *calendarStore);
@@ -170,6 +189,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
     ProgramActions actions(
         state, panel, videoCalls, bus, [&newItems] { newItems.start(); },
         [&settingsWindow](const QString& pane) { settingsWindow.show(pane); });
+    connectShellWindows(windows, panel, [&settingsWindow] { settingsWindow.show(QString()); });
     state.setShortcutAction(QStringLiteral("joinMeeting"),
                             [&actions] { actions.joinFromShortcut(); });
     state.setShortcutAction(QStringLiteral("newEvent"), [&newItems] { newItems.start(); });

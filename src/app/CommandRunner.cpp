@@ -8,6 +8,7 @@
 #include "platform/SetupDiscovery.h"
 #include "platform/linux/DBusApplication.h"
 #include "platform/linux/FolderShortcutRunner.h"
+#include "platform/linux/LinuxDesktopFacts.h"
 #include "platform/linux/LinuxSystemDateEvents.h"
 #include "platform/linux/UserCalendarStore.h"
 #include "platform/linux/VdirSourceList.h"
@@ -82,6 +83,7 @@ cli::CommandServices linuxServices() {
     services.discoverSetup = [](const cli::CommandContext& c) {
         return platform::discoverUserSetup(c.configDirectory);
     };
+    services.probeDesktop = [] { return platform::probeThisDesktop(); };
     return services;
 }
 

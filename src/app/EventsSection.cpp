@@ -9,6 +9,7 @@
 #include "views/events/actions/EventDetailsWindow.h"
 #include "views/events/actions/EventRowMenu.h"
 #include "views/events/actions/HiddenEventsMenu.h"
+#include "views/timezones/WorldClockContext.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -94,9 +95,10 @@ views::EventActionDependencies EventsSection::actionDependencies() {
 
 void EventsSection::createViews() {
     auto& screen = m_panel.mainScreen();
-    m_calendarView = new views::MonthCalendarView({m_state.defaults(), m_calendarModel,
-                                                   m_state.scheduler(), m_highlightedDays,
-                                                   [this](QDate day) { m_dayOpener.open(day); }});
+    m_calendarView = new views::MonthCalendarView(
+        {m_state.defaults(), m_calendarModel, m_state.scheduler(), m_highlightedDays,
+         [this](QDate day) { m_dayOpener.open(day); },
+         [this] { return m_state.timeTravelResets().onGoToToday(views::isOnlyOptionHeld()); }});
     screen.setSectionWidget(Section::calendar, m_calendarView);
 
     createList();

@@ -8,9 +8,9 @@
 
 namespace ruvo::app {
 
-WorldClock::WorldClock(AppState& state, Panel& panel, const kit::Environment& environment)
+WorldClock::WorldClock(AppState& state, Panel& panel)
     : m_state(state), m_panel(panel), m_editWindows(state.defaults()),
-      m_floatingClock(state.defaults(), state.scheduler(), state.clockTicks(), environment),
+      m_floatingClock(state.defaults(), state.scheduler(), state.clockTicks(), panel.environment()),
       m_panelClocks(
           {state.defaults(), state.scheduler(), state.clockTicks(), panel.environment(),
            views::titleWidth,
@@ -19,7 +19,7 @@ WorldClock::WorldClock(AppState& state, Panel& panel, const kit::Environment& en
                onPanelClockClicked(id, clickPoint);
            }}) {
     auto* list = new views::WorldClockListView(views::WorldClockContext{
-        state.defaults(), state.scheduler(), state.clockTicks(), environment,
+        state.defaults(), state.scheduler(), state.clockTicks(), panel.environment(),
         state.timeZoneOffset(), state.selectedDate, state.timeTravelWelcome(),
         &state.openedFromTimeZoneEntry, [this](QUuid id) { m_editWindows.open(id); }});
     // The screen shows or hides the section, at the top or the bottom, as the settings say.

@@ -17,7 +17,9 @@ namespace ruvo::app {
 
 class WorldClock {
 public:
-    WorldClock(AppState& state, Panel& panel, const kit::Environment& environment);
+    // The views ask the panel's environment at every refresh, so they follow zone and locale
+    // changes as the panel clock does.
+    WorldClock(AppState& state, Panel& panel);
     WorldClock(const WorldClock&) = delete;
     WorldClock& operator=(const WorldClock&) = delete;
     ~WorldClock();

@@ -11,6 +11,7 @@
 #include "kit/Scheduler.h"
 #include "platform/CalendarSources.h"
 #include "platform/CalendarStore.h"
+#include "platform/DesktopFacts.h"
 #include "platform/SetupDiscovery.h"
 #include "platform/ShortcutRunner.h"
 #include "platform/SystemDateEvents.h"
@@ -49,6 +50,8 @@ struct CommandServices {
     // The desktop's link opener and the user's shortcuts, for joining a call.
     std::function<std::unique_ptr<platform::UrlOpener>()> openUrlOpener;
     std::function<std::unique_ptr<platform::ShortcutRunner>()> openShortcutRunner;
+    // The session's desktop, panel programs and tray, for "ruvo first-run".
+    std::function<platform::DesktopFacts()> probeDesktop;
     // Asks the running program to show its settings window on a pane ("" for the first).
     std::function<kit::Result<void>(const QString& pane)> openSettings;
     // The calendars other programs were set up with (EDS, vdirsyncer, khal).

@@ -9,6 +9,7 @@
 #include "cli/DefaultsCommand.h"
 #include "cli/EventsCommand.h"
 #include "cli/ExcludeCommand.h"
+#include "cli/FirstRunCommand.h"
 #include "cli/MenuBarCommands.h"
 #include "cli/MonthCommand.h"
 #include "cli/NewItemCommands.h"
@@ -47,6 +48,7 @@ const std::array kCommands{
     cli::installPanelAppletCommand(),
     cli::actionCommand(),
     cli::settingsCommand(),
+    cli::firstRunCommand(),
 };
 } // namespace
 

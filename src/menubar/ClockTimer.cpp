@@ -39,8 +39,13 @@ ClockTicks::ClockTicks(kit::Scheduler& scheduler, platform::SystemDateEvents& da
           if (e == platform::DateEvent::clockChanged || e == platform::DateEvent::wake) {
               realign();
               tickNow();
-          } else if (e == platform::DateEvent::timeZoneChanged && m_hour.subscribers > 0) {
-              arm(Precision::hour);
+          } else if (e == platform::DateEvent::timeZoneChanged) {
+              // Local hours moved; every time on show is in the old zone.
+              if (m_hour.subscribers > 0)
+                  arm(Precision::hour);
+              tickNow();
+          } else if (e == platform::DateEvent::localeChanged) {
+              tickNow();
           }
       })) {}
 

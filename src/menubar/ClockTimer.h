@@ -9,7 +9,8 @@
 // whose first run is on the next whole second; minute ticks from a chain of one-shot timers,
 // each armed for the start of the next minute. Timers count elapsed time (and stand still
 // while the machine sleeps), so the timers are armed again when the clock is set or the
-// machine wakes, and every subscriber gets one tick at once. Hour ticks are different: they
+// machine wakes, and every subscriber gets one tick at once (also when the zone or locale
+// changes: the times on show are stale). Hour ticks are different: they
 // mark the full hours of the local clock (the zone's, so also half-hour zones) and mean that
 // an hour has struck, which the hourly chime sounds for. Their timer is re-armed after a
 // clock or zone change and after sleep, without a tick at once.
@@ -54,8 +55,8 @@ public:
 
     // Re-arms the running timers from the current wall clock (after the clock was set).
     void realign();
-    // One tick for every subscriber now: what they show is stale (the clock was set, or the
-    // machine slept through some ticks).
+    // One tick for every second and minute subscriber now: what they show is stale (the clock
+    // was set, the zone or locale changed, or the machine slept through some ticks).
     void tickNow();
 
     bool isRunning(ClockTimer::Precision precision) const;

@@ -65,7 +65,7 @@ MainScreen::MainScreen(Dependencies dependencies, QWidget* parent)
     header->addWidget(m_moreButton, 0, Qt::AlignRight);
     m_settings = m_deps.defaults.observe(
         {keys::showMoreMenu, keys::showAddEventButtonInMenu, keys::showTimeZonesInMenu,
-         keys::showTimeZonesAtTopOfMenu, keys::showCalendarInMenu,
+         keys::timeZonesInMenu, keys::showTimeZonesAtTopOfMenu, keys::showCalendarInMenu,
          keys::menuShowJoinVideoCallButton, keys::menuDateTimeFormat, keys::showDateInMenu,
          keys::showDayOfWeekInMenu, keys::showWeekNumberInMenu, keys::showTimeInMenu,
          keys::showTimeWithSecondsInMenu, keys::showAmPm},
@@ -114,7 +114,9 @@ QWidget* MainScreen::sectionWidget(Section section) const {
 
 void MainScreen::relayout() {
     const auto& d = m_deps.defaults;
-    const bool zones = d.get(keys::showTimeZonesInMenu) && hasContent(m_zonesSlot);
+    // No zones chosen: no section at all, rather than an empty slider and its tip.
+    const bool zones = d.get(keys::showTimeZonesInMenu) && !d.get(keys::timeZonesInMenu).empty() &&
+                       hasContent(m_zonesSlot);
     const bool zonesAtTop = zones && d.get(keys::showTimeZonesAtTopOfMenu);
     const QWidget* joinButton = sectionWidget(Section::joinButton);
     const bool join =

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/MoreMenu.h"
 
+#include "onboarding/DebugInfo.h"
 #include "settings/Keys.h"
 #include "views/CalculatorsWindow.h"
 #include "views/DesktopSettings.h"
@@ -83,24 +84,25 @@ void MoreMenu::setSettingsOpener(std::function<void()> open) {
     insertSeparator(actions().value(1));
 }
 
+void MoreMenu::addAbout(std::function<void()> showAbout) {
+    addSeparator();
+    addAction(tr("About Ruvo"), this, [showAbout = std::move(showAbout)] { showAbout(); });
+}
+
+void MoreMenu::setPanelHost(std::function<onboarding::PanelHost()> panelHost) {
+    m_panelHost = std::move(panelHost);
+}
+
 QString MoreMenu::debugInfo() const {
-    return views::debugInfo(m_defaults, m_environment());
+    return onboarding::debugInfo({QGuiApplication::platformName(),
+                                  m_panelHost ? m_panelHost() : onboarding::PanelHost{},
+                                  m_environment()},
+                                 m_defaults);
 }
 
 QString debugInfo(const settings::Defaults& defaults, const kit::Environment& env) {
-    QStringList lines;
-    lines << QStringLiteral("Ruvo %1").arg(QCoreApplication::applicationVersion());
-    lines << QStringLiteral("Qt %1, platform %2")
-                 .arg(QString::fromLatin1(qVersion()), QGuiApplication::platformName());
-    lines << QStringLiteral("Desktop: %1").arg(qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
-    lines << QStringLiteral("Locale: %1, time zone: %2").arg(env.localeId, env.timeZoneId);
-    lines << QStringLiteral("Icon: %1, date format: \"%2\"")
-                 .arg(settings::caseName(defaults.get(keys::iconInMenuBar)),
-                      defaults.get(keys::dateTimeFormat));
-    lines << QStringLiteral("Pinned: %1, below item: %2")
-                 .arg(defaults.get(keys::pinWindow))
-                 .arg(defaults.get(keys::menu_positionedBelowMenuBarItem));
-    return lines.join(QLatin1Char('\n'));
+    return onboarding::debugInfo({QGuiApplication::platformName(), onboarding::PanelHost{}, env},
+                                 defaults);
 }
 
 } // namespace ruvo::views

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu window's "more" menu: New Event, the desktop's date and language settings, Pin Window,
-// the date calculators, Copy Debug Info and Send Feedback.
+// the date calculators, Copy Debug Info, Send Feedback and About.
 #pragma once
 
 #include "kit/Environment.h"
+#include "onboarding/PanelHost.h"
 #include "settings/Defaults.h"
 
 #include <QMenu>
@@ -26,6 +27,12 @@ public:
     // Opens the date calculators, or brings their window forward.
     void showCalculators();
 
+    // Adds "About Ruvo" at the end of the menu.
+    void addAbout(std::function<void()> showAbout);
+    // Lets the debug information name the panel the clock is in.
+    void setPanelHost(std::function<onboarding::PanelHost()> panelHost);
+
+    // What "Copy Debug Info" puts on the clipboard.
     QString debugInfo() const;
 
     // Adds "Settings…", which calls `open`.
@@ -39,6 +46,7 @@ private:
 
     const settings::Defaults& m_defaults;
     std::function<kit::Environment()> m_environment;
+    std::function<onboarding::PanelHost()> m_panelHost;
     kit::Subscription m_pinned;
     QAction* m_endOfWindowEntries = nullptr;
     QPointer<QWidget>

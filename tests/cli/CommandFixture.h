@@ -21,8 +21,8 @@ protected:
     int run(const cli::Command& command, const QStringList& arguments) {
         output.clear();
         errors.clear();
-        cli::CommandContext context{defaults, clock, environment,   config.path(),
-                                    out,      err,   vdirServices()};
+        cli::CommandContext context{defaults, clock, environment, config.path(),
+                                    out,      err,   services};
         const int status = command.run(context, arguments);
         out.flush();
         err.flush();
@@ -41,6 +41,7 @@ protected:
         return services;
     }
 
+    cli::CommandServices services = vdirServices(); // a test may add or take away services
     settings::Suite standard{QStringLiteral("standard")};
     settings::Suite shared{QStringLiteral("shared")};
     settings::Defaults defaults{standard, shared};

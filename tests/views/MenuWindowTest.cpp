@@ -66,11 +66,13 @@ TEST(MainScreen, SectionsInOrderAndOnlyWhenSwitchedOn) {
     const struct {
         bool zonesAtTop;
         bool othersShown; // zones, calendar and the join button
+        bool hasZones;    // a zone is chosen
         const char* expected;
     } rows[] = {
-        {false, true, "join dateLine calendar events zones"},
-        {true, true, "join dateLine zones calendar events"},
-        {false, false, "dateLine events"},
+        {false, true, true, "join dateLine calendar events zones"},
+        {true, true, true, "join dateLine zones calendar events"},
+        {false, false, true, "dateLine events"},
+        {true, true, false, "join dateLine calendar events"}, // no empty slider, no tip
     };
     for (const auto& row : rows) {
         Fixture f;
@@ -82,6 +84,12 @@ TEST(MainScreen, SectionsInOrderAndOnlyWhenSwitchedOn) {
             f.fill(section, name);
         if (row.zonesAtTop)
             f.defaults.set(keys::showTimeZonesAtTopOfMenu, true);
+        if (row.hasZones)
+            f.defaults.set(
+                keys::timeZonesInMenu,
+                {settings::ChosenTimeZone::make(
+                    QUuid::createUuid(),
+                    *settings::ZuTimeZone::make(QStringLiteral("Asia/Kolkata")), std::nullopt)});
         if (!row.othersShown) // otherwise left at their defaults
             for (const auto& key : {keys::showTimeZonesInMenu, keys::showCalendarInMenu,
                                     keys::menuShowJoinVideoCallButton})

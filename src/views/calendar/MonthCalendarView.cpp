@@ -78,7 +78,7 @@ QWidget* MonthCalendarView::makeHeader() {
     m_next = makeButton(QStringLiteral("›"),
                         helpWithShortcut(tr("Next month"), nextMonthShortcut()), header);
     m_tips = makeButton(QStringLiteral("?"), CalendarTipsPopup::title(), header);
-    connect(m_title, &QToolButton::clicked, this, [this] { m_deps.model.selectToday(); });
+    connect(m_title, &QToolButton::clicked, this, &MonthCalendarView::goToToday);
     connect(m_previous, &QToolButton::clicked, this, [this] { m_deps.model.showPreviousMonth(); });
     connect(m_next, &QToolButton::clicked, this, [this] { m_deps.model.showNextMonth(); });
     connect(m_tips, &QToolButton::clicked, this, &MonthCalendarView::showTips);
@@ -125,6 +125,12 @@ void MonthCalendarView::refresh() {
     m_grid->setContent(std::move(content));
 }
 
+void MonthCalendarView::goToToday() {
+    if (m_deps.endTimeTravel && m_deps.endTimeTravel())
+        return;
+    m_deps.model.selectToday();
+}
+
 void MonthCalendarView::keyPressEvent(QKeyEvent* event) {
     const int sign = layoutDirection() == Qt::RightToLeft ? -1 : 1;
     if (event->modifiers() & ~Qt::KeypadModifier) {
@@ -133,7 +139,7 @@ void MonthCalendarView::keyPressEvent(QKeyEvent* event) {
     }
     switch (event->key()) {
     case Qt::Key_Space:
-        m_deps.model.selectToday();
+        goToToday();
         break;
     case Qt::Key_Left:
         m_deps.model.moveSelection(-sign);

@@ -30,6 +30,9 @@ public:
         events::CalendarDaysHighlightModel& highlightedDays;
         // Opens a day outside Ruvo (a long press): calendar::DayOpener::open.
         std::function<void(QDate)> openDay;
+        // Ends time travel first (timezones::TimeTravelResets::onGoToToday): true when that was
+        // all "go to today" did and the selected day stays.
+        std::function<bool()> endTimeTravel = {};
     };
 
     static QKeySequence previousMonthShortcut();
@@ -55,6 +58,7 @@ private:
     QWidget* makeHeader();
     void observe();
     void showTips();
+    void goToToday(); // the title's click and Space
 
     Dependencies m_deps;
     QToolButton* m_title;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A small window with a title, paragraphs of text and a button that closes it: the welcome
-// and what's-new windows.
+// A small window with a title, paragraphs of text and a button that closes it: the
+// what's-new window, and the frame the first-run window builds on.
 #pragma once
 
 #include <QWidget>
+#include <functional>
+
+class QLabel;
+class QVBoxLayout;
 
 namespace ruvo::views {
 
@@ -14,11 +18,23 @@ struct InfoContent {
     QString buttonTitle;
 };
 
-class InfoWindow final : public QWidget {
+class InfoWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit InfoWindow(const InfoContent& content, QWidget* parent = nullptr);
+    // With `openSettings`, a "Settings…" button beside the closing one opens the settings.
+    InfoWindow(const InfoContent& content, std::function<void()> openSettings,
+               QWidget* parent = nullptr);
+
+protected:
+    // Where windows built on this one add their sections, between the text and the buttons.
+    QVBoxLayout* body() const { return m_body; }
+
+private:
+    QVBoxLayout* m_body = nullptr;
 };
+
+// A paragraph label as these windows show them: wrapped, selectable, our own rich text.
+QLabel* paragraphLabel(const QString& text, QWidget* parent);
 
 InfoContent welcomeContent();
 InfoContent whatsNewContent();

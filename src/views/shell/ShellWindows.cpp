@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/shell/ShellWindows.h"
 
-#include "views/shell/InfoWindow.h"
+#include "views/shell/AboutWindow.h"
+#include "views/shell/FirstRunWindow.h"
 
 #include <QMessageBox>
 
 namespace ruvo::views {
 
 namespace {
-void present(QPointer<QWidget>& slot, const InfoContent& content) {
+template <typename Make> void present(QPointer<QWidget>& slot, Make make) {
     if (!slot)
-        slot = new InfoWindow(content);
+        slot = make();
     slot->show();
     slot->raise();
     slot->activateWindow();
@@ -18,11 +19,22 @@ void present(QPointer<QWidget>& slot, const InfoContent& content) {
 } // namespace
 
 void ShellWindows::showWelcome() {
-    present(m_welcome, welcomeContent());
+    present(m_welcome, [this] {
+        const onboarding::PanelHost host = panelHost ? panelHost() : onboarding::PanelHost{};
+        return new FirstRunWindow(onboarding::firstRunGuide(host), openSettings);
+    });
 }
 
 void ShellWindows::showWhatsNew() {
-    present(m_whatsNew, whatsNewContent());
+    present(m_whatsNew, [this] { return new InfoWindow(whatsNewContent(), openSettings); });
+}
+
+void ShellWindows::showAbout() {
+    present(m_about, [this] { return new AboutWindow(debugInfo); });
+}
+
+FirstRunWindow* ShellWindows::firstRunWindow() const {
+    return qobject_cast<FirstRunWindow*>(m_welcome.data());
 }
 
 void ShellWindows::showTip(const QString& title, const QString& message) {

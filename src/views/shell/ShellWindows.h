@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows the launch sequence opens: welcome, what's new and tips. The status-item check
-// is handed to whoever owns the status item.
+// The windows the launch sequence and the menus open: first run (the welcome), what's new,
+// About and tips. The status-item check is handed to whoever owns the status item; the
+// settings window, the desktop's facts and the debug text come from the program's wiring.
 #pragma once
 
+#include "onboarding/PanelHost.h"
 #include "platform/LaunchWindows.h"
 
 #include <QPointer>
@@ -11,18 +13,28 @@
 
 namespace ruvo::views {
 
+class FirstRunWindow;
+
 class ShellWindows final : public platform::LaunchWindows {
 public:
     void showWelcome() override;
     void showWhatsNew() override;
     void showTip(const QString& title, const QString& message) override;
     void ensureStatusItemVisible() override;
+    void showAbout();
+
+    // The first-run window while it is open, for the calendars found to be listed in it.
+    FirstRunWindow* firstRunWindow() const;
 
     std::function<void()> statusItemCheck; // set by the status item's owner
+    std::function<void()> openSettings;    // opens the settings window
+    std::function<onboarding::PanelHost()> panelHost;
+    std::function<QString()> debugInfo;
 
 private:
     QPointer<QWidget> m_welcome;
     QPointer<QWidget> m_whatsNew;
+    QPointer<QWidget> m_about;
 };
 
 } // namespace ruvo::views

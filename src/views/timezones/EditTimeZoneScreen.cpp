@@ -37,10 +37,11 @@ QString hideHelp() {
 QString menuBarTip() {
     return QCoreApplication::translate(
         "EditTimeZoneScreen",
-        "You can reorder the menu bar clocks by dragging one while holding the Command key.\n\nYou "
-        "can remove a clock from the menu bar by dragging it out of the menu bar while holding the "
-        "Command key.\n\nWhen there's not enough space in the menu bar, macOS might hide some menu "
-        "bar items. Try not to put too many clocks in the menu bar if you have little space.");
+        "Each clock is an item of its own in the panel's tray, and the panel decides its place: "
+        "Plasma and Xfce let you order tray items in the tray's settings.\n\nTo remove a clock "
+        "from the panel, switch off \"Show in menu bar\" here.\n\nWhen the panel has little "
+        "space, it may hide some items behind an arrow. Try not to put too many clocks in the "
+        "panel if you have little space.");
 }
 
 } // namespace

@@ -49,7 +49,8 @@ QGraphicsDropShadowEffect* shadow(QObject* parent, double radius, double opacity
 
 FloatingClockWindow::FloatingClockWindow(const settings::Defaults& defaults,
                                          kit::Scheduler& scheduler, menubar::ClockTicks& ticks,
-                                         kit::Environment environment, QWidget* parent)
+                                         std::function<kit::Environment()> environment,
+                                         QWidget* parent)
     : QWidget(parent), m_defaults(defaults), m_scheduler(scheduler), m_ticks(ticks),
       m_environment(std::move(environment)), m_shadowHolder(new QWidget(this)),
       m_time(new QLabel(m_shadowHolder)), m_hide(new QToolButton(this)) {
@@ -73,7 +74,7 @@ FloatingClockWindow::FloatingClockWindow(const settings::Defaults& defaults,
 }
 
 void FloatingClockWindow::refreshTime() {
-    m_time->setText(timezones::shortTimeText(m_environment, m_scheduler.now()));
+    m_time->setText(timezones::shortTimeText(m_environment(), m_scheduler.now()));
     adjustSize();
 }
 
@@ -167,7 +168,7 @@ void FloatingClockWindow::hideEvent(QHideEvent* event) {
 FloatingClockController::FloatingClockController(const settings::Defaults& defaults,
                                                  kit::Scheduler& scheduler,
                                                  menubar::ClockTicks& ticks,
-                                                 kit::Environment environment)
+                                                 std::function<kit::Environment()> environment)
     : m_defaults(defaults), m_scheduler(scheduler), m_ticks(ticks),
       m_environment(std::move(environment)) {
     m_subscription = defaults.observe(keys::floatingClockIsEnabled,

@@ -22,7 +22,7 @@ class FloatingClockWindow final : public QWidget {
     Q_OBJECT
 public:
     FloatingClockWindow(const settings::Defaults& defaults, kit::Scheduler& scheduler,
-                        menubar::ClockTicks& ticks, kit::Environment environment,
+                        menubar::ClockTicks& ticks, std::function<kit::Environment()> environment,
                         QWidget* parent = nullptr);
 
     void refreshTime();
@@ -43,7 +43,7 @@ private:
     const settings::Defaults& m_defaults;
     kit::Scheduler& m_scheduler;
     menubar::ClockTicks& m_ticks;
-    kit::Environment m_environment;
+    std::function<kit::Environment()> m_environment; // asked at every tick
     QWidget* m_shadowHolder;
     QLabel* m_time;
     QToolButton* m_hide;
@@ -56,7 +56,8 @@ private:
 class FloatingClockController {
 public:
     FloatingClockController(const settings::Defaults& defaults, kit::Scheduler& scheduler,
-                            menubar::ClockTicks& ticks, kit::Environment environment);
+                            menubar::ClockTicks& ticks,
+                            std::function<kit::Environment()> environment);
     ~FloatingClockController();
 
     FloatingClockWindow* window() const { return m_window; }
@@ -67,7 +68,7 @@ private:
     const settings::Defaults& m_defaults;
     kit::Scheduler& m_scheduler;
     menubar::ClockTicks& m_ticks;
-    kit::Environment m_environment;
+    std::function<kit::Environment()> m_environment; // asked at every tick
     QPointer<FloatingClockWindow> m_window;
     kit::Subscription m_subscription;
 };

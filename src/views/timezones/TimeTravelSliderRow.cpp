@@ -39,7 +39,12 @@ TimeTravelSliderRow::TimeTravelSliderRow(WorldClockContext& context, QWidget* pa
     connect(m_reset, &QToolButton::clicked, this, &TimeTravelSliderRow::reset);
     m_slider->setRange(int(TimeTravelSlider::minimum), int(TimeTravelSlider::maximum));
     m_slider->setTickPosition(QSlider::TicksBelow);
-    m_slider->setFocusPolicy(Qt::NoFocus);
+    // Focused (by a click or Tab), the slider owns the arrow keys, Ctrl's included: the month
+    // calendar pages with Ctrl+Left/Right everywhere else. Ctrl+Alt+arrows are left alone:
+    // desktops switch workspaces with them.
+    m_slider->setFocusPolicy(Qt::StrongFocus);
+    m_slider->setAccessibleName(tr("Time Travel"));
+    m_slider->installEventFilter(this);
     connect(m_slider, &QSlider::valueChanged, this, &TimeTravelSliderRow::onSliderMoved);
     m_time->setTextFormat(Qt::RichText);
     m_offset->setStyleSheet(QStringLiteral("color: palette(placeholder-text)"));
@@ -59,10 +64,6 @@ TimeTravelSliderRow::TimeTravelSliderRow(WorldClockContext& context, QWidget* pa
         s->setContext(Qt::WindowShortcut);
     };
     shortcut(QKeySequence(Qt::Key_Escape), [this] { reset(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Left), [this] { step(false, false); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Right), [this] { step(true, false); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Left), [this] { step(false, true); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Right), [this] { step(true, true); });
     updateSliderStep();
 }
 
@@ -103,7 +104,7 @@ void TimeTravelSliderRow::reset() {
 }
 
 void TimeTravelSliderRow::refresh() {
-    const kit::Environment& env = m_context.environment;
+    const kit::Environment env = m_context.environment();
     const TimeTravel travel(env);
     const kit::Instant now = m_context.scheduler.now();
     const QDate selected = m_context.selectedDate.value();
@@ -126,6 +127,34 @@ void TimeTravelSliderRow::refresh() {
     auto* dim = new QGraphicsOpacityEffect(m_slider);
     dim->setOpacity(m_context.offset.isTravelling() ? 1.0 : 0.5);
     m_slider->setGraphicsEffect(dim);
+}
+
+std::optional<TimeTravelSliderRow::ArrowStep>
+TimeTravelSliderRow::arrowStep(const QKeyEvent& event) {
+    if (event.key() != Qt::Key_Left && event.key() != Qt::Key_Right)
+        return std::nullopt;
+    const auto mods = event.modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::NoModifier && mods != Qt::ControlModifier && mods != Qt::AltModifier)
+        return std::nullopt;
+    return ArrowStep{event.key() == Qt::Key_Right, mods == Qt::AltModifier};
+}
+
+bool TimeTravelSliderRow::eventFilter(QObject* watched, QEvent* event) {
+    const bool isKey =
+        event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (watched != m_slider || !isKey)
+        return QWidget::eventFilter(watched, event);
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    const auto arrow = arrowStep(key);
+    if (!arrow) {
+        // Other modified arrows are not the slider's: it would move by its own step.
+        const bool isArrow = key.key() == Qt::Key_Left || key.key() == Qt::Key_Right;
+        return isArrow && event->type() == QEvent::KeyPress;
+    }
+    event->accept(); // an accepted override keeps the calendar's shortcut from firing
+    if (event->type() == QEvent::KeyPress)
+        step(arrow->isForward, arrow->isFine);
+    return true;
 }
 
 void TimeTravelSliderRow::keyPressEvent(QKeyEvent* event) {
@@ -156,12 +185,12 @@ void TimeTravelSliderRow::showWelcome() {
     auto* layout = new QVBoxLayout(note);
     layout->setContentsMargins(8, 8, 8, 8);
     auto* title = new QLabel(tr("<b>Time Travel</b>"), note);
-    auto* text =
-        new QLabel(tr("Drag the slider to see a future or past local time in all your time "
-                      "zones. This can be useful for planning events or meetings.\n\nBy "
-                      "default, it will skip an hour at a time, but if you hold the Option key, "
-                      "it will skip by 15 minutes."),
-                   note);
+    auto* text = new QLabel(
+        tr("Drag the slider to see a future or past local time in all your time "
+           "zones. This can be useful for planning events or meetings.\n\nBy "
+           "default, it will skip an hour at a time, but if you hold Alt, it will skip by "
+           "15 minutes."),
+        note);
     text->setWordWrap(true);
     auto* footnote = new QLabel(tr("<small>There is a setting to hide the slider.</small>"), note);
     footnote->setWordWrap(true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The time-travel row: a reset button (Escape), a slider of ±24 hours and the travel time,
-// offset and date. Ctrl+Left/Right step by an hour (or 30 minutes), with Alt by 15 minutes.
+// offset and date. While the slider has focus, Left/Right and Ctrl+Left/Right step by an hour
+// (or 30 minutes), Alt+Left/Right by 15 minutes.
 #pragma once
 
 #include "kit/Signal.h"
@@ -8,7 +9,9 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
+class QKeyEvent;
 class QLabel;
 class QSlider;
 class QToolButton;
@@ -28,10 +31,17 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void onSliderMoved(int value);
+    struct ArrowStep {
+        bool isForward;
+        bool isFine; // 15 minutes
+    };
+    // Left/Right, Ctrl+Left/Right, Alt+Left/Right: the slider's keys while it has focus.
+    static std::optional<ArrowStep> arrowStep(const QKeyEvent& event);
     void step(bool forward, bool fine);
     void reset();
     void updateSliderStep();

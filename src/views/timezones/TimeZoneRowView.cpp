@@ -135,7 +135,7 @@ void TimeZoneRowView::openDetails() {
     popover->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QVBoxLayout(popover);
     layout->setContentsMargins(8, 8, 8, 8);
-    const timezones::ChosenTimeZoneTexts texts(m_context.environment, m_context.scheduler);
+    const timezones::ChosenTimeZoneTexts texts(m_context.environment(), m_context.scheduler);
     layout->addWidget(new TimeZoneClockMenuView(timezones::zoneDetails(*it, texts), popover));
     popover->adjustSize();
     popover->move(mapToGlobal(QPoint(0, height())));

@@ -22,7 +22,8 @@ struct WorldClockContext {
     const settings::Defaults& defaults;
     kit::Scheduler& scheduler;
     menubar::ClockTicks& ticks;
-    kit::Environment environment;
+    // Asked at every refresh: the system zone and the locale can change while the views live.
+    std::function<kit::Environment()> environment;
     timezones::TimeZoneOffset& offset;
     kit::ObservableValue<QDate>& selectedDate;
     timezones::TimeTravelWelcome& timeTravelWelcome;

@@ -65,7 +65,8 @@ void WorldClockListView::rebuild() {
         m_slider = nullptr;
     }
     m_layout->removeWidget(m_scroll);
-    const bool showSlider = m_context.defaults.get(keys::showTimeZoneTimeTravelSliderInMenu);
+    const bool showSlider = m_context.defaults.get(keys::showTimeZoneTimeTravelSliderInMenu) &&
+                            !m_context.defaults.get(keys::timeZonesInMenu).empty();
     const bool isAtTop = m_context.defaults.get(keys::showTimeZonesAtTopOfMenu);
     if (showSlider)
         m_slider = new TimeTravelSliderRow(m_context, this);
@@ -78,7 +79,7 @@ void WorldClockListView::rebuild() {
 }
 
 void WorldClockListView::refresh() {
-    const auto& env = m_context.environment;
+    const kit::Environment env = m_context.environment();
     const kit::Instant now = m_context.scheduler.now();
     const timezones::ChosenTimeZoneTexts texts(env, m_context.scheduler);
     const timezones::TimeTravel travel(env);

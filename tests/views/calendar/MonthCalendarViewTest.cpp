@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace ruvo;
 using ruvo::test::at;
@@ -62,8 +63,10 @@ protected:
              return kit::Environment{QStringLiteral("en_US"), QStringLiteral("America/New_York")};
          },
          selectedDate}};
-    views::MonthCalendarView view{
-        {defaults, model, scheduler, hovered, [this](QDate day) { opened.push_back(day); }}};
+    views::MonthCalendarView view{{defaults, model, scheduler, hovered,
+                                   [this](QDate day) { opened.push_back(day); },
+                                   [this] { return std::exchange(isTravelling, false); }}};
+    bool isTravelling = false; // the world clock shows another time
 };
 
 } // namespace
@@ -96,4 +99,31 @@ TEST_F(MonthCalendarViewTest, ClicksKeysAndLongPressesDoWhatTheTipsSay) {
     const auto& shown = view.grid()->content().cells;
     EXPECT_EQ(std::count_if(shown.begin(), shown.end(), [](auto& c) { return c.isInHoveredEvent; }),
               3);
+}
+
+// "Go to today" (the title, Space) first brings the world clock back to now, keeping the
+// selected day; only without time travel does it select today.
+TEST_F(MonthCalendarViewTest, GoToTodayEndsTimeTravelFirst) {
+    struct Row {
+        bool byTitle;
+        bool isTravelling;
+        QDate selected;
+    };
+    const Row rows[] = {
+        {false, true, QDate(2026, 12, 17)},
+        {true, true, QDate(2026, 12, 17)},
+        {false, false, QDate(2026, 12, 8)},
+        {true, false, QDate(2026, 12, 8)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.byTitle << row.isTravelling);
+        click(QDate(2026, 12, 17));
+        isTravelling = row.isTravelling;
+        if (row.byTitle)
+            view.titleButton()->click();
+        else
+            QTest::keyClick(&view, Qt::Key_Space);
+        EXPECT_FALSE(isTravelling);
+        EXPECT_EQ(selectedDate.value(), row.selected);
+    }
 }

@@ -20,8 +20,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
+#include <QSlider>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 using namespace ruvo;
@@ -69,10 +72,14 @@ struct WorldClockFixture {
     kit::ObservableValue<std::optional<QUuid>> openedFrom;
     timezones::TimeTravelWelcome welcome{files->defaults()};
     timezones::PlaceList places;
+    kit::Environment environment = kNewYork; // what the system says now
 
+    std::function<kit::Environment()> currentEnvironment() {
+        return [this] { return environment; };
+    }
     views::WorldClockContext context() {
-        return {files->defaults(), scheduler, ticks,       kNewYork, offset,
-                selectedDate,      welcome,   &openedFrom, {}};
+        return {files->defaults(), scheduler,   ticks, currentEnvironment(), offset, selectedDate,
+                welcome,           &openedFrom, {}};
     }
 };
 
@@ -104,9 +111,11 @@ TEST(WorldClockListView, RowsTravelAndShowHiddenEntries) {
     f.openedFrom.set(std::nullopt);
     EXPECT_TRUE(saveScreenshot(view, QStringLiteral("world-clock.png")));
 
-    QTest::keyClick(&view, Qt::Key_Right, Qt::ControlModifier); // starts at the next hour
+    auto* slider = view.findChild<QSlider*>();
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right, Qt::ControlModifier); // starts at the next hour
     EXPECT_EQ(f.offset.value(), 0);
-    QTest::keyClick(&view, Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(slider, Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(f.offset.value(), 3600);
     EXPECT_EQ(view.findChildren<views::TimeZoneRowView*>().size(), 5); // travelling shows all
     EXPECT_TRUE(texts(view).contains(QStringLiteral("4:00\u202FPM")));
@@ -124,10 +133,53 @@ TEST(WorldClockListView, RowsTravelAndShowHiddenEntries) {
     EXPECT_FALSE(f.offset.isTravelling());
 }
 
+// The month calendar's Ctrl+Left/Right live in the same window as the slider: one owner per
+// key press, never both (Qt fires neither of two shortcuts for one key).
+TEST(WorldClockListView, TheFocusedSliderOwnsTheArrowKeys) {
+    struct Row {
+        bool isSliderFocused;
+        Qt::KeyboardModifiers modifiers;
+        Qt::Key key;
+        std::optional<qint64> offset; // the time travel after the key
+        int pagedMonths;              // the calendar's shortcut fired
+    };
+    const Row rows[] = {
+        {true, Qt::ControlModifier, Qt::Key_Right, 5400, 0},
+        {true, Qt::NoModifier, Qt::Key_Right, 5400, 0},
+        {true, Qt::AltModifier, Qt::Key_Left, 900, 0}, // 15 minutes
+        {false, Qt::ControlModifier, Qt::Key_Right, std::nullopt, 1},
+        {true, Qt::ControlModifier | Qt::AltModifier, Qt::Key_Right, std::nullopt, 0}, // desktop's
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.isSliderFocused << int(row.modifiers));
+        WorldClockFixture f;
+        f.files->defaults().set(keys::timeZonesInMenu, {entry("Asia/Kolkata")});
+        f.offset.set(1800, false); // travelling already: the next step is a whole one
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* other = new QPushButton(QStringLiteral("month"), &window);
+        layout->addWidget(other);
+        layout->addWidget(new views::WorldClockListView(f.context(), &window));
+        int paged = 0;
+        auto* calendarKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right), &window);
+        QObject::connect(calendarKey, &QShortcut::activated, [&paged] { ++paged; });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QWidget* target =
+            row.isSliderFocused ? static_cast<QWidget*>(window.findChild<QSlider*>()) : other;
+        target->setFocus();
+        QTest::keyClick(target, row.key, row.modifiers);
+        EXPECT_EQ(paged, row.pagedMonths);
+        EXPECT_EQ(f.offset.value(), row.offset ? *row.offset : 1800);
+    }
+}
+
 TEST(FloatingClock, ShowsTheLocalTimeAndHides) {
     WorldClockFixture f;
     const auto& defaults = f.files->defaults();
-    views::FloatingClockController controller(defaults, f.scheduler, f.ticks, kNewYork);
+    views::FloatingClockController controller(defaults, f.scheduler, f.ticks,
+                                              f.currentEnvironment());
     EXPECT_EQ(controller.window(), nullptr);
     defaults.set(keys::floatingClockIsEnabled, true);
     views::FloatingClockWindow* window = controller.window();
@@ -155,6 +207,45 @@ TEST(FloatingClock, ShowsTheLocalTimeAndHides) {
     EXPECT_FALSE(defaults.get(keys::floatingClockIsEnabled));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(controller.window(), nullptr);
+}
+
+// The system zone or locale changes while both clocks are open: the next date event shows
+// the new local time and offsets, without waiting for the minute to turn.
+TEST(WorldClock, ZoneAndLocaleChangesReachTheListAndTheFloatingClock) {
+    struct Row {
+        const char* zone;
+        const char* locale;
+        platform::DateEvent event;
+        const char* floating;  // the floating clock's time
+        const char* kolkataTo; // Kolkata's offset to local time in the list
+    };
+    const Row rows[] = {
+        {"Europe/Berlin", "en_US", platform::DateEvent::timeZoneChanged, "8:23\u202FPM", "+4h 30m"},
+        {"Asia/Kolkata", "en_US", platform::DateEvent::timeZoneChanged, "12:53\u202FAM", ""},
+        {"America/New_York", "de_DE", platform::DateEvent::localeChanged, "14:23",
+         "+10 Std., 30 Min."},
+        // Kathmandu's quarter hour, and a zone that is past midnight already.
+        {"Asia/Kathmandu", "en_GB", platform::DateEvent::timeZoneChanged, "01:08", "-15m"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.zone);
+        WorldClockFixture f;
+        f.files->defaults().set(keys::timeZonesInMenu, {entry("Asia/Kolkata")});
+        f.files->defaults().set(keys::floatingClockIsEnabled, true);
+        views::WorldClockListView list(f.context());
+        list.show();
+        views::FloatingClockController floating(f.files->defaults(), f.scheduler, f.ticks,
+                                                f.currentEnvironment());
+        ASSERT_NE(floating.window(), nullptr);
+        f.environment = {QString::fromLatin1(row.locale), QString::fromLatin1(row.zone)};
+        f.dateEvents.send(row.event);
+        EXPECT_TRUE(texts(*floating.window()).contains(QString::fromUtf8(row.floating)))
+            << qPrintable(texts(*floating.window()).join(QLatin1Char('|')));
+        if (*row.kolkataTo) {
+            EXPECT_TRUE(texts(list).contains(QString::fromUtf8(row.kolkataTo)))
+                << qPrintable(texts(list).join(QLatin1Char('|')));
+        }
+    }
 }
 
 TEST(TimeZoneScreens, AddEditAndReorder) {

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "views/shell/FirstRunWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace ruvo::views {
+
+namespace {
+
+// A command or configuration to paste, as it stands, with a button that copies it.
+QWidget* snippetRow(const QString& snippet, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(12, 0, 0, 0);
+    auto* text = new QLabel(snippet, row);
+    text->setTextFormat(Qt::PlainText);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setFrameShape(QFrame::StyledPanel);
+    text->setMargin(6);
+    text->setWordWrap(true);
+    layout->addWidget(text, 1);
+    auto* copy = new QToolButton(row);
+    copy->setText(FirstRunWindow::tr("Copy"));
+    copy->setAccessibleName(FirstRunWindow::tr("Copy the command"));
+    QObject::connect(copy, &QToolButton::clicked, row,
+                     [snippet] { QApplication::clipboard()->setText(snippet); });
+    layout->addWidget(copy, 0, Qt::AlignTop);
+    return row;
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+FirstRunWindow::FirstRunWindow(const onboarding::FirstRunGuide& guide,
+                               std::function<void()> openSettings, QWidget* parent)
+    : InfoWindow(welcomeContent(), std::move(openSettings), parent) {
+    addPanelSection(guide);
+    addCalendarsSection();
+}
+
+void FirstRunWindow::addPanelSection(const onboarding::FirstRunGuide& guide) {
+    auto* panel = new QGroupBox(tr("Your Panel"), this);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(plainLabel(guide.summary, panel));
+    int number = 0;
+    for (const auto& step : guide.steps) {
+        layout->addWidget(plainLabel(tr("%1. %2").arg(++number).arg(step.text), panel));
+        if (!step.snippet.isEmpty())
+            layout->addWidget(snippetRow(step.snippet, panel));
+    }
+    body()->addWidget(panel);
+}
+
+void FirstRunWindow::addCalendarsSection() {
+    m_calendars = new QGroupBox(tr("Your Calendars"), this);
+    auto* layout = new QVBoxLayout(m_calendars);
+    layout->addWidget(plainLabel(
+        tr("Ruvo reads calendars from folders of .ics files, such as those vdirsyncer keeps in "
+           "sync with a CalDAV account, and from GNOME's online accounts. Add a folder in "
+           "Settings, Calendar, \"Add Calendar Folder…\"."),
+        m_calendars));
+    body()->addWidget(m_calendars);
+}
+
+} // namespace ruvo::views

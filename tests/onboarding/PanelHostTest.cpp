@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "onboarding/PanelHost.h"
+
+#include "kit/BuildInfo.h"
+#include "onboarding/DebugInfo.h"
+#include "onboarding/FirstRunGuide.h"
+#include "settings/Defaults.h"
+#include "settings/Suite.h"
+
+#include <gtest/gtest.h>
+
+namespace ruvo::onboarding {
+namespace {
+
+using platform::AppIndicatorExtension;
+using platform::DesktopFacts;
+
+QStringList snippets(const FirstRunGuide& guide) {
+    QStringList all;
+    for (const auto& step : guide.steps)
+        all << step.snippet;
+    return all;
+}
+
+// Each row is a session as the bus, the environment and /proc describe it.
+TEST(PanelHostTest, SessionsDecideWhereTheClockGoesAndWhatToPaste) {
+    struct Row {
+        const char* what;
+        DesktopFacts facts;
+        PanelHostKind kind;
+        const char* desktop;
+        bool isVisible;
+        const char* snippet; // a step must offer exactly this, or no snippet at all when null
+    };
+    const auto procs = [](std::initializer_list<const char*> names) {
+        QStringList list;
+        for (const char* n : names)
+            list << QString::fromLatin1(n);
+        return list;
+    };
+    const Row rows[] = {
+        {"GNOME with the extension's watcher",
+         {.currentDesktop = QStringLiteral("GNOME"),
+          .hasStatusNotifierWatcher = true,
+          .hasGnomeShell = true,
+          .appIndicator = AppIndicatorExtension::enabled,
+          .running = procs({"gnome-shell"})},
+         PanelHostKind::gnome,
+         "GNOME",
+         true,
+         nullptr},
+        {"Ubuntu's session name, extension enabled but its watcher not yet up",
+         {.currentDesktop = QStringLiteral("ubuntu:GNOME"),
+          .hasGnomeShell = true,
+          .appIndicator = AppIndicatorExtension::enabled},
+         PanelHostKind::gnome,
+         "GNOME",
+         true,
+         nullptr},
+        {"GNOME, extension not installed",
+         {.currentDesktop = QStringLiteral("GNOME"),
+          .hasGnomeShell = true,
+          .appIndicator = AppIndicatorExtension::notInstalled},
+         PanelHostKind::gnomeNoTray,
+         "GNOME",
+         false,
+         "sudo apt install gnome-shell-extension-appindicator"},
+        {"GNOME, extension installed and disabled",
+         {.currentDesktop = QStringLiteral("GNOME"),
+          .hasGnomeShell = true,
+          .appIndicator = AppIndicatorExtension::disabled},
+         PanelHostKind::gnomeNoTray,
+         "GNOME",
+         false,
+         "gnome-extensions enable appindicatorsupport@rgcjonas.gmail.com"},
+        {"gnome-shell runs but the environment names nothing",
+         {.running = procs({"gnome-shell"})},
+         PanelHostKind::gnomeNoTray,
+         "",
+         false,
+         "gnome-extensions enable appindicatorsupport@rgcjonas.gmail.com"},
+        {"Plasma with its tray",
+         {.currentDesktop = QStringLiteral("KDE"),
+          .hasStatusNotifierWatcher = true,
+          .running = procs({"plasmashell"})},
+         PanelHostKind::plasma,
+         "KDE",
+         false,
+         "ruvo install-panel-applet plasma"},
+        {"Xfce, named in lower case",
+         {.currentDesktop = QStringLiteral("xfce"), .hasStatusNotifierWatcher = true},
+         PanelHostKind::xfce,
+         "XFCE",
+         false,
+         "sudo ruvo install-panel-applet xfce"},
+        {"sway with waybar: the bar the user runs wins",
+         {.currentDesktop = QStringLiteral("sway"),
+          .hasSwaySocket = true,
+          .hasStatusNotifierWatcher = true,
+          .running = procs({"waybar"})},
+         PanelHostKind::waybar,
+         "sway",
+         false,
+         "\"custom/ruvo\": { \"exec\": \"ruvo bar --waybar\", \"return-type\": \"json\" }"},
+        {"sway with its own swaybar",
+         {.currentDesktop = QStringLiteral("sway"), .hasSwaySocket = true},
+         PanelHostKind::i3bar,
+         "sway",
+         false,
+         "bar {\n    status_command ruvo bar --i3bar\n}"},
+        {"i3 known only by its socket",
+         {.hasI3Socket = true, .running = procs({"i3bar"})},
+         PanelHostKind::i3bar,
+         "",
+         false,
+         "bar {\n    status_command ruvo bar --i3bar\n}"},
+        {"Cinnamon's tray",
+         {.currentDesktop = QStringLiteral("X-Cinnamon"), .hasStatusNotifierWatcher = true},
+         PanelHostKind::tray,
+         "X-Cinnamon",
+         true,
+         nullptr},
+        {"polybar with only an XEmbed tray",
+         {.running = procs({"polybar"})},
+         PanelHostKind::xembedTray,
+         "",
+         true,
+         nullptr},
+        {"nothing at all", {}, PanelHostKind::none, "", false, "ruvo bar --waybar"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const PanelHost host = detectPanelHost(row.facts);
+        EXPECT_EQ(host.kind, row.kind) << qPrintable(kindName(host.kind));
+        EXPECT_EQ(host.desktop, QString::fromLatin1(row.desktop));
+        EXPECT_EQ(host.isClockVisibleAsIs(), row.isVisible);
+        const FirstRunGuide guide = firstRunGuide(host);
+        EXPECT_FALSE(guide.summary.isEmpty());
+        if (row.snippet)
+            EXPECT_TRUE(snippets(guide).contains(QString::fromLatin1(row.snippet)))
+                << qPrintable(snippets(guide).join(QLatin1Char('|')));
+        else
+            EXPECT_TRUE(guide.steps.empty());
+        const QJsonObject json = toJson(host, row.facts);
+        EXPECT_EQ(json.value(QStringLiteral("host")).toString(), kindName(row.kind));
+        EXPECT_EQ(json.value(QStringLiteral("clockVisible")).toBool(), row.isVisible);
+    }
+}
+
+TEST(PanelHostTest, GuideTextIndentsEveryLineOfASnippet) {
+    const QString text = guideText(
+        {QStringLiteral("S"),
+         {{QStringLiteral("a"), QStringLiteral("x {\n  y\n}")}, {QStringLiteral("b"), {}}}});
+    EXPECT_EQ(text, QStringLiteral("S\n\n1. a\n    x {\n      y\n    }\n\n2. b\n"));
+}
+
+TEST(PanelHostTest, DebugInfoNamesTheBuildAndThePanel) {
+    settings::Suite standard{QStringLiteral("standard")};
+    settings::Suite shared{QStringLiteral("shared")};
+    const settings::Defaults defaults(standard, shared);
+    const PanelHost host = detectPanelHost(
+        {.currentDesktop = QStringLiteral("KDE"), .hasStatusNotifierWatcher = true});
+    const QStringList lines =
+        debugInfo({QStringLiteral("xcb"),
+                   host,
+                   {QStringLiteral("de_DE"), QStringLiteral("Europe/Berlin")}},
+                  defaults)
+            .split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_FALSE(kit::programVersion().isEmpty());
+    EXPECT_EQ(lines[0], QStringLiteral("Ruvo ") + kit::programVersion());
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("ICU ") + kit::icuRuntimeVersion()));
+    EXPECT_EQ(lines[2], QStringLiteral("Desktop: KDE, panel: plasma (tray)"));
+    EXPECT_EQ(lines[3], QStringLiteral("Locale: de_DE, time zone: Europe/Berlin"));
+}
+
+} // namespace
+} // namespace ruvo::onboarding
