@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AlertChoices</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On day of event (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day before (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 days before (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 week before (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At time of event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 before</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalendarStore</name>
+    <message>
+        <source>This calendar cannot answer invitations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChosenTimeZoneTexts</name>
     <message>
         <source>Current</source>
@@ -14,6 +52,96 @@
     <message>
         <source>No calendar %1.</source>
         <translation>Kein Kalender %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlEditors</name>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ControlStates</name>
+    <message>
+        <source>Used while “Show upcoming event in the panel” is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used while call notifications are on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used while full-screen notifications are on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used while the hourly chime is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used while the floating clock is shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used while time travel is shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used while reminders are shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overridden by the “Date &amp; Time Format” setting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disabled because you&apos;re using 24-hour time format.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -88,16 +216,16 @@
         <translation>Kein Videoanruf läuft gerade oder beginnt in den nächsten 15 Minuten.</translation>
     </message>
     <message>
-        <source>Ruvo cannot create events yet. Use your calendar application.</source>
-        <translation>Ruvo kann noch keine Termine anlegen. Verwenden Sie Ihre Kalenderanwendung.</translation>
-    </message>
-    <message>
         <source>Ruvo has no settings window yet. Use &quot;ruvo defaults&quot; to change settings.</source>
         <translation>Ruvo hat noch kein Einstellungsfenster. Ändern Sie Einstellungen mit „ruvo defaults“.</translation>
     </message>
     <message>
         <source>There is no action &quot;%1&quot;.</source>
         <translation>Es gibt keine Aktion „%1“.</translation>
+    </message>
+    <message>
+        <source>Ruvo cannot create events here. Use your calendar application.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -111,16 +239,12 @@ Example: Say you often travel between New York and San Francisco. You could add 
 Beispiel: Sie reisen oft zwischen New York und San Francisco. Fügen Sie beide Zeitzonen hinzu und schalten Sie diese Einstellung bei beiden ein: Dann erscheint die Zeitzone von New York nur, wenn Sie nicht in New York sind, und die von San Francisco nur, wenn Sie nicht in San Francisco sind.</translation>
     </message>
     <message>
-        <source>You can reorder the menu bar clocks by dragging one while holding the Command key.
+        <source>Each clock is an item of its own in the panel&apos;s tray, and the panel decides its place: Plasma and Xfce let you order tray items in the tray&apos;s settings.
 
-You can remove a clock from the menu bar by dragging it out of the menu bar while holding the Command key.
+To remove a clock from the panel, switch off &quot;Show in menu bar&quot; here.
 
-When there&apos;s not enough space in the menu bar, macOS might hide some menu bar items. Try not to put too many clocks in the menu bar if you have little space.</source>
-        <translation>Die Uhren in der Leiste lassen sich umsortieren, indem Sie eine mit gedrückter Strg-Taste ziehen.
-
-Eine Uhr entfernen Sie aus der Leiste, indem Sie sie mit gedrückter Strg-Taste aus der Leiste ziehen.
-
-Ist in der Leiste nicht genug Platz, blendet die Arbeitsumgebung womöglich einige Symbole aus. Legen Sie bei wenig Platz nicht zu viele Uhren in die Leiste.</translation>
+When the panel has little space, it may hide some items behind an arrow. Try not to put too many clocks in the panel if you have little space.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -136,6 +260,22 @@ Ist in der Leiste nicht genug Platz, blendet die Arbeitsumgebung womöglich eini
     <message>
         <source>Evolution</source>
         <translation>Evolution</translation>
+    </message>
+    <message>
+        <source>The calendar “%1” knows no address of yours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The event %1 has no occurrence at that time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are not among the attendees of %1: none of them has an address of this calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No event found; it may have been removed meanwhile.</source>
+        <translation type="unfinished">Kein Termin gefunden; er wurde womöglich inzwischen entfernt.</translation>
     </message>
 </context>
 <context>
@@ -241,6 +381,144 @@ Ist in der Leiste nicht genug Platz, blendet die Arbeitsumgebung womöglich eini
     </message>
 </context>
 <context>
+    <name>ExclusionsEditor</name>
+    <message>
+        <source>Contains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upcoming event in the panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full-screen notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirstRunGuide</name>
+    <message>
+        <source>GNOME&apos;s top bar shows Ruvo&apos;s clock only with the AppIndicator extension, which is not enabled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the extension (once, as administrator):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log out and back in, then enable it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clock then appears in the top bar, beside the system&apos;s own. To hide the system clock, use an extension that moves or hides it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruvo&apos;s clock is in the system tray as a small square. Its applet shows the whole text in the panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruvo&apos;s applet shows the clock in the panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the applet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right-click the panel, choose &quot;Add Widgets…&quot; and drag &quot;Ruvo&quot; into the panel, where the system clock was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruvo&apos;s clock is in the status tray as a small square. Its panel plugin shows the whole text in the panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruvo&apos;s panel plugin shows the clock in the panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the plugin (Xfce loads plugins only from its system folders, so this needs administrator rights):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right-click the panel, choose &quot;Panel&quot;, &quot;Add New Items…&quot; and add &quot;Ruvo&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waybar shows Ruvo&apos;s clock as a custom module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add this module to ~/.config/waybar/config:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put &quot;custom/ruvo&quot; into &quot;modules-right&quot; (or another list) and reload waybar. Set the module&apos;s &quot;on-click&quot; to &quot;ruvo&quot;: starting Ruvo again opens and closes its window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>i3bar and swaybar show Ruvo&apos;s clock as their status line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In your i3 or sway configuration, replace the bar&apos;s status_command:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the configuration (i3: $mod+Shift+r; sway: $mod+Shift+c). Bind a key to &quot;exec ruvo&quot;: starting Ruvo again opens and closes its window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No panel that shows status icons was found in this session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For a bar that runs commands, feed it the clock text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bind a key to &quot;ruvo&quot; in your desktop&apos;s keyboard settings: starting Ruvo again opens and closes its window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruvo&apos;s clock is in the top bar. Click it for the menu; choose &quot;Open Ruvo&quot; for the calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruvo&apos;s clock is in the panel&apos;s tray as a square with the time. Click it to open the calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruvo&apos;s clock is in the tray. Click it to open the calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FolderShortcutRunner</name>
     <message>
         <source>Could not find shortcut </source>
@@ -304,18 +582,6 @@ Der Termin wird nur in Ruvo ausgeblendet, nicht in anderen Kalenderprogrammen.
         <translation>Ruvo ersetzt die Uhr in Ihrer Leiste. Ein Klick auf die Uhr zeigt den Monat, Ihre nächsten Termine und Erinnerungen und die Uhrzeit an den Orten, die Ihnen wichtig sind.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Calendars&lt;/b&gt; are folders of .ics files: add one with &lt;code&gt;ruvo calendars add PATH&lt;/code&gt;, or sync any CalDAV account into a folder with vdirsyncer.</source>
-        <translation>&lt;b&gt;Kalender&lt;/b&gt; sind Ordner mit .ics-Dateien: Fügen Sie einen mit &lt;code&gt;ruvo calendars add PFAD&lt;/code&gt; hinzu oder gleichen Sie ein beliebiges CalDAV-Konto mit vdirsyncer in einen Ordner ab.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Video calls&lt;/b&gt;: events with a Zoom, Google Meet, Microsoft Teams or other meeting link get a Join button.</source>
-        <translation>&lt;b&gt;Videoanrufe&lt;/b&gt;: Termine mit einem Link zu Zoom, Google Meet, Microsoft Teams oder einem anderen Besprechungsdienst erhalten eine Schaltfläche zum Beitreten.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Settings&lt;/b&gt; live in ~/.config/ruvo; &lt;code&gt;ruvo defaults list&lt;/code&gt; shows every one of them.</source>
-        <translation>&lt;b&gt;Einstellungen&lt;/b&gt; liegen in ~/.config/ruvo; &lt;code&gt;ruvo defaults list&lt;/code&gt; zeigt sie alle.</translation>
-    </message>
-    <message>
         <source>Get Started</source>
         <translation>Los geht’s</translation>
     </message>
@@ -328,20 +594,32 @@ Der Termin wird nur in Ruvo ausgeblendet, nicht in anderen Kalenderprogrammen.
         <translation>Neuigkeiten</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Follows your desktop&apos;s style.&lt;/b&gt; With the appearance set to system, Ruvo turns dark and light with your desktop; or pick one for good.</source>
-        <translation>&lt;b&gt;Folgt dem Stil Ihres Desktops.&lt;/b&gt; Ist das Erscheinungsbild auf „System“ gestellt, wird Ruvo mit Ihrem Desktop dunkel und hell; oder Sie legen eines fest.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Every setting from the command line.&lt;/b&gt; &lt;code&gt;ruvo defaults&lt;/code&gt; reads and writes them, so your setup fits in a script.</source>
-        <translation>&lt;b&gt;Jede Einstellung über die Befehlszeile.&lt;/b&gt; &lt;code&gt;ruvo defaults&lt;/code&gt; liest und schreibt sie, so passt Ihre Einrichtung in ein Skript.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Your settings are safe.&lt;/b&gt; They are written atomically, and a damaged settings file is kept aside instead of being overwritten.</source>
         <translation>&lt;b&gt;Ihre Einstellungen sind sicher.&lt;/b&gt; Sie werden atomar geschrieben, und eine beschädigte Einstellungsdatei wird beiseitegelegt statt überschrieben.</translation>
     </message>
     <message>
         <source>Continue</source>
         <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Video calls&lt;/b&gt;: events with a Zoom, Google Meet, Microsoft Teams or other meeting link get a Join button, and a shortcut joins the next one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Settings in one window.&lt;/b&gt; Choose the clock&apos;s format, your calendars, time zones, alerts and shortcuts with &quot;Settings…&quot; in the clock&apos;s menu; every change applies at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;A clock in every panel.&lt;/b&gt; Plasma and Xfce get an applet that shows the whole text in the panel&apos;s own font and colours; trays get a readable square icon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Follows your desktop&apos;s style.&lt;/b&gt; The panel text and the windows turn dark and light with your desktop, unless you pick colours of your own.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -354,6 +632,21 @@ Der Termin wird nur in Ruvo ausgeblendet, nicht in anderen Kalenderprogrammen.
     <message>
         <source>Join %1</source>
         <translation>%1 beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <source>%1 was not written by Ruvo; change it there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed meanwhile; nothing was written.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -471,6 +764,28 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     </message>
 </context>
 <context>
+    <name>NewCalendarItems</name>
+    <message>
+        <source>The event was saved. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewEventHandOver</name>
+    <message>
+        <source>The web browser could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No calendar application is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Panel</name>
     <message>
         <source>Open Ruvo</source>
@@ -487,6 +802,14 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     <message>
         <source>Your desktop has no area for status icons. On GNOME, turn on the AppIndicator extension; on sway or i3, add &quot;ruvo bar --waybar&quot; or &quot;ruvo bar --i3bar&quot; to your bar. This note is shown once.</source>
         <translation>Ihr Desktop hat keinen Bereich für Statussymbole. Schalten Sie unter GNOME die Erweiterung AppIndicator ein; fügen Sie unter sway oder i3 „ruvo bar --waybar“ oder „ruvo bar --i3bar“ zu Ihrer Leiste hinzu. Dieser Hinweis erscheint nur einmal.</translation>
+    </message>
+    <message>
+        <source>New Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -526,6 +849,37 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     <message>
         <source>Add &quot;Ruvo&quot; to the panel: right-click the panel, &quot;Panel&quot;, &quot;Add New Items...&quot;.</source>
         <translation>Fügen Sie „Ruvo“ zur Leiste hinzu: Rechtsklick auf die Leiste, „Leiste“, „Neue Elemente hinzufügen …“.</translation>
+    </message>
+</context>
+<context>
+    <name>PatternHelp</name>
+    <message>
+        <source>You can use a pattern to define how the date and time should look. For example, to get “Tue 17 Dec  13:50”, you would use “E d MMM  HH:mm”.
+
+Use the pattern “w” to show the week number.
+
+Wrap text in single-quotes to show the literal text.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beware that “D” means “day of year”. You probably want “d” instead, which means “day of month”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beware that “Y” means the year in “week of year” based calendars in which the year transition occurs on a week boundary. You probably want “y” instead, which is the normal year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beware that “W” means “week of month”. You probably want “w” instead, which means “week of year”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlaceCompletion</name>
+    <message>
+        <source>Unnamed Location</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -569,6 +923,153 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     <message>
         <source>Hidden Events</source>
         <translation>Ausgeblendete Termine</translation>
+    </message>
+</context>
+<context>
+    <name>QuickAdd</name>
+    <message>
+        <source>%1 does not exist on %2: the clocks go forward then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 comes twice on %2: the clocks go back then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” already says when it starts: leave out “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A range and a length: “%1” and “%2”. Keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” needs a start time, for example “at 3pm”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say it in at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say what it is, for example “Dentist tomorrow 3pm”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a day and a time of day</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, all day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2, all day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation type="unfinished">%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, calendar %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no calendar “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar “%1” is read-only.</source>
+        <translation type="unfinished">Der Kalender „%1“ ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>There is no calendar that can take new events.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is no length of time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is longer than a year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could be morning or evening: write %2am or %2pm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could be morning or evening: write am or pm after the times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two days: “%1” and “%2”. Keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two times: “%1” and “%2”. Keep one, or write a range like “9-10am”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two lengths: “%1” and “%2”. Keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two starts: “%1” and “%2”. Keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two places: “%1” and “%2”. Keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReminderChoices</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>! Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>!! Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>!!! High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation type="unfinished">Morgen</translation>
+    </message>
+    <message>
+        <source>Next Week</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -623,10 +1124,813 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     </message>
 </context>
 <context>
+    <name>SaveNewItem</name>
+    <message>
+        <source>There is no calendar to save into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no reminder list to save into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no calendar &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a reminder list, not a calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a calendar, not a reminder list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar &quot;%1&quot; is read-only. Choose another calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The event needs a title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The event ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The event was saved but cannot be read back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reminder needs a title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>%1 is outside %2 to %3</source>
         <translation>%1 liegt außerhalb von %2 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>at time of event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 minute before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 minutes before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 minutes before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 minutes before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 minutes before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 minutes before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished">System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translucent window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the clock in the panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the window below the clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resizable window height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pin window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pinned window stays open when it loses the focus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show day of week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show week number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Window Date &amp; Time Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show “New event” button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show “Join video call” button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show “More” menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new events with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruvo</source>
+        <translation type="unfinished">Ruvo</translation>
+    </message>
+    <message>
+        <source>Calendar application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fantastical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Google Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>45 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation type="unfinished">12 Stunden {1 ?}</translation>
+    </message>
+    <message>
+        <source>90 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run shortcut when joining video call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The id of an executable file in ~/.config/ruvo/shortcuts, as “ruvo action list-shortcuts” prints it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show AM/PM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date &amp; Time Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text colour on light panels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text colour on dark panels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bold text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour the world clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation type="unfinished">Kalender</translation>
+    </message>
+    <message>
+        <source>Calendars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Calendar Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A folder of .ics files, one per event, such as vdirsyncer keeps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show reminders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days of events in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days of overdue reminders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide today&apos;s past events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show all-day events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show only video calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the join button only for upcoming events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the calendar in event details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Google Calendar events in the browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open locations in Google Maps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exclude events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event indicators</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to three dots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indicate days with events in the calendar. When using colored dots, it uses the calendar colors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlighted days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset day when closing window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When disabled, the calendar will reset back to the current day when closing the menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swipe to change months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highlight the days of the event under the pointer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long press opens the day in Google Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show time zones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show day and night icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show time zones in event details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show time travel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time travel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset when closing window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show floating clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floating clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above all windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Above all windows and full-screen windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the desktop background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show upcoming event in the panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upcoming event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show countdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show minutes for more than an hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show during the entire event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show before the event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only video calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None chosen: every calendar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide when there is no event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show calendar colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to join the video call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clicking the item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the event&apos;s details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Muted events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show notification when video call event starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full-screen notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full-screen alerts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only events with an alert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>accepted and tentative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>accepted, tentative, and pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Declined events are always ignored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview Notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chime on the hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hourly chime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Between</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle Ruvo window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New event or reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join video call</source>
+        <translation type="unfinished">Videoanruf beitreten</translation>
+    </message>
+    <message>
+        <source>Starting in the next 15 minutes or current.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the floating clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss the full-screen notification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Debug Info</source>
+        <translation type="unfinished">Diagnosedaten kopieren</translation>
+    </message>
+    <message>
+        <source>Versions, desktop and the look of the clock, for a bug report. No event content.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Crash Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset All Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting goes back to its default. Your calendars are not touched.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindowHost</name>
+    <message>
+        <source>Full-screen notifications are not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not available here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Calendar Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetupConfigs</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a value vdirsyncer reads (text goes in quotes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a section or a “key = value” line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storage %1 has no path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calendar %1 has no path</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutKeys</name>
+    <message>
+        <source>Previous month</source>
+        <translation type="unfinished">Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation type="unfinished">Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Travel back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Travel forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit Ruvo</source>
+        <translation type="unfinished">Ruvo beenden</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This key cannot be used for a keyboard shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Ctrl, Alt or Super: without them the key would stop typing in every program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This keyboard shortcut cannot be used as it&apos;s already a system-wide keyboard shortcut (“%1”). Most desktop shortcuts can be changed in the desktop&apos;s keyboard settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This keyboard shortcut cannot be used as it&apos;s already used by the “%1” menu item.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -692,6 +1996,18 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
         <source>Mute Event</source>
         <translation>Termin stummschalten</translation>
     </message>
+    <message>
+        <source>Placeholder event. Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag this placeholder (while holding the Command key) to where you want it in the menu bar and then relaunch Ruvo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VdirCalendarStore</name>
@@ -706,6 +2022,10 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     <message>
         <source>No reminder found; it may have been removed meanwhile.</source>
         <translation>Keine Erinnerung gefunden; sie wurde womöglich inzwischen entfernt.</translation>
+    </message>
+    <message>
+        <source>The calendar “%1” knows no address of yours; add it again with ruvo calendars add --email ADDRESS.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -862,10 +2182,6 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     <message>
         <source>no calendar %1</source>
         <translation>kein Kalender %1</translation>
-    </message>
-    <message>
-        <source>list, add and remove calendar folders</source>
-        <translation>Kalenderordner auflisten, hinzufügen und entfernen</translation>
     </message>
     <message>
         <source>an address of yours in its events</source>
@@ -1281,6 +2597,299 @@ Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).<
         <source>not available here</source>
         <translation>hier nicht verfügbar</translation>
     </message>
+    <message>
+        <source>add an event written in plain words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the calendar to add to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show what would be added, save nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the event as JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  ruvo add &quot;Lunch with Ana Friday 1pm at Café Central&quot;
+  ruvo add &quot;Zahnarzt morgen um 9 für 30 Minuten&quot;
+  (no time: all day; no length: the default event duration)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no due date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give a folder or --vdirsyncer, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give a folder, or --vdirsyncer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list, add, discover and remove calendar folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add the folders vdirsyncer syncs into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  (what EDS, vdirsyncer and khal hold; changes nothing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n calendar(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no desktop to look at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>say where this desktop&apos;s panel can show the clock, and how</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the detected panel and the steps as JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  host: gnome, gnome-no-tray, plasma, xfce, waybar, i3bar, tray,
+  xembed-tray or none; clockVisible: whether it shows with no step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--upcoming goes with --waybar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with --waybar: the upcoming event instead of the clock, a line at each change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add an event to a calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the event&apos;s title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when it starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when it ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an all-day event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the calendar (default: the default calendar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where it takes place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an alarm, seconds before the start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  (with --all-day, --start and --end may be dates: the first and the last day)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add a reminder to a reminder list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the reminder&apos;s title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a day, or a day and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 none, 1 highest ... 9 lowest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the reminder list (default: the first one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  (a due date gets an alarm at that moment)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accepted “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Declined “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answered “%1” with maybe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an answer: %1 (accept, decline or tentative)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--occurrence: not an ISO 8601 time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no event %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>accept, decline or tentatively accept an invitation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only the occurrence that starts then</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--describe takes no pane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json needs --describe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no pane &quot;%1&quot;; the panes are %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach the running Ruvo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open the settings window, or describe its panes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the panes and controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the description as JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  PANE: general, panel, calendar, timezones, alerts, shortcuts or advanced.
+  Starts Ruvo on that pane when it does not run yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Evolution Data Server: found; its calendars are read without setting anything up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Evolution Data Server: not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 “%2”: %3</source>
+        <extracomment>%1: vdirsyncer or khal, %2: the name in its configuration, %3: a folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No vdirsyncer or khal calendar folders found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EDS account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>added by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <extracomment>%1: vdirsyncer or khal.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no calendar discovery in this build</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped %1 (already added)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped %1 (no calendars in it yet: run vdirsyncer sync)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No vdirsyncer configuration with a &quot;filesystem&quot; storage found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give --end or --all-day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--start: not an ISO 8601 date and time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--end: not an ISO 8601 date and time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--alarm: not a number of seconds within a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--title is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--due: not an ISO 8601 date or time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--priority: a number from 0 (none) to 9 (lowest)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ruvo</name>
@@ -1317,6 +2926,48 @@ Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).<
     <message>
         <source>Join</source>
         <translation>Beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::platform::DesktopNotificationSettings</name>
+    <message>
+        <source>Ruvo cannot open this desktop&apos;s notification settings. Look for Notifications in the desktop&apos;s settings, and make sure a notification service is running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::AboutWindow</name>
+    <message>
+        <source>About Ruvo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A clock and calendar for your panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later). It comes with absolutely no warranty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written by the Ruvo developers. Built on Qt %1, ICU %2, libical and SQLite; time zones from the system&apos;s tz database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Debug Info</source>
+        <translation type="unfinished">Diagnosedaten kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
     </message>
 </context>
 <context>
@@ -1426,6 +3077,21 @@ Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).<
     </message>
 </context>
 <context>
+    <name>ruvo::views::CalendarChecklist</name>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reminder lists found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No calendars found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ruvo::views::CalendarTipsPopup</name>
     <message>
         <source>Calendar Tips</source>
@@ -1462,6 +3128,25 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
         <source>Join</source>
         <translation>Beitreten</translation>
     </message>
+    <message>
+        <source>Open Notification Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::ControlRow</name>
+    <message>
+        <source>Not available here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset All Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting goes back to its default. This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ruvo::views::DstBadge</name>
@@ -1473,6 +3158,37 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
         <source>DST</source>
         <extracomment>A small badge beside a zone on daylight saving time.</extracomment>
         <translation>SZ</translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::EditMatcherScreen</name>
+    <message>
+        <source>Exclude Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matcher type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Regex</source>
+        <translation type="unfinished">Ungültiger regulärer Ausdruck</translation>
+    </message>
+    <message>
+        <source>Event title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exclude from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeslot</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1567,6 +3283,18 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     <message>
         <source>Due: %1</source>
         <translation>Fällig: %1</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maybe</source>
+        <translation type="unfinished">Vielleicht</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1695,6 +3423,68 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
         <source>High</source>
         <translation>Hoch</translation>
     </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maybe</source>
+        <translation type="unfinished">Vielleicht</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::ExclusionsEditor</name>
+    <message>
+        <source>Add Matcher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished">Löschen</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::FirstRunWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished">Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Calendars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruvo reads calendars from folders of .ics files, such as those vdirsyncer keeps in sync with a CalDAV account, and from GNOME&apos;s online accounts. Add a folder in Settings, Calendar, &quot;Add Calendar Folder…&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ruvo::views::FloatingClockWindow</name>
@@ -1786,6 +3576,10 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
         <source>More</source>
         <translation>Mehr</translation>
     </message>
+    <message>
+        <source>New Event</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ruvo::views::MonthCalendarView</name>
@@ -1836,6 +3630,259 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
         <source>Calculators…</source>
         <translation>Rechner…</translation>
     </message>
+    <message>
+        <source>New Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Ruvo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::NewCalendarItemWindow</name>
+    <message>
+        <source>New Calendar Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to discard this?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished">Titel</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished">Notizen</translation>
+    </message>
+    <message>
+        <source>Switch between new event and reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This window offers the most used fields only. &quot;More Settings…&quot; continues the event in your calendar application. Control+Tab switches between event and reminder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Got It</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More Settings…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue editing the event in the default calendar app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::NewEventPage</name>
+    <message>
+        <source>All-day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Alert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Alert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the calendar to save the event into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation type="unfinished">Kalender</translation>
+    </message>
+    <message>
+        <source>Calendar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::NewReminderPage</name>
+    <message>
+        <source>Remind me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the list to save the reminder into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation type="unfinished">Priorität</translation>
+    </message>
+    <message>
+        <source>Priority:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::PatternField</name>
+    <message>
+        <source>Pattern help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E d MMM  HH:mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty: the clock shows what the switches choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This pattern cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::QuickAddLine</name>
+    <message>
+        <source>Add an event: “Lunch with Ana Friday 1pm”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::SettingsWindow</name>
+    <message>
+        <source>Ruvo Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings sections</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ruvo::views::ShortcutRecorder</name>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the shortcut…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ruvo::views::TimeTravelSliderRow</name>
@@ -1848,20 +3895,22 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
         <translation>&lt;b&gt;Zeitreise&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>Drag the slider to see a future or past local time in all your time zones. This can be useful for planning events or meetings.
-
-By default, it will skip an hour at a time, but if you hold the Option key, it will skip by 15 minutes.</source>
-        <translation>Ziehen Sie den Schieberegler, um eine künftige oder vergangene Ortszeit in all Ihren Zeitzonen zu sehen. Das hilft beim Planen von Terminen und Besprechungen.
-
-Standardmäßig springt er stundenweise; mit gedrückter Alt-Taste in Schritten von 15 Minuten.</translation>
-    </message>
-    <message>
         <source>&lt;small&gt;There is a setting to hide the slider.&lt;/small&gt;</source>
         <translation>&lt;small&gt;Der Schieberegler lässt sich in den Einstellungen ausblenden.&lt;/small&gt;</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Time Travel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag the slider to see a future or past local time in all your time zones. This can be useful for planning events or meetings.
+
+By default, it will skip an hour at a time, but if you hold Alt, it will skip by 15 minutes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

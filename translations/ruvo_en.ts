@@ -38,5 +38,12 @@
             <numerusform>%n failed</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n calendar(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -16,10 +16,6 @@ namespace {
 using platform::EntityType;
 namespace keys = settings::keys;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("cli", text);
-}
-
 bool isWithin(const QString& path, const QString& folder) {
     return !folder.isEmpty() && (path == folder || path.startsWith(folder + QLatin1Char('/')));
 }
@@ -34,19 +30,28 @@ QJsonObject jsonOf(const platform::FoundFolder& f) {
 }
 
 void printText(CommandContext& context, const platform::SetupDiscovery& d) {
-    context.out << (d.hasEdsRegistry ? tr("Evolution Data Server: found; its calendars are read "
-                                          "without setting anything up")
-                                     : tr("Evolution Data Server: not found"))
+    context.out << (d.hasEdsRegistry
+                        ? QCoreApplication::translate(
+                              "cli", "Evolution Data Server: found; its calendars are read "
+                                     "without setting anything up")
+                        : QCoreApplication::translate("cli", "Evolution Data Server: not found"))
                 << "\n";
     for (const auto& f : d.folders) {
         //: %1: vdirsyncer or khal, %2: the name in its configuration, %3: a folder.
-        context.out << tr("%1 “%2”: %3").arg(f.origin, f.name, f.path) << "  "
-                    << QCoreApplication::translate("cli", "%n calendar(s)", nullptr,
-                                                   int(f.calendars.size()))
-                    << "  " << (f.isAdded ? tr("added") : tr("not added")) << "\n";
+        context.out
+            << QCoreApplication::translate("cli", "%1 “%2”: %3").arg(f.origin, f.name, f.path)
+            << "  "
+            << QCoreApplication::translate("cli", "%n calendar(s)", nullptr,
+                                           int(f.calendars.size()))
+            << "  "
+            << (f.isAdded ? QCoreApplication::translate("cli", "added")
+                          : QCoreApplication::translate("cli", "not added"))
+            << "\n";
     }
     if (d.folders.empty())
-        context.out << tr("No vdirsyncer or khal calendar folders found") << "\n";
+        context.out << QCoreApplication::translate("cli",
+                                                   "No vdirsyncer or khal calendar folders found")
+                    << "\n";
 }
 
 } // namespace
@@ -83,19 +88,20 @@ QString calendarOrigin(const platform::Calendar& calendar,
 
 QString originText(const QString& origin) {
     if (origin == QLatin1String("eds"))
-        return tr("EDS account");
+        return QCoreApplication::translate("cli", "EDS account");
     if (origin == QLatin1String("built-in"))
-        return tr("built in");
+        return QCoreApplication::translate("cli", "built in");
     if (origin == QLatin1String("added"))
-        return tr("added by hand");
+        return QCoreApplication::translate("cli", "added by hand");
     //: %1: vdirsyncer or khal.
-    return tr("from %1").arg(origin);
+    return QCoreApplication::translate("cli", "from %1").arg(origin);
 }
 
 int runDiscover(CommandContext& context, const Invocation& line) {
     const auto d = discoverSetup(context);
     if (!d) {
-        printError(context, tr("no calendar discovery in this build"));
+        printError(context,
+                   QCoreApplication::translate("cli", "no calendar discovery in this build"));
         return kExitFailure;
     }
     if (line.isSet("json")) {
@@ -122,7 +128,8 @@ int addVdirsyncerFolders(CommandContext& context, const Invocation& line) {
                        ? context.services.openCalendarSources(context)
                        : nullptr;
     if (!d || !sources) {
-        printError(context, tr("no calendar discovery in this build"));
+        printError(context,
+                   QCoreApplication::translate("cli", "no calendar discovery in this build"));
         return kExitFailure;
     }
     for (const QString& p : d->problems)
@@ -132,24 +139,31 @@ int addVdirsyncerFolders(CommandContext& context, const Invocation& line) {
         if (f.origin != QLatin1String("vdirsyncer"))
             continue;
         if (f.isAdded) {
-            context.out << tr("Skipped %1 (already added)").arg(f.path) << "\n";
-        } else if (f.calendars.isEmpty()) {
             context.out
-                << tr("Skipped %1 (no calendars in it yet: run vdirsyncer sync)").arg(f.path)
+                << QCoreApplication::translate("cli", "Skipped %1 (already added)").arg(f.path)
                 << "\n";
+        } else if (f.calendars.isEmpty()) {
+            context.out << QCoreApplication::translate(
+                               "cli", "Skipped %1 (no calendars in it yet: run vdirsyncer sync)")
+                               .arg(f.path)
+                        << "\n";
         } else if (auto done =
                        sources->add({f.path, line.values("email"), line.isSet("read-only")});
                    !done) {
-            context.err << tr("Skipped %1: %2").arg(f.path, done.error()) << "\n";
+            context.err
+                << QCoreApplication::translate("cli", "Skipped %1: %2").arg(f.path, done.error())
+                << "\n";
         } else {
             added << f.path;
-            context.out << tr("Added %1").arg(f.path) << "\n";
+            context.out << QCoreApplication::translate("cli", "Added %1").arg(f.path) << "\n";
         }
     }
     if (added.isEmpty()) {
         if (std::none_of(d->folders.begin(), d->folders.end(),
                          [](const auto& f) { return f.origin == QLatin1String("vdirsyncer"); }))
-            context.out << tr("No vdirsyncer configuration with a \"filesystem\" storage found")
+            context.out << QCoreApplication::translate(
+                               "cli",
+                               "No vdirsyncer configuration with a \"filesystem\" storage found")
                         << "\n";
         return kExitNothing;
     }

@@ -15,10 +15,6 @@ namespace ruvo::cli {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("cli", text);
-}
-
 // A day alone ("2026-12-24"), or a date and time.
 struct When {
     QDate day;
@@ -65,20 +61,23 @@ std::variant<platform::EventDraft, int> eventOf(const CommandContext& context,
     const QTimeZone zone = kit::zoneOrUtc(context.environment.timeZoneId);
     const bool isAllDay = line.isSet("all-day");
     if (isAllDay == line.isSet("end") && !isAllDay)
-        return line.usageError(tr("give --end or --all-day"));
+        return line.usageError(QCoreApplication::translate("cli", "give --end or --all-day"));
     const auto start = parseWhen(line.value("start"), zone);
     if (!start || (!isAllDay && !start->instant))
         return line.usageError(
-            tr("--start: not an ISO 8601 date and time: %1").arg(line.value("start")));
+            QCoreApplication::translate("cli", "--start: not an ISO 8601 date and time: %1")
+                .arg(line.value("start")));
     std::optional<When> end = start;
     if (line.isSet("end"))
         end = parseWhen(line.value("end"), zone);
     if (!end || (!isAllDay && !end->instant))
         return line.usageError(
-            tr("--end: not an ISO 8601 date and time: %1").arg(line.value("end")));
+            QCoreApplication::translate("cli", "--end: not an ISO 8601 date and time: %1")
+                .arg(line.value("end")));
     const auto alarms = parseAlarms(line.values("alarm"));
     if (!alarms)
-        return line.usageError(tr("--alarm: not a number of seconds within a year"));
+        return line.usageError(
+            QCoreApplication::translate("cli", "--alarm: not a number of seconds within a year"));
     creation::NewEventForm form;
     form.title = line.value("title");
     form.isAllDay = isAllDay;
@@ -93,7 +92,7 @@ std::variant<platform::EventDraft, int> eventOf(const CommandContext& context,
 
 int runNewEvent(CommandContext& context, const Invocation& line) {
     if (line.value("title").trimmed().isEmpty())
-        return line.usageError(tr("--title is missing"));
+        return line.usageError(QCoreApplication::translate("cli", "--title is missing"));
     const auto draft = eventOf(context, line);
     if (const int* status = std::get_if<int>(&draft))
         return *status;
@@ -110,7 +109,7 @@ int runNewEvent(CommandContext& context, const Invocation& line) {
 
 int runNewReminder(CommandContext& context, const Invocation& line) {
     if (line.value("title").trimmed().isEmpty())
-        return line.usageError(tr("--title is missing"));
+        return line.usageError(QCoreApplication::translate("cli", "--title is missing"));
     const QTimeZone zone = kit::zoneOrUtc(context.environment.timeZoneId);
     creation::NewReminderForm form;
     form.title = line.value("title");
@@ -119,7 +118,8 @@ int runNewReminder(CommandContext& context, const Invocation& line) {
         const auto due = parseWhen(line.value("due"), zone);
         if (!due)
             return line.usageError(
-                tr("--due: not an ISO 8601 date or time: %1").arg(line.value("due")));
+                QCoreApplication::translate("cli", "--due: not an ISO 8601 date or time: %1")
+                    .arg(line.value("due")));
         form.useDueDate = true;
         form.dueDate = due->day;
         form.isDueDateWithTime = due->instant.has_value();
@@ -130,7 +130,8 @@ int runNewReminder(CommandContext& context, const Invocation& line) {
         bool ok = false;
         form.priority = line.value("priority").toInt(&ok);
         if (!ok || form.priority < 0 || form.priority > 9)
-            return line.usageError(tr("--priority: a number from 0 (none) to 9 (lowest)"));
+            return line.usageError(QCoreApplication::translate(
+                "cli", "--priority: a number from 0 (none) to 9 (lowest)"));
     }
     auto store = openCommandStore(context);
     if (!store)

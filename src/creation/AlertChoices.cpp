@@ -14,10 +14,6 @@ namespace ruvo::creation {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("AlertChoices", text);
-}
-
 icu::MeasureUnit* unitFor(qint64 seconds, qint64& count, UErrorCode& status) {
     if (seconds >= 86400 && seconds % 86400 == 0) {
         count = seconds / 86400;
@@ -48,21 +44,31 @@ QString leadTimeText(qint64 seconds, const kit::Environment& environment) {
 }
 
 std::vector<AlertChoice> alertChoices(bool isAllDay, const kit::Environment& environment) {
-    std::vector<AlertChoice> choices{{std::nullopt, tr("None")}};
+    std::vector<AlertChoice> choices{
+        {std::nullopt, QCoreApplication::translate("AlertChoices", "None")}};
     if (isAllDay) {
         const QString time = QLocale(environment.localeId)
                                  .toString(QTime(kAllDayAlarmHour, 0), QLocale::ShortFormat);
         const qint64 atHour = kAllDayAlarmHour * 3600;
-        choices.push_back({atHour, tr("On day of event (%1)").arg(time)});
-        choices.push_back({atHour - 86400, tr("1 day before (%1)").arg(time)});
-        choices.push_back({atHour - 2 * 86400, tr("2 days before (%1)").arg(time)});
-        choices.push_back({atHour - 7 * 86400, tr("1 week before (%1)").arg(time)});
+        choices.push_back(
+            {atHour,
+             QCoreApplication::translate("AlertChoices", "On day of event (%1)").arg(time)});
+        choices.push_back(
+            {atHour - 86400,
+             QCoreApplication::translate("AlertChoices", "1 day before (%1)").arg(time)});
+        choices.push_back(
+            {atHour - 2 * 86400,
+             QCoreApplication::translate("AlertChoices", "2 days before (%1)").arg(time)});
+        choices.push_back(
+            {atHour - 7 * 86400,
+             QCoreApplication::translate("AlertChoices", "1 week before (%1)").arg(time)});
         return choices;
     }
     for (const qint64 lead : kTimedLeadTimes)
-        choices.push_back({-lead, lead == 0
-                                      ? tr("At time of event")
-                                      : tr("%1 before").arg(leadTimeText(lead, environment))});
+        choices.push_back(
+            {-lead, lead == 0 ? QCoreApplication::translate("AlertChoices", "At time of event")
+                              : QCoreApplication::translate("AlertChoices", "%1 before")
+                                    .arg(leadTimeText(lead, environment))});
     return choices;
 }
 

@@ -12,10 +12,6 @@ using platform::CalendarApplicationResult;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("NewEventHandOver", text);
-}
-
 QString datesParameter(const platform::EventDraft& draft, const QString& zoneId) {
     if (draft.isAllDay) {
         const QDate first = kit::localDate(draft.start, zoneId);
@@ -50,7 +46,8 @@ kit::Result<void> handOverNewEvent(settings::NewEventApp app, const platform::Ev
                                    const QString& zoneId, HandOverServices services) {
     if (app == settings::NewEventApp::googleCalendar) {
         if (!services.urlOpener.open(webCalendarNewEventUrl(draft, zoneId)))
-            return kit::fail(tr("The web browser could not be opened."));
+            return kit::fail(QCoreApplication::translate("NewEventHandOver",
+                                                         "The web browser could not be opened."));
         return {};
     }
     // The desktop has one calendar application; a choice of another one lands there too.
@@ -65,11 +62,13 @@ kit::Result<void> openCalendarApplication(platform::CalendarApplication& app, QD
     case CalendarApplicationResult::Outcome::launchedNormally:
         return {};
     case CalendarApplicationResult::Outcome::noApplication:
-        return kit::fail(tr("No calendar application is installed."));
+        return kit::fail(QCoreApplication::translate("NewEventHandOver",
+                                                     "No calendar application is installed."));
     case CalendarApplicationResult::Outcome::failed:
         break;
     }
-    return kit::fail(tr("%1 could not be started.").arg(opened.name));
+    return kit::fail(QCoreApplication::translate("NewEventHandOver", "%1 could not be started.")
+                         .arg(opened.name));
 }
 
 } // namespace ruvo::creation

@@ -5,22 +5,19 @@
 
 namespace ruvo::creation {
 
-namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("ReminderChoices", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 std::vector<PriorityChoice> priorityChoices() {
-    return {{0, tr("None")}, {9, tr("! Low")}, {5, tr("!! Medium")}, {1, tr("!!! High")}};
+    return {{0, QCoreApplication::translate("ReminderChoices", "None")},
+            {9, QCoreApplication::translate("ReminderChoices", "! Low")},
+            {5, QCoreApplication::translate("ReminderChoices", "!! Medium")},
+            {1, QCoreApplication::translate("ReminderChoices", "!!! High")}};
 }
 
 std::vector<DueDayChoice> dueDayChoices(QDate today) {
-    return {{today, tr("Today")},
-            {today.addDays(1), tr("Tomorrow")},
-            {today.addDays(7), tr("Next Week")}};
+    return {{today, QCoreApplication::translate("ReminderChoices", "Today")},
+            {today.addDays(1), QCoreApplication::translate("ReminderChoices", "Tomorrow")},
+            {today.addDays(7), QCoreApplication::translate("ReminderChoices", "Next Week")}};
 }
 
 } // namespace ruvo::creation

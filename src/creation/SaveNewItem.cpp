@@ -10,10 +10,6 @@ using platform::EntityType;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SaveNewItem", text);
-}
-
 // The calendar an item goes into: the named one, else the store's default for its kind.
 kit::Result<Calendar> targetCalendar(const platform::CalendarStore& store, const QString& id,
                                      EntityType kind) {
@@ -25,26 +21,35 @@ kit::Result<Calendar> targetCalendar(const platform::CalendarStore& store, const
     else if (auto lists = store.calendars(kind); !lists.empty())
         calendar = lists.front();
     if (!calendar && id.isEmpty())
-        return kit::fail(kind == EntityType::event ? tr("There is no calendar to save into.")
-                                                   : tr("There is no reminder list to save into."));
-    if (!calendar)
-        return kit::fail(tr("There is no calendar \"%1\".").arg(id));
-    if (calendar->kind != kind)
         return kit::fail(
             kind == EntityType::event
-                ? tr("\"%1\" is a reminder list, not a calendar.").arg(calendar->title)
-                : tr("\"%1\" is a calendar, not a reminder list.").arg(calendar->title));
+                ? QCoreApplication::translate("SaveNewItem", "There is no calendar to save into.")
+                : QCoreApplication::translate("SaveNewItem",
+                                              "There is no reminder list to save into."));
+    if (!calendar)
+        return kit::fail(
+            QCoreApplication::translate("SaveNewItem", "There is no calendar \"%1\".").arg(id));
+    if (calendar->kind != kind)
+        return kit::fail(kind == EntityType::event
+                             ? QCoreApplication::translate(
+                                   "SaveNewItem", "\"%1\" is a reminder list, not a calendar.")
+                                   .arg(calendar->title)
+                             : QCoreApplication::translate(
+                                   "SaveNewItem", "\"%1\" is a calendar, not a reminder list.")
+                                   .arg(calendar->title));
     if (!calendar->isWritable)
         return kit::fail(
-            tr("The calendar \"%1\" is read-only. Choose another calendar.").arg(calendar->title));
+            QCoreApplication::translate(
+                "SaveNewItem", "The calendar \"%1\" is read-only. Choose another calendar.")
+                .arg(calendar->title));
     return *calendar;
 }
 
 std::optional<QString> draftError(const platform::EventDraft& draft) {
     if (draft.title.trimmed().isEmpty())
-        return tr("The event needs a title.");
+        return QCoreApplication::translate("SaveNewItem", "The event needs a title.");
     if (draft.end < draft.start)
-        return tr("The event ends before it starts.");
+        return QCoreApplication::translate("SaveNewItem", "The event ends before it starts.");
     return std::nullopt;
 }
 
@@ -65,14 +70,15 @@ kit::Result<platform::Event> saveNewEvent(platform::CalendarStore& store,
     store.refreshSourcesIfNecessary();
     auto saved = store.eventWithIdentifier(*identifier);
     if (!saved)
-        return kit::fail(tr("The event was saved but cannot be read back."));
+        return kit::fail(QCoreApplication::translate(
+            "SaveNewItem", "The event was saved but cannot be read back."));
     return *saved;
 }
 
 kit::Result<platform::Reminder> saveNewReminder(platform::CalendarStore& store,
                                                 const platform::ReminderDraft& draft) {
     if (draft.title.trimmed().isEmpty())
-        return kit::fail(tr("The reminder needs a title."));
+        return kit::fail(QCoreApplication::translate("SaveNewItem", "The reminder needs a title."));
     auto list = targetCalendar(store, draft.calendarIdentifier, EntityType::reminder);
     if (!list)
         return kit::fail(list.error());
