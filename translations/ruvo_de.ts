@@ -5,38 +5,38 @@
     <name>AlertChoices</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>On day of event (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Tag des Termins (%1)</translation>
     </message>
     <message>
         <source>1 day before (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag vorher (%1)</translation>
     </message>
     <message>
         <source>2 days before (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Tage vorher (%1)</translation>
     </message>
     <message>
         <source>1 week before (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Woche vorher (%1)</translation>
     </message>
     <message>
         <source>At time of event</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Beginn des Termins</translation>
     </message>
     <message>
         <source>%1 before</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vorher</translation>
     </message>
 </context>
 <context>
     <name>CalendarStore</name>
     <message>
         <source>This calendar cannot answer invitations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Kalender kann keine Einladungen beantworten.</translation>
     </message>
 </context>
 <context>
@@ -58,90 +58,90 @@
     <name>ControlEditors</name>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Default colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardfarbe</translation>
     </message>
     <message>
         <source>System colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemfarbe</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Default font</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardschrift</translation>
     </message>
     <message>
         <source>System font</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemschrift</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Play the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ton abspielen</translation>
     </message>
 </context>
 <context>
     <name>ControlStates</name>
     <message>
         <source>Used while “Show upcoming event in the panel” is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird verwendet, solange „Nächsten Termin in der Leiste zeigen“ eingeschaltet ist.</translation>
     </message>
     <message>
         <source>Used while call notifications are on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird verwendet, solange Anrufbenachrichtigungen eingeschaltet sind.</translation>
     </message>
     <message>
         <source>Used while full-screen notifications are on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird verwendet, solange Vollbildbenachrichtigungen eingeschaltet sind.</translation>
     </message>
     <message>
         <source>Used while the hourly chime is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird verwendet, solange das Stundensignal eingeschaltet ist.</translation>
     </message>
     <message>
         <source>Used while the floating clock is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird verwendet, solange die schwebende Uhr angezeigt wird.</translation>
     </message>
     <message>
         <source>Used while time travel is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird verwendet, solange die Zeitreise angezeigt wird.</translation>
     </message>
     <message>
         <source>Used while reminders are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird verwendet, solange Erinnerungen angezeigt werden.</translation>
     </message>
     <message>
         <source>Overridden by the “Date &amp; Time Format” setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird durch die Einstellung „Datums- und Zeitformat“ überschrieben.</translation>
     </message>
     <message>
         <source>Disabled because you&apos;re using 24-hour time format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert, weil Sie das 24-Stunden-Format verwenden.</translation>
     </message>
 </context>
 <context>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Ruvo cannot create events here. Use your calendar application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruvo kann hier keine Termine anlegen. Verwenden Sie Ihre Kalenderanwendung.</translation>
     </message>
 </context>
 <context>
@@ -244,7 +244,11 @@ Beispiel: Sie reisen oft zwischen New York und San Francisco. Fügen Sie beide Z
 To remove a clock from the panel, switch off &quot;Show in menu bar&quot; here.
 
 When the panel has little space, it may hide some items behind an arrow. Try not to put too many clocks in the panel if you have little space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Uhr ist ein eigenes Element im Statusbereich der Leiste, und die Leiste bestimmt ihren Platz: In Plasma und Xfce können Sie die Reihenfolge der Elemente in den Einstellungen des Statusbereichs festlegen.
+
+Um eine Uhr aus der Leiste zu entfernen, schalten Sie hier „In der Leiste zeigen“ aus.
+
+Wenn die Leiste wenig Platz hat, verbirgt sie manche Elemente womöglich hinter einem Pfeil. Legen Sie bei wenig Platz möglichst nicht zu viele Uhren in die Leiste.</translation>
     </message>
 </context>
 <context>
@@ -263,19 +267,19 @@ When the panel has little space, it may hide some items behind an arrow. Try not
     </message>
     <message>
         <source>The calendar “%1” knows no address of yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender „%1“ kennt keine Ihrer Adressen.</translation>
     </message>
     <message>
         <source>The event %1 has no occurrence at that time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Termin %1 hat zu dieser Zeit kein Vorkommen.</translation>
     </message>
     <message>
         <source>You are not among the attendees of %1: none of them has an address of this calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie gehören nicht zu den Teilnehmern von %1: Keiner von ihnen hat eine Adresse dieses Kalenders.</translation>
     </message>
     <message>
         <source>No event found; it may have been removed meanwhile.</source>
-        <translation type="unfinished">Kein Termin gefunden; er wurde womöglich inzwischen entfernt.</translation>
+        <translation>Kein Termin gefunden; er wurde womöglich inzwischen entfernt.</translation>
     </message>
 </context>
 <context>
@@ -384,138 +388,138 @@ When the panel has little space, it may hide some items behind an arrow. Try not
     <name>ExclusionsEditor</name>
     <message>
         <source>Contains</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält</translation>
     </message>
     <message>
         <source>Equals</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist gleich</translation>
     </message>
     <message>
         <source>Starts with</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnt mit</translation>
     </message>
     <message>
         <source>Ends with</source>
-        <translation type="unfinished"></translation>
+        <translation>Endet mit</translation>
     </message>
     <message>
         <source>Regex</source>
-        <translation type="unfinished"></translation>
+        <translation>Regulärer Ausdruck</translation>
     </message>
     <message>
         <source>Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminliste</translation>
     </message>
     <message>
         <source>Upcoming event in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Termin in der Leiste</translation>
     </message>
     <message>
         <source>Full-screen notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildbenachrichtigungen</translation>
     </message>
     <message>
         <source>Call notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufbenachrichtigungen</translation>
     </message>
 </context>
 <context>
     <name>FirstRunGuide</name>
     <message>
         <source>GNOME&apos;s top bar shows Ruvo&apos;s clock only with the AppIndicator extension, which is not enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die obere Leiste von GNOME zeigt die Uhr von Ruvo nur mit der Erweiterung AppIndicator an, die nicht eingeschaltet ist.</translation>
     </message>
     <message>
         <source>Install the extension (once, as administrator):</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren Sie die Erweiterung (einmalig, als Administrator):</translation>
     </message>
     <message>
         <source>Log out and back in, then enable it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden Sie sich ab und wieder an und schalten Sie sie dann ein:</translation>
     </message>
     <message>
         <source>The clock then appears in the top bar, beside the system&apos;s own. To hide the system clock, use an extension that moves or hides it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr erscheint dann in der oberen Leiste neben der des Systems. Um die Systemuhr auszublenden, verwenden Sie eine Erweiterung, die sie verschiebt oder ausblendet.</translation>
     </message>
     <message>
         <source>Ruvo&apos;s clock is in the system tray as a small square. Its applet shows the whole text in the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr von Ruvo steht als kleines Quadrat im Systemabschnitt der Leiste. Ihr Miniprogramm zeigt den ganzen Text in der Leiste.</translation>
     </message>
     <message>
         <source>Ruvo&apos;s applet shows the clock in the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Miniprogramm von Ruvo zeigt die Uhr in der Leiste.</translation>
     </message>
     <message>
         <source>Install the applet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren Sie das Miniprogramm:</translation>
     </message>
     <message>
         <source>Right-click the panel, choose &quot;Add Widgets…&quot; and drag &quot;Ruvo&quot; into the panel, where the system clock was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie mit der rechten Maustaste auf die Leiste, wählen Sie „Miniprogramme hinzufügen …“ und ziehen Sie „Ruvo“ an die Stelle der Leiste, an der die Systemuhr war.</translation>
     </message>
     <message>
         <source>Ruvo&apos;s clock is in the status tray as a small square. Its panel plugin shows the whole text in the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr von Ruvo steht als kleines Quadrat im Statusbereich. Ihr Leisten-Plugin zeigt den ganzen Text in der Leiste.</translation>
     </message>
     <message>
         <source>Ruvo&apos;s panel plugin shows the clock in the panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Leisten-Plugin von Ruvo zeigt die Uhr in der Leiste.</translation>
     </message>
     <message>
         <source>Install the plugin (Xfce loads plugins only from its system folders, so this needs administrator rights):</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren Sie das Plugin (Xfce lädt Plugins nur aus seinen Systemordnern, daher sind dafür Administratorrechte nötig):</translation>
     </message>
     <message>
         <source>Right-click the panel, choose &quot;Panel&quot;, &quot;Add New Items…&quot; and add &quot;Ruvo&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie mit der rechten Maustaste auf die Leiste, wählen Sie „Leiste“, „Neue Elemente hinzufügen …“ und fügen Sie „Ruvo“ hinzu.</translation>
     </message>
     <message>
         <source>waybar shows Ruvo&apos;s clock as a custom module.</source>
-        <translation type="unfinished"></translation>
+        <translation>waybar zeigt die Uhr von Ruvo als eigenes Modul.</translation>
     </message>
     <message>
         <source>Add this module to ~/.config/waybar/config:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie dieses Modul zu ~/.config/waybar/config hinzu:</translation>
     </message>
     <message>
         <source>Put &quot;custom/ruvo&quot; into &quot;modules-right&quot; (or another list) and reload waybar. Set the module&apos;s &quot;on-click&quot; to &quot;ruvo&quot;: starting Ruvo again opens and closes its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tragen Sie „custom/ruvo“ in „modules-right“ (oder eine andere Liste) ein und laden Sie waybar neu. Setzen Sie „on-click“ des Moduls auf „ruvo“: Ein erneuter Start von Ruvo öffnet und schließt sein Fenster.</translation>
     </message>
     <message>
         <source>i3bar and swaybar show Ruvo&apos;s clock as their status line.</source>
-        <translation type="unfinished"></translation>
+        <translation>i3bar und swaybar zeigen die Uhr von Ruvo als ihre Statuszeile.</translation>
     </message>
     <message>
         <source>In your i3 or sway configuration, replace the bar&apos;s status_command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen Sie in Ihrer Konfiguration von i3 oder sway das status_command der Leiste:</translation>
     </message>
     <message>
         <source>Reload the configuration (i3: $mod+Shift+r; sway: $mod+Shift+c). Bind a key to &quot;exec ruvo&quot;: starting Ruvo again opens and closes its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie die Konfiguration neu (i3: $mod+Shift+r; sway: $mod+Shift+c). Legen Sie eine Taste auf „exec ruvo“: Ein erneuter Start von Ruvo öffnet und schließt sein Fenster.</translation>
     </message>
     <message>
         <source>No panel that shows status icons was found in this session.</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Sitzung wurde keine Leiste gefunden, die Statussymbole anzeigt.</translation>
     </message>
     <message>
         <source>For a bar that runs commands, feed it the clock text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versorgen Sie eine Leiste, die Befehle ausführt, mit dem Uhrtext:</translation>
     </message>
     <message>
         <source>Bind a key to &quot;ruvo&quot; in your desktop&apos;s keyboard settings: starting Ruvo again opens and closes its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie in den Tastatureinstellungen Ihres Desktops eine Taste auf „ruvo“: Ein erneuter Start von Ruvo öffnet und schließt sein Fenster.</translation>
     </message>
     <message>
         <source>Ruvo&apos;s clock is in the top bar. Click it for the menu; choose &quot;Open Ruvo&quot; for the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr von Ruvo steht in der oberen Leiste. Klicken Sie darauf, um das Menü zu öffnen; wählen Sie „Ruvo öffnen“ für den Kalender.</translation>
     </message>
     <message>
         <source>Ruvo&apos;s clock is in the panel&apos;s tray as a square with the time. Click it to open the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr von Ruvo steht als Quadrat mit der Uhrzeit im Statusbereich der Leiste. Klicken Sie darauf, um den Kalender zu öffnen.</translation>
     </message>
     <message>
         <source>Ruvo&apos;s clock is in the tray. Click it to open the calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr von Ruvo steht im Statusbereich. Klicken Sie darauf, um den Kalender zu öffnen.</translation>
     </message>
 </context>
 <context>
@@ -603,23 +607,23 @@ Der Termin wird nur in Ruvo ausgeblendet, nicht in anderen Kalenderprogrammen.
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen…</translation>
     </message>
     <message>
         <source>&lt;b&gt;Video calls&lt;/b&gt;: events with a Zoom, Google Meet, Microsoft Teams or other meeting link get a Join button, and a shortcut joins the next one.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Videoanrufe&lt;/b&gt;: Termine mit einem Besprechungslink für Zoom, Google Meet, Microsoft Teams oder andere Dienste erhalten einen Knopf zum Beitreten, und ein Tastenkürzel tritt dem nächsten bei.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Settings in one window.&lt;/b&gt; Choose the clock&apos;s format, your calendars, time zones, alerts and shortcuts with &quot;Settings…&quot; in the clock&apos;s menu; every change applies at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Einstellungen in einem Fenster.&lt;/b&gt; Wählen Sie das Format der Uhr, Ihre Kalender, Zeitzonen, Alarme und Tastenkürzel über „Einstellungen…“ im Menü der Uhr; jede Änderung gilt sofort.</translation>
     </message>
     <message>
         <source>&lt;b&gt;A clock in every panel.&lt;/b&gt; Plasma and Xfce get an applet that shows the whole text in the panel&apos;s own font and colours; trays get a readable square icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Eine Uhr in jeder Leiste.&lt;/b&gt; Plasma und Xfce erhalten ein Miniprogramm, das den ganzen Text in Schrift und Farben der Leiste zeigt; Statusbereiche erhalten ein gut lesbares quadratisches Symbol.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Follows your desktop&apos;s style.&lt;/b&gt; The panel text and the windows turn dark and light with your desktop, unless you pick colours of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Folgt dem Stil Ihres Desktops.&lt;/b&gt; Der Text in der Leiste und die Fenster werden mit Ihrem Desktop dunkel und hell, sofern Sie keine eigenen Farben wählen.</translation>
     </message>
 </context>
 <context>
@@ -638,15 +642,15 @@ Der Termin wird nur in Ruvo ausgeblendet, nicht in anderen Kalenderprogrammen.
     <name>LaunchAtLogin</name>
     <message>
         <source>%1 was not written by Ruvo; change it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht von Ruvo geschrieben; ändern Sie es dort.</translation>
     </message>
     <message>
         <source>Cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>%1 changed meanwhile; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde inzwischen geändert; es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -767,22 +771,22 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     <name>NewCalendarItems</name>
     <message>
         <source>The event was saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Termin wurde gespeichert. %1</translation>
     </message>
 </context>
 <context>
     <name>NewEventHandOver</name>
     <message>
         <source>The web browser could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Webbrowser konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>No calendar application is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Kalenderanwendung installiert.</translation>
     </message>
     <message>
         <source>%1 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
@@ -805,11 +809,11 @@ Diese Funktionen schalten Sie in den Einstellungen von Ruvo ein.</translation>
     </message>
     <message>
         <source>New Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Termin</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen…</translation>
     </message>
 </context>
 <context>
@@ -860,26 +864,31 @@ Use the pattern “w” to show the week number.
 
 Wrap text in single-quotes to show the literal text.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einem Muster legen Sie fest, wie Datum und Uhrzeit aussehen. Für „Di. 17. Dez.  13:50“ verwenden Sie zum Beispiel „E d. MMM  HH:mm“.
+
+Mit dem Muster „w“ zeigen Sie die Kalenderwoche an.
+
+Setzen Sie Text in einfache Anführungszeichen, um ihn unverändert anzuzeigen.
+</translation>
     </message>
     <message>
         <source>Beware that “D” means “day of year”. You probably want “d” instead, which means “day of month”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung: „D“ bedeutet „Tag des Jahres“. Wahrscheinlich möchten Sie stattdessen „d“, das „Tag des Monats“ bedeutet.</translation>
     </message>
     <message>
         <source>Beware that “Y” means the year in “week of year” based calendars in which the year transition occurs on a week boundary. You probably want “y” instead, which is the normal year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung: „Y“ bedeutet das Jahr in Kalendern nach „Woche des Jahres“, in denen der Jahreswechsel an einer Wochengrenze liegt. Wahrscheinlich möchten Sie stattdessen „y“, das normale Jahr.</translation>
     </message>
     <message>
         <source>Beware that “W” means “week of month”. You probably want “w” instead, which means “week of year”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung: „W“ bedeutet „Woche des Monats“. Wahrscheinlich möchten Sie stattdessen „w“, das „Woche des Jahres“ bedeutet.</translation>
     </message>
 </context>
 <context>
     <name>PlaceCompletion</name>
     <message>
         <source>Unnamed Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannter Ort</translation>
     </message>
 </context>
 <context>
@@ -929,147 +938,147 @@ Wrap text in single-quotes to show the literal text.
     <name>QuickAdd</name>
     <message>
         <source>%1 does not exist on %2: the clocks go forward then.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gibt es am %2 nicht: Dann wird die Uhr vorgestellt.</translation>
     </message>
     <message>
         <source>%1 comes twice on %2: the clocks go back then.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kommt am %2 zweimal vor: Dann wird die Uhr zurückgestellt.</translation>
     </message>
     <message>
         <source>“%1” already says when it starts: leave out “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ sagt schon, wann es beginnt: Lassen Sie „%2“ weg.</translation>
     </message>
     <message>
         <source>A range and a length: “%1” and “%2”. Keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zeitraum und eine Dauer: „%1“ und „%2“. Behalten Sie eines davon.</translation>
     </message>
     <message>
         <source>“%1” needs a start time, for example “at 3pm”.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ braucht eine Anfangszeit, zum Beispiel „um 15 Uhr“.</translation>
     </message>
     <message>
         <source>Say it in at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fassen Sie sich kürzer: höchstens %1 Zeichen.</translation>
     </message>
     <message>
         <source>Say what it is, for example “Dentist tomorrow 3pm”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagen Sie, worum es geht, zum Beispiel „Zahnarzt morgen 15 Uhr“.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day and a time of day</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, all day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ganztägig</translation>
     </message>
     <message>
         <source>%1 – %2, all day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2, ganztägig</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished">%1 – %2</translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>%1, calendar %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Kalender %2</translation>
     </message>
     <message>
         <source>There is no calendar “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Kalender „%1“.</translation>
     </message>
     <message>
         <source>The calendar “%1” is read-only.</source>
-        <translation type="unfinished">Der Kalender „%1“ ist schreibgeschützt.</translation>
+        <translation>Der Kalender „%1“ ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>There is no calendar that can take new events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Kalender, der neue Termine aufnehmen kann.</translation>
     </message>
     <message>
         <source>“%1” is no length of time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zeitdauer.</translation>
     </message>
     <message>
         <source>“%1” is longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist länger als ein Jahr.</translation>
     </message>
     <message>
         <source>“%1” could be morning or evening: write %2am or %2pm.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann morgens oder abends sein: Schreiben Sie %2am oder %2pm.</translation>
     </message>
     <message>
         <source>“%1” is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Uhrzeit.</translation>
     </message>
     <message>
         <source>“%1” could be morning or evening: write am or pm after the times.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann morgens oder abends sein: Schreiben Sie am oder pm hinter die Uhrzeiten.</translation>
     </message>
     <message>
         <source>“%1” is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datum.</translation>
     </message>
     <message>
         <source>Two days: “%1” and “%2”. Keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Tage: „%1“ und „%2“. Behalten Sie einen davon.</translation>
     </message>
     <message>
         <source>Two times: “%1” and “%2”. Keep one, or write a range like “9-10am”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Uhrzeiten: „%1“ und „%2“. Behalten Sie eine davon oder schreiben Sie einen Zeitraum wie „9 bis 10 Uhr“.</translation>
     </message>
     <message>
         <source>Two lengths: “%1” and “%2”. Keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Dauern: „%1“ und „%2“. Behalten Sie eine davon.</translation>
     </message>
     <message>
         <source>Two starts: “%1” and “%2”. Keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Anfänge: „%1“ und „%2“. Behalten Sie einen davon.</translation>
     </message>
     <message>
         <source>Two places: “%1” and “%2”. Keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Orte: „%1“ und „%2“. Behalten Sie einen davon.</translation>
     </message>
 </context>
 <context>
     <name>ReminderChoices</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>! Low</source>
-        <translation type="unfinished"></translation>
+        <translation>! Niedrig</translation>
     </message>
     <message>
         <source>!! Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>!! Mittel</translation>
     </message>
     <message>
         <source>!!! High</source>
-        <translation type="unfinished"></translation>
+        <translation>!!! Hoch</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished">Morgen</translation>
+        <translation>Morgen</translation>
     </message>
     <message>
         <source>Next Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Woche</translation>
     </message>
 </context>
 <context>
@@ -1127,43 +1136,43 @@ Wrap text in single-quotes to show the literal text.
     <name>SaveNewItem</name>
     <message>
         <source>There is no calendar to save into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Kalender zum Speichern.</translation>
     </message>
     <message>
         <source>There is no reminder list to save into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Erinnerungsliste zum Speichern.</translation>
     </message>
     <message>
         <source>There is no calendar &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Kalender „%1“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a reminder list, not a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist eine Erinnerungsliste, kein Kalender.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a calendar, not a reminder list.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Kalender, keine Erinnerungsliste.</translation>
     </message>
     <message>
         <source>The calendar &quot;%1&quot; is read-only. Choose another calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender „%1“ ist schreibgeschützt. Wählen Sie einen anderen Kalender.</translation>
     </message>
     <message>
         <source>The event needs a title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Termin braucht einen Titel.</translation>
     </message>
     <message>
         <source>The event ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Termin endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>The event was saved but cannot be read back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Termin wurde gespeichert, kann aber nicht wieder gelesen werden.</translation>
     </message>
     <message>
         <source>The reminder needs a title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erinnerung braucht einen Titel.</translation>
     </message>
 </context>
 <context>
@@ -1177,760 +1186,760 @@ Wrap text in single-quotes to show the literal text.
     <name>SettingsWindow</name>
     <message>
         <source>at time of event</source>
-        <translation type="unfinished"></translation>
+        <translation>zu Beginn des Termins</translation>
     </message>
     <message>
         <source>1 minute before</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Minute vorher</translation>
     </message>
     <message>
         <source>2 minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Minuten vorher</translation>
     </message>
     <message>
         <source>3 minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Minuten vorher</translation>
     </message>
     <message>
         <source>4 minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Minuten vorher</translation>
     </message>
     <message>
         <source>5 minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Minuten vorher</translation>
     </message>
     <message>
         <source>10 minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Minuten vorher</translation>
     </message>
     <message>
         <source>15 minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Minuten vorher</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Launch at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Anmelden starten</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinungsbild</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished">System</translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Large text</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Schrift</translation>
     </message>
     <message>
         <source>Translucent window</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchscheinendes Fenster</translation>
     </message>
     <message>
         <source>Show the clock in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr in der Leiste zeigen</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster</translation>
     </message>
     <message>
         <source>Open the window below the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster unterhalb der Uhr öffnen</translation>
     </message>
     <message>
         <source>Resizable window height</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterhöhe veränderbar</translation>
     </message>
     <message>
         <source>Pin window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster anheften</translation>
     </message>
     <message>
         <source>A pinned window stays open when it loses the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein angeheftetes Fenster bleibt offen, wenn es den Fokus verliert.</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum zeigen</translation>
     </message>
     <message>
         <source>Show time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit zeigen</translation>
     </message>
     <message>
         <source>Show seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden zeigen</translation>
     </message>
     <message>
         <source>Show day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochentag zeigen</translation>
     </message>
     <message>
         <source>Show week number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderwoche zeigen</translation>
     </message>
     <message>
         <source>Window Date &amp; Time Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datums- und Zeitformat im Fenster</translation>
     </message>
     <message>
         <source>Show calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender zeigen</translation>
     </message>
     <message>
         <source>Show “New event” button</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopf „Neuer Termin“ zeigen</translation>
     </message>
     <message>
         <source>Show “Join video call” button</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopf „Videoanruf beitreten“ zeigen</translation>
     </message>
     <message>
         <source>Show “More” menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü „Mehr“ zeigen</translation>
     </message>
     <message>
         <source>Create new events with</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Termine anlegen mit</translation>
     </message>
     <message>
         <source>Ruvo</source>
-        <translation type="unfinished">Ruvo</translation>
+        <translation>Ruvo</translation>
     </message>
     <message>
         <source>Calendar application</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderanwendung</translation>
     </message>
     <message>
         <source>Fantastical</source>
-        <translation type="unfinished"></translation>
+        <translation>Fantastical</translation>
     </message>
     <message>
         <source>Google Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Kalender</translation>
     </message>
     <message>
         <source>New events</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Termine</translation>
     </message>
     <message>
         <source>Default duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Standarddauer</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Minuten</translation>
     </message>
     <message>
         <source>30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Minuten</translation>
     </message>
     <message>
         <source>45 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>45 Minuten</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished">12 Stunden {1 ?}</translation>
+        <translation>1 Stunde</translation>
     </message>
     <message>
         <source>90 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>90 Minuten</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Stunden</translation>
     </message>
     <message>
         <source>Run shortcut when joining video call</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzbefehl beim Beitreten eines Videoanrufs ausführen</translation>
     </message>
     <message>
         <source>The id of an executable file in ~/.config/ruvo/shortcuts, as “ruvo action list-shortcuts” prints it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kennung einer ausführbaren Datei in ~/.config/ruvo/shortcuts, wie „ruvo action list-shortcuts“ sie ausgibt.</translation>
     </message>
     <message>
         <source>Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Leiste</translation>
     </message>
     <message>
         <source>Show month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat zeigen</translation>
     </message>
     <message>
         <source>Show AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM/PM zeigen</translation>
     </message>
     <message>
         <source>Date &amp; Time Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datums- und Zeitformat</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussehen</translation>
     </message>
     <message>
         <source>Text colour on light panels</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe auf hellen Leisten</translation>
     </message>
     <message>
         <source>Text colour on dark panels</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe auf dunklen Leisten</translation>
     </message>
     <message>
         <source>Text size</source>
-        <translation type="unfinished"></translation>
+        <translation>Textgröße</translation>
     </message>
     <message>
         <source>Bold text</source>
-        <translation type="unfinished"></translation>
+        <translation>Fette Schrift</translation>
     </message>
     <message>
         <source>Vertical offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikaler Versatz</translation>
     </message>
     <message>
         <source>Colour the world clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltuhren einfärben</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished">Kalender</translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Add Calendar Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderordner hinzufügen…</translation>
     </message>
     <message>
         <source>A folder of .ics files, one per event, such as vdirsyncer keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner mit .ics-Dateien, eine je Termin, wie vdirsyncer ihn pflegt.</translation>
     </message>
     <message>
         <source>Show reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen zeigen</translation>
     </message>
     <message>
         <source>Reminder lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungslisten</translation>
     </message>
     <message>
         <source>Days of events in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage mit Terminen in der Liste</translation>
     </message>
     <message>
         <source>Event list</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminliste</translation>
     </message>
     <message>
         <source>Days of overdue reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage mit überfälligen Erinnerungen</translation>
     </message>
     <message>
         <source>Hide today&apos;s past events</source>
-        <translation type="unfinished"></translation>
+        <translation>Heutige vergangene Termine ausblenden</translation>
     </message>
     <message>
         <source>Show all-day events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganztägige Termine zeigen</translation>
     </message>
     <message>
         <source>Show only video calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Videoanrufe zeigen</translation>
     </message>
     <message>
         <source>Show the join button only for upcoming events</source>
-        <translation type="unfinished"></translation>
+        <translation>Knopf zum Beitreten nur bei bevorstehenden Terminen zeigen</translation>
     </message>
     <message>
         <source>Show the calendar in event details</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender in den Termindetails zeigen</translation>
     </message>
     <message>
         <source>Open Google Calendar events in the browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine aus Google Kalender im Browser öffnen</translation>
     </message>
     <message>
         <source>Open locations in Google Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Orte in Google Maps öffnen</translation>
     </message>
     <message>
         <source>Hidden events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeblendete Termine</translation>
     </message>
     <message>
         <source>Exclude events</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine ausschließen</translation>
     </message>
     <message>
         <source>Event indicators</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminmarkierungen</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>One dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Punkt</translation>
     </message>
     <message>
         <source>Up to three dots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zu drei Punkte</translation>
     </message>
     <message>
         <source>Indicate days with events in the calendar. When using colored dots, it uses the calendar colors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert Tage mit Terminen im Kalender. Farbige Punkte verwenden die Farben der Kalender.</translation>
     </message>
     <message>
         <source>Month calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatskalender</translation>
     </message>
     <message>
         <source>Week numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderwochen</translation>
     </message>
     <message>
         <source>Highlighted days</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervorgehobene Tage</translation>
     </message>
     <message>
         <source>Highlight style</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Hervorhebung</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Reset day when closing window</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag beim Schließen des Fensters zurücksetzen</translation>
     </message>
     <message>
         <source>When disabled, the calendar will reset back to the current day when closing the menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn ausgeschaltet, springt der Kalender beim Schließen des Menüs auf den aktuellen Tag zurück.</translation>
     </message>
     <message>
         <source>Swipe to change months</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Monatswechsel wischen</translation>
     </message>
     <message>
         <source>Highlight the days of the event under the pointer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage des Termins unter dem Mauszeiger hervorheben</translation>
     </message>
     <message>
         <source>Long press opens the day in Google Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Langes Drücken öffnet den Tag in Google Kalender</translation>
     </message>
     <message>
         <source>Time Zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen</translation>
     </message>
     <message>
         <source>Time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen</translation>
     </message>
     <message>
         <source>Show time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen zeigen</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Show day and night icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag- und Nachtsymbole zeigen</translation>
     </message>
     <message>
         <source>Show time zones in event details</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen in den Termindetails zeigen</translation>
     </message>
     <message>
         <source>Show time travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitreise zeigen</translation>
     </message>
     <message>
         <source>Time travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitreise</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>Reset when closing window</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schließen des Fensters zurücksetzen</translation>
     </message>
     <message>
         <source>Show floating clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwebende Uhr zeigen</translation>
     </message>
     <message>
         <source>Floating clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwebende Uhr</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen</translation>
     </message>
     <message>
         <source>Above all windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Über allen Fenstern</translation>
     </message>
     <message>
         <source>Above all windows and full-screen windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Über allen Fenstern und Vollbildfenstern</translation>
     </message>
     <message>
         <source>On the desktop background</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Desktop-Hintergrund</translation>
     </message>
     <message>
         <source>Show background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund zeigen</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Show upcoming event in the panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächsten Termin in der Leiste zeigen</translation>
     </message>
     <message>
         <source>Upcoming event</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Termin</translation>
     </message>
     <message>
         <source>Show title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel zeigen</translation>
     </message>
     <message>
         <source>Title length</source>
-        <translation type="unfinished"></translation>
+        <translation>Titellänge</translation>
     </message>
     <message>
         <source>Show countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown zeigen</translation>
     </message>
     <message>
         <source>Show minutes for more than an hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten auch bei mehr als einer Stunde zeigen</translation>
     </message>
     <message>
         <source>Show during the entire event</source>
-        <translation type="unfinished"></translation>
+        <translation>Während des gesamten Termins zeigen</translation>
     </message>
     <message>
         <source>Show before the event</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Termin zeigen</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Stunden</translation>
     </message>
     <message>
         <source>12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>12 Stunden</translation>
     </message>
     <message>
         <source>Only video calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Videoanrufe</translation>
     </message>
     <message>
         <source>None chosen: every calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner gewählt: alle Kalender.</translation>
     </message>
     <message>
         <source>Hide when there is no event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden, wenn kein Termin ansteht</translation>
     </message>
     <message>
         <source>Show calendar colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderfarbe zeigen</translation>
     </message>
     <message>
         <source>Click to join the video call</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um dem Videoanruf beizutreten</translation>
     </message>
     <message>
         <source>Clicking the item</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick auf das Element</translation>
     </message>
     <message>
         <source>Shows the event&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Details des Termins</translation>
     </message>
     <message>
         <source>Opens the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet das Fenster</translation>
     </message>
     <message>
         <source>Muted events</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummgeschaltete Termine</translation>
     </message>
     <message>
         <source>Show notification when video call event starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigung zeigen, wenn ein Termin mit Videoanruf beginnt</translation>
     </message>
     <message>
         <source>Call notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufbenachrichtigungen</translation>
     </message>
     <message>
         <source>Notify</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigen</translation>
     </message>
     <message>
         <source>Full-screen notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildbenachrichtigungen</translation>
     </message>
     <message>
         <source>Full-screen alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildalarme</translation>
     </message>
     <message>
         <source>Only events with an alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Termine mit Alarm</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine</translation>
     </message>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>zugesagte</translation>
     </message>
     <message>
         <source>accepted and tentative</source>
-        <translation type="unfinished"></translation>
+        <translation>zugesagte und vorläufige</translation>
     </message>
     <message>
         <source>accepted, tentative, and pending</source>
-        <translation type="unfinished"></translation>
+        <translation>zugesagte, vorläufige und ausstehende</translation>
     </message>
     <message>
         <source>Declined events are always ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgesagte Termine werden immer übergangen.</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Preview Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigung testen</translation>
     </message>
     <message>
         <source>Chime on the hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundensignal zur vollen Stunde</translation>
     </message>
     <message>
         <source>Hourly chime</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundensignal</translation>
     </message>
     <message>
         <source>Between</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Toggle Ruvo window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruvo-Fenster ein-/ausblenden</translation>
     </message>
     <message>
         <source>New event or reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Termin oder neue Erinnerung</translation>
     </message>
     <message>
         <source>Join video call</source>
-        <translation type="unfinished">Videoanruf beitreten</translation>
+        <translation>Videoanruf beitreten</translation>
     </message>
     <message>
         <source>Starting in the next 15 minutes or current.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnt in den nächsten 15 Minuten oder läuft gerade.</translation>
     </message>
     <message>
         <source>Show or hide the floating clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwebende Uhr ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Dismiss the full-screen notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildbenachrichtigung schließen</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <source>Copy Debug Info</source>
-        <translation type="unfinished">Diagnosedaten kopieren</translation>
+        <translation>Diagnosedaten kopieren</translation>
     </message>
     <message>
         <source>Versions, desktop and the look of the clock, for a bug report. No event content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen, Desktop und Aussehen der Uhr, für einen Fehlerbericht. Keine Inhalte von Terminen.</translation>
     </message>
     <message>
         <source>Show Crash Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Absturzberichte zeigen</translation>
     </message>
     <message>
         <source>Reset All Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einstellungen zurücksetzen…</translation>
     </message>
     <message>
         <source>Every setting goes back to its default. Your calendars are not touched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Einstellung kehrt zu ihrem Standardwert zurück. Ihre Kalender bleiben unberührt.</translation>
     </message>
 </context>
 <context>
     <name>SettingsWindowHost</name>
     <message>
         <source>Full-screen notifications are not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbildbenachrichtigungen sind nicht verfügbar.</translation>
     </message>
     <message>
         <source>Not available here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier nicht verfügbar.</translation>
     </message>
     <message>
         <source>Add Calendar Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderordner hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>SetupConfigs</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>“%1” is not a value vdirsyncer reads (text goes in quotes)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Wert, den vdirsyncer liest (Text gehört in Anführungszeichen)</translation>
     </message>
     <message>
         <source>not a section or a “key = value” line</source>
-        <translation type="unfinished"></translation>
+        <translation>weder ein Abschnitt noch eine Zeile „Schlüssel = Wert“</translation>
     </message>
     <message>
         <source>storage %1 has no path</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher %1 hat keinen Pfad</translation>
     </message>
     <message>
         <source>calendar %1 has no path</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender %1 hat keinen Pfad</translation>
     </message>
 </context>
 <context>
     <name>ShortcutKeys</name>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished">Vorheriger Monat</translation>
+        <translation>Vorheriger Monat</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished">Nächster Monat</translation>
+        <translation>Nächster Monat</translation>
     </message>
     <message>
         <source>Travel back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückreisen</translation>
     </message>
     <message>
         <source>Travel forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärtsreisen</translation>
     </message>
     <message>
         <source>Quit Ruvo</source>
-        <translation type="unfinished">Ruvo beenden</translation>
+        <translation>Ruvo beenden</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen…</translation>
     </message>
     <message>
         <source>This key cannot be used for a keyboard shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Taste kann nicht für ein Tastenkürzel verwendet werden.</translation>
     </message>
     <message>
         <source>Add Ctrl, Alt or Super: without them the key would stop typing in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nehmen Sie Strg, Alt oder Super hinzu: Ohne sie könnte die Taste in keinem Programm mehr getippt werden.</translation>
     </message>
     <message>
         <source>This keyboard shortcut cannot be used as it&apos;s already a system-wide keyboard shortcut (“%1”). Most desktop shortcuts can be changed in the desktop&apos;s keyboard settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Tastenkürzel kann nicht verwendet werden, da es bereits ein systemweites Tastenkürzel ist („%1“). Die meisten Tastenkürzel des Desktops lassen sich in seinen Tastatureinstellungen ändern.</translation>
     </message>
     <message>
         <source>This keyboard shortcut cannot be used as it&apos;s already used by the “%1” menu item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Tastenkürzel kann nicht verwendet werden, da es bereits vom Menüeintrag „%1“ verwendet wird.</translation>
     </message>
 </context>
 <context>
@@ -1998,15 +2007,15 @@ Wrap text in single-quotes to show the literal text.
     </message>
     <message>
         <source>Placeholder event. Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzhaltertermin. Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt.</translation>
     </message>
     <message>
         <source>Drag this placeholder (while holding the Command key) to where you want it in the menu bar and then relaunch Ruvo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie diesen Platzhalter (bei gedrückter Befehlstaste) an die gewünschte Stelle in der Leiste und starten Sie Ruvo dann neu.</translation>
     </message>
     <message>
         <source>Quick Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnelleinstellungen</translation>
     </message>
 </context>
 <context>
@@ -2025,7 +2034,7 @@ Wrap text in single-quotes to show the literal text.
     </message>
     <message>
         <source>The calendar “%1” knows no address of yours; add it again with ruvo calendars add --email ADDRESS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender „%1“ kennt keine Ihrer Adressen; fügen Sie ihn mit ruvo calendars add --email ADRESSE erneut hinzu.</translation>
     </message>
 </context>
 <context>
@@ -2599,296 +2608,300 @@ Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).<
     </message>
     <message>
         <source>add an event written in plain words</source>
-        <translation type="unfinished"></translation>
+        <translation>einen in einfachen Worten geschriebenen Termin hinzufügen</translation>
     </message>
     <message>
         <source>the calendar to add to</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kalender, zu dem hinzugefügt wird</translation>
     </message>
     <message>
         <source>show what would be added, save nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigen, was hinzugefügt würde, nichts speichern</translation>
     </message>
     <message>
         <source>print the event as JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>den Termin als JSON ausgeben</translation>
     </message>
     <message>
         <source>  ruvo add &quot;Lunch with Ana Friday 1pm at Café Central&quot;
   ruvo add &quot;Zahnarzt morgen um 9 für 30 Minuten&quot;
   (no time: all day; no length: the default event duration)</source>
-        <translation type="unfinished"></translation>
+        <translation>  ruvo add &quot;Lunch with Ana Friday 1pm at Café Central&quot;
+  ruvo add &quot;Zahnarzt morgen um 9 für 30 Minuten&quot;
+  (ohne Uhrzeit: ganztägig; ohne Dauer: die Standarddauer für Termine)</translation>
     </message>
     <message>
         <source>no due date</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Fälligkeitsdatum</translation>
     </message>
     <message>
         <source>give a folder or --vdirsyncer, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Ordner oder --vdirsyncer angeben, nicht beides</translation>
     </message>
     <message>
         <source>give a folder, or --vdirsyncer</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Ordner oder --vdirsyncer angeben</translation>
     </message>
     <message>
         <source>list, add, discover and remove calendar folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderordner auflisten, hinzufügen, finden und entfernen</translation>
     </message>
     <message>
         <source>add the folders vdirsyncer syncs into</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ordner hinzufügen, in die vdirsyncer synchronisiert</translation>
     </message>
     <message>
         <source>  (what EDS, vdirsyncer and khal hold; changes nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (was EDS, vdirsyncer und khal enthalten; ändert nichts)</translation>
     </message>
     <message numerus="yes">
         <source>%n calendar(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kalender</numerusform>
+            <numerusform>%n Kalender</numerusform>
         </translation>
     </message>
     <message>
         <source>no desktop to look at</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Desktop zum Untersuchen</translation>
     </message>
     <message>
         <source>say where this desktop&apos;s panel can show the clock, and how</source>
-        <translation type="unfinished"></translation>
+        <translation>sagen, wo die Leiste dieses Desktops die Uhr zeigen kann und wie</translation>
     </message>
     <message>
         <source>print the detected panel and the steps as JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>die erkannte Leiste und die Schritte als JSON ausgeben</translation>
     </message>
     <message>
         <source>  host: gnome, gnome-no-tray, plasma, xfce, waybar, i3bar, tray,
   xembed-tray or none; clockVisible: whether it shows with no step</source>
-        <translation type="unfinished"></translation>
+        <translation>  host: gnome, gnome-no-tray, plasma, xfce, waybar, i3bar, tray,
+  xembed-tray oder none; clockVisible: ob sie ohne weiteren Schritt erscheint</translation>
     </message>
     <message>
         <source>--upcoming goes with --waybar</source>
-        <translation type="unfinished"></translation>
+        <translation>--upcoming geht nur mit --waybar</translation>
     </message>
     <message>
         <source>with --waybar: the upcoming event instead of the clock, a line at each change</source>
-        <translation type="unfinished"></translation>
+        <translation>mit --waybar: der nächste Termin statt der Uhr, eine Zeile je Änderung</translation>
     </message>
     <message>
         <source>add an event to a calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Termin zu einem Kalender hinzufügen</translation>
     </message>
     <message>
         <source>the event&apos;s title</source>
-        <translation type="unfinished"></translation>
+        <translation>der Titel des Termins</translation>
     </message>
     <message>
         <source>when it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>wann er beginnt</translation>
     </message>
     <message>
         <source>when it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>wann er endet</translation>
     </message>
     <message>
         <source>an all-day event</source>
-        <translation type="unfinished"></translation>
+        <translation>ein ganztägiger Termin</translation>
     </message>
     <message>
         <source>the calendar (default: the default calendar)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kalender (Vorgabe: der Standardkalender)</translation>
     </message>
     <message>
         <source>where it takes place</source>
-        <translation type="unfinished"></translation>
+        <translation>wo er stattfindet</translation>
     </message>
     <message>
         <source>an alarm, seconds before the start</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Alarm, Sekunden vor dem Beginn</translation>
     </message>
     <message>
         <source>  (with --all-day, --start and --end may be dates: the first and the last day)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (mit --all-day dürfen --start und --end Daten sein: der erste und der letzte Tag)</translation>
     </message>
     <message>
         <source>add a reminder to a reminder list</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Erinnerung zu einer Erinnerungsliste hinzufügen</translation>
     </message>
     <message>
         <source>the reminder&apos;s title</source>
-        <translation type="unfinished"></translation>
+        <translation>der Titel der Erinnerung</translation>
     </message>
     <message>
         <source>a day, or a day and time</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Tag oder ein Tag mit Uhrzeit</translation>
     </message>
     <message>
         <source>0 none, 1 highest ... 9 lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>0 keine, 1 höchste ... 9 niedrigste</translation>
     </message>
     <message>
         <source>the reminder list (default: the first one)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Erinnerungsliste (Vorgabe: die erste)</translation>
     </message>
     <message>
         <source>  (a due date gets an alarm at that moment)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (ein Fälligkeitsdatum erhält einen Alarm zu diesem Zeitpunkt)</translation>
     </message>
     <message>
         <source>Accepted “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ zugesagt</translation>
     </message>
     <message>
         <source>Declined “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ abgesagt</translation>
     </message>
     <message>
         <source>Answered “%1” with maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ mit Vielleicht beantwortet</translation>
     </message>
     <message>
         <source>not an answer: %1 (accept, decline or tentative)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort: %1 (accept, decline oder tentative)</translation>
     </message>
     <message>
         <source>--occurrence: not an ISO 8601 time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--occurrence: keine Uhrzeit nach ISO 8601: %1</translation>
     </message>
     <message>
         <source>no event %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Termin %1</translation>
     </message>
     <message>
         <source>accept, decline or tentatively accept an invitation</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Einladung annehmen, ablehnen oder vorläufig annehmen</translation>
     </message>
     <message>
         <source>only the occurrence that starts then</source>
-        <translation type="unfinished"></translation>
+        <translation>nur das Vorkommen, das zu diesem Zeitpunkt beginnt</translation>
     </message>
     <message>
         <source>--describe takes no pane</source>
-        <translation type="unfinished"></translation>
+        <translation>--describe nimmt keinen Bereich</translation>
     </message>
     <message>
         <source>--json needs --describe</source>
-        <translation type="unfinished"></translation>
+        <translation>--json braucht --describe</translation>
     </message>
     <message>
         <source>no pane &quot;%1&quot;; the panes are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bereich „%1“; die Bereiche sind %2</translation>
     </message>
     <message>
         <source>cannot reach the running Ruvo</source>
-        <translation type="unfinished"></translation>
+        <translation>das laufende Ruvo ist nicht erreichbar</translation>
     </message>
     <message>
         <source>open the settings window, or describe its panes</source>
-        <translation type="unfinished"></translation>
+        <translation>das Einstellungsfenster öffnen oder seine Bereiche beschreiben</translation>
     </message>
     <message>
         <source>list the panes and controls</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bereiche und Bedienelemente auflisten</translation>
     </message>
     <message>
         <source>print the description as JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>die Beschreibung als JSON ausgeben</translation>
     </message>
     <message>
         <source>  PANE: general, panel, calendar, timezones, alerts, shortcuts or advanced.
   Starts Ruvo on that pane when it does not run yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>  BEREICH: general, panel, calendar, timezones, alerts, shortcuts oder advanced.
+  Startet Ruvo mit diesem Bereich, wenn es noch nicht läuft.</translation>
     </message>
     <message>
         <source>Evolution Data Server: found; its calendars are read without setting anything up</source>
-        <translation type="unfinished"></translation>
+        <translation>Evolution Data Server: gefunden; seine Kalender werden ohne Einrichtung gelesen</translation>
     </message>
     <message>
         <source>Evolution Data Server: not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Evolution Data Server: nicht gefunden</translation>
     </message>
     <message>
         <source>%1 “%2”: %3</source>
         <extracomment>%1: vdirsyncer or khal, %2: the name in its configuration, %3: a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“: %3</translation>
     </message>
     <message>
         <source>added</source>
-        <translation type="unfinished"></translation>
+        <translation>hinzugefügt</translation>
     </message>
     <message>
         <source>not added</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht hinzugefügt</translation>
     </message>
     <message>
         <source>No vdirsyncer or khal calendar folders found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kalenderordner von vdirsyncer oder khal gefunden</translation>
     </message>
     <message>
         <source>EDS account</source>
-        <translation type="unfinished"></translation>
+        <translation>EDS-Konto</translation>
     </message>
     <message>
         <source>built in</source>
-        <translation type="unfinished"></translation>
+        <translation>eingebaut</translation>
     </message>
     <message>
         <source>added by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>von Hand hinzugefügt</translation>
     </message>
     <message>
         <source>from %1</source>
         <extracomment>%1: vdirsyncer or khal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aus %1</translation>
     </message>
     <message>
         <source>no calendar discovery in this build</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Kalendersuche in dieser Version</translation>
     </message>
     <message>
         <source>Skipped %1 (already added)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 übersprungen (bereits hinzugefügt)</translation>
     </message>
     <message>
         <source>Skipped %1 (no calendars in it yet: run vdirsyncer sync)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 übersprungen (noch keine Kalender darin: vdirsyncer sync ausführen)</translation>
     </message>
     <message>
         <source>Skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 übersprungen: %2</translation>
     </message>
     <message>
         <source>No vdirsyncer configuration with a &quot;filesystem&quot; storage found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine vdirsyncer-Konfiguration mit einem Speicher vom Typ „filesystem“ gefunden</translation>
     </message>
     <message>
         <source>give --end or --all-day</source>
-        <translation type="unfinished"></translation>
+        <translation>--end oder --all-day angeben</translation>
     </message>
     <message>
         <source>--start: not an ISO 8601 date and time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--start: kein Datum mit Uhrzeit nach ISO 8601: %1</translation>
     </message>
     <message>
         <source>--end: not an ISO 8601 date and time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--end: kein Datum mit Uhrzeit nach ISO 8601: %1</translation>
     </message>
     <message>
         <source>--alarm: not a number of seconds within a year</source>
-        <translation type="unfinished"></translation>
+        <translation>--alarm: keine Anzahl Sekunden innerhalb eines Jahres</translation>
     </message>
     <message>
         <source>--title is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>--title fehlt</translation>
     </message>
     <message>
         <source>--due: not an ISO 8601 date or time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--due: kein Datum und keine Uhrzeit nach ISO 8601: %1</translation>
     </message>
     <message>
         <source>--priority: a number from 0 (none) to 9 (lowest)</source>
-        <translation type="unfinished"></translation>
+        <translation>--priority: eine Zahl von 0 (keine) bis 9 (niedrigste)</translation>
     </message>
 </context>
 <context>
@@ -2932,42 +2945,42 @@ Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).<
     <name>ruvo::platform::DesktopNotificationSettings</name>
     <message>
         <source>Ruvo cannot open this desktop&apos;s notification settings. Look for Notifications in the desktop&apos;s settings, and make sure a notification service is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruvo kann die Benachrichtigungseinstellungen dieses Desktops nicht öffnen. Suchen Sie in den Einstellungen des Desktops nach „Benachrichtigungen“ und stellen Sie sicher, dass ein Benachrichtigungsdienst läuft.</translation>
     </message>
     <message>
         <source>Could not start %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::AboutWindow</name>
     <message>
         <source>About Ruvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Ruvo</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A clock and calendar for your panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Uhr und ein Kalender für Ihre Leiste.</translation>
     </message>
     <message>
         <source>Free software under the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later). It comes with absolutely no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License, Version 3 oder neuer&lt;/a&gt; (GPL-3.0-or-later). Sie wird ohne jegliche Gewährleistung geliefert.</translation>
     </message>
     <message>
         <source>Written by the Ruvo developers. Built on Qt %1, ICU %2, libical and SQLite; time zones from the system&apos;s tz database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben von den Entwicklern von Ruvo. Aufgebaut auf Qt %1, ICU %2, libical und SQLite; Zeitzonen aus der tz-Datenbank des Systems.</translation>
     </message>
     <message>
         <source>Copy Debug Info</source>
-        <translation type="unfinished">Diagnosedaten kopieren</translation>
+        <translation>Diagnosedaten kopieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -3080,15 +3093,15 @@ Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).<
     <name>ruvo::views::CalendarChecklist</name>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige</translation>
     </message>
     <message>
         <source>No reminder lists found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Erinnerungslisten gefunden</translation>
     </message>
     <message>
         <source>No calendars found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kalender gefunden</translation>
     </message>
 </context>
 <context>
@@ -3130,22 +3143,22 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     </message>
     <message>
         <source>Open Notification Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungseinstellungen öffnen</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::ControlRow</name>
     <message>
         <source>Not available here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier nicht verfügbar.</translation>
     </message>
     <message>
         <source>Reset All Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einstellungen zurücksetzen</translation>
     </message>
     <message>
         <source>Every setting goes back to its default. This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Einstellung kehrt zu ihrem Standardwert zurück. Das kann nicht rückgängig gemacht werden.</translation>
     </message>
 </context>
 <context>
@@ -3164,31 +3177,31 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     <name>ruvo::views::EditMatcherScreen</name>
     <message>
         <source>Exclude Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine ausschließen</translation>
     </message>
     <message>
         <source>Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Muster</translation>
     </message>
     <message>
         <source>Matcher type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art des Vergleichs</translation>
     </message>
     <message>
         <source>Invalid Regex</source>
-        <translation type="unfinished">Ungültiger regulärer Ausdruck</translation>
+        <translation>Ungültiger regulärer Ausdruck</translation>
     </message>
     <message>
         <source>Event title</source>
-        <translation type="unfinished"></translation>
+        <translation>Termintitel</translation>
     </message>
     <message>
         <source>Exclude from</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschließen aus</translation>
     </message>
     <message>
         <source>Timeslot</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster</translation>
     </message>
 </context>
 <context>
@@ -3286,15 +3299,15 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusagen</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished">Vielleicht</translation>
+        <translation>Vielleicht</translation>
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Absagen</translation>
     </message>
 </context>
 <context>
@@ -3425,65 +3438,65 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusagen</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished">Vielleicht</translation>
+        <translation>Vielleicht</translation>
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Absagen</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::ExclusionsEditor</name>
     <message>
         <source>Add Matcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel hinzufügen</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten…</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(leer)</translation>
     </message>
     <message>
         <source>Is Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeschaltet</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::FirstRunWindow</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Kopieren</translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copy the command</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Befehl kopieren</translation>
     </message>
     <message>
         <source>Your Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Leiste</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Your Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Kalender</translation>
     </message>
     <message>
         <source>Ruvo reads calendars from folders of .ics files, such as those vdirsyncer keeps in sync with a CalDAV account, and from GNOME&apos;s online accounts. Add a folder in Settings, Calendar, &quot;Add Calendar Folder…&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruvo liest Kalender aus Ordnern mit .ics-Dateien, etwa denen, die vdirsyncer mit einem CalDAV-Konto abgleicht, und aus den Online-Konten von GNOME. Fügen Sie einen Ordner unter „Einstellungen“, „Kalender“, „Kalenderordner hinzufügen…“ hinzu.</translation>
     </message>
 </context>
 <context>
@@ -3578,7 +3591,7 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     </message>
     <message>
         <source>New Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Termin</translation>
     </message>
 </context>
 <context>
@@ -3632,256 +3645,256 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     </message>
     <message>
         <source>New Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Termin</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen…</translation>
     </message>
     <message>
         <source>About Ruvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Ruvo</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::NewCalendarItemWindow</name>
     <message>
         <source>New Calendar Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Kalendereintrag</translation>
     </message>
     <message>
         <source>Are you sure you want to discard this?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das wirklich verwerfen?</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Termin</translation>
     </message>
     <message>
         <source>Reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titel</translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notizen</translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Switch between new event and reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen neuem Termin und neuer Erinnerung wechseln</translation>
     </message>
     <message>
         <source>This window offers the most used fields only. &quot;More Settings…&quot; continues the event in your calendar application. Control+Tab switches between event and reminder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster bietet nur die meistgenutzten Felder. „Weitere Einstellungen…“ setzt den Termin in Ihrer Kalenderanwendung fort. Strg+Tab wechselt zwischen Termin und Erinnerung.</translation>
     </message>
     <message>
         <source>Got It</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstanden</translation>
     </message>
     <message>
         <source>More Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Einstellungen…</translation>
     </message>
     <message>
         <source>Continue editing the event in the default calendar app</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Termin in der Standard-Kalenderanwendung weiter bearbeiten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Add Reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung hinzufügen</translation>
     </message>
     <message>
         <source>Add Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Termin hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::NewEventPage</name>
     <message>
         <source>All-day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganztägig</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>Starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Starts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn:</translation>
     </message>
     <message>
         <source>Ends:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende:</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Second Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Alarm</translation>
     </message>
     <message>
         <source>Alert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm:</translation>
     </message>
     <message>
         <source>Second Alert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Alarm:</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>Select the calendar to save the event into</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kalender wählen, in dem der Termin gespeichert wird</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished">Kalender</translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender:</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::NewReminderPage</name>
     <message>
         <source>Remind me</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnern</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Select the list to save the reminder into</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste wählen, in der die Erinnerung gespeichert wird</translation>
     </message>
     <message>
         <source>List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste:</translation>
     </message>
     <message>
         <source>Due date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fälligkeitsdatum</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Due time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fälligkeitszeit</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished">Priorität</translation>
+        <translation>Priorität</translation>
     </message>
     <message>
         <source>Priority:</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorität:</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::PatternField</name>
     <message>
         <source>Pattern help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Mustern</translation>
     </message>
     <message>
         <source>E d MMM  HH:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>E d MMM  HH:mm</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Empty: the clock shows what the switches choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer: Die Uhr zeigt, was die Schalter wählen.</translation>
     </message>
     <message>
         <source>This pattern cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Muster kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Preview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau: %1</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::QuickAddLine</name>
     <message>
         <source>Add an event: “Lunch with Ana Friday 1pm”</source>
-        <translation type="unfinished"></translation>
+        <translation>Termin hinzufügen: „Mittagessen mit Ana Freitag 13 Uhr“</translation>
     </message>
     <message>
         <source>Added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt: %1</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::SettingsWindow</name>
     <message>
         <source>Ruvo Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen von Ruvo</translation>
     </message>
     <message>
         <source>Settings sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereiche der Einstellungen</translation>
     </message>
 </context>
 <context>
     <name>ruvo::views::ShortcutRecorder</name>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Remove the shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tastenkürzel entfernen</translation>
     </message>
     <message>
         <source>Press the shortcut…</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie das Tastenkürzel…</translation>
     </message>
     <message>
         <source>Record Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel aufnehmen</translation>
     </message>
 </context>
 <context>
@@ -3904,13 +3917,15 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     </message>
     <message>
         <source>Time Travel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitreise</translation>
     </message>
     <message>
         <source>Drag the slider to see a future or past local time in all your time zones. This can be useful for planning events or meetings.
 
 By default, it will skip an hour at a time, but if you hold Alt, it will skip by 15 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen Sie den Schieberegler, um eine künftige oder vergangene Ortszeit in all Ihren Zeitzonen zu sehen. Das kann bei der Planung von Terminen oder Besprechungen helfen.
+
+Standardmäßig springt er jeweils eine Stunde weiter; wenn Sie Alt gedrückt halten, springt er in Schritten von 15 Minuten.</translation>
     </message>
 </context>
 <context>

@@ -40,9 +40,9 @@
     </message>
     <message numerus="yes">
         <source>%n calendar(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n calendar</numerusform>
+            <numerusform>%n calendars</numerusform>
         </translation>
     </message>
 </context>
