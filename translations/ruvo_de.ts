@@ -2010,8 +2010,8 @@ Setzen Sie Text in einfache Anführungszeichen, um ihn unverändert anzuzeigen.
         <translation>Platzhaltertermin. Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt.</translation>
     </message>
     <message>
-        <source>Drag this placeholder (while holding the Command key) to where you want it in the menu bar and then relaunch Ruvo.</source>
-        <translation>Ziehen Sie diesen Platzhalter (bei gedrückter Befehlstaste) an die gewünschte Stelle in der Leiste und starten Sie Ruvo dann neu.</translation>
+        <source>This placeholder shows where the next event appears in the panel. Move it where you want it with your panel&apos;s own settings, then restart Ruvo.</source>
+        <translation>Dieser Platzhalter zeigt, wo der nächste Termin in der Leiste erscheint. Verschieben Sie ihn mit den Einstellungen Ihrer Leiste an die gewünschte Stelle und starten Sie Ruvo dann neu.</translation>
     </message>
     <message>
         <source>Quick Settings</source>

@@ -128,8 +128,9 @@ void UpcomingEventController::showPlaceholder() {
     m_item->setContent(content);
     showMenu({{kPlaceholderHintEntry,
                QCoreApplication::translate(
-                   "UpcomingEvent", "Drag this placeholder (while holding the Command key) to "
-                                    "where you want it in the menu bar and then relaunch Ruvo."),
+                   "UpcomingEvent",
+                   "This placeholder shows where the next event appears in the panel. Move it "
+                   "where you want it with your panel's own settings, then restart Ruvo."),
                false}});
     m_item->setVisible(true);
 }

@@ -273,7 +273,7 @@ TEST(UpcomingEventController, PlaceholderWhilePositioning) {
     EXPECT_EQ(f.item->content().colorBar, QColor(0x35, 0x84, 0xe4));
     ASSERT_EQ(f.item->menu.size(), 1u);
     EXPECT_FALSE(f.item->menu[0].isEnabled);
-    EXPECT_TRUE(f.item->menu[0].label.startsWith(QStringLiteral("Drag this placeholder")));
+    EXPECT_TRUE(f.item->menu[0].label.startsWith(QStringLiteral("This placeholder shows")));
     f.item->click();
     EXPECT_TRUE(f.opened.empty()) << "the click belongs to the menu";
     f.scheduler.advance(1min); // ticks keep the sample
