@@ -14,9 +14,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QUrl>
 
 namespace ruvo::app {
+
+namespace {
+const QString kAlertsPane = QStringLiteral("alerts");
+} // namespace
 
 namespace actions = preferences::actions;
 
@@ -34,9 +39,20 @@ void SettingsWindowHost::show(const QString& pane) {
     if (!m_window) {
         m_window = new views::SettingsWindow(services());
         m_window->setAttribute(Qt::WA_DeleteOnClose); // made again, fresh, on the next open
+        QObject::connect(m_window->paneList(), &QListWidget::currentRowChanged, m_window,
+                         [this] { showPlaceholder(m_window->currentPaneId() == kAlertsPane); });
+        QObject::connect(m_window, &QObject::destroyed, [this] { showPlaceholder(false); });
     }
     qCInfo(lcApp) << "Settings window on" << (pane.isEmpty() ? QStringLiteral("general") : pane);
     m_window->showPane(pane);
+    showPlaceholder(m_window->currentPaneId() == kAlertsPane);
+}
+
+// While the alerts pane is open the upcoming event's item shows its placeholder, so the user
+// sees where it sits in the panel (and can move it there) even with no event near.
+void SettingsWindowHost::showPlaceholder(bool shouldShow) {
+    if (auto* upcoming = m_state.upcomingEventController())
+        upcoming->setShouldShowUpcomingEventPlaceholder(shouldShow);
 }
 
 views::SettingsServices SettingsWindowHost::services() {

@@ -27,6 +27,7 @@ private:
     views::SettingsServices services();
     std::optional<QString> runAction(const QString& action);
     std::optional<QString> addCalendarFolder();
+    void showPlaceholder(bool shouldShow);
 
     AppState& m_state;
     Panel& m_panel;
