@@ -27,6 +27,7 @@
 #include "kit/Translations.h"
 #include "onboarding/PanelHost.h"
 #include "platform/NotificationCategoryRegistry.h"
+#include "platform/SetupDiscovery.h"
 #include "platform/ShortcutRegistry.h"
 #include "platform/linux/DBusApplication.h"
 #include "platform/linux/LinuxDesktopFacts.h"
@@ -70,9 +71,12 @@ std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& co
 // The first-run, what's-new and About windows: their "Settings…" opens the settings window,
 // the panel they describe is this session's, and About copies the same debug information as
 // the "more" menu.
-void connectShellWindows(views::ShellWindows& windows, Panel& panel,
+void connectShellWindows(views::ShellWindows& windows, Panel& panel, const QString& configFolder,
                          std::function<void()> openSettings) {
     windows.panelHost = [] { return onboarding::detectPanelHost(platform::probeThisDesktop()); };
+    windows.calendarsFound = [configFolder] {
+        return onboarding::describeCalendarsFound(platform::discoverUserSetup(configFolder));
+    };
     windows.openSettings = std::move(openSettings);
     auto* more = qobject_cast<views::MoreMenu*>(panel.mainScreen().moreButton()->menu());
     if (!more)
@@ -189,7 +193,8 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
     ProgramActions actions(
         state, panel, videoCalls, bus, [&newItems] { newItems.start(); },
         [&settingsWindow](const QString& pane) { settingsWindow.show(pane); });
-    connectShellWindows(windows, panel, [&settingsWindow] { settingsWindow.show(QString()); });
+    connectShellWindows(windows, panel, settings->folder(),
+                        [&settingsWindow] { settingsWindow.show(QString()); });
     state.setShortcutAction(QStringLiteral("joinMeeting"),
                             [&actions] { actions.joinFromShortcut(); });
     state.setShortcutAction(QStringLiteral("newEvent"), [&newItems] { newItems.start(); });

@@ -76,4 +76,17 @@ void FirstRunWindow::addCalendarsSection() {
     body()->addWidget(m_calendars);
 }
 
+void FirstRunWindow::showCalendarsFound(const onboarding::CalendarsFound& found) {
+    auto* layout = m_calendars->layout();
+    if (found.lines.isEmpty())
+        return;
+    layout->addWidget(plainLabel(tr("Found on this computer:"), m_calendars));
+    for (const QString& line : found.lines)
+        layout->addWidget(plainLabel(QStringLiteral("• ") + line, m_calendars));
+    if (!found.commands.isEmpty())
+        layout->addWidget(plainLabel(tr("To add what Ruvo does not show yet, run:"), m_calendars));
+    for (const QString& command : found.commands)
+        layout->addWidget(snippetRow(command, m_calendars));
+}
+
 } // namespace ruvo::views

@@ -3,6 +3,7 @@
 // the steps (with their commands to copy) that put it into the panel, and the calendars.
 #pragma once
 
+#include "onboarding/CalendarsFound.h"
 #include "onboarding/FirstRunGuide.h"
 #include "views/shell/InfoWindow.h"
 
@@ -16,9 +17,10 @@ public:
     FirstRunWindow(const onboarding::FirstRunGuide& guide, std::function<void()> openSettings,
                    QWidget* parent = nullptr);
 
-    // The calendars section: it tells how to add a calendar folder until a list of the
-    // calendars found on this machine is put into it (replace its contents).
+    // The calendars section: how to add a calendar folder, then what was found on this
+    // machine once showCalendarsFound() has run.
     QGroupBox* calendarsSection() const { return m_calendars; }
+    void showCalendarsFound(const onboarding::CalendarsFound& found);
 
 private:
     void addPanelSection(const onboarding::FirstRunGuide& guide);

@@ -21,7 +21,10 @@ template <typename Make> void present(QPointer<QWidget>& slot, Make make) {
 void ShellWindows::showWelcome() {
     present(m_welcome, [this] {
         const onboarding::PanelHost host = panelHost ? panelHost() : onboarding::PanelHost{};
-        return new FirstRunWindow(onboarding::firstRunGuide(host), openSettings);
+        auto* window = new FirstRunWindow(onboarding::firstRunGuide(host), openSettings);
+        if (calendarsFound)
+            window->showCalendarsFound(calendarsFound());
+        return window;
     });
 }
 

@@ -4,6 +4,7 @@
 // settings window, the desktop's facts and the debug text come from the program's wiring.
 #pragma once
 
+#include "onboarding/CalendarsFound.h"
 #include "onboarding/PanelHost.h"
 #include "platform/LaunchWindows.h"
 
@@ -29,6 +30,7 @@ public:
     std::function<void()> statusItemCheck; // set by the status item's owner
     std::function<void()> openSettings;    // opens the settings window
     std::function<onboarding::PanelHost()> panelHost;
+    std::function<onboarding::CalendarsFound()> calendarsFound;
     std::function<QString()> debugInfo;
 
 private:
