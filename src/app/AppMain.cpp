@@ -125,7 +125,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
         colorScheme, windows);
     WorldClock worldClock(state, panel,
                           options.environment(state.defaults().get(settings::keys::locale)));
-    VideoCalls videoCalls(state.defaults());
+    VideoCalls videoCalls(state.defaults(), state.settingsFiles().folder());
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
     FullscreenAlerts fullscreenAlerts(state, panel, eventsSection, videoCalls);
