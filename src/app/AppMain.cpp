@@ -23,6 +23,7 @@
 #include "platform/NotificationCategoryRegistry.h"
 #include "platform/ShortcutRegistry.h"
 #include "platform/linux/DBusApplication.h"
+#include "platform/linux/DesktopShortcutConflicts.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/ProcRunningApplications.h"
 #include "platform/linux/QtMultimediaSoundPlayer.h"
@@ -108,10 +109,12 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     platform::ProcRunningApplications runningApplications;
     views::ShellWindows windows;
     platform::QtMultimediaSoundPlayer soundPlayer;
+    const platform::DesktopShortcutConflicts desktopShortcuts;
     AppState state(std::move(settings), scheduler, environment,
                    PlatformServices{*calendarStore, notificationCategories, shortcuts,
                                     runningApplications, windows, soundPlayer},
                    crashReporter);
+    state.setShortcutConflicts(&desktopShortcuts);
     AppDelegate delegate(state, crashReporter);
     delegate.applicationDidFinishLaunching();
     bus.onActivate = [&delegate] { delegate.applicationShouldHandleReopen(); };
