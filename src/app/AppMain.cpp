@@ -34,6 +34,7 @@
 #include "views/shell/ShellWindows.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <cstdio>
 #include <ctime>
 
@@ -140,10 +141,11 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     state.setShortcutAction(QStringLiteral("newEvent"), [] {
         qCWarning(lcApp) << "The newEvent shortcut was pressed: Ruvo cannot create events yet";
     });
-    // X11 only: on Wayland a grab on XWayland sees keys only while an X window has the focus.
-    std::optional<GlobalShortcutKeys> shortcutKeys;
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        shortcutKeys.emplace(state.defaults(), shortcuts);
+    // X11 grabs only on X11: on Wayland a grab on XWayland sees keys only while an X window
+    // has the focus. The portal where the desktop offers it.
+    GlobalShortcutKeys shortcutKeys(state.defaults(), shortcuts,
+                                    {QGuiApplication::platformName() == QLatin1String("xcb"),
+                                     QString(), QDBusConnection::sessionBus()});
     state.scheduleDidLaunch();
     return QApplication::exec();
 }
