@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppLog.h"
 #include "app/AppState.h"
+#include "app/CalendarLinks.h"
 #include "app/CallNotifications.h"
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
@@ -22,7 +23,9 @@
 #include "kit/Translations.h"
 #include "platform/NotificationCategoryRegistry.h"
 #include "platform/ShortcutRegistry.h"
+#include "platform/linux/CalendarDownload.h"
 #include "platform/linux/DBusApplication.h"
+#include "platform/linux/DBusNotifications.h"
 #include "platform/linux/DesktopShortcutConflicts.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "platform/linux/ProcRunningApplications.h"
@@ -35,6 +38,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QNetworkAccessManager>
 #include <cstdio>
 #include <ctime>
 
@@ -146,8 +150,29 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     GlobalShortcutKeys shortcutKeys(state.defaults(), shortcuts,
                                     {QGuiApplication::platformName() == QLatin1String("xcb"),
                                      QString(), QDBusConnection::sessionBus()});
+    QNetworkAccessManager network;
+    platform::DBusNotifications importNotifications;
+    CalendarLinks calendarLinks(
+        {[&store = *calendarStore](const QString& path) {
+             return store.importFile(path, QString());
+         },
+         [&store = *calendarStore](const QByteArray& text) {
+             return importCalendarText(store, text);
+         },
+         [&network](const QUrl& url, std::function<void(kit::Result<QByteArray>)> done) {
+             platform::downloadCalendar(network, url, std::move(done));
+         },
+         [&importNotifications](const QString& summary, const QString& body) {
+             platform::NotificationRequest request;
+             request.summary = summary;
+             request.body = body;
+             importNotifications.post(QStringLiteral("calendar-import"), request);
+         }});
+    bus.onOpen = [&calendarLinks](const QStringList& uris) { calendarLinks.open(uris); };
     state.scheduleDidLaunch();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    bus.onOpen = nullptr;
+    return status;
 }
 
 } // namespace

@@ -41,8 +41,11 @@ void DBusApplicationAdaptor::Activate(const QVariantMap&) {
         m_application->onActivate();
 }
 
-void DBusApplicationAdaptor::Open(const QStringList&, const QVariantMap& platformData) {
-    Activate(platformData);
+void DBusApplicationAdaptor::Open(const QStringList& uris, const QVariantMap& platformData) {
+    if (uris.isEmpty() || !m_application->onOpen)
+        Activate(platformData);
+    else
+        m_application->onOpen(uris);
 }
 
 void DBusApplicationAdaptor::ActivateAction(const QString& action, const QVariantList&,

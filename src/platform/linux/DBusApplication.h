@@ -38,6 +38,8 @@ public:
     };
 
     std::function<void()> onActivate; // the running instance was started again
+    // Files or links handed over to open (a file manager's "Open With", a browser's link).
+    std::function<void(const QStringList& uris)> onOpen;
     // A desktop action ("toggle-window") chosen in the launcher or sent by another program.
     std::function<std::optional<ActionFailure>(const QString& action)> onAction;
 };
@@ -50,7 +52,7 @@ public:
 
 public Q_SLOTS:
     void Activate(const QVariantMap& platformData);
-    // Ruvo opens no documents: opening anything activates it.
+    // Hands the URIs to onOpen; without any, the same as Activate.
     void Open(const QStringList& uris, const QVariantMap& platformData);
     void ActivateAction(const QString& action, const QVariantList& parameter,
                         const QVariantMap& platformData);
