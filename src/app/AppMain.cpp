@@ -70,9 +70,11 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     kit::installLog();
 
     platform::DBusApplication bus;
+    const QStringList uris = options.urisToOpen();
     if (!bus.registerInstance()) {
-        // Started again while running: the running instance toggles its menu window.
-        if (platform::DBusApplication::activateRunningInstance())
+        // Started again while running: the running instance toggles its menu window, or opens
+        // what this start was handed.
+        if (platform::DBusApplication::activateRunningInstance(uris))
             return 0;
         qCWarning(lcApp) << "Another Ruvo owns" << platform::DBusApplication::kServiceName
                          << "but does not answer";
@@ -168,7 +170,8 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
              request.body = body;
              importNotifications.post(QStringLiteral("calendar-import"), request);
          }});
-    bus.onOpen = [&calendarLinks](const QStringList& uris) { calendarLinks.open(uris); };
+    bus.onOpen = [&calendarLinks](const QStringList& handed) { calendarLinks.open(handed); };
+    calendarLinks.open(uris);
     state.scheduleDidLaunch();
     const int status = QApplication::exec();
     bus.onOpen = nullptr;
@@ -186,7 +189,7 @@ int appMain(int argc, char** argv) {
         std::fprintf(stderr, "ruvo: %s\n", qPrintable(options.error()));
         return 2;
     }
-    if (options->remaining.isEmpty())
+    if (options->remaining.isEmpty() || !options->urisToOpen().isEmpty())
         return runProgram(argc, argv, *options);
 
     QCoreApplication application(argc, argv);

@@ -24,10 +24,12 @@ bool DBusApplication::registerInstance() {
     return true;
 }
 
-bool DBusApplication::activateRunningInstance() {
+bool DBusApplication::activateRunningInstance(const QStringList& uris) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         kServiceName, kObjectPath, QStringLiteral("org.freedesktop.Application"),
-        QStringLiteral("Activate"));
+        uris.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("Open"));
+    if (!uris.isEmpty())
+        call << uris;
     call << QVariantMap{};
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
     return reply.type() == QDBusMessage::ReplyMessage;

@@ -28,8 +28,9 @@ public:
     // session bus, in which case there is no way to find another instance: run anyway).
     bool registerInstance();
 
-    // Asks the instance that owns the name to activate. False when none answers.
-    static bool activateRunningInstance();
+    // Asks the instance that owns the name to activate, or to open `uris`. False when none
+    // answers.
+    static bool activateRunningInstance(const QStringList& uris = {});
 
     // The outcome of a desktop action: none when it ran, else the D-Bus error name and text.
     struct ActionFailure {

@@ -35,8 +35,9 @@ public:
 private:
     static QByteArray response(const QByteArray& status, const QByteArray& headers,
                                const QByteArray& body) {
-        return "HTTP/1.1 " + status + "\r\n" + headers + "Content-Length: " +
-               QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+        return "HTTP/1.1 " + status + "\r\n" + headers +
+               "Content-Length: " + QByteArray::number(body.size()) +
+               "\r\nConnection: close\r\n\r\n" + body;
     }
 
     void answer(QTcpSocket* socket) {
