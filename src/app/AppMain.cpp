@@ -28,6 +28,7 @@
 #include "platform/linux/DBusNotifications.h"
 #include "platform/linux/DesktopShortcutConflicts.h"
 #include "platform/linux/PortalColorScheme.h"
+#include "platform/linux/PortalGlobalShortcuts.h"
 #include "platform/linux/ProcRunningApplications.h"
 #include "platform/linux/QtMultimediaSoundPlayer.h"
 #include "platform/linux/TerminationSignals.h"
@@ -107,6 +108,9 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     if (localeSetting)
         crashReporter.setTag(QStringLiteral("overriddenLocale"), *localeSetting);
 
+    // Before the first portal call (the colour scheme's), so the portal knows who asks.
+    platform::PortalGlobalShortcuts::registerApplication(QDBusConnection::sessionBus(),
+                                                         platform::DBusApplication::kServiceName);
     platform::PortalColorScheme colorScheme;
     views::AppearanceApplier appearance(settings->defaults(), colorScheme);
 

@@ -57,6 +57,14 @@ PortalGlobalShortcuts::PortalGlobalShortcuts(QDBusConnection bus, QObject* paren
     });
 }
 
+void PortalGlobalShortcuts::registerApplication(QDBusConnection bus, const QString& applicationId) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, kPath, QStringLiteral("org.freedesktop.host.portal.Registry"),
+        QStringLiteral("Register"));
+    call << applicationId << QVariantMap{};
+    bus.asyncCall(call);
+}
+
 PortalGlobalShortcuts::~PortalGlobalShortcuts() {
     closeSession();
 }
@@ -169,7 +177,14 @@ void PortalGlobalShortcuts::onResponse(const QDBusMessage& message) {
         return;
     }
     m_step = Step::none;
-    qCInfo(lcPlatform) << "The desktop bound" << m_shortcuts.size() << "global shortcuts";
+    // The keys the desktop chose, which may differ from the ones proposed.
+    const auto bound = qdbus_cast<PortalShortcutList>(results.value(QStringLiteral("shortcuts")));
+    for (const PortalShortcut& shortcut : bound)
+        qCInfo(lcPlatform).noquote()
+            << "The desktop runs the shortcut" << shortcut.id << "on"
+            << shortcut.properties.value(QStringLiteral("trigger_description")).toString();
+    if (bound.isEmpty())
+        qCInfo(lcPlatform) << "The desktop bound" << m_shortcuts.size() << "global shortcuts";
 }
 
 void PortalGlobalShortcuts::onActivatedSignal(const QDBusMessage& message) {

@@ -47,6 +47,11 @@ public:
 
     Availability availability() const { return m_availability; }
 
+    // Tells the portal which application this connection is, for a program that runs outside
+    // a sandbox (where the portal cannot tell); it counts only before any other portal call on
+    // the connection. A portal without the registry ignores it.
+    static void registerApplication(QDBusConnection bus, const QString& applicationId);
+
     // Replaces the bound shortcuts (none: closes the session). Kept until the portal answers.
     void bind(std::vector<Shortcut> shortcuts);
 
