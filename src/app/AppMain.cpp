@@ -157,6 +157,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
                                     {QGuiApplication::platformName() == QLatin1String("xcb"),
                                      QString(), QDBusConnection::sessionBus()});
     QNetworkAccessManager network;
+    QObject downloads; // goes before the network, taking the downloads' callbacks with it
     platform::DBusNotifications importNotifications;
     CalendarLinks calendarLinks(
         {[&store = *calendarStore](const QString& path) {
@@ -165,8 +166,9 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
          [&store = *calendarStore](const QByteArray& text) {
              return importCalendarText(store, text);
          },
-         [&network](const QUrl& url, std::function<void(kit::Result<QByteArray>)> done) {
-             platform::downloadCalendar(network, url, std::move(done));
+         [&network, &downloads](const QUrl& url,
+                                std::function<void(kit::Result<QByteArray>)> done) {
+             platform::downloadCalendar(network, url, &downloads, std::move(done));
          },
          [&importNotifications](const QString& summary, const QString& body) {
              platform::NotificationRequest request;

@@ -25,7 +25,7 @@ QString tooLarge(const QUrl& url, qint64 maxBytes) {
 
 } // namespace
 
-void downloadCalendar(QNetworkAccessManager& network, const QUrl& url,
+void downloadCalendar(QNetworkAccessManager& network, const QUrl& url, QObject* context,
                       std::function<void(kit::Result<QByteArray>)> done, DownloadLimits limits) {
     if (!isWebScheme(url)) {
         done(kit::fail(QCoreApplication::translate("CalendarDownload",
@@ -52,7 +52,7 @@ void downloadCalendar(QNetworkAccessManager& network, const QUrl& url,
             reply->abort();
         }
     });
-    QObject::connect(reply, &QNetworkReply::finished, reply, [=, done = std::move(done)] {
+    QObject::connect(reply, &QNetworkReply::finished, context, [=, done = std::move(done)] {
         reply->deleteLater();
         if (*isTooLarge)
             done(kit::fail(tooLarge(url, limits.maxBytes)));

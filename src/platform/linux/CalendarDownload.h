@@ -11,6 +11,7 @@
 #include <functional>
 
 class QNetworkAccessManager;
+class QObject;
 
 namespace ruvo::platform {
 
@@ -20,8 +21,9 @@ struct DownloadLimits {
     int stallTimeoutMs = 30000; // without a byte arriving
 };
 
-// Starts the download; `done` gets the body or a text saying why not, exactly once.
-void downloadCalendar(QNetworkAccessManager& network, const QUrl& url,
+// Starts the download; `done` gets the body or a text saying why not, once, unless `context`
+// goes first.
+void downloadCalendar(QNetworkAccessManager& network, const QUrl& url, QObject* context,
                       std::function<void(kit::Result<QByteArray>)> done,
                       DownloadLimits limits = {});
 

@@ -82,7 +82,8 @@ TEST(CalendarDownloadTest, fetchesOnlyWithinItsBounds) {
     for (const Case& c : cases) {
         std::optional<kit::Result<QByteArray>> result;
         platform::downloadCalendar(
-            network, c.url, [&](kit::Result<QByteArray> body) { result.emplace(std::move(body)); },
+            network, c.url, &network,
+            [&](kit::Result<QByteArray> body) { result.emplace(std::move(body)); },
             {.maxBytes = 1000, .maxRedirects = 3, .stallTimeoutMs = 5000});
         ASSERT_TRUE(test::processEventsUntil([&] { return result.has_value(); }))
             << c.url.toString().toStdString();
