@@ -2,6 +2,7 @@
 #include "cli/AgendaCommand.h"
 
 #include "cli/CalendarItemJson.h"
+#include "cli/CommandCalls.h"
 #include "cli/CommandStore.h"
 #include "events/EventsController.h"
 #include "events/list/EventListModel.h"
@@ -21,13 +22,6 @@ using namespace ruvo::events;
 namespace {
 
 using cli::CommandContext;
-
-// The command line opens nothing, so it answers as if no meeting application were present.
-class NoApplications final : public platform::UrlOpener {
-public:
-    bool open(const QUrl&) override { return false; }
-    bool hasApplicationFor(const QString&) const override { return false; }
-};
 
 struct Printer {
     const EventQueries& queries;
@@ -131,8 +125,8 @@ int runAgenda(CommandContext& context, const Invocation& line) {
         return cli::kExitFailure;
     enableAllCalendarsOnNewInstallation(*store, context.defaults);
     const EventQueries queries(*store, context.defaults, zoneId);
-    NoApplications apps;
-    videocalls::VideoCallDetector detector(apps);
+    CommandCalls calls;
+    videocalls::VideoCallDetector& detector = calls.detector();
     const EventListModel model(queries, detector, context.environment, context.clock);
     const EventList list = model.build(*date, EventListOptions::from(context.defaults));
     const EventRowTexts texts(context.environment, detector);

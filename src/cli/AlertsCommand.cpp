@@ -5,9 +5,8 @@
 #include "alerts/HourlyChime.h"
 #include "alerts/VideoCallNotificationController.h"
 #include "cli/CalendarItemJson.h"
+#include "cli/CommandCalls.h"
 #include "cli/CommandStore.h"
-#include "events/CallEventConversion.h"
-#include "events/videocalls/VideoCallDetector.h"
 #include "kit/LocalTime.h"
 #include "menubar/ClockTimer.h"
 #include "settings/Keys.h"
@@ -41,7 +40,30 @@ struct Span {
     QTimeZone zone;
 };
 
-std::vector<PlannedAlert> chimes(const CommandContext& context, const Span& span) {
+// What the planners of events share: the store, opened once and only when one of them asks
+// (the chime needs none), and the call detector.
+class PlanningInputs {
+public:
+    explicit PlanningInputs(const CommandContext& context) : m_context(context) {}
+
+    platform::CalendarStore* store() {
+        if (!m_isOpened) {
+            m_isOpened = true;
+            CommandContext opener = m_context; // opening prints its failure to the context's err
+            m_store = openCommandStore(opener);
+        }
+        return m_store.get();
+    }
+    CommandCalls& calls() { return m_calls; }
+
+private:
+    const CommandContext& m_context;
+    bool m_isOpened = false;
+    std::unique_ptr<platform::CalendarStore> m_store;
+    CommandCalls m_calls;
+};
+
+std::vector<PlannedAlert> chimes(const CommandContext& context, const Span& span, PlanningInputs&) {
     std::vector<kit::Instant> hours;
     for (kit::Instant t = menubar::ClockTicks::nextHour(span.from, span.zone);
          t <= span.until && hours.size() <= static_cast<std::size_t>(kMaxHours) + 2;
@@ -54,30 +76,16 @@ std::vector<PlannedAlert> chimes(const CommandContext& context, const Span& span
     return planned;
 }
 
-// The command line opens nothing, so it answers as if no meeting application were present.
-class NoApplications final : public platform::UrlOpener {
-public:
-    bool open(const QUrl&) override { return false; }
-    bool hasApplicationFor(const QString&) const override { return false; }
-};
-
 // The call notifications, planned as the running program plans them (which joined events to
 // skip only the running program knows).
-std::vector<PlannedAlert> callNotifications(const CommandContext& context, const Span& span) {
-    if (!context.defaults.get(settings::keys::notifyWhenVideoCallStarts))
+std::vector<PlannedAlert> callNotifications(const CommandContext& context, const Span& span,
+                                            PlanningInputs& inputs) {
+    if (!context.defaults.get(settings::keys::notifyWhenVideoCallStarts) || !inputs.store())
         return {};
-    CommandContext opener = context; // opening prints its failure to the context's err
-    auto store = openCommandStore(opener);
-    if (!store)
-        return {};
-    NoApplications apps;
-    videocalls::VideoCallDetector detector(apps);
-    const alerts::CallNotificationPlanner planner(*store, context.defaults, kit::steadyClock(),
-                                                  [&detector](const platform::Event& e) {
-                                                      return detector.videoCall(
-                                                          events::toCallEvent(e));
-                                                  },
-                                                  {});
+    CommandCalls& calls = inputs.calls();
+    const alerts::CallNotificationPlanner planner(
+        *inputs.store(), context.defaults, kit::steadyClock(),
+        [&calls](const platform::Event& e) { return calls.videoCall(e); }, {});
     std::vector<PlannedAlert> planned;
     for (const auto& call : planner.plan(span.from, span.until - span.from)) {
         const QString time = timezones::shortTimeText(context.environment, call.event.start());
@@ -94,21 +102,14 @@ std::vector<PlannedAlert> callNotifications(const CommandContext& context, const
 // The program plans two hours ahead and moves on every ten minutes; asked further ahead, the
 // same plan looks as far as the span (plus the lead time) reaches. A command joins nothing,
 // so no event counts as joined.
-std::vector<PlannedAlert> fullscreenAlerts(const CommandContext& context, const Span& span) {
-    if (!context.defaults.get(settings::keys::fullscreenNotifications_isEnabled))
+std::vector<PlannedAlert> fullscreenAlerts(const CommandContext& context, const Span& span,
+                                           PlanningInputs& inputs) {
+    if (!context.defaults.get(settings::keys::fullscreenNotifications_isEnabled) || !inputs.store())
         return {};
-    CommandContext opener = context; // opening prints its failure to the context's err
-    auto store = openCommandStore(opener);
-    if (!store)
-        return {};
-    NoApplications apps;
-    videocalls::VideoCallDetector detector(apps);
+    CommandCalls& calls = inputs.calls();
     const alerts::FullscreenPlan plan(
-        *store, context.defaults, kit::steadyClock(),
-        [&detector](const platform::Event& event) {
-            return !event.isAllDay() && detector.videoCall(events::toCallEvent(event)).has_value();
-        },
-        {});
+        *inputs.store(), context.defaults, kit::steadyClock(),
+        [&calls](const platform::Event& event) { return calls.isTimedCall(event); }, {});
     const auto lookAhead =
         std::chrono::duration_cast<kit::Milliseconds>(span.until - span.from) + plan.leadTime();
     std::vector<PlannedAlert> planned;
@@ -124,7 +125,7 @@ std::vector<PlannedAlert> fullscreenAlerts(const CommandContext& context, const 
 }
 
 // Every planner of alerts; each adds its own kind.
-using Planner = std::vector<PlannedAlert> (*)(const CommandContext&, const Span&);
+using Planner = std::vector<PlannedAlert> (*)(const CommandContext&, const Span&, PlanningInputs&);
 const Planner kPlanners[] = {chimes, callNotifications, fullscreenAlerts};
 
 QString isoWithOffset(kit::Instant t, const QTimeZone& zone) {
@@ -203,8 +204,9 @@ int runAlerts(CommandContext& context, const Invocation& line) {
     const Span span{now, now + std::chrono::hours(parsed->hours),
                     kit::zoneOrUtc(context.environment.timeZoneId)};
     std::vector<PlannedAlert> planned;
+    PlanningInputs inputs(context);
     for (Planner planner : kPlanners)
-        for (PlannedAlert& alert : planner(context, span))
+        for (PlannedAlert& alert : planner(context, span, inputs))
             planned.push_back(std::move(alert));
     std::stable_sort(planned.begin(), planned.end(),
                      [](const auto& a, const auto& b) { return a.fireAt < b.fireAt; });

@@ -2,34 +2,23 @@
 #include "cli/UpcomingTextCommand.h"
 
 #include "alerts/UpcomingEvents.h"
+#include "cli/CommandCalls.h"
 #include "cli/CommandStore.h"
-#include "events/CallEventConversion.h"
 #include "events/EventsController.h"
-#include "events/videocalls/VideoCallDetector.h"
 
 namespace ruvo::cli {
 
 namespace {
-
-// The command line opens nothing, so it answers as if no meeting application were present.
-class NoApplications final : public platform::UrlOpener {
-public:
-    bool open(const QUrl&) override { return false; }
-    bool hasApplicationFor(const QString&) const override { return false; }
-};
 
 int runUpcomingText(cli::CommandContext& context, const Invocation&) {
     auto store = openCommandStore(context);
     if (!store)
         return cli::kExitFailure;
     events::enableAllCalendarsOnNewInstallation(*store, context.defaults);
-    NoApplications apps;
-    videocalls::VideoCallDetector detector(apps);
+    CommandCalls calls;
     const alerts::UpcomingEvents upcoming(
         *store, context.defaults, context.clock, context.environment,
-        [&detector](const platform::Event& event) {
-            return !event.isAllDay() && detector.videoCall(events::toCallEvent(event)).has_value();
-        });
+        [&calls](const platform::Event& event) { return calls.isTimedCall(event); });
     const alerts::UpcomingDisplay display = upcoming.display(context.clock.now());
     if (!display.isVisible) {
         context.out << Qt::endl;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/VideoCallCommand.h"
 
+#include "cli/CommandCalls.h"
 #include "events/videocalls/NotesCleaner.h"
 #include "events/videocalls/VideoCallDetector.h"
 
@@ -14,13 +15,6 @@ namespace ruvo::cli {
 using namespace ruvo::videocalls;
 
 namespace {
-
-// The command line opens nothing, so it answers as if no meeting application were present.
-class NoApplications final : public platform::UrlOpener {
-public:
-    bool open(const QUrl&) override { return false; }
-    bool hasApplicationFor(const QString&) const override { return false; }
-};
 
 int detect(cli::CommandContext& c, const Invocation& line) {
     CallEvent event;

@@ -2,11 +2,15 @@
 #include "kit/AtomicFile.h"
 
 #include <QFile>
+#include <QMutex>
 #include <QRandomGenerator>
+#include <QSet>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,6 +23,9 @@ namespace {
 constexpr int kMaxLinks = 40;      // as the kernel's own limit on following symlinks
 constexpr int kSampledFiles = 16;  // files looked at to tell whether a folder is private
 constexpr int kTemporaryTries = 8; // names tried for the temporary file
+// A temporary file of ours this old belongs to a write that was killed: no write takes minutes.
+constexpr time_t kStaleSeconds = 10 * 60;
+constexpr std::size_t kSweptFolders = 256; // folders remembered as swept, then forgotten
 
 std::function<void(const QString&)>& beforeReplaceHook() {
     static std::function<void(const QString&)> hook;
@@ -114,6 +121,46 @@ Result<Temporary> createTemporary(const QString& target) {
             return fail(systemError(QStringLiteral("Cannot write in"), folder, errno));
     }
     return fail(QStringLiteral("Cannot make a temporary file in %1").arg(folder));
+}
+
+// ".<name>.<8 hex digits>.tmp", as createTemporary names them.
+bool isTemporaryName(const char* name) {
+    const std::size_t length = std::strlen(name);
+    if (name[0] != '.' || length < 15 || std::strcmp(name + length - 4, ".tmp") != 0 ||
+        name[length - 13] != '.')
+        return false;
+    for (std::size_t i = length - 12; i < length - 4; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(name[i])) || std::isupper(name[i]))
+            return false;
+    return true;
+}
+
+// Removes the temporary files that killed writes of ours left in `folder`, once per folder and
+// process: a calendar folder would otherwise collect one for each interrupted save.
+void sweepStaleTemporaries(const QString& folder) {
+    static QMutex mutex;
+    static QSet<QString> swept;
+    {
+        const QMutexLocker lock(&mutex);
+        if (swept.size() >= qsizetype(kSweptFolders))
+            swept.clear();
+        if (swept.contains(folder))
+            return;
+        swept.insert(folder);
+    }
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return;
+    const time_t staleBefore = ::time(nullptr) - kStaleSeconds;
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat st {};
+        if (!isTemporaryName(entry->d_name) ||
+            ::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_mtime < staleBefore)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -218,6 +265,7 @@ Result<ReplaceOutcome> replaceFile(const QString& path, const QByteArray& bytes,
         return moved;
     }
     syncFolder(folderOf(target));
+    sweepStaleTemporaries(folderOf(target));
     return ReplaceOutcome::written;
 }
 

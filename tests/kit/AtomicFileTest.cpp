@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -130,4 +131,35 @@ TEST(AtomicFile, AFileChangedBeforeTheRenameIsNotReplaced) {
     EXPECT_EQ(*kit::replaceFile(path, "new", mustBeNew), kit::ReplaceOutcome::nameTaken);
     EXPECT_EQ(*kit::removeFileIfUnchanged(path, *read), kit::ReplaceOutcome::changedMeanwhile);
     EXPECT_TRUE(QFile::exists(path));
+}
+
+// A write killed between creating its temporary file and the rename leaves that file behind;
+// the next write into the folder removes such leftovers once they are clearly abandoned, and
+// nothing else.
+TEST(AtomicFile, AbandonedTemporaryFilesAreSweptAndNothingElse) {
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    const struct {
+        const char* name;
+        int ageSeconds;
+        bool isKept;
+    } files[] = {
+        {".event.ics.0a1b2c3d.tmp", 3600, false}, // an interrupted write of ours
+        {".event.ics.0a1b2c3e.tmp", 5, true},     // possibly a write going on right now
+        {".event.ics.0A1B2C3D.tmp", 3600, true},  // not a name we make
+        {".notes.tmp", 3600, true},
+        {"x.0a1b2c3d.tmp", 3600, true}, // not hidden
+        {"event.ics", 3600, true},
+    };
+    for (const auto& f : files) {
+        const QString path = folder + QLatin1Char('/') + QLatin1String(f.name);
+        put(path, "x");
+        const struct timespec times[2] = {{::time(nullptr) - f.ageSeconds, 0},
+                                          {::time(nullptr) - f.ageSeconds, 0}};
+        ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+    }
+    ASSERT_TRUE(kit::writeFileAtomically(folder + QStringLiteral("/other.ics"), "new"));
+    for (const auto& f : files)
+        EXPECT_EQ(QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(f.name)), f.isKept)
+            << f.name;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirRecurrence.h"
 
+#include "platform/linux/VdirLibicalRules.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 #include <bit>
@@ -13,9 +15,6 @@ namespace {
 constexpr qint64 kDay = 86400;
 // Bounds one expansion of a rule whose occurrences never reach the window.
 constexpr int kMaxIterations = 200000;
-// A rule with COUNT is walked from its first start (the count decides where it ends); this
-// bounds that walk, a hundred years of an hourly series with room to spare.
-constexpr int kMaxCountedIterations = 1000000;
 // How far the end of a rule with COUNT is looked for; one reaching further counts as endless.
 constexpr qint64 kMaxCountedSpan = 200 * 366 * kDay;
 
@@ -156,64 +155,6 @@ void byMonths(const RecurrenceRule& r, LocalSeconds start, LocalSeconds from, Lo
     }
 }
 
-icaltimetype icalTime(LocalSeconds local, bool isDate) {
-    int y = 0, m = 0, d = 0;
-    const qint64 days = floorDiv(local, kDay);
-    civilFromDays(days, y, m, d);
-    icaltimetype t = icaltime_null_time();
-    t.year = y;
-    t.month = m;
-    t.day = d;
-    const qint64 rest = local - days * kDay;
-    t.hour = static_cast<int>(rest / 3600);
-    t.minute = static_cast<int>(rest / 60 % 60);
-    t.second = static_cast<int>(rest % 60);
-    t.is_date = isDate ? 1 : 0;
-    if (isDate)
-        t.hour = t.minute = t.second = 0;
-    return t;
-}
-
-void general(const RecurrenceRule& r, LocalSeconds start, bool isAllDay, LocalSeconds from,
-             LocalSeconds to, const StartVisitor& visit, int limit) {
-    icalrecurrencetype recur = icalrecurrencetype_from_string(r.text.constData());
-    if (recur.freq == ICAL_NO_RECURRENCE)
-        return;
-    // An ordinal weekday ("-1SU") belongs to MONTHLY and YEARLY rules only; in a shorter rule
-    // libical never finds one and searches for centuries in a single step. It is read as the
-    // plain weekday.
-    if (recur.freq < ICAL_MONTHLY_RECURRENCE)
-        for (short& day : recur.by_day) {
-            if (day == ICAL_RECURRENCE_ARRAY_MAX)
-                break;
-            day = static_cast<short>(icalrecurrencetype_day_day_of_week(day));
-        }
-    // The walk from the first start could never use up such a count: the rule is as good as
-    // endless, and the iterator may then jump to the window instead of walking there.
-    const bool isCounted = recur.count > 0 && recur.count <= kMaxCountedIterations;
-    if (!isCounted)
-        recur.count = 0;
-    icalrecur_iterator* it = icalrecur_iterator_new(recur, icalTime(start, isAllDay));
-    if (!it)
-        return;
-    if (!isCounted && from > start)
-        icalrecur_iterator_set_start(it, icalTime(from, isAllDay));
-    const LocalSeconds last = std::min(to, r.until);
-    int visited = 0;
-    for (int i = 0; i < (isCounted ? kMaxCountedIterations : kMaxIterations) && visited < limit;
-         ++i) {
-        const icaltimetype t = icalrecur_iterator_next(it);
-        if (icaltime_is_null_time(t))
-            break;
-        const LocalSeconds local = localSeconds(t.year, t.month, t.day, t.hour, t.minute, t.second);
-        if (local > last)
-            break;
-        if (local >= from && visit(local))
-            ++visited;
-    }
-    icalrecur_iterator_free(it);
-}
-
 } // namespace
 
 void forEachRuleStart(const RecurrenceRule& rule, const EventTimes& times, bool isAllDay,
@@ -232,7 +173,7 @@ void forEachRuleStart(const RecurrenceRule& rule, const EventTimes& times, bool 
             break;
         }
     }
-    general(rule, times.start, isAllDay, from, to, visit, limit);
+    expandWithLibical(rule, times.start, isAllDay, from, to, visit, limit);
 }
 
 void forEachStart(const SeriesRecord& s, LocalSeconds from, LocalSeconds to,

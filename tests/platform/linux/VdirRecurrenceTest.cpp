@@ -7,6 +7,7 @@
 #include "VdirTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <libical/ical.h>
 #include <random>
 
 using namespace ruvo;
@@ -215,5 +216,136 @@ TEST(VdirRecurrence, ShortQueriesFindWhatLongQueriesFind) {
             if (e.start() < range.end && (e.end() > range.start || e.start() >= range.start))
                 expected << test::describe(e);
         EXPECT_EQ(test::describe(store->events({range, {}})), expected) << "hour " << hour;
+    }
+}
+
+namespace {
+
+using platform::vdir::LocalSeconds;
+
+LocalSeconds localAt(const char* iso) {
+    return kit::msecsSinceEpoch(at(iso)) / 1000;
+}
+
+QStringList startsOf(const char* rule, const char* first, LocalSeconds from, LocalSeconds to) {
+    using namespace platform::vdir;
+    RecurrenceRule r;
+    r.text = rule;
+    QStringList starts;
+    forEachRuleStart(
+        r, {localAt(first), 0, kFloatingZone}, false, from, to,
+        [&](LocalSeconds t) { starts << kit::formatIsoUtc(kit::instantFromMSecs(t * 1000)); },
+        true);
+    starts.sort();
+    return starts;
+}
+
+// libical's own walk from the first start, the slow way that keeps the rule's grid.
+QStringList walkedStarts(const char* rule, const char* first, LocalSeconds from, LocalSeconds to) {
+    using namespace platform::vdir;
+    icalrecurrencetype recur = icalrecurrencetype_from_string(rule);
+    const LocalSeconds start = localAt(first);
+    icaltimetype dtstart = icaltime_from_timet_with_zone(time_t(start), 0, nullptr);
+    icalrecur_iterator* it = icalrecur_iterator_new(recur, dtstart);
+    QStringList starts;
+    for (int i = 0; i < 2000000; ++i) {
+        const icaltimetype t = icalrecur_iterator_next(it);
+        const LocalSeconds local = localSeconds(t.year, t.month, t.day, t.hour, t.minute, t.second);
+        if (icaltime_is_null_time(t) || local > to)
+            break;
+        if (local >= from)
+            starts << kit::formatIsoUtc(kit::instantFromMSecs(local * 1000));
+    }
+    icalrecur_iterator_free(it);
+    return starts;
+}
+
+} // namespace
+
+// A window far into a series must hold exactly what walking there from the first start
+// finds: short rules keep their grid of periods, whatever hour the window starts at.
+TEST(VdirRecurrence, WindowsKeepTheGridOfShortRules) {
+    const char* rules[] = {"FREQ=MINUTELY;INTERVAL=7",
+                           "FREQ=HOURLY;INTERVAL=5",
+                           "FREQ=HOURLY;INTERVAL=5;BYMINUTE=10,40",
+                           "FREQ=HOURLY;INTERVAL=5;BYDAY=MO,TU",
+                           "FREQ=MINUTELY;INTERVAL=13;BYHOUR=9,10",
+                           "FREQ=SECONDLY;INTERVAL=97;BYMINUTE=0",
+                           "FREQ=DAILY;INTERVAL=3;BYHOUR=8,13",
+                           "FREQ=HOURLY;COUNT=50;INTERVAL=3"};
+    const char* first = "2026-01-01T09:00:00Z";
+    const struct {
+        const char* from;
+        int minutes;
+    } windows[] = {{"2026-01-05T09:00:00Z", 60},  {"2026-01-05T08:54:00Z", 60},
+                   {"2026-01-06T23:30:00Z", 360}, {"2026-01-03T00:00:00Z", 1440},
+                   {"2026-01-12T13:17:00Z", 120}, {"2026-01-01T09:00:00Z", 30}};
+    for (const char* rule : rules)
+        for (const auto& w : windows) {
+            SCOPED_TRACE(std::string(rule) + " from " + w.from);
+            const LocalSeconds from = localAt(w.from);
+            const LocalSeconds to = from + w.minutes * 60 - 1;
+            EXPECT_EQ(startsOf(rule, first, from, to), walkedStarts(rule, first, from, to));
+        }
+}
+
+// Day parts are read as the standard says, also where libical gets them wrong (negative days
+// in short rules) or needs seconds to a minute per step (parts that never or rarely meet).
+TEST(VdirRecurrence, DayPartsOfShortRules) {
+    const struct {
+        const char* rule;
+        const char* first;
+        const char* from;
+        const char* to;
+        std::vector<const char*> expected;
+    } rows[] = {
+        {"FREQ=HOURLY;INTERVAL=6;BYMONTHDAY=-1",
+         "2026-01-01T00:00:00Z",
+         "2026-02-27T00:00:00Z",
+         "2026-03-01T00:00:00Z",
+         {"2026-02-28T00:00:00Z", "2026-02-28T06:00:00Z", "2026-02-28T12:00:00Z",
+          "2026-02-28T18:00:00Z"}},
+        {"FREQ=DAILY;BYMONTHDAY=-1",
+         "2026-01-10T08:00:00Z",
+         "2026-01-01T00:00:00Z",
+         "2026-04-01T00:00:00Z",
+         {"2026-01-31T08:00:00Z", "2026-02-28T08:00:00Z", "2026-03-31T08:00:00Z"}},
+        {"FREQ=HOURLY;INTERVAL=24;BYYEARDAY=-1,1",
+         "2026-12-29T07:00:00Z",
+         "2026-12-01T00:00:00Z",
+         "2027-01-10T00:00:00Z",
+         {"2026-12-31T07:00:00Z", "2027-01-01T07:00:00Z"}},
+        {"FREQ=DAILY;BYDAY=MO,FR;BYHOUR=8,17;BYSETPOS=-1",
+         "2026-12-01T08:00:00Z",
+         "2026-12-03T00:00:00Z",
+         "2026-12-08T00:00:00Z",
+         {"2026-12-04T17:00:00Z", "2026-12-07T17:00:00Z"}},
+        {"FREQ=HOURLY;BYMONTH=2;BYMONTHDAY=30",
+         "2026-01-01T00:00:00Z",
+         "2026-01-01T00:00:00Z",
+         "2040-01-01T00:00:00Z",
+         {}},
+        {"FREQ=MONTHLY;BYMONTH=4,6;BYMONTHDAY=31",
+         "2026-01-01T00:00:00Z",
+         "2026-01-01T00:00:00Z",
+         "2040-01-01T00:00:00Z",
+         {}},
+        {"FREQ=MINUTELY;BYMONTH=2;BYMONTHDAY=29;BYHOUR=9;BYMINUTE=0",
+         "2026-01-01T09:00:00Z",
+         "2026-01-01T00:00:00Z",
+         "2030-01-01T00:00:00Z",
+         {"2028-02-29T09:00:00Z"}},
+        {"FREQ=SECONDLY;BYMONTH=12;BYHOUR=9;BYMINUTE=0;BYSECOND=0;COUNT=3",
+         "2026-12-01T09:00:00Z",
+         "2026-01-01T00:00:00Z",
+         "2027-01-01T00:00:00Z",
+         {"2026-12-01T09:00:00Z", "2026-12-02T09:00:00Z", "2026-12-03T09:00:00Z"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.rule);
+        QStringList expected;
+        for (const char* e : row.expected)
+            expected << QString::fromLatin1(e);
+        EXPECT_EQ(startsOf(row.rule, row.first, localAt(row.from), localAt(row.to) - 1), expected);
     }
 }
