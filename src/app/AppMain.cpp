@@ -11,11 +11,14 @@
 #include "app/EventsSection.h"
 #include "app/FullscreenAlerts.h"
 #include "app/GlobalShortcutKeys.h"
+#include "app/NewCalendarItems.h"
 #include "app/NextCallMenuEntry.h"
 #include "app/Panel.h"
 #include "app/ProgramActions.h"
+#include "app/SettingsWindowHost.h"
 #include "app/UpcomingEventItem.h"
 #include "app/WorldClock.h"
+#include "cli/SettingsCommand.h"
 #include "events/exclusion/LocationsMigration.h"
 #include "kit/Log.h"
 #include "kit/OffsetScheduler.h"
@@ -34,12 +37,16 @@
 #include "platform/linux/TerminationSignals.h"
 #include "platform/linux/UserCalendarStore.h"
 #include "settings/Keys.h"
+#include "views/MainScreen.h"
+#include "views/MoreMenu.h"
 #include "views/shell/AppearanceApplier.h"
 #include "views/shell/ShellWindows.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QNetworkAccessManager>
+#include <QTimer>
+#include <QToolButton>
 #include <cstdio>
 #include <ctime>
 
@@ -62,7 +69,16 @@ std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& co
     return store;
 }
 
-int runProgram(int argc, char** argv, const GlobalOptions& options) {
+// "Settings…" in the panel item's menu and the menu window's "more" menu.
+void addSettingsEntries(Panel& panel, SettingsWindowHost& settingsWindow) {
+    panel.setSettingsOpener([&settingsWindow] { settingsWindow.show(QString()); });
+    if (auto* more = qobject_cast<views::MoreMenu*>(panel.mainScreen().moreButton()->menu()))
+        more->setSettingsOpener([&settingsWindow] { settingsWindow.show(QString()); });
+}
+
+// `settingsPane`: started by `ruvo settings [PANE]`, the window opens on that pane.
+int runProgram(int argc, char** argv, const GlobalOptions& options,
+               std::optional<QString> settingsPane = std::nullopt) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ruvo"));
     QApplication::setApplicationVersion(QStringLiteral(RUVO_VERSION));
@@ -73,10 +89,17 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     platform::DBusApplication bus;
     const QStringList uris = options.urisToOpen();
     if (!bus.registerInstance()) {
-        // Started again while running: the running instance toggles its menu window, or opens
-        // what this start was handed.
-        if (platform::DBusApplication::activateRunningInstance(uris))
+        // Started again while running: the running instance toggles its menu window, opens
+        // its settings, or opens what this start was handed.
+        if (settingsPane) {
+            const auto failure = platform::DBusApplication::activateRunningAction(
+                QStringLiteral("settings"), {*settingsPane});
+            if (!failure)
+                return 0;
+            qCWarning(lcApp) << "The running Ruvo did not open its settings:" << *failure;
+        } else if (platform::DBusApplication::activateRunningInstance(uris)) {
             return 0;
+        }
         qCWarning(lcApp) << "Another Ruvo owns" << platform::DBusApplication::kServiceName
                          << "but does not answer";
         return 1;
@@ -125,7 +148,6 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
                    PlatformServices{*calendarStore, notificationCategories, shortcuts,
                                     runningApplications, windows, soundPlayer},
                    crashReporter);
-    state.setShortcutConflicts(&desktopShortcuts);
     AppDelegate delegate(state, crashReporter);
     delegate.applicationDidFinishLaunching();
     bus.onActivate = [&delegate] { delegate.applicationShouldHandleReopen(); };
@@ -145,12 +167,16 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     FullscreenAlerts fullscreenAlerts(state, panel, eventsSection, videoCalls);
     NextCallMenuEntry nextCallEntry(state, panel, videoCalls);
     CallNotifications callNotifications(state, panel, videoCalls);
-    ProgramActions actions(state, panel, videoCalls, bus);
+    NewCalendarItems newItems(state, panel, videoCalls.urlOpener());
+    panel.setNewEventAction([&newItems] { newItems.start(); });
+    SettingsWindowHost settingsWindow(state, panel, &desktopShortcuts);
+    addSettingsEntries(panel, settingsWindow);
+    ProgramActions actions(
+        state, panel, videoCalls, bus, [&newItems] { newItems.start(); },
+        [&settingsWindow](const QString& pane) { settingsWindow.show(pane); });
     state.setShortcutAction(QStringLiteral("joinMeeting"),
                             [&actions] { actions.joinFromShortcut(); });
-    state.setShortcutAction(QStringLiteral("newEvent"), [] {
-        qCWarning(lcApp) << "The newEvent shortcut was pressed: Ruvo cannot create events yet";
-    });
+    state.setShortcutAction(QStringLiteral("newEvent"), [&newItems] { newItems.start(); });
     // X11 grabs only on X11: on Wayland a grab on XWayland sees keys only while an X window
     // has the focus. The portal where the desktop offers it.
     GlobalShortcutKeys shortcutKeys(state.defaults(), shortcuts,
@@ -179,6 +205,9 @@ int runProgram(int argc, char** argv, const GlobalOptions& options) {
     bus.onOpen = [&calendarLinks](const QStringList& handed) { calendarLinks.open(handed); };
     calendarLinks.open(uris);
     state.scheduleDidLaunch();
+    if (settingsPane)
+        QTimer::singleShot(0,
+                           [&settingsWindow, pane = *settingsPane] { settingsWindow.show(pane); });
     const int status = QApplication::exec();
     bus.onOpen = nullptr;
     return status;
@@ -197,6 +226,8 @@ int appMain(int argc, char** argv) {
     }
     if (options->remaining.isEmpty() || !options->urisToOpen().isEmpty())
         return runProgram(argc, argv, *options);
+    if (auto pane = cli::settingsPaneRequested(options->remaining))
+        return runProgram(argc, argv, *options, *pane);
 
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ruvo"));

@@ -16,7 +16,6 @@
 #include "kit/Signal.h"
 #include "menubar/MenuBarController.h"
 #include "menubar/RemainingEventsCounter.h"
-#include "platform/ShortcutConflicts.h"
 #include "settings/SettingsFiles.h"
 #include "timezones/PlaceList.h"
 #include "timezones/TimeTravelResets.h"
@@ -103,12 +102,6 @@ public:
     platform::SoundPlayer& soundPlayer() { return m_soundPlayer; }
     // Queues the rest of the launch sequence for the first turn of the event loop.
     void scheduleDidLaunch();
-    // What the desktop's own shortcut settings hold, for the shortcut recorder to refuse;
-    // null until the wiring hands it in.
-    const platform::ShortcutConflicts* shortcutConflicts() const { return m_shortcutConflicts; }
-    void setShortcutConflicts(const platform::ShortcutConflicts* conflicts) {
-        m_shortcutConflicts = conflicts;
-    }
     // The action of a shortcut name whose feature lives outside the state (joining a call);
     // set before the launch sequence attaches the actions.
     void setShortcutAction(const QString& name, std::function<void()> action) {
@@ -155,7 +148,6 @@ private:
     std::unique_ptr<alerts::UpcomingEventController> m_upcoming;
     kit::Subscription m_upcomingSwitch;
     std::unique_ptr<alerts::FullscreenAlertController> m_fullscreenAlerts;
-    const platform::ShortcutConflicts* m_shortcutConflicts = nullptr;
 };
 
 } // namespace ruvo::app

@@ -63,6 +63,12 @@ cli::CommandServices linuxServices(const QString& configDirectory) {
         return DBusActions::ifRunning(QDBusConnection::sessionBus(),
                                       platform::DBusApplication::kServiceName);
     };
+    services.openSettings = [](const QString& pane) -> kit::Result<void> {
+        if (auto failure = platform::DBusApplication::activateRunningAction(
+                QStringLiteral("settings"), {pane}))
+            return kit::fail(*failure);
+        return {};
+    };
     services.openUrlOpener = [] { return std::make_unique<platform::XdgUrlOpener>(); };
     services.openShortcutRunner = [configDirectory] {
         return std::make_unique<platform::FolderShortcutRunner>(

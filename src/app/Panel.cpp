@@ -59,12 +59,28 @@ void Panel::setJoinEntry(const QString& label, std::function<void()> join) {
     updateMenu();
 }
 
+void Panel::setNewEventAction(std::function<void()> newEvent) {
+    m_newEvent = std::move(newEvent);
+    QObject::connect(m_window->mainScreen(), &views::MainScreen::newEventRequested,
+                     m_window->mainScreen(), [this] {
+                         if (m_newEvent)
+                             m_newEvent();
+                     });
+    updateMenu();
+}
+
 void Panel::updateMenu() {
     // Panels that open the item's menu on a click (GNOME) reach everything from here.
     std::vector<platform::StatusMenuEntry> entries;
     if (!m_joinLabel.isEmpty())
         entries.push_back({QStringLiteral("join"), m_joinLabel});
     entries.push_back({QStringLiteral("open"), QCoreApplication::translate("Panel", "Open Ruvo")});
+    if (m_newEvent)
+        entries.push_back(
+            {QStringLiteral("new-event"), QCoreApplication::translate("Panel", "New Event")});
+    if (m_openSettings)
+        entries.push_back(
+            {QStringLiteral("settings"), QCoreApplication::translate("Panel", "Settings…")});
     entries.push_back({QString(), QString()});
     entries.push_back({QStringLiteral("quit"), QCoreApplication::translate("Panel", "Quit Ruvo")});
     m_item->setMenu(entries);
@@ -74,10 +90,20 @@ void Panel::onMenuEntry(const QString& id) {
     if (id == QLatin1String("join")) {
         if (m_join)
             m_join();
+    } else if (id == QLatin1String("new-event")) {
+        if (m_newEvent)
+            m_newEvent();
     } else if (id == QLatin1String("open"))
         m_state.toggleMenuWindow();
+    else if (id == QLatin1String("settings") && m_openSettings)
+        m_openSettings();
     else if (id == QLatin1String("quit"))
         QApplication::quit();
+}
+
+void Panel::setSettingsOpener(std::function<void()> open) {
+    m_openSettings = std::move(open);
+    updateMenu();
 }
 
 void Panel::checkStatusItemShown() {

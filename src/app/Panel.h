@@ -28,10 +28,14 @@ public:
     views::MenuWindow& menuWindow() { return *m_window; }
     const views::MenuBarIconPainter& painter() const { return m_painter; }
     const std::function<kit::Environment()>& environment() const { return m_environment; }
+    // Adds "Settings…" to the item's menu.
+    void setSettingsOpener(std::function<void()> open);
     platform::SystemDateEvents& dateEvents() { return m_dateEvents; }
 
     // The item menu's first entry, `label`, runs `join`; an empty label takes it away.
     void setJoinEntry(const QString& label, std::function<void()> join);
+    // What "New Event" does, in the item's menu and in the menu window.
+    void setNewEventAction(std::function<void()> newEvent);
 
 private:
     void createStatusItem();
@@ -50,6 +54,8 @@ private:
     std::unique_ptr<platform::StatusItemPair> m_item; // the tray's item and the applets'
     QString m_joinLabel;
     std::function<void()> m_join;
+    std::function<void()> m_newEvent;
+    std::function<void()> m_openSettings;
     kit::Subscription m_locale;
     kit::Subscription m_colorScheme;
     kit::Timer m_visibilityCheck;

@@ -7,17 +7,20 @@
 namespace ruvo::app {
 
 ProgramActions::ProgramActions(AppState& state, Panel& panel, VideoCalls& videoCalls,
-                               platform::DBusApplication& bus)
+                               platform::DBusApplication& bus, std::function<void()> newEvent,
+                               std::function<void(const QString& pane)> openSettings)
     : m_state(state), m_panel(panel), m_videoCalls(videoCalls), m_bus(bus),
       m_actions(state.settingsFiles().defaults(), state.scheduler(),
                 automation::SoundFiles(automation::defaultSoundFolder()),
                 {[this] { return joinNextCall(); }, panel.environment()}),
-      m_desktopActions(m_actions, [&state] { state.toggleMenuWindow(); }),
+      m_desktopActions(
+          m_actions, [&state] { state.toggleMenuWindow(); }, std::move(newEvent),
+          std::move(openSettings)),
       m_adaptor(new ActionsAdaptor(&bus, m_actions)) {
-    m_bus.onAction =
-        [this](const QString& name) -> std::optional<platform::DBusApplication::ActionFailure> {
+    m_bus.onAction = [this](const QString& name, const QVariantList& parameter)
+        -> std::optional<platform::DBusApplication::ActionFailure> {
         qCInfo(lcApp) << "Desktop action" << name;
-        if (auto error = m_desktopActions.activate(name))
+        if (auto error = m_desktopActions.activate(name, parameter.value(0).toString()))
             return platform::DBusApplication::ActionFailure{error->name, error->message};
         return std::nullopt;
     };

@@ -16,7 +16,8 @@ namespace ruvo::app {
 class ProgramActions {
 public:
     ProgramActions(AppState& state, Panel& panel, VideoCalls& videoCalls,
-                   platform::DBusApplication& bus);
+                   platform::DBusApplication& bus, std::function<void()> newEvent,
+                   std::function<void(const QString& pane)> openSettings);
     ProgramActions(const ProgramActions&) = delete;
     ProgramActions& operator=(const ProgramActions&) = delete;
     ~ProgramActions();

@@ -18,7 +18,7 @@ QStringList DesktopActions::names() {
     return {kToggleWindow, kNewEvent, kJoinVideoCall, kSettings};
 }
 
-ActionStatus DesktopActions::activate(const QString& name) {
+ActionStatus DesktopActions::activate(const QString& name, const QString& argument) {
     using namespace desktopActions;
     if (name == kToggleWindow) {
         m_toggleWindow();
@@ -35,9 +35,18 @@ ActionStatus DesktopActions::activate(const QString& name) {
                                                      "the next 15 minutes.")};
         return std::nullopt;
     }
-    if (name == kNewEvent)
-        return unavailable(QT_TRANSLATE_NOOP(
-            "DesktopActions", "Ruvo cannot create events yet. Use your calendar application."));
+    if (name == kNewEvent) {
+        if (!m_newEvent)
+            return unavailable(QT_TRANSLATE_NOOP(
+                "DesktopActions",
+                "Ruvo cannot create events here. Use your calendar application."));
+        m_newEvent();
+        return std::nullopt;
+    }
+    if (name == kSettings && m_openSettings) {
+        m_openSettings(argument);
+        return std::nullopt;
+    }
     if (name == kSettings)
         return unavailable(QT_TRANSLATE_NOOP(
             "DesktopActions", "Ruvo has no settings window yet. Use \"ruvo defaults\" to change "

@@ -20,17 +20,25 @@ inline const QString kSettings = QStringLiteral("settings");
 
 class DesktopActions {
 public:
-    DesktopActions(Actions& actions, std::function<void()> toggleWindow)
-        : m_actions(actions), m_toggleWindow(std::move(toggleWindow)) {}
+    // Without `newEvent` the "new-event" action, without `openSettings` the "settings" action
+    // answers that it is unavailable.
+    DesktopActions(Actions& actions, std::function<void()> toggleWindow,
+                   std::function<void()> newEvent = {},
+                   std::function<void(const QString& pane)> openSettings = {})
+        : m_actions(actions), m_toggleWindow(std::move(toggleWindow)),
+          m_newEvent(std::move(newEvent)), m_openSettings(std::move(openSettings)) {}
 
     // In the order the desktop file lists them.
     static QStringList names();
 
-    ActionStatus activate(const QString& name);
+    // `argument` is the action's parameter where it takes one (the pane of "settings").
+    ActionStatus activate(const QString& name, const QString& argument = {});
 
 private:
     Actions& m_actions;
     std::function<void()> m_toggleWindow;
+    std::function<void()> m_newEvent;
+    std::function<void(const QString& pane)> m_openSettings;
 };
 
 } // namespace ruvo::automation

@@ -24,6 +24,7 @@ struct Row {
     kit::Instant occurrenceDate;
     QString location;
     QString url;
+    bool isUndated = false; // a reminder without a due date
 };
 
 Row rowOf(const CalendarItem& item, const EventQueries& queries) {
@@ -39,6 +40,12 @@ Row rowOf(const CalendarItem& item, const EventQueries& queries) {
                 e->location(),
                 e->url()};
     const auto& r = std::get<Reminder>(item);
+    if (!r.due) {
+        Row row{QStringLiteral("reminder"), r.title, {}, {}, false,
+                r.calendarIdentifier,       r.uid,   {}, {}, {}};
+        row.isUndated = true;
+        return row;
+    }
     const kit::Instant due = queries.sortInstant(item);
     return {QStringLiteral("reminder"), r.title, due, due, !r.due->time,
             r.calendarIdentifier,       r.uid,   due, {},  {}};
@@ -54,6 +61,9 @@ QJsonObject jsonOf(const Row& row, const QString& calendarTitle, const QTimeZone
                   {QStringLiteral("calendarIdentifier"), row.calendarId},
                   {QStringLiteral("uid"), row.uid},
                   {QStringLiteral("occurrenceDate"), isoIn(row.occurrenceDate, zone)}};
+    if (row.isUndated)
+        for (const char* key : {"start", "end", "occurrenceDate"})
+            o.remove(QLatin1String(key));
     if (!row.location.isEmpty())
         o.insert(QStringLiteral("location"), row.location);
     if (!row.url.isEmpty())
@@ -65,6 +75,9 @@ QString textOf(const Row& row, const QString& calendarTitle, const QTimeZone& zo
     const QDateTime start = kit::toQDateTime(row.start).toTimeZone(zone);
     const QDateTime end = kit::toQDateTime(row.end).toTimeZone(zone);
     QString when;
+    if (row.isUndated)
+        return QCoreApplication::translate("cli", "no due date") + QStringLiteral("  ") +
+               row.title + QStringLiteral("  [") + calendarTitle + QLatin1Char(']');
     if (row.kind == QLatin1String("reminder"))
         when = row.allDay ? QCoreApplication::translate("cli", "due")
                           : QCoreApplication::translate("cli", "due %1")

@@ -4,6 +4,7 @@
 //
 //   {"kind": "event"|"reminder", "title", "start", "end", "allDay", "calendar",
 //    "calendarIdentifier", "uid", "occurrenceDate", "location"?, "url"?}
+// A reminder without a due date has no "start", "end" or "occurrenceDate".
 #pragma once
 
 #include "events/EventQueries.h"

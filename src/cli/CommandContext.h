@@ -44,6 +44,8 @@ struct CommandServices {
     // The desktop's link opener and the user's shortcuts, for joining a call.
     std::function<std::unique_ptr<platform::UrlOpener>()> openUrlOpener;
     std::function<std::unique_ptr<platform::ShortcutRunner>()> openShortcutRunner;
+    // Asks the running program to show its settings window on a pane ("" for the first).
+    std::function<kit::Result<void>(const QString& pane)> openSettings;
 };
 
 struct CommandContext {

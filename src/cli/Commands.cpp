@@ -10,7 +10,9 @@
 #include "cli/ExcludeCommand.h"
 #include "cli/MenuBarCommands.h"
 #include "cli/MonthCommand.h"
+#include "cli/NewItemCommands.h"
 #include "cli/PanelAppletCommand.h"
+#include "cli/SettingsCommand.h"
 #include "cli/TimeZonesCommand.h"
 #include "cli/UpcomingTextCommand.h"
 #include "cli/VideoCallCommand.h"
@@ -22,12 +24,25 @@ namespace ruvo::cli {
 namespace {
 // Every command of "ruvo NAME ...", in the order "ruvo help" lists them.
 const std::array kCommands{
-    cli::defaultsCommand(),  cli::menubarTextCommand(), cli::barCommand(),
-    cli::calendarsCommand(), cli::eventsCommand(),      cli::importCommand(),
-    cli::timeZonesCommand(), cli::videoCallCommand(),   cli::excludeCommand(),
-    cli::monthCommand(),     cli::agendaCommand(),      cli::upcomingTextCommand(),
-    cli::alertsCommand(),    cli::calcCommand(),        cli::installPanelAppletCommand(),
+    cli::defaultsCommand(),
+    cli::menubarTextCommand(),
+    cli::barCommand(),
+    cli::calendarsCommand(),
+    cli::eventsCommand(),
+    cli::importCommand(),
+    cli::newEventCommand(),
+    cli::newReminderCommand(),
+    cli::timeZonesCommand(),
+    cli::videoCallCommand(),
+    cli::excludeCommand(),
+    cli::monthCommand(),
+    cli::agendaCommand(),
+    cli::upcomingTextCommand(),
+    cli::alertsCommand(),
+    cli::calcCommand(),
+    cli::installPanelAppletCommand(),
     cli::actionCommand(),
+    cli::settingsCommand(),
 };
 } // namespace
 

@@ -193,6 +193,7 @@ struct ReminderDraft {
     QString notes;
     std::optional<DueDate> due;
     int priority = 0;
+    std::vector<Alarm> alarms; // counted from the due date; ignored without one
 };
 
 // One line about an imported item that was not written.

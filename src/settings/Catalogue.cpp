@@ -15,6 +15,7 @@ template <typename T> CatalogueEntry entry(const Key<T>& key, const char* typeNa
     e.name = key.name;
     e.suite = key.suite;
     e.typeName = QString::fromLatin1(typeName);
+    e.range = key.range;
     e.readJson = [key](const Defaults& d) { return JsonForm<T>::toJson(d.get(key)); };
     e.writeJson = [key](const Defaults& d, const QJsonValue& json) -> kit::Result<void> {
         auto value = JsonForm<T>::fromJson(json);

@@ -14,6 +14,7 @@ struct CatalogueEntry {
     QString name;
     SuiteId suite = SuiteId::standard;
     QString typeName;
+    std::optional<ValueRange> range;                     // the values a number key accepts
     std::function<QJsonValue(const Defaults&)> readJson; // through the key
     std::function<kit::Result<void>(const Defaults&, const QJsonValue&)> writeJson; // type-checked
     std::function<void(const Defaults&)> reset;

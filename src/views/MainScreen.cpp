@@ -33,8 +33,9 @@ bool hasContent(const QWidget* slot) {
 MainScreen::MainScreen(Dependencies dependencies, QWidget* parent)
     : QWidget(parent), m_deps(std::move(dependencies)), m_layout(new QVBoxLayout(this)),
       m_joinSlot(makeSlot()), m_joinDivider(divider()), m_dateLine(new QLabel),
-      m_moreButton(new QToolButton), m_header(new QWidget), m_topZonesDivider(divider()),
-      m_calendarSlot(makeSlot()), m_eventListSlot(makeSlot()), m_zonesSlot(makeSlot()) {
+      m_moreButton(new QToolButton), m_addButton(new QToolButton), m_header(new QWidget),
+      m_topZonesDivider(divider()), m_calendarSlot(makeSlot()), m_eventListSlot(makeSlot()),
+      m_zonesSlot(makeSlot()) {
     m_layout->setContentsMargins(12, 10, 12, 12);
     m_layout->setSpacing(8);
     m_layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -48,16 +49,26 @@ MainScreen::MainScreen(Dependencies dependencies, QWidget* parent)
     m_moreButton->setToolTip(tr("More"));
     m_moreButton->setAutoRaise(true);
     m_moreButton->setPopupMode(QToolButton::InstantPopup);
-    m_moreButton->setMenu(new MoreMenu(m_deps.defaults, m_deps.environment, this));
+    auto* more = new MoreMenu(m_deps.defaults, m_deps.environment, this);
+    connect(more, &MoreMenu::newEventRequested, this, &MainScreen::newEventRequested);
+    m_moreButton->setMenu(more);
+    m_moreButton->setAccessibleName(tr("More"));
+    m_addButton->setText(QStringLiteral("+"));
+    m_addButton->setToolTip(tr("New Event"));
+    m_addButton->setAccessibleName(tr("New Event"));
+    m_addButton->setAutoRaise(true);
+    connect(m_addButton, &QToolButton::clicked, this, &MainScreen::newEventRequested);
     auto* header = new QHBoxLayout(m_header);
     header->setContentsMargins(0, 0, 0, 0);
     header->addWidget(m_dateLine, 1);
+    header->addWidget(m_addButton, 0, Qt::AlignRight);
     header->addWidget(m_moreButton, 0, Qt::AlignRight);
     m_settings = m_deps.defaults.observe(
-        {keys::showMoreMenu, keys::showTimeZonesInMenu, keys::showTimeZonesAtTopOfMenu,
-         keys::showCalendarInMenu, keys::menuShowJoinVideoCallButton, keys::menuDateTimeFormat,
-         keys::showDateInMenu, keys::showDayOfWeekInMenu, keys::showWeekNumberInMenu,
-         keys::showTimeInMenu, keys::showTimeWithSecondsInMenu, keys::showAmPm},
+        {keys::showMoreMenu, keys::showAddEventButtonInMenu, keys::showTimeZonesInMenu,
+         keys::showTimeZonesAtTopOfMenu, keys::showCalendarInMenu,
+         keys::menuShowJoinVideoCallButton, keys::menuDateTimeFormat, keys::showDateInMenu,
+         keys::showDayOfWeekInMenu, keys::showWeekNumberInMenu, keys::showTimeInMenu,
+         keys::showTimeWithSecondsInMenu, keys::showAmPm},
         [this] { relayout(); }, {.initial = true});
 }
 
@@ -114,6 +125,7 @@ void MainScreen::relayout() {
     m_calendarSlot->setVisible(d.get(keys::showCalendarInMenu) && hasContent(m_calendarSlot));
     m_eventListSlot->setVisible(hasContent(m_eventListSlot));
     m_moreButton->setVisible(d.get(keys::showMoreMenu));
+    m_addButton->setVisible(d.get(keys::showAddEventButtonInMenu));
     updateDateLine();
     setActive(m_isActive);
 }
@@ -142,7 +154,8 @@ void MainScreen::updateDateLine() {
                                      m_deps.clock.now(), m_deps.environment());
     m_dateLine->setText(text);
     m_dateLine->setVisible(!text.isEmpty());
-    m_header->setVisible(!text.isEmpty() || m_deps.defaults.get(keys::showMoreMenu));
+    m_header->setVisible(!text.isEmpty() || m_deps.defaults.get(keys::showMoreMenu) ||
+                         m_deps.defaults.get(keys::showAddEventButtonInMenu));
 }
 
 QString MainScreen::dateLineText() const {

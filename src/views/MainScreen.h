@@ -41,9 +41,14 @@ public:
 
     QString dateLineText() const;
     QToolButton* moreButton() const { return m_moreButton; }
+    QToolButton* addEventButton() const { return m_addButton; }
 
     // The date line ticks only while the window is shown.
     void setActive(bool isActive);
+
+Q_SIGNALS:
+    // The add button or "New Event" in the "more" menu was chosen.
+    void newEventRequested();
 
 private:
     QWidget* makeSlot();
@@ -56,6 +61,7 @@ private:
     QWidget* m_joinDivider;
     QLabel* m_dateLine;
     QToolButton* m_moreButton;
+    QToolButton* m_addButton;
     QWidget* m_header;
     QWidget* m_topZonesDivider;
     QWidget* m_calendarSlot;

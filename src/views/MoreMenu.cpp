@@ -18,6 +18,8 @@ namespace keys = settings::keys;
 MoreMenu::MoreMenu(const settings::Defaults& defaults,
                    std::function<kit::Environment()> environment, QWidget* parent)
     : QMenu(parent), m_defaults(defaults), m_environment(std::move(environment)) {
+    addAction(tr("New Event"), this, &MoreMenu::newEventRequested);
+    addSeparator();
     addSystemSettings();
     addPinWindow();
     m_endOfWindowEntries = addSeparator();
@@ -73,8 +75,19 @@ void MoreMenu::addWindowSubmenu(QMenu* submenu) {
     insertMenu(m_endOfWindowEntries, submenu);
 }
 
+void MoreMenu::setSettingsOpener(std::function<void()> open) {
+    QAction* settings = new QAction(tr("Settings…"), this);
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    connect(settings, &QAction::triggered, this, [open = std::move(open)] { open(); });
+    insertAction(actions().value(0), settings);
+    insertSeparator(actions().value(1));
+}
+
 QString MoreMenu::debugInfo() const {
-    const kit::Environment env = m_environment();
+    return views::debugInfo(m_defaults, m_environment());
+}
+
+QString debugInfo(const settings::Defaults& defaults, const kit::Environment& env) {
     QStringList lines;
     lines << QStringLiteral("Ruvo %1").arg(QCoreApplication::applicationVersion());
     lines << QStringLiteral("Qt %1, platform %2")
@@ -82,11 +95,11 @@ QString MoreMenu::debugInfo() const {
     lines << QStringLiteral("Desktop: %1").arg(qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
     lines << QStringLiteral("Locale: %1, time zone: %2").arg(env.localeId, env.timeZoneId);
     lines << QStringLiteral("Icon: %1, date format: \"%2\"")
-                 .arg(settings::caseName(m_defaults.get(keys::iconInMenuBar)),
-                      m_defaults.get(keys::dateTimeFormat));
+                 .arg(settings::caseName(defaults.get(keys::iconInMenuBar)),
+                      defaults.get(keys::dateTimeFormat));
     lines << QStringLiteral("Pinned: %1, below item: %2")
-                 .arg(m_defaults.get(keys::pinWindow))
-                 .arg(m_defaults.get(keys::menu_positionedBelowMenuBarItem));
+                 .arg(defaults.get(keys::pinWindow))
+                 .arg(defaults.get(keys::menu_positionedBelowMenuBarItem));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu window's "more" menu: the desktop's date and language settings, Pin Window,
+// The menu window's "more" menu: New Event, the desktop's date and language settings, Pin Window,
 // the date calculators, Copy Debug Info and Send Feedback.
 #pragma once
 
@@ -10,6 +10,9 @@
 #include <QPointer>
 
 namespace ruvo::views {
+
+// What "Copy Debug Info" puts on the clipboard: versions, desktop, locale and the clock's look.
+QString debugInfo(const settings::Defaults& defaults, const kit::Environment& environment);
 
 class MoreMenu : public QMenu {
     Q_OBJECT
@@ -23,8 +26,12 @@ public:
     // Opens the date calculators, or brings their window forward.
     void showCalculators();
 
-    // What "Copy Debug Info" puts on the clipboard.
     QString debugInfo() const;
+
+    // Adds "Settings…", which calls `open`.
+    void setSettingsOpener(std::function<void()> open);
+Q_SIGNALS:
+    void newEventRequested();
 
 private:
     void addSystemSettings();

@@ -11,6 +11,7 @@
 #include "settings/Keys.h"
 
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -32,8 +33,9 @@ protected:
         caller = bus.connect(QStringLiteral("caller"));
         new ActionsAdaptor(&application, actions);
         application.onAction =
-            [this](const QString& name) -> std::optional<DBusApplication::ActionFailure> {
-            if (auto error = desktopActions.activate(name))
+            [this](const QString& name,
+                   const QVariantList& parameter) -> std::optional<DBusApplication::ActionFailure> {
+            if (auto error = desktopActions.activate(name, parameter.value(0).toString()))
                 return DBusApplication::ActionFailure{error->name, error->message};
             return std::nullopt;
         };
@@ -70,7 +72,9 @@ protected:
          }}};
     int toggles = 0;
     int activations = 0;
-    DesktopActions desktopActions{actions, [this] { ++toggles; }};
+    QStringList openedPanes;
+    DesktopActions desktopActions{actions, [this] { ++toggles; },
+                                  [this](const QString& pane) { openedPanes << pane; }};
     DBusApplication application;
 };
 
@@ -159,20 +163,25 @@ TEST_F(ActionsBusTest, TheApplicationInterfaceActivatesAndRunsDesktopActions) {
 
     struct Case {
         const char* action;
+        QVariantList parameter;
         const char* error; // nullptr: it ran
     };
-    const Case cases[] = {{"toggle-window", nullptr},
-                          {"join-video-call", "io.github.ruvo.Error.NoVideoCall"},
-                          {"new-event", "io.github.ruvo.Error.ActionUnavailable"},
-                          {"settings", "io.github.ruvo.Error.ActionUnavailable"},
-                          {"quit-everything", "io.github.ruvo.Error.UnknownAction"}};
+    const Case cases[] = {
+        {"toggle-window", {}, nullptr},
+        {"join-video-call", {}, "io.github.ruvo.Error.NoVideoCall"},
+        {"new-event", {}, "io.github.ruvo.Error.ActionUnavailable"},
+        {"settings", {}, nullptr},
+        {"settings", {QVariant::fromValue(QDBusVariant(QStringLiteral("timezones")))}, nullptr},
+        {"quit-everything", {}, "io.github.ruvo.Error.UnknownAction"}};
     for (const Case& c : cases) {
         const QDBusMessage reply =
             call(application, QStringLiteral("ActivateAction"),
-                 {QString::fromLatin1(c.action), QVariantList{}, QVariantMap{}});
+                 {QString::fromLatin1(c.action), c.parameter, QVariantMap{}});
         EXPECT_EQ(reply.errorName(), QString::fromLatin1(c.error ? c.error : "")) << c.action;
     }
     EXPECT_EQ(toggles, 1);
+    // The pane travels as the action's parameter; none opens the first pane.
+    EXPECT_EQ(openedPanes, (QStringList{QString(), QStringLiteral("timezones")}));
     // The action's parameter list must be "av": anything else never reaches the program.
     EXPECT_EQ(call(application, QStringLiteral("ActivateAction"),
                    {QStringLiteral("toggle-window"), QStringLiteral("x"), QVariantMap{}})

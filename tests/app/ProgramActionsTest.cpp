@@ -121,8 +121,11 @@ TEST_F(ProgramActionsTest, TheCommandLineActsThroughTheRunningProgramOrOnTheSett
     EXPECT_EQ(caller.interface()->serviceOwner(DBusApplication::kServiceName).value(), owner);
 
     EXPECT_EQ(activateAction(QStringLiteral("toggle-window")).type(), QDBusMessage::ReplyMessage);
-    EXPECT_EQ(activateAction(QStringLiteral("new-event")).errorName(),
-              QStringLiteral("io.github.ruvo.Error.ActionUnavailable"));
+    EXPECT_EQ(activateAction(QStringLiteral("new-event")).type(), QDBusMessage::ReplyMessage);
+    // `ruvo settings PANE` opens the running program's window and starts no second one.
+    EXPECT_EQ(ruvo({QStringLiteral("settings"), QStringLiteral("timezones")}).status, 0);
+    EXPECT_EQ(activateAction(QStringLiteral("settings")).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(caller.interface()->serviceOwner(DBusApplication::kServiceName).value(), owner);
     EXPECT_EQ(program.state(), QProcess::Running);
 }
 

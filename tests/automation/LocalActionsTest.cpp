@@ -197,7 +197,12 @@ TEST_F(LocalActionsTest, ASoundThatCannotBeProvidedFailsWithItsText) {
 TEST_F(LocalActionsTest, DesktopActionsRunOrSayWhyNot) {
     auto actions = actionsIn(QStringLiteral("Europe/Berlin"));
     int toggles = 0;
-    DesktopActions desktop(actions, [&toggles] { ++toggles; });
+    int newEvents = 0;
+    DesktopActions desktop(
+        actions, [&toggles] { ++toggles; }, [&newEvents] { ++newEvents; });
+    DesktopActions withoutWindow(actions, [] {});
+    EXPECT_EQ(withoutWindow.activate(QStringLiteral("new-event"))->name,
+              errors::kActionUnavailable);
     struct Case {
         const char* name;
         bool hasCall;
@@ -207,7 +212,7 @@ TEST_F(LocalActionsTest, DesktopActionsRunOrSayWhyNot) {
         {"toggle-window", false, {}},
         {"join-video-call", true, {}},
         {"join-video-call", false, errors::kNoVideoCall},
-        {"new-event", false, errors::kActionUnavailable},
+        {"new-event", false, {}},
         {"settings", false, errors::kActionUnavailable},
         {"Toggle-Window", false, errors::kUnknownAction},
         {"", false, errors::kUnknownAction},
@@ -221,6 +226,7 @@ TEST_F(LocalActionsTest, DesktopActionsRunOrSayWhyNot) {
         }
     }
     EXPECT_EQ(toggles, 1);
+    EXPECT_EQ(newEvents, 1);
     EXPECT_EQ(DesktopActions::names().size(), 4);
 }
 

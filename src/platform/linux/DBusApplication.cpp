@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusVariant>
 
 namespace ruvo::platform {
 
@@ -35,6 +36,21 @@ bool DBusApplication::activateRunningInstance(const QStringList& uris) {
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
+std::optional<QString> DBusApplication::activateRunningAction(const QString& action,
+                                                              const QVariantList& parameter) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kServiceName, kObjectPath, QStringLiteral("org.freedesktop.Application"),
+        QStringLiteral("ActivateAction"));
+    QVariantList wrapped; // "av": each value travels as a variant
+    for (const QVariant& value : parameter)
+        wrapped << QVariant::fromValue(QDBusVariant(value));
+    call << action << QVariant::fromValue(wrapped) << QVariantMap{};
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return std::nullopt;
+    return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
+}
+
 DBusApplicationAdaptor::DBusApplicationAdaptor(DBusApplication* application)
     : QDBusAbstractAdaptor(application), m_application(application) {}
 
@@ -50,13 +66,17 @@ void DBusApplicationAdaptor::Open(const QStringList& uris, const QVariantMap& pl
         m_application->onOpen(uris);
 }
 
-void DBusApplicationAdaptor::ActivateAction(const QString& action, const QVariantList&,
+void DBusApplicationAdaptor::ActivateAction(const QString& action, const QVariantList& parameter,
                                             const QVariantMap&) {
     if (!m_application->onAction) {
         m_application->sendErrorReply(QDBusError::NotSupported);
         return;
     }
-    if (auto failure = m_application->onAction(action))
+    QVariantList values; // unwrapped from their D-Bus variants
+    for (const QVariant& value : parameter)
+        values << (value.canConvert<QDBusVariant>() ? value.value<QDBusVariant>().variant()
+                                                    : value);
+    if (auto failure = m_application->onAction(action, values))
         m_application->sendErrorReply(failure->name, failure->message);
 }
 

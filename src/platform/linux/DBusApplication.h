@@ -31,6 +31,10 @@ public:
     // Asks the instance that owns the name to activate, or to open `uris`. False when none
     // answers.
     static bool activateRunningInstance(const QStringList& uris = {});
+    // Asks the instance that owns the name to run a desktop action with a parameter; the
+    // error text when none answers or the action failed.
+    static std::optional<QString> activateRunningAction(const QString& action,
+                                                        const QVariantList& parameter);
 
     // The outcome of a desktop action: none when it ran, else the D-Bus error name and text.
     struct ActionFailure {
@@ -41,8 +45,11 @@ public:
     std::function<void()> onActivate; // the running instance was started again
     // Files or links handed over to open (a file manager's "Open With", a browser's link).
     std::function<void(const QStringList& uris)> onOpen;
-    // A desktop action ("toggle-window") chosen in the launcher or sent by another program.
-    std::function<std::optional<ActionFailure>(const QString& action)> onAction;
+    // A desktop action ("toggle-window") chosen in the launcher or sent by another program,
+    // with its parameter (empty for most).
+    std::function<std::optional<ActionFailure>(const QString& action,
+                                               const QVariantList& parameter)>
+        onAction;
 };
 
 class DBusApplicationAdaptor final : public QDBusAbstractAdaptor {

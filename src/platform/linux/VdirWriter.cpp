@@ -89,6 +89,27 @@ kit::Result<QString> writeNewItemFile(const QString& folder, const QString& uid,
     return kit::fail(QStringLiteral("No free file name for %1 in %2.").arg(uid, folder));
 }
 
+namespace {
+
+// A VTODO has no DTSTART here, so its alarms count from DUE (RELATED=END).
+void addAlarms(icalcomponent* item, const std::vector<Alarm>& alarms, const QString& title,
+               bool fromEnd) {
+    for (const Alarm& a : alarms) {
+        icalcomponent* alarm = icalcomponent_new_valarm();
+        icaltriggertype trigger{icaltime_null_time(),
+                                icaldurationtype_from_int(int(a.relativeOffset.count()))};
+        icalproperty* p = icalproperty_new_trigger(trigger);
+        if (fromEnd)
+            icalproperty_add_parameter(p, icalparameter_new_related(ICAL_RELATED_END));
+        icalcomponent_add_property(alarm, p);
+        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        setText(alarm, icalproperty_new_description, title);
+        icalcomponent_add_component(item, alarm);
+    }
+}
+
+} // namespace
+
 icalproperty* newDueProperty(const DueDate& due) {
     icaltimetype value = icaltime_null_date();
     value.year = due.date.year();
@@ -140,15 +161,7 @@ kit::Result<NewItem> newEventText(const EventDraft& draft, const QString& zoneId
     setText(e, icalproperty_new_location, draft.location);
     setText(e, icalproperty_new_url, draft.url);
     setText(e, icalproperty_new_description, draft.notes);
-    for (const Alarm& a : draft.alarms) {
-        icalcomponent* alarm = icalcomponent_new_valarm();
-        icaltriggertype trigger{icaltime_null_time(),
-                                icaldurationtype_from_int(int(a.relativeOffset.count()))};
-        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
-        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-        setText(alarm, icalproperty_new_description, draft.title);
-        icalcomponent_add_component(e, alarm);
-    }
+    addAlarms(e, draft.alarms, draft.title, false);
     return newItemText(cal.get(), uid);
 }
 
@@ -170,8 +183,10 @@ kit::Result<NewItem> newReminderText(const ReminderDraft& draft, kit::Instant no
     setText(t, icalproperty_new_description, draft.notes);
     if (draft.priority > 0)
         icalcomponent_add_property(t, icalproperty_new_priority(std::clamp(draft.priority, 1, 9)));
-    if (draft.due)
+    if (draft.due) {
         icalcomponent_add_property(t, newDueProperty(*draft.due));
+        addAlarms(t, draft.alarms, draft.title, true);
+    }
     icalcomponent_add_property(t, icalproperty_new_status(ICAL_STATUS_NEEDSACTION));
     return newItemText(cal.get(), uid);
 }

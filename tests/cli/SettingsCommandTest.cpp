@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/SettingsCommand.h"
+
+#include "CommandFixture.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace ruvo::test {
+namespace {
+
+class SettingsCommandTest : public CommandFixture {
+protected:
+    int runWithOpener(const QStringList& arguments) {
+        output.clear();
+        errors.clear();
+        cli::CommandServices services;
+        services.openSettings = [this](const QString& pane) -> kit::Result<void> {
+            opened << pane;
+            if (!isRunning)
+                return kit::fail(QStringLiteral("Ruvo is not running"));
+            return {};
+        };
+        cli::CommandContext context{defaults, clock, environment, config.path(),
+                                    out,      err,   services};
+        const int status = cli::settingsCommand().run(context, arguments);
+        out.flush();
+        err.flush();
+        return status;
+    }
+
+    QStringList opened;
+    bool isRunning = true;
+};
+
+TEST_F(SettingsCommandTest, DescribesThePanesAsJson) {
+    ASSERT_EQ(run(cli::settingsCommand(), {QStringLiteral("--describe"), QStringLiteral("--json")}),
+              cli::kExitOk);
+    const QJsonArray panes =
+        QJsonDocument::fromJson(output.toUtf8())[QLatin1String("panes")].toArray();
+    ASSERT_EQ(panes.size(), 7);
+    const QJsonValue first = panes[1][QLatin1String("controls")][0];
+    EXPECT_EQ(panes[1][QLatin1String("id")].toString(), QStringLiteral("panel"));
+    EXPECT_EQ(first[QLatin1String("key")].toString(), QStringLiteral("showWeekDayInMenuBar"));
+    EXPECT_EQ(first[QLatin1String("kind")].toString(), QStringLiteral("switch"));
+    EXPECT_EQ(first[QLatin1String("label")].toString(), QStringLiteral("Show day of week"));
+}
+
+TEST_F(SettingsCommandTest, OpensAKnownPaneInTheRunningProgram) {
+    struct Row {
+        const char* arguments;
+        bool isRunning;
+        int status;
+        const char* opened; // nullptr: nothing was asked
+        const char* error;
+    };
+    const Row rows[] = {
+        {"", true, cli::kExitOk, "", ""},
+        {"timezones", true, cli::kExitOk, "timezones", ""},
+        {"alerts", false, cli::kExitFailure, "alerts", "not running"},
+        {"sounds", true, cli::kExitUsage, nullptr, "no pane \"sounds\""},
+        {"panel --json", true, cli::kExitUsage, nullptr, "--json needs --describe"},
+        {"panel --describe", true, cli::kExitUsage, nullptr, "takes no pane"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments);
+        opened.clear();
+        isRunning = row.isRunning;
+        const QString text = QString::fromLatin1(row.arguments);
+        EXPECT_EQ(runWithOpener(text.isEmpty() ? QStringList{} : text.split(u' ')), row.status);
+        EXPECT_EQ(opened,
+                  row.opened ? QStringList{QString::fromLatin1(row.opened)} : QStringList{});
+        EXPECT_TRUE(errors.contains(QString::fromLatin1(row.error))) << errors.toStdString();
+    }
+    // What the program itself takes as a request to start on a pane.
+    EXPECT_EQ(cli::settingsPaneRequested({QStringLiteral("settings"), QStringLiteral("panel")}),
+              QStringLiteral("panel"));
+    EXPECT_EQ(cli::settingsPaneRequested({QStringLiteral("settings")}), QString());
+    EXPECT_FALSE(
+        cli::settingsPaneRequested({QStringLiteral("settings"), QStringLiteral("--describe")}));
+    EXPECT_FALSE(cli::settingsPaneRequested({QStringLiteral("settings"), QStringLiteral("x")}));
+}
+
+} // namespace
+} // namespace ruvo::test
