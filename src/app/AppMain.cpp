@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppLog.h"
 #include "app/AppState.h"
+#include "app/CalendarLinks.h"
 #include "app/CallNotifications.h"
 #include "app/CommandRunner.h"
 #include "app/CrashReporter.h"
@@ -29,9 +30,13 @@
 #include "platform/NotificationCategoryRegistry.h"
 #include "platform/SetupDiscovery.h"
 #include "platform/ShortcutRegistry.h"
+#include "platform/linux/CalendarDownload.h"
 #include "platform/linux/DBusApplication.h"
+#include "platform/linux/DBusNotifications.h"
+#include "platform/linux/DesktopShortcutConflicts.h"
 #include "platform/linux/LinuxDesktopFacts.h"
 #include "platform/linux/PortalColorScheme.h"
+#include "platform/linux/PortalGlobalShortcuts.h"
 #include "platform/linux/ProcRunningApplications.h"
 #include "platform/linux/QtMultimediaSoundPlayer.h"
 #include "platform/linux/TerminationSignals.h"
@@ -43,6 +48,8 @@
 #include "views/shell/ShellWindows.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QNetworkAccessManager>
 #include <QPointer>
 #include <QTimer>
 #include <QToolButton>
@@ -106,16 +113,17 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
     kit::installLog();
 
     platform::DBusApplication bus;
+    const QStringList uris = options.urisToOpen();
     if (!bus.registerInstance()) {
-        // Started again while running: the running instance toggles its menu window, or
-        // opens its settings.
+        // Started again while running: the running instance toggles its menu window, opens
+        // its settings, or opens what this start was handed.
         if (settingsPane) {
             const auto failure = platform::DBusApplication::activateRunningAction(
                 QStringLiteral("settings"), {*settingsPane});
             if (!failure)
                 return 0;
             qCWarning(lcApp) << "The running Ruvo did not open its settings:" << *failure;
-        } else if (platform::DBusApplication::activateRunningInstance()) {
+        } else if (platform::DBusApplication::activateRunningInstance(uris)) {
             return 0;
         }
         qCWarning(lcApp) << "Another Ruvo owns" << platform::DBusApplication::kServiceName
@@ -154,6 +162,9 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
     if (localeSetting)
         crashReporter.setTag(QStringLiteral("overriddenLocale"), *localeSetting);
 
+    // Before the first portal call (the colour scheme's), so the portal knows who asks.
+    platform::PortalGlobalShortcuts::registerApplication(QDBusConnection::sessionBus(),
+                                                         platform::DBusApplication::kServiceName);
     platform::PortalColorScheme colorScheme;
     views::AppearanceApplier appearance(settings->defaults(), colorScheme);
 
@@ -163,6 +174,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
     platform::ProcRunningApplications runningApplications;
     views::ShellWindows windows;
     platform::QtMultimediaSoundPlayer soundPlayer;
+    const platform::DesktopShortcutConflicts desktopShortcuts;
     AppState state(std::move(settings), scheduler, environment,
                    PlatformServices{*calendarStore, notificationCategories, shortcuts,
                                     runningApplications, windows, soundPlayer},
@@ -179,7 +191,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
         },
         colorScheme, windows);
     WorldClock worldClock(state, panel);
-    VideoCalls videoCalls(state.defaults());
+    VideoCalls videoCalls(state.defaults(), state.settingsFiles().folder());
     EventsSection eventsSection(state, panel, *calendarStore, videoCalls);
     QuickAddSection quickAdd(state, panel, *calendarStore);
     UpcomingEventItem upcomingEvent(state, panel, eventsSection, videoCalls);
@@ -188,7 +200,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
     CallNotifications callNotifications(state, panel, videoCalls);
     NewCalendarItems newItems(state, panel, videoCalls.urlOpener());
     panel.setNewEventAction([&newItems] { newItems.start(); });
-    SettingsWindowHost settingsWindow(state, panel, nullptr);
+    SettingsWindowHost settingsWindow(state, panel, &desktopShortcuts);
     addSettingsEntries(panel, settingsWindow);
     ProgramActions actions(
         state, panel, videoCalls, bus, [&newItems] { newItems.start(); },
@@ -198,15 +210,40 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
     state.setShortcutAction(QStringLiteral("joinMeeting"),
                             [&actions] { actions.joinFromShortcut(); });
     state.setShortcutAction(QStringLiteral("newEvent"), [&newItems] { newItems.start(); });
-    // X11 only: on Wayland a grab on XWayland sees keys only while an X window has the focus.
-    std::optional<GlobalShortcutKeys> shortcutKeys;
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        shortcutKeys.emplace(state.defaults(), shortcuts);
+    // X11 grabs only on X11: on Wayland a grab on XWayland sees keys only while an X window
+    // has the focus. The portal where the desktop offers it.
+    GlobalShortcutKeys shortcutKeys(state.defaults(), shortcuts,
+                                    {QGuiApplication::platformName() == QLatin1String("xcb"),
+                                     QString(), QDBusConnection::sessionBus()});
+    QNetworkAccessManager network;
+    QObject downloads; // goes before the network, taking the downloads' callbacks with it
+    platform::DBusNotifications importNotifications;
+    CalendarLinks calendarLinks(
+        {[&store = *calendarStore](const QString& path) {
+             return store.importFile(path, QString());
+         },
+         [&store = *calendarStore](const QByteArray& text) {
+             return importCalendarText(store, text);
+         },
+         [&network, &downloads](const QUrl& url,
+                                std::function<void(kit::Result<QByteArray>)> done) {
+             platform::downloadCalendar(network, url, &downloads, std::move(done));
+         },
+         [&importNotifications](const QString& summary, const QString& body) {
+             platform::NotificationRequest request;
+             request.summary = summary;
+             request.body = body;
+             importNotifications.post(QStringLiteral("calendar-import"), request);
+         }});
+    bus.onOpen = [&calendarLinks](const QStringList& handed) { calendarLinks.open(handed); };
+    calendarLinks.open(uris);
     state.scheduleDidLaunch();
     if (settingsPane)
         QTimer::singleShot(0,
                            [&settingsWindow, pane = *settingsPane] { settingsWindow.show(pane); });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    bus.onOpen = nullptr;
+    return status;
 }
 
 } // namespace
@@ -220,7 +257,7 @@ int appMain(int argc, char** argv) {
         std::fprintf(stderr, "ruvo: %s\n", qPrintable(options.error()));
         return 2;
     }
-    if (options->remaining.isEmpty())
+    if (options->remaining.isEmpty() || !options->urisToOpen().isEmpty())
         return runProgram(argc, argv, *options);
     if (auto pane = cli::settingsPaneRequested(options->remaining))
         return runProgram(argc, argv, *options, *pane);

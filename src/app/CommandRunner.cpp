@@ -46,9 +46,9 @@ bool isHelp(const QString& argument) {
            argument == QLatin1String("-h");
 }
 
-// The Linux platform as the commands use it: the user's calendars (EDS and vdir) and the
-// system's date events.
-cli::CommandServices linuxServices() {
+// The Linux platform as the commands use it: the user's calendars (EDS and vdir), the
+// system's date events and the shortcuts folder of the settings folder `configDirectory`.
+cli::CommandServices linuxServices(const QString& configDirectory) {
     namespace vdir = platform::vdir;
     cli::CommandServices services;
     services.openCalendarStore = [](const cli::CommandContext& c) {
@@ -76,9 +76,9 @@ cli::CommandServices linuxServices() {
         return {};
     };
     services.openUrlOpener = [] { return std::make_unique<platform::XdgUrlOpener>(); };
-    services.openShortcutRunner = [] {
+    services.openShortcutRunner = [configDirectory] {
         return std::make_unique<platform::FolderShortcutRunner>(
-            platform::FolderShortcutRunner::defaultFolder());
+            platform::FolderShortcutRunner::folderIn(configDirectory));
     };
     services.discoverSetup = [](const cli::CommandContext& c) {
         return platform::discoverUserSetup(c.configDirectory);
@@ -122,8 +122,13 @@ int runCommand(const GlobalOptions& options, QTextStream& out, QTextStream& err)
     kit::FixedClock fixedClock(options.now.value_or(kit::Instant{}));
     const kit::Clock& clock =
         options.now ? static_cast<const kit::Clock&>(fixedClock) : systemClock;
-    cli::CommandContext context{
-        settings->defaults(), clock, environment, settings->folder(), out, err, linuxServices()};
+    cli::CommandContext context{settings->defaults(),
+                                clock,
+                                environment,
+                                settings->folder(),
+                                out,
+                                err,
+                                linuxServices(settings->folder())};
     return command->run(context, arguments);
 }
 

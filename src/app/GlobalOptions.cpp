@@ -3,8 +3,10 @@
 
 #include "kit/SystemTimeZones.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QTimeZone>
+#include <QUrl>
 
 namespace ruvo::app {
 
@@ -28,7 +30,30 @@ kit::Result<void> apply(GlobalOptions& o, const QString& name, const QString& va
     return {};
 }
 
+// The URI of an argument a launcher hands over: a URI with a scheme ("file:", "webcal:"), or
+// the path of an existing .ics file (a command name is neither).
+std::optional<QString> uriOf(const QString& argument) {
+    const QUrl url(argument, QUrl::StrictMode);
+    if (url.isValid() && url.scheme().size() > 1 && argument.contains(QLatin1Char(':')))
+        return argument;
+    const QFileInfo file(argument);
+    if (file.isFile() && file.suffix().compare(QLatin1String("ics"), Qt::CaseInsensitive) == 0)
+        return QUrl::fromLocalFile(file.absoluteFilePath()).toString();
+    return std::nullopt;
+}
+
 } // namespace
+
+QStringList GlobalOptions::urisToOpen() const {
+    QStringList uris;
+    for (const QString& argument : remaining) {
+        const auto uri = uriOf(argument);
+        if (!uri)
+            return {};
+        uris << *uri;
+    }
+    return uris;
+}
 
 kit::Result<GlobalOptions> GlobalOptions::parse(const QStringList& arguments) {
     GlobalOptions o;

@@ -22,6 +22,10 @@ struct GlobalOptions {
     // The environment a run uses: the system's, then the `locale` setting, then the options.
     kit::Environment environment(const std::optional<QString>& localeSetting) const;
 
+    // What a launcher hands over to open ("ruvo %U": URIs, or paths of .ics files, as URIs)
+    // when the line holds nothing else; empty when it holds a command.
+    QStringList urisToOpen() const;
+
     // `arguments` without the program name. A bad value is an error naming the option.
     static kit::Result<GlobalOptions> parse(const QStringList& arguments);
 };

@@ -6,9 +6,9 @@
 
 namespace ruvo::app {
 
-VideoCalls::VideoCalls(const settings::Defaults& defaults)
+VideoCalls::VideoCalls(const settings::Defaults& defaults, const QString& configDirectory)
     : m_defaults(defaults), m_detector(m_opener, &m_detectedServices),
-      m_shortcuts(platform::FolderShortcutRunner::defaultFolder()),
+      m_shortcuts(platform::FolderShortcutRunner::folderIn(configDirectory)),
       m_joiner(m_detector, m_opener, m_shortcuts, m_joined) {}
 
 bool VideoCalls::join(const platform::Event& event) {

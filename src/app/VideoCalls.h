@@ -12,7 +12,8 @@ namespace ruvo::app {
 
 class VideoCalls {
 public:
-    explicit VideoCalls(const settings::Defaults& defaults);
+    // `configDirectory`: the settings folder, which holds the user's shortcuts folder.
+    VideoCalls(const settings::Defaults& defaults, const QString& configDirectory);
     VideoCalls(const VideoCalls&) = delete;
     VideoCalls& operator=(const VideoCalls&) = delete;
 

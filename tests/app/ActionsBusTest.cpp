@@ -73,8 +73,8 @@ protected:
     int toggles = 0;
     int activations = 0;
     QStringList openedPanes;
-    DesktopActions desktopActions{actions, [this] { ++toggles; },
-                                  [this](const QString& pane) { openedPanes << pane; }};
+    DesktopActions desktopActions{
+        actions, [this] { ++toggles; }, {}, [this](const QString& pane) { openedPanes << pane; }};
     DBusApplication application;
 };
 

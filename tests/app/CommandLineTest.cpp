@@ -4,6 +4,9 @@
 #include "app/GlobalOptions.h"
 #include "settings/SettingsFiles.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <unicode/datefmt.h>
 
@@ -50,6 +53,32 @@ TEST(GlobalOptions, ParsesAnywhereAndRejectsBadValues) {
     const auto local = app::GlobalOptions::parse(
         {QStringLiteral("--now=2026-07-01T12:00:00"), QStringLiteral("--time-zone=Asia/Kolkata")});
     EXPECT_EQ(local->now, test::at("2026-07-01T06:30:00Z"));
+}
+
+TEST(GlobalOptions, HandsOverUrisAndCalendarFilesButNeverACommand) {
+    QTemporaryDir folder;
+    const QString ics = folder.filePath(QStringLiteral("invite.ics"));
+    QFile file(ics);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString txt = folder.filePath(QStringLiteral("notes.txt"));
+    QFile(txt).open(QIODevice::WriteOnly);
+    const QString webcal = QStringLiteral("webcal://example.org/a.ics");
+    const std::pair<QStringList, QStringList> rows[] = {
+        {{webcal}, {webcal}},
+        {{QStringLiteral("--config-dir=/tmp/x"), webcal, ics},
+         {webcal, QUrl::fromLocalFile(ics).toString()}},
+        {{QStringLiteral("events")}, {}},
+        {{webcal, QStringLiteral("events")}, {}},
+        {{txt}, {}},
+        {{folder.filePath(QStringLiteral("missing.ics"))}, {}},
+        {{QStringLiteral("action"), QStringLiteral("get-sound"), QStringLiteral("gong")}, {}},
+    };
+    for (const auto& [args, uris] : rows) {
+        const auto parsed = app::GlobalOptions::parse(args);
+        ASSERT_TRUE(parsed.isOk());
+        EXPECT_EQ(parsed->urisToOpen(), uris) << args.join(QLatin1Char(' ')).toStdString();
+    }
 }
 
 TEST(GlobalOptions, LocaleComesFromTheOptionThenTheSettingThenTheSystem) {

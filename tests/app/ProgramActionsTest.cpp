@@ -129,4 +129,23 @@ TEST_F(ProgramActionsTest, TheCommandLineActsThroughTheRunningProgramOrOnTheSett
     EXPECT_EQ(program.state(), QProcess::Running);
 }
 
+TEST_F(ProgramActionsTest, ACalendarFileHandedOverIsImportedByTheRunningProgram) {
+    startProgram();
+    const QString ics = home.filePath(QStringLiteral("invite.ics"));
+    QFile file(ics);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
+               "UID:handed-over-1\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20261210T150000Z\r\n"
+               "DTEND:20261210T160000Z\r\nSUMMARY:Handed-over planning\r\nEND:VEVENT\r\n"
+               "END:VCALENDAR\r\n");
+    file.close();
+    EXPECT_EQ(ruvo({ics, QStringLiteral("mailto:nobody@example.org")}).status, 0);
+    const QStringList range{QStringLiteral("events"), QStringLiteral("--from"),
+                            QStringLiteral("2026-12-10T00:00:00Z"), QStringLiteral("--to"),
+                            QStringLiteral("2026-12-11T00:00:00Z")};
+    EXPECT_TRUE(test::processEventsUntil(
+        [&] { return ruvo(range).output.contains(QLatin1String("Handed-over planning")); }, 30000));
+    EXPECT_EQ(program.state(), QProcess::Running);
+}
+
 } // namespace

@@ -25,10 +25,12 @@ bool DBusApplication::registerInstance() {
     return true;
 }
 
-bool DBusApplication::activateRunningInstance() {
+bool DBusApplication::activateRunningInstance(const QStringList& uris) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         kServiceName, kObjectPath, QStringLiteral("org.freedesktop.Application"),
-        QStringLiteral("Activate"));
+        uris.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("Open"));
+    if (!uris.isEmpty())
+        call << uris;
     call << QVariantMap{};
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
     return reply.type() == QDBusMessage::ReplyMessage;
@@ -57,8 +59,11 @@ void DBusApplicationAdaptor::Activate(const QVariantMap&) {
         m_application->onActivate();
 }
 
-void DBusApplicationAdaptor::Open(const QStringList&, const QVariantMap& platformData) {
-    Activate(platformData);
+void DBusApplicationAdaptor::Open(const QStringList& uris, const QVariantMap& platformData) {
+    if (uris.isEmpty() || !m_application->onOpen)
+        Activate(platformData);
+    else
+        m_application->onOpen(uris);
 }
 
 void DBusApplicationAdaptor::ActivateAction(const QString& action, const QVariantList& parameter,

@@ -28,8 +28,9 @@ public:
     // session bus, in which case there is no way to find another instance: run anyway).
     bool registerInstance();
 
-    // Asks the instance that owns the name to activate. False when none answers.
-    static bool activateRunningInstance();
+    // Asks the instance that owns the name to activate, or to open `uris`. False when none
+    // answers.
+    static bool activateRunningInstance(const QStringList& uris = {});
     // Asks the instance that owns the name to run a desktop action with a parameter; the
     // error text when none answers or the action failed.
     static std::optional<QString> activateRunningAction(const QString& action,
@@ -42,6 +43,8 @@ public:
     };
 
     std::function<void()> onActivate; // the running instance was started again
+    // Files or links handed over to open (a file manager's "Open With", a browser's link).
+    std::function<void(const QStringList& uris)> onOpen;
     // A desktop action ("toggle-window") chosen in the launcher or sent by another program,
     // with its parameter (empty for most).
     std::function<std::optional<ActionFailure>(const QString& action,
@@ -57,7 +60,7 @@ public:
 
 public Q_SLOTS:
     void Activate(const QVariantMap& platformData);
-    // Ruvo opens no documents: opening anything activates it.
+    // Hands the URIs to onOpen; without any, the same as Activate.
     void Open(const QStringList& uris, const QVariantMap& platformData);
     void ActivateAction(const QString& action, const QVariantList& parameter,
                         const QVariantMap& platformData);

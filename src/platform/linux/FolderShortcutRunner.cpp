@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace ruvo::platform {
@@ -28,9 +27,8 @@ std::optional<QFileInfo> fileOf(const QString& folder, const QUuid& id) {
 
 } // namespace
 
-QString FolderShortcutRunner::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/ruvo/shortcuts");
+QString FolderShortcutRunner::folderIn(const QString& configDirectory) {
+    return configDirectory + QStringLiteral("/shortcuts");
 }
 
 QUuid FolderShortcutRunner::idForName(const QString& name) {

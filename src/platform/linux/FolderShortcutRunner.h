@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The user's shortcuts as executable files in a folder ($XDG_CONFIG_HOME/ruvo/shortcuts).
+// The user's shortcuts as executable files in a folder ("shortcuts" in the settings folder,
+// $XDG_CONFIG_HOME/ruvo/shortcuts unless --config-dir names another).
 // A file's name is the shortcut's name, and its identifier is derived from that name, so a
 // choice stored in the settings survives a restart and follows the file, not its position.
 // A shortcut runs detached, never through a shell, with its input on standard input.
@@ -15,7 +16,8 @@ class FolderShortcutRunner final : public ShortcutRunner {
 public:
     explicit FolderShortcutRunner(QString folder) : m_folder(std::move(folder)) {}
 
-    static QString defaultFolder();
+    // The shortcuts folder of the settings folder `configDirectory`.
+    static QString folderIn(const QString& configDirectory);
     // The identifier the file `name` is stored under.
     static QUuid idForName(const QString& name);
 
