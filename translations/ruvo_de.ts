@@ -33,10 +33,54 @@
     </message>
 </context>
 <context>
+    <name>CalendarDownload</name>
+    <message>
+        <source>The calendar at %1 is larger than %2 MB.</source>
+        <translation>Der Kalender unter %1 ist größer als %2 MB.</translation>
+    </message>
+    <message>
+        <source>Only http and https links are opened: %1</source>
+        <translation>Es werden nur http- und https-Links geöffnet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarLinks</name>
+    <message>
+        <source>Calendar import</source>
+        <translation>Kalenderimport</translation>
+    </message>
+    <message>
+        <source>Could not import %1</source>
+        <translation>%1 konnte nicht importiert werden</translation>
+    </message>
+</context>
+<context>
     <name>CalendarStore</name>
     <message>
         <source>This calendar cannot answer invitations.</source>
         <translation>Dieser Kalender kann keine Einladungen beantworten.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsFound</name>
+    <message numerus="yes">
+        <source>%n calendar(s)</source>
+        <translation>
+            <numerusform>%n Kalender</numerusform>
+            <numerusform>%n Kalender</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3, already shown</source>
+        <translation>%1 (%2): %3, bereits angezeigt</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3, not added yet</source>
+        <translation>%1 (%2): %3, noch nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>The calendars of your online accounts and of Evolution are shown without any set-up.</source>
+        <translation>Die Kalender Ihrer Online-Konten und von Evolution werden ohne weitere Einrichtung angezeigt.</translation>
     </message>
 </context>
 <context>
@@ -554,6 +598,29 @@ Wenn die Leiste wenig Platz hat, verbirgt sie manche Elemente womöglich hinter 
     <message>
         <source>Conference Room</source>
         <translation>Konferenzraum</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcutKeys</name>
+    <message>
+        <source>Toggle Ruvo window</source>
+        <translation type="unfinished">Ruvo-Fenster ein-/ausblenden</translation>
+    </message>
+    <message>
+        <source>New event or reminder</source>
+        <translation type="unfinished">Neuer Termin oder neue Erinnerung</translation>
+    </message>
+    <message>
+        <source>Join video call</source>
+        <translation type="unfinished">Videoanruf beitreten</translation>
+    </message>
+    <message>
+        <source>Toggle floating clock</source>
+        <translation>Schwebende Uhr ein-/ausblenden</translation>
+    </message>
+    <message>
+        <source>Dismiss full-screen notification</source>
+        <translation>Vollbildbenachrichtigung schließen</translation>
     </message>
 </context>
 <context>
@@ -3497,6 +3564,14 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
     <message>
         <source>Ruvo reads calendars from folders of .ics files, such as those vdirsyncer keeps in sync with a CalDAV account, and from GNOME&apos;s online accounts. Add a folder in Settings, Calendar, &quot;Add Calendar Folder…&quot;.</source>
         <translation>Ruvo liest Kalender aus Ordnern mit .ics-Dateien, etwa denen, die vdirsyncer mit einem CalDAV-Konto abgleicht, und aus den Online-Konten von GNOME. Fügen Sie einen Ordner unter „Einstellungen“, „Kalender“, „Kalenderordner hinzufügen…“ hinzu.</translation>
+    </message>
+    <message>
+        <source>Found on this computer:</source>
+        <translation>Auf diesem Computer gefunden:</translation>
+    </message>
+    <message>
+        <source>To add what Ruvo does not show yet, run:</source>
+        <translation>Um hinzuzufügen, was Ruvo noch nicht anzeigt, führen Sie aus:</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CalendarsFound</name>
+    <message numerus="yes">
+        <source>%n calendar(s)</source>
+        <translation>
+            <numerusform>%n calendar</numerusform>
+            <numerusform>%n calendars</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>cli</name>
     <message numerus="yes">
         <source>%n event(s)</source>
