@@ -604,15 +604,15 @@ Wenn die Leiste wenig Platz hat, verbirgt sie manche Elemente womöglich hinter 
     <name>GlobalShortcutKeys</name>
     <message>
         <source>Toggle Ruvo window</source>
-        <translation type="unfinished">Ruvo-Fenster ein-/ausblenden</translation>
+        <translation>Ruvo-Fenster ein-/ausblenden</translation>
     </message>
     <message>
         <source>New event or reminder</source>
-        <translation type="unfinished">Neuer Termin oder neue Erinnerung</translation>
+        <translation>Neuer Termin oder neue Erinnerung</translation>
     </message>
     <message>
         <source>Join video call</source>
-        <translation type="unfinished">Videoanruf beitreten</translation>
+        <translation>Videoanruf beitreten</translation>
     </message>
     <message>
         <source>Toggle floating clock</source>
