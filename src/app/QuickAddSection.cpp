@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/QuickAddSection.h"
 
+#include "creation/SaveNewItem.h"
 #include "quickadd/QuickAddTarget.h"
 #include "settings/Keys.h"
 #include "views/MainScreen.h"
@@ -46,7 +47,9 @@ kit::Result<QString> QuickAddSection::save(const QString& sentence) {
     const auto calendar = quickadd::targetCalendar(m_store, {});
     if (!calendar)
         return kit::fail(calendar.error());
-    if (auto saved = m_store.saveEvent(quickadd::eventDraft(*event, calendar->identifier)); !saved)
+    if (auto saved =
+            creation::saveNewEvent(m_store, quickadd::eventDraft(*event, calendar->identifier));
+        !saved)
         return kit::fail(saved.error());
     return quickadd::describe(*event, calendar->title, m_panel.environment()(),
                               m_state.scheduler().now());

@@ -3,6 +3,7 @@
 
 #include "cli/CalendarItemJson.h"
 #include "cli/CommandStore.h"
+#include "creation/SaveNewItem.h"
 #include "events/EventQueries.h"
 #include "kit/LocalTime.h"
 #include "quickadd/QuickAdd.h"
@@ -20,13 +21,6 @@ quickadd::QuickAddContext readingContext(const CommandContext& context) {
     const auto length = context.defaults.get(settings::keys::defaultEventDuration);
     return {context.clock.now(), context.environment,
             std::chrono::duration_cast<kit::Seconds>(length.toMilliseconds())};
-}
-
-// The saved event as the store hands it out; the unsaved one when it cannot be read back.
-platform::Event savedEvent(platform::CalendarStore& store, const QString& identifier,
-                           const platform::Event& unsaved) {
-    auto saved = store.eventWithIdentifier(identifier);
-    return saved ? *saved : unsaved;
 }
 
 void print(CommandContext& context, platform::CalendarStore& store, const platform::Event& event,
@@ -65,12 +59,13 @@ int runAdd(CommandContext& context, const Invocation& line) {
         print(context, *store, unsaved, asJson);
         return kExitOk;
     }
-    const auto saved = store->saveEvent(quickadd::eventDraft(*read, calendar->identifier));
+    const auto saved =
+        creation::saveNewEvent(*store, quickadd::eventDraft(*read, calendar->identifier));
     if (!saved) {
         printError(context, saved.error());
         return kExitFailure;
     }
-    print(context, *store, savedEvent(*store, *saved, unsaved), asJson);
+    print(context, *store, *saved, asJson);
     return kExitOk;
 }
 
