@@ -1967,6 +1967,13 @@ Setzen Sie Text in einfache Anführungszeichen, um ihn unverändert anzuzeigen.
     </message>
 </context>
 <context>
+    <name>ShellWindows</name>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutKeys</name>
     <message>
         <source>Previous month</source>

@@ -4,7 +4,9 @@
 #include "views/shell/AboutWindow.h"
 #include "views/shell/FirstRunWindow.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ruvo::views {
 
@@ -42,7 +44,14 @@ FirstRunWindow* ShellWindows::firstRunWindow() const {
 
 void ShellWindows::showTip(const QString& title, const QString& message) {
     auto* box = new QMessageBox(QMessageBox::Information, title, message, QMessageBox::Ok);
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // Tips point at features the settings turn on: the way there is one click.
+    if (openSettings) {
+        auto* settings = box->addButton(QCoreApplication::translate("ShellWindows", "Settings…"),
+                                        QMessageBox::ActionRole);
+        QObject::connect(settings, &QPushButton::clicked, box, [open = openSettings] { open(); });
+    }
     box->setWindowModality(Qt::ApplicationModal);
     box->show();
     box->raise();
