@@ -5,7 +5,7 @@
 // items, their changes and their removal through the store.
 #include "platform/linux/EdsCalendarStore.h"
 
-#include "PrivateBus.h"
+#include "PrivateEds.h"
 #include "kit/Clock.h"
 #include "platform/linux/EdsGlib.h"
 
@@ -20,7 +20,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kServiceDir = "/usr/share/dbus-1/services/";
 constexpr int kWaitMs = 30000; // the factory's first start loads its back-end modules
 
 kit::Instant utc(int y, int mo, int d, int h, int mi = 0) {
@@ -31,14 +30,6 @@ class FixedClock final : public kit::Clock {
 public:
     kit::Instant now() const override { return utc(2026, 12, 6, 12); }
 };
-
-bool isEdsInstalled() {
-    for (const char* name : {"org.gnome.evolution.dataserver.Sources5.service",
-                             "org.gnome.evolution.dataserver.Calendar8.service"})
-        if (!QFile::exists(QString::fromLatin1(kServiceDir) + QLatin1String(name)))
-            return false;
-    return true;
-}
 
 // A new local calendar (or task list) committed to the registry; the answer is the registry's
 // own instance, which follows the source's connection status (a client waits for that).
@@ -148,21 +139,10 @@ constexpr auto kRent = "BEGIN:VTODO\r\nUID:rent\r\nDTSTAMP:20261201T000000Z\r\n"
                        "DUE;VALUE=DATE:20261210\r\nSUMMARY:Pay rent\r\nEND:VTODO\r\n";
 
 TEST(EdsCalendarStore, SeesItemsTheirChangesAndTheirRemovalThroughARealServer) {
-    if (!isEdsInstalled())
+    if (!test::PrivateEds::isInstalled())
         GTEST_SKIP() << "Evolution Data Server's D-Bus services are not installed";
-    QTemporaryDir home;
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qputenv(name, (home.path() + QLatin1Char('/') + QLatin1String(name)).toUtf8());
-    qputenv("GSETTINGS_BACKEND", "memory");
-    // Evolution Data Server's own services only; they inherit the environment above.
-    QStringList services;
-    for (const QFileInfo& file :
-         QDir(QString::fromLatin1(kServiceDir))
-             .entryInfoList({QStringLiteral("org.gnome.evolution.dataserver.*.service")}))
-        services << file.filePath();
-    test::PrivateBus bus(services);
-    ASSERT_TRUE(bus.isRunning());
-    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
+    test::PrivateEds privateEds;
+    ASSERT_TRUE(privateEds.isRunning());
 
     FixedClock clock;
     EdsCalendarStore store(EdsStoreOptions{QStringLiteral("Europe/Berlin"), &clock});

@@ -2,7 +2,7 @@
 // The EDS store against a Radicale CalDAV server the test starts on 127.0.0.1 without
 // authentication: its collection as a CalDAV calendar of Evolution Data Server (registry and
 // factory on a private bus, as in the EDS server test), read and written through the store.
-#include "PrivateBus.h"
+#include "PrivateEds.h"
 #include "VdirTestSupport.h"
 #include "platform/linux/EdsCalendarStore.h"
 #include "platform/linux/EdsGlib.h"
@@ -18,7 +18,6 @@ namespace ruvo::platform {
 namespace {
 
 constexpr int kWaitMs = 30000;
-constexpr auto kServiceDir = "/usr/share/dbus-1/services/";
 
 kit::Instant utc(int y, int mo, int d, int h) {
     return kit::fromQDateTime(QDateTime(QDate(y, mo, d), QTime(h, 0), QTimeZone::utc()));
@@ -122,14 +121,6 @@ EventDraft lunch(const QString& calendar) {
     return d;
 }
 
-bool isEdsInstalled() {
-    for (const char* name : {"org.gnome.evolution.dataserver.Sources5.service",
-                             "org.gnome.evolution.dataserver.Calendar8.service"})
-        if (!QFile::exists(QString::fromLatin1(kServiceDir) + QLatin1String(name)))
-            return false;
-    return true;
-}
-
 // A CalDAV calendar of the registry at `url`, with no credentials (the server asks none).
 eds::GObjectPtr<ESource> addCalDavSource(ESourceRegistry* registry, const QString& url) {
     using namespace eds;
@@ -157,22 +148,12 @@ eds::GObjectPtr<ESource> addCalDavSource(ESourceRegistry* registry, const QStrin
 }
 
 TEST(Radicale, ACalDavCalendarOfEdsIsReadAndWrittenThroughTheStore) {
-    if (!Radicale::isInstalled() || !isEdsInstalled())
+    if (!Radicale::isInstalled() || !test::PrivateEds::isInstalled())
         GTEST_SKIP() << "radicale or Evolution Data Server is not installed";
     Radicale server;
     ASSERT_TRUE(server.waitUntilListening());
-    QTemporaryDir home;
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qputenv(name, (home.path() + QLatin1Char('/') + QLatin1String(name)).toUtf8());
-    qputenv("GSETTINGS_BACKEND", "memory");
-    QStringList services;
-    for (const QFileInfo& file :
-         QDir(QString::fromLatin1(kServiceDir))
-             .entryInfoList({QStringLiteral("org.gnome.evolution.dataserver.*.service")}))
-        services << file.filePath();
-    test::PrivateBus bus(services);
-    ASSERT_TRUE(bus.isRunning());
-    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
+    test::PrivateEds privateEds;
+    ASSERT_TRUE(privateEds.isRunning());
 
     FixedClock clock;
     eds::EdsCalendarStore store(eds::EdsStoreOptions{QStringLiteral("UTC"), &clock});
