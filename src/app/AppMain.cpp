@@ -205,7 +205,7 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
     ProgramActions actions(
         state, panel, videoCalls, bus, [&newItems] { newItems.start(); },
         [&settingsWindow](const QString& pane) { settingsWindow.show(pane); });
-    connectShellWindows(windows, panel, settings->folder(),
+    connectShellWindows(windows, panel, state.settingsFiles().folder(),
                         [&settingsWindow] { settingsWindow.show(QString()); });
     state.setShortcutAction(QStringLiteral("joinMeeting"),
                             [&actions] { actions.joinFromShortcut(); });
