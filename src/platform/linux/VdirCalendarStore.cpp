@@ -173,7 +173,8 @@ void VdirCalendarStore::applyPendingChanges() {
     const DiskChanges changes = std::exchange(m_pendingChanges, {});
     bool isRescanNeeded = changes.isRescanNeeded || changes.fileCount() > kMaxFilesReadAlone;
     std::vector<std::pair<Collection*, std::vector<QString>>> reads;
-    for (const auto& [folder, names] : changes.files) {
+    for (const auto& [changedFolder, names] : changes.files) {
+        const QString& folder = changedFolder; // clang 14 cannot capture a structured binding
         auto c = std::find_if(m_collections.begin(), m_collections.end(),
                               [&](const Collection& o) { return o.info.folder == folder; });
         isRescanNeeded |= c == m_collections.end(); // a new calendar's first file
