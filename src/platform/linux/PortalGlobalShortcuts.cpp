@@ -120,7 +120,7 @@ void PortalGlobalShortcuts::call(const QString& method, const QVariantList& argu
     message.setArguments(arguments);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, method](QDBusPendingCallWatcher* w) {
+            [method](QDBusPendingCallWatcher* w) {
                 w->deleteLater();
                 if (w->isError())
                     qCWarning(lcPlatform) << "The global shortcuts portal refused" << method << ":"
