@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The vdir calendar store on generated collections: cold load (no cache), load from the
-// cache, a command's start from the snapshot with a week's query, and queries of one hour, seven days and six weeks. Data goes to $RUVO_BENCH_DIR
-// (default /tmp/ruvo-bench) and is generated once per size.
+// cache, a command's start from the snapshot with a week's query, and queries of one hour, seven
+// days and six weeks. Data goes to $RUVO_BENCH_DIR (default /tmp/ruvo-bench) and is generated once
+// per size.
 #include "GeneratedStore.h"
 #include "platform/linux/VdirCalendarStore.h"
 #include "platform/linux/VdirSnapshotStore.h"

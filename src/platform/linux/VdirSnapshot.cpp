@@ -71,8 +71,7 @@ struct IndexRow {
     quint32 file;
 };
 
-template <class T>
-T rowAt(const char* data, quint64 offset, quint64 i) {
+template <class T> T rowAt(const char* data, quint64 offset, quint64 i) {
     T row;
     std::memcpy(&row, data + offset + i * sizeof(T), sizeof(T));
     return row;
@@ -126,8 +125,7 @@ private:
         m_arena.append(b);
         return ref;
     }
-    template <class T>
-    TableRow table(QByteArray& out, const std::vector<T>& rows) {
+    template <class T> TableRow table(QByteArray& out, const std::vector<T>& rows) {
         out.append(QByteArray((8 - out.size() % 8) % 8, '\0'));
         const TableRow t{quint64(out.size()), rows.size()};
         out.append(reinterpret_cast<const char*>(rows.data()), qsizetype(rows.size() * sizeof(T)));

@@ -79,9 +79,8 @@ bool VdirSnapshotStore::matches(const VdirSnapshot& snapshot) const {
     for (std::size_t i = 0; i < folders.size(); ++i) {
         const SnapshotFolder& f = folders[i];
         if (f.folder != m_infos[i].folder ||
-            f.fingerprint != m_infos[i].emails.join(QLatin1Char(',')) ||
-            now < f.verifiedAt - 60 || now - f.verifiedAt >= m_options.folderTrust.count() ||
-            folderStamp(f.folder) != f.stamp)
+            f.fingerprint != m_infos[i].emails.join(QLatin1Char(',')) || now < f.verifiedAt - 60 ||
+            now - f.verifiedAt >= m_options.folderTrust.count() || folderStamp(f.folder) != f.stamp)
             return false;
     }
     return true;

@@ -38,7 +38,8 @@ void age(const QString& folder) {
 
 void ageAll(const test::TempVdir& v) {
     age(v.folder());
-    for (const QString& name : QDir(v.root() + QStringLiteral("/default")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+    for (const QString& name :
+         QDir(v.root() + QStringLiteral("/default")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         age(v.root() + QStringLiteral("/default/") + name);
 }
 
@@ -70,8 +71,10 @@ std::unique_ptr<vdir::VdirCalendarStore> openFilesStore(const test::TempVdir& v)
 // Events far apart in time, a long one, a series begun years ago with one occurrence moved,
 // floating and all-day items read in Berlin across the end of summer time.
 void writeCalendar(const test::TempVdir& v) {
-    v.write(QStringLiteral("near.ics"), item("near", "DTSTART:20261025T013000\r\nDURATION:PT2H\r\n"));
-    v.write(QStringLiteral("far.ics"), item("far", "DTSTART:20300101T090000Z\r\nDURATION:PT1H\r\n"));
+    v.write(QStringLiteral("near.ics"),
+            item("near", "DTSTART:20261025T013000\r\nDURATION:PT2H\r\n"));
+    v.write(QStringLiteral("far.ics"),
+            item("far", "DTSTART:20300101T090000Z\r\nDURATION:PT1H\r\n"));
     v.write(QStringLiteral("long.ics"),
             item("long", "DTSTART;VALUE=DATE:20260901\r\nDTEND;VALUE=DATE:20261201\r\n"));
     v.write(QStringLiteral("series.ics"),
@@ -146,7 +149,8 @@ TEST(VdirSnapshot, ChangedFoldersAreReadFromTheFiles) {
                                 QFile::encodeName(v.folder() + QStringLiteral("/near.ics"))),
                        0);
          }},
-        {"a file removed", [](test::TempVdir& v) { QFile::remove(v.folder() + QStringLiteral("/near.ics")); }},
+        {"a file removed",
+         [](test::TempVdir& v) { QFile::remove(v.folder() + QStringLiteral("/near.ics")); }},
         {"a folder added",
          [](test::TempVdir& v) {
              const QString other = v.root() + QStringLiteral("/vdir/other");
@@ -190,10 +194,14 @@ TEST(VdirSnapshot, DamagedBytesFallBackToTheFiles) {
         {"arena past the end", [](QByteArray& b) { setWord(b, 128, quint64(1) << 40); }, false},
         {"table past the end", [](QByteArray& b) { setWord(b, 64, quint64(1) << 40); }, false},
         {"checked more than an hour ago",
-         [](QByteArray& b) { setWord(b, qsizetype(word(b, 24) + 64), quint64(::time(nullptr) - 3601)); },
+         [](QByteArray& b) {
+             setWord(b, qsizetype(word(b, 24) + 64), quint64(::time(nullptr) - 3601));
+         },
          false},
         {"checked in the future: the clock was set back",
-         [](QByteArray& b) { setWord(b, qsizetype(word(b, 24) + 64), quint64(::time(nullptr) + 3600)); },
+         [](QByteArray& b) {
+             setWord(b, qsizetype(word(b, 24) + 64), quint64(::time(nullptr) + 3600));
+         },
          false},
         {"records past the end",
          [](QByteArray& b) {
