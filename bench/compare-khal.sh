@@ -94,10 +94,10 @@ in_process() { # binary filter counter
 b = json.load(sys.stdin)["benchmarks"][0]
 print("%.1f %.1f %s" % (b["real_time"], b.get("peakRSS_MiB", 0), b.get(sys.argv[1], "")))' "$3"
 }
-read -r start_ms start_peak from_snapshot <<<"$(in_process calendar_store_bench '^commandStart/50000$' fromSnapshot)"
-read -r cached_ms cached_peak _ <<<"$(in_process calendar_store_bench '^cachedLoad/50000$' fromCache)"
-read -r cold_ms cold_peak _ <<<"$(in_process calendar_store_bench '^coldLoad/50000$' x)"
-read -r edit_ms _ _ <<<"$(in_process event_actions_bench '^removeOccurrence$' x)"
+read -r start_ms start_peak from_snapshot <<<"$(in_process calendar_store_bench '^commandStart/50000/' fromSnapshot)"
+read -r cached_ms cached_peak _ <<<"$(in_process calendar_store_bench '^cachedLoad/50000/' fromCache)"
+read -r cold_ms cold_peak _ <<<"$(in_process calendar_store_bench '^coldLoad/50000/' x)"
+read -r edit_ms _ _ <<<"$(in_process event_actions_bench '^removeOccurrence' x)"
 echo
 echo "| in-process, 50,000 events | time | process peak RSS | target |"
 echo "|---|---|---|---|"

@@ -79,14 +79,20 @@ template <class T> T rowAt(const char* data, quint64 offset, quint64 i) {
 
 // --- writing ---
 
+// The arena comes right after the header and grows in `m_out` as files are added; the
+// tables follow it. Records every query reads (series, long events, reminders) come first;
+// the other files' records follow sorted by their first start, so that a week's events lie
+// together and a query maps those pages and few more.
 class Writer {
 public:
+    Writer() : m_out(sizeof(Header), '\0') {}
+
     void addFolder(const Collection& c, const CachedFolder& row) {
         const quint32 flags = (c.hasEvents ? 1u : 0u) | (c.hasReminders ? 2u : 0u);
-        m_folders.push_back(FolderRow{text(c.info.folder), text(row.fingerprint),
-                                      row.stamp.stamp.size, row.stamp.stamp.mtimeNs,
-                                      row.stamp.stamp.inode, row.stamp.ctimeNs, row.verifiedAt,
-                                      flags, 0});
+        m_folders.push_back(FolderRow{bytes(c.info.folder.toUtf8()),
+                                      bytes(row.fingerprint.toUtf8()), row.stamp.stamp.size,
+                                      row.stamp.stamp.mtimeNs, row.stamp.stamp.inode,
+                                      row.stamp.ctimeNs, row.verifiedAt, flags, 0});
     }
     void addFile(quint32 folder, const ParsedFile& parsed, const ZoneTable& zones) {
         const bool hasOpenReminder =
@@ -95,7 +101,17 @@ public:
         if (parsed.singles.empty() && parsed.series.empty() && !hasOpenReminder)
             return;
         const auto file = quint32(m_files.size());
-        m_files.push_back(FileRow{bytes(encodeParsedFile(parsed, zones)), folder, 0});
+        const bool isAlwaysRead =
+            !parsed.series.empty() || hasOpenReminder ||
+            std::any_of(parsed.singles.begin(), parsed.singles.end(),
+                        [](const SingleRecord& s) { return s.times.duration > kShortSpan; });
+        QByteArray records = encodeParsedFile(parsed, zones);
+        if (isAlwaysRead) {
+            m_files.push_back(FileRow{bytes(records), folder, 0});
+        } else {
+            m_files.push_back(FileRow{{0, quint64(records.size())}, folder, 0});
+            m_later.push_back(Later{parsed.singles.front().times.start, file, std::move(records)});
+        }
         for (const SingleRecord& s : parsed.singles) {
             const SpanRow span{s.times.start, s.times.start + s.times.duration, file, 0};
             (s.times.duration > kShortSpan ? m_long : m_singles).push_back(span);
@@ -108,6 +124,11 @@ public:
     QByteArray finish();
 
 private:
+    struct Later {
+        LocalSeconds start;
+        quint32 file;
+        QByteArray records;
+    };
     static SpanRow seriesSpan(const SeriesRecord& s, quint32 file) {
         LocalSeconds first = s.times.start;
         LocalSeconds last = s.lastStart;
@@ -119,47 +140,49 @@ private:
             last = last > kNoEnd - s.times.duration ? kNoEnd : last + s.times.duration;
         return SpanRow{first, last, file, 0};
     }
-    Ref text(const QString& s) { return bytes(s.toUtf8()); }
     Ref bytes(const QByteArray& b) {
-        const Ref ref{quint64(m_arena.size()), quint64(b.size())};
-        m_arena.append(b);
+        const Ref ref{quint64(m_out.size()) - sizeof(Header), quint64(b.size())};
+        m_out.append(b);
         return ref;
     }
-    template <class T> TableRow table(QByteArray& out, const std::vector<T>& rows) {
-        out.append(QByteArray((8 - out.size() % 8) % 8, '\0'));
-        const TableRow t{quint64(out.size()), rows.size()};
-        out.append(reinterpret_cast<const char*>(rows.data()), qsizetype(rows.size() * sizeof(T)));
+    template <class T> TableRow table(const std::vector<T>& rows) {
+        m_out.append(QByteArray((8 - m_out.size() % 8) % 8, '\0'));
+        const TableRow t{quint64(m_out.size()), rows.size()};
+        m_out.append(reinterpret_cast<const char*>(rows.data()),
+                     qsizetype(rows.size() * sizeof(T)));
         return t;
     }
 
+    QByteArray m_out;
     std::vector<FolderRow> m_folders;
     std::vector<FileRow> m_files;
     std::vector<SpanRow> m_singles, m_long, m_series;
     std::vector<IndexRow> m_reminders;
-    QByteArray m_arena;
+    std::vector<Later> m_later;
 };
 
 QByteArray Writer::finish() {
+    std::sort(m_later.begin(), m_later.end(),
+              [](const Later& a, const Later& b) { return a.start < b.start; });
+    for (Later& later : m_later) // each freed once copied, so the records are held once
+        m_files[later.file].records.offset = bytes(std::exchange(later.records, {})).offset;
     std::sort(m_singles.begin(), m_singles.end(),
               [](const SpanRow& a, const SpanRow& b) { return a.first < b.first; });
     Header header{};
     std::memcpy(header.magic, kMagic, sizeof kMagic);
     header.version = kVersion;
     header.byteOrder = kByteOrder;
-    QByteArray out(sizeof(Header), '\0');
-    header.folders = table(out, m_folders);
-    header.files = table(out, m_files);
-    header.singles = table(out, m_singles);
-    header.longs = table(out, m_long);
-    header.series = table(out, m_series);
-    header.reminders = table(out, m_reminders);
-    out.append(QByteArray((8 - out.size() % 8) % 8, '\0'));
-    header.arena = quint64(out.size());
-    header.arenaSize = quint64(m_arena.size());
-    out.append(m_arena);
-    header.size = quint64(out.size());
-    std::memcpy(out.data(), &header, sizeof header);
-    return out;
+    header.arena = sizeof(Header);
+    header.arenaSize = quint64(m_out.size()) - sizeof(Header);
+    header.folders = table(m_folders);
+    header.files = table(m_files);
+    header.singles = table(m_singles);
+    header.longs = table(m_long);
+    header.series = table(m_series);
+    header.reminders = table(m_reminders);
+    header.size = quint64(m_out.size());
+    std::memcpy(m_out.data(), &header, sizeof header);
+    return std::exchange(m_out, {});
 }
 
 } // namespace
@@ -201,10 +224,12 @@ std::unique_ptr<VdirSnapshot> VdirSnapshot::open(const QString& path) {
                           quint64(st.st_size) <= kMaxFileSize;
     void* data = isUsable ? ::mmap(nullptr, std::size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0)
                           : MAP_FAILED;
-    ::close(fd);
-    if (data == MAP_FAILED)
+    if (data == MAP_FAILED) {
+        ::close(fd);
         return nullptr;
+    }
     std::unique_ptr<VdirSnapshot> snapshot(new VdirSnapshot);
+    snapshot->m_fd = fd;
     snapshot->m_data = static_cast<const char*>(data);
     snapshot->m_size = std::size_t(st.st_size);
     if (!snapshot->readHeader() || !snapshot->readFolders()) {
@@ -218,6 +243,8 @@ std::unique_ptr<VdirSnapshot> VdirSnapshot::open(const QString& path) {
 VdirSnapshot::~VdirSnapshot() {
     if (m_data)
         ::munmap(const_cast<char*>(m_data), m_size);
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 bool VdirSnapshot::readHeader() {
@@ -311,8 +338,14 @@ std::optional<VdirSnapshot::File> VdirSnapshot::file(quint32 index) const {
     if (row.records.offset > m_arenaSize || row.records.size > m_arenaSize - row.records.offset ||
         row.folder >= m_folders.size())
         return std::nullopt;
-    return File{row.folder, QByteArray::fromRawData(m_data + m_arena + row.records.offset,
-                                                    qsizetype(row.records.size))};
+    // Read, not mapped: the kernel maps a file's pages in large pieces, which would put most
+    // of the snapshot into the process's memory for a few scattered records.
+    QByteArray records(qsizetype(row.records.size), Qt::Uninitialized);
+    const auto read = ::pread(m_fd, records.data(), std::size_t(records.size()),
+                              off_t(m_arena + row.records.offset));
+    if (read != records.size())
+        return std::nullopt;
+    return File{row.folder, std::move(records)};
 }
 
 } // namespace ruvo::platform::vdir

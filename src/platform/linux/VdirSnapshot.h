@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A picture of every decoded calendar file for the commands, written beside the SQLite cache
-// after a load and read with one mmap. Records stay in their encoded form in one arena; fixed
-// rows point into it by offset: single events sorted by start, long events and series apart,
-// files with open reminders apart. A query for a week decodes the files of the events near the
-// week and of the series, not every file: it costs pages, not one decode per event.
-// The file is bytes from disk: every offset and length is checked before use, and a picture
-// whose folders no longer have the stamps it was made from is not used.
-// Why and when it is trusted: docs/adr/0009-a-snapshot-for-the-commands.md
+// after a load; its tables are read through one mmap. Records stay in their encoded form in one
+// arena; fixed rows point into it by offset: single events sorted by start, long events and series
+// apart, files with open reminders apart. A query for a week decodes the files of the events near
+// the week and of the series, not every file: it costs pages, not one decode per event. The file is
+// bytes from disk: every offset and length is checked before use, and a picture whose folders no
+// longer have the stamps it was made from is not used. Why and when it is trusted:
+// docs/adr/0009-a-snapshot-for-the-commands.md
 #pragma once
 
 #include "platform/linux/VdirLoader.h"
@@ -52,7 +52,7 @@ public:
 
     struct File {
         quint32 folder;
-        QByteArray records; // points into the mapping
+        QByteArray records;
     };
     // nullopt when the row's offsets leave the arena.
     std::optional<File> file(quint32 index) const;
@@ -62,6 +62,7 @@ private:
     bool readHeader();
     bool readFolders();
 
+    int m_fd = -1;
     const char* m_data = nullptr;
     std::size_t m_size = 0;
     struct Table {
