@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/CallAlertWindows.h"
 
+#include "views/PlainLabel.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,14 +17,6 @@ namespace {
 
 constexpr int kMargin = 16;
 constexpr int kWidth = 340;
-
-// Calendar text is shown as it stands, never as markup.
-QLabel* plainLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
 
 } // namespace
 
