@@ -2,7 +2,7 @@
 #include "views/alerts/FullscreenAlertWindow.h"
 
 #include "kit/LocalTime.h"
-#include "views/PlainLabel.h"
+#include "views/parts/PlainLabel.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

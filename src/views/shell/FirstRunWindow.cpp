@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/shell/FirstRunWindow.h"
 
-#include "views/PlainLabel.h"
+#include "views/parts/PlainLabel.h"
 
 #include <QApplication>
 #include <QClipboard>

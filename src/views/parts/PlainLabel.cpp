@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "views/PlainLabel.h"
+#include "views/parts/PlainLabel.h"
 
 namespace ruvo::views {
 
