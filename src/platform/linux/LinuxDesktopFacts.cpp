@@ -6,7 +6,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
-
 #include <optional>
 
 namespace ruvo::platform {
