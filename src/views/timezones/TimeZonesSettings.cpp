@@ -30,6 +30,10 @@ TimeZonesSettings::TimeZonesSettings(const settings::Defaults& defaults, const k
     auto* remove = new QPushButton(QStringLiteral("−"), this);
     add->setToolTip(tr("Add Time Zone"));
     remove->setToolTip(tr("Delete"));
+    // The buttons show symbols: a screen reader reads their tooltips' words.
+    add->setAccessibleName(add->toolTip());
+    remove->setAccessibleName(remove->toolTip());
+    m_list->setAccessibleName(tr("Time Zones"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(remove);
@@ -40,7 +44,8 @@ TimeZonesSettings::TimeZonesSettings(const settings::Defaults& defaults, const k
     connect(add, &QPushButton::clicked, this, &TimeZonesSettings::addEntry);
     connect(remove, &QPushButton::clicked, this, &TimeZonesSettings::deleteSelected);
     connect(m_list->model(), &QAbstractItemModel::rowsMoved, this, &TimeZonesSettings::storeOrder);
-    connect(m_list, &QListWidget::itemDoubleClicked, this,
+    // A double click, or Enter for the keyboard.
+    connect(m_list, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { editEntry(item->data(Qt::UserRole).toUuid()); });
     m_subscription = defaults.observe({keys::timeZonesInMenu}, [this] { reload(); });
     reload();
