@@ -30,6 +30,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -181,17 +183,22 @@ TEST_F(SettingsWindowTest, EachPaneOpensAndOneOfItsControlsStoresItsKey) {
     EXPECT_EQ(window.currentPaneId(), QStringLiteral("general"));
 }
 
-// Each pane as a keyboard and screen reader user meets it: Tab from the section list reaches
-// every enabled control of the pane, each of them has a name to read, and every control that is
-// turned off says why.
+// Each pane as a keyboard and screen reader user meets it: it fits the window's width, Tab from
+// the section list reaches every enabled control of the pane, each of them has a name to read,
+// and every control that is turned off says why.
 TEST_F(SettingsWindowTest, EveryPaneIsWalkedByTabAndNamesItsControls) {
     const auto* stack = window.findChild<QStackedWidget*>();
     ASSERT_NE(stack, nullptr);
+    window.resize(640, 480); // narrower than it opens: a long translation, a large font
     window.show();
     QApplication::setActiveWindow(&window);
     for (const QString& id : preferences::paneIds()) {
         SCOPED_TRACE(id.toStdString());
         window.showPane(id);
+        auto* scroll = qobject_cast<QScrollArea*>(stack->currentWidget());
+        ASSERT_NE(scroll, nullptr);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << "the pane scrolls sideways";
         QSet<QWidget*> focusable;
         for (QWidget* w : stack->currentWidget()->findChildren<QWidget*>())
             if (w->isVisibleTo(&window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
