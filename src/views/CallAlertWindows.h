@@ -3,9 +3,8 @@
 // them: the event's title, its time and service, and the buttons "Open Ruvo Settings" (the
 // alerts pane, where call notifications are turned off), "Open Notification Settings" (where
 // the user can set up the desktop's notifications, on desktops that have such a page), "Join"
-// and "Close". They
-// stay on top in the upper right corner of the screen, stacked downwards, until the user
-// closes them or the event ends.
+// and "Close". They stay on top in the upper right corner of the screen, stacked downwards,
+// until the user closes them or the event ends.
 #pragma once
 
 #include "kit/Signal.h"
