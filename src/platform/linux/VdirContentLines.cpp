@@ -47,10 +47,12 @@ QList<QByteArray> nameAndParameters(const QByteArray& logicalLine, qsizetype end
     bool isQuoted = false;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= end; ++i) {
-        const char c = i < end ? logicalLine[i] : ';';
+        // The end closes the last part even inside an unclosed quote, so nothing is dropped.
+        const bool isEnd = i == end;
+        const char c = isEnd ? ';' : logicalLine[i];
         if (c == '"')
             isQuoted = !isQuoted;
-        if (c != ';' || isQuoted)
+        if (!isEnd && (c != ';' || isQuoted))
             continue;
         parts << logicalLine.mid(start, i - start);
         start = i + 1;
