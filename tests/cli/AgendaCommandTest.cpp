@@ -30,14 +30,8 @@ const char* const kCalls = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN
 class AgendaCommandTest : public test::CommandFixture {
 protected:
     AgendaCommandTest() {
-        QFile file(calls.path() + QStringLiteral("/calls.ics"));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(kCalls);
-        file.close();
-        for (const QString& folder :
-             {test::dataPath(QStringLiteral("calendars/team")), calls.path()})
-            EXPECT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder}), cli::kExitOk)
-                << qPrintable(errors);
+        addCalendarFolder(test::dataPath(QStringLiteral("calendars/team")));
+        addCalendarFolder(calls.path(), {{QStringLiteral("calls.ics"), kCalls}});
     }
 
     static QStringList titles(const QJsonArray& items) {

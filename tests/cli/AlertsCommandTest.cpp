@@ -23,21 +23,12 @@ protected:
     }
     // A calendar folder with "Sync" at 14:00 in Berlin, chosen for full-screen alerts.
     void addFullscreenCalendar() {
-        QFile file(folder.path() + QStringLiteral("/sync.ics"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
-                   "BEGIN:VEVENT\r\nUID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\n"
-                   "DTSTART:20261208T130000Z\r\nDTEND:20261208T140000Z\r\n"
-                   "SUMMARY:Sync\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
-        file.close();
-        ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder.path()}),
-                  cli::kExitOk);
-        ASSERT_EQ(run(cli::calendarsCommand(), {}), cli::kExitOk);
-        QString calendar; // the folder's, not the default calendar that comes with it
-        for (const QString& line : output.split(QLatin1Char('\n')))
-            if (line.endsWith(folder.path()))
-                calendar = line.section(QLatin1Char(' '), 0, 0);
-        ASSERT_FALSE(calendar.isEmpty()) << qPrintable(output);
+        const QString calendar = addCalendarFolder(
+            folder.path(), {{QStringLiteral("sync.ics"),
+                             "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
+                             "BEGIN:VEVENT\r\nUID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\n"
+                             "DTSTART:20261208T130000Z\r\nDTEND:20261208T140000Z\r\n"
+                             "SUMMARY:Sync\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"}});
         defaults.set(keys::fullscreenNotifications_isEnabled, true);
         defaults.set(keys::fullscreenNotifications_calendars, {calendar});
     }
@@ -90,19 +81,13 @@ TEST_F(AlertsCommand, RejectsBadHours) {
 // A Zoom call at 13:00 UTC (14:00 in Berlin) on the fixture's day, in a folder of its own.
 TEST_F(AlertsCommand, ListsCallNotificationsAsTheProgramPlansThem) {
     QTemporaryDir calls;
-    QFile file(calls.path() + QStringLiteral("/sync.ics"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
-               "UID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\nDTSTART:20261208T130000Z\r\n"
-               "DTEND:20261208T140000Z\r\nSUMMARY:Sync\r\n"
-               "LOCATION:https://zoom.us/j/81234567890\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
-    file.close();
-    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), calls.path()}), cli::kExitOk);
-    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
-    QString calendar;
-    for (const auto& c : QJsonDocument::fromJson(output.toUtf8()).array())
-        if (c[QStringLiteral("folder")].toString() == calls.path())
-            calendar = c[QStringLiteral("identifier")].toString();
+    const QString calendar = addCalendarFolder(
+        calls.path(),
+        {{QStringLiteral("sync.ics"),
+          "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
+          "UID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\nDTSTART:20261208T130000Z\r\n"
+          "DTEND:20261208T140000Z\r\nSUMMARY:Sync\r\n"
+          "LOCATION:https://zoom.us/j/81234567890\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"}});
     defaults.set(keys::enabledCalendars, {calendar});
     defaults.set(keys::notifyForVideoCalls_calendars, {calendar});
     defaults.set(keys::notifyForVideoCallsDurationBefore, settings::Duration::seconds(120));

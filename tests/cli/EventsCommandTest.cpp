@@ -117,17 +117,8 @@ TEST_F(CommandTest, BadArgumentsAreUsageErrors) {
 
 TEST_F(CommandTest, ImportedItemsShowUpAndRemovedFoldersDisappear) {
     QTemporaryDir folder;
-    QFile marker(folder.path() + QStringLiteral("/displayname"));
-    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
-    marker.write("Imported\n");
-    marker.close();
-    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder.path()}), cli::kExitOk);
-    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
-    QString id;
-    for (const auto& c : QJsonDocument::fromJson(output.toUtf8()).array())
-        if (c[QLatin1String("title")].toString() == QLatin1String("Imported"))
-            id = c[QLatin1String("identifier")].toString();
-    ASSERT_FALSE(id.isEmpty());
+    const QString id =
+        addCalendarFolder(folder.path(), {{QStringLiteral("displayname"), "Imported\n"}});
     ASSERT_EQ(run(cli::importCommand(),
                   {team + QStringLiteral("/offsite.ics"), QStringLiteral("--calendar"), id}),
               cli::kExitOk)

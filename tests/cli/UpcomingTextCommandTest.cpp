@@ -22,13 +22,7 @@ const char* const kSync = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\
 class UpcomingTextCommandTest : public test::CommandFixture {
 protected:
     UpcomingTextCommandTest() {
-        QFile file(folder.path() + QStringLiteral("/sync.ics"));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(kSync);
-        file.close();
-        EXPECT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder.path()}),
-                  cli::kExitOk)
-            << qPrintable(errors);
+        addCalendarFolder(folder.path(), {{QStringLiteral("sync.ics"), kSync}});
     }
 
     QTemporaryDir folder;
