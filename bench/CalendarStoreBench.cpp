@@ -45,9 +45,15 @@ long statusKiB(const char* field) {
 long residentKiB() {
     return statusKiB("VmRSS:");
 }
-// The process's peak, so far: run one benchmark alone (--benchmark_filter) to read it.
+// The process's peak since the last resetPeak(): run one benchmark alone
+// (--benchmark_filter) to read it.
 long peakKiB() {
     return statusKiB("VmHWM:");
+}
+void resetPeak() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
 }
 
 void coldLoad(benchmark::State& state) {
@@ -66,6 +72,7 @@ void coldLoad(benchmark::State& state) {
 void cachedLoad(benchmark::State& state) {
     const Fixture f = fixture(int(state.range(0)));
     openStore(f, true); // makes sure the cache is complete
+    resetPeak();
     vdir::LoadStatistics last;
     for (auto _ : state) {
         auto store = openStore(f, true);
@@ -89,6 +96,7 @@ void commandStart(benchmark::State& state) {
     const Fixture f = fixture(int(state.range(0)));
     const auto options = bench::generatedStoreOptions(f.root);
     vdir::VdirSnapshotStore(options).load(); // writes the snapshot when it is missing or stale
+    resetPeak();
     bool isFromSnapshot = false;
     std::size_t found = 0;
     for (auto _ : state) {

@@ -71,8 +71,8 @@ help=$(measure "$ruvo" help)
 ruvo50=$(measure "$ruvo" events)
 lines=$("$ruvo" events | wc -l)
 
-read -r help_wall _ _ <<<"$help"
-read -r ruvo20_wall _ _ <<<"$ruvo20"
+read -r help_wall help_cpu _ <<<"$help"
+read -r ruvo20_wall ruvo20_cpu _ <<<"$ruvo20"
 row() { # label "wall cpu peak" comment
   read -r wall cpu peak <<<"$2"
   printf '| %s | %s s | %s s | %.1f MB | %s |\n' "$1" "$wall" "$cpu" "$(echo "$peak / 1024" | bc -l)" "$3"
@@ -83,9 +83,13 @@ echo
 echo "| process | wall | CPU | peak RSS | compared |"
 echo "|---|---|---|---|---|"
 row "ruvo help" "$help" "the floor"
-row "ruvo events, 50,000 events" "$ruvo50" "$(ratio "$(cut -d' ' -f1 <<<"$ruvo50")" "$help_wall")x ruvo help"
-row "ruvo events, 20,000 events" "$ruvo20" "$(ratio "$(cut -d' ' -f1 <<<"$ruvo20")" "$help_wall")x ruvo help"
-row "khal list today 7d, 20,000 events" "$khal20" "$(ratio "$(cut -d' ' -f1 <<<"$khal20")" "$ruvo20_wall")x ruvo events"
+# Wall time and CPU time (CPU counts in steps of 10 ms, so small figures are rough).
+compare() { # "wall cpu peak" wall cpu
+  echo "$(ratio "$(cut -d' ' -f1 <<<"$1")" "$2")x, CPU $(ratio "$(cut -d' ' -f2 <<<"$1")" "$3")x"
+}
+row "ruvo events, 50,000 events" "$ruvo50" "$(compare "$ruvo50" "$help_wall" "$help_cpu") ruvo help"
+row "ruvo events, 20,000 events" "$ruvo20" "$(compare "$ruvo20" "$help_wall" "$help_cpu") ruvo help"
+row "khal list today 7d, 20,000 events" "$khal20" "$(compare "$khal20" "$ruvo20_wall" "$ruvo20_cpu") ruvo events"
 
 # "milliseconds peakMiB extra" of one benchmark, run alone.
 in_process() { # binary filter counter
