@@ -36,7 +36,7 @@ TEST_F(DefaultsCommand, ExitStatusesAndOutputAsScriptsRelyOnThem) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
-        EXPECT_EQ(run(cli::defaultsCommand(), QString::fromUtf8(row.line).split(u' ')), row.status);
+        EXPECT_EQ(run(cli::defaultsCommand(), words(row.line)), row.status);
         EXPECT_EQ(output, QString::fromUtf8(row.out));
         EXPECT_EQ(errors.isEmpty(), row.status != 2) << qPrintable(errors);
     }

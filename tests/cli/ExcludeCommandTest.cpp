@@ -12,10 +12,7 @@ namespace {
 
 class ExcludeCommand : public test::CommandFixture {
 protected:
-    int run(const char* line) {
-        return CommandFixture::run(cli::excludeCommand(),
-                                   QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts));
-    }
+    int run(const char* line) { return CommandFixture::run(cli::excludeCommand(), words(line)); }
 };
 
 } // namespace
