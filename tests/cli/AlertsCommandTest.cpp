@@ -66,14 +66,9 @@ TEST_F(AlertsCommand, JsonHasKindInstantAndSound) {
 }
 
 TEST_F(AlertsCommand, RejectsBadHours) {
-    for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--hours")},
-          QStringList{QStringLiteral("--hours"), QStringLiteral("0")},
-          QStringList{QStringLiteral("--hours"), QStringLiteral("2h")},
-          QStringList{QStringLiteral("--hours"), QStringLiteral("745")},
-          QStringList{QStringLiteral("--soon")}}) {
-        EXPECT_EQ(run(cli::alertsCommand(), arguments), cli::kExitUsage)
-            << arguments.join(u' ').toStdString();
+    for (const char* line : {"--hours", "--hours 0", "--hours 2h", "--hours 745"}) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(run(cli::alertsCommand(), words(line)), cli::kExitUsage);
         EXPECT_TRUE(errors.contains(QStringLiteral("Try 'ruvo alerts --help'.")));
     }
 }
