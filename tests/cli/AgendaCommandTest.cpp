@@ -10,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace ruvo;
@@ -18,20 +17,11 @@ using ruvo::test::at;
 
 namespace {
 
-const char* const kCalls = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
-                           "BEGIN:VEVENT\r\nUID:review@calls\r\nDTSTAMP:20261101T000000Z\r\n"
-                           "DTSTART:20261208T090000Z\r\nDTEND:20261208T100000Z\r\n"
-                           "SUMMARY:Review\r\nEND:VEVENT\r\n"
-                           "BEGIN:VEVENT\r\nUID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\n"
-                           "DTSTART:20261208T130000Z\r\nDTEND:20261208T140000Z\r\n"
-                           "SUMMARY:Sync\r\nLOCATION:https://zoom.us/j/123456789\r\n"
-                           "END:VEVENT\r\nEND:VCALENDAR\r\n";
-
 class AgendaCommandTest : public test::CommandFixture {
 protected:
     AgendaCommandTest() {
         addCalendarFolder(test::dataPath(QStringLiteral("calendars/team")));
-        addCalendarFolder(calls.path(), {{QStringLiteral("calls.ics"), kCalls}});
+        addCalendarFolder(test::dataPath(QStringLiteral("calendars/calls")));
     }
 
     static QStringList titles(const QJsonArray& items) {
@@ -40,8 +30,6 @@ protected:
             list << item[QLatin1String("title")].toString();
         return list;
     }
-
-    QTemporaryDir calls;
 };
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "cli/EventsCommand.h"
 #include "settings/Keys.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,18 +20,10 @@ protected:
         defaults.set(keys::hourlyChime_isEnabled, true);
         defaults.set(keys::hourlyChimeSound, std::optional<QString>(QString::fromLatin1(sound)));
     }
-    // A calendar folder with "Sync" at 14:00 in Berlin, chosen for full-screen alerts.
-    void addFullscreenCalendar() {
-        const QString calendar = addCalendarFolder(
-            folder.path(), {{QStringLiteral("sync.ics"),
-                             "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
-                             "BEGIN:VEVENT\r\nUID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\n"
-                             "DTSTART:20261208T130000Z\r\nDTEND:20261208T140000Z\r\n"
-                             "SUMMARY:Sync\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"}});
-        defaults.set(keys::fullscreenNotifications_isEnabled, true);
-        defaults.set(keys::fullscreenNotifications_calendars, {calendar});
+    // The fixture folder: "Sync", a Zoom call at 14:00 in Berlin, after "Review" at 10:00.
+    QString addCallsCalendar() {
+        return addCalendarFolder(test::dataPath(QStringLiteral("calendars/calls")));
     }
-    QTemporaryDir folder;
 };
 
 } // namespace
@@ -73,16 +64,8 @@ TEST_F(AlertsCommand, RejectsBadHours) {
     }
 }
 
-// A Zoom call at 13:00 UTC (14:00 in Berlin) on the fixture's day, in a folder of its own.
 TEST_F(AlertsCommand, ListsCallNotificationsAsTheProgramPlansThem) {
-    QTemporaryDir calls;
-    const QString calendar = addCalendarFolder(
-        calls.path(),
-        {{QStringLiteral("sync.ics"),
-          "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
-          "UID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\nDTSTART:20261208T130000Z\r\n"
-          "DTEND:20261208T140000Z\r\nSUMMARY:Sync\r\n"
-          "LOCATION:https://zoom.us/j/81234567890\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"}});
+    const QString calendar = addCallsCalendar();
     defaults.set(keys::enabledCalendars, {calendar});
     defaults.set(keys::notifyForVideoCalls_calendars, {calendar});
     defaults.set(keys::notifyForVideoCallsDurationBefore, settings::Duration::seconds(120));
@@ -104,7 +87,9 @@ TEST_F(AlertsCommand, ListsCallNotificationsAsTheProgramPlansThem) {
 // Which events get the screen, and when, is FullscreenAlerts' table; here the chosen calendar
 // reaches the plan, and --hours ends the listing exactly at an alert's instant.
 TEST_F(AlertsCommand, ListsFullscreenAlertsAsTheProgramPlansThem) {
-    addFullscreenCalendar();
+    const QString calendar = addCallsCalendar();
+    defaults.set(keys::fullscreenNotifications_isEnabled, true);
+    defaults.set(keys::fullscreenNotifications_calendars, {calendar});
     ASSERT_EQ(run(cli::alertsCommand(), {QStringLiteral("--hours"), QStringLiteral("1")}),
               cli::kExitOk);
     EXPECT_EQ(output, QStringLiteral("2026-12-08T14:00:00+01:00  fullscreen  Sync\n"));
