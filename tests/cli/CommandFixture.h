@@ -24,14 +24,23 @@ namespace ruvo::test {
 class CommandFixture : public ::testing::Test {
 protected:
     int run(const cli::Command& command, const QStringList& arguments) {
+        return run([&](cli::CommandContext& context) { return command.run(context, arguments); });
+    }
+
+    int run(const std::function<int(cli::CommandContext&)>& body) {
         output.clear();
         errors.clear();
         cli::CommandContext context{defaults, clock, environment, config.path(),
                                     out,      err,   services};
-        const int status = command.run(context, arguments);
+        const int status = body(context);
         out.flush();
         err.flush();
         return status;
+    }
+
+    // A command line's arguments, written as one string in a table.
+    static QStringList words(const char* line) {
+        return QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts);
     }
 
     // Writes each file (name, bytes) into `folder`, adds the folder as a calendar and returns
