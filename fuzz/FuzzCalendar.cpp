@@ -4,6 +4,12 @@
 #include "platform/linux/VdirCodec.h"
 #include "platform/linux/VdirParser.h"
 #include "platform/linux/VdirRecurrence.h"
+#include "platform/linux/VdirSnapshot.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <algorithm>
 
 namespace ruvo::fuzz {
 
@@ -77,6 +83,40 @@ bool recurrence(QByteArrayView bytes) {
     for (std::size_t i = 0; i < file->reminders.size(); ++i)
         nextDue(*file, i, zones(), kit::instantFromMSecs(from * 1000));
     return true;
+}
+
+// The snapshot is read from a file: one per process, rewritten for every input.
+QString snapshotPath() {
+    static const QString path = QDir::temp().filePath(
+        QStringLiteral("ruvo-fuzz-%1.snapshot").arg(QCoreApplication::applicationPid()));
+    return path;
+}
+
+bool decodesOrRefuses(const VdirSnapshot& snapshot, const std::vector<quint32>& files) {
+    if (!std::is_sorted(files.begin(), files.end()) ||
+        std::adjacent_find(files.begin(), files.end()) != files.end())
+        return false;
+    StringPool pool;
+    for (quint32 index : files)
+        if (const auto file = snapshot.file(index))
+            decodeParsedFile(file->records, QStringLiteral("fuzz"), zones(), pool);
+    return true;
+}
+
+bool calendarSnapshot(QByteArrayView bytes) {
+    TailReader input(bytes);
+    const qint64 from = input.number(-(1LL << 40), 1LL << 40);
+    const qint64 to = from + input.number(0, 400LL * 86400);
+    QFile file(snapshotPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return true;
+    file.write(input.rest().data(), input.rest().size());
+    file.close();
+    const auto snapshot = VdirSnapshot::open(snapshotPath());
+    if (!snapshot)
+        return true;
+    return decodesOrRefuses(*snapshot, snapshot->eventFiles(from, to)) &&
+           decodesOrRefuses(*snapshot, snapshot->reminderFiles());
 }
 
 } // namespace ruvo::fuzz

@@ -25,6 +25,11 @@ bool linksAndNotes(QByteArrayView bytes);
 // A settings document: what is read writes out and reads back to the same document.
 bool propertyList(QByteArrayView bytes);
 
+// A calendar snapshot file and a query window (from the input's last bytes): opening it,
+// finding the files of the window and of open reminders, and decoding each either works or is
+// refused; the files found are ascending and each within the snapshot.
+bool calendarSnapshot(QByteArrayView bytes);
+
 // A locale, zone and instant (from the input's last bytes) and a date-format pattern.
 bool clockPattern(QByteArrayView bytes);
 

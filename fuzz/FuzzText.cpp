@@ -66,7 +66,8 @@ const std::vector<Target>& targets() {
                                             {"recurrence", recurrence},
                                             {"links", linksAndNotes},
                                             {"plist", propertyList},
-                                            {"clock", clockPattern}};
+                                            {"clock", clockPattern},
+                                            {"snapshot", calendarSnapshot}};
     return all;
 }
 
