@@ -118,7 +118,6 @@ TEST(VdirCalendarStore, ChangedFilesAreReadAloneAndTheIndexKeptInPlace) {
     ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }));
     scheduler.advance(200ms);
     EXPECT_EQ(store->lastLoad().kept, 43) << "a re-scan";
-    EXPECT_TRUE(store->lastChange().isEverything());
     EXPECT_EQ(titles(*store),
               (QStringList{QStringLiteral("a2"), QStringLiteral("c"), QStringLiteral("d")}));
 }

@@ -290,8 +290,9 @@ TEST_F(EventListViewTest, StoreChangesUpdateOncePerBurstOnlyForTheShownDaysKeepi
         }
         scheduler.advance(1s);
         EXPECT_EQ(view->refreshCount() - before, row.refreshes);
-        if (row.added)
+        if (row.added) {
             EXPECT_EQ(rowOf(*view, QLatin1String(row.added)) >= 0, row.refreshes > 0);
+        }
         EXPECT_EQ(view->currentIndex().row(), rowOf(*view, QStringLiteral("Standup")));
     }
 }
