@@ -3219,6 +3219,10 @@ Mit den Pfeiltasten wechseln Sie den Tag.</translation>
         <source>Open Notification Settings</source>
         <translation>Benachrichtigungseinstellungen öffnen</translation>
     </message>
+    <message>
+        <source>Open Ruvo Settings</source>
+        <translation>Ruvo-Einstellungen öffnen</translation>
+    </message>
 </context>
 <context>
     <name>ruvo::views::ControlRow</name>
@@ -4053,6 +4057,10 @@ Standardmäßig springt er jeweils eine Stunde weiter; wenn Sie Alt gedrückt ha
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Time Zones</source>
+        <translation>Zeitzonen</translation>
     </message>
 </context>
 </TS>

@@ -202,11 +202,14 @@ int runProgram(int argc, char** argv, const GlobalOptions& options,
     panel.setNewEventAction([&newItems] { newItems.start(); });
     SettingsWindowHost settingsWindow(state, panel, &desktopShortcuts);
     addSettingsEntries(panel, settingsWindow);
+    callNotifications.setSettingsOpener(
+        [&settingsWindow] { settingsWindow.show(QStringLiteral("alerts")); });
     ProgramActions actions(
         state, panel, videoCalls, bus, [&newItems] { newItems.start(); },
         [&settingsWindow](const QString& pane) { settingsWindow.show(pane); });
     connectShellWindows(windows, panel, state.settingsFiles().folder(),
                         [&settingsWindow] { settingsWindow.show(QString()); });
+    settingsWindow.setDebugInfo(windows.debugInfo);
     state.setShortcutAction(QStringLiteral("joinMeeting"),
                             [&actions] { actions.joinFromShortcut(); });
     state.setShortcutAction(QStringLiteral("newEvent"), [&newItems] { newItems.start(); });

@@ -20,6 +20,9 @@ public:
     StandInWindows();
     void show(const QString& key, const alerts::CallNotificationContent& content) override;
     void close(const QString& key) override;
+    void setSettingsOpener(std::function<void()> open) {
+        m_windows.setSettingsOpener(std::move(open));
+    }
 
 private:
     platform::DesktopNotificationSettings m_settings;
@@ -33,6 +36,10 @@ public:
     CallNotifications(const CallNotifications&) = delete;
     CallNotifications& operator=(const CallNotifications&) = delete;
     ~CallNotifications();
+    // The stand-in windows' "Open Ruvo Settings" calls `open`.
+    void setSettingsOpener(std::function<void()> open) {
+        m_windows.setSettingsOpener(std::move(open));
+    }
 
 private:
     std::unique_ptr<events::VideoCallAlerts> make();

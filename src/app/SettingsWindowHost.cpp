@@ -6,7 +6,6 @@
 #include "kit/Log.h"
 #include "platform/linux/VdirSourceList.h"
 #include "preferences/PaneDescription.h"
-#include "views/MoreMenu.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -85,9 +84,8 @@ views::SettingsServices SettingsWindowHost::services() {
 std::optional<QString> SettingsWindowHost::runAction(const QString& action) {
     if (action == actions::kAddCalendarFolder)
         return addCalendarFolder();
-    if (action == actions::kCopyDebugInfo) {
-        QGuiApplication::clipboard()->setText(
-            views::debugInfo(m_state.defaults(), m_panel.environment()()));
+    if (action == actions::kCopyDebugInfo && m_debugInfo) {
+        QGuiApplication::clipboard()->setText(m_debugInfo());
         return std::nullopt;
     }
     if (action == actions::kCrashReports) {

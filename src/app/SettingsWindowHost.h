@@ -22,6 +22,8 @@ public:
     ~SettingsWindowHost();
 
     void show(const QString& pane);
+    // What "Copy Debug Info" copies: the same text as the "more" menu's, panel host included.
+    void setDebugInfo(std::function<QString()> debugInfo) { m_debugInfo = std::move(debugInfo); }
 
 private:
     views::SettingsServices services();
@@ -33,6 +35,7 @@ private:
     Panel& m_panel;
     const platform::ShortcutConflicts* m_conflicts;
     preferences::LaunchAtLogin m_launchAtLogin;
+    std::function<QString()> m_debugInfo;
     QPointer<views::SettingsWindow> m_window;
 };
 

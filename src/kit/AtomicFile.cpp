@@ -243,7 +243,7 @@ Result<ReplaceOutcome> replaceFile(const QString& path, const QByteArray& bytes,
     auto temporary = createTemporary(target);
     if (!temporary)
         return fail(temporary.error());
-    const Temporary t = *temporary;
+    const Temporary& t = *temporary;
     copyAccess(t.fd, old, folderOf(target), options);
     const bool isWritten = writeAll(t.fd, bytes) && ::fsync(t.fd) == 0;
     const int error = errno;

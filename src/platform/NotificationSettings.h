@@ -10,6 +10,8 @@ namespace ruvo::platform {
 class NotificationSettings {
 public:
     virtual ~NotificationSettings() = default;
+    // Whether this desktop has a page to open at all.
+    virtual bool exists() const = 0;
     // Opens the page; an error says, in the user's words, why it could not.
     virtual kit::Result<void> open() = 0;
 };

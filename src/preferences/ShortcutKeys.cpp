@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences/ShortcutKeys.h"
 
+#include "platform/ShortcutModifiers.h"
+
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <utility>
@@ -9,10 +11,7 @@ namespace ruvo::preferences {
 
 namespace {
 
-constexpr int kCommand = 1 << 8;
-constexpr int kShift = 1 << 9;
-constexpr int kOption = 1 << 11;
-constexpr int kControl = 1 << 12;
+using namespace platform::modifiers;
 
 // Qt key -> stored key code (the position of that key on a US layout).
 constexpr std::pair<int, int> kKeys[] = {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/CallAlertWindows.h"
 
+#include "views/parts/PlainLabel.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,14 +17,6 @@ namespace {
 
 constexpr int kMargin = 16;
 constexpr int kWidth = 340;
-
-// Calendar text is shown as it stands, never as markup.
-QLabel* plainLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
 
 } // namespace
 
@@ -71,21 +65,8 @@ QWidget* CallAlertWindows::make(const QString& key, const QString& title, const 
         window);
     note->setEnabled(false);
     layout->addWidget(note);
+    layout->addLayout(settingsButtons(window, note));
     auto* buttons = new QHBoxLayout;
-    if (m_settings) {
-        auto* settingsButton =
-            new QPushButton(QCoreApplication::translate("ruvo::views::CallAlertWindows",
-                                                        "Open Notification Settings"),
-                            window);
-        buttons->addWidget(settingsButton);
-        // The window stays: the call still needs joining. A failure takes the note's place.
-        QObject::connect(settingsButton, &QPushButton::clicked, window, [this, note] {
-            if (const auto opened = m_settings->open(); !opened) {
-                note->setText(opened.error());
-                note->setEnabled(true);
-            }
-        });
-    }
     buttons->addStretch();
     auto* closeButton = new QPushButton(
         QCoreApplication::translate("ruvo::views::CallAlertWindows", "Close"), window);
@@ -101,6 +82,32 @@ QWidget* CallAlertWindows::make(const QString& key, const QString& title, const 
         joinChosen.emit(key);
     });
     return window;
+}
+
+// The window stays after either: the call still needs joining. A failure takes the note's place.
+QLayout* CallAlertWindows::settingsButtons(QWidget* window, QLabel* note) {
+    auto* buttons = new QHBoxLayout;
+    if (m_openSettings) {
+        auto* own = new QPushButton(
+            QCoreApplication::translate("ruvo::views::CallAlertWindows", "Open Ruvo Settings"),
+            window);
+        buttons->addWidget(own);
+        QObject::connect(own, &QPushButton::clicked, window, [this] { m_openSettings(); });
+    }
+    if (m_settings && m_settings->exists()) {
+        auto* desktop = new QPushButton(QCoreApplication::translate("ruvo::views::CallAlertWindows",
+                                                                    "Open Notification Settings"),
+                                        window);
+        buttons->addWidget(desktop);
+        QObject::connect(desktop, &QPushButton::clicked, window, [this, note] {
+            if (const auto opened = m_settings->open(); !opened) {
+                note->setText(opened.error());
+                note->setEnabled(true);
+            }
+        });
+    }
+    buttons->addStretch();
+    return buttons;
 }
 
 // Below the windows already open, in the upper right corner of the primary screen.

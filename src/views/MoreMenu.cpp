@@ -100,9 +100,4 @@ QString MoreMenu::debugInfo() const {
                                  m_defaults);
 }
 
-QString debugInfo(const settings::Defaults& defaults, const kit::Environment& env) {
-    return onboarding::debugInfo({QGuiApplication::platformName(), onboarding::PanelHost{}, env},
-                                 defaults);
-}
-
 } // namespace ruvo::views

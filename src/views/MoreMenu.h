@@ -12,9 +12,6 @@
 
 namespace ruvo::views {
 
-// What "Copy Debug Info" puts on the clipboard: versions, desktop, locale and the clock's look.
-QString debugInfo(const settings::Defaults& defaults, const kit::Environment& environment);
-
 class MoreMenu : public QMenu {
     Q_OBJECT
 public:
@@ -32,7 +29,8 @@ public:
     // Lets the debug information name the panel the clock is in.
     void setPanelHost(std::function<onboarding::PanelHost()> panelHost);
 
-    // What "Copy Debug Info" puts on the clipboard.
+    // What "Copy Debug Info" puts on the clipboard: versions, desktop, panel host, locale and
+    // the clock's look.
     QString debugInfo() const;
 
     // Adds "Settings…", which calls `open`.

@@ -47,31 +47,58 @@ TEST(CallAlertWindows, ShowsPlainTextStacksAndJoins) {
     EXPECT_EQ(windows.window(QStringLiteral("a")), nullptr);
 }
 
-// The settings button opens the desktop's page and keeps the window; a desktop without a page
-// gets the reason in the window itself.
-TEST(CallAlertWindows, NotificationSettingsButtonReportsFailure) {
+// "Open Ruvo Settings" where the program gave an opener, the desktop's page only where the
+// desktop has one; both keep the window, and a failure to open the desktop's page says why in it.
+TEST(CallAlertWindows, SettingsButtonsOpenTheirPagesAndKeepTheWindow) {
     struct Settings final : platform::NotificationSettings {
+        bool hasPage = true;
         int opened = 0;
         QString failure;
+        bool exists() const override { return hasPage; }
         kit::Result<void> open() override {
             ++opened;
             return failure.isEmpty() ? kit::Result<void>() : kit::Error{failure};
         }
-    } settings;
-    const QString kLabel = QStringLiteral("Open Notification Settings");
-    EXPECT_FALSE(button(views::CallAlertWindows().window(QStringLiteral("a")), kLabel));
-    views::CallAlertWindows windows(&settings);
-    windows.show(QStringLiteral("a"), QStringLiteral("Sync"), QStringLiteral("10:00 AM"));
-    QWidget* window = windows.window(QStringLiteral("a"));
-    ASSERT_TRUE(window && button(window, kLabel));
-    button(window, kLabel)->click();
-    EXPECT_EQ(settings.opened, 1);
-    settings.failure = QStringLiteral("No settings here.");
-    button(window, kLabel)->click();
-    EXPECT_EQ(settings.opened, 2);
-    EXPECT_EQ(windows.window(QStringLiteral("a")), window) << "the call still needs the window";
-    bool shown = false;
-    for (auto* label : window->findChildren<QLabel*>())
-        shown = shown || (label->text() == settings.failure && label->isEnabled());
-    EXPECT_TRUE(shown);
+    };
+    const QString kOwn = QStringLiteral("Open Ruvo Settings");
+    const QString kDesktop = QStringLiteral("Open Notification Settings");
+    struct Row {
+        const char* name;
+        bool hasSettings, hasPage, hasOpener;
+        bool showsOwn, showsDesktop;
+    };
+    const Row rows[] = {
+        {"nothing wired", false, false, false, false, false},
+        {"desktop page only", true, true, false, false, true},
+        {"both", true, true, true, true, true},
+        {"a desktop without a page", true, false, true, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Settings settings;
+        settings.hasPage = row.hasPage;
+        views::CallAlertWindows windows(row.hasSettings ? &settings : nullptr);
+        int ownOpened = 0;
+        if (row.hasOpener)
+            windows.setSettingsOpener([&ownOpened] { ++ownOpened; });
+        windows.show(QStringLiteral("a"), QStringLiteral("Sync"), QStringLiteral("10:00 AM"));
+        QWidget* window = windows.window(QStringLiteral("a"));
+        ASSERT_TRUE(window);
+        EXPECT_EQ(bool(button(window, kOwn)), row.showsOwn);
+        EXPECT_EQ(bool(button(window, kDesktop)), row.showsDesktop);
+        if (row.showsOwn) {
+            button(window, kOwn)->click();
+            EXPECT_EQ(ownOpened, 1);
+        }
+        if (row.showsDesktop) {
+            settings.failure = QStringLiteral("No settings here.");
+            button(window, kDesktop)->click();
+            EXPECT_EQ(settings.opened, 1);
+            bool shown = false;
+            for (auto* label : window->findChildren<QLabel*>())
+                shown = shown || (label->text() == settings.failure && label->isEnabled());
+            EXPECT_TRUE(shown);
+        }
+        EXPECT_EQ(windows.window(QStringLiteral("a")), window) << "the call still needs it";
+    }
 }

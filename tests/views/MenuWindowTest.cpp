@@ -124,7 +124,7 @@ TEST(MenuWindow, OpensUnderTheClickAndClosesOnFocusLossUnlessPinned) {
     f.window.showMenuWindow(QPoint(available.center().x(), available.top()));
     EXPECT_TRUE(f.window.isVisible());
     EXPECT_EQ(f.window.pos().y(), available.top());
-    EXPECT_NEAR(f.window.pos().x() + f.window.sizeHint().width() / 2, available.center().x(), 1);
+    EXPECT_NEAR(f.window.pos().x() + f.window.sizeHint().width() / 2.0, available.center().x(), 1);
 
     QEvent deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(&f.window, &deactivate);

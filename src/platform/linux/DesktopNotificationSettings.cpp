@@ -39,10 +39,22 @@ notificationSettingsCommand(const QString& desktops,
     return std::nullopt;
 }
 
-kit::Result<void> DesktopNotificationSettings::open() {
-    const auto command = notificationSettingsCommand(
+namespace {
+
+std::optional<QStringList> thisDesktopsCommand() {
+    return notificationSettingsCommand(
         qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
         [](const QString& program) { return !QStandardPaths::findExecutable(program).isEmpty(); });
+}
+
+} // namespace
+
+bool DesktopNotificationSettings::exists() const {
+    return thisDesktopsCommand().has_value();
+}
+
+kit::Result<void> DesktopNotificationSettings::open() {
+    const auto command = thisDesktopsCommand();
     if (!command)
         return kit::Error{QCoreApplication::translate(
             "ruvo::platform::DesktopNotificationSettings",

@@ -20,6 +20,7 @@ notificationSettingsCommand(const QString& desktops,
 
 class DesktopNotificationSettings final : public NotificationSettings {
 public:
+    bool exists() const override;
     kit::Result<void> open() override;
 };
 

@@ -6,6 +6,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <optional>
 
 namespace ruvo::platform {
 
@@ -15,27 +16,35 @@ namespace {
 const QStringList kAppIndicatorUuids{QStringLiteral("appindicatorsupport@rgcjonas.gmail.com"),
                                      QStringLiteral("ubuntu-appindicators@ubuntu.com")};
 
-bool hasOwner(const QDBusConnection& bus, const QString& name) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
-    call << name;
+// Calls a method of a bus service whose interface has the service's name, waiting at most
+// kDesktopProbeTimeoutMs; the reply's first value, or nothing on an error or a timeout.
+std::optional<QVariant> askService(const QDBusConnection& bus, const QString& service,
+                                   const QString& path, const QString& method,
+                                   const QString& argument) {
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, service, method);
+    call << argument;
     const QDBusMessage reply = bus.call(call, QDBus::Block, kDesktopProbeTimeoutMs);
-    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
-           reply.arguments().constFirst().toBool();
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return std::nullopt;
+    return reply.arguments().constFirst();
+}
+
+bool hasOwner(const QDBusConnection& bus, const QString& name) {
+    const std::optional<QVariant> answer =
+        askService(bus, QStringLiteral("org.freedesktop.DBus"),
+                   QStringLiteral("/org/freedesktop/DBus"), QStringLiteral("NameHasOwner"), name);
+    return answer && answer->toBool();
 }
 
 // GNOME Shell's extension states: 1 enabled, 2 disabled, 6 initialized (installed, never
 // enabled); an unknown uuid answers an empty dictionary.
 AppIndicatorExtension extensionState(const QDBusConnection& bus, const QString& uuid) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("/org/gnome/Shell"),
-        QStringLiteral("org.gnome.Shell.Extensions"), QStringLiteral("GetExtensionInfo"));
-    call << uuid;
-    const QDBusMessage reply = bus.call(call, QDBus::Block, kDesktopProbeTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    const std::optional<QVariant> answer =
+        askService(bus, QStringLiteral("org.gnome.Shell.Extensions"),
+                   QStringLiteral("/org/gnome/Shell"), QStringLiteral("GetExtensionInfo"), uuid);
+    if (!answer)
         return AppIndicatorExtension::unknown;
-    const QVariantMap info = qdbus_cast<QVariantMap>(reply.arguments().constFirst());
+    const QVariantMap info = qdbus_cast<QVariantMap>(*answer);
     if (info.isEmpty())
         return AppIndicatorExtension::notInstalled;
     return info.value(QStringLiteral("state")).toDouble() == 1.0 ? AppIndicatorExtension::enabled

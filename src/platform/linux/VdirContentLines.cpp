@@ -34,6 +34,32 @@ bool isContinuation(char c) {
     return c == ' ' || c == '\t';
 }
 
+// Where the name and parameters end: the value's colon, or the end of a line without one.
+qsizetype headEnd(const QByteArray& line) {
+    const qsizetype colon = valueColon(line);
+    return colon < 0 ? line.size() : colon;
+}
+
+// The line up to `end` (its headEnd) split at the semicolons outside quotes: the name, then
+// each parameter as NAME=value.
+QList<QByteArray> nameAndParameters(const QByteArray& logicalLine, qsizetype end) {
+    QList<QByteArray> parts;
+    bool isQuoted = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= end; ++i) {
+        // The end closes the last part even inside an unclosed quote, so nothing is dropped.
+        const bool isEnd = i == end;
+        const char c = isEnd ? ';' : logicalLine[i];
+        if (c == '"')
+            isQuoted = !isQuoted;
+        if (!isEnd && (c != ';' || isQuoted))
+            continue;
+        parts << logicalLine.mid(start, i - start);
+        start = i + 1;
+    }
+    return parts;
+}
+
 } // namespace
 
 QByteArray propertyName(const QByteArray& logicalLine) {
@@ -49,50 +75,24 @@ QByteArray propertyValue(const QByteArray& logicalLine) {
 }
 
 QByteArray parameterValue(const QByteArray& logicalLine, const QByteArray& parameter) {
-    qsizetype colon = valueColon(logicalLine);
-    if (colon < 0)
-        colon = logicalLine.size();
     const QByteArray wanted = parameter.toUpper() + '=';
-    bool isQuoted = false;
-    qsizetype start = -1;
-    for (qsizetype i = 0; i <= colon; ++i) {
-        const char c = i < colon ? logicalLine[i] : ';';
-        if (c == '"')
-            isQuoted = !isQuoted;
-        if (c != ';' || isQuoted)
+    const QList<QByteArray> parts = nameAndParameters(logicalLine, headEnd(logicalLine));
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        if (!parts[i].toUpper().startsWith(wanted))
             continue;
-        if (start >= 0) {
-            const QByteArray part = logicalLine.mid(start, i - start);
-            if (part.toUpper().startsWith(wanted)) {
-                QByteArray value = part.mid(wanted.size());
-                if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
-                    value = value.mid(1, value.size() - 2);
-                return value;
-            }
-        }
-        start = i + 1;
+        QByteArray value = parts[i].mid(wanted.size());
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+            value = value.mid(1, value.size() - 2);
+        return value;
     }
     return {};
 }
 
 QByteArray withParameter(const QByteArray& logicalLine, const QByteArray& parameter,
                          const QByteArray& value) {
-    qsizetype colon = valueColon(logicalLine);
-    if (colon < 0)
-        colon = logicalLine.size();
+    const qsizetype colon = headEnd(logicalLine);
     const QByteArray wanted = parameter.toUpper() + '=';
-    QList<QByteArray> parts;
-    bool isQuoted = false;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= colon; ++i) {
-        const char c = i < colon ? logicalLine[i] : ';';
-        if (c == '"')
-            isQuoted = !isQuoted;
-        if (c != ';' || isQuoted)
-            continue;
-        parts << logicalLine.mid(start, i - start);
-        start = i + 1;
-    }
+    const QList<QByteArray> parts = nameAndParameters(logicalLine, colon);
     QList<QByteArray> out{parts.value(0)};
     bool isSet = false;
     for (qsizetype i = 1; i < parts.size(); ++i) {

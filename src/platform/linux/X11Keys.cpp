@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/X11Keys.h"
 
+#include "platform/ShortcutModifiers.h"
+
 #include <utility>
 
 namespace ruvo::platform {
 
 namespace {
 
-// The stored modifier bits.
-constexpr int kCommand = 1 << 8;
-constexpr int kShift = 1 << 9;
-constexpr int kOption = 1 << 11;
-constexpr int kControl = 1 << 12;
+using namespace modifiers;
 
 constexpr std::uint16_t kX11Shift = 1;
 constexpr std::uint16_t kX11Control = 4;

@@ -2,6 +2,7 @@
 #include "views/alerts/FullscreenAlertWindow.h"
 
 #include "kit/LocalTime.h"
+#include "views/parts/PlainLabel.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -22,10 +23,8 @@ namespace {
 
 constexpr int kFadeInMs = 350;
 
-QLabel* plainLabel(int pointSize, bool isBold, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+QLabel* centredLabel(int pointSize, bool isBold, QWidget* parent) {
+    QLabel* label = plainLabel(QString(), parent);
     label->setAlignment(Qt::AlignCenter);
     QFont font = label->font();
     font.setPointSize(pointSize);
@@ -58,10 +57,10 @@ FullscreenAlertWindow::FullscreenAlertWindow(QScreen* screen, const kit::Environ
 void FullscreenAlertWindow::build() {
     auto* column = new QVBoxLayout(this);
     column->addStretch(3);
-    m_time = plainLabel(20, false, this);
-    m_title = plainLabel(40, true, this);
-    m_location = plainLabel(18, false, this);
-    m_error = plainLabel(16, false, this);
+    m_time = centredLabel(20, false, this);
+    m_title = centredLabel(40, true, this);
+    m_location = centredLabel(18, false, this);
+    m_error = centredLabel(16, false, this);
     m_error->setStyleSheet(QStringLiteral("color: #ff6961"));
     for (QLabel* label : {m_time, m_title, m_location, m_error})
         column->addWidget(label);

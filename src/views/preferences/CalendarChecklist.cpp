@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/preferences/CalendarChecklist.h"
 
+#include <QDir>
 #include <QHeaderView>
 #include <QJsonArray>
 #include <QMap>
@@ -8,8 +9,18 @@
 namespace ruvo::views {
 
 namespace {
+
 constexpr int kIdentifierRole = Qt::UserRole;
+
+// A folder in the home folder is shown from "~", as the user would write it.
+QString sourceTitle(const QString& source) {
+    const QString home = QDir::homePath();
+    if (source.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + source.mid(home.size());
+    return source;
 }
+
+} // namespace
 
 CalendarChecklist::CalendarChecklist(KeyBinding& binding, const SettingsServices& services,
                                      platform::EntityType kind, const QString& label,
@@ -18,6 +29,7 @@ CalendarChecklist::CalendarChecklist(KeyBinding& binding, const SettingsServices
     setAccessibleName(label);
     setHeaderHidden(true);
     setRootIsDecorated(false);
+    setTextElideMode(Qt::ElideMiddle); // a long folder keeps its last, telling part
     setMinimumHeight(90);
     setMaximumHeight(170);
     reload();
@@ -37,7 +49,9 @@ void CalendarChecklist::reload() {
         ++shown;
         QTreeWidgetItem*& source = sources[c.source];
         if (!source) {
-            source = new QTreeWidgetItem(this, {c.source.isEmpty() ? tr("Other") : c.source});
+            source = new QTreeWidgetItem(
+                this, {c.source.isEmpty() ? tr("Other") : sourceTitle(c.source)});
+            source->setToolTip(0, c.source);
             source->setFlags(Qt::ItemIsEnabled);
             QFont bold = source->font(0);
             bold.setBold(true);

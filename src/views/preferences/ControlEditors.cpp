@@ -31,6 +31,23 @@ QWidget* row(QWidget* parent, QHBoxLayout*& layout) {
     return box;
 }
 
+// A button that opens a picker for the value, and a "Default" button that clears it.
+QWidget* pickerRow(const Control& c, KeyBinding& b, const QString& resetName, QWidget* parent,
+                   QPushButton*& pick, QPushButton*& reset) {
+    QHBoxLayout* layout = nullptr;
+    QWidget* box = row(parent, layout);
+    pick = new QPushButton(box);
+    reset = new QPushButton(QCoreApplication::translate("ControlEditors", "Default"), box);
+    pick->setAccessibleName(preferences::translated(c.label));
+    reset->setAccessibleName(resetName);
+    layout->addWidget(pick);
+    layout->addWidget(reset);
+    layout->addStretch();
+    QObject::connect(reset, &QPushButton::clicked, reset,
+                     [&b] { b.setValue(QJsonValue(QJsonValue::Null)); });
+    return box;
+}
+
 QWidget* toggleEditor(const Control& c, KeyBinding& b, QWidget* parent) {
     auto* box = new QCheckBox(preferences::translated(c.label), parent);
     b.onChange([box](const QJsonValue& v) {
@@ -94,15 +111,10 @@ QWidget* textEditor(KeyBinding& b, QWidget* parent) {
 }
 
 QWidget* colourEditor(const Control& c, KeyBinding& b, QWidget* parent) {
-    QHBoxLayout* layout = nullptr;
-    QWidget* box = row(parent, layout);
-    auto* pick = new QPushButton(box);
-    auto* reset = new QPushButton(QCoreApplication::translate("ControlEditors", "Default"), box);
-    pick->setAccessibleName(preferences::translated(c.label));
-    reset->setAccessibleName(QCoreApplication::translate("ControlEditors", "Default colour"));
-    layout->addWidget(pick);
-    layout->addWidget(reset);
-    layout->addStretch();
+    QPushButton* pick = nullptr;
+    QPushButton* reset = nullptr;
+    QWidget* box = pickerRow(c, b, QCoreApplication::translate("ControlEditors", "Default colour"),
+                             parent, pick, reset);
     b.onChange([pick, reset](const QJsonValue& v) {
         const QColor colour(v.toString().left(7));
         pick->setText(v.isNull() ? QCoreApplication::translate("ControlEditors", "System colour")
@@ -122,8 +134,6 @@ QWidget* colourEditor(const Control& c, KeyBinding& b, QWidget* parent) {
         if (chosen.isValid())
             b.setValue(storedColourText(chosen));
     });
-    QObject::connect(reset, &QPushButton::clicked, reset,
-                     [&b] { b.setValue(QJsonValue(QJsonValue::Null)); });
     return box;
 }
 
@@ -190,15 +200,10 @@ QWidget* timeRangeEditor(KeyBinding& b, QWidget* parent) {
 }
 
 QWidget* fontEditor(const Control& c, KeyBinding& b, QWidget* parent) {
-    QHBoxLayout* layout = nullptr;
-    QWidget* box = row(parent, layout);
-    auto* pick = new QPushButton(box);
-    auto* reset = new QPushButton(QCoreApplication::translate("ControlEditors", "Default"), box);
-    pick->setAccessibleName(preferences::translated(c.label));
-    reset->setAccessibleName(QCoreApplication::translate("ControlEditors", "Default font"));
-    layout->addWidget(pick);
-    layout->addWidget(reset);
-    layout->addStretch();
+    QPushButton* pick = nullptr;
+    QPushButton* reset = nullptr;
+    QWidget* box = pickerRow(c, b, QCoreApplication::translate("ControlEditors", "Default font"),
+                             parent, pick, reset);
     b.onChange([pick, reset](const QJsonValue& v) {
         pick->setText(v.isNull() ? QCoreApplication::translate("ControlEditors", "System font")
                                  : QStringLiteral("%1 %2").arg(
@@ -215,8 +220,6 @@ QWidget* fontEditor(const Control& c, KeyBinding& b, QWidget* parent) {
                                    {QStringLiteral("weight"), font.weight()},
                                    {QStringLiteral("italic"), font.italic()}});
     });
-    QObject::connect(reset, &QPushButton::clicked, reset,
-                     [&b] { b.setValue(QJsonValue(QJsonValue::Null)); });
     return box;
 }
 

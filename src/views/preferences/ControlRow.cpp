@@ -73,11 +73,11 @@ void ControlRow::setReasonShown(bool isShown) {
 }
 
 void ControlRow::updateEnabled() {
-    const auto reason = m_control.key.isEmpty()
-                            ? std::nullopt
-                            : preferences::disabledReason(
-                                  m_control.key, m_services.defaults,
-                                  preferences::localeUses24Hour(m_services.environment().localeId));
+    if (m_control.key.isEmpty())
+        return; // no other setting decides an action; its editor says itself when it cannot run
+    const auto reason = preferences::disabledReason(
+        m_control.key, m_services.defaults,
+        preferences::localeUses24Hour(m_services.environment().localeId));
     m_editor->setEnabled(!reason);
     m_editor->setAccessibleDescription(reason.value_or(QString()));
     const QString text = reason.value_or(QString());
@@ -129,6 +129,7 @@ QWidget* ControlRow::makeLaunchAtLogin() {
     auto* box = new QCheckBox(preferences::translated(m_control.label), this);
     if (!m_services.launchAtLogin) {
         box->setEnabled(false);
+        box->setAccessibleDescription(tr("Not available here."));
         return box;
     }
     box->setChecked(m_services.launchAtLogin->isEnabled());

@@ -33,6 +33,7 @@ PatternField::PatternField(KeyBinding& binding, const SettingsServices& services
     line->addWidget(help);
     layout->addLayout(line);
     m_preview->setAccessibleName(tr("Preview"));
+    m_preview->setWordWrap(true);
     m_warnings->setWordWrap(true);
     m_warnings->setForegroundRole(QPalette::BrightText);
     layout->addWidget(m_preview);

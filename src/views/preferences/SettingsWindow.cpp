@@ -19,7 +19,7 @@ SettingsWindow::SettingsWindow(SettingsServices services, QWidget* parent)
     : QWidget(parent), m_services(std::move(services)), m_list(new QListWidget(this)),
       m_stack(new QStackedWidget(this)) {
     setWindowTitle(tr("Ruvo Settings"));
-    resize(720, 560);
+    resize(760, 580);
     auto* layout = new QHBoxLayout(this);
     m_list->setAccessibleName(tr("Settings sections"));
     m_list->setFixedWidth(150);
@@ -65,6 +65,9 @@ QWidget* SettingsWindow::buildPane(std::size_t index) {
     auto* content = new QWidget(scroll);
     auto* form = new QFormLayout(content);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    // A long label and a wide field share a line only where the window is wide enough: the
+    // pane never scrolls sideways.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignTop);
     for (const preferences::Control& control : pane.controls) {
         if (control.section) {

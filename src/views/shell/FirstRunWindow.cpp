@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/shell/FirstRunWindow.h"
 
+#include "views/parts/PlainLabel.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
@@ -34,13 +36,6 @@ QWidget* snippetRow(const QString& snippet, QWidget* parent) {
                      [snippet] { QApplication::clipboard()->setText(snippet); });
     layout->addWidget(copy, 0, Qt::AlignTop);
     return row;
-}
-
-QLabel* plainLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,6 +31,10 @@ TimeZonesSettings::TimeZonesSettings(const settings::Defaults& defaults, const k
     auto* remove = new QPushButton(QStringLiteral("−"), this);
     add->setToolTip(tr("Add Time Zone"));
     remove->setToolTip(tr("Delete"));
+    // The buttons show symbols: a screen reader reads their tooltips' words.
+    add->setAccessibleName(add->toolTip());
+    remove->setAccessibleName(remove->toolTip());
+    m_list->setAccessibleName(tr("Time Zones"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(remove);
@@ -40,10 +45,39 @@ TimeZonesSettings::TimeZonesSettings(const settings::Defaults& defaults, const k
     connect(add, &QPushButton::clicked, this, &TimeZonesSettings::addEntry);
     connect(remove, &QPushButton::clicked, this, &TimeZonesSettings::deleteSelected);
     connect(m_list->model(), &QAbstractItemModel::rowsMoved, this, &TimeZonesSettings::storeOrder);
-    connect(m_list, &QListWidget::itemDoubleClicked, this,
+    // A double click, or Enter for the keyboard.
+    connect(m_list, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { editEntry(item->data(Qt::UserRole).toUuid()); });
+    m_list->installEventFilter(this);
     m_subscription = defaults.observe({keys::timeZonesInMenu}, [this] { reload(); });
     reload();
+}
+
+// The list's keys for what the mouse does by dragging and with the "−" button.
+bool TimeZonesSettings::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_list || event->type() != QEvent::KeyPress)
+        return false;
+    const auto* press = static_cast<QKeyEvent*>(event);
+    const bool isAlt = press->modifiers() == Qt::AltModifier;
+    if (isAlt && (press->key() == Qt::Key_Up || press->key() == Qt::Key_Down)) {
+        moveSelected(press->key() == Qt::Key_Up ? -1 : 1);
+        return true;
+    }
+    if (press->matches(QKeySequence::Delete)) {
+        deleteSelected();
+        return true;
+    }
+    return false;
+}
+
+void TimeZonesSettings::moveSelected(int step) {
+    const int from = m_list->currentRow();
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= m_list->count())
+        return;
+    m_list->insertItem(to, m_list->takeItem(from));
+    storeOrder();
+    m_list->setCurrentRow(to);
 }
 
 void TimeZonesSettings::reload() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Time zones" pane of the settings window: the entries in order (drag to reorder), "+"
-// to search and add one, "−" to delete the selected one, a double click to edit.
+// The "Time zones" pane of the settings window: the entries in order (drag, or Alt+Up and
+// Alt+Down, to reorder), "+" to search and add one, "−" or Delete to delete the selected one, a
+// double click or Enter to edit.
 #pragma once
 
 #include "kit/Clock.h"
@@ -25,6 +26,11 @@ public:
     void storeOrder();
     void editEntry(QUuid id);
     void deleteSelected();
+    // Moves the selected entry `step` places up (negative) or down, within the list.
+    void moveSelected(int step);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void reload();

@@ -290,4 +290,11 @@ TEST(TimeZoneScreens, AddEditAndReorder) {
     pane.storeOrder();
     EXPECT_EQ(defaults.get(keys::timeZonesInMenu)[0].timeZone.identifier,
               QStringLiteral("Asia/Tokyo"));
+    // The keyboard's way back; the selection follows, and the last entry goes no further.
+    pane.list()->setCurrentRow(0);
+    QTest::keyClick(pane.list(), Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(pane.list(), Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(defaults.get(keys::timeZonesInMenu)[1].timeZone.identifier,
+              QStringLiteral("Asia/Tokyo"));
+    EXPECT_EQ(pane.list()->currentRow(), 1);
 }
