@@ -22,13 +22,18 @@ void prepareGeneratedCalendars(const QString& root, int eventCount) {
     (void)vdir::writeSources(vdir::sourcesFilePath(config), {{root + QStringLiteral("/vdir"), {}}});
 }
 
-std::unique_ptr<vdir::VdirCalendarStore> openGeneratedStore(const QString& root, bool withCache) {
+vdir::VdirStoreOptions generatedStoreOptions(const QString& root, bool withCache) {
     vdir::VdirStoreOptions options;
     options.configDirectory = root + QStringLiteral("/config");
     options.defaultDirectory = root + QStringLiteral("/default");
     options.cacheFile = withCache ? root + QStringLiteral("/cache/calendars.sqlite") : QString();
     options.timeZoneId = QStringLiteral("Europe/Berlin");
     options.folderTrust = std::chrono::hours(1); // as the user's store has it
+    return options;
+}
+
+std::unique_ptr<vdir::VdirCalendarStore> openGeneratedStore(const QString& root, bool withCache) {
+    const auto options = generatedStoreOptions(root, withCache);
     auto store = std::make_unique<vdir::VdirCalendarStore>(options);
     if (!store->load())
         qFatal("cannot load the benchmark calendars in %s", qUtf8Printable(root));

@@ -17,6 +17,9 @@ QString benchFolder(const QString& name);
 // sources of root/config.
 void prepareGeneratedCalendars(const QString& root, int eventCount);
 
+// The options of the store below.
+platform::vdir::VdirStoreOptions generatedStoreOptions(const QString& root, bool withCache = true);
+
 // The store over root as prepared above, loaded, reading floating times in Berlin; with
 // the cache at root/cache/calendars.sqlite unless `withCache` is false.
 std::unique_ptr<platform::vdir::VdirCalendarStore> openGeneratedStore(const QString& root,

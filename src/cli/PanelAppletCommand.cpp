@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PanelAppletCommand.h"
 
+#include "platform/PanelAppletPlaces.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -8,23 +10,18 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#ifndef RUVO_XFCE_PLUGIN_LIBDIR
-#define RUVO_XFCE_PLUGIN_LIBDIR "/usr/lib/x86_64-linux-gnu/xfce4/panel/plugins"
-#endif
-
 namespace ruvo::cli {
 
 namespace {
 
-const QString kPlasmaId = QStringLiteral("io.github.ruvo.panel");
-
 kit::Result<std::vector<AppletFile>> plasmaFiles(const AppletFolders& folders) {
-    const QString package = folders.source + QStringLiteral("/plasma/") + kPlasmaId;
+    const QString package =
+        folders.source + QStringLiteral("/plasma/") + platform::plasmaAppletId();
     if (!QFileInfo::exists(package + QStringLiteral("/metadata.json")))
         return kit::fail(QCoreApplication::translate("PanelAppletCommand", "no Plasma applet in %1")
                              .arg(package));
-    const QString target =
-        folders.userData + QStringLiteral("/plasma/plasmoids/") + kPlasmaId + QLatin1Char('/');
+    const QString target = folders.userData + QStringLiteral("/plasma/plasmoids/") +
+                           platform::plasmaAppletId() + QLatin1Char('/');
     std::vector<AppletFile> files;
     QDirIterator it(package, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -87,8 +84,7 @@ int runInstall(CommandContext& context, const Invocation& invocation) {
     const QString kind = invocation.argument(0);
     AppletFolders folders{invocation.isSet("from") ? invocation.value("from") : appletSource(),
                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                          QStringLiteral(RUVO_XFCE_PLUGIN_LIBDIR),
-                          QStringLiteral("/usr/share/xfce4/panel/plugins")};
+                          platform::xfcePluginLibraryFolder(), platform::xfcePluginDesktopFolder()};
     if (kind != QLatin1String("plasma") && kind != QLatin1String("xfce"))
         return invocation.usageError(
             QCoreApplication::translate("PanelAppletCommand",

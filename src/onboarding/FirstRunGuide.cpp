@@ -26,7 +26,29 @@ FirstRunGuide gnomeNoTray() {
               {}}}};
 }
 
-FirstRunGuide plasma(bool hasTray) {
+GuideStep addPlasmaApplet() {
+    return {QCoreApplication::translate(
+                "FirstRunGuide",
+                "Right-click the panel, choose \"Add Widgets…\" and drag \"Ruvo\" into the "
+                "panel, where the system clock was."),
+            {}};
+}
+
+GuideStep addXfcePlugin() {
+    return {QCoreApplication::translate(
+                "FirstRunGuide",
+                "Right-click the panel, choose \"Panel\", \"Add New Items…\" and add \"Ruvo\"."),
+            {}};
+}
+
+FirstRunGuide plasma(const PanelHost& host) {
+    if (host.hasApplet)
+        return {QCoreApplication::translate(
+                    "FirstRunGuide",
+                    "Ruvo's applet is installed. If the panel does not show the clock yet, add "
+                    "it:"),
+                {addPlasmaApplet()}};
+    const bool hasTray = host.hasTray;
     return {hasTray ? QCoreApplication::translate(
                           "FirstRunGuide",
                           "Ruvo's clock is in the system tray as a small square. Its applet shows "
@@ -35,14 +57,17 @@ FirstRunGuide plasma(bool hasTray) {
                                                   "Ruvo's applet shows the clock in the panel."),
             {{QCoreApplication::translate("FirstRunGuide", "Install the applet:"),
               QStringLiteral("ruvo install-panel-applet plasma")},
-             {QCoreApplication::translate(
-                  "FirstRunGuide",
-                  "Right-click the panel, choose \"Add Widgets…\" and drag \"Ruvo\" into the "
-                  "panel, where the system clock was."),
-              {}}}};
+             addPlasmaApplet()}};
 }
 
-FirstRunGuide xfce(bool hasTray) {
+FirstRunGuide xfce(const PanelHost& host) {
+    if (host.hasApplet)
+        return {QCoreApplication::translate(
+                    "FirstRunGuide",
+                    "Ruvo's panel plugin is installed. If the panel does not show the clock yet, "
+                    "add it:"),
+                {addXfcePlugin()}};
+    const bool hasTray = host.hasTray;
     return {hasTray ? QCoreApplication::translate(
                           "FirstRunGuide",
                           "Ruvo's clock is in the status tray as a small square. Its panel plugin "
@@ -54,10 +79,7 @@ FirstRunGuide xfce(bool hasTray) {
                   "Install the plugin (Xfce loads plugins only from its system folders, so this "
                   "needs administrator rights):"),
               QStringLiteral("sudo ruvo install-panel-applet xfce")},
-             {QCoreApplication::translate(
-                  "FirstRunGuide",
-                  "Right-click the panel, choose \"Panel\", \"Add New Items…\" and add \"Ruvo\"."),
-              {}}}};
+             addXfcePlugin()}};
 }
 
 FirstRunGuide waybar() {
@@ -115,9 +137,9 @@ FirstRunGuide firstRunGuide(const PanelHost& host) {
     case PanelHostKind::gnomeNoTray:
         return gnomeNoTray();
     case PanelHostKind::plasma:
-        return plasma(host.hasTray);
+        return plasma(host);
     case PanelHostKind::xfce:
-        return xfce(host.hasTray);
+        return xfce(host);
     case PanelHostKind::waybar:
         return waybar();
     case PanelHostKind::i3bar:

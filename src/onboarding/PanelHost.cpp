@@ -74,6 +74,10 @@ PanelHost detectPanelHost(const platform::DesktopFacts& facts) {
     host.kind = kindFor(facts, desktops);
     host.desktop = desktopName(desktops);
     host.hasTray = facts.hasStatusNotifierWatcher;
+    host.hasApplet = (host.kind == PanelHostKind::plasma &&
+                      facts.installedApplets.contains(QStringLiteral("plasma"))) ||
+                     (host.kind == PanelHostKind::xfce &&
+                      facts.installedApplets.contains(QStringLiteral("xfce")));
     return host;
 }
 
@@ -102,13 +106,15 @@ QString kindName(PanelHostKind kind) {
 }
 
 QJsonObject toJson(const PanelHost& host, const platform::DesktopFacts& facts) {
-    return {{QStringLiteral("host"), kindName(host.kind)},
-            {QStringLiteral("desktop"), host.desktop},
-            {QStringLiteral("clockVisible"), host.isClockVisibleAsIs()},
-            {QStringLiteral("statusNotifierWatcher"), facts.hasStatusNotifierWatcher},
-            {QStringLiteral("gnomeShell"), facts.hasGnomeShell},
-            {QStringLiteral("appIndicator"), extensionName(facts.appIndicator)},
-            {QStringLiteral("running"), QJsonArray::fromStringList(facts.running)}};
+    return {
+        {QStringLiteral("host"), kindName(host.kind)},
+        {QStringLiteral("desktop"), host.desktop},
+        {QStringLiteral("clockVisible"), host.isClockVisibleAsIs()},
+        {QStringLiteral("statusNotifierWatcher"), facts.hasStatusNotifierWatcher},
+        {QStringLiteral("gnomeShell"), facts.hasGnomeShell},
+        {QStringLiteral("appIndicator"), extensionName(facts.appIndicator)},
+        {QStringLiteral("running"), QJsonArray::fromStringList(facts.running)},
+        {QStringLiteral("installedApplets"), QJsonArray::fromStringList(facts.installedApplets)}};
 }
 
 } // namespace ruvo::onboarding

@@ -24,8 +24,9 @@ enum class PanelHostKind {
 
 struct PanelHost {
     PanelHostKind kind = PanelHostKind::none;
-    QString desktop;      // the first name of XDG_CURRENT_DESKTOP that we know, else the first
-    bool hasTray = false; // a StatusNotifierItem host listens: the tray icon shows at least
+    QString desktop;        // the first name of XDG_CURRENT_DESKTOP that we know, else the first
+    bool hasTray = false;   // a StatusNotifierItem host listens: the tray icon shows at least
+    bool hasApplet = false; // Ruvo's applet for this panel is installed (it may not be added)
     // Whether the clock shows without the user doing anything.
     bool isClockVisibleAsIs() const;
 };
@@ -36,7 +37,8 @@ PanelHost detectPanelHost(const platform::DesktopFacts& facts);
 QString kindName(PanelHostKind kind);
 
 // The detection and the facts it came from:
-// {"host","desktop","clockVisible","statusNotifierWatcher","gnomeShell","appIndicator","running"}
+// {"host","desktop","clockVisible","statusNotifierWatcher","gnomeShell","appIndicator","running",
+//  "installedApplets"}
 QJsonObject toJson(const PanelHost& host, const platform::DesktopFacts& facts);
 
 } // namespace ruvo::onboarding

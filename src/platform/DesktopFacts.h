@@ -19,7 +19,8 @@ struct DesktopFacts {
     bool hasStatusNotifierWatcher = false; // org.kde.StatusNotifierWatcher has an owner
     bool hasGnomeShell = false;            // org.gnome.Shell has an owner
     AppIndicatorExtension appIndicator = AppIndicatorExtension::unknown;
-    QStringList running = {}; // of panelProcessNames(), the ones with a process
+    QStringList running = {};          // of panelProcessNames(), the ones with a process
+    QStringList installedApplets = {}; // "plasma", "xfce": Ruvo's applet is where it loads
 
     bool operator==(const DesktopFacts&) const = default;
 };

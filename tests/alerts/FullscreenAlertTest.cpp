@@ -175,7 +175,6 @@ TEST(FullscreenAlerts, PlansTheEventsThatNeedTheScreen) {
          "\"acceptedAndTentativeAndPending\"", ""},
         {"organised by the user", 30, Kind::organised, "", "", "Sync 14:30"},
         {"muted", 30, Kind::own, muted, "[\"A/sync\"]", ""},
-        {"muted with all occurrences", 30, Kind::own, muted, "[\"sync\"]", ""},
         {"joined", 30, Kind::own, "joined", "", ""},
         {"excluded here", 30, Kind::own, exclude,
          R"([{"id":"6F1C0E3A-8D0B-4C52-9E0E-2D5E2A1B7C11","isEnabled":true,"kind":"contains","pattern":"yn","locations":["fullscreenNotifications"]}])",

@@ -18,26 +18,17 @@ TEST(GlobalOptions, ParsesAnywhereAndRejectsBadValues) {
         const char* error; // nullptr: parses
         QStringList remaining;
     };
+    const auto w = [](const char* line) {
+        return QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts);
+    };
     const Row rows[] = {
-        {{QStringLiteral("--now"), QStringLiteral("2026-12-04T09:41:00-05:00"),
-          QStringLiteral("menubar-text")},
-         nullptr,
-         {QStringLiteral("menubar-text")}},
-        {{QStringLiteral("defaults"), QStringLiteral("--config-dir=/tmp/x"),
-          QStringLiteral("list")},
-         nullptr,
-         {QStringLiteral("defaults"), QStringLiteral("list")}},
-        {{QStringLiteral("--time-zone"), QStringLiteral("Mars/Base")},
-         "--time-zone: unknown time zone \"Mars/Base\"",
-         {}},
-        {{QStringLiteral("--now"), QStringLiteral("tomorrow")},
-         "--now: \"tomorrow\" is not an ISO 8601 date and time",
-         {}},
+        {w("--now 2026-12-04T09:41:00-05:00 menubar-text"), nullptr, w("menubar-text")},
+        {w("defaults --config-dir=/tmp/x list"), nullptr, w("defaults list")},
+        {w("--time-zone Mars/Base"), "--time-zone: unknown time zone \"Mars/Base\"", {}},
+        {w("--now tomorrow"), "--now: \"tomorrow\" is not an ISO 8601 date and time", {}},
         {{QStringLiteral("--now"), QString()}, "--now: \"\" is not an ISO 8601 date and time", {}},
-        {{QStringLiteral("--locale")}, "--locale needs a value", {}},
-        {{QStringLiteral("--locale"), QStringLiteral("xx_NOWHERE")},
-         "--locale: unknown locale \"xx_NOWHERE\"",
-         {}},
+        {w("--locale"), "--locale needs a value", {}},
+        {w("--locale xx_NOWHERE"), "--locale: unknown locale \"xx_NOWHERE\"", {}},
     };
     for (const Row& row : rows) {
         const auto parsed = app::GlobalOptions::parse(row.args);

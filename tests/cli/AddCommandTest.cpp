@@ -107,9 +107,9 @@ TEST_F(AddCommandTest, RefusalsWriteNothing) {
         int status;
         const char* error;
     };
+    // The parser's own refusals are QuickAdd's table; one shows they reach the command.
     const Row rows[] = {
         {{QStringLiteral("Yoga tomorrow Friday")}, cli::kExitUsage, "Two days"},
-        {{QStringLiteral("tomorrow 3pm")}, cli::kExitUsage, "Say what it is"},
         {{QStringLiteral("Standup 9am"), QStringLiteral("--calendar"), readOnlyId},
          cli::kExitFailure,
          "is read-only"},

@@ -10,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace ruvo;
@@ -18,26 +17,11 @@ using ruvo::test::at;
 
 namespace {
 
-const char* const kCalls = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
-                           "BEGIN:VEVENT\r\nUID:review@calls\r\nDTSTAMP:20261101T000000Z\r\n"
-                           "DTSTART:20261208T090000Z\r\nDTEND:20261208T100000Z\r\n"
-                           "SUMMARY:Review\r\nEND:VEVENT\r\n"
-                           "BEGIN:VEVENT\r\nUID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\n"
-                           "DTSTART:20261208T130000Z\r\nDTEND:20261208T140000Z\r\n"
-                           "SUMMARY:Sync\r\nLOCATION:https://zoom.us/j/123456789\r\n"
-                           "END:VEVENT\r\nEND:VCALENDAR\r\n";
-
 class AgendaCommandTest : public test::CommandFixture {
 protected:
     AgendaCommandTest() {
-        QFile file(calls.path() + QStringLiteral("/calls.ics"));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(kCalls);
-        file.close();
-        for (const QString& folder :
-             {test::dataPath(QStringLiteral("calendars/team")), calls.path()})
-            EXPECT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder}), cli::kExitOk)
-                << qPrintable(errors);
+        addCalendarFolder(test::dataPath(QStringLiteral("calendars/team")));
+        addCalendarFolder(test::dataPath(QStringLiteral("calendars/calls")));
     }
 
     static QStringList titles(const QJsonArray& items) {
@@ -46,8 +30,6 @@ protected:
             list << item[QLatin1String("title")].toString();
         return list;
     }
-
-    QTemporaryDir calls;
 };
 
 } // namespace
@@ -113,24 +95,12 @@ const QRegularExpression kEnglishWords(
 TEST_F(AgendaCommandTest, InGermanEveryTimingIsAGermanPhrase) {
     environment.localeId = QStringLiteral("de_DE");
     const test::ScopedTranslations inGerman(QStringLiteral("de_DE"));
+    // The rows' German phrases are checked row by row with the list's texts; here, that the
+    // locale reaches the command and that the JSON keys stay as scripts know them.
     ASSERT_EQ(run(cli::agendaCommand(), {QStringLiteral("--json")}), cli::kExitOk);
     const QJsonObject list = QJsonDocument::fromJson(output.toUtf8()).object();
-    QJsonArray items = list[QLatin1String("pastEvents")].toArray();
-    for (const auto& section : list[QLatin1String("sections")].toArray())
-        for (const auto& item : section[QLatin1String("items")].toArray())
-            items.append(item);
-    ASSERT_GE(items.size(), 6);
-    std::map<QString, QString> timings;
-    for (const auto& item : items) {
-        const QString timing = item[QLatin1String("timing")].toString();
-        const QString relative = item[QLatin1String("relative")].toString();
-        EXPECT_FALSE(kEnglishWords.match(timing + u' ' + relative).hasMatch())
-            << qPrintable(timing) << " / " << qPrintable(relative);
-        timings[item[QLatin1String("title")].toString()] = timing;
-    }
-    EXPECT_EQ(timings[QStringLiteral("Sync")], QStringLiteral("Beginnt in 1 Stunde"));
-    EXPECT_EQ(timings[QStringLiteral("Review")], QStringLiteral("Endete vor 2 Stunden"));
-    EXPECT_EQ(items[0][QLatin1String("state")].toString(), QStringLiteral("ended")); // a key
+    EXPECT_EQ(list[QLatin1String("pastEvents")][0][QLatin1String("state")].toString(),
+              QStringLiteral("ended"));
 
     ASSERT_EQ(run(cli::agendaCommand(), {}), cli::kExitOk);
     EXPECT_FALSE(kEnglishWords.match(output).hasMatch()) << qPrintable(output);

@@ -5,7 +5,6 @@
 #include "cli/EventsCommand.h"
 #include "settings/Keys.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,27 +20,10 @@ protected:
         defaults.set(keys::hourlyChime_isEnabled, true);
         defaults.set(keys::hourlyChimeSound, std::optional<QString>(QString::fromLatin1(sound)));
     }
-    // A calendar folder with "Sync" at 14:00 in Berlin, chosen for full-screen alerts.
-    void addFullscreenCalendar() {
-        QFile file(folder.path() + QStringLiteral("/sync.ics"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\n"
-                   "BEGIN:VEVENT\r\nUID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\n"
-                   "DTSTART:20261208T130000Z\r\nDTEND:20261208T140000Z\r\n"
-                   "SUMMARY:Sync\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
-        file.close();
-        ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder.path()}),
-                  cli::kExitOk);
-        ASSERT_EQ(run(cli::calendarsCommand(), {}), cli::kExitOk);
-        QString calendar; // the folder's, not the default calendar that comes with it
-        for (const QString& line : output.split(QLatin1Char('\n')))
-            if (line.endsWith(folder.path()))
-                calendar = line.section(QLatin1Char(' '), 0, 0);
-        ASSERT_FALSE(calendar.isEmpty()) << qPrintable(output);
-        defaults.set(keys::fullscreenNotifications_isEnabled, true);
-        defaults.set(keys::fullscreenNotifications_calendars, {calendar});
+    // The fixture folder: "Sync", a Zoom call at 14:00 in Berlin, after "Review" at 10:00.
+    QString addCallsCalendar() {
+        return addCalendarFolder(test::dataPath(QStringLiteral("calendars/calls")));
     }
-    QTemporaryDir folder;
 };
 
 } // namespace
@@ -75,34 +57,15 @@ TEST_F(AlertsCommand, JsonHasKindInstantAndSound) {
 }
 
 TEST_F(AlertsCommand, RejectsBadHours) {
-    for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--hours")},
-          QStringList{QStringLiteral("--hours"), QStringLiteral("0")},
-          QStringList{QStringLiteral("--hours"), QStringLiteral("2h")},
-          QStringList{QStringLiteral("--hours"), QStringLiteral("745")},
-          QStringList{QStringLiteral("--soon")}}) {
-        EXPECT_EQ(run(cli::alertsCommand(), arguments), cli::kExitUsage)
-            << arguments.join(u' ').toStdString();
+    for (const char* line : {"--hours", "--hours 0", "--hours 2h", "--hours 745"}) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(run(cli::alertsCommand(), words(line)), cli::kExitUsage);
         EXPECT_TRUE(errors.contains(QStringLiteral("Try 'ruvo alerts --help'.")));
     }
 }
 
-// A Zoom call at 13:00 UTC (14:00 in Berlin) on the fixture's day, in a folder of its own.
 TEST_F(AlertsCommand, ListsCallNotificationsAsTheProgramPlansThem) {
-    QTemporaryDir calls;
-    QFile file(calls.path() + QStringLiteral("/sync.ics"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
-               "UID:sync@calls\r\nDTSTAMP:20261101T000000Z\r\nDTSTART:20261208T130000Z\r\n"
-               "DTEND:20261208T140000Z\r\nSUMMARY:Sync\r\n"
-               "LOCATION:https://zoom.us/j/81234567890\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
-    file.close();
-    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), calls.path()}), cli::kExitOk);
-    ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
-    QString calendar;
-    for (const auto& c : QJsonDocument::fromJson(output.toUtf8()).array())
-        if (c[QStringLiteral("folder")].toString() == calls.path())
-            calendar = c[QStringLiteral("identifier")].toString();
+    const QString calendar = addCallsCalendar();
     defaults.set(keys::enabledCalendars, {calendar});
     defaults.set(keys::notifyForVideoCalls_calendars, {calendar});
     defaults.set(keys::notifyForVideoCallsDurationBefore, settings::Duration::seconds(120));
@@ -119,43 +82,18 @@ TEST_F(AlertsCommand, ListsCallNotificationsAsTheProgramPlansThem) {
                            {QStringLiteral("title"), QStringLiteral("Sync")},
                            {QStringLiteral("fireAt"), QStringLiteral("2026-12-08T13:58:00+01:00")},
                            {QStringLiteral("body"), QStringLiteral("2:00\u202fPM · Zoom")}}));
-    // Two minutes before the start the fire instant has passed.
-    clock = kit::FixedClock(test::at("2026-12-08T12:58:01Z"));
-    EXPECT_TRUE(alerts().isEmpty());
 }
 
+// Which events get the screen, and when, is FullscreenAlerts' table; here the chosen calendar
+// reaches the plan, and --hours ends the listing exactly at an alert's instant.
 TEST_F(AlertsCommand, ListsFullscreenAlertsAsTheProgramPlansThem) {
-    struct Row {
-        int minutesBefore;
-        const char* hours;
-        const char* line; // empty: nothing planned
-    };
-    const Row rows[] = {
-        {0, "1", "2026-12-08T14:00:00+01:00  fullscreen  Sync"}, // at the end of the span
-        {5, "1", "2026-12-08T13:55:00+01:00  fullscreen  Sync"},
-        {90, "1", ""}, // its lead time began 30 minutes ago
-        {0, "24", "2026-12-08T14:00:00+01:00  fullscreen  Sync"},
-    };
-    addFullscreenCalendar();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.minutesBefore);
-        defaults.set(keys::fullscreenNotifications_durationBefore,
-                     settings::Duration::seconds(row.minutesBefore * 60));
-        ASSERT_EQ(
-            run(cli::alertsCommand(), {QStringLiteral("--hours"), QString::fromLatin1(row.hours)}),
-            cli::kExitOk);
-        EXPECT_EQ(output.contains(QStringLiteral("fullscreen")), *row.line != 0)
-            << qPrintable(output);
-        if (*row.line) {
-            EXPECT_EQ(output, QString::fromLatin1(row.line) + QLatin1Char('\n'));
-        }
-    }
-    defaults.set(keys::fullscreenNotifications_isEnabled, false);
-    ASSERT_EQ(run(cli::alertsCommand(), {}), cli::kExitOk);
-    EXPECT_FALSE(output.contains(QStringLiteral("fullscreen")));
-
+    const QString calendar = addCallsCalendar();
     defaults.set(keys::fullscreenNotifications_isEnabled, true);
-    defaults.set(keys::fullscreenNotifications_durationBefore, settings::Duration{});
+    defaults.set(keys::fullscreenNotifications_calendars, {calendar});
+    ASSERT_EQ(run(cli::alertsCommand(), {QStringLiteral("--hours"), QStringLiteral("1")}),
+              cli::kExitOk);
+    EXPECT_EQ(output, QStringLiteral("2026-12-08T14:00:00+01:00  fullscreen  Sync\n"));
+
     ASSERT_EQ(run(cli::alertsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
     const QJsonArray alerts = QJsonDocument::fromJson(output.toUtf8()).array();
     ASSERT_EQ(alerts.size(), 1);

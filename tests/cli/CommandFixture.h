@@ -7,10 +7,15 @@
 #include "TestSupport.h"
 #include "cli/CommandContext.h"
 #include "cli/CommandLine.h"
+#include "cli/EventsCommand.h"
 #include "platform/linux/VdirCalendarStore.h"
 #include "platform/linux/VdirSourceList.h"
 #include "settings/Defaults.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,14 +24,43 @@ namespace ruvo::test {
 class CommandFixture : public ::testing::Test {
 protected:
     int run(const cli::Command& command, const QStringList& arguments) {
+        return run([&](cli::CommandContext& context) { return command.run(context, arguments); });
+    }
+
+    int run(const std::function<int(cli::CommandContext&)>& body) {
         output.clear();
         errors.clear();
         cli::CommandContext context{defaults, clock, environment, config.path(),
                                     out,      err,   services};
-        const int status = command.run(context, arguments);
+        const int status = body(context);
         out.flush();
         err.flush();
         return status;
+    }
+
+    // A command line's arguments, written as one string in a table.
+    static QStringList words(const char* line) {
+        return QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts);
+    }
+
+    // Writes each file (name, bytes) into `folder`, adds the folder as a calendar and returns
+    // the calendar's identifier. A step that fails fails the test.
+    QString addCalendarFolder(const QString& folder,
+                              const std::vector<std::pair<QString, QByteArray>>& files = {}) {
+        for (const auto& [name, bytes] : files) {
+            QFile file(folder + QLatin1Char('/') + name);
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+                << qPrintable(name);
+        }
+        EXPECT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder}), cli::kExitOk)
+            << qPrintable(errors);
+        EXPECT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
+        QString identifier;
+        for (const auto& c : QJsonDocument::fromJson(output.toUtf8()).array())
+            if (c[QLatin1String("folder")].toString() == folder)
+                identifier = c[QLatin1String("identifier")].toString();
+        EXPECT_FALSE(identifier.isEmpty()) << qPrintable(folder);
+        return identifier;
     }
 
     static cli::CommandServices vdirServices() {

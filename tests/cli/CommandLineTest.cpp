@@ -1,36 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every command and verb reads its arguments the same way: --help prints the usage on standard
 // output with status 0, a usage error prints "ruvo: ..." and a hint on standard error with 2.
+#include "CommandFixture.h"
 #include "cli/Commands.h"
-#include "settings/Suite.h"
-
-#include <gtest/gtest.h>
 
 using namespace ruvo;
 
 namespace {
 
-struct CommandRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CommandRun run(const cli::Command& command, const QStringList& arguments) {
-    settings::Suite standard(QStringLiteral("standard"));
-    settings::Suite shared(QStringLiteral("shared"));
-    settings::Defaults defaults(standard, shared);
-    kit::FixedClock clock(kit::Instant{});
-    CommandRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
+class CommandLine : public test::CommandFixture {
+protected:
     // No services: a command that got past its arguments would fail with status 3.
-    cli::CommandContext context{defaults, clock, {}, {}, out, err, {}};
-    run.status = command.run(context, arguments);
-    out.flush();
-    err.flush();
-    return run;
-}
+    CommandLine() { services = {}; }
+};
 
 QString hint(const QString& commandLine) {
     return QStringLiteral("Try '%1 --help'.\n").arg(commandLine);
@@ -38,7 +20,7 @@ QString hint(const QString& commandLine) {
 
 } // namespace
 
-TEST(CommandLine, EveryFormHasHelpAndRefusesUnknownOptions) {
+TEST_F(CommandLine, EveryFormHasHelpAndRefusesUnknownOptions) {
     struct Row {
         const cli::Command* command;
         QStringList verb; // empty for the command itself
@@ -55,22 +37,22 @@ TEST(CommandLine, EveryFormHasHelpAndRefusesUnknownOptions) {
         const QString line = QStringLiteral("ruvo ") + row.command->name +
                              (row.verb.isEmpty() ? QString() : u' ' + row.verb.first());
         SCOPED_TRACE(qPrintable(line));
-        const CommandRun help = run(*row.command, row.verb + QStringList{QStringLiteral("--help")});
-        EXPECT_EQ(help.status, cli::kExitOk);
-        EXPECT_TRUE(help.out.startsWith(QStringLiteral("usage: ") + line)) << qPrintable(help.out);
-        EXPECT_TRUE(help.out.contains(QStringLiteral("-h, --help")));
-        EXPECT_TRUE(help.err.isEmpty());
+        EXPECT_EQ(run(*row.command, row.verb + QStringList{QStringLiteral("--help")}),
+                  cli::kExitOk);
+        EXPECT_TRUE(output.startsWith(QStringLiteral("usage: ") + line)) << qPrintable(output);
+        EXPECT_TRUE(output.contains(QStringLiteral("-h, --help")));
+        EXPECT_TRUE(errors.isEmpty());
 
-        const CommandRun bad = run(*row.command, row.verb + QStringList{QStringLiteral("--frob")});
-        EXPECT_EQ(bad.status, cli::kExitUsage);
-        EXPECT_TRUE(bad.out.isEmpty());
-        EXPECT_TRUE(bad.err.startsWith(QStringLiteral("ruvo: ")) && bad.err.contains(u"frob") &&
-                    bad.err.endsWith(hint(line)))
-            << qPrintable(bad.err);
+        EXPECT_EQ(run(*row.command, row.verb + QStringList{QStringLiteral("--frob")}),
+                  cli::kExitUsage);
+        EXPECT_TRUE(output.isEmpty());
+        EXPECT_TRUE(errors.startsWith(QStringLiteral("ruvo: ")) && errors.contains(u"frob") &&
+                    errors.endsWith(hint(line)))
+            << qPrintable(errors);
     }
 }
 
-TEST(CommandLine, UsageErrorsNameTheProblem) {
+TEST_F(CommandLine, UsageErrorsNameTheProblem) {
     struct Row {
         const char* command;
         QStringList arguments;
@@ -94,22 +76,19 @@ TEST(CommandLine, UsageErrorsNameTheProblem) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(qPrintable(row.arguments.join(u' ')));
-        const CommandRun bad = run(*cli::findCommand(QLatin1String(row.command)), row.arguments);
-        EXPECT_EQ(bad.status, cli::kExitUsage);
-        EXPECT_TRUE(bad.err.startsWith(QStringLiteral("ruvo: ")) &&
-                    bad.err.contains(QString::fromUtf8(row.problem)) &&
-                    bad.err.endsWith(hint(QString::fromUtf8(row.commandLine))))
-            << qPrintable(bad.err);
+        EXPECT_EQ(run(*cli::findCommand(QLatin1String(row.command)), row.arguments),
+                  cli::kExitUsage);
+        EXPECT_TRUE(errors.startsWith(QStringLiteral("ruvo: ")) &&
+                    errors.contains(QString::fromUtf8(row.problem)) &&
+                    errors.endsWith(hint(QString::fromUtf8(row.commandLine))))
+            << qPrintable(errors);
     }
 }
 
-TEST(CommandLine, OptionsAfterTheKeyOfAWriteAreItsValue) {
+TEST_F(CommandLine, OptionsAfterTheKeyOfAWriteAreItsValue) {
     // "defaults write KEY -5" writes -5 rather than refusing an option "-5"; the key does not
     // exist, so the command gets as far as looking it up.
-    const CommandRun write =
-        run(*cli::findCommand(QStringLiteral("defaults")),
-            {QStringLiteral("write"), QStringLiteral("noSuchKey"), QStringLiteral("-5")});
-    EXPECT_EQ(write.status, cli::kExitUsage);
-    EXPECT_TRUE(write.err.contains(QStringLiteral("unknown key \"noSuchKey\"")))
-        << qPrintable(write.err);
+    EXPECT_EQ(run(*cli::findCommand(QStringLiteral("defaults")), words("write noSuchKey -5")),
+              cli::kExitUsage);
+    EXPECT_TRUE(errors.contains(QStringLiteral("unknown key \"noSuchKey\""))) << qPrintable(errors);
 }

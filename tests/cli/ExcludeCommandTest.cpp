@@ -1,64 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ExcludeCommand.h"
 
+#include "CommandFixture.h"
 #include "events/videocalls/QtPrinters.h"
 #include "settings/Keys.h"
-#include "settings/Suite.h"
-
-#include <gtest/gtest.h>
 
 using namespace ruvo;
 using L = settings::EventExcludeMatcher::Location;
 
 namespace {
 
-struct Session {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
-    kit::FixedClock clock{kit::Instant{}};
-    QString out, err;
-
-    int run(const QString& line) {
-        out.clear();
-        err.clear();
-        QTextStream o(&out), e(&err);
-        cli::CommandContext context{defaults, clock, {}, {}, o, e, {}};
-        const int status = cli::excludeCommand().run(context, line.split(u' ', Qt::SkipEmptyParts));
-        o.flush();
-        e.flush();
-        return status;
-    }
+class ExcludeCommand : public test::CommandFixture {
+protected:
+    int run(const char* line) { return CommandFixture::run(cli::excludeCommand(), words(line)); }
 };
 
 } // namespace
 
-TEST(ExcludeCommand, AddsListsAndRemovesMatchers) {
-    Session s;
-    EXPECT_EQ(s.run(QStringLiteral("add --kind regex --pattern ^Timeslot --location eventList "
-                                   "--location systemNotifications")),
+TEST_F(ExcludeCommand, AddsListsAndRemovesMatchers) {
+    EXPECT_EQ(run("add --kind regex --pattern ^Timeslot --location eventList "
+                  "--location systemNotifications"),
               0);
-    const QString id = s.out.trimmed();
-    EXPECT_EQ(s.run(QStringLiteral("add --pattern lunch --disabled")), 0);
-    const auto matchers = s.defaults.get(settings::keys::fullscreenNotifications_excludeMatcher);
+    const QString id = output.trimmed();
+    EXPECT_EQ(run("add --pattern lunch --disabled"), 0);
+    const auto matchers = defaults.get(settings::keys::fullscreenNotifications_excludeMatcher);
     ASSERT_EQ(matchers.size(), 2u);
     EXPECT_EQ(matchers[0].locations, (std::set<L>{L::eventList, L::systemNotifications}));
     EXPECT_EQ(matchers[1].locations, settings::EventExcludeMatcher::allLocations());
     EXPECT_FALSE(matchers[1].isEnabled);
 
-    EXPECT_EQ(s.run(QStringLiteral("list")), 0);
-    EXPECT_TRUE(s.out.startsWith(
+    EXPECT_EQ(run("list"), 0);
+    EXPECT_TRUE(output.startsWith(
         id + QStringLiteral("\tenabled\tregex\t^Timeslot\teventList,systemNotifications\n")));
-    EXPECT_EQ(s.run(QStringLiteral("list --json")), 0);
-    EXPECT_TRUE(s.out.contains(QStringLiteral("\"pattern\": \"lunch\"")));
+    EXPECT_EQ(run("list --json"), 0);
+    EXPECT_TRUE(output.contains(QStringLiteral("\"pattern\": \"lunch\"")));
 
-    EXPECT_EQ(s.run(QStringLiteral("remove ") + id), 0);
-    EXPECT_EQ(s.defaults.get(settings::keys::fullscreenNotifications_excludeMatcher).size(), 1u);
-    EXPECT_EQ(s.run(QStringLiteral("remove ") + id), 1);
+    EXPECT_EQ(CommandFixture::run(cli::excludeCommand(), {QStringLiteral("remove"), id}), 0);
+    EXPECT_EQ(defaults.get(settings::keys::fullscreenNotifications_excludeMatcher).size(), 1u);
+    EXPECT_EQ(CommandFixture::run(cli::excludeCommand(), {QStringLiteral("remove"), id}), 1);
 }
 
-TEST(ExcludeCommand, RefusesBadInput) {
-    Session s;
+TEST_F(ExcludeCommand, RefusesBadInput) {
     struct Row {
         const char* line;
         const char* error;
@@ -72,8 +54,8 @@ TEST(ExcludeCommand, RefusesBadInput) {
         {"shout", "unknown action"},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(s.run(QString::fromUtf8(row.line)), 2) << row.line;
-        EXPECT_TRUE(s.err.contains(QString::fromUtf8(row.error))) << qPrintable(s.err);
+        EXPECT_EQ(run(row.line), 2) << row.line;
+        EXPECT_TRUE(errors.contains(QString::fromUtf8(row.error))) << qPrintable(errors);
     }
-    EXPECT_TRUE(s.defaults.get(settings::keys::fullscreenNotifications_excludeMatcher).empty());
+    EXPECT_TRUE(defaults.get(settings::keys::fullscreenNotifications_excludeMatcher).empty());
 }

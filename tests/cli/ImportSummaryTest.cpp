@@ -34,17 +34,7 @@ QByteArray calendarFile(const QString& tag, int events, int reminders) {
 class ImportSummaryTest : public test::CommandFixture {
 protected:
     void SetUp() override {
-        QFile name(folder.path() + QStringLiteral("/displayname"));
-        ASSERT_TRUE(name.open(QIODevice::WriteOnly));
-        name.write("Inbox\n");
-        name.close();
-        ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder.path()}),
-                  cli::kExitOk);
-        ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
-        for (const auto& c : QJsonDocument::fromJson(output.toUtf8()).array())
-            if (c[QLatin1String("title")].toString() == QLatin1String("Inbox"))
-                calendar = c[QLatin1String("identifier")].toString();
-        ASSERT_FALSE(calendar.isEmpty());
+        calendar = addCalendarFolder(folder.path(), {{QStringLiteral("displayname"), "Inbox\n"}});
     }
 
     QString import(const QString& tag, int events, int reminders) {

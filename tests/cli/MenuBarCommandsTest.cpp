@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/MenuBarCommands.h"
 
-#include "TestSupport.h"
+#include "CommandFixture.h"
 #include "cli/UpcomingBarFeed.h"
 #include "kit/VirtualScheduler.h"
 #include "menubar/BarFeed.h"
@@ -19,51 +19,29 @@ using ruvo::test::at;
 
 namespace {
 
-struct CommandRun {
-    int status;
-    QString out;
-    QString err;
+class MenuBarCommands : public test::CommandFixture {
+protected:
+    MenuBarCommands() {
+        clock = kit::FixedClock(at("2026-12-04T14:41:05Z"));
+        environment = {QStringLiteral("de_DE"), QStringLiteral("Europe/Berlin")};
+    }
 };
-
-CommandRun run(const cli::Command& command, const QStringList& arguments,
-               std::function<void(settings::Defaults&)> configure = {}) {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
-    if (configure)
-        configure(defaults);
-    kit::FixedClock clock(at("2026-12-04T14:41:05Z"));
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    cli::CommandContext context{
-        defaults,  clock, {QStringLiteral("de_DE"), QStringLiteral("Europe/Berlin")}, {}, outStream,
-        errStream, {}};
-    const int status = command.run(context, arguments);
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
-}
 
 } // namespace
 
-TEST(MenuBarCommands, MenubarTextAndOneBarLineAtAFixedTime) {
-    const CommandRun text = run(cli::menubarTextCommand(), {}, [](settings::Defaults& d) {
-        d.set(settings::keys::showDateInMenuBar, true);
-    });
-    EXPECT_EQ(text.status, cli::kExitOk);
-    EXPECT_EQ(text.out, QStringLiteral("Fr. 4. Dez.  15:41\n"));
-
-    const CommandRun bad = run(cli::menubarTextCommand(), {QStringLiteral("--what")});
-    EXPECT_EQ(bad.status, cli::kExitUsage);
-    EXPECT_TRUE(bad.err.startsWith(QStringLiteral("ruvo: ")));
-
-    const CommandRun waybar = run(cli::barCommand(), {QStringLiteral("--waybar")});
-    EXPECT_EQ(waybar.status, cli::kExitOk);
-    const auto json = QJsonDocument::fromJson(waybar.out.toUtf8()).object();
+TEST_F(MenuBarCommands, MenubarTextAndOneBarLineAtAFixedTime) {
+    EXPECT_EQ(run(cli::barCommand(), {QStringLiteral("--waybar")}), cli::kExitOk);
+    const auto json = QJsonDocument::fromJson(output.toUtf8()).object();
     EXPECT_EQ(json.value(QStringLiteral("text")).toString(), QStringLiteral("Fr 15:41"));
     EXPECT_EQ(json.value(QStringLiteral("tooltip")).toString(),
               QStringLiteral("Freitag, 4. Dezember 2026"));
-    EXPECT_EQ(run(cli::barCommand(), {}).status, cli::kExitUsage);
+    EXPECT_EQ(run(cli::barCommand(), {}), cli::kExitUsage);
+
+    defaults.set(settings::keys::showDateInMenuBar, true);
+    EXPECT_EQ(run(cli::menubarTextCommand(), {}), cli::kExitOk);
+    EXPECT_EQ(output, QStringLiteral("Fr. 4. Dez.  15:41\n"));
+    EXPECT_EQ(run(cli::menubarTextCommand(), {QStringLiteral("--what")}), cli::kExitUsage);
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("ruvo: ")));
 }
 
 TEST(BarFeed, I3barProtocolIsAnEndlessArray) {

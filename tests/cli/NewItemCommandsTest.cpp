@@ -94,47 +94,28 @@ TEST_F(NewItemCommandsTest, RemindersWithAndWithoutADueDay) {
 }
 
 TEST_F(NewItemCommandsTest, BadArgumentsAreRefusedAndNothingIsWritten) {
-    const QStringList title{QStringLiteral("--title"), QStringLiteral("X")};
-    const QString start = QStringLiteral("--start");
     struct Case {
         const cli::Command command;
-        QStringList arguments;
+        const char* line;
         int status;
         const char* error;
     };
+    const cli::Command event = cli::newEventCommand(), reminder = cli::newReminderCommand();
     const Case cases[] = {
-        {cli::newEventCommand(),
-         {start, QStringLiteral("2026-12-09T10:00:00"), QStringLiteral("--all-day")},
-         cli::kExitUsage,
-         "--title"},
-        {cli::newEventCommand(), title + QStringList{start, QStringLiteral("2026-12-09T10:00")},
-         cli::kExitUsage, "--end or --all-day"},
-        {cli::newEventCommand(),
-         title + QStringList{start, QStringLiteral("2026-12-09"), QStringLiteral("--end"),
-                             QStringLiteral("2026-12-10")},
-         cli::kExitUsage, "--start"},
-        {cli::newEventCommand(),
-         title + QStringList{start, QStringLiteral("2026-12-09T10:00"), QStringLiteral("--end"),
-                             QStringLiteral("2026-12-09T09:00")},
-         cli::kExitFailure, "ends before it starts"},
-        {cli::newEventCommand(),
-         title + QStringList{start, QStringLiteral("2026-12-09"), QStringLiteral("--all-day"),
-                             QStringLiteral("--alarm"), QStringLiteral("soon")},
-         cli::kExitUsage, "--alarm"},
-        {cli::newEventCommand(),
-         title + QStringList{start, QStringLiteral("2026-12-09"), QStringLiteral("--all-day"),
-                             QStringLiteral("--calendar"), QStringLiteral("nowhere")},
-         cli::kExitFailure, "no calendar"},
-        {cli::newReminderCommand(),
-         title + QStringList{QStringLiteral("--priority"), QStringLiteral("10")}, cli::kExitUsage,
-         "--priority"},
-        {cli::newReminderCommand(),
-         title + QStringList{QStringLiteral("--due"), QStringLiteral("24.12.2026")},
-         cli::kExitUsage, "--due"},
+        {event, "--start 2026-12-09T10:00:00 --all-day", cli::kExitUsage, "--title"},
+        {event, "--title X --start 2026-12-09T10:00", cli::kExitUsage, "--end or --all-day"},
+        {event, "--title X --start 2026-12-09 --end 2026-12-10", cli::kExitUsage, "--start"},
+        {event, "--title X --start 2026-12-09T10:00 --end 2026-12-09T09:00", cli::kExitFailure,
+         "ends before it starts"},
+        {event, "--title X --start 2026-12-09 --all-day --alarm soon", cli::kExitUsage, "--alarm"},
+        {event, "--title X --start 2026-12-09 --all-day --calendar nowhere", cli::kExitFailure,
+         "no calendar"},
+        {reminder, "--title X --priority 10", cli::kExitUsage, "--priority"},
+        {reminder, "--title X --due 24.12.2026", cli::kExitUsage, "--due"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(run(c.command, c.arguments), c.status)
-            << qPrintable(c.arguments.join(QLatin1Char(' ')));
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(run(c.command, words(c.line)), c.status);
         EXPECT_TRUE(errors.contains(QLatin1String(c.error))) << qPrintable(errors);
     }
     EXPECT_FALSE(storedText().contains("UID:")) << storedText().constData();

@@ -11,22 +11,13 @@ namespace {
 
 class SettingsCommandTest : public CommandFixture {
 protected:
-    int runWithOpener(const QStringList& arguments) {
-        output.clear();
-        errors.clear();
-        cli::CommandServices services;
+    SettingsCommandTest() {
         services.openSettings = [this](const QString& pane) -> kit::Result<void> {
             opened << pane;
             if (!isRunning)
                 return kit::fail(QStringLiteral("Ruvo is not running"));
             return {};
         };
-        cli::CommandContext context{defaults, clock, environment, config.path(),
-                                    out,      err,   services};
-        const int status = cli::settingsCommand().run(context, arguments);
-        out.flush();
-        err.flush();
-        return status;
     }
 
     QStringList opened;
@@ -66,8 +57,7 @@ TEST_F(SettingsCommandTest, OpensAKnownPaneInTheRunningProgram) {
         SCOPED_TRACE(row.arguments);
         opened.clear();
         isRunning = row.isRunning;
-        const QString text = QString::fromLatin1(row.arguments);
-        EXPECT_EQ(runWithOpener(text.isEmpty() ? QStringList{} : text.split(u' ')), row.status);
+        EXPECT_EQ(run(cli::settingsCommand(), words(row.arguments)), row.status);
         EXPECT_EQ(opened,
                   row.opened ? QStringList{QString::fromLatin1(row.opened)} : QStringList{});
         EXPECT_TRUE(errors.contains(QString::fromLatin1(row.error))) << errors.toStdString();

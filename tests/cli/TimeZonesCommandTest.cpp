@@ -2,14 +2,10 @@
 // "ruvo timezones ...", as a script sees it.
 #include "cli/TimeZonesCommand.h"
 
-#include "TestSupport.h"
+#include "CommandFixture.h"
 #include "settings/Keys.h"
-#include "settings/SettingsFiles.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QUuid>
-#include <gtest/gtest.h>
 
 using namespace ruvo;
 
@@ -33,98 +29,71 @@ QStringList zonesOf(const settings::TimeZoneList& entries) {
 
 } // namespace
 
+using TimeZonesCommand = test::CommandFixture;
+
 // Each row starts from its own menu: what the command prints, its status, and the menu after.
-TEST(TimeZonesCommand, ScriptsSeeStatusesOutputAndTheMenu) {
-    kit::FixedClock clock(test::at("2026-07-01T12:00:00Z"));
+TEST_F(TimeZonesCommand, ScriptsSeeStatusesOutputAndTheMenu) {
+    clock = kit::FixedClock(test::at("2026-07-01T12:00:00Z"));
+    environment = {QStringLiteral("en_US"), QStringLiteral("America/New_York")};
     const QString zurich = QStringLiteral("Europe/Zurich");
     const QString kathmandu = QStringLiteral("Asia/Kathmandu");
     struct Row {
         QStringList before;
-        QStringList args;
+        const char* line; // the arguments, split at "|"
         int status;
         const char* output; // contained in standard output; nullptr: nothing on it
         QStringList after;
     };
     const Row rows[] = {
         {{},
-         {QStringLiteral("describe"), QStringLiteral("America/Mexico_City")},
+         "describe|America/Mexico_City",
          0,
          "utcOffsetText: UTC-6\nnormalizedAbbreviation: CST\nzoneLabel: UTC-6 (CST)\n"
          "relativeOffsetText: -2h\nrelativeDayText: Today\nweekdayText: Wed\nisDaytime: false\n",
          {}},
-        {{}, {QStringLiteral("describe"), QStringLiteral("Mars/Base")}, 2, nullptr, {}},
-        {{}, {QStringLiteral("describe")}, 2, nullptr, {}},
-        {{}, {QStringLiteral("add"), QStringLiteral("Zürich")}, 0, "\tEurope/Zurich\t", {zurich}},
-        {{zurich},
-         {QStringLiteral("add"), kathmandu},
-         0,
-         "\tAsia/Kathmandu\tUTC+5:45",
-         {zurich, kathmandu}},
-        {{zurich}, {QStringLiteral("add"), QStringLiteral("qqxzv")}, 1, nullptr, {zurich}},
+        {{}, "describe|Mars/Base", 2, nullptr, {}},
+        {{}, "describe", 2, nullptr, {}},
+        {{}, "add|Zürich", 0, "\tEurope/Zurich\t", {zurich}},
+        {{zurich}, "add|Asia/Kathmandu", 0, "\tAsia/Kathmandu\tUTC+5:45", {zurich, kathmandu}},
+        {{zurich}, "add|qqxzv", 1, nullptr, {zurich}},
         // San Francisco is a city; Quito, listed first, is also called San Francisco de Quito.
         {{},
-         {QStringLiteral("add"), QStringLiteral("san francisco")},
+         "add|san francisco",
          0,
          "\tAmerica/Los_Angeles\t",
          {QStringLiteral("America/Los_Angeles")}},
-        {{}, {QStringLiteral("search"), QStringLiteral("x")}, 1, nullptr, {}},
+        {{}, "search|x", 1, nullptr, {}},
         {{},
-         {QStringLiteral("search"), QStringLiteral("kathmandu")},
+         "search|kathmandu",
          0,
          "Kathmandu, Bagmati Province, Nepal\tUTC+5:45\tAsia/Kathmandu\n",
          {}},
-        {{zurich},
-         {QStringLiteral("remove"), QStringLiteral("Europe/Nowhere")},
-         1,
-         nullptr,
-         {zurich}},
-        {{kathmandu, zurich}, {QStringLiteral("remove"), zurich}, 0, nullptr, {kathmandu}},
-        {{zurich}, {QStringLiteral("frobnicate")}, 2, nullptr, {zurich}},
+        {{zurich}, "remove|Europe/Nowhere", 1, nullptr, {zurich}},
+        {{kathmandu, zurich}, "remove|Europe/Zurich", 0, nullptr, {kathmandu}},
+        {{zurich}, "frobnicate", 2, nullptr, {zurich}},
     };
     for (const Row& row : rows) {
-        auto files = settings::SettingsFiles::inMemory();
-        files->defaults().set(settings::keys::timeZonesInMenu, menuOf(row.before));
-        QString out, err;
-        QTextStream outStream(&out), errStream(&err);
-        cli::CommandContext context{files->defaults(),
-                                    clock,
-                                    {QStringLiteral("en_US"), QStringLiteral("America/New_York")},
-                                    QString(),
-                                    outStream,
-                                    errStream,
-                                    {}};
-        const std::string args = row.args.join(QLatin1Char(' ')).toStdString();
-        EXPECT_EQ(cli::timeZonesCommand().run(context, row.args), row.status) << args;
-        outStream.flush();
+        SCOPED_TRACE(row.line);
+        defaults.set(settings::keys::timeZonesInMenu, menuOf(row.before));
+        EXPECT_EQ(run(cli::timeZonesCommand(), QString::fromUtf8(row.line).split(u'|')),
+                  row.status);
         if (row.output)
-            EXPECT_TRUE(out.contains(QString::fromUtf8(row.output))) << args << "\n"
-                                                                     << out.toStdString();
+            EXPECT_TRUE(output.contains(QString::fromUtf8(row.output))) << qPrintable(output);
         else
-            EXPECT_TRUE(out.isEmpty()) << args << "\n" << out.toStdString();
-        EXPECT_EQ(err.isEmpty(), row.status == 0) << args;
-        EXPECT_EQ(zonesOf(files->defaults().get(settings::keys::timeZonesInMenu)), row.after)
-            << args;
+            EXPECT_TRUE(output.isEmpty()) << qPrintable(output);
+        EXPECT_EQ(errors.isEmpty(), row.status == 0);
+        EXPECT_EQ(zonesOf(defaults.get(settings::keys::timeZonesInMenu)), row.after);
     }
 }
 
-TEST(TimeZonesCommand, DescribeAsJson) {
-    auto files = settings::SettingsFiles::inMemory();
-    kit::FixedClock clock(test::at("2026-07-01T12:00:00Z"));
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    cli::CommandContext context{files->defaults(),
-                                clock,
-                                kit::Environment{QStringLiteral("en_US"), QStringLiteral("UTC")},
-                                QString(),
-                                outStream,
-                                errStream,
-                                {}};
-    ASSERT_EQ(cli::timeZonesCommand().run(context, {QStringLiteral("describe"),
-                                                    QStringLiteral("Africa/Cairo"),
-                                                    QStringLiteral("--json")}),
-              0);
-    outStream.flush();
-    const QJsonObject d = QJsonDocument::fromJson(out.toUtf8()).object();
+TEST_F(TimeZonesCommand, DescribeAsJson) {
+    clock = kit::FixedClock(test::at("2026-07-01T12:00:00Z"));
+    environment = {QStringLiteral("en_US"), QStringLiteral("UTC")};
+    ASSERT_EQ(
+        run(cli::timeZonesCommand(),
+            {QStringLiteral("describe"), QStringLiteral("Africa/Cairo"), QStringLiteral("--json")}),
+        0);
+    const QJsonObject d = QJsonDocument::fromJson(output.toUtf8()).object();
     EXPECT_EQ(d.value(QLatin1String("zoneLabel")).toString(), QStringLiteral("UTC+3"));
     EXPECT_EQ(d.value(QLatin1String("isDaytime")).toBool(), true);
     EXPECT_EQ(d.value(QLatin1String("timeText")).toObject().value(QLatin1String("twentyFourHour")),

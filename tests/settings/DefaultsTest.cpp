@@ -144,11 +144,3 @@ TEST(Defaults, SuppressedPropagationIsPerThread) {
     EXPECT_EQ(seen, (std::vector<bool>{true, false}));
     EXPECT_FALSE(Suite::isPropagationSuppressed());
 }
-
-TEST(Defaults, WeekdaySetIsStoredAsIntegersOneToSeven) {
-    auto files = store();
-    files->defaults().set(keys::highlightedDaysInCalendar,
-                          DayOfWeekSet{DayOfWeek::sunday, DayOfWeek::monday});
-    EXPECT_EQ(files->standard().storedObject(keys::highlightedDaysInCalendar.name),
-              QVariant(QVariantList{qlonglong{1}, qlonglong{7}}));
-}

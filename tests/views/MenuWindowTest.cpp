@@ -3,16 +3,12 @@
 
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
-#include "menubar/MenuBarIcons.h"
 #include "platform/fake/FakeSystemDateEvents.h"
 #include "settings/Keys.h"
 #include "views/MainScreen.h"
-#include "views/MenuBarIconPainter.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
-#include <QPainter>
 #include <QScreen>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -138,24 +134,4 @@ TEST(MenuWindow, OpensUnderTheClickAndClosesOnFocusLossUnlessPinned) {
     EXPECT_TRUE(f.window.isVisible());
     f.window.closeMenuWindow();
     EXPECT_FALSE(f.window.isMenuWindowVisible());
-}
-
-// Writes menubar-icons.png: every icon, black on white and white on black, at twice the size.
-TEST(MenuBarIconPainter, Screenshot) {
-    const auto icons = menubar::menuBarIcons();
-    QImage sheet(QSize(int(icons.size()) * 26, 52) * 2, QImage::Format_ARGB32);
-    sheet.setDevicePixelRatio(2);
-    sheet.fill(Qt::white);
-    QPainter p(&sheet);
-    p.fillRect(QRectF(0, 26, sheet.width(), 26), Qt::black);
-    int x = 2;
-    for (const auto& info : icons) {
-        const platform::StatusItemIcon icon{settings::caseName(info.type), 24,
-                                            QStringLiteral("Fri"), 5};
-        p.drawImage(QPointF(x, 2), views::MenuBarIconPainter::icon(icon, Qt::black, 2));
-        p.drawImage(QPointF(x, 28), views::MenuBarIconPainter::icon(icon, Qt::white, 2));
-        x += 26;
-    }
-    p.end();
-    EXPECT_TRUE(sheet.save(QDir::current().filePath(QStringLiteral("menubar-icons.png"))));
 }

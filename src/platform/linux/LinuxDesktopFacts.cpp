@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/LinuxDesktopFacts.h"
 
+#include "platform/PanelAppletPlaces.h"
 #include "platform/linux/ProcRunningApplications.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <optional>
 
 namespace ruvo::platform {
@@ -82,9 +85,23 @@ DesktopFacts probeDesktop(const QDBusConnection& bus, const RunningApplications&
     return facts;
 }
 
+QStringList installedPanelApplets() {
+    QStringList panels;
+    const QString plasmaMetadata =
+        QStringLiteral("plasma/plasmoids/") + plasmaAppletId() + QStringLiteral("/metadata.json");
+    if (!QStandardPaths::locate(QStandardPaths::GenericDataLocation, plasmaMetadata).isEmpty())
+        panels << QStringLiteral("plasma");
+    if (QFileInfo::exists(xfcePluginLibraryFolder() + QStringLiteral("/libruvo.so")) &&
+        QFileInfo::exists(xfcePluginDesktopFolder() + QStringLiteral("/ruvo.desktop")))
+        panels << QStringLiteral("xfce");
+    return panels;
+}
+
 DesktopFacts probeThisDesktop() {
-    return probeDesktop(QDBusConnection::sessionBus(), ProcRunningApplications(),
-                        QProcessEnvironment::systemEnvironment());
+    DesktopFacts facts = probeDesktop(QDBusConnection::sessionBus(), ProcRunningApplications(),
+                                      QProcessEnvironment::systemEnvironment());
+    facts.installedApplets = installedPanelApplets();
+    return facts;
 }
 
 } // namespace ruvo::platform

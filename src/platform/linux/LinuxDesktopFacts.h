@@ -18,7 +18,10 @@ inline constexpr int kDesktopProbeTimeoutMs = 1000;
 DesktopFacts probeDesktop(const QDBusConnection& bus, const RunningApplications& running,
                           const QProcessEnvironment& environment);
 
-// The session's facts as the program and the command line see them.
+// The panels ("plasma", "xfce") that find Ruvo's applet installed where they load it from.
+QStringList installedPanelApplets();
+
+// The session's facts as the program and the command line see them, with the installed applets.
 DesktopFacts probeThisDesktop();
 
 } // namespace ruvo::platform

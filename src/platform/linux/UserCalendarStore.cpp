@@ -6,14 +6,19 @@
 
 namespace ruvo::platform {
 
-UserCalendarStore::UserCalendarStore(vdir::VdirStoreOptions vdirOptions, bool useEds)
-    : m_vdir(vdirOptions) {
+UserCalendarStore::UserCalendarStore(vdir::VdirStoreOptions vdirOptions, bool useEds) {
     if (useEds) {
         m_eds = std::make_unique<eds::EdsCalendarStore>(
             eds::EdsStoreOptions{vdirOptions.timeZoneId, vdirOptions.clock});
         addStore(*m_eds, QStringLiteral("eds"));
     }
-    addStore(m_vdir, QStringLiteral("vdir"));
+    if (!vdirOptions.scheduler && vdirOptions.isLeftAtExit) {
+        m_snapshot = std::make_unique<vdir::VdirSnapshotStore>(vdirOptions);
+        addStore(*m_snapshot, QStringLiteral("vdir"));
+    } else {
+        m_vdir = std::make_unique<vdir::VdirCalendarStore>(vdirOptions);
+        addStore(*m_vdir, QStringLiteral("vdir"));
+    }
 }
 
 UserCalendarStore::~UserCalendarStore() {
@@ -23,11 +28,14 @@ UserCalendarStore::~UserCalendarStore() {
 kit::Result<void> UserCalendarStore::load() {
     if (m_eds)
         m_eds->start();
-    return m_vdir.load();
+    return m_snapshot ? m_snapshot->load() : m_vdir->load();
 }
 
 void UserCalendarStore::setTimeZone(const QString& zoneId) {
-    m_vdir.setTimeZone(zoneId);
+    if (m_snapshot)
+        m_snapshot->setTimeZone(zoneId);
+    else
+        m_vdir->setTimeZone(zoneId);
     if (m_eds)
         m_eds->setTimeZone(zoneId);
 }

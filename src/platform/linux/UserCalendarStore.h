@@ -7,6 +7,7 @@
 #include "platform/linux/CompositeCalendarStore.h"
 #include "platform/linux/EdsCalendarStore.h"
 #include "platform/linux/VdirCalendarStore.h"
+#include "platform/linux/VdirSnapshotStore.h"
 
 #include <chrono>
 
@@ -18,6 +19,8 @@ public:
     // what it has: a local calendar loads in well under a second, an offline account may never.
     static constexpr std::chrono::milliseconds kCommandWait{3000};
 
+    // A store that does not watch the folders and is left at exit (a command's) answers from
+    // the snapshot when it can (VdirSnapshotStore.h).
     UserCalendarStore(vdir::VdirStoreOptions vdirOptions, bool useEds);
     ~UserCalendarStore() override;
 
@@ -29,7 +32,8 @@ public:
     void waitForSources(std::chrono::milliseconds limit);
 
 private:
-    vdir::VdirCalendarStore m_vdir;
+    std::unique_ptr<vdir::VdirCalendarStore> m_vdir;
+    std::unique_ptr<vdir::VdirSnapshotStore> m_snapshot; // instead of m_vdir, for a command
     std::unique_ptr<eds::EdsCalendarStore> m_eds;
 };
 

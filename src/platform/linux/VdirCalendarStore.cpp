@@ -2,10 +2,12 @@
 #include "platform/linux/VdirCalendarStore.h"
 
 #include "kit/SystemTimeZones.h"
+#include "platform/linux/VdirCollections.h"
 #include "platform/linux/VdirEditor.h"
 #include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirRecurrence.h"
 #include "platform/linux/VdirReply.h"
+#include "platform/linux/VdirSnapshot.h"
 #include "platform/linux/VdirWriter.h"
 
 #include <QCoreApplication>
@@ -47,16 +49,6 @@ VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString&
     options.clock = &clock;
     options.folderTrust = kFolderTrust;
     return options;
-}
-
-kit::Result<std::unique_ptr<CalendarStore>>
-openUserStore(const QString& configDirectory, const QString& timeZoneId, const kit::Clock& clock) {
-    auto options = userStoreOptions(configDirectory, timeZoneId, clock);
-    options.isLeftAtExit = true;
-    auto store = std::make_unique<VdirCalendarStore>(std::move(options));
-    if (auto loaded = store->load(); !loaded)
-        return kit::fail(loaded.error());
-    return std::unique_ptr<CalendarStore>(std::move(store));
 }
 
 VdirCalendarStore::VdirCalendarStore(VdirStoreOptions options)
@@ -124,6 +116,20 @@ kit::Result<void> VdirCalendarStore::load() {
                 m_options.scheduler->after(kVerifyDelay, [this] { verifyTrustedFolders(); });
     }
     return {};
+}
+
+bool VdirCalendarStore::writeSnapshot(const QString& path) {
+    if (m_options.folderTrust.count() <= 0)
+        return false;
+    std::vector<CachedFolder> folders;
+    for (const auto& c : m_collections) {
+        auto row = m_cache.folder(c.info.folder);
+        if (!row || folderStamp(c.info.folder) != row->stamp ||
+            row->fingerprint != c.info.emails.join(QLatin1Char(',')))
+            return false;
+        folders.push_back(std::move(*row));
+    }
+    return vdir::writeSnapshot(path, m_collections, folders, m_zones);
 }
 
 void VdirCalendarStore::setTimeZone(const QString& zoneId) {
@@ -244,57 +250,24 @@ void VdirCalendarStore::afterCreating(const Collection& c, const QString& uid) {
     afterWrite();
 }
 
-bool VdirCalendarStore::hasKind(const Collection& c, EntityType kind) const {
-    if (c.info.declaredKind)
-        return *c.info.declaredKind == kind ||
-               (kind == EntityType::event ? c.hasEvents : c.hasReminders);
-    // A folder holding both (a CalDAV account's default calendar) is a calendar and a list.
-    if (kind == EntityType::reminder)
-        return c.hasReminders;
-    return c.hasEvents || !c.hasReminders;
-}
-
-Calendar VdirCalendarStore::calendarOf(const Collection& c, EntityType kind) const {
-    return Calendar{c.info.identifier, c.info.title,       c.info.colour,         kind,
-                    c.info.folder,     !c.info.isReadOnly, QStringLiteral("vdir")};
-}
-
 std::vector<Calendar> VdirCalendarStore::calendars(EntityType kind) const {
-    std::vector<Calendar> result;
-    for (const auto& c : m_collections)
-        if (hasKind(c, kind))
-            result.push_back(calendarOf(c, kind));
-    return result;
+    return calendarsOf(m_collections, kind);
 }
 
 const Collection* VdirCalendarStore::collection(const QString& identifier) const {
-    for (const auto& c : m_collections)
-        if (c.info.identifier == identifier)
-            return &c;
-    return nullptr;
+    return collectionWithIdentifier(m_collections, identifier);
 }
 
 const Collection* VdirCalendarStore::firstCollection(EntityType kind) const {
-    for (const auto& c : m_collections)
-        if (c.info.isDefault && hasKind(c, kind))
-            return &c;
-    for (const auto& c : m_collections)
-        if (hasKind(c, kind))
-            return &c;
-    return nullptr;
+    return firstCollectionOf(m_collections, kind);
 }
 
 std::optional<Calendar> VdirCalendarStore::calendarWithIdentifier(const QString& id) const {
-    const Collection* c = collection(id);
-    if (!c)
-        return std::nullopt;
-    return calendarOf(*c,
-                      hasKind(*c, EntityType::event) ? EntityType::event : EntityType::reminder);
+    return calendarWithIdentifierIn(m_collections, id);
 }
 
 std::optional<Calendar> VdirCalendarStore::defaultCalendarForNewEvents() const {
-    const Collection* c = firstCollection(EntityType::event);
-    return c ? std::optional(calendarOf(*c, EntityType::event)) : std::nullopt;
+    return defaultCalendarIn(m_collections);
 }
 
 std::vector<Event> VdirCalendarStore::events(const EventPredicate& predicate) const {
@@ -328,29 +301,7 @@ std::optional<Event> VdirCalendarStore::eventWithIdentifier(const QString& ident
 }
 
 std::vector<Reminder> VdirCalendarStore::incompleteReminders(const ReminderPredicate& p) const {
-    std::vector<Reminder> result;
-    const QString zone = m_zones.zoneId(m_zones.currentZone());
-    for (const auto& c : m_collections) {
-        if (!c.hasReminders)
-            continue;
-        if (!p.calendarIdentifiers.empty() &&
-            std::find(p.calendarIdentifiers.begin(), p.calendarIdentifiers.end(),
-                      c.info.identifier) == p.calendarIdentifiers.end())
-            continue;
-        for (const auto& [name, entry] : c.files)
-            for (std::size_t i = 0; i < entry.parsed.reminders.size(); ++i) {
-                const Reminder& r = entry.parsed.reminders[i];
-                if (r.isCompleted || !r.due)
-                    continue;
-                const std::optional<DueDate> next = nextDue(entry.parsed, i, m_zones, now());
-                const kit::Instant due = dueInstant(next.value_or(*r.due), zone);
-                if ((!p.start || due >= *p.start) && due < p.end) {
-                    result.push_back(r);
-                    result.back().due = next.value_or(*r.due);
-                }
-            }
-    }
-    return result;
+    return incompleteRemindersIn(m_collections, p, m_zones, now());
 }
 
 kit::Instant VdirCalendarStore::now() const {

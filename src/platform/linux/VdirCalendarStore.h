@@ -43,7 +43,8 @@ struct VdirStoreOptions {
 VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString& timeZoneId,
                                   const kit::Clock& clock);
 
-// The user's store, loaded once, for a command: no watching.
+// The user's store, loaded once, for a command: no watching; answers from the snapshot
+// when it matches (VdirSnapshotStore.h).
 kit::Result<std::unique_ptr<CalendarStore>>
 openUserStore(const QString& configDirectory, const QString& timeZoneId, const kit::Clock& clock);
 
@@ -88,6 +89,10 @@ public:
     kit::Result<ImportReport> importFile(const QString& path,
                                          const QString& calendarIdentifier) override;
 
+    // Writes the picture the commands answer from (VdirSnapshot.h) when every folder still has
+    // the stamp the cache recorded after its last check; false otherwise.
+    bool writeSnapshot(const QString& path);
+
     std::size_t eventRecordCount() const { return m_index.singleCount() + m_index.seriesCount(); }
 
 private:
@@ -99,8 +104,6 @@ private:
     void rereadFiles(Collection& c, const std::vector<QString>& names, StoreChange& change);
     const Collection* collection(const QString& identifier) const;
     const Collection* firstCollection(EntityType kind) const;
-    Calendar calendarOf(const Collection& c, EntityType kind) const;
-    bool hasKind(const Collection& c, EntityType kind) const;
     kit::Instant now() const;
     static kit::Result<void> refuseReadOnly(const Collection& c);
     static ImportTarget importTarget(const Collection& c);

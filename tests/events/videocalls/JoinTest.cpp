@@ -72,10 +72,6 @@ TEST(VideoCallJoiner, OpensTheLinkEachApplicationWants) {
          {},
          standard,
          "https://teams.microsoft.com/l/meetup-join/19%3Ameeting_x%40thread.v2/0"},
-        {"https://chime.aws/1234567890",
-         {QStringLiteral("chime")},
-         standard,
-         "chime://meeting?pin=1234567890"},
     };
     for (const Row& row : rows) {
         Fixture f;

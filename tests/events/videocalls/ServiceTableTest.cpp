@@ -12,7 +12,9 @@ TEST(ServiceTable, EveryRowAcceptsItsPassingSamplesFirstAndRejectsItsFailingOnes
     const platform::FakeUrlOpener noApps;
     const auto& table = allVideoCallServices();
     ASSERT_FALSE(table.empty()); // a loop over nothing would pass
+    QStringList titles;
     for (const VideoCallService& row : table) {
+        titles << row.title;
         EXPECT_FALSE(row.fixturesPass.isEmpty()) << qPrintable(row.title);
         EXPECT_FALSE(row.fixturesFail.isEmpty()) << qPrintable(row.title);
         for (const QString& sample : row.fixturesPass) {
@@ -27,17 +29,6 @@ TEST(ServiceTable, EveryRowAcceptsItsPassingSamplesFirstAndRejectsItsFailingOnes
             EXPECT_EQ(row.url(Candidate::from(QUrl(sample)), noApps), std::nullopt)
                 << qPrintable(row.title) << " " << qPrintable(sample);
     }
-}
-
-TEST(ServiceTable, TitlesInTableOrder) {
-    QStringList titles;
-    for (const VideoCallService& row : allVideoCallServices())
-        titles << row.title;
-    EXPECT_EQ(titles.first(), QStringLiteral("GoToMeeting"));
-    EXPECT_EQ(titles.indexOf(QStringLiteral("Zoom - Webinars")), 6);
-    EXPECT_EQ(titles.indexOf(QStringLiteral("Slack")), 16);
-    EXPECT_EQ(titles.indexOf(QStringLiteral("Vimeo")), 34);
-    EXPECT_EQ(titles.last(), QStringLiteral("Pumble"));
     EXPECT_EQ(titles.removeDuplicates(), 0);
 }
 

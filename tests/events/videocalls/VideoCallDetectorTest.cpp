@@ -28,13 +28,13 @@ QString safeLinkAround(const QString& link) {
 
 } // namespace
 
+// Which link each service takes is the service table's samples, how wrappers unwrap
+// LinkCleanerTest's; here the order of location, notes and URL, and one wrapper in HTML notes.
 TEST(VideoCallDetector, FindsTheServiceAndLinkInDetectionOrder) {
     const QString teams =
         QStringLiteral("https://teams.microsoft.com/l/meetup-join/19%3ameeting_NjA2%40thread.v2/"
                        "0?context=%7b%22Tid%22%3a%22a1%22%7d");
     const QString safeTeams = safeLinkAround(teams);
-    const QString proofpointZoom = QStringLiteral(
-        "https://urldefense.proofpoint.com/v2/url?u=https-3A__zoom.us_j_123456789-3Fpwd-3Dx&d=D");
     struct Row {
         CallEvent event;
         const char* name; // "" when not a video call
@@ -47,19 +47,12 @@ TEST(VideoCallDetector, FindsTheServiceAndLinkInDetectionOrder) {
          QStringLiteral("https://meet.google.com/abc-defg-hij")},
         {event("", qPrintable(QStringLiteral("<a href=\"%1\">Join</a>").arg(safeTeams))),
          "Microsoft Teams", QUrl(teams).toString(QUrl::FullyEncoded)},
-        {event(qPrintable(proofpointZoom)), "Zoom",
-         QStringLiteral("https://zoom.us/j/123456789?pwd=x")},
-        {event("https://www.google.com/url?q=https://meet.google.com/xyz-abcd-efg&sa=D"),
-         "Google Meet", QStringLiteral("https://meet.google.com/xyz-abcd-efg")},
+        // Links that look like calls but are not, by any service.
         {event("https://acme.webex.com/cmp/webcomponents/widget/globalcallin/globalcallin.php"),
          "",
          {}},
-        {event("https://acme.webex.com/meet/jane"), "Webex",
-         QStringLiteral("https://acme.webex.com/meet/jane")},
-        {event("www.whereby.com/team"), "Whereby", QStringLiteral("https://www.whereby.com/team")},
         {event("https://global.gotomeeting.com/join"), "", {}},
-        {event("https://us02web.zoom.us/w/81234567890"), "Zoom - Webinars",
-         QStringLiteral("https://us02web.zoom.us/w/81234567890")},
+        {event("www.whereby.com/team"), "Whereby", QStringLiteral("https://www.whereby.com/team")},
         {event("Room 4", "", "https://meet.jit.si/Weekly"), "Jitsi Meet",
          QStringLiteral("https://meet.jit.si/Weekly")},
         {event("https://whereby.com/a", "", "https://meet.jit.si/b"), "Whereby",
@@ -134,7 +127,6 @@ TEST(VideoCallDetector, LocationForDisplayLosesOnlyTheMeetingLink) {
          "meet.google.com%2Fabc-defg-hij",
          QStringLiteral("Microsoft Teams Meeting")},
         {"Room 4 https://example.com/agenda", QStringLiteral("Room 4 https://example.com/agenda")},
-        {"  Room 4  ", QStringLiteral("Room 4")},
         {"", std::nullopt},
     };
     platform::FakeUrlOpener apps;

@@ -26,11 +26,6 @@ kit::Instant utc(int y, int mo, int d, int h, int mi = 0) {
     return kit::fromQDateTime(QDateTime(QDate(y, mo, d), QTime(h, mi), QTimeZone::utc()));
 }
 
-class FixedClock final : public kit::Clock {
-public:
-    kit::Instant now() const override { return utc(2026, 12, 6, 12); }
-};
-
 // A new local calendar (or task list) committed to the registry; the answer is the registry's
 // own instance, which follows the source's connection status (a client waits for that).
 GObjectPtr<ESource> addLocalSource(ESourceRegistry* registry, const char* name, const char* colour,
@@ -144,7 +139,7 @@ TEST(EdsCalendarStore, SeesItemsTheirChangesAndTheirRemovalThroughARealServer) {
     test::PrivateEds privateEds;
     ASSERT_TRUE(privateEds.isRunning());
 
-    FixedClock clock;
+    kit::FixedClock clock{utc(2026, 12, 6, 12)};
     EdsCalendarStore store(EdsStoreOptions{QStringLiteral("Europe/Berlin"), &clock});
     int changes = 0;
     auto subscription = store.storeChanged().connect([&changes] { ++changes; });

@@ -23,11 +23,6 @@ kit::Instant utc(int y, int mo, int d, int h) {
     return kit::fromQDateTime(QDateTime(QDate(y, mo, d), QTime(h, 0), QTimeZone::utc()));
 }
 
-class FixedClock final : public kit::Clock {
-public:
-    kit::Instant now() const override { return utc(2026, 12, 6, 12); }
-};
-
 int freePort() {
     QTcpServer probe;
     return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
@@ -155,7 +150,7 @@ TEST(Radicale, ACalDavCalendarOfEdsIsReadAndWrittenThroughTheStore) {
     test::PrivateEds privateEds;
     ASSERT_TRUE(privateEds.isRunning());
 
-    FixedClock clock;
+    kit::FixedClock clock{utc(2026, 12, 6, 12)};
     eds::EdsCalendarStore store(eds::EdsStoreOptions{QStringLiteral("UTC"), &clock});
     store.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return store.isSettled(); }, kWaitMs));

@@ -12,27 +12,6 @@ namespace {
 
 const platform::DateRange kAutumn{at("2026-10-01T00:00:00Z"), at("2027-01-01T00:00:00Z")};
 
-// New York changes from EDT (UTC-4) to EST (UTC-5) on 2026-11-01.
-const char* kNewYorkZone = "BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\n"
-                           "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\n"
-                           "DTSTART:19700308T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\n"
-                           "END:DAYLIGHT\r\nBEGIN:STANDARD\r\nTZOFFSETFROM:-0400\r\n"
-                           "TZOFFSETTO:-0500\r\nDTSTART:19701101T020000\r\n"
-                           "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\n"
-                           "END:VTIMEZONE\r\n";
-
-QByteArray fileText(const test::TempVdir& vdir, const QString& name) {
-    QFile f(vdir.folder() + QLatin1Char('/') + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-const platform::Event* occurrenceAt(const std::vector<platform::Event>& events, const char* iso) {
-    for (const auto& e : events)
-        if (e.occurrenceDate() == at(iso))
-            return &e;
-    return nullptr;
-}
-
 } // namespace
 
 TEST(VdirEdit, RemovingOneOccurrenceKeepsTheRestOfTheSeriesAndTheFile) {
@@ -50,7 +29,7 @@ TEST(VdirEdit, RemovingOneOccurrenceKeepsTheRestOfTheSeriesAndTheFile) {
     };
     const QByteArray weeklyUtc = series("DTSTART:20261207T090000Z", "FREQ=WEEKLY;COUNT=3", "PT1H");
     const QByteArray newYork =
-        kNewYorkZone +
+        test::kNewYorkZone +
         series("DTSTART;TZID=America/New_York:20261025T090000", "FREQ=WEEKLY;COUNT=3", "PT1H");
     const QByteArray withOverride =
         weeklyUtc + "BEGIN:VEVENT\r\nUID:s\r\nRECURRENCE-ID:20261214T090000Z\r\n"
@@ -97,7 +76,7 @@ TEST(VdirEdit, RemovingOneOccurrenceKeepsTheRestOfTheSeriesAndTheFile) {
         int changes = 0;
         auto subscription = store->storeChanged().connect([&] { ++changes; });
         const auto before = store->events({kAutumn, {}});
-        const platform::Event* target = occurrenceAt(before, row.occurrence);
+        const platform::Event* target = test::occurrenceAt(before, row.occurrence);
         ASSERT_NE(target, nullptr) << qPrintable(test::describe(before).join(u' '));
         EXPECT_TRUE(target->hasRecurrenceRules());
 
@@ -105,7 +84,7 @@ TEST(VdirEdit, RemovingOneOccurrenceKeepsTheRestOfTheSeriesAndTheFile) {
         ASSERT_TRUE(removed) << qPrintable(removed.error());
         EXPECT_EQ(changes, 1);
         EXPECT_EQ(test::describe(store->events({kAutumn, {}})), row.remaining);
-        const QByteArray text = fileText(vdir, QStringLiteral("s.ics"));
+        const QByteArray text = vdir.read(QStringLiteral("s.ics"));
         EXPECT_TRUE(text.contains(row.exdate)) << text.constData();
         EXPECT_TRUE(text.contains("X-UNKNOWN-TO-US;X-P=1:kept")) << text.constData();
         EXPECT_EQ(text.contains("RECURRENCE-ID:20261214"),
@@ -172,7 +151,7 @@ TEST(VdirEdit, ReadOnlyCalendarsRefuseEveryChange) {
         EXPECT_TRUE(attempt.error().contains(QStringLiteral("read-only")))
             << qPrintable(attempt.error());
     }
-    EXPECT_EQ(fileText(vdir, QStringLiteral("a.ics")), original);
+    EXPECT_EQ(vdir.read(QStringLiteral("a.ics")), original);
 }
 
 TEST(VdirEdit, RetimingAndPrioritisingARemindersKeepsItsOtherProperties) {
@@ -211,7 +190,7 @@ TEST(VdirEdit, RetimingAndPrioritisingARemindersKeepsItsOtherProperties) {
         ASSERT_TRUE(store->setReminderDue(id, row.due));
         ASSERT_TRUE(store->setReminderPriority(id, row.priority));
 
-        const QByteArray text = fileText(vdir, QStringLiteral("t.ics"));
+        const QByteArray text = vdir.read(QStringLiteral("t.ics"));
         EXPECT_EQ(text.count("DUE"), row.dueLine ? 1 : 0) << text.constData();
         EXPECT_EQ(text.count("PRIORITY"), row.priorityLine ? 1 : 0);
         for (const char* line : {row.dueLine, row.priorityLine, "X-APPLE-SORT-ORDER:7",
@@ -268,7 +247,7 @@ TEST(VdirEdit, DeletesKeepWhatIsNotTheirsAndFailWhenNothingMatches) {
         EXPECT_EQ(QFileInfo::exists(item) || QFileInfo(item).isSymLink(), row.isFileKept);
         EXPECT_EQ(QFileInfo::exists(target), row.isFileKept || row.isTargetKept);
         if (row.isFileKept) {
-            EXPECT_EQ(fileText(vdir, QStringLiteral("e.ics")), test::calendarText(journal));
+            EXPECT_EQ(vdir.read(QStringLiteral("e.ics")), test::calendarText(journal));
         }
         if (row.isTargetKept) {
             QFile kept(target);
@@ -289,20 +268,20 @@ TEST(VdirEdit, DeletesKeepWhatIsNotTheirsAndFailWhenNothingMatches) {
     const auto events = store->events({kAutumn, {}});
     ASSERT_EQ(events.size(), 3u);
     ASSERT_TRUE(store->removeEvent(events[1], RemovalScope::thisOccurrence));
-    const QByteArray once = fileText(vdir, QStringLiteral("s.ics"));
+    const QByteArray once = vdir.read(QStringLiteral("s.ics"));
     EXPECT_EQ(once.count("EXDATE"), 1);
     const auto again = store->removeEvent(events[1], RemovalScope::thisOccurrence);
     ASSERT_FALSE(again);
     EXPECT_TRUE(again.error().contains(QStringLiteral("no occurrence")))
         << qPrintable(again.error());
-    EXPECT_EQ(fileText(vdir, QStringLiteral("s.ics")), once);
+    EXPECT_EQ(vdir.read(QStringLiteral("s.ics")), once);
 
     // Completing twice leaves one COMPLETED, with the first completion's time.
     const QString todo = events[0].calendarIdentifier() + QStringLiteral("/t");
     ASSERT_TRUE(store->completeReminder(todo));
-    const QByteArray completed = fileText(vdir, QStringLiteral("s.ics"));
+    const QByteArray completed = vdir.read(QStringLiteral("s.ics"));
     EXPECT_EQ(completed.count("COMPLETED:20261205T100000Z"), 1) << completed.constData();
     kit::FixedClock nextDay(at("2026-12-06T10:00:00Z"));
     ASSERT_TRUE(vdir.open({}, nullptr, &nextDay)->completeReminder(todo));
-    EXPECT_EQ(fileText(vdir, QStringLiteral("s.ics")), completed);
+    EXPECT_EQ(vdir.read(QStringLiteral("s.ics")), completed);
 }

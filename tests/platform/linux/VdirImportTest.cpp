@@ -27,11 +27,6 @@ const char* const kRich = "RRULE:FREQ=WEEKLY;COUNT=3\r\nEXDATE:20261214T090000Z\
 const char* const kJournal =
     "BEGIN:VJOURNAL\r\nUID:j\r\nDTSTAMP:20261101T100000Z\r\nSUMMARY:notes\r\nEND:VJOURNAL\r\n";
 
-QByteArray fileText(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QString writeInput(const QTemporaryDir& dir, const QByteArray& components) {
     const QString path = dir.path() + QStringLiteral("/in.ics");
     QFile f(path);
@@ -160,10 +155,10 @@ TEST(VdirImport, OnlyNewerVersionsReplaceAndEachUidKeepsItsOwnFile) {
         EXPECT_EQ(noteTexts(*report), row.notes);
         EXPECT_EQ(QDir(vdir.folder()).entryList({QStringLiteral("*.ics")}).size(), row.files);
         for (const auto& [name, line] : row.has)
-            EXPECT_TRUE(fileText(vdir.folder() + QLatin1Char('/') + name).contains(line))
+            EXPECT_TRUE(vdir.read(name).contains(line))
                 << qPrintable(name) << " lacks " << line.constData();
         if (row.written == 0) {
-            EXPECT_EQ(fileText(vdir.folder() + QLatin1Char('/') + row.existing[0].first),
+            EXPECT_EQ(vdir.read(row.existing[0].first),
                       test::calendarText(row.existing[0].second.constData()));
         }
         // What the calendar shows: one event per UID, none twice.
@@ -226,5 +221,5 @@ TEST(VdirImport, AVersionWrittenMeanwhileIsComparedAgain) {
     EXPECT_TRUE(
         report->notes[0].text.contains(QStringLiteral("SEQUENCE 6, DTSTAMP 20261201T100000Z")))
         << qPrintable(report->notes[0].text);
-    EXPECT_EQ(fileText(vdir.folder() + QStringLiteral("/inv.ics")), synced);
+    EXPECT_EQ(vdir.read(QStringLiteral("inv.ics")), synced);
 }

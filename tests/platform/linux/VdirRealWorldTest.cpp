@@ -13,30 +13,14 @@ using ruvo::test::at;
 
 namespace {
 
-const char* const kOutlookBerlin =
-    "BEGIN:VTIMEZONE\r\nTZID:(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna\r\n"
-    "BEGIN:STANDARD\r\nDTSTART:16010101T030000\r\nTZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\n"
-    "RRULE:FREQ=YEARLY;INTERVAL=1;BYDAY=-1SU;BYMONTH=10\r\nEND:STANDARD\r\n"
-    "BEGIN:DAYLIGHT\r\nDTSTART:16010101T020000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\n"
-    "RRULE:FREQ=YEARLY;INTERVAL=1;BYDAY=-1SU;BYMONTH=3\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n";
-
-// Rules no system zone has: +03:30 in winter, +04:30 from the first Sunday of April to the
-// first Sunday of October.
-const char* const kCustomized =
-    "BEGIN:VTIMEZONE\r\nTZID:Customized Time Zone\r\n"
-    "BEGIN:STANDARD\r\nDTSTART:19700101T030000\r\nTZOFFSETFROM:+0430\r\nTZOFFSETTO:+0330\r\n"
-    "RRULE:FREQ=YEARLY;BYDAY=1SU;BYMONTH=10\r\nEND:STANDARD\r\n"
-    "BEGIN:DAYLIGHT\r\nDTSTART:19700101T020000\r\nTZOFFSETFROM:+0330\r\nTZOFFSETTO:+0430\r\n"
-    "RRULE:FREQ=YEARLY;BYDAY=1SU;BYMONTH=4\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n";
-
-// Lotus Notes names zones by its own short words.
-const char* const kNotesEastern =
-    "BEGIN:VTIMEZONE\r\nTZID:Eastern\r\n"
-    "BEGIN:STANDARD\r\nDTSTART:19501105T020000\r\nTZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\n"
-    "RRULE:FREQ=YEARLY;BYMINUTE=0;BYHOUR=2;BYDAY=1SU;BYMONTH=11\r\nEND:STANDARD\r\n"
-    "BEGIN:DAYLIGHT\r\nDTSTART:19500312T020000\r\nTZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\n"
-    "RRULE:FREQ=YEARLY;BYMINUTE=0;BYHOUR=2;BYDAY=2SU;BYMONTH=3\r\nEND:DAYLIGHT\r\n"
-    "END:VTIMEZONE\r\n";
+// Zones as other programs write them, in tests/data/vdir/zones: Outlook's Berlin, a
+// "Customized Time Zone" no system zone has (+03:30 in winter, +04:30 from the first Sunday of
+// April to the first Sunday of October), and Lotus Notes' "Eastern".
+QByteArray zone(const char* name) {
+    QFile file(test::dataPath(QStringLiteral("vdir/zones/%1.ics").arg(QLatin1String(name))));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
 
 struct Case {
     const char* name;
@@ -90,21 +74,21 @@ std::vector<Case> cases() {
           "2026-12-21T09:00:00Z/2026-12-21T09:30:00Z",
           "2026-12-28T09:00:00Z/2026-12-28T09:30:00Z"}},
         {"Outlook zone keeps Berlin's summer time",
-         QByteArray(kOutlookBerlin) +
+         zone("outlook-berlin") +
              vevent("UID:o\r\nDTSTART;TZID=\"(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, "
                     "Vienna\":20260302T090000\r\nDURATION:PT1H\r\nRRULE:FREQ=WEEKLY\r\n"),
          "2026-03-30T06:30:00Z",
          1,
          {"2026-03-30T07:00:00Z/2026-03-30T08:00:00Z"}},
         {"Outlook zone in winter",
-         QByteArray(kOutlookBerlin) +
+         zone("outlook-berlin") +
              vevent("UID:o\r\nDTSTART;TZID=\"(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, "
                     "Vienna\":20260302T090000\r\nDURATION:PT1H\r\nRRULE:FREQ=WEEKLY\r\n"),
          "2026-11-02T06:30:00Z",
          2,
          {"2026-11-02T08:00:00Z/2026-11-02T09:00:00Z"}},
         {"customized zone no system zone matches keeps its own rules",
-         QByteArray(kCustomized) +
+         zone("customized") +
              vevent("UID:c\r\nDTSTART;TZID=Customized Time Zone:20260302T090000\r\n"
                     "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY\r\n"),
          "2026-03-30T00:00:00Z",
@@ -112,7 +96,7 @@ std::vector<Case> cases() {
          {"2026-03-30T05:30:00Z/2026-03-30T06:30:00Z",
           "2026-04-06T04:30:00Z/2026-04-06T05:30:00Z"}},
         {"Lotus Notes zone after the autumn change",
-         QByteArray(kNotesEastern) +
+         zone("notes-eastern") +
              vevent("UID:n\r\nDTSTART;TZID=Eastern:20261026T090000\r\nDURATION:PT1H\r\n"
                     "RRULE:FREQ=WEEKLY;BYDAY=MO\r\n"),
          "2026-11-02T13:30:00Z",

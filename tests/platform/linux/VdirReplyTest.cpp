@@ -14,19 +14,6 @@ namespace {
 const platform::DateRange kAutumn{at("2026-10-01T00:00:00Z"), at("2027-01-01T00:00:00Z")};
 const QString kMe = QStringLiteral("me@example.org");
 
-const char* kNewYorkZone = "BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\n"
-                           "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\n"
-                           "DTSTART:19700308T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\n"
-                           "END:DAYLIGHT\r\nBEGIN:STANDARD\r\nTZOFFSETFROM:-0400\r\n"
-                           "TZOFFSETTO:-0500\r\nDTSTART:19701101T020000\r\n"
-                           "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\n"
-                           "END:VTIMEZONE\r\n";
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The user's status in each occurrence, "start=STATUS", as the store reads the file back.
 QStringList statuses(const platform::CalendarStore& store) {
     QStringList list;
@@ -80,7 +67,7 @@ TEST(VdirReply, AnswersChangeOnlyTheUsersPartstat) {
                               "ATTENDEE;CN=\"Me, my: self\":mailto:me@example.org\r\n" +
                               other + "END:VEVENT\r\n";
     const QByteArray series =
-        QByteArray(kNewYorkZone) +
+        QByteArray(test::kNewYorkZone) +
         "BEGIN:VEVENT\r\nUID:s\r\nDTSTART;TZID=America/New_York:20261025T090000\r\n"
         "DTEND;TZID=America/New_York:20261025T093000\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\n"
         "EXDATE;TZID=America/New_York:20261018T090000\r\nSUMMARY:weekly\r\n"
@@ -146,7 +133,7 @@ TEST(VdirReply, AnswersChangeOnlyTheUsersPartstat) {
         const auto done = store->reply(
             store->calendars(platform::EntityType::event).back().identifier + QStringLiteral("/s"),
             occurrence, row.status);
-        const QByteArray after = readAll(vdir.folder() + QStringLiteral("/s.ics"));
+        const QByteArray after = vdir.read(QStringLiteral("s.ics"));
         if (!row.attendeeLine) {
             EXPECT_FALSE(done);
             EXPECT_EQ(after, before);
@@ -197,6 +184,6 @@ TEST(VdirReply, RefusesReadOnlyCalendarsAndCalendarsWithoutTheUsersAddress) {
         const QString id =
             store->calendars(platform::EntityType::event).back().identifier + QStringLiteral("/s");
         EXPECT_FALSE(store->reply(id, std::nullopt, ParticipantStatus::accepted));
-        EXPECT_EQ(readAll(vdir.folder() + QStringLiteral("/s.ics")), text);
+        EXPECT_EQ(vdir.read(QStringLiteral("s.ics")), text);
     }
 }

@@ -34,11 +34,6 @@ QByteArray fixtureWithNote(int n) {
                                  QByteArray::number(n) + ' ' + QByteArray(n, '+') + '\n');
 }
 
-QByteArray fileText(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // The fixture's component that starts with `firstLines`, through its END line.
 QByteArray block(const QByteArray& text, const QByteArray& firstLines, const QByteArray& end) {
     const qsizetype from = text.indexOf(firstLines);
@@ -48,18 +43,11 @@ QByteArray block(const QByteArray& text, const QByteArray& firstLines, const QBy
     return text.mid(from, to - from);
 }
 
-const platform::Event* occurrence(const std::vector<platform::Event>& events, const char* iso) {
-    for (const auto& e : events)
-        if (e.occurrenceDate() == at(iso))
-            return &e;
-    return nullptr;
-}
-
 using Edit = std::function<kit::Result<void>(VdirCalendarStore&, const QString& todo)>;
 
 kit::Result<void> removeOccurrence(VdirCalendarStore& store, const char* iso, RemovalScope scope) {
     const auto events = store.events({kDecember, {}});
-    const platform::Event* e = occurrence(events, iso);
+    const platform::Event* e = test::occurrenceAt(events, iso);
     if (!e)
         return kit::fail(QStringLiteral("no occurrence at %1").arg(QLatin1String(iso)));
     return store.removeEvent(*e, scope);
@@ -158,7 +146,7 @@ TEST(VdirRoundTrip, EachEditChangesOnlyItsOwnLinesByteForByte) {
                 ASSERT_EQ(expected.count(from), 1) << from.constData();
                 expected.replace(from, to);
             }
-            const QByteArray text = fileText(vdir.folder() + QStringLiteral("/tricky.ics"));
+            const QByteArray text = vdir.read(QStringLiteral("tricky.ics"));
             EXPECT_EQ(text, crlf ? withCrlf(expected) : expected);
         }
     }
@@ -172,7 +160,6 @@ TEST(VdirRoundTrip, AnotherProgramsWriteBetweenReadAndRenameIsNeverLost) {
         for (const EditRow& row : editRows()) {
             SCOPED_TRACE(std::string(row.name) + (syncWrites == 1 ? ", one sync" : ", syncs"));
             test::TempVdir vdir(QStringLiteral("America/New_York"));
-            const QString path = vdir.folder() + QStringLiteral("/tricky.ics");
             vdir.write(QStringLiteral("tricky.ics"), fixture());
             kit::FixedClock clock(at("2026-12-05T10:00:00Z"));
             auto store = vdir.open({}, nullptr, &clock);
@@ -187,7 +174,7 @@ TEST(VdirRoundTrip, AnotherProgramsWriteBetweenReadAndRenameIsNeverLost) {
             });
             const auto done = row.edit(*store, todo);
             kit::setBeforeReplaceHook(nullptr);
-            const QByteArray text = fileText(path);
+            const QByteArray text = vdir.read(QStringLiteral("tricky.ics"));
             if (syncWrites == 1) {
                 ASSERT_TRUE(done) << qPrintable(done.error());
                 EXPECT_TRUE(text.contains("X-SYNC-NOTE:1 +\n")) << text.constData();

@@ -55,6 +55,12 @@ public:
         return store;
     }
 
+    // The bytes of the test folder's file `name`, "<missing>" when there is none.
+    QByteArray read(const QString& name) const {
+        QFile f(folder() + QLatin1Char('/') + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
     // How long the stores opened from now on trust an unchanged folder (none by default).
     void trustFolders(std::chrono::seconds period) { m_folderTrust = period; }
 
@@ -63,6 +69,26 @@ private:
     QString m_zone;
     std::chrono::seconds m_folderTrust{0};
 };
+
+// New York's zone as calendars carry it: EDT (UTC-4) from the second Sunday of March, EST
+// (UTC-5) from the first Sunday of November (2026-11-01).
+inline const char* const kNewYorkZone =
+    "BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\n"
+    "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\n"
+    "DTSTART:19700308T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\n"
+    "END:DAYLIGHT\r\nBEGIN:STANDARD\r\nTZOFFSETFROM:-0400\r\n"
+    "TZOFFSETTO:-0500\r\nDTSTART:19701101T020000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\n"
+    "END:VTIMEZONE\r\n";
+
+// The occurrence of `events` whose occurrence date is `iso`, or none.
+inline const platform::Event* occurrenceAt(const std::vector<platform::Event>& events,
+                                           const char* iso) {
+    for (const auto& e : events)
+        if (e.occurrenceDate() == at(iso))
+            return &e;
+    return nullptr;
+}
 
 // "start/end", with "@occurrence" when an override moved the occurrence.
 inline QString describe(const platform::Event& e) {
