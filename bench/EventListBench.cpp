@@ -138,7 +138,8 @@ void scrollList(benchmark::State& state) {
                                highlighted,
                                detector,
                                {},
-                               {}});
+                               {},
+                               nullptr});
     view.resize(320, 500);
     view.show();
     QScrollBar* bar = view.verticalScrollBar();

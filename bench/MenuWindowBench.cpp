@@ -58,7 +58,8 @@ void menuWindowOpens(benchmark::State& state) {
                                                 highlighted,
                                                 detector,
                                                 {},
-                                                {}}));
+                                                {},
+                                                nullptr}));
     window.resize(320, 700);
     for (auto _ : state) {
         window.show();

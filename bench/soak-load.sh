@@ -97,6 +97,9 @@ awk -v first="${first:-0}" '
     printf "Start: %d stalls over 50 ms, longest %d ms.\n", s, sl
     printf "After the start: %d stalls over 50 ms in %d windows of 10 s, longest %d ms, %d ms stalled in all.\n", n, w - 1, l, t
   }' "$stalls"
+awk -v first="${first:-0}" '$1 == "stall" && $2 > first { print $3 }' "$stalls" | sort -n |
+  awk '{ v[NR] = $1 } END { if (NR) { p = int(NR * 0.9); if (p < 1) p = 1
+         printf "Stalls after the start: median %d ms, 90th percentile %d ms.\n", v[int((NR + 1) / 2)], v[p] } }'
 awk 'NF == 2 && !seen { min = $2; seen = 1 } NF != 2 { next } { if ($2 > max) max = $2; if ($2 < min) min = $2; last = $2 }
      NR % 6 == 1 { printf "  RSS at %4d s: %.1f MB\n", $1, $2 / 1024 }
      END { printf "RSS: last %.1f MB, highest %.1f MB, lowest %.1f MB.\n", last / 1024, max / 1024, min / 1024 }' "$rss"

@@ -44,7 +44,14 @@ void AppState::createControllers(MenuBarServices menuBar) {
             m_settings->defaults(), m_scheduler, *m_ticks, menuBar.dateEvents,
             std::move(menuBar.environment), std::move(menuBar.measure), m_remainingEvents.get()});
     menuWindowToggle = [this] { m_menuBar->toggleMenuWindow(); };
-    m_eventsChanged = m_events->eventsDidChange().connect([this] { m_menuBar->composeTitle(); });
+    // The title counts today's events: a change of other days (more than a day away from now
+    // in any zone) leaves it as it is.
+    m_eventsChanged = m_events->eventsDidChange().connect([this] {
+        const kit::Instant now = m_scheduler.now();
+        if (m_events->lastChange().touches(
+                {now - std::chrono::hours(26), now + std::chrono::hours(26)}))
+            m_menuBar->composeTitle();
+    });
 }
 
 void AppState::followHourlyChimeSwitch(std::function<kit::Environment()> environment) {

@@ -77,7 +77,8 @@ views::EventListDependencies EventsSection::listDependencies() {
                     tell({QCoreApplication::translate("EventsSection",
                                                       "The reminder could not be completed."),
                           done.error()});
-            }};
+            },
+            &m_state.eventsController().lastChange()};
 }
 
 views::EventActionDependencies EventsSection::actionDependencies() {

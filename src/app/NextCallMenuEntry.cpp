@@ -11,8 +11,11 @@ namespace keys = settings::keys;
 
 NextCallMenuEntry::NextCallMenuEntry(AppState& state, Panel& panel, VideoCalls& videoCalls)
     : m_state(state), m_panel(panel), m_videoCalls(videoCalls) {
-    m_subscriptions.push_back(
-        m_state.eventsController().eventsDidChange().connect([this] { refresh(); }));
+    m_subscriptions.push_back(m_state.eventsController().eventsDidChange().connect([this] {
+        if (events::changesNextVideoCall(m_state.eventsController().lastChange(),
+                                         m_state.scheduler().now()))
+            refresh();
+    }));
     m_subscriptions.push_back(m_state.defaults().observe(
         {keys::enabledCalendars, keys::showAllDaysEvents}, [this] { refresh(); }));
     m_subscriptions.push_back(

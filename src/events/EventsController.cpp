@@ -61,16 +61,25 @@ EventsController::EventsController(platform::CalendarStore& store,
                                    VideoCallAlertsFactory makeVideoCallAlerts)
     : m_store(store), m_defaults(defaults), m_scheduler(scheduler),
       m_makeVideoCallAlerts(std::move(makeVideoCallAlerts)),
-      m_debouncer(scheduler, kDebounce, [this] { m_eventsDidChange.emit(); }) {
+      m_debouncer(scheduler, kDebounce, [this] {
+          m_lastChange = std::exchange(m_pendingChange, platform::StoreChange::nothing());
+          m_eventsDidChange.emit();
+      }) {
     m_subscriptions.push_back(m_store.storeChanged().connect([this] {
+        m_pendingChange.merge(m_store.lastChange());
         enableNewAccountCalendars(m_store, m_defaults);
         m_debouncer.trigger();
     }));
     observeSettings();
 }
 
+void EventsController::reloadEvents() {
+    m_pendingChange = platform::StoreChange::everything();
+    m_debouncer.trigger();
+}
+
 void EventsController::onWake() {
-    m_wakeDelay = m_scheduler.after(kWakeDelay, [this] { m_debouncer.trigger(); });
+    m_wakeDelay = m_scheduler.after(kWakeDelay, [this] { reloadEvents(); });
 }
 
 // Reactions run as tasks of their own on the next turn, like every settings reaction; the

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one owner of the calendar store's change signal and of the calendar settings'
 // reactions. `eventsDidChange` fires 0.1 s after the last of a burst of store changes,
-// wakes (each delayed by 1 s) and reloads; every event-dependent display re-queries on it.
+// wakes (each delayed by 1 s) and reloads; every event-dependent display re-queries on it,
+// or, when `lastChange` does not touch the days it shows, lets it pass.
 // The controller also keeps the video-call alerts alive while they are switched on, re-plans
 // them when their settings change, and enables calendars and reminder lists the first time
 // access allows it.
@@ -35,8 +36,11 @@ public:
     EventsController& operator=(const EventsController&) = delete;
 
     kit::Signal<>& eventsDidChange() { return m_eventsDidChange; }
+    // What the store changes behind the latest eventsDidChange touched, all of a burst
+    // together; everything after a reload, a wake or a store that does not say.
+    const platform::StoreChange& lastChange() const { return m_lastChange; }
     // Makes eventsDidChange fire (after the debounce).
-    void reloadEvents() { m_debouncer.trigger(); }
+    void reloadEvents();
     // The machine woke from sleep.
     void onWake();
 
@@ -57,6 +61,8 @@ private:
     kit::Scheduler& m_scheduler;
     VideoCallAlertsFactory m_makeVideoCallAlerts;
     kit::Signal<> m_eventsDidChange;
+    platform::StoreChange m_pendingChange = platform::StoreChange::nothing();
+    platform::StoreChange m_lastChange = platform::StoreChange::everything();
     kit::Debouncer m_debouncer;
     kit::Timer m_wakeDelay;
     std::vector<kit::Timer> m_tasks;

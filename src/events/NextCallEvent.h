@@ -11,4 +11,9 @@ namespace ruvo::events {
 std::optional<Event> nextVideoCallEvent(const EventQueries& queries, kit::Instant now,
                                         videocalls::VideoCallDetector& detector);
 
+// Whether a store change can alter the answer of nextVideoCallEvent at `now`.
+inline bool changesNextVideoCall(const platform::StoreChange& change, kit::Instant now) {
+    return change.touches({now, now + videocalls::kNextVideoCallLookAhead});
+}
+
 } // namespace ruvo::events

@@ -9,6 +9,7 @@
 #include "kit/Signal.h"
 #include "platform/CalendarAccess.h"
 #include "platform/CalendarTypes.h"
+#include "platform/StoreChange.h"
 
 #include <QCoreApplication>
 
@@ -89,12 +90,18 @@ public:
 
     // Something in the store changed (one emission per burst of changes).
     kit::Signal<>& storeChanged() { return m_storeChanged; }
+    // What the latest storeChanged() emission touched; read it while handling the signal.
+    const StoreChange& lastChange() const { return m_lastChange; }
 
 protected:
-    void emitStoreChanged() { m_storeChanged.emit(); }
+    void emitStoreChanged(StoreChange change = StoreChange::everything()) {
+        m_lastChange = std::move(change);
+        m_storeChanged.emit();
+    }
 
 private:
     kit::Signal<> m_storeChanged;
+    StoreChange m_lastChange = StoreChange::everything();
 };
 
 } // namespace ruvo::platform

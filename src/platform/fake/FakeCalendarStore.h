@@ -25,7 +25,9 @@ public:
     // Adds an occurrence; `data` may be shared between occurrences of one series.
     Event& addEvent(std::shared_ptr<const EventData> data, kit::Instant start, kit::Instant end,
                     std::optional<kit::Instant> occurrenceDate = std::nullopt);
-    void changeFromOutside() { emitStoreChanged(); }
+    void changeFromOutside(StoreChange change = StoreChange::everything()) {
+        emitStoreChanged(std::move(change));
+    }
 
     std::vector<Calendar> calendars(EntityType kind) const override;
     std::optional<Calendar> calendarWithIdentifier(const QString& identifier) const override;

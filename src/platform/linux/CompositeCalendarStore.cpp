@@ -22,8 +22,9 @@ kit::Error noCalendar(const QString& identifier) {
 CompositeCalendarStore::~CompositeCalendarStore() = default;
 
 void CompositeCalendarStore::addStore(CalendarStore& store, const QString& backend) {
-    m_parts.push_back(
-        {&store, backend, store.storeChanged().connect([this] { emitStoreChanged(); })});
+    m_parts.push_back({&store, backend, store.storeChanged().connect([this, &store] {
+                           emitStoreChanged(store.lastChange());
+                       })});
 }
 
 std::vector<Calendar> CompositeCalendarStore::calendars(EntityType kind) const {

@@ -192,22 +192,31 @@ void VdirCalendarStore::applyPendingChanges() {
             emitStoreChanged();
         return;
     }
+    StoreChange change = StoreChange::nothing();
     for (auto& [c, names] : reads)
-        rereadFiles(*c, names);
-    emitStoreChanged();
+        rereadFiles(*c, names, change);
+    emitStoreChanged(std::move(change));
 }
 
-void VdirCalendarStore::rereadFiles(Collection& c, const std::vector<QString>& names) {
+// `change` gains the spans of the files' events before and after.
+void VdirCalendarStore::rereadFiles(Collection& c, const std::vector<QString>& names,
+                                    StoreChange& change) {
     const auto calendar = VdirIndex::CalendarIndex(&c - m_collections.data());
-    std::vector<const ParsedFile*> old;
+    std::vector<const ParsedFile*> files;
     for (const QString& name : names)
         if (auto known = c.files.find(name); known != c.files.end())
-            old.push_back(&known->second.parsed);
-    m_index.remove(old);
+            files.push_back(&known->second.parsed);
+    for (const ParsedFile* f : files)
+        VdirIndex::addSpans(*f, m_zones, change);
+    m_index.remove(files, m_zones);
     m_loader.refreshFiles(c, names);
+    files.clear();
     for (const QString& name : names)
         if (auto now = c.files.find(name); now != c.files.end())
-            m_index.insert(now->second.parsed, calendar, m_zones);
+            files.push_back(&now->second.parsed);
+    for (const ParsedFile* f : files)
+        VdirIndex::addSpans(*f, m_zones, change);
+    m_index.insert(files, calendar, m_zones);
 }
 
 void VdirCalendarStore::refreshSourcesIfNecessary() {
@@ -225,8 +234,9 @@ void VdirCalendarStore::afterWrite() {
 // however many files the calendars hold. Other changes on disk are the watcher's to find.
 void VdirCalendarStore::afterWriteOf(const Collection& written, const QString& name) {
     const auto calendar = std::size_t(&written - m_collections.data());
-    rereadFiles(m_collections[calendar], {name});
-    emitStoreChanged();
+    StoreChange change = StoreChange::nothing();
+    rereadFiles(m_collections[calendar], {name}, change);
+    emitStoreChanged(std::move(change));
 }
 
 // The file a new item went to: the first of its names that this store did not hold yet.

@@ -101,7 +101,7 @@ private:
     void verifyTrustedFolders();
     void onDiskChange(DiskChanges changes);
     void applyPendingChanges();
-    void rereadFiles(Collection& c, const std::vector<QString>& names);
+    void rereadFiles(Collection& c, const std::vector<QString>& names, StoreChange& change);
     const Collection* collection(const QString& identifier) const;
     const Collection* firstCollection(EntityType kind) const;
     kit::Instant now() const;

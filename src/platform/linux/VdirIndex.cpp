@@ -56,6 +56,7 @@ bool startsAtOneTimeOfDay(const SeriesRecord& s) {
 
 void VdirIndex::clear() {
     m_singles.clear();
+    m_removed = 0;
     m_long.clear();
     m_series.clear();
     m_longSeries.clear();
@@ -122,8 +123,15 @@ void VdirIndex::group(const SeriesRef& ref, bool keepSorted) {
     group->series.insert(at, ref);
 }
 
-// The records of one file leave the index; the file must not have changed since it was added.
 namespace {
+
+constexpr std::size_t kFewInserts = 16; // more are sorted and merged in one pass
+// Removed singles stay as tombstones until they are this share of the index (1/16): a removal
+// costs a binary search, and the pass that drops them is paid once per many removals.
+constexpr std::size_t kTombstoneShare = 16;
+constexpr qint64 kFarSeconds = qint64(10000) * 366 * 86400; // stands in for a series without end
+
+constexpr auto byKey = [](const auto& a, const auto& b) { return a.key < b.key; };
 
 // The records of some files, as sorted address ranges: one look-up per index entry however
 // many files are taken out together.
@@ -150,47 +158,94 @@ private:
     std::vector<std::pair<const Record*, const Record*>> m_ranges;
 };
 
-} // namespace
-
-void VdirIndex::remove(const std::vector<const ParsedFile*>& files) {
-    std::vector<const std::vector<SingleRecord>*> singles;
-    std::vector<const std::vector<SeriesRecord>*> series;
-    for (const ParsedFile* f : files) {
-        singles.push_back(&f->singles);
-        series.push_back(&f->series);
-    }
-    const RecordRanges<SingleRecord> singleRanges(singles);
-    const RecordRanges<SeriesRecord> seriesRanges(series);
-    auto fromSingles = [&](const SingleRef& ref) { return singleRanges.contains(ref.record); };
-    auto fromSeries = [&](const SeriesRef& ref) { return seriesRanges.contains(ref.record); };
-    if (!singleRanges.isEmpty()) {
-        std::erase_if(m_singles, fromSingles);
-        std::erase_if(m_long, fromSingles);
-    }
-    if (!seriesRanges.isEmpty()) {
-        std::erase_if(m_series, fromSeries);
-        std::erase_if(m_longSeries, fromSeries);
-        for (auto& group : m_shortSeries)
-            std::erase_if(group.series, fromSeries);
-    }
+DateRange spanOf(qint64 firstKey, qint64 lastKey) {
+    const qint64 from = std::clamp(firstKey, -kFarSeconds, kFarSeconds) - kZoneSlack;
+    const qint64 to = std::clamp(lastKey, -kFarSeconds, kFarSeconds) + kZoneSlack;
+    return {instant(from), instant(std::max(from, to))};
 }
 
-// Adds one file's records to a finished index where a full rebuild would put them, but after
-// records with the same key.
-void VdirIndex::insert(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones) {
-    for (const auto& s : file.singles) {
-        const SingleRef ref = singleRef(s, calendar, zones);
-        if (isLong(ref)) {
-            m_long.push_back(ref);
-            continue;
+} // namespace
+
+void VdirIndex::remove(const std::vector<const ParsedFile*>& files, const ZoneTable& zones) {
+    std::vector<const std::vector<SeriesRecord>*> series;
+    for (const ParsedFile* f : files) {
+        for (const auto& s : f->singles)
+            removeSingle(s, zones);
+        series.push_back(&f->series);
+    }
+    if (m_removed > 0 && m_removed * kTombstoneShare >= m_singles.size()) {
+        std::erase_if(m_singles, [](const SingleRef& ref) { return !ref.record; });
+        m_removed = 0;
+    }
+    const RecordRanges<SeriesRecord> seriesRanges(series);
+    if (seriesRanges.isEmpty())
+        return;
+    auto fromSeries = [&](const SeriesRef& ref) { return seriesRanges.contains(ref.record); };
+    std::erase_if(m_series, fromSeries);
+    std::erase_if(m_longSeries, fromSeries);
+    for (auto& group : m_shortSeries)
+        std::erase_if(group.series, fromSeries);
+}
+
+void VdirIndex::removeSingle(const SingleRecord& record, const ZoneTable& zones) {
+    const SingleRef ref = singleRef(record, 0, zones);
+    auto isIt = [&record](const SingleRef& r) { return r.record == &record; };
+    if (isLong(ref)) {
+        std::erase_if(m_long, isIt);
+        return;
+    }
+    const auto [first, last] = std::equal_range(m_singles.begin(), m_singles.end(), ref, byKey);
+    auto found = std::find_if(first, last, isIt);
+    if (found == last) // not where its key says: look everywhere rather than keep a stale record
+        found = std::find_if(m_singles.begin(), m_singles.end(), isIt);
+    if (found == m_singles.end())
+        return;
+    found->record = nullptr;
+    ++m_removed;
+}
+
+// Adds records to a finished index where a full rebuild would put them, but after records with
+// the same key.
+void VdirIndex::insert(const std::vector<const ParsedFile*>& files, CalendarIndex calendar,
+                       const ZoneTable& zones) {
+    std::vector<SingleRef> singles;
+    for (const ParsedFile* f : files) {
+        for (const auto& s : f->singles) {
+            const SingleRef ref = singleRef(s, calendar, zones);
+            (isLong(ref) ? m_long : singles).push_back(ref);
         }
-        auto at = std::upper_bound(m_singles.begin(), m_singles.end(), ref.key,
-                                   [](qint64 k, const SingleRef& r) { return k < r.key; });
-        m_singles.insert(at, ref);
+        for (const auto& s : f->series) {
+            m_series.push_back(seriesRef(s, calendar, zones));
+            group(m_series.back(), true);
+        }
+    }
+    insertSingles(std::move(singles));
+}
+
+void VdirIndex::insertSingles(std::vector<SingleRef> refs) {
+    std::stable_sort(refs.begin(), refs.end(), byKey);
+    if (refs.size() <= kFewInserts) {
+        for (const SingleRef& ref : refs)
+            m_singles.insert(std::upper_bound(m_singles.begin(), m_singles.end(), ref, byKey), ref);
+        return;
+    }
+    const auto oldSize = std::ptrdiff_t(m_singles.size());
+    m_singles.insert(m_singles.end(), refs.begin(), refs.end());
+    std::inplace_merge(m_singles.begin(), m_singles.begin() + oldSize, m_singles.end(), byKey);
+}
+
+void VdirIndex::addSpans(const ParsedFile& file, const ZoneTable& zones, StoreChange& change) {
+    if (!file.reminders.empty() || !file.reminderSeries.empty()) {
+        change.merge(StoreChange::everything());
+        return;
+    }
+    for (const auto& s : file.singles) {
+        const qint64 key = startKey(s.times, s.times.start, zones);
+        change.add(spanOf(key, key + s.times.duration));
     }
     for (const auto& s : file.series) {
-        m_series.push_back(seriesRef(s, calendar, zones));
-        group(m_series.back(), true);
+        const SeriesRef ref = seriesRef(s, 0, zones);
+        change.add(spanOf(ref.firstKey, ref.lastKey));
     }
 }
 
@@ -227,7 +282,7 @@ void VdirIndex::collectSingles(qint64 from, qint64 to, const DateRange& range,
     auto first = std::lower_bound(m_singles.begin(), m_singles.end(), from - kLongEvent,
                                   [](const SingleRef& r, qint64 k) { return r.key < k; });
     for (auto it = first; it != m_singles.end() && it->key < to; ++it)
-        if (it->calendar < calendars.size() && calendars[it->calendar])
+        if (it->record && it->calendar < calendars.size() && calendars[it->calendar])
             addSingle(*it, range, zones, out);
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/CalendarTypes.h"
+#include "platform/StoreChange.h"
 #include "platform/linux/VdirRecords.h"
 
 #include <vector>
@@ -20,9 +21,14 @@ public:
     void clear();
     void add(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones);
     void finish(); // sorts; call after the last add()
-    // After an edit of one file: its old records out, its new ones in, no rebuild.
-    void remove(const std::vector<const ParsedFile*>& files);
-    void insert(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones);
+    // After an edit of some files: their old records out, their new ones in, no rebuild. The
+    // records taken out must be those added, read with the same zones.
+    void remove(const std::vector<const ParsedFile*>& files, const ZoneTable& zones);
+    void insert(const std::vector<const ParsedFile*>& files, CalendarIndex calendar,
+                const ZoneTable& zones);
+    // Adds to `change` the spans of the file's events, widened by the most a zone moves a
+    // floating time; reminders (listed by due day and as overdue) make it touch everything.
+    static void addSpans(const ParsedFile& file, const ZoneTable& zones, StoreChange& change);
 
     // A query returns at most this many occurrences of series (besides every single event):
     // with each series bounded (kMaxStartsPerSeries), this bounds the few files repeating
@@ -33,13 +39,13 @@ public:
     std::vector<Event> events(const DateRange& range, const std::vector<bool>& calendars,
                               const ZoneTable& zones) const;
 
-    std::size_t singleCount() const { return m_singles.size() + m_long.size(); }
+    std::size_t singleCount() const { return m_singles.size() - m_removed + m_long.size(); }
     std::size_t seriesCount() const { return m_series.size(); }
 
 private:
     struct SingleRef {
-        qint64 key; // seconds
-        const SingleRecord* record;
+        qint64 key;                 // seconds
+        const SingleRecord* record; // null: removed, until the next compaction
         CalendarIndex calendar;
     };
     struct SeriesRef {
@@ -65,6 +71,8 @@ private:
     static qint64 startKey(const EventTimes& t, LocalSeconds local, const ZoneTable& zones);
     static bool isLong(const SingleRef& ref);
     void group(const SeriesRef& ref, bool keepSorted);
+    void removeSingle(const SingleRecord& record, const ZoneTable& zones);
+    void insertSingles(std::vector<SingleRef> refs);
 
     void collectSingles(qint64 from, qint64 to, const DateRange& range,
                         const std::vector<bool>& calendars, const ZoneTable& zones,
@@ -78,6 +86,7 @@ private:
                             std::vector<Event>& out, std::size_t cap) const;
 
     std::vector<SingleRef> m_singles;     // sorted by key
+    std::size_t m_removed = 0;            // of m_singles, not compacted yet
     std::vector<SingleRef> m_long;        // longer than kLongEvent
     std::vector<SeriesRef> m_series;      // every series
     std::vector<SeriesRef> m_longSeries;  // longer than kShortSeries, or all-day

@@ -101,7 +101,48 @@ LoadStatistics VdirLoader::refresh(std::vector<Collection>& collections) {
     return stats;
 }
 
+namespace {
+
+bool hasEvents(const ParsedFile& f) {
+    return !f.singles.empty() || !f.series.empty();
+}
+bool hasReminders(const ParsedFile& f) {
+    return !f.reminders.empty();
+}
+
+struct Kinds {
+    bool events = false;
+    bool reminders = false;
+};
+
+Kinds kindsOf(const Collection& c, const std::vector<QString>& names) {
+    Kinds kinds;
+    for (const QString& name : names)
+        if (auto f = c.files.find(name); f != c.files.end()) {
+            kinds.events |= hasEvents(f->second.parsed);
+            kinds.reminders |= hasReminders(f->second.parsed);
+        }
+    return kinds;
+}
+
+// The kinds a collection holds after some of its files were read again: a kind the files
+// bring is added; one they took away is looked for in the other files, stopping at the first.
+// A sync run over a large calendar thus costs what it changed, not a walk over every file.
+void updateKindsAfter(Collection& c, Kinds before, const std::vector<QString>& names) {
+    const Kinds after = kindsOf(c, names);
+    auto anyFile = [&c](bool (*has)(const ParsedFile&)) {
+        return std::any_of(c.files.begin(), c.files.end(),
+                           [has](const auto& entry) { return has(entry.second.parsed); });
+    };
+    c.hasEvents = after.events || (c.hasEvents && (!before.events || anyFile(&hasEvents)));
+    c.hasReminders =
+        after.reminders || (c.hasReminders && (!before.reminders || anyFile(&hasReminders)));
+}
+
+} // namespace
+
 void VdirLoader::refreshFiles(Collection& c, const std::vector<QString>& names) {
+    const Kinds before = kindsOf(c, names);
     std::vector<Job> jobs;
     std::vector<QString> removed;
     for (const QString& name : names) {
@@ -121,7 +162,7 @@ void VdirLoader::refreshFiles(Collection& c, const std::vector<QString>& names) 
     applyJobs(jobs, stats);
     m_cache.update(c.info.folder, m_cacheWrites[c.info.folder], removed);
     m_cacheWrites.clear();
-    updateKinds(c);
+    updateKindsAfter(c, before, names);
 }
 
 void VdirLoader::updateKinds(Collection& c) {

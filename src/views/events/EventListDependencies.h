@@ -9,6 +9,7 @@
 #include "kit/Scheduler.h"
 #include "kit/Signal.h"
 #include "menubar/ClockTimer.h"
+#include "platform/StoreChange.h"
 #include "settings/Defaults.h"
 
 #include <QDate>
@@ -32,6 +33,8 @@ struct EventListDependencies {
     videocalls::VideoCallDetector& detector;
     std::function<void(const platform::Event&)> join;
     std::function<void(const platform::Reminder&)> completeReminder;
+    // What the latest eventsDidChange touched (EventsController::lastChange()); none: all.
+    const platform::StoreChange* eventsChange = nullptr;
 };
 
 } // namespace ruvo::views

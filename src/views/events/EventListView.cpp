@@ -67,7 +67,8 @@ void EventListView::observe() {
          keys::fullscreenNotifications_excludeMatcher, keys::showReminders, keys::enabledCalendars,
          keys::enabledRemindersLists, keys::remindersDaysInThePastCount},
         [this] { refresh(); }));
-    m_subscriptions.push_back(m_dependencies.eventsDidChange.connect([this] { refresh(); }));
+    m_subscriptions.push_back(
+        m_dependencies.eventsDidChange.connect([this] { onEventsChanged(); }));
     m_subscriptions.push_back(
         m_dependencies.selectedDate.observe([this](const QDate&) { refresh(); }));
 }
@@ -79,15 +80,35 @@ QDate EventListView::selectedDay() const {
                                                      m_dependencies.scheduler.now());
 }
 
+// A sync tool rewrites files several times a second, mostly of other days: a change that
+// does not meet the shown days passes, and the rest wait for the end of the turn so that
+// whatever else arrives in it costs one update. A hidden list updates when shown.
+void EventListView::onEventsChanged() {
+    const platform::StoreChange* change = m_dependencies.eventsChange;
+    if (change && m_shownRange && !change->touches(*m_shownRange))
+        return;
+    if (!isVisible() || m_pendingRefresh.isActive())
+        return;
+    m_pendingRefresh = m_dependencies.scheduler.after(kit::Milliseconds{0}, [this] { refresh(); });
+}
+
 void EventListView::refresh() {
+    m_pendingRefresh.cancel();
     const int scrolled = verticalScrollBar()->value();
     const auto& d = m_dependencies.defaults;
-    m_model->rebuild(m_listModel.build(selectedDay(), events::EventListOptions::from(d)),
-                     m_dependencies.scheduler.now(),
-                     {d.get(keys::showVideoCallButtonOnlyForUpcomingEvents)});
-    doItemsLayout();
-    updateGeometry();
-    verticalScrollBar()->setValue(scrolled);
+    const QDate day = selectedDay();
+    const auto options = events::EventListOptions::from(d);
+    m_shownRange =
+        events::eventListRange(day, options.dayCount, m_dependencies.environment.timeZoneId);
+    ++m_refreshCount;
+    const bool hasNewRows =
+        m_model->update(m_listModel.build(day, options), m_dependencies.scheduler.now(),
+                        {d.get(keys::showVideoCallButtonOnlyForUpcomingEvents)});
+    if (hasNewRows) {
+        doItemsLayout();
+        updateGeometry();
+        verticalScrollBar()->setValue(scrolled);
+    }
     viewport()->update();
 }
 

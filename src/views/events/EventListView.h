@@ -2,9 +2,11 @@
 // The event list of the menu window: day sections under a header that stays pinned at the
 // top while the list scrolls, one row per item (only the rows on screen are formatted and
 // painted), and the "Overdue reminders" and "Past events" rows that open a popup of their
-// items. It rebuilds on eventsDidChange, on a change of its settings or of the selected
-// day, and on every minute while shown. Hovering an item writes its days to the highlight
-// model; the join button and the reminder check-box call the dependencies' callbacks.
+// items. It updates on a change of its settings or of the selected day, every minute while
+// shown, and once at the end of a turn that brought store changes meeting its days (hidden,
+// when next shown); rows change in place, so the current row and the scroll position stay. Hovering
+// an item writes its days to the highlight model; the join button and the reminder check-box call
+// the dependencies' callbacks.
 //
 //   auto* list = new EventListView(dependencies, parent);
 //   connect(list, &EventListView::itemActivated, ...);        // left click on an item
@@ -31,8 +33,10 @@ public:
     // scrolls beyond.
     QSize sizeHint() const override;
 
-    // Reads the items afresh and rebuilds every row, keeping the scroll position.
+    // Reads the items afresh and updates the rows that changed, keeping the scroll position.
     void refresh();
+    // How many times the items were read afresh.
+    int refreshCount() const { return m_refreshCount; }
 
     // The day whose header is pinned at the top (invalid when the list is empty).
     QDate pinnedHeaderDate() const { return m_pinnedDate; }
@@ -54,6 +58,7 @@ protected:
 
 private:
     void observe();
+    void onEventsChanged();
     void onHovered(const QModelIndex& index);
     void onClicked(int row, QPoint position);
     void showSummary(int row);
@@ -65,6 +70,9 @@ private:
     EventListItemModel* m_model;
     EventRowDelegate* m_delegate;
     menubar::ClockTimer m_minuteTick; // while shown
+    kit::Timer m_pendingRefresh;
+    std::optional<platform::DateRange> m_shownRange;
+    int m_refreshCount = 0;
     QDate m_pinnedDate;
     std::vector<kit::Subscription> m_subscriptions;
 };

@@ -26,7 +26,11 @@ JoinNextCallButton::JoinNextCallButton(EventListDependencies dependencies, QWidg
     m_subscriptions.push_back(m_dependencies.defaults.observe(
         {keys::menuShowJoinVideoCallButton, keys::enabledCalendars, keys::showAllDaysEvents},
         [this] { refresh(); }));
-    m_subscriptions.push_back(m_dependencies.eventsDidChange.connect([this] { refresh(); }));
+    m_subscriptions.push_back(m_dependencies.eventsDidChange.connect([this] {
+        const platform::StoreChange* change = m_dependencies.eventsChange;
+        if (!change || events::changesNextVideoCall(*change, m_dependencies.scheduler.now()))
+            refresh();
+    }));
     m_minuteTick = m_dependencies.ticks.subscribe(menubar::ClockTimer::Precision::minute,
                                                   [this] { refresh(); });
     refresh();

@@ -16,11 +16,11 @@ using ruvo::test::at;
 
 namespace {
 
-QByteArray event(const QString& uid, const QString& title) {
-    return test::calendarText((QByteArray("BEGIN:VEVENT\r\nUID:") + uid.toUtf8() +
-                               "\r\nDTSTART:20261207T090000Z\r\nDURATION:PT1H\r\nSUMMARY:" +
-                               title.toUtf8() + "\r\nEND:VEVENT\r\n")
-                                  .constData());
+QByteArray event(const QString& uid, const QString& title, const char* day = "20261207") {
+    return test::calendarText(
+        (QByteArray("BEGIN:VEVENT\r\nUID:") + uid.toUtf8() + "\r\nDTSTART:" + day +
+         "T090000Z\r\nDURATION:PT1H\r\nSUMMARY:" + title.toUtf8() + "\r\nEND:VEVENT\r\n")
+            .constData());
 }
 
 QStringList titles(const platform::vdir::VdirCalendarStore& store) {
@@ -86,9 +86,14 @@ TEST(VdirCalendarStore, ChangedFilesAreReadAloneAndTheIndexKeptInPlace) {
     for (const char* uid : {"a", "b", "c"})
         vdir.write(QLatin1String(uid) + QStringLiteral(".ics"),
                    event(QLatin1String(uid), QLatin1String(uid)));
+    // Two days later, enough of them that the records taken out stay as tombstones.
+    for (int i = 0; i < 40; ++i) {
+        const QString uid = QStringLiteral("later%1").arg(i);
+        vdir.write(uid + QStringLiteral(".ics"), event(uid, uid, "20261209"));
+    }
     kit::VirtualScheduler scheduler(at("2026-12-06T09:00:00Z"));
     auto store = vdir.open({}, &scheduler);
-    ASSERT_EQ(store->lastLoad().parsed, 3);
+    ASSERT_EQ(store->lastLoad().parsed, 43);
     int signals = 0;
     auto subscription = store->storeChanged().connect([&] { ++signals; });
 
@@ -101,13 +106,18 @@ TEST(VdirCalendarStore, ChangedFilesAreReadAloneAndTheIndexKeptInPlace) {
     EXPECT_EQ(signals, 1);
     EXPECT_EQ(titles(*store),
               (QStringList{QStringLiteral("a2"), QStringLiteral("c"), QStringLiteral("d")}));
-    EXPECT_EQ(store->lastLoad().parsed, 3) << "read alone, not re-scanned";
-    EXPECT_EQ(store->eventRecordCount(), 3u);
+    EXPECT_EQ(store->lastLoad().parsed, 43) << "read alone, not re-scanned";
+    EXPECT_EQ(store->eventRecordCount(), 43u);
+    // The change names the day of the files it read, not the days of the others.
+    EXPECT_TRUE(
+        store->lastChange().touches({at("2026-12-07T09:30:00Z"), at("2026-12-07T09:31:00Z")}));
+    EXPECT_FALSE(
+        store->lastChange().touches({at("2026-12-09T00:00:00Z"), at("2026-12-10T00:00:00Z")}));
 
     vdir.write(QStringLiteral("displayname"), "Work");
     ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }));
     scheduler.advance(200ms);
-    EXPECT_EQ(store->lastLoad().kept, 3) << "a re-scan";
+    EXPECT_EQ(store->lastLoad().kept, 43) << "a re-scan";
     EXPECT_EQ(titles(*store),
               (QStringList{QStringLiteral("a2"), QStringLiteral("c"), QStringLiteral("d")}));
 }

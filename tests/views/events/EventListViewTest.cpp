@@ -4,6 +4,7 @@
 #include "views/events/EventListView.h"
 
 #include "TestSupport.h"
+#include "events/EventsController.h"
 #include "events/videocalls/VideoCallDetector.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -63,22 +64,26 @@ protected:
         store.addEvent(data, start, start + length);
     }
 
-    views::EventListDependencies dependencies() {
+    views::EventListDependencies dependencies() { return dependencies(eventsDidChange, nullptr); }
+    views::EventListDependencies dependencies(kit::Signal<>& changed,
+                                              const platform::StoreChange* change) {
         return {defaults,
                 scheduler,
                 ticks,
                 environment,
                 queries,
-                eventsDidChange,
+                changed,
                 selectedDate,
                 highlighted,
                 detector,
                 [this](const platform::Event& e) { joined << e.title(); },
-                [this](const platform::Reminder& r) { completed << r.title; }};
+                [this](const platform::Reminder& r) { completed << r.title; },
+                change};
     }
 
-    std::unique_ptr<views::EventListView> shownList() {
-        auto view = std::make_unique<views::EventListView>(dependencies());
+    std::unique_ptr<views::EventListView> shownList() { return shownList(dependencies()); }
+    std::unique_ptr<views::EventListView> shownList(views::EventListDependencies d) {
+        auto view = std::make_unique<views::EventListView>(std::move(d));
         view->resize(320, 400);
         view->show();
         (void)view->viewport()->grab(); // paints at once, exposed or not
@@ -234,10 +239,62 @@ TEST_F(EventListViewTest, ClicksHoverAndChangesReachTheirTargets) {
     event(QStringLiteral("Added"), at("2026-12-08T12:00:00+01:00"), std::chrono::minutes(30));
     EXPECT_EQ(rowOf(*view, QStringLiteral("Added")), -1);
     eventsDidChange.emit();
+    scheduler.runDue();
     EXPECT_GT(rowOf(*view, QStringLiteral("Added")), 0);
     selectedDate.set(kToday.addDays(1));
     EXPECT_EQ(rowOf(*view, QStringLiteral("Standup")), -1);
     EXPECT_EQ(model.row(0).date, kToday.addDays(1));
+}
+
+// The shown days are 8 to 14 December; store changes come through the events controller.
+TEST_F(EventListViewTest, StoreChangesUpdateOncePerBurstOnlyForTheShownDaysKeepingTheRow) {
+    using namespace std::chrono_literals;
+    event(QStringLiteral("Standup"), at("2026-12-08T09:00:00+01:00"), 15min);
+    event(QStringLiteral("Review"), at("2026-12-08T15:00:00+01:00"), 60min);
+    events::EventsController controller(store, defaults, scheduler);
+    scheduler.runDue(); // its first reactions to the settings
+    const auto view =
+        shownList(dependencies(controller.eventsDidChange(), &controller.lastChange()));
+    view->setCurrentIndex(view->listModel().index(rowOf(*view, QStringLiteral("Standup"))));
+
+    const kit::Instant first = at("2026-12-08T00:00:00+01:00");
+    const kit::Instant last = at("2026-12-15T00:00:00+01:00");
+    const platform::DateRange today{first + 9h, first + 10h};
+    const platform::DateRange january{at("2027-01-05T09:00:00+01:00"),
+                                      at("2027-01-05T10:00:00+01:00")};
+    const std::optional<platform::DateRange> unknown; // a change the store cannot place
+    const struct {
+        const char* name;
+        std::vector<std::optional<platform::DateRange>> burst; // 30 ms apart
+        const char* added;                                     // at 08:30, before "Standup"
+        int refreshes;
+    } rows[] = {
+        {"five changes of today", {today, today, today, today, today}, "Lunch", 1},
+        {"a change of January", {january}, "Far", 0},
+        {"a change ending where the shown days begin", {{{first - 1h, first}}}, nullptr, 0},
+        {"a change starting in their last second", {{{last - 1s, last + 1h}}}, nullptr, 1},
+        {"a burst whose first change alone meets them", {today, january, january}, "Tea", 1},
+        {"a change the store cannot place", {unknown}, nullptr, 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.added)
+            event(QLatin1String(row.added), at("2026-12-08T08:30:00+01:00"), 15min);
+        const int before = view->refreshCount();
+        for (const auto& span : row.burst) {
+            auto change = platform::StoreChange::nothing();
+            if (span)
+                change.add(*span);
+            store.changeFromOutside(span ? change : platform::StoreChange::everything());
+            scheduler.advance(30ms);
+        }
+        scheduler.advance(1s);
+        EXPECT_EQ(view->refreshCount() - before, row.refreshes);
+        if (row.added) {
+            EXPECT_EQ(rowOf(*view, QLatin1String(row.added)) >= 0, row.refreshes > 0);
+        }
+        EXPECT_EQ(view->currentIndex().row(), rowOf(*view, QStringLiteral("Standup")));
+    }
 }
 
 TEST_F(EventListViewTest, JoinNextCallButtonFollowsTheNextCall) {
