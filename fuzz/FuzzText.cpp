@@ -62,12 +62,9 @@ bool clockPattern(QByteArrayView bytes) {
 }
 
 const std::vector<Target>& targets() {
-    static const std::vector<Target> all = {{"ics", icsFile},
-                                            {"recurrence", recurrence},
-                                            {"links", linksAndNotes},
-                                            {"plist", propertyList},
-                                            {"clock", clockPattern},
-                                            {"snapshot", calendarSnapshot}};
+    static const std::vector<Target> all = {
+        {"ics", icsFile},        {"recurrence", recurrence}, {"links", linksAndNotes},
+        {"plist", propertyList}, {"clock", clockPattern},    {"snapshot", calendarSnapshot}};
     return all;
 }
 

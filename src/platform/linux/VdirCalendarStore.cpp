@@ -38,6 +38,16 @@ constexpr int kMaxNewNames = 8; // of a new item's file names looked for after w
 // More changed files than this in one burst are found by a re-scan, which costs about as much.
 constexpr std::size_t kMaxFilesReadAlone = 2000;
 
+// What the calendar lists show of each calendar: a new name or colour is a change even when no
+// event file moved.
+QStringList shownCalendars(const std::vector<Collection>& collections) {
+    QStringList shown;
+    for (const Collection& c : collections)
+        shown << c.info.identifier + QLatin1Char('\n') + c.info.title + QLatin1Char('\n') +
+                     c.info.colour + QLatin1Char(c.info.isReadOnly ? 'r' : 'w');
+    return shown;
+}
+
 } // namespace
 
 VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString& timeZoneId,
@@ -145,12 +155,12 @@ void VdirCalendarStore::rebuildIndex() {
 }
 
 bool VdirCalendarStore::refresh() {
-    const auto before = m_collections.size();
+    const QStringList before = shownCalendars(m_collections);
     if (auto loaded = load(); !loaded) {
         qCWarning(lcVdir, "Cannot reload calendars: %s", qUtf8Printable(loaded.error()));
         return false;
     }
-    return m_lastLoad.hasChanges() || before != m_collections.size();
+    return m_lastLoad.hasChanges() || before != shownCalendars(m_collections);
 }
 
 // Every folder file by file this once: an empty folder would be trusted again (it has no files

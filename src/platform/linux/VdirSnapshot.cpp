@@ -328,6 +328,9 @@ std::vector<quint32> VdirSnapshot::reminderFiles() const {
     files.reserve(std::size_t(m_reminders.count));
     for (quint64 i = 0; i < m_reminders.count; ++i)
         files.push_back(rowAt<IndexRow>(m_data, m_reminders.offset, i).file);
+    // Written ascending; a damaged table must not have a file decoded twice.
+    std::sort(files.begin(), files.end());
+    files.erase(std::unique(files.begin(), files.end()), files.end());
     return files;
 }
 

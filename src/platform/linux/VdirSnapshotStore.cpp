@@ -58,7 +58,8 @@ kit::Result<void> VdirSnapshotStore::load() {
         return loaded;
     if (!path.isEmpty())
         m_full->writeSnapshot(path);
-    m_fullChanged = m_full->storeChanged().connect([this] { emitStoreChanged(); });
+    m_fullChanged =
+        m_full->storeChanged().connect([this] { emitStoreChanged(m_full->lastChange()); });
     return {};
 }
 
@@ -122,7 +123,8 @@ VdirCalendarStore& VdirSnapshotStore::full() const {
         if (auto loaded = m_full->load(); !loaded)
             qCWarning(lcVdir, "Cannot load calendars: %s", qUtf8Printable(loaded.error()));
         auto* self = const_cast<VdirSnapshotStore*>(this);
-        m_fullChanged = m_full->storeChanged().connect([self] { self->emitStoreChanged(); });
+        m_fullChanged = m_full->storeChanged().connect(
+            [self] { self->emitStoreChanged(self->m_full->lastChange()); });
     }
     return *m_full;
 }

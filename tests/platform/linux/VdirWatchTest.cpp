@@ -118,6 +118,7 @@ TEST(VdirCalendarStore, ChangedFilesAreReadAloneAndTheIndexKeptInPlace) {
     ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }));
     scheduler.advance(200ms);
     EXPECT_EQ(store->lastLoad().kept, 43) << "a re-scan";
+    EXPECT_EQ(signals, 2) << "a new name is a change though no event moved";
     EXPECT_EQ(titles(*store),
               (QStringList{QStringLiteral("a2"), QStringLiteral("c"), QStringLiteral("d")}));
 }
