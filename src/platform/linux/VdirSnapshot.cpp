@@ -149,7 +149,7 @@ private:
         m_out.append(QByteArray((8 - m_out.size() % 8) % 8, '\0'));
         const TableRow t{quint64(m_out.size()), rows.size()};
         m_out.append(reinterpret_cast<const char*>(rows.data()),
-                     qsizetype(rows.size() * sizeof(T)));
+                     qsizetype(rows.size()) * qsizetype(sizeof(T)));
         return t;
     }
 
