@@ -173,8 +173,18 @@ void EdsCalendarStore::onSourceChanged(void* source) {
     emitStoreChanged();
 }
 
+// Changes are gathered for a moment, but the first time every source has answered (or the
+// registry failed) is applied at once: a command is waiting for it before it prints.
 void EdsCalendarStore::onCalendarChanged() {
-    m_pendingChange.start();
+    const bool isFirstSettling =
+        !m_wasSettled &&
+        (m_hasFailed ||
+         (m_isAvailable && std::all_of(m_calendars.begin(), m_calendars.end(),
+                                       [](const auto& c) { return c->isSettled(); })));
+    if (isFirstSettling)
+        applyChanges();
+    else
+        m_pendingChange.start();
 }
 
 void EdsCalendarStore::applyChanges() {
