@@ -68,6 +68,7 @@ std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& co
     auto options =
         platform::vdir::userStoreOptions(configDirectory, environment.timeZoneId, scheduler);
     options.scheduler = &scheduler;
+    options.runListing = platform::vdir::threadPoolListingRunner();
     auto store =
         std::make_unique<platform::UserCalendarStore>(std::move(options), platform::isEdsWanted());
     if (auto loaded = store->load(); !loaded)

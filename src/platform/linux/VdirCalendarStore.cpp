@@ -63,7 +63,8 @@ VdirStoreOptions userStoreOptions(const QString& configDirectory, const QString&
 
 VdirCalendarStore::VdirCalendarStore(VdirStoreOptions options)
     : m_options(std::move(options)), m_cache(m_options.cacheFile),
-      m_loader(m_zones, m_cache, m_options.threads) {
+      m_loader(m_zones, m_cache, m_options.threads),
+      m_self(std::make_shared<VdirCalendarStore*>(this)) {
     m_loader.setFolderTrust(m_options.folderTrust);
     if (m_options.defaultDirectory.isEmpty())
         m_options.defaultDirectory = defaultStoreDirectory();
@@ -155,6 +156,7 @@ void VdirCalendarStore::rebuildIndex() {
 }
 
 bool VdirCalendarStore::refresh() {
+    m_verification.reset(); // this looks at every file itself
     const QStringList before = shownCalendars(m_collections);
     if (auto loaded = load(); !loaded) {
         qCWarning(lcVdir, "Cannot reload calendars: %s", qUtf8Printable(loaded.error()));
@@ -163,9 +165,78 @@ bool VdirCalendarStore::refresh() {
     return m_lastLoad.hasChanges() || before != shownCalendars(m_collections);
 }
 
-// Every folder file by file this once: an empty folder would be trusted again (it has no files
-// in memory to compare) and its check planned anew, waking the program every 10 s for good.
+// Every folder's files are listed away from the main thread; back on it, only the files that
+// differ from memory are read again, as the watcher's are. A change the watcher reported while
+// the listing ran is current already (or about to be read) and is left out; a re-scan meanwhile
+// looked at every file itself and drops the listing.
 void VdirCalendarStore::verifyTrustedFolders() {
+    QStringList folders;
+    for (const auto& c : m_collections)
+        folders << c.info.folder;
+    const quint64 generation = ++m_verifications;
+    m_verification = Verification{generation, {}};
+    auto done = [weak = std::weak_ptr<VdirCalendarStore*>(m_self),
+                 generation](FolderListings listings) {
+        if (const auto self = weak.lock())
+            (*self)->onFoldersListed(generation, std::move(listings));
+    };
+    auto work = [folders] { return listFolders(folders); };
+    if (m_options.runListing)
+        m_options.runListing(std::move(work), std::move(done));
+    else
+        done(work());
+}
+
+void VdirCalendarStore::onFoldersListed(quint64 generation, FolderListings listings) {
+    if (!m_verification || m_verification->generation != generation)
+        return;
+    const Verification verification = std::move(*std::exchange(m_verification, std::nullopt));
+    if (m_pendingChanges.isRescanNeeded)
+        return; // the re-scan about to run looks at every file
+    auto isCurrent = [&](const std::map<QString, std::set<QString>>& byFolder,
+                         const QString& folder, const QString& name) {
+        const auto found = byFolder.find(folder);
+        return found != byFolder.end() && found->second.count(name) > 0;
+    };
+    std::vector<std::pair<Collection*, std::vector<QString>>> reads(listings.size());
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < listings.size(); ++i) {
+        const QString& folder = listings[i].folder;
+        auto c = std::find_if(m_collections.begin(), m_collections.end(),
+                              [&](const Collection& o) { return o.info.folder == folder; });
+        if (c == m_collections.end())
+            continue; // gone meanwhile
+        std::vector<QString> names = changedFiles(c->files, listings[i].files);
+        std::erase_if(names, [&](const QString& name) {
+            return isCurrent(verification.readMeanwhile, folder, name) ||
+                   isCurrent(m_pendingChanges.files, folder, name);
+        });
+        count += names.size();
+        reads[i] = {&*c, std::move(names)};
+    }
+    if (count > kMaxFilesReadAlone)
+        return checkEveryFolder();
+    LoadStatistics stats;
+    StoreChange change = StoreChange::nothing();
+    for (std::size_t i = 0; i < listings.size(); ++i) {
+        auto& [c, names] = reads[i];
+        if (!c)
+            continue;
+        const bool isWritten = names.empty() || rereadFiles(*c, names, change, &stats);
+        stats.kept += int(listings[i].files.size()) - int(names.size());
+        if (listings[i].stamp)
+            m_loader.recordFolder(*c, *listings[i].stamp, qint64(listings[i].files.size()),
+                                  isWritten);
+        c->isVerified = true;
+    }
+    m_lastLoad = stats;
+    if (!change.isEmpty())
+        emitStoreChanged(std::move(change));
+}
+
+// The check of every file on the main thread, as at a start without trust: when more files
+// changed than are worth reading one by one.
+void VdirCalendarStore::checkEveryFolder() {
     m_loader.setFolderTrust(std::chrono::seconds{0});
     const bool hasChanged = refresh();
     m_loader.setFolderTrust(m_options.folderTrust);
@@ -208,9 +279,12 @@ void VdirCalendarStore::applyPendingChanges() {
     emitStoreChanged(std::move(change));
 }
 
-// `change` gains the spans of the files' events before and after.
-void VdirCalendarStore::rereadFiles(Collection& c, const std::vector<QString>& names,
-                                    StoreChange& change) {
+// `change` gains the spans of the files' events before and after. False when the cache could
+// not take them.
+bool VdirCalendarStore::rereadFiles(Collection& c, const std::vector<QString>& names,
+                                    StoreChange& change, LoadStatistics* statistics) {
+    if (m_verification)
+        m_verification->readMeanwhile[c.info.folder].insert(names.begin(), names.end());
     const auto calendar = VdirIndex::CalendarIndex(&c - m_collections.data());
     std::vector<const ParsedFile*> files;
     for (const QString& name : names)
@@ -219,7 +293,7 @@ void VdirCalendarStore::rereadFiles(Collection& c, const std::vector<QString>& n
     for (const ParsedFile* f : files)
         VdirIndex::addSpans(*f, m_zones, change);
     m_index.remove(files, m_zones);
-    m_loader.refreshFiles(c, names);
+    const bool isWritten = m_loader.refreshFiles(c, names, statistics);
     files.clear();
     for (const QString& name : names)
         if (auto now = c.files.find(name); now != c.files.end())
@@ -227,6 +301,7 @@ void VdirCalendarStore::rereadFiles(Collection& c, const std::vector<QString>& n
     for (const ParsedFile* f : files)
         VdirIndex::addSpans(*f, m_zones, change);
     m_index.insert(files, calendar, m_zones);
+    return isWritten;
 }
 
 void VdirCalendarStore::refreshSourcesIfNecessary() {

@@ -8,6 +8,7 @@
 #include "kit/Scheduler.h"
 #include "platform/CalendarStore.h"
 #include "platform/linux/VdirCache.h"
+#include "platform/linux/VdirFolderCheck.h"
 #include "platform/linux/VdirImport.h"
 #include "platform/linux/VdirIndex.h"
 #include "platform/linux/VdirLoader.h"
@@ -15,7 +16,10 @@
 
 #include <QElapsedTimer>
 #include <chrono>
+#include <map>
 #include <memory>
+#include <optional>
+#include <set>
 
 namespace ruvo::platform::vdir {
 
@@ -35,6 +39,9 @@ struct VdirStoreOptions {
     // system, which takes the memory back at once, instead of being freed one by one. Builds
     // with AddressSanitizer free them, so that a real leak still shows.
     bool isLeftAtExit = false;
+    // Where a watching store lists its folders when it checks those it took on trust; empty:
+    // at once, on the calling thread.
+    ListingRunner runListing;
 };
 
 // The user's store as the program and the commands open it: the sources file under
@@ -99,9 +106,12 @@ private:
     void rebuildIndex();
     bool refresh(); // true when something changed
     void verifyTrustedFolders();
+    void onFoldersListed(quint64 generation, FolderListings listings);
+    void checkEveryFolder();
     void onDiskChange(DiskChanges changes);
     void applyPendingChanges();
-    void rereadFiles(Collection& c, const std::vector<QString>& names, StoreChange& change);
+    bool rereadFiles(Collection& c, const std::vector<QString>& names, StoreChange& change,
+                     LoadStatistics* statistics = nullptr);
     const Collection* collection(const QString& identifier) const;
     const Collection* firstCollection(EntityType kind) const;
     kit::Instant now() const;
@@ -132,6 +142,15 @@ private:
     DiskChanges m_pendingChanges;
     kit::Timer m_pendingRescan;
     kit::Timer m_pendingVerify; // of folders loaded on trust
+    // The check of every folder while its listing is under way, with the files read meanwhile
+    // by folder: those are current already and are not read twice.
+    struct Verification {
+        quint64 generation = 0;
+        std::map<QString, std::set<QString>> readMeanwhile;
+    };
+    std::optional<Verification> m_verification;
+    quint64 m_verifications = 0;
+    std::shared_ptr<VdirCalendarStore*> m_self; // the listing's weak way back
 };
 
 } // namespace ruvo::platform::vdir

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirLoader.h"
 
+#include "platform/linux/VdirFolderCheck.h"
 #include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirParser.h"
 
 #include <QFile>
 #include <atomic>
 #include <ctime>
-#include <dirent.h>
 #include <fcntl.h>
 #include <libical/ical.h>
-#include <sys/stat.h>
 #include <thread>
 
 namespace ruvo::platform::vdir {
@@ -19,35 +18,6 @@ namespace {
 
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 constexpr std::size_t kCacheBatch = 2000;
-
-using Listing = std::vector<std::pair<QString, FileStamp>>; // sorted by name
-
-// The .ics files of a folder with their stamps.
-Listing listFolder(const QString& folder) {
-    Listing result;
-    const QByteArray path = QFile::encodeName(folder);
-    DIR* dir = ::opendir(path.constData());
-    if (!dir)
-        return result;
-    const int fd = ::dirfd(dir);
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::size_t length = std::strlen(entry->d_name);
-        if (length < 5 || std::strcmp(entry->d_name + length - 4, ".ics") != 0 ||
-            entry->d_name[0] == '.')
-            continue;
-        struct stat st {};
-        if (::fstatat(fd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
-            continue;
-        result.emplace_back(QFile::decodeName(entry->d_name),
-                            FileStamp{qint64(st.st_size),
-                                      qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                                      quint64(st.st_ino)});
-    }
-    ::closedir(dir);
-    std::sort(result.begin(), result.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    return result;
-}
 
 QStringView toView(const std::pair<QString, FileStamp>& entry) {
     return entry.first;
@@ -141,7 +111,8 @@ void updateKindsAfter(Collection& c, Kinds before, const std::vector<QString>& n
 
 } // namespace
 
-void VdirLoader::refreshFiles(Collection& c, const std::vector<QString>& names) {
+bool VdirLoader::refreshFiles(Collection& c, const std::vector<QString>& names,
+                              LoadStatistics* statistics) {
     const Kinds before = kindsOf(c, names);
     std::vector<Job> jobs;
     std::vector<QString> removed;
@@ -160,9 +131,25 @@ void VdirLoader::refreshFiles(Collection& c, const std::vector<QString>& names) 
     LoadStatistics stats;
     runJobs(jobs);
     applyJobs(jobs, stats);
-    m_cache.update(c.info.folder, m_cacheWrites[c.info.folder], removed);
+    const bool isWritten = m_cache.update(c.info.folder, m_cacheWrites[c.info.folder], removed);
     m_cacheWrites.clear();
     updateKindsAfter(c, before, names);
+    if (statistics) {
+        stats.removed = int(removed.size());
+        statistics->parsed += stats.parsed;
+        statistics->broken += stats.broken;
+        statistics->removed += stats.removed;
+    }
+    return isWritten;
+}
+
+void VdirLoader::recordFolder(const Collection& c, const FolderStamp& stamp, qint64 files,
+                              bool isWritten) {
+    const qint64 now = systemNowNs();
+    if (!isWritten)
+        m_cache.forgetFolder(c.info.folder);
+    else if (stamp.stamp.mtimeNs < now - kStampSettleNs)
+        m_cache.setFolder(c.info.folder, {stamp, fingerprintOf(c.info), files, now / 1000000000});
 }
 
 void VdirLoader::updateKinds(Collection& c) {

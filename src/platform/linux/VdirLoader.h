@@ -85,6 +85,10 @@ struct LoadStatistics {
     bool hasChanges() const { return fromCache + parsed + broken + removed > 0; }
 };
 
+// A folder's .ics files with their stamps, sorted by name.
+using Listing = std::vector<std::pair<QString, FileStamp>>;
+Listing listFolder(const QString& folder);
+
 class VdirLoader {
 public:
     VdirLoader(ZoneTable& zones, VdirCache& cache, int threads)
@@ -92,8 +96,12 @@ public:
 
     LoadStatistics refresh(std::vector<Collection>& collections);
     // Reads these files of `c` again (or drops those that are gone): after the store wrote
-    // one, or when the watcher saw them change.
-    void refreshFiles(Collection& c, const std::vector<QString>& names);
+    // one, or when the watcher saw them change. False when the cache could not take them.
+    bool refreshFiles(Collection& c, const std::vector<QString>& names,
+                      LoadStatistics* statistics = nullptr);
+    // Records `c`'s folder as checked file by file at `stamp`, holding `files` files, unless
+    // the stamp is too fresh to tell a later change apart; forgets it when `isWritten` is false.
+    void recordFolder(const Collection& c, const FolderStamp& stamp, qint64 files, bool isWritten);
     // How long after a folder's files were last checked one by one its stamp is trusted;
     // zero: never.
     void setFolderTrust(std::chrono::seconds period) { m_folderTrust = period; }
@@ -102,7 +110,6 @@ public:
 
 private:
     struct Job;
-    using Listing = std::vector<std::pair<QString, FileStamp>>;
     void refreshCollection(Collection& c, std::vector<Job>& jobs, LoadStatistics& stats);
     bool loadTrusted(Collection& c, const FolderStamp& stamp, std::vector<Job>& jobs,
                      LoadStatistics& stats);
