@@ -281,3 +281,112 @@ TEST(VdirFolderTrust, AnEditReadsBackOnlyTheWrittenFile) {
     // What the edits wrote is what a new store reads.
     EXPECT_EQ(titles(vdir.open()->events({kDecember, {}})), titles(store->events({kDecember, {}})));
 }
+
+// The check after start lists the folders away from the main thread; what the watcher reads
+// while the listing runs is current already, so the listing neither undoes it nor reads it
+// again, and a re-scan meanwhile makes the listing moot.
+TEST(VdirFolderTrust, ChangesWhileTheCheckListsAreReadOnce) {
+    using platform::vdir::FolderListings;
+    struct Case {
+        const char* name;
+        std::function<void(const test::TempVdir&)> meanwhile;
+        bool isAppliedBeforeTheListing; // the watcher's wait ran out first
+        QStringList titles;
+        int changes;
+        int readByTheCheck;
+    };
+    const auto rename = [](const test::TempVdir& v, const char* name, const QByteArray& bytes) {
+        v.write(QStringLiteral(".tmp"), bytes);
+        const QString folder = v.folder() + QLatin1Char('/');
+        ASSERT_EQ(::rename(QFile::encodeName(folder + QStringLiteral(".tmp")).constData(),
+                           QFile::encodeName(folder + QLatin1String(name)).constData()),
+                  0);
+    };
+    const QString a = QStringLiteral("a"), edited = QStringLiteral("b edited in place");
+    const Case cases[] = {
+        {"nothing", [](const test::TempVdir&) {}, true, {a, edited}, 1, 1},
+        {"the edited file replaced",
+         [&](const test::TempVdir& v) {
+             rename(v, "b.ics", event("b", "20261207T100000Z", "b synced"));
+         },
+         true,
+         {a, QStringLiteral("b synced")},
+         1,
+         0},
+        {"a file added",
+         [&](const test::TempVdir& v) { rename(v, "c.ics", event("c", "20261207T110000Z")); },
+         true,
+         {a, edited, QStringLiteral("c")},
+         2,
+         1},
+        {"a file added, still waiting",
+         [&](const test::TempVdir& v) { rename(v, "c.ics", event("c", "20261207T110000Z")); },
+         false,
+         {a, edited, QStringLiteral("c")},
+         2,
+         1},
+        {"a file removed",
+         [](const test::TempVdir& v) { QFile::remove(v.folder() + QStringLiteral("/a.ics")); },
+         true,
+         {edited},
+         2,
+         1},
+        {"a re-scan",
+         [](const test::TempVdir& v) { v.write(QStringLiteral("displayname"), "W"); },
+         true,
+         {a, edited},
+         1,
+         -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempVdir vdir;
+        prepareTrusted(vdir);
+        writeInPlace(vdir.folder() + QStringLiteral("/b.ics"),
+                     event("b", "20261207T100000Z", "b edited in place"));
+        std::function<FolderListings()> work;
+        std::function<void(FolderListings)> done;
+        vdir.listFoldersWith([&](auto w, auto d) {
+            work = std::move(w);
+            done = std::move(d);
+        });
+        kit::VirtualScheduler scheduler(at("2026-12-06T09:00:00Z"));
+        auto store = vdir.open({}, &scheduler);
+        int changes = 0;
+        auto counted = store->storeChanged().connect([&] { ++changes; });
+        scheduler.advance(std::chrono::seconds(10));
+        ASSERT_TRUE(work && done);
+        FolderListings listings = work();
+        c.meanwhile(vdir);
+        test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }, 200);
+        if (c.isAppliedBeforeTheListing)
+            scheduler.advance(std::chrono::milliseconds(200));
+        const auto before = store->lastLoad();
+        done(std::move(listings));
+        scheduler.advance(std::chrono::milliseconds(200));
+        EXPECT_EQ(titles(store->events({kDecember, {}})), c.titles);
+        EXPECT_EQ(changes, c.changes);
+        if (c.readByTheCheck >= 0)
+            EXPECT_EQ(store->lastLoad().parsed, c.readByTheCheck);
+        else
+            EXPECT_EQ(store->lastLoad().parsed, before.parsed) << "the listing was dropped";
+    }
+}
+
+TEST(VdirFolderTrust, AListingThatOutlivesItsStoreIsDropped) {
+    test::TempVdir vdir;
+    prepareTrusted(vdir);
+    std::function<platform::vdir::FolderListings()> work;
+    std::function<void(platform::vdir::FolderListings)> done;
+    vdir.listFoldersWith([&](auto w, auto d) {
+        work = std::move(w);
+        done = std::move(d);
+    });
+    kit::VirtualScheduler scheduler(at("2026-12-06T09:00:00Z"));
+    auto store = vdir.open({}, &scheduler);
+    scheduler.advance(std::chrono::seconds(10));
+    ASSERT_TRUE(work && done);
+    auto listings = work();
+    store.reset();
+    done(std::move(listings)); // under AddressSanitizer a use after free would show here
+}

@@ -49,6 +49,7 @@ public:
         options.scheduler = scheduler;
         options.clock = clock;
         options.folderTrust = m_folderTrust;
+        options.runListing = m_runListing;
         auto store = std::make_unique<platform::vdir::VdirCalendarStore>(options);
         if (!store->load())
             qFatal("cannot load the test store");
@@ -63,11 +64,14 @@ public:
 
     // How long the stores opened from now on trust an unchanged folder (none by default).
     void trustFolders(std::chrono::seconds period) { m_folderTrust = period; }
+    // Where the watching stores opened from now on list their folders (default: at once).
+    void listFoldersWith(platform::vdir::ListingRunner runner) { m_runListing = std::move(runner); }
 
 private:
     QTemporaryDir m_dir;
     QString m_zone;
     std::chrono::seconds m_folderTrust{0};
+    platform::vdir::ListingRunner m_runListing;
 };
 
 // New York's zone as calendars carry it: EDT (UTC-4) from the second Sunday of March, EST
