@@ -47,7 +47,12 @@ FullscreenAlertController::FullscreenAlertController(Dependencies dependencies)
 
 void FullscreenAlertController::observe() {
     auto trigger = [this] { m_trigger.trigger(); };
-    m_subscriptions.push_back(m_deps.events.eventsDidChange().connect(trigger));
+    // A change beyond the window is planned by the periodic re-plan that brings it in.
+    m_subscriptions.push_back(m_deps.events.eventsDidChange().connect([this, trigger] {
+        if (events::touchesTimeAhead(m_deps.events.lastChange(), m_deps.scheduler.now(),
+                                     kFullscreenLookAhead))
+            trigger();
+    }));
     m_subscriptions.push_back(m_deps.defaults.observe(planKeys(), trigger));
     m_subscriptions.push_back(
         m_deps.dateEvents.subscribe([trigger](platform::DateEvent) { trigger(); }));

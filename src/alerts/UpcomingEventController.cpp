@@ -71,8 +71,13 @@ void UpcomingEventController::makeUpcomingEvents() {
 
 void UpcomingEventController::observe() {
     m_timer = m_deps.ticks.subscribe(menubar::ClockTimer::Precision::minute, [this] { update(); });
-    m_subscriptions.push_back(
-        m_deps.events.eventsDidChange().connect([this] { m_eventsChange.trigger(); }));
+    m_subscriptions.push_back(m_deps.events.eventsDidChange().connect([this] {
+        // A change beyond the look-ahead shows at the minute tick that brings it in.
+        const auto ahead = m_deps.defaults.get(keys::upcomingEventInMenuBarDurationBefore);
+        if (events::touchesTimeAhead(m_deps.events.lastChange(), m_deps.clock.now(),
+                                     ahead.toMilliseconds()))
+            m_eventsChange.trigger();
+    }));
     m_subscriptions.push_back(m_deps.defaults.observe(upcomingKeys(), [this] { update(); }));
     m_subscriptions.push_back(m_deps.dateEvents.subscribe([this](platform::DateEvent event) {
         if (event == platform::DateEvent::timeZoneChanged ||

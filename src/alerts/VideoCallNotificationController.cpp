@@ -14,7 +14,13 @@ VideoCallNotificationController::VideoCallNotificationController(Dependencies de
     : m_deps(std::move(dependencies)),
       m_replan(m_deps.scheduler, kReplanDelay, [this] { replan(); }),
       m_dateEvent(m_deps.scheduler, kDateEventDelay, [this] { m_replan.trigger(); }) {
-    m_subscriptions.push_back(m_deps.eventsDidChange.connect([this] { m_replan.trigger(); }));
+    // A change beyond the horizon is planned by the periodic re-plan that brings it in.
+    m_subscriptions.push_back(m_deps.eventsDidChange.connect([this] {
+        if (!m_deps.eventsChange ||
+            events::touchesTimeAhead(*m_deps.eventsChange, m_deps.scheduler.now(),
+                                     CallNotificationPlanner::kHorizon))
+            m_replan.trigger();
+    }));
     m_subscriptions.push_back(
         m_deps.dateEvents.subscribe([this](platform::DateEvent) { m_dateEvent.trigger(); }));
     m_subscriptions.push_back(m_deps.notifications.actionInvoked.connect(

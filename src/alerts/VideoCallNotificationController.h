@@ -58,6 +58,8 @@ public:
         std::function<QString(kit::Instant)> timeText; // "10:00 AM"
         std::function<void(const platform::Event&)> join;
         CallAlertWindows* windows = nullptr; // none: a notification no server shows is lost
+        // What the latest eventsDidChange touched (EventsController::lastChange()); none: all.
+        const platform::StoreChange* eventsChange = nullptr;
     };
 
     explicit VideoCallNotificationController(Dependencies dependencies);

@@ -42,7 +42,8 @@ std::unique_ptr<events::VideoCallAlerts> CallNotifications::make() {
             [this](kit::Instant at) {
                 return timezones::shortTimeText(m_panel.environment()(), at);
             },
-            [this](const platform::Event& event) { m_videoCalls.join(event); }, &m_windows});
+            [this](const platform::Event& event) { m_videoCalls.join(event); }, &m_windows,
+            &m_state.eventsController().lastChange()});
 }
 
 } // namespace ruvo::app

@@ -38,7 +38,7 @@ EventsSection::EventsSection(AppState& state, Panel& panel, platform::UserCalend
                   [this](const calendar::UserMessage& m) { tell(m); }),
       m_calendarModel({state.defaults(), store, state.eventsController().eventsDidChange(),
                        state.scheduler(), panel.environment(), state.selectedDate,
-                       calendar::threadPoolRunner()}),
+                       calendar::threadPoolRunner(), &state.eventsController().lastChange()}),
       m_prompter(&panel.menuWindow()), m_actions(actionDependencies()),
       m_today(today(state.scheduler(), panel.environment()())) {
     createViews();

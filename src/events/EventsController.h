@@ -70,6 +70,14 @@ private:
     std::unique_ptr<VideoCallAlerts> m_videoCallAlerts;
 };
 
+// Whether `change` meets the time from `now` to `now + ahead`, widened by a minute for the
+// waits between the change and the re-query: what an alert plan or a countdown looks at.
+inline bool touchesTimeAhead(const platform::StoreChange& change, kit::Instant now,
+                             kit::Milliseconds ahead) {
+    constexpr kit::Milliseconds kSlack{60 * 1000};
+    return change.touches({now - kSlack, now + ahead + kSlack});
+}
+
 // Enables every event calendar of the store once per installation, when events access is
 // granted (the one-time marker "enableAllCalendars"). True when it did.
 bool enableAllCalendarsOnNewInstallation(platform::CalendarStore& store,

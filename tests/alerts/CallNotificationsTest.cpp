@@ -48,6 +48,7 @@ struct Fixture {
     platform::FakeSystemDateEvents dateEvents;
     platform::FakeNotifications notifications;
     kit::Signal<> eventsDidChange;
+    platform::StoreChange change = platform::StoreChange::everything(); // behind eventsDidChange
     TestWindows windows;
     std::set<QString> joinedIds;
     std::vector<QString> joined;
@@ -79,7 +80,8 @@ struct Fixture {
                 scheduler, eventsDidChange, dateEvents, notifications,
                 [this](kit::Instant now) { return planner.plan(now); },
                 [](kit::Instant t) { return kit::formatIsoUtc(t).mid(11, 5); },
-                [this](const platform::Event& e) { joined.push_back(e.title()); }, &windows});
+                [this](const platform::Event& e) { joined.push_back(e.title()); }, &windows,
+                &change});
     }
     std::vector<QString> postedTitles() const {
         std::vector<QString> titles;
@@ -207,6 +209,33 @@ TEST(VideoCallNotificationController, ACallWithoutDurationIsPostedAndLeftToTheUs
     EXPECT_EQ(f.postedTitles(), std::vector<QString>{QStringLiteral("Ping")});
     EXPECT_TRUE(f.notifications.withdrawn.empty());
     EXPECT_TRUE(f.controller->shownKeys().empty()) << "forgotten after its time";
+}
+
+// Only a change within the hour planned (or of unknown extent) plans again.
+TEST(VideoCallNotificationController, PlansAgainOnlyForChangesWithinTheHorizon) {
+    Fixture f;
+    f.start();
+    f.scheduler.advance(1s);
+    const struct {
+        const char* name;
+        std::optional<platform::DateRange> span; // none: unknown
+        bool isPlanned;
+    } rows[] = {
+        {"tomorrow", platform::DateRange{kNow + 24h, kNow + 25h}, false},
+        {"in two hours", platform::DateRange{kNow + 2h, kNow + 3h}, false},
+        {"in half an hour", platform::DateRange{kNow + 30min, kNow + 1h}, true},
+        {"unknown", std::nullopt, true},
+    };
+    for (const auto& row : rows) {
+        f.change =
+            row.span ? platform::StoreChange::nothing() : platform::StoreChange::everything();
+        if (row.span)
+            f.change.add(*row.span);
+        const int before = f.store.eventQueryCount;
+        f.eventsDidChange.emit();
+        f.scheduler.advance(1s);
+        EXPECT_EQ(f.store.eventQueryCount > before, row.isPlanned) << row.name;
+    }
 }
 
 TEST(VideoCallNotificationController, NeverPostsLateAndFollowsClockChanges) {

@@ -222,6 +222,32 @@ TEST(FullscreenAlerts, TheWindowMovesOnWithTime) {
     EXPECT_EQ(f.scheduler.pendingCount(), 0u) << "nothing wakes the program while it is off";
 }
 
+// Only a change within the two hours planned (or of unknown extent) plans again.
+TEST(FullscreenAlerts, PlansAgainOnlyForChangesWithinTheWindow) {
+    Fixture f;
+    f.start();
+    const struct {
+        const char* name;
+        std::optional<platform::DateRange> span; // none: unknown
+        bool isPlanned;
+    } rows[] = {
+        {"tomorrow", platform::DateRange{kNow + 24h, kNow + 25h}, false},
+        {"in three hours", platform::DateRange{kNow + 3h, kNow + 4h}, false},
+        {"in ninety minutes", platform::DateRange{kNow + 90min, kNow + 2h}, true},
+        {"unknown", std::nullopt, true},
+    };
+    for (const auto& row : rows) {
+        auto change =
+            row.span ? platform::StoreChange::nothing() : platform::StoreChange::everything();
+        if (row.span)
+            change.add(*row.span);
+        const int before = f.store.eventQueryCount;
+        f.store.changeFromOutside(change);
+        f.scheduler.advance(1s);
+        EXPECT_EQ(f.store.eventQueryCount > before, row.isPlanned) << row.name;
+    }
+}
+
 TEST(FullscreenAlerts, ShowsAtTheInstantOnceWithItsSound) {
     Fixture f;
     f.defaults.set(keys::fullscreenNotifications_sound, std::optional(QStringLiteral("Glass")));

@@ -220,6 +220,35 @@ TEST(UpcomingEventController, FollowsTheClockTheCalendarAndTheSettings) {
     EXPECT_FALSE(f.item->content().colorBar);
 }
 
+// A sync tool's change of other days passes; one within the look-ahead (an hour), or of
+// unknown extent, reads the calendar again.
+TEST(UpcomingEventController, ReadsAgainOnlyForChangesWithinTheLookAhead) {
+    Fixture f;
+    f.start();
+    const struct {
+        const char* name;
+        std::optional<platform::DateRange> span; // none: unknown
+        bool isRead;
+    } rows[] = {
+        {"tomorrow", platform::DateRange{kNow + 24h, kNow + 25h}, false},
+        {"yesterday", platform::DateRange{kNow - 25h, kNow - 24h}, false},
+        {"past the hour ahead", platform::DateRange{kNow + 62min, kNow + 70min}, false},
+        {"in half an hour", platform::DateRange{kNow + 30min, kNow + 31min}, true},
+        {"running since yesterday", platform::DateRange{kNow - 24h, kNow + 10min}, true},
+        {"unknown", std::nullopt, true},
+    };
+    for (const auto& row : rows) {
+        auto change =
+            row.span ? platform::StoreChange::nothing() : platform::StoreChange::everything();
+        if (row.span)
+            change.add(*row.span);
+        const int before = f.store.eventQueryCount;
+        f.store.changeFromOutside(change);
+        f.scheduler.advance(1s);
+        EXPECT_EQ(f.store.eventQueryCount > before, row.isRead) << row.name;
+    }
+}
+
 TEST(UpcomingEventController, ClicksMenuAndMute) {
     Fixture f;
     auto call = eventData("Call", "c1");

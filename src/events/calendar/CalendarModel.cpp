@@ -37,7 +37,7 @@ CalendarModel::CalendarModel(Dependencies dependencies)
     m_subscriptions.push_back(m_shownDate.observe([this](const QDate&) { onShownDateChanged(); }));
     m_subscriptions.push_back(m_deps.defaults.observe(
         {keys::indicateEventsInCalendar, keys::enabledCalendars}, [this] { recomputeDots(); }));
-    m_subscriptions.push_back(m_deps.eventsDidChange.connect([this] { recomputeDots(); }));
+    m_subscriptions.push_back(m_deps.eventsDidChange.connect([this] { onEventsChanged(); }));
     recomputeDots();
 }
 
@@ -96,8 +96,17 @@ void CalendarModel::onShownDateChanged() {
         recomputeDots();
 }
 
+// A sync tool rewrites files of other months far more often than of the shown one.
+void CalendarModel::onEventsChanged() {
+    const platform::StoreChange* change = m_deps.eventsChange;
+    if (change && m_dotsRange && !change->touches(*m_dotsRange))
+        return;
+    recomputeDots();
+}
+
 void CalendarModel::recomputeDots() {
     const quint64 generation = ++m_generation;
+    m_dotsRange.reset();
     const auto indicator = m_deps.defaults.get(keys::indicateEventsInCalendar);
     if (indicator == EventIndicatorsInCalendar::none) {
         m_dots.set({});
@@ -106,6 +115,8 @@ void CalendarModel::recomputeDots() {
     const events::EventQueries queries(m_deps.store, m_deps.defaults,
                                        m_deps.environment().timeZoneId);
     auto input = std::make_shared<const DotsInput>(dotsInput(queries, m_grid.days(), indicator));
+    if (!input->dayStarts.empty())
+        m_dotsRange = platform::DateRange{input->dayStarts.front(), input->dayStarts.back()};
     m_deps.runInBackground([input] { return computeDots(*input); },
                            [weak = std::weak_ptr<CalendarModel*>(m_self), generation](Dots dots) {
                                const auto self = weak.lock();

@@ -4,7 +4,8 @@
 // day writes the shared selected date; the shown month follows the selection.
 //
 // Dots are recomputed when the shown month, `indicateEventsInCalendar` or `enabledCalendars`
-// change and on every `eventsDidChange`: the events are read on the main thread, the per-day
+// change and on every `eventsDidChange` that touches the grid's days: the events are read on
+// the main thread, the per-day
 // walk runs through `runInBackground`, and a result is applied only while it is still the
 // latest one asked for.
 #pragma once
@@ -13,10 +14,12 @@
 #include "events/calendar/MonthGrid.h"
 #include "events/calendar/SwipeTracker.h"
 #include "kit/Signal.h"
+#include "platform/StoreChange.h"
 #include "settings/Defaults.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace ruvo::calendar {
 
@@ -38,6 +41,8 @@ public:
         std::function<kit::Environment()> environment;
         kit::ObservableValue<QDate>& selectedDate;
         DotsRunner runInBackground = synchronousRunner();
+        // What the latest eventsDidChange touched (EventsController::lastChange()); none: all.
+        const platform::StoreChange* eventsChange = nullptr;
     };
 
     explicit CalendarModel(Dependencies dependencies);
@@ -77,6 +82,7 @@ private:
     void showMonthOffset(int months);
     void onShownDateChanged();
     void recomputeDots();
+    void onEventsChanged();
 
     Dependencies m_deps;
     kit::ObservableValue<QDate> m_shownDate;
@@ -84,7 +90,8 @@ private:
     MonthGrid m_grid;
     SwipeTracker m_swipe;
     quint64 m_generation = 0;
-    std::shared_ptr<CalendarModel*> m_self; // the background work's weak way back
+    std::optional<platform::DateRange> m_dotsRange; // the span the dots were last read for
+    std::shared_ptr<CalendarModel*> m_self;         // the background work's weak way back
     std::vector<kit::Subscription> m_subscriptions;
 };
 

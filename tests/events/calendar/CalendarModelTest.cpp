@@ -35,8 +35,9 @@ protected:
         const auto env = [] {
             return kit::Environment{QStringLiteral("de_DE"), QStringLiteral("Asia/Tokyo")};
         };
-        return std::make_unique<Model>(Model::Dependencies{
-            defaults, store, eventsDidChange, scheduler, env, selectedDate, std::move(runner)});
+        return std::make_unique<Model>(Model::Dependencies{defaults, store, eventsDidChange,
+                                                           scheduler, env, selectedDate,
+                                                           std::move(runner), &change});
     }
 
     void addEvent(const char* start) {
@@ -51,6 +52,7 @@ protected:
     settings::Defaults defaults{standard, shared};
     platform::FakeCalendarStore store;
     kit::Signal<> eventsDidChange;
+    platform::StoreChange change = platform::StoreChange::everything(); // behind eventsDidChange
     // 31 January 2027, 23:30 in Tokyo (UTC+9): "today" is the 31st there.
     kit::VirtualScheduler scheduler{at("2027-01-31T14:30:00Z")};
     kit::ObservableValue<QDate> selectedDate;
@@ -167,6 +169,37 @@ TEST_F(CalendarModelTest, DotsFollowTheirTriggersAndOnlyTheLatestResultLands) {
     ASSERT_EQ(pending.size(), 4u);
     model.reset();
     run(3); // the model is gone: nothing to apply to, nothing crashes
+}
+
+// The grid of January 2027 in Tokyo (UTC+9), Monday first: from 28 December to 7 February,
+// midnight there; a change outside it leaves the dots alone.
+TEST_F(CalendarModelTest, DotsAreReadAgainOnlyForChangesOfTheGridsDays) {
+    auto model = makeModel();
+    const struct {
+        const char* name;
+        std::optional<platform::DateRange> span; // none: unknown
+        bool isRead;
+    } rows[] = {
+        {"in March", platform::DateRange{at("2027-03-10T00:00:00Z"), at("2027-03-11T00:00:00Z")},
+         false},
+        {"ends at the grid's first midnight",
+         platform::DateRange{at("2026-12-27T14:00:00Z"), at("2026-12-27T15:00:00Z")}, false},
+        {"starts at its last midnight",
+         platform::DateRange{at("2027-02-07T15:00:00Z"), at("2027-02-07T16:00:00Z")}, false},
+        {"on its last day in Tokyo, the day before in UTC",
+         platform::DateRange{at("2027-02-07T14:00:00Z"), at("2027-02-07T14:30:00Z")}, true},
+        {"in the middle",
+         platform::DateRange{at("2027-01-15T00:00:00Z"), at("2027-01-15T01:00:00Z")}, true},
+        {"unknown", std::nullopt, true},
+    };
+    for (const auto& row : rows) {
+        change = row.span ? platform::StoreChange::nothing() : platform::StoreChange::everything();
+        if (row.span)
+            change.add(*row.span);
+        const int before = store.eventQueryCount;
+        eventsDidChange.emit();
+        EXPECT_EQ(store.eventQueryCount > before, row.isRead) << row.name;
+    }
 }
 
 TEST_F(CalendarModelTest, ThePoolsWorkLandsOnTheMainThread) {
