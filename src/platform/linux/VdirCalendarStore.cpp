@@ -223,7 +223,7 @@ void VdirCalendarStore::onFoldersListed(quint64 generation, FolderListings listi
         if (!c)
             continue;
         const bool isWritten = names.empty() || rereadFiles(*c, names, change, &stats);
-        stats.kept += int(listings[i].files.size()) - int(names.size());
+        stats.kept += std::max(0, int(listings[i].files.size()) - int(names.size()));
         if (listings[i].stamp)
             m_loader.recordFolder(*c, *listings[i].stamp, qint64(listings[i].files.size()),
                                   isWritten);
