@@ -20,7 +20,7 @@ protected:
     QJsonObject created(const cli::Command& command, QStringList arguments) {
         arguments << QStringLiteral("--json");
         EXPECT_EQ(run(command, arguments), cli::kExitOk) << qPrintable(errors);
-        return QJsonDocument::fromJson(output.toUtf8()).object();
+        return json().object();
     }
 
     // What the new items' files say, all of them.
@@ -49,8 +49,8 @@ TEST_F(NewItemCommandsTest, ANewEventPrintsAsTheEventListPrintsIt) {
                  QStringLiteral("2026-12-09T15:45:00"), QStringLiteral("--location"),
                  QStringLiteral("Main St 1"), QStringLiteral("--alarm"), QStringLiteral("900"),
                  QStringLiteral("--alarm"), QStringLiteral("86400")});
-    ASSERT_EQ(run(cli::eventsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
-    const QJsonArray listed = QJsonDocument::fromJson(output.toUtf8()).array();
+    ASSERT_EQ(run(cli::eventsCommand(), words("--json")), cli::kExitOk);
+    const QJsonArray listed = json().array();
     ASSERT_EQ(listed.size(), 1);
     EXPECT_EQ(listed[0].toObject(), event);
     EXPECT_EQ(event[QLatin1String("start")].toString(),

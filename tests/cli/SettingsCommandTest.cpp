@@ -27,8 +27,7 @@ protected:
 TEST_F(SettingsCommandTest, DescribesThePanesAsJson) {
     ASSERT_EQ(run(cli::settingsCommand(), {QStringLiteral("--describe"), QStringLiteral("--json")}),
               cli::kExitOk);
-    const QJsonArray panes =
-        QJsonDocument::fromJson(output.toUtf8())[QLatin1String("panes")].toArray();
+    const QJsonArray panes = json()[QLatin1String("panes")].toArray();
     ASSERT_EQ(panes.size(), 7);
     const QJsonValue first = panes[1][QLatin1String("controls")][0];
     EXPECT_EQ(panes[1][QLatin1String("id")].toString(), QStringLiteral("panel"));
