@@ -15,12 +15,6 @@ using ruvo::test::at;
 
 namespace {
 
-// An ISO 8601 interval, "start/end".
-platform::DateRange interval(const char* text) {
-    const QList<QByteArray> ends = QByteArray(text).split('/');
-    return {at(ends.value(0).constData()), at(ends.value(1).constData())};
-}
-
 struct Row {
     const char* name;
     const char* components;
@@ -110,7 +104,7 @@ TEST(VdirRecurrence, OccurrencesMatchTheHandWorkedTable) {
         test::TempVdir vdir(QString::fromLatin1(row.zone));
         vdir.write(QStringLiteral("item.ics"), test::calendarText(row.components));
         auto store = vdir.open();
-        const auto events = store->events({interval(row.window), {}});
+        const auto events = store->events({test::interval(row.window), {}});
         QStringList expected;
         for (const char* e : row.expected)
             expected << QString::fromLatin1(e);
@@ -330,7 +324,7 @@ TEST(VdirRecurrence, DayPartsOfShortRules) {
         QStringList expected;
         for (const char* e : row.expected)
             expected << QString::fromLatin1(e);
-        const platform::DateRange window = interval(row.window);
+        const platform::DateRange window = test::interval(row.window);
         const LocalSeconds from = kit::msecsSinceEpoch(window.start) / 1000;
         const LocalSeconds to = kit::msecsSinceEpoch(window.end) / 1000;
         EXPECT_EQ(startsOf(row.rule, row.first, from, to - 1), expected);
