@@ -67,8 +67,7 @@ TEST_F(AgendaCommandTest, JsonHasTheSectionsThePastEventsAndEachRowsTiming) {
 }
 
 TEST_F(AgendaCommandTest, TextOfAChosenDate) {
-    ASSERT_EQ(run(cli::agendaCommand(), {QStringLiteral("--date"), QStringLiteral("2026-12-11")}),
-              cli::kExitOk);
+    ASSERT_EQ(run(cli::agendaCommand(), words("--date 2026-12-11")), cli::kExitOk);
     const QStringList lines = output.split(QLatin1Char('\n'));
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0], QStringLiteral("Friday, December 11"));

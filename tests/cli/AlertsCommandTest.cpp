@@ -77,8 +77,7 @@ TEST_F(AlertsCommand, ListsFullscreenAlertsAsTheProgramPlansThem) {
     const QString calendar = addCallsCalendar();
     defaults.set(keys::fullscreenNotifications_isEnabled, true);
     defaults.set(keys::fullscreenNotifications_calendars, {calendar});
-    ASSERT_EQ(run(cli::alertsCommand(), {QStringLiteral("--hours"), QStringLiteral("1")}),
-              cli::kExitOk);
+    ASSERT_EQ(run(cli::alertsCommand(), words("--hours 1")), cli::kExitOk);
     EXPECT_EQ(output, QStringLiteral("2026-12-08T14:00:00+01:00  fullscreen  Sync\n"));
 
     ASSERT_EQ(run(cli::alertsCommand(), words("--json")), cli::kExitOk);

@@ -76,10 +76,7 @@ TEST_F(CommandTest, AddedFoldersAreListedAndTheirEventsPrintedInQueryOrder) {
     EXPECT_EQ(moved[QLatin1String("kind")].toString(), QStringLiteral("event"));
     EXPECT_EQ(moved[QLatin1String("calendar")].toString(), QStringLiteral("Team"));
 
-    EXPECT_EQ(eventsJson({QStringLiteral("--from"), QStringLiteral("2026-12-02"),
-                          QStringLiteral("--to"), QStringLiteral("2026-12-03T00:00:00+01:00")})
-                  .size(),
-              1);
+    EXPECT_EQ(eventsJson(words("--from 2026-12-02 --to 2026-12-03T00:00:00+01:00")).size(), 1);
 }
 
 // Refusals that need the calendars to decide; the rest are CommandLine's table.
