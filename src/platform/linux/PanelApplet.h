@@ -11,6 +11,9 @@
 // serial of its own, since it changes at most daily while the text changes every minute: its
 // stored name, and its picture as a PNG drawn white on transparent at twice the panel's
 // 22-point height, for the applet to tint in the panel's text colour.
+//
+// A caller that stays on the bus counts as an applet showing the clock (PanelAppletClients);
+// while one does, the program's tray item steps aside.
 #pragma once
 
 #include "platform/StatusItem.h"
