@@ -25,8 +25,9 @@ double luminance(QColor c) {
 }
 
 double contrast(QColor a, QColor b) {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The strongest contrast against the background inside the first row's check box.
