@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "alerts/VideoCallNotificationController.h"
 #include "events/MutedEvents.h"
@@ -39,10 +40,7 @@ public:
     void close(const QString&) override {}
 };
 
-struct Fixture {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+struct Fixture : test::MemoryDefaults {
     kit::VirtualScheduler scheduler{kNow};
     platform::FakeCalendarStore store;
     platform::FakeSystemDateEvents dateEvents;

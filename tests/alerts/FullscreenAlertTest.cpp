@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "alerts/FullscreenAlertController.h"
 #include "kit/VirtualScheduler.h"
@@ -43,10 +44,7 @@ std::shared_ptr<EventData> invitation(const char* title, ParticipantStatus mine)
     return data;
 }
 
-struct Fixture {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+struct Fixture : test::MemoryDefaults {
     kit::VirtualScheduler scheduler{kNow};
     platform::FakeSystemDateEvents dateEvents;
     platform::FakeCalendarStore store;
