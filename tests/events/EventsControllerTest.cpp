@@ -176,6 +176,5 @@ TEST_F(ControllerTest, EnablesAnAccountsCalendarWhenItFirstAppears) {
 
     defaults.set(keys::enabledCalendars, before);
     store.changeFromOutside();
-    EXPECT_FALSE(events::enableAllCalendarsOnNewInstallation(store, defaults));
     EXPECT_EQ(defaults.get(keys::enabledCalendars), before);
 }
