@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alerts/UpcomingEventController.h"
 
+#include "AlertEvents.h"
 #include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
@@ -19,17 +20,9 @@ using platform::EventData;
 using test::at;
 namespace keys = settings::keys;
 
-// Monday 2026-12-07, 09:00 in New York.
-const kit::Instant kNow = at("2026-12-07T14:00:00Z");
+const kit::Instant kNow = test::kAlertsNow;
 
-std::shared_ptr<EventData> eventData(const char* title, const char* uid,
-                                     const char* calendar = "A") {
-    auto data = std::make_shared<EventData>();
-    data->title = QString::fromUtf8(title);
-    data->calendarItemExternalIdentifier = QString::fromUtf8(uid);
-    data->calendarIdentifier = QString::fromUtf8(calendar);
-    return data;
-}
+using test::eventData;
 
 struct Fixture : test::MemoryDefaults {
     kit::VirtualScheduler scheduler{kNow};
@@ -43,11 +36,7 @@ struct Fixture : test::MemoryDefaults {
     std::unique_ptr<UpcomingEventController> controller;
 
     Fixture() {
-        for (const char* id : {"A", "B"}) {
-            platform::Calendar calendar;
-            calendar.identifier = QString::fromLatin1(id);
-            store.calendarList.push_back(calendar);
-        }
+        store.calendarList = test::calendarsAB();
         store.calendarList[0].colour = QStringLiteral("#ff0000");
     }
 
