@@ -92,7 +92,7 @@ TEST_F(QueriesTest, EventsAreFilteredBySettingsAndSortedStably) {
         QStringList expected;
     };
     const Row rows[] = {
-        {"no calendar enabled", [] {}, {}},
+        {"no calendar enabled", [] {}, QStringList()},
         {"calendar A", [&] { defaults.set(keys::enabledCalendars, {QStringLiteral("A")}); }, all},
         {"a calendar that no longer exists is skipped",
          [&] {
@@ -100,8 +100,7 @@ TEST_F(QueriesTest, EventsAreFilteredBySettingsAndSortedStably) {
          },
          all},
         {"only a calendar that no longer exists",
-         [&] { defaults.set(keys::enabledCalendars, {QStringLiteral("gone")}); },
-         {}},
+         [&] { defaults.set(keys::enabledCalendars, {QStringLiteral("gone")}); }, QStringList()},
         {"hidden by its external identifier",
          [&] {
              defaults.set(keys::enabledCalendars, {QStringLiteral("A")});
@@ -119,7 +118,7 @@ TEST_F(QueriesTest, EventsAreFilteredBySettingsAndSortedStably) {
              defaults.set(keys::enabledCalendars, {QStringLiteral("A")});
              store.eventsStatus = platform::AuthorizationStatus::denied;
          },
-         {}},
+         QStringList()},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -21,13 +21,9 @@ namespace {
 class CalendarModelTest : public ::testing::Test, public test::MemoryDefaults {
 protected:
     CalendarModelTest() {
-        store.calendarList = {{QStringLiteral("A"),
-                               QStringLiteral("Work"),
-                               QStringLiteral("#ff0000"),
-                               platform::EntityType::event,
-                               {},
-                               true,
-                               {}}};
+        store.calendarList = {{QStringLiteral("A"), QStringLiteral("Work"),
+                               QStringLiteral("#ff0000"), platform::EntityType::event, QString(),
+                               true, QString()}};
         defaults.set(keys::enabledCalendars, settings::StringSet{QStringLiteral("A")});
         defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::one);
     }

@@ -112,11 +112,8 @@ TEST_F(DotsTest, EachDayGetsTheColoursOfItsEventsInStartOrder) {
     // Outside the grid on both sides.
     add("A", "2026-11-28T10:00:00Z", "2026-11-29T10:00:00Z");
     add("A", "2027-01-11T10:00:00Z", "2027-01-11T11:00:00Z");
-    store.reminderList.push_back({QStringLiteral("r1"),
-                                  QStringLiteral("R"),
-                                  QStringLiteral("r1"),
-                                  QStringLiteral("pay"),
-                                  {},
+    store.reminderList.push_back({QStringLiteral("r1"), QStringLiteral("R"), QStringLiteral("r1"),
+                                  QStringLiteral("pay"), QString(),
                                   platform::DueDate{QDate(2026, 12, 22), std::nullopt, {}}});
 
     using I = settings::EventIndicatorsInCalendar;
