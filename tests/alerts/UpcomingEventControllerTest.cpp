@@ -87,6 +87,16 @@ TEST(UpcomingEventController, ChoosesTheNextEventAndSkipsTheRest) {
         f.store.addEvent(data, kNow + 10min, kNow + 20min);
         f.store.addEvent(data, kNow + 24h + 10min, kNow + 24h + 20min);
     };
+    using Location = settings::EventExcludeMatcher::Location;
+    const auto excludedFrom = [&](Location where) {
+        return [=](Fixture& f) {
+            standupIn5(f);
+            settings::EventExcludeMatcher m;
+            m.pattern = QStringLiteral("stand");
+            m.locations = {where};
+            f.defaults.set(keys::fullscreenNotifications_excludeMatcher, {m});
+        };
+    };
     // The forms of the entries, and an occurrence's neighbour, are MutedEvents' and the
     // call planner's; here that the panel item heeds them.
     const Row rows[] = {
@@ -99,24 +109,8 @@ TEST(UpcomingEventController, ChoosesTheNextEventAndSkipsTheRest) {
                             {QStringLiteral("A/d1\u23F0818345400")});
          },
          ""},
-        {"excluded here",
-         [&](Fixture& f) {
-             standupIn5(f);
-             settings::EventExcludeMatcher m;
-             m.pattern = QStringLiteral("stand");
-             m.locations = {settings::EventExcludeMatcher::Location::upcomingEventInMenuBar};
-             f.defaults.set(keys::fullscreenNotifications_excludeMatcher, {m});
-         },
-         ""},
-        {"excluded from the list only",
-         [&](Fixture& f) {
-             standupIn5(f);
-             settings::EventExcludeMatcher m;
-             m.pattern = QStringLiteral("stand");
-             m.locations = {settings::EventExcludeMatcher::Location::eventList};
-             f.defaults.set(keys::fullscreenNotifications_excludeMatcher, {m});
-         },
-         "Standup in 5m"},
+        {"excluded here", excludedFrom(Location::upcomingEventInMenuBar), ""},
+        {"excluded from the list only", excludedFrom(Location::eventList), "Standup in 5m"},
         {"all-day events never",
          [&](Fixture& f) {
              auto data = eventData("Holiday", "h1");
