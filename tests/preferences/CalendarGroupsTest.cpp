@@ -9,20 +9,22 @@ using namespace ruvo::preferences;
 
 namespace {
 
-platform::Calendar calendar(const char* title, const char* source,
-                            platform::EntityType kind = platform::EntityType::event) {
-    platform::Calendar c;
-    c.identifier = QString::fromLatin1(title);
-    c.title = QString::fromLatin1(title);
-    c.source = QString::fromLatin1(source);
-    c.kind = kind;
-    return c;
-}
-
-// "heading: title title | heading: title", for one line of expectation per case.
-QString outline(const std::vector<CalendarGroup>& groups) {
+// "title@source" makes a calendar; "~" before the title makes it a reminder list.
+// The groups come back as "heading: title title | ...", with "*" before the built-in one.
+QString grouped(const std::vector<const char*>& calendars,
+                const std::vector<CalendarFolder>& folders) {
+    std::vector<platform::Calendar> all;
+    for (const char* text : calendars) {
+        const QString c = QString::fromLatin1(text);
+        platform::Calendar calendar;
+        calendar.title = c.section(QLatin1Char('@'), 0, 0).remove(QLatin1Char('~'));
+        calendar.source = c.section(QLatin1Char('@'), 1);
+        calendar.kind = c.startsWith(QLatin1Char('~')) ? platform::EntityType::reminder
+                                                       : platform::EntityType::event;
+        all.push_back(calendar);
+    }
     QStringList parts;
-    for (const CalendarGroup& g : groups) {
+    for (const CalendarGroup& g : groupCalendars(all, platform::EntityType::event, folders)) {
         QStringList titles;
         for (const platform::Calendar& c : g.calendars)
             titles << c.title;
@@ -37,67 +39,29 @@ TEST(CalendarGroupsTest, CalendarsGoUnderTheInnermostFolderTheUserAdded) {
                                               {QStringLiteral("/h/.calendars/"), false},
                                               {QStringLiteral("/h/.calendars/work"), false},
                                               {QStringLiteral("/h/cal"), false}};
-    using platform::EntityType;
     struct Row {
-        const char* what;
-        std::vector<platform::Calendar> calendars;
+        std::vector<const char*> calendars;
         const char* expected;
     };
     const Row rows[] = {
-        {"six collections of one root are one group",
-         {calendar("a", "/h/.calendars/a"), calendar("b", "/h/.calendars/b"),
-          calendar("c", "/h/.calendars/c"), calendar("d", "/h/.calendars/d"),
-          calendar("e", "/h/.calendars/e"), calendar("f", "/h/.calendars/f")},
-         "/h/.calendars: a b c d e f"},
-        {"a folder that is one collection heads itself",
-         {calendar("cal", "/h/cal")},
-         "/h/cal: cal"},
-        {"a root added inside another root wins for its own",
-         {calendar("home", "/h/.calendars/home"), calendar("team", "/h/.calendars/work/team"),
-          calendar("work", "/h/.calendars/work")},
-         "/h/.calendars: home | /h/.calendars/work: team work"},
-        {"a sibling sharing the prefix is not inside",
-         {calendar("x", "/h/calendar-x"), calendar("y", "/h/cal/y")},
-         "/h/calendar-x: x | /h/cal: y"},
-        {"the built-in store is marked",
-         {calendar("Calendar", "/d/ruvo/calendars/calendar")},
-         "*/d/ruvo/calendars: Calendar"},
-        {"accounts and unlisted folders keep their own source, in order of appearance",
-         {calendar("g1", "Google"), calendar("old", "/h/old/one"), calendar("none", ""),
-          calendar("g2", "Google"), calendar("a", "/h/.calendars/a")},
-         "Google: g1 g2 | /h/old/one: old | : none | /h/.calendars: a"},
-        {"a path that cleans into a root still belongs to it",
-         {calendar("dots", "/h/.calendars/./z/../z")},
-         "/h/.calendars: dots"},
-        {"only calendars of the kind asked for",
-         {calendar("todo", "/h/.calendars/todo", EntityType::reminder)},
-         ""},
+        // A root's collections, a root inside it, a sibling sharing its prefix, the built-in.
+        {{"a@/h/.calendars/a", "b@/h/.calendars/b", "team@/h/.calendars/work/team",
+          "work@/h/.calendars/work", "x@/h/calendar-x", "cal@/h/cal", "C@/d/ruvo/calendars/c"},
+         "/h/.calendars: a b | /h/.calendars/work: team work | /h/calendar-x: x | /h/cal: cal | "
+         "*/d/ruvo/calendars: C"},
+        // Accounts, unlisted folders and none keep their own, in order; paths are cleaned.
+        {{"g1@Google", "old@/h/old/one", "none@", "g2@Google", "dots@/h/.calendars/./z/../z",
+          "~todo@/h/.calendars/todo"},
+         "Google: g1 g2 | /h/old/one: old | : none | /h/.calendars: dots"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(outline(groupCalendars(row.calendars, EntityType::event, folders)),
-                  QString::fromLatin1(row.expected))
-            << row.what;
-}
-
-TEST(CalendarGroupsTest, FolderTitlesStartFromHome) {
-    struct Row {
-        const char* source;
-        const char* home;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {"/home/ann/.calendars", "/home/ann", "~/.calendars"},
-        {"/home/ann/.calendars", "/home/ann/", "~/.calendars"},
-        {"/home/anna/cal", "/home/ann", "/home/anna/cal"},
-        {"/home/ann", "/home/ann", "/home/ann"},
-        {"/srv/cal", "/", "/srv/cal"},
-        {"Google", "/home/ann", "Google"},
-        {"/home/ann/cal", "", "/home/ann/cal"},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(folderTitle(QString::fromLatin1(row.source), QString::fromLatin1(row.home)),
-                  QString::fromLatin1(row.expected))
-            << row.source << " in " << row.home;
+        EXPECT_EQ(grouped(row.calendars, folders), QString::fromLatin1(row.expected));
+    EXPECT_EQ(folderTitle(QStringLiteral("/home/ann/.cal"), QStringLiteral("/home/ann/")),
+              QStringLiteral("~/.cal"));
+    EXPECT_EQ(folderTitle(QStringLiteral("/home/anna/cal"), QStringLiteral("/home/ann")),
+              QStringLiteral("/home/anna/cal"));
+    EXPECT_EQ(folderTitle(QStringLiteral("/srv/cal"), QStringLiteral("/")),
+              QStringLiteral("/srv/cal"));
 }
 
 } // namespace

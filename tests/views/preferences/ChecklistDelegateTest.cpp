@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The calendar checklist's boxes drawn under Fusion in both palettes, enabled and disabled: the
-// outline of an unchecked box must stand out from the list's background, less when disabled.
+// The checklist's boxes under Fusion in both palettes: an unchecked box's outline must stand out
+// from the list's background, less so when the list is disabled.
 #include "views/preferences/ChecklistDelegate.h"
 
 #include "views/shell/Palettes.h"
@@ -13,65 +13,45 @@ using namespace ruvo;
 
 namespace {
 
-struct Tree final : QTreeWidget {
-    using QTreeWidget::initViewItemOption;
-};
-
-double luminance(QColor c) {
-    auto channel = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(QColor a, QColor b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// The strongest contrast against the background inside the first row's check box.
+// The WCAG contrast ratio of the most distinct pixel in the row (an item with only a check box)
+// against the list's background.
 double boxContrast(const QPalette& palette, bool isEnabled) {
     std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    Tree tree;
+    QTreeWidget tree;
     tree.setStyle(fusion.get());
     tree.setPalette(palette);
-    tree.setHeaderHidden(true);
-    tree.setRootIsDecorated(false);
     tree.setItemDelegate(new views::ChecklistDelegate(&tree));
-    auto* item = new QTreeWidgetItem(&tree, {QStringLiteral("Reminders")});
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    auto* item = new QTreeWidgetItem(&tree);
     item->setCheckState(0, Qt::Unchecked);
     tree.setEnabled(isEnabled);
     tree.resize(200, 60);
     const QImage image = tree.viewport()->grab().toImage();
-
-    QStyleOptionViewItem option;
-    tree.initViewItemOption(&option);
-    option.rect = tree.visualItemRect(item);
-    option.features |= QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
-    option.text = item->text(0);
-    const QRect box = fusion->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &tree);
-    const QColor background = image.pixelColor(box.center() + QPoint(0, box.height()));
+    auto luminance = [](QColor c) {
+        auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const QRect row = tree.visualItemRect(item);
+    const double background = luminance(image.pixelColor(row.bottomLeft() + QPoint(0, 4)));
     double best = 1;
-    for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x)
-            best = std::max(best, contrast(image.pixelColor(x, y), background));
+    for (int y = row.top(); y <= row.bottom(); ++y)
+        for (int x = row.left(); x <= row.right(); ++x) {
+            const double pixel = luminance(image.pixelColor(x, y));
+            best = std::max(best, (std::max(pixel, background) + 0.05) /
+                                      (std::min(pixel, background) + 0.05));
+        }
     return best;
 }
 
 TEST(ChecklistDelegateTest, UncheckedBoxesAreSeenInBothPalettesAndLookDisabledWhenDisabled) {
-    struct Row {
-        const char* what;
-        QPalette palette;
-    };
-    const Row rows[] = {{"light", views::lightPalette()}, {"dark", views::darkPalette()}};
-    for (const Row& row : rows) {
-        const double enabled = boxContrast(row.palette, true);
-        const double disabled = boxContrast(row.palette, false);
-        EXPECT_GE(enabled, 3.0) << row.what;
-        EXPECT_GE(disabled, 2.0) << row.what;
-        EXPECT_LT(disabled, enabled) << row.what;
+    for (const QPalette& palette : {views::lightPalette(), views::darkPalette()}) {
+        const std::string base = palette.color(QPalette::Base).name().toStdString();
+        const double enabled = boxContrast(palette, true);
+        const double disabled = boxContrast(palette, false);
+        EXPECT_GE(enabled, 3.0) << base;
+        EXPECT_GE(disabled, 2.0) << base;
+        EXPECT_LT(disabled, enabled) << base;
     }
 }
 
