@@ -212,7 +212,6 @@ TEST(VideoCallNotificationController, PlansAgainOnlyForChangesWithinTheHorizon) 
         std::optional<platform::DateRange> span; // none: unknown
         bool isPlanned;
     } rows[] = {
-        {"tomorrow", platform::DateRange{kNow + 24h, kNow + 25h}, false},
         {"in two hours", platform::DateRange{kNow + 2h, kNow + 3h}, false},
         {"in half an hour", platform::DateRange{kNow + 30min, kNow + 1h}, true},
         {"unknown", std::nullopt, true},

@@ -221,7 +221,6 @@ TEST(FullscreenAlerts, PlansAgainOnlyForChangesWithinTheWindow) {
         std::optional<platform::DateRange> span; // none: unknown
         bool isPlanned;
     } rows[] = {
-        {"tomorrow", platform::DateRange{kNow + 24h, kNow + 25h}, false},
         {"in three hours", platform::DateRange{kNow + 3h, kNow + 4h}, false},
         {"in ninety minutes", platform::DateRange{kNow + 90min, kNow + 2h}, true},
         {"unknown", std::nullopt, true},
