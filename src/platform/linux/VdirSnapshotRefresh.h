@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Brings calendars.snapshot up to date one folder at a time: a folder the old picture still
-// describes is copied from it, record bytes as they stand; any other folder is read alone
-// (from the cache where its files have not changed), written, and freed before the next. A
-// command after a change thus holds at most the largest folder it had to read, never every
-// calendar, and reads only the folders that changed.
+// describes is copied from it, record bytes as they stand; any other folder is checked file by
+// file and streamed: each file decoded from the cache (or parsed, in small batches, when it
+// changed), written and dropped. A command after a change thus holds a file or a batch of
+// records at a time, never a whole calendar, and reads only the folders that changed; the
+// cache afterwards records those folders as a store's load would.
 #pragma once
 
 #include "platform/linux/VdirCalendarStore.h"

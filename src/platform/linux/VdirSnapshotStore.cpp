@@ -61,6 +61,9 @@ kit::Result<void> VdirSnapshotStore::load() {
     if (!m_lastRefresh && old)
         m_lastRefresh = refreshSnapshot(path, m_infos, nullptr, {}, m_options, m_zones);
     old.reset();
+    if (m_lastRefresh)
+        qCDebug(lcVdir, "Calendar snapshot written: %d folders copied, %d read",
+                m_lastRefresh->copiedFolders, m_lastRefresh->readFolders);
     m_snapshot = m_lastRefresh ? VdirSnapshot::open(path) : nullptr;
     if (!m_snapshot || m_snapshot->folders().size() != m_infos.size()) {
         m_snapshot.reset();
