@@ -123,10 +123,10 @@ std::optional<SnapshotRefresh> refreshSnapshot(const QString& path,
                                                const VdirSnapshot* old,
                                                const std::vector<std::optional<quint32>>& reuse,
                                                const VdirStoreOptions& options, ZoneTable& zones) {
+    VdirCache cache(options.cacheFile); // first: it makes the private cache folder
     auto writer = SnapshotWriter::create(path);
     if (!writer)
         return std::nullopt;
-    VdirCache cache(options.cacheFile);
     SnapshotRefresh done;
     std::vector<std::optional<quint32>> newFolderOf(old ? old->folders().size() : 0);
     for (std::size_t i = 0; i < infos.size(); ++i) {

@@ -178,6 +178,11 @@ TEST(VdirSnapshot, ChangedFoldersAreReadFromTheFiles) {
              ASSERT_TRUE(vdir::writeSources(vdir::sourcesFilePath(v.config()), {}));
          },
          0},
+        {"the cache folder deleted",
+         [](test::TempVdir& v) {
+             ASSERT_TRUE(QDir(QFileInfo(v.cacheFile()).absolutePath()).removeRecursively());
+         },
+         kFolders},
         {"other addresses of the user",
          [](test::TempVdir& v) {
              ASSERT_TRUE(vdir::writeSources(vdir::sourcesFilePath(v.config()),
