@@ -57,7 +57,8 @@ private:
     }
 
     void writeCachedRows() {
-        StringPool pool;
+        StringPool pool; // emptied now and then: the records it interns for are dropped
+        std::size_t decoded = 0;
         const QString prefix = m_info.folder + QLatin1Char('/');
         m_cache.forEachRow(m_info.folder, [&](QStringView name, const CachedFile& row) {
             if (name.contains(QLatin1Char('/')))
@@ -78,6 +79,8 @@ private:
                            decodeParsedFile(row.records, m_info.identifier, m_zones, pool)) {
                 add(*parsed);
                 isDone = 1;
+                if (++decoded % kParseBatch == 0)
+                    pool = {};
             }
         });
     }
