@@ -82,10 +82,11 @@ VdirCalendarStore::~VdirCalendarStore() {
 }
 
 kit::Result<void> VdirCalendarStore::load() {
-    auto start = findSourceFolders(m_options.defaultDirectory, m_options.configDirectory);
-    if (!start)
-        return kit::fail(start.error());
-    auto& found = start->collections;
+    auto started = findSourceFolders(m_options.defaultDirectory, m_options.configDirectory);
+    if (!started)
+        return kit::fail(started.error());
+    SourceFolders start = std::move(started).value();
+    auto& found = start.collections;
     bool isSameSet = found.size() == m_collections.size();
     for (std::size_t i = 0; isSameSet && i < found.size(); ++i)
         isSameSet = found[i].folder == m_collections[i].info.folder &&
@@ -113,7 +114,7 @@ kit::Result<void> VdirCalendarStore::load() {
     }
     if (m_watcher) {
         QStringList folders{m_options.defaultDirectory};
-        for (const auto& s : start->sources)
+        for (const auto& s : start.sources)
             folders << s.path;
         for (const auto& c : m_collections)
             folders << c.info.folder;

@@ -44,7 +44,7 @@ kit::Result<void> VdirSnapshotStore::load() {
     auto start = findSourceFolders(m_options.defaultDirectory, m_options.configDirectory);
     if (!start)
         return kit::fail(start.error());
-    m_infos = std::move(start->collections);
+    m_infos = std::move(start).value().collections;
     m_lastRefresh.reset();
     if (m_options.cacheFile.isEmpty() || m_options.folderTrust.count() <= 0)
         return loadFull();

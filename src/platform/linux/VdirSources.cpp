@@ -242,7 +242,7 @@ kit::Result<SourceFolders> findSourceFolders(const QString& defaultDirectory,
     if (!sources)
         return kit::fail(sources.error());
     auto collections = discoverCollections(defaultDirectory, *sources);
-    return SourceFolders{std::move(*sources), std::move(collections)};
+    return SourceFolders{std::move(sources).value(), std::move(collections)};
 }
 
 } // namespace ruvo::platform::vdir
