@@ -8,8 +8,10 @@
 #include <QFile>
 #include <atomic>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <libical/ical.h>
+#include <sys/stat.h>
 #include <thread>
 
 namespace ruvo::platform::vdir {
@@ -18,6 +20,36 @@ namespace {
 
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 constexpr std::size_t kCacheBatch = 2000;
+
+} // namespace
+
+Listing listFolder(const QString& folder) {
+    Listing result;
+    const QByteArray path = QFile::encodeName(folder);
+    DIR* dir = ::opendir(path.constData());
+    if (!dir)
+        return result;
+    const int fd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::size_t length = std::strlen(entry->d_name);
+        if (length < 5 || std::strcmp(entry->d_name + length - 4, ".ics") != 0 ||
+            entry->d_name[0] == '.')
+            continue;
+        struct stat st {};
+        if (::fstatat(fd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        result.emplace_back(QFile::decodeName(entry->d_name),
+                            FileStamp{qint64(st.st_size),
+                                      qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                                      quint64(st.st_ino)});
+    }
+    ::closedir(dir);
+    std::sort(result.begin(), result.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    return result;
+}
+
+namespace {
 
 QStringView toView(const std::pair<QString, FileStamp>& entry) {
     return entry.first;
@@ -35,10 +67,6 @@ qint64 systemNowNs() {
     ::clock_gettime(CLOCK_REALTIME, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
-
-// A folder changed less than this before it was listed may change again within the same
-// tick of the file system's clock without its stamp moving, so its stamp is not recorded.
-constexpr qint64 kStampSettleNs = 2'000'000'000;
 
 } // namespace
 
