@@ -197,9 +197,7 @@ private:
             x.alarms.push_back(Alarm{kit::Seconds{offset}});
         }
         m_in >> x.isOrganizedByCurrentUser;
-        if (!x.location.isEmpty() || !x.url.isEmpty() || !x.notes.isEmpty() ||
-            !x.attendees.empty() || !x.alarms.empty() || x.isOrganizedByCurrentUser)
-            d->extras = std::make_unique<EventExtras>(std::move(x));
+        d->extras = m_pool.share(std::make_shared<EventExtras>(std::move(x)));
         return d;
     }
     EventTimes times() {
@@ -290,11 +288,45 @@ QString StringPool::intern(const QString& s) {
     return own;
 }
 
+namespace {
+
+bool isEmpty(const EventExtras& x) {
+    return x.location.isEmpty() && x.url.isEmpty() && x.notes.isEmpty() && x.attendees.empty() &&
+           x.alarms.empty() && !x.isOrganizedByCurrentUser;
+}
+
+// The flag and the alarms' offsets (digits, signs and commas), then the place: no two
+// different extras give the same key.
+QString sharingKey(const EventExtras& x) {
+    QString key(x.isOrganizedByCurrentUser ? QLatin1Char('o') : QLatin1Char('-'));
+    for (const Alarm& a : x.alarms)
+        key += QString::number(a.relativeOffset.count()) + QLatin1Char(',');
+    return key + QLatin1Char('|') + x.location;
+}
+
+} // namespace
+
+std::shared_ptr<EventExtras> StringPool::share(std::shared_ptr<EventExtras> extras) {
+    if (!extras || isEmpty(*extras))
+        return {};
+    if (!extras->url.isEmpty() || !extras->notes.isEmpty() || !extras->attendees.empty())
+        return extras;
+    const QString key = sharingKey(*extras);
+    if (auto it = m_extras.constFind(key); it != m_extras.constEnd())
+        return *it;
+    if (m_extras.size() >= kMaxStrings)
+        m_extras.clear();
+    m_extras.insert(key, extras);
+    return extras;
+}
+
 void StringPool::intern(ParsedFile& file) {
     auto internData = [this](EventData& d) {
         d.title = intern(d.title);
-        if (d.extras)
+        if (d.extras) {
             d.extras->location = intern(d.extras->location);
+            d.extras = share(std::move(d.extras));
+        }
     };
     for (auto& s : file.singles)
         internData(*s.data);
