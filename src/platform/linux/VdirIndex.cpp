@@ -63,6 +63,11 @@ void VdirIndex::clear() {
     m_shortSeries.clear();
 }
 
+void VdirIndex::reserve(std::size_t singles, std::size_t series) {
+    m_singles.reserve(singles);
+    m_series.reserve(series);
+}
+
 VdirIndex::SingleRef VdirIndex::singleRef(const SingleRecord& s, CalendarIndex calendar,
                                           const ZoneTable& zones) {
     return {startKey(s.times, s.times.start, zones), &s, calendar};

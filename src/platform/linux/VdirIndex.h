@@ -19,6 +19,8 @@ public:
     using CalendarIndex = quint32;
 
     void clear();
+    // Room for this many records, so that adding them does not grow (and double) the tables.
+    void reserve(std::size_t singles, std::size_t series);
     void add(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones);
     void finish(); // sorts; call after the last add()
     // After an edit of some files: their old records out, their new ones in, no rebuild. The
