@@ -4,6 +4,7 @@
 #include "platform/linux/VdirCodec.h"
 #include "platform/linux/VdirParser.h"
 #include "platform/linux/VdirRecurrence.h"
+#include "platform/linux/VdirRuleBudget.h"
 #include "platform/linux/VdirSnapshot.h"
 
 #include <QCoreApplication>
@@ -73,10 +74,10 @@ bool recurrence(QByteArrayView bytes) {
     const auto file = parsed(rest);
     if (!file)
         return true;
+    const SharedRuleTime sharedTime; // the input's expansions, as one query
     for (const SeriesRecord& series : file->series) {
         if (!startsInWindow(series, from, to))
             return false;
-        lastStartOf(series);
         if (const auto next = nextStart(series, from); next && *next < from)
             return false;
     }

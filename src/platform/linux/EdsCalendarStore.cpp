@@ -6,6 +6,7 @@
 #include "platform/linux/EdsGlib.h"
 #include "platform/linux/EdsSources.h"
 #include "platform/linux/VdirRecurrence.h"
+#include "platform/linux/VdirRuleBudget.h"
 #include "platform/linux/VdirWriter.h"
 
 #include <QCoreApplication>
@@ -288,6 +289,7 @@ std::optional<Event> EdsCalendarStore::eventWithIdentifier(const QString& identi
 std::vector<Reminder> EdsCalendarStore::incompleteReminders(const ReminderPredicate& p) const {
     std::vector<Reminder> result;
     const QString zone = zoneId();
+    const vdir::SharedRuleTime sharedTime;
     for (const auto& c : m_calendars) {
         if (!p.calendarIdentifiers.empty() &&
             std::find(p.calendarIdentifiers.begin(), p.calendarIdentifiers.end(),

@@ -2,6 +2,7 @@
 #include "platform/linux/VdirCollections.h"
 
 #include "platform/linux/VdirRecurrence.h"
+#include "platform/linux/VdirRuleBudget.h"
 
 #include <algorithm>
 
@@ -67,6 +68,7 @@ std::vector<Reminder> incompleteRemindersIn(const std::vector<Collection>& colle
                                             kit::Instant now) {
     std::vector<Reminder> result;
     const QString zone = zones.zoneId(zones.currentZone());
+    const SharedRuleTime sharedTime;
     for (const auto& c : collections) {
         if (!c.hasReminders)
             continue;

@@ -3,6 +3,7 @@
 
 #include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirRecurrence.h"
+#include "platform/linux/VdirRuleBudget.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -256,6 +257,7 @@ void VdirIndex::addSpans(const ParsedFile& file, const ZoneTable& zones, StoreCh
 
 std::vector<Event> VdirIndex::events(const DateRange& range, const std::vector<bool>& calendars,
                                      const ZoneTable& zones) const {
+    const SharedRuleTime sharedTime;
     std::vector<Event> out;
     const qint64 from = seconds(range.start) - kZoneSlack;
     const qint64 to = seconds(range.end) + kZoneSlack;

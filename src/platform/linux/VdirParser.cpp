@@ -4,6 +4,7 @@
 #include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirOwnZones.h"
 #include "platform/linux/VdirRecurrence.h"
+#include "platform/linux/VdirRuleBudget.h"
 
 #include <algorithm>
 #include <libical/ical.h>
@@ -531,6 +532,7 @@ kit::Result<ParsedFile> parseCalendarFile(const QByteArray& bytes, const ParseCo
     if (kind != ICAL_VCALENDAR_COMPONENT && kind != ICAL_VEVENT_COMPONENT &&
         kind != ICAL_VTODO_COMPONENT)
         return kit::fail(QStringLiteral("no calendar in the file"));
+    const SharedRuleTime sharedTime;
     FileParser parser(root.get(), context);
     ParsedFile file = parser.parse();
     if (file.singles.empty() && file.series.empty() && file.reminders.empty())

@@ -6,8 +6,10 @@
 #include "platform/linux/VdirLog.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <utility>
 
 namespace ruvo::platform::vdir {
@@ -25,10 +27,37 @@ inline constexpr int kMaxCountedIterations = 1000000;
 inline constexpr int kMaxIdleRuleMilliseconds = 250;
 inline constexpr int kMaxRuleMilliseconds = 5000;
 
+// The rules expanded while a SharedRuleTime lives on this thread share one more limit: the
+// rules of one file while it is read, the series of one query. A file with a hundred slow rules
+// then costs one limit, not a hundred. Once it is spent, each further rule stops at its first
+// look at the clock (a few steps, so the first starts of cheap rules still show).
+inline constexpr int kMaxSharedRuleMilliseconds = 5000;
+
+class SharedRuleTime {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // A scope inside another keeps the outer scope's end when that comes first.
+    SharedRuleTime() : m_outer(t_until) {
+        const auto until = Clock::now() + std::chrono::milliseconds(kMaxSharedRuleMilliseconds);
+        t_until = std::min(until, m_outer.value_or(Clock::time_point::max()));
+    }
+    ~SharedRuleTime() { t_until = m_outer; }
+    SharedRuleTime(const SharedRuleTime&) = delete;
+    SharedRuleTime& operator=(const SharedRuleTime&) = delete;
+
+    static Clock::time_point until() { return t_until.value_or(Clock::time_point::max()); }
+
+private:
+    std::optional<Clock::time_point> m_outer;
+    static inline thread_local std::optional<Clock::time_point> t_until;
+};
+
 class RuleBudget {
 public:
     explicit RuleBudget(const QByteArray& rule)
-        : m_rule(rule), m_idleUntil(Clock::now() + kIdle), m_until(Clock::now() + kAll) {}
+        : m_rule(rule), m_idleUntil(Clock::now() + kIdle),
+          m_until(std::min(Clock::now() + kAll, SharedRuleTime::until())) {}
 
     // A start was found: the idle time begins again.
     void progress() { m_hasProgress = true; }
