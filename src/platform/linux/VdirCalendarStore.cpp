@@ -108,15 +108,14 @@ kit::Result<void> VdirCalendarStore::load() {
     }
     m_collections = std::move(next);
     m_lastLoad = m_loader.refresh(m_collections);
+    m_cache.releaseMemory(); // before the index takes its place
     // A look that found nothing new (a temporary file came and went) keeps the index.
     if (m_lastLoad.hasChanges() || !isSameSet)
         rebuildIndex();
     // What the listing, the parsing and the old index used lies between the records that
     // stay: handed back, it is no longer part of the running program's memory.
-    if (m_watcher) {
-        m_cache.releaseMemory();
+    if (m_watcher)
         malloc_trim(0);
-    }
     if (m_watcher) {
         QStringList folders{m_options.defaultDirectory};
         for (const auto& s : *sources)

@@ -6,6 +6,7 @@
 #include <QDataStream>
 #include <QIODevice>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -118,6 +119,11 @@ private:
     const ZoneTable& m_zones;
 };
 
+bool isEmpty(const EventExtras& x) {
+    return x.location.isEmpty() && x.url.isEmpty() && x.notes.isEmpty() && x.attendees.empty() &&
+           x.alarms.empty() && !x.isOrganizedByCurrentUser;
+}
+
 class Reader {
 public:
     Reader(const QByteArray& bytes, const QString& calendarId, ZoneTable& zones, StringPool& pool)
@@ -197,7 +203,8 @@ private:
             x.alarms.push_back(Alarm{kit::Seconds{offset}});
         }
         m_in >> x.isOrganizedByCurrentUser;
-        d->extras = m_pool.share(std::make_shared<EventExtras>(std::move(x)));
+        if (!isEmpty(x))
+            d->extras = m_pool.share(std::make_shared<EventExtras>(std::move(x)));
         return d;
     }
     EventTimes times() {
@@ -290,18 +297,20 @@ QString StringPool::intern(const QString& s) {
 
 namespace {
 
-bool isEmpty(const EventExtras& x) {
-    return x.location.isEmpty() && x.url.isEmpty() && x.notes.isEmpty() && x.attendees.empty() &&
-           x.alarms.empty() && !x.isOrganizedByCurrentUser;
-}
-
 // The flag and the alarms' offsets (digits, signs and commas), then the place: no two
 // different extras give the same key.
-QString sharingKey(const EventExtras& x) {
-    QString key(x.isOrganizedByCurrentUser ? QLatin1Char('o') : QLatin1Char('-'));
-    for (const Alarm& a : x.alarms)
-        key += QString::number(a.relativeOffset.count()) + QLatin1Char(',');
-    return key + QLatin1Char('|') + x.location;
+// Written into `key`, a buffer kept between calls: a lookup that finds costs no allocation.
+void sharingKey(const EventExtras& x, QString& key) {
+    key.resize(0);
+    key += x.isOrganizedByCurrentUser ? QLatin1Char('o') : QLatin1Char('-');
+    for (const Alarm& a : x.alarms) {
+        char digits[24];
+        const int n = std::snprintf(digits, sizeof digits, "%lld,",
+                                    static_cast<long long>(a.relativeOffset.count()));
+        key += QLatin1String(digits, n);
+    }
+    key += QLatin1Char('|');
+    key += x.location;
 }
 
 } // namespace
@@ -311,12 +320,12 @@ std::shared_ptr<EventExtras> StringPool::share(std::shared_ptr<EventExtras> extr
         return {};
     if (!extras->url.isEmpty() || !extras->notes.isEmpty() || !extras->attendees.empty())
         return extras;
-    const QString key = sharingKey(*extras);
-    if (auto it = m_extras.constFind(key); it != m_extras.constEnd())
+    sharingKey(*extras, m_key);
+    if (auto it = m_extras.constFind(m_key); it != m_extras.constEnd())
         return *it;
     if (m_extras.size() >= kMaxStrings)
         m_extras.clear();
-    m_extras.insert(key, extras);
+    m_extras.insert(QString(m_key.constData(), m_key.size()), extras);
     return extras;
 }
 

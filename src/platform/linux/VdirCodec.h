@@ -35,6 +35,7 @@ private:
     QSet<QString> m_strings;
     QHash<QString, std::shared_ptr<EventExtras>> m_extras; // by sharingKey()
     QString m_scratch;
+    QString m_key; // of the extras looked up last
 };
 
 QByteArray encodeParsedFile(const ParsedFile& file, const ZoneTable& zones);

@@ -49,6 +49,9 @@ private:
         qint64 key;                 // seconds
         const SingleRecord* record; // null: removed, until the next compaction
         CalendarIndex calendar;
+        // Its place among those added before finish(), which sorts by (key, order): the
+        // order of adding kept for equal keys, without the buffer a stable sort takes.
+        quint32 order = 0;
     };
     struct SeriesRef {
         qint64 firstKey;
