@@ -3185,6 +3185,10 @@ Xfce: wird in die System-Pluginordner der Leiste kopiert (braucht Root-Rechte).<
         <source>No calendars found</source>
         <translation>Keine Kalender gefunden</translation>
     </message>
+    <message>
+        <source>On This Computer</source>
+        <translation>Auf diesem Computer</translation>
+    </message>
 </context>
 <context>
     <name>ruvo::views::CalendarTipsPopup</name>

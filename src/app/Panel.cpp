@@ -45,6 +45,9 @@ Panel::~Panel() {
 void Panel::createStatusItem() {
     m_trayItem = platform::makeStatusItem(QStringLiteral("ruvo-clock"), m_painter);
     m_applet.registerOn(QDBusConnection::sessionBus());
+    // One clock in the panel: the tray's square steps aside while an applet shows the text.
+    QObject::connect(&m_applet.clients(), &platform::PanelAppletClients::shownChanged, &m_applet,
+                     [this](bool isShown) { m_trayItem->setPassive(isShown); });
     m_item = std::make_unique<platform::StatusItemPair>(*m_trayItem, m_applet);
     updateMenu();
     m_item->onMenuEntryChosen([this](const QString& id) { onMenuEntry(id); });

@@ -50,7 +50,7 @@ private:
     views::MenuBarIconPainter m_painter;
     std::unique_ptr<views::MenuWindow> m_window;
     std::unique_ptr<platform::StatusItem> m_trayItem;
-    platform::PanelApplet m_applet{&m_painter};
+    platform::PanelApplet m_applet{m_state.scheduler(), &m_painter};
     std::unique_ptr<platform::StatusItemPair> m_item; // the tray's item and the applets'
     QString m_joinLabel;
     std::function<void()> m_join;

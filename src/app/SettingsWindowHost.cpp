@@ -5,6 +5,7 @@
 #include "app/AppLog.h"
 #include "kit/Log.h"
 #include "platform/linux/VdirSourceList.h"
+#include "platform/linux/VdirSources.h"
 #include "preferences/PaneDescription.h"
 
 #include <QClipboard>
@@ -62,6 +63,15 @@ views::SettingsServices SettingsWindowHost::services() {
         for (auto& list : m_state.calendarStore().calendars(platform::EntityType::reminder))
             all.push_back(std::move(list));
         return all;
+    };
+    s.calendarFolders = [this] {
+        std::vector<preferences::CalendarFolder> folders{
+            {platform::vdir::defaultStoreDirectory(), true}};
+        const platform::vdir::VdirSourceList sources(m_state.settingsFiles().folder());
+        if (auto added = sources.sources())
+            for (const platform::CalendarSource& source : *added)
+                folders.push_back({source.location, false});
+        return folders;
     };
     s.shortcutConflicts = m_conflicts;
     s.launchAtLogin = &m_launchAtLogin;

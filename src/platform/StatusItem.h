@@ -82,6 +82,10 @@ public:
     virtual void onMenuEntryChosen(std::function<void(const QString& id)> handler) = 0;
     // True while a panel shows the item (a tray or a StatusNotifierWatcher took it).
     virtual bool isShownByHost() const = 0;
+    // While another view shows the same clock (a panel applet), a tray's item steps aside:
+    // trays that know item states may hide it, the others keep it. Items shown only in one
+    // place ignore it.
+    virtual void setPassive(bool isPassive) { (void)isPassive; }
 };
 
 // Draws a status item's picture: its icon, and with `withText` also its title beside it.

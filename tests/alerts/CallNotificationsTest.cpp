@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "AlertEvents.h"
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "alerts/VideoCallNotificationController.h"
 #include "events/MutedEvents.h"
@@ -19,15 +21,11 @@ using platform::EventData;
 using test::at;
 namespace keys = settings::keys;
 
-// Monday 2026-12-07, 09:00 in New York.
-const kit::Instant kNow = at("2026-12-07T14:00:00Z");
+const kit::Instant kNow = test::kAlertsNow;
 const QString kJoin = QStringLiteral("JOIN_VIDEO_CALL");
 
 std::shared_ptr<EventData> call(const char* title, const char* uid, const char* calendar = "A") {
-    auto data = std::make_shared<EventData>();
-    data->title = QString::fromUtf8(title);
-    data->calendarItemExternalIdentifier = QString::fromUtf8(uid);
-    data->calendarIdentifier = QString::fromUtf8(calendar);
+    auto data = test::eventData(title, uid, calendar);
     data->extra().location = QStringLiteral("https://zoom.us/j/1");
     return data;
 }
@@ -39,10 +37,7 @@ public:
     void close(const QString&) override {}
 };
 
-struct Fixture {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+struct Fixture : test::MemoryDefaults {
     kit::VirtualScheduler scheduler{kNow};
     platform::FakeCalendarStore store;
     platform::FakeSystemDateEvents dateEvents;
@@ -62,11 +57,7 @@ struct Fixture {
     std::unique_ptr<VideoCallNotificationController> controller;
 
     Fixture() {
-        for (const char* id : {"A", "B"}) {
-            platform::Calendar calendar;
-            calendar.identifier = calendar.title = QString::fromLatin1(id);
-            store.calendarList.push_back(calendar);
-        }
+        store.calendarList = test::calendarsAB();
         defaults.set(keys::enabledCalendars, {QStringLiteral("A"), QStringLiteral("B")});
         defaults.set(keys::notifyForVideoCalls_calendars, {QStringLiteral("A")});
     }

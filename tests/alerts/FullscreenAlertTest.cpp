@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "AlertEvents.h"
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "alerts/FullscreenAlertController.h"
 #include "kit/VirtualScheduler.h"
@@ -23,15 +25,10 @@ using settings::FullscreenNotificationOnlyEventStatus;
 using test::at;
 namespace keys = settings::keys;
 
-// Monday 2026-12-07, 09:00 in New York.
-const kit::Instant kNow = at("2026-12-07T14:00:00Z");
+const kit::Instant kNow = test::kAlertsNow;
 
 std::shared_ptr<EventData> eventData(const char* title, const char* calendar = "A") {
-    auto data = std::make_shared<EventData>();
-    data->title = QString::fromUtf8(title);
-    data->calendarItemExternalIdentifier = QString::fromUtf8(title).toLower();
-    data->calendarIdentifier = QString::fromUtf8(calendar);
-    return data;
+    return test::eventData(title, qPrintable(QString::fromUtf8(title).toLower()), calendar);
 }
 
 std::shared_ptr<EventData> invitation(const char* title, ParticipantStatus mine) {
@@ -43,10 +40,7 @@ std::shared_ptr<EventData> invitation(const char* title, ParticipantStatus mine)
     return data;
 }
 
-struct Fixture {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+struct Fixture : test::MemoryDefaults {
     kit::VirtualScheduler scheduler{kNow};
     platform::FakeSystemDateEvents dateEvents;
     platform::FakeCalendarStore store;
@@ -58,11 +52,7 @@ struct Fixture {
     std::unique_ptr<FullscreenAlertController> controller;
 
     Fixture() {
-        for (const char* id : {"A", "B"}) {
-            platform::Calendar calendar;
-            calendar.identifier = QString::fromLatin1(id);
-            store.calendarList.push_back(calendar);
-        }
+        store.calendarList = test::calendarsAB();
         defaults.set(keys::fullscreenNotifications_isEnabled, true);
         defaults.set(keys::fullscreenNotifications_calendars, {QStringLiteral("A")});
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alerts/UpcomingEventController.h"
 
+#include "AlertEvents.h"
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -18,22 +20,11 @@ using platform::EventData;
 using test::at;
 namespace keys = settings::keys;
 
-// Monday 2026-12-07, 09:00 in New York.
-const kit::Instant kNow = at("2026-12-07T14:00:00Z");
+const kit::Instant kNow = test::kAlertsNow;
 
-std::shared_ptr<EventData> eventData(const char* title, const char* uid,
-                                     const char* calendar = "A") {
-    auto data = std::make_shared<EventData>();
-    data->title = QString::fromUtf8(title);
-    data->calendarItemExternalIdentifier = QString::fromUtf8(uid);
-    data->calendarIdentifier = QString::fromUtf8(calendar);
-    return data;
-}
+using test::eventData;
 
-struct Fixture {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+struct Fixture : test::MemoryDefaults {
     kit::VirtualScheduler scheduler{kNow};
     platform::FakeSystemDateEvents dateEvents;
     menubar::ClockTicks ticks{scheduler, dateEvents};
@@ -45,20 +36,8 @@ struct Fixture {
     std::unique_ptr<UpcomingEventController> controller;
 
     Fixture() {
-        store.calendarList = {{QStringLiteral("A"),
-                               QStringLiteral("Work"),
-                               QStringLiteral("#ff0000"),
-                               platform::EntityType::event,
-                               {},
-                               true,
-                               {}},
-                              {QStringLiteral("B"),
-                               QStringLiteral("Home"),
-                               QString(),
-                               platform::EntityType::event,
-                               {},
-                               true,
-                               {}}};
+        store.calendarList = test::calendarsAB();
+        store.calendarList[0].colour = QStringLiteral("#ff0000");
     }
 
     void start() {
@@ -108,7 +87,18 @@ TEST(UpcomingEventController, ChoosesTheNextEventAndSkipsTheRest) {
         f.store.addEvent(data, kNow + 10min, kNow + 20min);
         f.store.addEvent(data, kNow + 24h + 10min, kNow + 24h + 20min);
     };
-    // One occurrence muted and its neighbour not: the forms of the entries are MutedEvents'.
+    using Location = settings::EventExcludeMatcher::Location;
+    const auto excludedFrom = [&](Location where) {
+        return [=](Fixture& f) {
+            standupIn5(f);
+            settings::EventExcludeMatcher m;
+            m.pattern = QStringLiteral("stand");
+            m.locations = {where};
+            f.defaults.set(keys::fullscreenNotifications_excludeMatcher, {m});
+        };
+    };
+    // The forms of the entries, and an occurrence's neighbour, are MutedEvents' and the
+    // call planner's; here that the panel item heeds them.
     const Row rows[] = {
         {"the next event", standupIn5, "Standup in 5m"},
         {"this occurrence muted",
@@ -119,31 +109,8 @@ TEST(UpcomingEventController, ChoosesTheNextEventAndSkipsTheRest) {
                             {QStringLiteral("A/d1\u23F0818345400")});
          },
          ""},
-        {"another occurrence muted",
-         [&](Fixture& f) {
-             series(f);
-             f.defaults.set(keys::upcomingEventInMenuBarIgnoredEvents,
-                            {QStringLiteral("A/d1\u23F0818431800")});
-         },
-         "Daily in 10m"},
-        {"excluded here",
-         [&](Fixture& f) {
-             standupIn5(f);
-             settings::EventExcludeMatcher m;
-             m.pattern = QStringLiteral("stand");
-             m.locations = {settings::EventExcludeMatcher::Location::upcomingEventInMenuBar};
-             f.defaults.set(keys::fullscreenNotifications_excludeMatcher, {m});
-         },
-         ""},
-        {"excluded from the list only",
-         [&](Fixture& f) {
-             standupIn5(f);
-             settings::EventExcludeMatcher m;
-             m.pattern = QStringLiteral("stand");
-             m.locations = {settings::EventExcludeMatcher::Location::eventList};
-             f.defaults.set(keys::fullscreenNotifications_excludeMatcher, {m});
-         },
-         "Standup in 5m"},
+        {"excluded here", excludedFrom(Location::upcomingEventInMenuBar), ""},
+        {"excluded from the list only", excludedFrom(Location::eventList), "Standup in 5m"},
         {"all-day events never",
          [&](Fixture& f) {
              auto data = eventData("Holiday", "h1");

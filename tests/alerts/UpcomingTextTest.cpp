@@ -25,7 +25,8 @@ struct Case {
     kit::Milliseconds startIn; // from now; negative: started that long ago
     kit::Milliseconds length;
     UpcomingTextOptions options;
-    int ongoingCount = 0;
+    int ongoingCount;
+    const char16_t* expected; // in kLocales' order, each after a "|"
 };
 
 UpcomingTextOptions options(void (*change)(UpcomingTextOptions&) = nullptr) {
@@ -36,104 +37,71 @@ UpcomingTextOptions options(void (*change)(UpcomingTextOptions&) = nullptr) {
 }
 
 const Case kCases[] = {
-    {"countdown", kStandup, 5min, 30min, options()},
-    {"title hidden", kStandup, 5min, 30min, options([](auto& o) { o.showTitle = false; })},
-    {"under a minute", kStandup, 40s, 30min, options()},
-    {"quarter hour", kStandup, 80min, 30min, options()},
-    {"quarter hour, no title", kStandup, 80min, 30min,
-     options([](auto& o) { o.showTitle = false; })},
-    {"half hour rounded", kStandup, 97min, 30min, options()},
-    {"rounded up to whole hours", kStandup, 110min, 30min, options()},
+    {"countdown", kStandup, 5min, 30min, options(), 0,
+     u"Standup in 5m|Standup in 5m|Standup in 5 Min|Standup en 5min"},
+    {"title hidden", kStandup, 5min, 30min, options([](auto& o) { o.showTitle = false; }), 0,
+     u"In 5m|In 5m|In 5 Min|En 5min"},
+    {"under a minute", kStandup, 40s, 30min, options(), 0,
+     u"Standup in 1m|Standup in 1m|Standup in 1 Min|Standup en 1min"},
+    {"quarter hour", kStandup, 80min, 30min, options(), 0,
+     u"Standup in 1\u200A\u00BC\u200Ah|Standup in 1\u200A\u00BC\u200Ah|"
+     u"Standup in 1\u200A\u00BC Std|Standup en 1\u200A\u00BC\u200Ah"},
+    {"half hour rounded", kStandup, 97min, 30min, options(), 0,
+     u"Standup in 2h|Standup in 2h|Standup in 2 Std|Standup en 2h"},
+    {"rounded up to whole hours", kStandup, 110min, 30min, options(), 0,
+     u"Standup in 2h|Standup in 2h|Standup in 2 Std|Standup en 2h"},
     {"minutes past an hour", kStandup, 80min, 30min,
-     options([](auto& o) { o.showMinutesForMoreThanAnHour = true; })},
-    {"far away today", kStandup, 10h, 30min, options()},
+     options([](auto& o) { o.showMinutesForMoreThanAnHour = true; }), 0,
+     u"Standup in 1h 20m|Standup in 1h 20m|Standup in 1 Std., 20 Min|Standup en 1h 20min"},
+    {"far away today", kStandup, 10h, 30min, options(), 0,
+     u"Standup \u2022 7:00\u202FPM|Standup \u2022 19:00|"
+     u"Standup \u2022 19:00|Standup \u2022 19:00"},
     {"far away today, no title", kStandup, 10h, 30min,
-     options([](auto& o) { o.showTitle = false; })},
+     options([](auto& o) { o.showTitle = false; }), 0, u"At 7:00\u202FPM|At 19:00|19:00|19:00"},
     {"far away, no title, indicator", kStandup, 10h, 30min, options([](auto& o) {
          o.showTitle = false;
          o.showCalendarIndicator = true;
-     })},
-    {"tomorrow morning", kStandup, 20h, 30min, options()},
-    {"in more than a day", kStandup, 30h, 30min, options()},
-    {"ongoing", kStandup, -5min, 30min, options()},
-    {"ongoing, over an hour left", kStandup, -5min, 70min, options()},
+     }),
+     0, u"7:00\u202FPM|19:00|19:00|19:00"},
+    {"tomorrow morning", kStandup, 20h, 30min, options(), 0,
+     u"Standup \u2022 5:00\u202FAM\u2009\u207A\u00B9|Standup \u2022 05:00\u2009\u207A\u00B9|"
+     u"Standup \u2022 05:00\u2009\u207A\u00B9|Standup \u2022 5:00\u2009\u207A\u00B9"},
+    {"in more than a day", kStandup, 30h, 30min, options(), 0,
+     u"Standup in 1d|Standup in 1d|Standup in 1 T|Standup en 1d"},
+    {"ongoing", kStandup, -5min, 30min, options(), 0,
+     u"Standup \u2022 25m left|Standup \u2022 25m left|"
+     u"Standup \u2022 25 Min. left|Standup \u2022 25min left"},
+    {"ongoing, over an hour left", kStandup, -5min, 70min, options(), 0,
+     u"Standup \u2022 1h 5m left|Standup \u2022 1h 5m left|"
+     u"Standup \u2022 1 Std., 5 Min. left|Standup \u2022 1h 5min left"},
     {"ongoing, not during the whole event", kStandup, -4min, 30min,
-     options([](auto& o) { o.showDuringEntireEvent = false; })},
-    {"ongoing, title hidden", kStandup, -5min, 30min,
-     options([](auto& o) { o.showTitle = false; })},
-    {"shortened", kLong, 5min, 30min, options()},
-    {"shortened, ongoing", kLong, -5min, 30min, options()},
-    {"two in progress", kStandup, -5min, 30min, options(), 2},
+     options([](auto& o) { o.showDuringEntireEvent = false; }), 0,
+     u"Standup \u2022 Now|Standup \u2022 Now|Standup \u2022 Jetzt|Standup \u2022 Ahora"},
+    {"ongoing, title hidden", kStandup, -5min, 30min, options([](auto& o) { o.showTitle = false; }),
+     0, u"25m left|25m left|25 Min. left|25min left"},
+    {"shortened", kLong, 5min, 30min, options(), 0,
+     u"Weekly planning mee\u2026 in 5m|Weekly planning mee\u2026 in 5m|"
+     u"Weekly planning mee\u2026 in 5 Min|Weekly planning mee\u2026 en 5min"},
+    {"shortened, ongoing", kLong, -5min, 30min, options(), 0,
+     u"Weekly planning mee\u2026 25m left|Weekly planning mee\u2026 25m left|"
+     u"Weekly planning mee\u2026 25 Min. left|Weekly planning mee\u2026 25min left"},
+    {"two in progress", kStandup, -5min, 30min, options(), 2,
+     u"!\u20DD Standup \u2022 25m left|!\u20DD Standup \u2022 25m left|"
+     u"!\u20DD Standup \u2022 25 Min. left|!\u20DD Standup \u2022 25min left"},
     {"two in progress, title hidden", kStandup, -5min, 30min,
-     options([](auto& o) { o.showTitle = false; }), 2},
-    {"no countdown", kStandup, 5min, 30min, options([](auto& o) { o.showCountdown = false; })},
+     options([](auto& o) { o.showTitle = false; }), 2,
+     u"!\u20DD \u2022 25m left|!\u20DD \u2022 25m left|"
+     u"!\u20DD \u2022 25 Min. left|!\u20DD \u2022 25min left"},
+    {"no countdown", kStandup, 5min, 30min, options([](auto& o) { o.showCountdown = false; }), 0,
+     u"Standup|Standup|Standup|Standup"},
     {"nothing at all", kStandup, 5min, 30min, options([](auto& o) {
          o.showCountdown = false;
          o.showTitle = false;
-     })},
+     }),
+     0, u"\u25C6|\u25C6|\u25C6|\u25C6"},
 };
 
 const char* const kLocales[] = {"en_US", "en_GB", "de_DE", "es_ES"};
-
-// The expected texts of each case in kLocales' order.
-const std::map<std::string, std::array<const char16_t*, 4>>& expectedTexts() {
-    static const std::map<std::string, std::array<const char16_t*, 4>> texts{
-        {"countdown",
-         {u"Standup in 5m", u"Standup in 5m", u"Standup in 5 Min", u"Standup en 5min"}},
-        {"title hidden", {u"In 5m", u"In 5m", u"In 5 Min", u"En 5min"}},
-        {"under a minute",
-         {u"Standup in 1m", u"Standup in 1m", u"Standup in 1 Min", u"Standup en 1min"}},
-        {"quarter hour",
-         {u"Standup in 1\u200A\u00BC\u200Ah", u"Standup in 1\u200A\u00BC\u200Ah",
-          u"Standup in 1\u200A\u00BC Std", u"Standup en 1\u200A\u00BC\u200Ah"}},
-        {"quarter hour, no title",
-         {u"In 1\u200A\u00BC\u200Ah", u"In 1\u200A\u00BC\u200Ah", u"In 1\u200A\u00BC Std",
-          u"En 1\u200A\u00BC\u200Ah"}},
-        {"half hour rounded",
-         {u"Standup in 2h", u"Standup in 2h", u"Standup in 2 Std", u"Standup en 2h"}},
-        {"rounded up to whole hours",
-         {u"Standup in 2h", u"Standup in 2h", u"Standup in 2 Std", u"Standup en 2h"}},
-        {"minutes past an hour",
-         {u"Standup in 1h 20m", u"Standup in 1h 20m", u"Standup in 1 Std., 20 Min",
-          u"Standup en 1h 20min"}},
-        {"far away today",
-         {u"Standup \u2022 7:00\u202FPM", u"Standup \u2022 19:00", u"Standup \u2022 19:00",
-          u"Standup \u2022 19:00"}},
-        {"far away today, no title", {u"At 7:00\u202FPM", u"At 19:00", u"19:00", u"19:00"}},
-        {"far away, no title, indicator", {u"7:00\u202FPM", u"19:00", u"19:00", u"19:00"}},
-        {"tomorrow morning",
-         {u"Standup \u2022 5:00\u202FAM\u2009\u207A\u00B9",
-          u"Standup \u2022 05:00\u2009\u207A\u00B9", u"Standup \u2022 05:00\u2009\u207A\u00B9",
-          u"Standup \u2022 5:00\u2009\u207A\u00B9"}},
-        {"in more than a day",
-         {u"Standup in 1d", u"Standup in 1d", u"Standup in 1 T", u"Standup en 1d"}},
-        {"ongoing",
-         {u"Standup \u2022 25m left", u"Standup \u2022 25m left", u"Standup \u2022 25 Min. left",
-          u"Standup \u2022 25min left"}},
-        {"ongoing, over an hour left",
-         {u"Standup \u2022 1h 5m left", u"Standup \u2022 1h 5m left",
-          u"Standup \u2022 1 Std., 5 Min. left", u"Standup \u2022 1h 5min left"}},
-        {"ongoing, not during the whole event",
-         {u"Standup \u2022 Now", u"Standup \u2022 Now", u"Standup \u2022 Jetzt",
-          u"Standup \u2022 Ahora"}},
-        {"ongoing, title hidden", {u"25m left", u"25m left", u"25 Min. left", u"25min left"}},
-        {"shortened",
-         {u"Weekly planning mee\u2026 in 5m", u"Weekly planning mee\u2026 in 5m",
-          u"Weekly planning mee\u2026 in 5 Min", u"Weekly planning mee\u2026 en 5min"}},
-        {"shortened, ongoing",
-         {u"Weekly planning mee\u2026 25m left", u"Weekly planning mee\u2026 25m left",
-          u"Weekly planning mee\u2026 25 Min. left", u"Weekly planning mee\u2026 25min left"}},
-        {"two in progress",
-         {u"!\u20DD Standup \u2022 25m left", u"!\u20DD Standup \u2022 25m left",
-          u"!\u20DD Standup \u2022 25 Min. left", u"!\u20DD Standup \u2022 25min left"}},
-        {"two in progress, title hidden",
-         {u"!\u20DD \u2022 25m left", u"!\u20DD \u2022 25m left", u"!\u20DD \u2022 25 Min. left",
-          u"!\u20DD \u2022 25min left"}},
-        {"no countdown", {u"Standup", u"Standup", u"Standup", u"Standup"}},
-        {"nothing at all", {u"\u25C6", u"\u25C6", u"\u25C6", u"\u25C6"}},
-    };
-    return texts;
-}
 
 TEST(UpcomingText, TextsInFourLocales) {
     for (std::size_t l = 0; l < std::size(kLocales); ++l) {
@@ -146,8 +114,8 @@ TEST(UpcomingText, TextsInFourLocales) {
             input.isOngoing = input.range.start <= kNow && kNow <= input.range.end;
             input.ongoingCount = c.ongoingCount;
             input.now = kNow;
-            const char16_t* expected = expectedTexts().at(c.name)[l];
-            EXPECT_EQ(text.menuBarText(input, c.options), QString::fromUtf16(expected))
+            EXPECT_EQ(text.menuBarText(input, c.options),
+                      QString::fromUtf16(c.expected).split(u'|').value(qsizetype(l)))
                 << kLocales[l] << ": " << c.name;
         }
     }

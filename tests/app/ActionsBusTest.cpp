@@ -190,16 +190,4 @@ TEST_F(ActionsBusTest, TheApplicationInterfaceActivatesAndRunsDesktopActions) {
     EXPECT_EQ(toggles, 1);
 }
 
-TEST_F(ActionsBusTest, IntrospectionListsTheActionsInterface) {
-    const QDBusMessage reply =
-        call(QStringLiteral("org.freedesktop.DBus.Introspectable"), QStringLiteral("Introspect"));
-    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage);
-    const QString xml = reply.arguments().value(0).toString();
-    for (const char* part :
-         {"interface name=\"io.github.ruvo.Actions1\"", "method name=\"GetTimeZones\"",
-          "type=\"aa{sv}\"", "method name=\"SetFullscreenNotificationsState\"",
-          "interface name=\"org.freedesktop.Application\"", "method name=\"ActivateAction\""})
-        EXPECT_TRUE(xml.contains(QLatin1String(part))) << part;
-}
-
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "automation/LocalActions.h"
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "automation/DesktopActions.h"
 #include "settings/Keys.h"
@@ -16,7 +17,7 @@ namespace keys = settings::keys;
 
 namespace {
 
-class LocalActionsTest : public ::testing::Test {
+class LocalActionsTest : public ::testing::Test, public test::MemoryDefaults {
 protected:
     LocalActions actionsIn(const QString& localZone,
                            QString soundPrefix = QStringLiteral(":/sounds")) {
@@ -39,9 +40,6 @@ protected:
         return entry;
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     kit::FixedClock clock{at("2026-12-08T12:00:00Z")};
     QTemporaryDir folder;
     bool hasCall = false;

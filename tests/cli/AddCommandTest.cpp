@@ -39,8 +39,8 @@ protected:
     }
 
     QJsonArray events() {
-        EXPECT_EQ(run(cli::eventsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
-        return QJsonDocument::fromJson(output.toUtf8()).array();
+        EXPECT_EQ(run(cli::eventsCommand(), words("--json")), cli::kExitOk);
+        return json().array();
     }
 
     // A copy of the team calendar, added read-only; answers its identifier.
@@ -48,15 +48,7 @@ protected:
         for (const char* name : {"displayname", "standup.ics"})
             QFile::copy(test::dataPath(QStringLiteral("calendars/team/")) + QLatin1String(name),
                         readOnly.path() + QLatin1Char('/') + QLatin1String(name));
-        EXPECT_EQ(run(cli::calendarsCommand(),
-                      {QStringLiteral("add"), readOnly.path(), QStringLiteral("--read-only")}),
-                  cli::kExitOk)
-            << qPrintable(errors);
-        EXPECT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
-        for (const auto& c : QJsonDocument::fromJson(output.toUtf8()).array())
-            if (!c[QLatin1String("writable")].toBool())
-                return c[QLatin1String("identifier")].toString();
-        return {};
+        return addCalendarFolder(readOnly.path(), {}, {QStringLiteral("--read-only")});
     }
 
     QTemporaryDir data;
@@ -80,14 +72,13 @@ TEST_F(AddCommandTest, DryRunShowsTheEventAsSavingWouldAndWritesNothing) {
     ASSERT_EQ(run(cli::addCommand(),
                   sentence + QStringList{QStringLiteral("--dry-run"), QStringLiteral("--json")}),
               cli::kExitOk);
-    QJsonObject shown = QJsonDocument::fromJson(output.toUtf8()).object();
+    QJsonObject shown = json().object();
     EXPECT_EQ(icsFiles(data.path()), QStringList());
     EXPECT_TRUE(events().isEmpty());
 
-    ASSERT_EQ(run(cli::addCommand(), sentence + QStringList{QStringLiteral("--json")}),
-              cli::kExitOk)
+    ASSERT_EQ(run(cli::addCommand(), sentence + words("--json")), cli::kExitOk)
         << qPrintable(errors);
-    const QJsonObject saved = QJsonDocument::fromJson(output.toUtf8()).object();
+    const QJsonObject saved = json().object();
     EXPECT_EQ(icsFiles(data.path()).size(), 1);
     const QJsonArray listed = events();
     ASSERT_EQ(listed.size(), 1);

@@ -33,35 +33,22 @@ TEST_F(AlertsCommand, ListsTheChimesOfTheWindowInFireOrder) {
     EXPECT_EQ(run(cli::alertsCommand(), {}), cli::kExitOk);
     EXPECT_EQ(output, QStringLiteral("No alerts planned in the next 24 hours.\n"));
     chimeWith("Glass");
-    EXPECT_EQ(run(cli::alertsCommand(), {QStringLiteral("--hours"), QStringLiteral("12")}),
-              cli::kExitOk);
+    EXPECT_EQ(run(cli::alertsCommand(), words("--hours 12")), cli::kExitOk);
     const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 9);
     EXPECT_EQ(lines.front(), QStringLiteral("2026-12-08T14:00:00+01:00  chime  Glass"));
     EXPECT_EQ(lines.back(), QStringLiteral("2026-12-08T22:00:00+01:00  chime  Glass"));
     EXPECT_EQ(run(cli::alertsCommand(), {}), cli::kExitOk);
     EXPECT_EQ(output.count(QLatin1Char('\n')), 9 + 5) << "through 13:00 tomorrow";
-}
 
-TEST_F(AlertsCommand, JsonHasKindInstantAndSound) {
     chimeWith("gong");
-    ASSERT_EQ(run(cli::alertsCommand(),
-                  {QStringLiteral("--json"), QStringLiteral("--hours"), QStringLiteral("2")}),
-              cli::kExitOk);
-    const QJsonArray list = QJsonDocument::fromJson(output.toUtf8()).array();
+    ASSERT_EQ(run(cli::alertsCommand(), words("--json --hours 2")), cli::kExitOk);
+    const QJsonArray list = json().array();
     ASSERT_EQ(list.size(), 2);
     EXPECT_EQ(list[1].toObject(),
               (QJsonObject{{QStringLiteral("kind"), QStringLiteral("chime")},
                            {QStringLiteral("fireAt"), QStringLiteral("2026-12-08T15:00:00+01:00")},
                            {QStringLiteral("sound"), QStringLiteral("gong")}}));
-}
-
-TEST_F(AlertsCommand, RejectsBadHours) {
-    for (const char* line : {"--hours", "--hours 0", "--hours 2h", "--hours 745"}) {
-        SCOPED_TRACE(line);
-        EXPECT_EQ(run(cli::alertsCommand(), words(line)), cli::kExitUsage);
-        EXPECT_TRUE(errors.contains(QStringLiteral("Try 'ruvo alerts --help'.")));
-    }
 }
 
 TEST_F(AlertsCommand, ListsCallNotificationsAsTheProgramPlansThem) {
@@ -70,8 +57,8 @@ TEST_F(AlertsCommand, ListsCallNotificationsAsTheProgramPlansThem) {
     defaults.set(keys::notifyForVideoCalls_calendars, {calendar});
     defaults.set(keys::notifyForVideoCallsDurationBefore, settings::Duration::seconds(120));
     const auto alerts = [this] {
-        EXPECT_EQ(run(cli::alertsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
-        return QJsonDocument::fromJson(output.toUtf8()).array();
+        EXPECT_EQ(run(cli::alertsCommand(), words("--json")), cli::kExitOk);
+        return json().array();
     };
     EXPECT_TRUE(alerts().isEmpty()) << "switched off";
     defaults.set(keys::notifyWhenVideoCallStarts, true);
@@ -90,16 +77,11 @@ TEST_F(AlertsCommand, ListsFullscreenAlertsAsTheProgramPlansThem) {
     const QString calendar = addCallsCalendar();
     defaults.set(keys::fullscreenNotifications_isEnabled, true);
     defaults.set(keys::fullscreenNotifications_calendars, {calendar});
-    ASSERT_EQ(run(cli::alertsCommand(), {QStringLiteral("--hours"), QStringLiteral("1")}),
-              cli::kExitOk);
+    ASSERT_EQ(run(cli::alertsCommand(), words("--hours 1")), cli::kExitOk);
     EXPECT_EQ(output, QStringLiteral("2026-12-08T14:00:00+01:00  fullscreen  Sync\n"));
 
-    ASSERT_EQ(run(cli::alertsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
-    const QJsonArray alerts = QJsonDocument::fromJson(output.toUtf8()).array();
+    ASSERT_EQ(run(cli::alertsCommand(), words("--json")), cli::kExitOk);
+    const QJsonArray alerts = json().array();
     ASSERT_EQ(alerts.size(), 1);
-    const QJsonObject alert = alerts[0].toObject();
-    EXPECT_EQ(alert[QStringLiteral("kind")], QStringLiteral("fullscreen"));
-    EXPECT_EQ(alert[QStringLiteral("title")], QStringLiteral("Sync"));
-    EXPECT_EQ(alert[QStringLiteral("fireAt")], QStringLiteral("2026-12-08T14:00:00+01:00"));
-    EXPECT_TRUE(alert[QStringLiteral("uid")].toString().endsWith(QStringLiteral("/sync@calls")));
+    EXPECT_TRUE(alerts[0][QLatin1String("uid")].toString().endsWith(QStringLiteral("/sync@calls")));
 }

@@ -38,25 +38,31 @@ protected:
         return status;
     }
 
+    // What the last command printed, read as JSON.
+    QJsonDocument json() const { return QJsonDocument::fromJson(output.toUtf8()); }
+
     // A command line's arguments, written as one string in a table.
     static QStringList words(const char* line) {
         return QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts);
     }
 
-    // Writes each file (name, bytes) into `folder`, adds the folder as a calendar and returns
-    // the calendar's identifier. A step that fails fails the test.
+    // Writes each file (name, bytes) into `folder`, adds the folder as a calendar with `options`
+    // and returns the calendar's identifier. A step that fails fails the test.
     QString addCalendarFolder(const QString& folder,
-                              const std::vector<std::pair<QString, QByteArray>>& files = {}) {
+                              const std::vector<std::pair<QString, QByteArray>>& files = {},
+                              const QStringList& options = {}) {
         for (const auto& [name, bytes] : files) {
             QFile file(folder + QLatin1Char('/') + name);
             EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
                 << qPrintable(name);
         }
-        EXPECT_EQ(run(cli::calendarsCommand(), {QStringLiteral("add"), folder}), cli::kExitOk)
+        EXPECT_EQ(
+            run(cli::calendarsCommand(), QStringList{QStringLiteral("add"), folder} + options),
+            cli::kExitOk)
             << qPrintable(errors);
-        EXPECT_EQ(run(cli::calendarsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
+        EXPECT_EQ(run(cli::calendarsCommand(), words("--json")), cli::kExitOk);
         QString identifier;
-        for (const auto& c : QJsonDocument::fromJson(output.toUtf8()).array())
+        for (const auto& c : json().array())
             if (c[QLatin1String("folder")].toString() == folder)
                 identifier = c[QLatin1String("identifier")].toString();
         EXPECT_FALSE(identifier.isEmpty()) << qPrintable(folder);

@@ -52,35 +52,43 @@ TEST_F(CommandLine, EveryFormHasHelpAndRefusesUnknownOptions) {
     }
 }
 
+// Each row: the command line, the form its hint names, and the problem it names.
 TEST_F(CommandLine, UsageErrorsNameTheProblem) {
-    struct Row {
-        const char* command;
-        QStringList arguments;
-        const char* problem;
-        const char* commandLine;
+    const char* const rows[][3] = {
+        {"events --from", "events", "Missing value after '--from'"},
+        {"events tomorrow", "events", "unexpected \"tomorrow\""},
+        {"events --from yesterday", "events", "not an ISO 8601 date or time: yesterday"},
+        {"events --from 2026-12-09 --to 2026-12-08", "events", "--to is before --from"},
+        {"calendars add", "calendars add", "give a folder, or --vdirsyncer"},
+        {"import", "import", "missing FILE.ics"},
+        {"timezones", "timezones", "missing an action: list, add"},
+        {"timezones add", "timezones add", "missing QUERY-OR-ZONE-ID"},
+        {"timezones add Paris Rome", "timezones add", "unexpected \"Rome\""},
+        {"defaults write x", "defaults write", "missing KEY JSON"},
+        {"defaults lists", "defaults", "unknown action \"lists\""},
+        {"bar --waybar --i3bar", "bar", "--waybar or --i3bar"},
+        {"menubar-text now", "menubar-text", "unexpected \"now\""},
+        {"agenda --date", "agenda", "Missing value after '--date'"},
+        {"agenda --date 2026-13-01", "agenda", "not a date (YYYY-MM-DD): 2026-13-01"},
+        {"agenda --date tomorrow", "agenda", "not a date (YYYY-MM-DD): tomorrow"},
+        {"alerts --hours", "alerts", "Missing value after '--hours'"},
+        {"alerts --hours 0", "alerts", "not a whole number from 1 to 744: 0"},
+        {"alerts --hours 2h", "alerts", "not a whole number from 1 to 744: 2h"},
+        {"alerts --hours 745", "alerts", "not a whole number from 1 to 744: 745"},
+        {"month 2026-13", "month", "not a month (YYYY-MM, month 01 to 12): 2026-13"},
+        {"month 12-2026", "month", "12-2026"},
+        {"month 2026-1", "month", "not a month (YYYY-MM, month 01 to 12): 2026-1"},
+        {"month 2026-12 2027-01", "month", "unexpected \"2027-01\""},
     };
-    const auto s = [](const char* text) { return QString::fromUtf8(text); };
-    const Row rows[] = {
-        {"events", {s("--from")}, "Missing value after '--from'", "ruvo events"},
-        {"events", {s("tomorrow")}, "unexpected \"tomorrow\"", "ruvo events"},
-        {"timezones", {}, "missing an action: list, add", "ruvo timezones"},
-        {"timezones", {s("add")}, "missing QUERY-OR-ZONE-ID", "ruvo timezones add"},
-        {"timezones",
-         {s("add"), s("Paris"), s("Rome")},
-         "unexpected \"Rome\"",
-         "ruvo timezones add"},
-        {"defaults", {s("write"), s("x")}, "missing KEY JSON", "ruvo defaults write"},
-        {"defaults", {s("lists")}, "unknown action \"lists\"", "ruvo defaults"},
-        {"bar", {s("--waybar"), s("--i3bar")}, "--waybar or --i3bar", "ruvo bar"},
-        {"menubar-text", {s("now")}, "unexpected \"now\"", "ruvo menubar-text"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(qPrintable(row.arguments.join(u' ')));
-        EXPECT_EQ(run(*cli::findCommand(QLatin1String(row.command)), row.arguments),
-                  cli::kExitUsage);
+    for (const auto& [line, form, problem] : rows) {
+        SCOPED_TRACE(line);
+        QStringList arguments = words(line);
+        const cli::Command* command = cli::findCommand(arguments.takeFirst());
+        ASSERT_TRUE(command);
+        EXPECT_EQ(run(*command, arguments), cli::kExitUsage);
         EXPECT_TRUE(errors.startsWith(QStringLiteral("ruvo: ")) &&
-                    errors.contains(QString::fromUtf8(row.problem)) &&
-                    errors.endsWith(hint(QString::fromUtf8(row.commandLine))))
+                    errors.contains(QString::fromUtf8(problem)) &&
+                    errors.endsWith(hint(QStringLiteral("ruvo ") + QLatin1String(form))))
             << qPrintable(errors);
     }
 }

@@ -19,15 +19,14 @@ TEST_F(FirstRunCommandTest, PrintsTheDetectionAndTheStepsForScripts) {
                                       .appIndicator = platform::AppIndicatorExtension::disabled,
                                       .running = {QStringLiteral("gnome-shell")}};
     };
-    ASSERT_EQ(run(cli::firstRunCommand(), {QStringLiteral("--json")}), cli::kExitOk)
-        << qPrintable(errors);
-    const QJsonObject json = QJsonDocument::fromJson(output.toUtf8()).object();
-    EXPECT_EQ(json.value(QStringLiteral("host")).toString(), QStringLiteral("gnome-no-tray"));
-    EXPECT_EQ(json.value(QStringLiteral("desktop")).toString(), QStringLiteral("GNOME"));
-    EXPECT_EQ(json.value(QStringLiteral("appIndicator")).toString(), QStringLiteral("disabled"));
-    EXPECT_FALSE(json.value(QStringLiteral("clockVisible")).toBool());
-    EXPECT_EQ(json.value(QStringLiteral("running")).toArray().size(), 1);
-    EXPECT_EQ(json.value(QStringLiteral("steps")).toArray().size(), 3);
+    ASSERT_EQ(run(cli::firstRunCommand(), words("--json")), cli::kExitOk) << qPrintable(errors);
+    const QJsonObject result = json().object();
+    EXPECT_EQ(result.value(QStringLiteral("host")).toString(), QStringLiteral("gnome-no-tray"));
+    EXPECT_EQ(result.value(QStringLiteral("desktop")).toString(), QStringLiteral("GNOME"));
+    EXPECT_EQ(result.value(QStringLiteral("appIndicator")).toString(), QStringLiteral("disabled"));
+    EXPECT_FALSE(result.value(QStringLiteral("clockVisible")).toBool());
+    EXPECT_EQ(result.value(QStringLiteral("running")).toArray().size(), 1);
+    EXPECT_EQ(result.value(QStringLiteral("steps")).toArray().size(), 3);
 
     ASSERT_EQ(run(cli::firstRunCommand(), {}), cli::kExitOk);
     EXPECT_TRUE(output.contains(
@@ -35,7 +34,7 @@ TEST_F(FirstRunCommandTest, PrintsTheDetectionAndTheStepsForScripts) {
         << output.toStdString();
 
     services.probeDesktop = nullptr;
-    EXPECT_EQ(run(cli::firstRunCommand(), {QStringLiteral("--json")}), cli::kExitFailure);
+    EXPECT_EQ(run(cli::firstRunCommand(), words("--json")), cli::kExitFailure);
     EXPECT_FALSE(errors.isEmpty());
 }
 

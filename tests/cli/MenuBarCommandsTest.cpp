@@ -31,9 +31,9 @@ protected:
 
 TEST_F(MenuBarCommands, MenubarTextAndOneBarLineAtAFixedTime) {
     EXPECT_EQ(run(cli::barCommand(), {QStringLiteral("--waybar")}), cli::kExitOk);
-    const auto json = QJsonDocument::fromJson(output.toUtf8()).object();
-    EXPECT_EQ(json.value(QStringLiteral("text")).toString(), QStringLiteral("Fr 15:41"));
-    EXPECT_EQ(json.value(QStringLiteral("tooltip")).toString(),
+    const auto line = json().object();
+    EXPECT_EQ(line.value(QStringLiteral("text")).toString(), QStringLiteral("Fr 15:41"));
+    EXPECT_EQ(line.value(QStringLiteral("tooltip")).toString(),
               QStringLiteral("Freitag, 4. Dezember 2026"));
     EXPECT_EQ(run(cli::barCommand(), {}), cli::kExitUsage);
 
@@ -78,11 +78,11 @@ TEST(BarFeed, WaybarMarkupCharactersAreEscaped) {
     for (const auto& row : rows) {
         const menubar::BarState state{
             QString::fromUtf8(row.text), QString::fromUtf8(row.text), false, {}};
-        const auto json = QJsonDocument::fromJson(
+        const auto line = QJsonDocument::fromJson(
                               menubar::barLine(menubar::BarFormat::waybar, state, true).toUtf8())
                               .object();
-        EXPECT_EQ(json.value(QStringLiteral("text")).toString(), QString::fromUtf8(row.expected));
-        EXPECT_EQ(json.value(QStringLiteral("tooltip")).toString(),
+        EXPECT_EQ(line.value(QStringLiteral("text")).toString(), QString::fromUtf8(row.expected));
+        EXPECT_EQ(line.value(QStringLiteral("tooltip")).toString(),
                   QString::fromUtf8(row.expected));
     }
 }

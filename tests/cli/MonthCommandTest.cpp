@@ -38,9 +38,8 @@ TEST_F(MonthCommandTest, PrintsTheGridWithTodayHighlightsAndDots) {
     defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::maxThree);
     defaults.set(keys::highlightedDaysInCalendar,
                  settings::DayOfWeekSet{settings::DayOfWeek::sunday});
-    ASSERT_EQ(run(cli::monthCommand(), {QStringLiteral("--json")}), cli::kExitOk)
-        << qPrintable(errors);
-    const QJsonObject month = QJsonDocument::fromJson(output.toUtf8()).object();
+    ASSERT_EQ(run(cli::monthCommand(), words("--json")), cli::kExitOk) << qPrintable(errors);
+    const QJsonObject month = json().object();
     EXPECT_EQ(month[QLatin1String("title")].toString(), QStringLiteral("December 2026"));
     EXPECT_EQ(month[QLatin1String("weekdays")].toArray().size(), 7);
     const auto rows = month[QLatin1String("rows")].toArray();
@@ -77,14 +76,4 @@ TEST_F(MonthCommandTest, PrintsTheGridWithTodayHighlightsAndDots) {
     EXPECT_TRUE(output.contains(QStringLiteral(" 1* "))) << qPrintable(output); // a Monday
     const QString grid = output.left(output.indexOf(QStringLiteral("(*")));
     EXPECT_FALSE(grid.contains(QLatin1Char('['))) << qPrintable(output); // today is elsewhere
-}
-
-TEST_F(MonthCommandTest, BadArgumentsAreUsageErrors) {
-    for (const char* line : {"2026-13", "12-2026", "2026-1", "2026-12 2027-01", "--weeks"}) {
-        const QStringList arguments = QString::fromLatin1(line).split(QLatin1Char(' '));
-        SCOPED_TRACE(line);
-        EXPECT_EQ(run(cli::monthCommand(), arguments), cli::kExitUsage);
-        EXPECT_TRUE(errors.endsWith(QStringLiteral("Try 'ruvo month --help'.\n")))
-            << qPrintable(errors);
-    }
 }

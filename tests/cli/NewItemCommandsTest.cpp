@@ -20,7 +20,7 @@ protected:
     QJsonObject created(const cli::Command& command, QStringList arguments) {
         arguments << QStringLiteral("--json");
         EXPECT_EQ(run(command, arguments), cli::kExitOk) << qPrintable(errors);
-        return QJsonDocument::fromJson(output.toUtf8()).object();
+        return json().object();
     }
 
     // What the new items' files say, all of them.
@@ -44,13 +44,11 @@ protected:
 TEST_F(NewItemCommandsTest, ANewEventPrintsAsTheEventListPrintsIt) {
     const QJsonObject event =
         created(cli::newEventCommand(),
-                {QStringLiteral("--title"), QStringLiteral("Dentist"), QStringLiteral("--start"),
-                 QStringLiteral("2026-12-09T15:00:00"), QStringLiteral("--end"),
-                 QStringLiteral("2026-12-09T15:45:00"), QStringLiteral("--location"),
-                 QStringLiteral("Main St 1"), QStringLiteral("--alarm"), QStringLiteral("900"),
-                 QStringLiteral("--alarm"), QStringLiteral("86400")});
-    ASSERT_EQ(run(cli::eventsCommand(), {QStringLiteral("--json")}), cli::kExitOk);
-    const QJsonArray listed = QJsonDocument::fromJson(output.toUtf8()).array();
+                words("--title Dentist --start 2026-12-09T15:00:00 --end 2026-12-09T15:45:00 "
+                      "--alarm 900 --alarm 86400") +
+                    QStringList{QStringLiteral("--location"), QStringLiteral("Main St 1")});
+    ASSERT_EQ(run(cli::eventsCommand(), words("--json")), cli::kExitOk);
+    const QJsonArray listed = json().array();
     ASSERT_EQ(listed.size(), 1);
     EXPECT_EQ(listed[0].toObject(), event);
     EXPECT_EQ(event[QLatin1String("start")].toString(),
@@ -70,19 +68,12 @@ TEST_F(NewItemCommandsTest, RemindersWithAndWithoutADueDay) {
     };
     const Case cases[] = {
         {{}, nullptr, false},
-        {{QStringLiteral("--due"), QStringLiteral("2026-12-24")},
-         "2026-12-24T00:00:00+01:00",
-         true},
-        {{QStringLiteral("--due"), QStringLiteral("2026-12-24T17:30:00Z")},
-         "2026-12-24T18:30:00+01:00",
-         false},
+        {words("--due 2026-12-24"), "2026-12-24T00:00:00+01:00", true},
+        {words("--due 2026-12-24T17:30:00Z"), "2026-12-24T18:30:00+01:00", false},
     };
     for (const Case& c : cases) {
         const QJsonObject reminder =
-            created(cli::newReminderCommand(),
-                    QStringList{QStringLiteral("--title"), QStringLiteral("Gifts"),
-                                QStringLiteral("--priority"), QStringLiteral("1")} +
-                        c.arguments);
+            created(cli::newReminderCommand(), words("--title Gifts --priority 1") + c.arguments);
         EXPECT_EQ(reminder[QLatin1String("kind")].toString(), QStringLiteral("reminder"));
         EXPECT_EQ(reminder[QLatin1String("calendar")].toString(), QStringLiteral("Reminders"));
         EXPECT_EQ(reminder.contains(QLatin1String("start")), c.start != nullptr);

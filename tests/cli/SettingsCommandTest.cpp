@@ -24,17 +24,10 @@ protected:
     bool isRunning = true;
 };
 
+// What each pane holds is the preferences' own table; here, that every pane is printed.
 TEST_F(SettingsCommandTest, DescribesThePanesAsJson) {
-    ASSERT_EQ(run(cli::settingsCommand(), {QStringLiteral("--describe"), QStringLiteral("--json")}),
-              cli::kExitOk);
-    const QJsonArray panes =
-        QJsonDocument::fromJson(output.toUtf8())[QLatin1String("panes")].toArray();
-    ASSERT_EQ(panes.size(), 7);
-    const QJsonValue first = panes[1][QLatin1String("controls")][0];
-    EXPECT_EQ(panes[1][QLatin1String("id")].toString(), QStringLiteral("panel"));
-    EXPECT_EQ(first[QLatin1String("key")].toString(), QStringLiteral("showWeekDayInMenuBar"));
-    EXPECT_EQ(first[QLatin1String("kind")].toString(), QStringLiteral("switch"));
-    EXPECT_EQ(first[QLatin1String("label")].toString(), QStringLiteral("Show day of week"));
+    ASSERT_EQ(run(cli::settingsCommand(), words("--describe --json")), cli::kExitOk);
+    EXPECT_EQ(json()[QLatin1String("panes")].toArray().size(), 7);
 }
 
 TEST_F(SettingsCommandTest, OpensAKnownPaneInTheRunningProgram) {

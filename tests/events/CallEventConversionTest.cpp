@@ -35,8 +35,6 @@ TEST(CallEventConversion, MapsEveryFieldAndTakesTheAccountFromTheCurrentUser) {
     auto zoom = eventData("zoom-1", "Review");
     zoom->extra().location = QStringLiteral("https://us02web.zoom.us/j/123456789");
     zoom->extra().attendees = {{{}, QStringLiteral("ann@example.com"), {}, false}};
-    auto holiday = eventData("day-1", "Holiday");
-    holiday->isAllDay = true;
     auto weekly = eventData("weekly-1", "Weekly");
     weekly->hasRecurrenceRules = true;
 
@@ -48,47 +46,20 @@ TEST(CallEventConversion, MapsEveryFieldAndTakesTheAccountFromTheCurrentUser) {
     const Row rows[] = {
         {"a Google Meet event",
          {meet, at("2026-12-07T15:00:00Z"), at("2026-12-07T15:30:00Z"), at("2026-12-07T15:00:00Z")},
-         {QStringLiteral("work/meet-1"),
-          QStringLiteral("Standup"),
-          {},
-          QUrl(QStringLiteral("https://meet.google.com/abc-defg-hij")),
-          QStringLiteral("Agenda"),
-          at("2026-12-07T15:00:00Z"),
-          at("2026-12-07T15:30:00Z"),
-          false,
-          false,
+         {QStringLiteral("work/meet-1"), QStringLiteral("Standup"), QString(),
+          QUrl(QStringLiteral("https://meet.google.com/abc-defg-hij")), QStringLiteral("Agenda"),
+          at("2026-12-07T15:00:00Z"), at("2026-12-07T15:30:00Z"), false, false,
           QStringLiteral("me@example.com")}},
         {"a Zoom location, the user not among the attendees",
          {zoom, at("2026-12-07T16:00:00Z"), at("2026-12-07T17:00:00Z"), at("2026-12-07T16:00:00Z")},
          {QStringLiteral("work/zoom-1"), QStringLiteral("Review"),
           QStringLiteral("https://us02web.zoom.us/j/123456789"), QUrl(), QString(),
           at("2026-12-07T16:00:00Z"), at("2026-12-07T17:00:00Z"), false, false, QString()}},
-        {"an all-day event",
-         {holiday, at("2026-12-07T05:00:00Z"), at("2026-12-08T05:00:00Z"),
-          at("2026-12-07T05:00:00Z")},
-         {QStringLiteral("work/day-1"),
-          QStringLiteral("Holiday"),
-          {},
-          QUrl(),
-          QString(),
-          at("2026-12-07T05:00:00Z"),
-          at("2026-12-08T05:00:00Z"),
-          true,
-          false,
-          QString()}},
         {"a moved occurrence keeps the series' identifier and its own times",
          {weekly, at("2026-12-15T10:00:00Z"), at("2026-12-15T11:00:00Z"),
           at("2026-12-14T10:00:00Z")},
-         {QStringLiteral("work/weekly-1"),
-          QStringLiteral("Weekly"),
-          {},
-          QUrl(),
-          QString(),
-          at("2026-12-15T10:00:00Z"),
-          at("2026-12-15T11:00:00Z"),
-          false,
-          true,
-          QString()}},
+         {QStringLiteral("work/weekly-1"), QStringLiteral("Weekly"), QString(), QUrl(), QString(),
+          at("2026-12-15T10:00:00Z"), at("2026-12-15T11:00:00Z"), false, true, QString()}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

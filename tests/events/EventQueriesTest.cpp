@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/EventQueries.h"
 
+#include "MemoryDefaults.h"
 #include "TestCalendars.h"
 #include "TestSupport.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -17,7 +18,7 @@ namespace keys = settings::keys;
 
 namespace {
 
-class QueriesTest : public ::testing::Test {
+class QueriesTest : public ::testing::Test, public test::MemoryDefaults {
 protected:
     QueriesTest() {
         store.zoneId = QStringLiteral("America/New_York");
@@ -53,9 +54,6 @@ protected:
         return list;
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     platform::FakeCalendarStore store;
     events::EventQueries queries{store, defaults, QStringLiteral("America/New_York")};
     const platform::DateRange week{at("2026-12-07T05:00:00Z"), at("2026-12-14T05:00:00Z")};
@@ -94,7 +92,7 @@ TEST_F(QueriesTest, EventsAreFilteredBySettingsAndSortedStably) {
         QStringList expected;
     };
     const Row rows[] = {
-        {"no calendar enabled", [] {}, {}},
+        {"no calendar enabled", [] {}, QStringList()},
         {"calendar A", [&] { defaults.set(keys::enabledCalendars, {QStringLiteral("A")}); }, all},
         {"a calendar that no longer exists is skipped",
          [&] {
@@ -102,8 +100,7 @@ TEST_F(QueriesTest, EventsAreFilteredBySettingsAndSortedStably) {
          },
          all},
         {"only a calendar that no longer exists",
-         [&] { defaults.set(keys::enabledCalendars, {QStringLiteral("gone")}); },
-         {}},
+         [&] { defaults.set(keys::enabledCalendars, {QStringLiteral("gone")}); }, QStringList()},
         {"hidden by its external identifier",
          [&] {
              defaults.set(keys::enabledCalendars, {QStringLiteral("A")});
@@ -121,7 +118,7 @@ TEST_F(QueriesTest, EventsAreFilteredBySettingsAndSortedStably) {
              defaults.set(keys::enabledCalendars, {QStringLiteral("A")});
              store.eventsStatus = platform::AuthorizationStatus::denied;
          },
-         {}},
+         QStringList()},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

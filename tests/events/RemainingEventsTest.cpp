@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/RemainingEvents.h"
 
+#include "MemoryDefaults.h"
 #include "TestCalendars.h"
 #include "TestSupport.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -65,9 +66,8 @@ TEST(RemainingEvents, CountsTodaysTimedEventsThatHaveNotEndedInTheCurrentZone) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        settings::Suite standard{QStringLiteral("standard")};
-        settings::Suite shared{QStringLiteral("shared")};
-        settings::Defaults defaults{standard, shared};
+        test::MemoryDefaults memory;
+        settings::Defaults& defaults = memory.defaults;
         defaults.set(keys::enabledCalendars, {QStringLiteral("A")});
         platform::FakeCalendarStore store;
         store.calendarList = test::workHomeTodoCalendars(false);

@@ -126,8 +126,6 @@ TEST(MenuBarIcons, PickerListsEveryIconOnceInOrder) {
     for (std::size_t i = 0; i < icons.size(); ++i)
         EXPECT_EQ(icons[i].type, settings::EnumInfo<MenuBarIconType>::cases[i].value);
     EXPECT_EQ(menubar::pickerLabel(MenuBarIconType::dateAndDayOfWeek), u("Date & day of week"));
-    EXPECT_EQ(menubar::pickerLabel(MenuBarIconType::staticClock), u("Clock (static)"));
-    EXPECT_EQ(menubar::pickerLabel(MenuBarIconType::teddyBear), u("Teddy Bear"));
 }
 
 TEST(MenuDateLine, PatternOrComposedLine) {

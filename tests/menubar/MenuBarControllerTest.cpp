@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menubar/MenuBarController.h"
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "menubar/MenuWindowPresenter.h"
@@ -34,10 +35,7 @@ struct FixedCount final : menubar::RemainingEventsCounter {
     std::optional<int> remainingEventsToday(kit::Instant) const override { return 3; }
 };
 
-struct Fixture {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+struct Fixture : test::MemoryDefaults {
     kit::VirtualScheduler scheduler{at("2026-12-04T14:41:05Z")};
     platform::FakeSystemDateEvents dateEvents;
     menubar::ClockTicks ticks{scheduler, dateEvents};

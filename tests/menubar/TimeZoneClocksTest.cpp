@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menubar/TimeZoneClocks.h"
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeStatusItem.h"
@@ -26,10 +27,7 @@ ChosenTimeZone entry(const char* zone, bool inPanel, QString title = {}) {
     return e;
 }
 
-struct Fixture {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+struct Fixture : test::MemoryDefaults {
     // 23:30 in Berlin, 07:30 the next day in Tokyo.
     kit::VirtualScheduler scheduler{at("2026-12-04T22:30:00Z")};
     platform::FakeSystemDateEvents dateEvents;

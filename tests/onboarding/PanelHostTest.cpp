@@ -22,129 +22,84 @@ QStringList snippets(const FirstRunGuide& guide) {
     return all;
 }
 
+// Facts written as words: "desktop=KDE", "sway" and "i3" (their sockets), "watcher" (a
+// StatusNotifierWatcher), "shell" (GNOME Shell), "indicator=enabled", "run=a,b", "applets=a,b".
+DesktopFacts facts(const char* words) {
+    // In the order of AppIndicatorExtension.
+    const QStringList kIndicators{QStringLiteral("unknown"), QStringLiteral("notInstalled"),
+                                  QStringLiteral("disabled"), QStringLiteral("enabled")};
+    DesktopFacts f;
+    for (const QString& word : QString::fromLatin1(words).split(u' ', Qt::SkipEmptyParts)) {
+        const QString key = word.section(u'=', 0, 0);
+        const QStringList values = word.section(u'=', 1).split(u',');
+        if (key == u"desktop")
+            f.currentDesktop = values[0];
+        else if (key == u"sway" || key == u"i3")
+            (key == u"sway" ? f.hasSwaySocket : f.hasI3Socket) = true;
+        else if (key == u"watcher" || key == u"shell")
+            (key == u"watcher" ? f.hasStatusNotifierWatcher : f.hasGnomeShell) = true;
+        else if (key == u"indicator" && kIndicators.contains(values[0]))
+            f.appIndicator = AppIndicatorExtension(kIndicators.indexOf(values[0]));
+        else if (key == u"run" || key == u"applets")
+            (key == u"run" ? f.running : f.installedApplets) = values;
+        else
+            ADD_FAILURE() << "unknown fact " << qPrintable(word);
+    }
+    return f;
+}
+
 // Each row is a session as the bus, the environment and /proc describe it.
 TEST(PanelHostTest, SessionsDecideWhereTheClockGoesAndWhatToPaste) {
     struct Row {
         const char* what;
-        DesktopFacts facts;
+        const char* facts; // as facts() reads them
         PanelHostKind kind;
         const char* desktop;
         bool isVisible;
         const char* snippet; // a step must offer exactly this, or no snippet at all when null
     };
-    const auto procs = [](std::initializer_list<const char*> names) {
-        QStringList list;
-        for (const char* n : names)
-            list << QString::fromLatin1(n);
-        return list;
-    };
     const Row rows[] = {
         {"GNOME with the extension's watcher",
-         {.currentDesktop = QStringLiteral("GNOME"),
-          .hasStatusNotifierWatcher = true,
-          .hasGnomeShell = true,
-          .appIndicator = AppIndicatorExtension::enabled,
-          .running = procs({"gnome-shell"})},
-         PanelHostKind::gnome,
-         "GNOME",
-         true,
-         nullptr},
+         "desktop=GNOME watcher shell indicator=enabled run=gnome-shell", PanelHostKind::gnome,
+         "GNOME", true, nullptr},
         {"Ubuntu's session name, extension enabled but its watcher not yet up",
-         {.currentDesktop = QStringLiteral("ubuntu:GNOME"),
-          .hasGnomeShell = true,
-          .appIndicator = AppIndicatorExtension::enabled},
-         PanelHostKind::gnome,
-         "GNOME",
-         true,
+         "desktop=ubuntu:GNOME shell indicator=enabled", PanelHostKind::gnome, "GNOME", true,
          nullptr},
-        {"GNOME, extension not installed",
-         {.currentDesktop = QStringLiteral("GNOME"),
-          .hasGnomeShell = true,
-          .appIndicator = AppIndicatorExtension::notInstalled},
-         PanelHostKind::gnomeNoTray,
-         "GNOME",
-         false,
+        {"GNOME, extension not installed", "desktop=GNOME shell indicator=notInstalled",
+         PanelHostKind::gnomeNoTray, "GNOME", false,
          "sudo apt install gnome-shell-extension-appindicator"},
-        {"GNOME, extension installed and disabled",
-         {.currentDesktop = QStringLiteral("GNOME"),
-          .hasGnomeShell = true,
-          .appIndicator = AppIndicatorExtension::disabled},
-         PanelHostKind::gnomeNoTray,
-         "GNOME",
-         false,
+        {"GNOME, extension installed and disabled", "desktop=GNOME shell indicator=disabled",
+         PanelHostKind::gnomeNoTray, "GNOME", false,
          "gnome-extensions enable appindicatorsupport@rgcjonas.gmail.com"},
-        {"gnome-shell runs but the environment names nothing",
-         {.running = procs({"gnome-shell"})},
-         PanelHostKind::gnomeNoTray,
-         "",
-         false,
+        {"gnome-shell runs but the environment names nothing", "run=gnome-shell",
+         PanelHostKind::gnomeNoTray, "", false,
          "gnome-extensions enable appindicatorsupport@rgcjonas.gmail.com"},
-        {"Plasma with its tray",
-         {.currentDesktop = QStringLiteral("KDE"),
-          .hasStatusNotifierWatcher = true,
-          .running = procs({"plasmashell"})},
-         PanelHostKind::plasma,
-         "KDE",
-         false,
-         "ruvo install-panel-applet plasma"},
-        {"Xfce, named in lower case",
-         {.currentDesktop = QStringLiteral("xfce"), .hasStatusNotifierWatcher = true},
-         PanelHostKind::xfce,
-         "XFCE",
-         false,
+        {"Plasma with its tray", "desktop=KDE watcher run=plasmashell", PanelHostKind::plasma,
+         "KDE", false, "ruvo install-panel-applet plasma"},
+        {"Xfce, named in lower case", "desktop=xfce watcher", PanelHostKind::xfce, "XFCE", false,
          "sudo ruvo install-panel-applet xfce"},
         {"Xfce with the plugin installed: only the step that adds it",
-         {.currentDesktop = QStringLiteral("XFCE"),
-          .hasStatusNotifierWatcher = true,
-          .installedApplets = procs({"xfce"})},
-         PanelHostKind::xfce,
-         "XFCE",
-         false,
-         nullptr},
+         "desktop=XFCE watcher applets=xfce", PanelHostKind::xfce, "XFCE", false, nullptr},
         {"Plasma with only the Xfce plugin installed still needs its applet",
-         {.currentDesktop = QStringLiteral("KDE"), .installedApplets = procs({"xfce"})},
-         PanelHostKind::plasma,
-         "KDE",
-         false,
+         "desktop=KDE applets=xfce", PanelHostKind::plasma, "KDE", false,
          "ruvo install-panel-applet plasma"},
-        {"sway with waybar: the bar the user runs wins",
-         {.currentDesktop = QStringLiteral("sway"),
-          .hasSwaySocket = true,
-          .hasStatusNotifierWatcher = true,
-          .running = procs({"waybar"})},
-         PanelHostKind::waybar,
-         "sway",
-         false,
+        {"sway with waybar: the bar the user runs wins", "desktop=sway sway watcher run=waybar",
+         PanelHostKind::waybar, "sway", false,
          "\"custom/ruvo\": { \"exec\": \"ruvo bar --waybar\", \"return-type\": \"json\" }"},
-        {"sway with its own swaybar",
-         {.currentDesktop = QStringLiteral("sway"), .hasSwaySocket = true},
-         PanelHostKind::i3bar,
-         "sway",
-         false,
+        {"sway with its own swaybar", "desktop=sway sway", PanelHostKind::i3bar, "sway", false,
          "bar {\n    status_command ruvo bar --i3bar\n}"},
-        {"i3 known only by its socket",
-         {.hasI3Socket = true, .running = procs({"i3bar"})},
-         PanelHostKind::i3bar,
-         "",
-         false,
+        {"i3 known only by its socket", "i3 run=i3bar", PanelHostKind::i3bar, "", false,
          "bar {\n    status_command ruvo bar --i3bar\n}"},
-        {"Cinnamon's tray",
-         {.currentDesktop = QStringLiteral("X-Cinnamon"), .hasStatusNotifierWatcher = true},
-         PanelHostKind::tray,
-         "X-Cinnamon",
-         true,
+        {"Cinnamon's tray", "desktop=X-Cinnamon watcher", PanelHostKind::tray, "X-Cinnamon", true,
          nullptr},
-        {"polybar with only an XEmbed tray",
-         {.running = procs({"polybar"})},
-         PanelHostKind::xembedTray,
-         "",
-         true,
+        {"polybar with only an XEmbed tray", "run=polybar", PanelHostKind::xembedTray, "", true,
          nullptr},
-        {"nothing at all", {}, PanelHostKind::none, "", false, "ruvo bar --waybar"},
+        {"nothing at all", "", PanelHostKind::none, "", false, "ruvo bar --waybar"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        const PanelHost host = detectPanelHost(row.facts);
+        const DesktopFacts given = facts(row.facts);
+        const PanelHost host = detectPanelHost(given);
         EXPECT_EQ(host.kind, row.kind) << qPrintable(kindName(host.kind));
         EXPECT_EQ(host.desktop, QString::fromLatin1(row.desktop));
         EXPECT_EQ(host.isClockVisibleAsIs(), row.isVisible);
@@ -155,7 +110,7 @@ TEST(PanelHostTest, SessionsDecideWhereTheClockGoesAndWhatToPaste) {
                 << qPrintable(snippets(guide).join(QLatin1Char('|')));
         else
             EXPECT_TRUE(snippets(guide).join(QString()).isEmpty());
-        const QJsonObject json = toJson(host, row.facts);
+        const QJsonObject json = toJson(host, given);
         EXPECT_EQ(json.value(QStringLiteral("host")).toString(), kindName(row.kind));
         EXPECT_EQ(json.value(QStringLiteral("clockVisible")).toBool(), row.isVisible);
     }

@@ -11,7 +11,6 @@
 #include "settings/SettingsFiles.h"
 
 #include <QFile>
-#include <QJsonArray>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -73,24 +72,6 @@ TEST(PaneDescriptionTest, ControlsNameRealKeysOnceAndOfferValuesTheKeysAccept) {
                 EXPECT_LE(c.highest, entry->range->highest);
             }
         }
-}
-
-TEST(PaneDescriptionTest, DescribeListsThePanesInOrderWithKeyLabelAndKind) {
-    const QJsonObject json = describe();
-    QStringList ids;
-    for (const QJsonValue& pane : json[QLatin1String("panes")].toArray()) {
-        ids << pane[QLatin1String("id")].toString();
-        EXPECT_FALSE(pane[QLatin1String("title")].toString().isEmpty());
-        for (const QJsonValue& c : pane[QLatin1String("controls")].toArray()) {
-            EXPECT_EQ(c.toObject().keys().contains(QStringLiteral("key")), true);
-            const QJsonValue key = c[QLatin1String("key")];
-            EXPECT_TRUE(key.isString() || (key.isNull() && c[QLatin1String("action")].isString()));
-            EXPECT_FALSE(c[QLatin1String("label")].toString().isEmpty());
-            EXPECT_FALSE(c[QLatin1String("kind")].toString().isEmpty());
-        }
-    }
-    EXPECT_EQ(ids.join(u' '), QStringLiteral("general panel calendar timezones alerts shortcuts "
-                                             "advanced"));
 }
 
 TEST(PatternHelpTest, WarnsAboutLookAlikeLettersOutsideQuotes) {

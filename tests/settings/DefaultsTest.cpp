@@ -10,12 +10,6 @@
 
 using namespace ruvo::settings;
 
-namespace {
-std::unique_ptr<SettingsFiles> store() {
-    return SettingsFiles::inMemory();
-}
-} // namespace
-
 TEST(Defaults, StoredObjectsThatDoNotConvertReadAsTheDefaultAndStayAsTheyAre) {
     struct Row {
         QString key;
@@ -61,7 +55,7 @@ TEST(Defaults, StoredObjectsThatDoNotConvertReadAsTheDefaultAndStayAsTheyAre) {
                         "\"locations\":[\"eventList\"],\"pattern\":\"Lunch\"}]")},
     };
     for (const Row& row : rows) {
-        auto files = store();
+        auto files = SettingsFiles::inMemory();
         files->standard().setObject(row.key, row.stored);
         const auto entry = findCatalogueEntry(row.key);
         ASSERT_TRUE(entry);
@@ -73,7 +67,7 @@ TEST(Defaults, StoredObjectsThatDoNotConvertReadAsTheDefaultAndStayAsTheyAre) {
 }
 
 TEST(Defaults, WritingNothingToAnOptionalRemovesTheStoredObject) {
-    auto files = store();
+    auto files = SettingsFiles::inMemory();
     const Defaults& d = files->defaults();
     d.set(keys::menuBarTextSize, std::optional<double>(14.0));
     EXPECT_TRUE(files->standard().storedObject(keys::menuBarTextSize.name).isValid());
@@ -83,7 +77,7 @@ TEST(Defaults, WritingNothingToAnOptionalRemovesTheStoredObject) {
 }
 
 TEST(Defaults, ObservationDeliversTypedChangesWithInitialAndPrior) {
-    auto files = store();
+    auto files = SettingsFiles::inMemory();
     const Defaults& d = files->defaults();
     struct Call {
         int oldValue, newValue;
@@ -111,7 +105,7 @@ TEST(Defaults, ObservationDeliversTypedChangesWithInitialAndPrior) {
 }
 
 TEST(Defaults, CompositeObservationAndItsEnd) {
-    auto files = store();
+    auto files = SettingsFiles::inMemory();
     const Defaults& d = files->defaults();
     int calls = 0;
     auto sub =
@@ -130,7 +124,7 @@ TEST(Defaults, CompositeObservationAndItsEnd) {
 }
 
 TEST(Defaults, SuppressedPropagationIsPerThread) {
-    auto files = store();
+    auto files = SettingsFiles::inMemory();
     const Defaults& d = files->defaults();
     std::vector<bool> seen;
     auto sub =

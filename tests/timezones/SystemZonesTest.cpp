@@ -91,19 +91,6 @@ TEST(PosixTzRule, ParsesTheFootersOfZoneFiles) {
     }
 }
 
-TEST(TzifFile, RejectsDamagedFiles) {
-    EXPECT_FALSE(TzifFile::parse(QByteArray()).isOk());
-    EXPECT_FALSE(TzifFile::parse(QByteArray("TZif2\0\0\0", 8)).isOk());
-    QFile ny(kit::SystemTimeZones::zoneinfoDirectory() + QStringLiteral("/America/New_York"));
-    ASSERT_TRUE(ny.open(QIODevice::ReadOnly));
-    const QByteArray bytes = ny.readAll();
-    for (qsizetype cut : {qsizetype(44), qsizetype(300), bytes.size() / 2})
-        EXPECT_FALSE(TzifFile::parse(bytes.left(cut)).isOk()) << cut;
-    const auto whole = TzifFile::parse(bytes);
-    ASSERT_TRUE(whole.isOk());
-    EXPECT_EQ(whole->footer, QStringLiteral("EST5EDT,M3.2.0,M11.1.0"));
-}
-
 // Every zone the system lists becomes an ICU zone whose offset agrees with Qt's reading of the
 // same files, now and after the files' last transition.
 TEST(SystemZones, EveryZoneOfTheSystemIsKnown) {
@@ -127,9 +114,13 @@ TEST(SystemZones, EveryZoneOfTheSystemIsKnown) {
 }
 
 TEST(TzifFile, SurvivesEveryTruncationAndBadTypeIndex) {
+    EXPECT_FALSE(TzifFile::parse(QByteArray("TZif2\0\0\0", 8)).isOk());
     QFile file(kit::SystemTimeZones::zoneinfoDirectory() + QStringLiteral("/Europe/Dublin"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
+    const auto whole = TzifFile::parse(bytes);
+    ASSERT_TRUE(whole.isOk());
+    EXPECT_EQ(whole->footer, QStringLiteral("IST-1GMT0,M10.5.0,M3.5.0/1"));
     for (qsizetype cut = 0; cut < bytes.size(); cut += 3) {
         const auto parsed = TzifFile::parse(bytes.left(cut));
         if (parsed) { // only a cut inside the footer can still parse

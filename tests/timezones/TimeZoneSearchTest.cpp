@@ -33,7 +33,6 @@ TEST(TimeZoneSearch, QueriesAreNormalised) {
     };
     const Row rows[] = {
         {"GMT+5", "utc+5"},
-        {"gmt+5", "utc+5"},
         {"gmt", "utc"},
         {"gmtx", "gmtx"},
         {"the paris", "paris"},
@@ -41,7 +40,6 @@ TEST(TimeZoneSearch, QueriesAreNormalised) {
         {"x", nullptr},
         {"", nullptr},
         {"the", nullptr},
-        {"New York", "new york"},
         {"São Paulo", "são paulo"},
         {"GMT-3", "utc-3"},
     };
@@ -63,7 +61,6 @@ TEST(TimeZoneSearch, FindsPlacesByCityCountryZoneAndAbbreviation) {
     };
     const Row rows[] = {
         {"paris", "Paris, Île-de-France, France", "Europe/Paris"},
-        {"the paris", "Paris, Île-de-France, France", "Europe/Paris"},
         {"São Paulo", "São Paulo, Brazil", "America/Sao_Paulo"},
         {"sao paulo", "São Paulo, Brazil", "America/Sao_Paulo"},
         {"Zürich", "Zürich, Zurich, Switzerland", "Europe/Zurich"},
@@ -104,24 +101,15 @@ TEST(TimeZoneSearch, FindsPlacesByCityCountryZoneAndAbbreviation) {
 }
 
 TEST(TimeZoneSearch, PreparationAndAdding) {
-    const std::vector<JsonTimeZone> raw = {
-        {QStringLiteral("Springfield"),
-         QStringLiteral("United States"),
-         QStringLiteral("America/Chicago"),
-         QStringLiteral("Illinois"),
-         {}},
-        {QStringLiteral("Springfield"),
-         QStringLiteral("United States"),
-         QStringLiteral("America/Chicago"),
-         QStringLiteral("Illinois"),
-         {}}, // duplicate
-        {QStringLiteral("Atlantis"),
-         QStringLiteral("Nowhere"),
-         QStringLiteral("Ocean/Atlantis"),
-         std::nullopt,
-         {}},
-    };
-    const auto prepared = PlaceList::prepare(raw, kNow);
+    // A duplicate, then a zone the system does not know.
+    const QByteArray place =
+        R"({"name":"Springfield","country":"United States","timeZone":"America/Chicago",)"
+        R"("adminName":"Illinois"})";
+    const auto raw = JsonTimeZone::decodeList(
+        "[" + place + "," + place +
+        R"(,{"name":"Atlantis","country":"Nowhere","timeZone":"Ocean/Atlantis"}])");
+    ASSERT_TRUE(raw.isOk());
+    const auto prepared = PlaceList::prepare(*raw, kNow);
     ASSERT_EQ(prepared.size(), 2u);
     EXPECT_EQ(prepared[0].displayPlace, QStringLiteral("Springfield, Illinois, United States"));
     EXPECT_EQ(prepared[0].displayTimeZone, QStringLiteral("UTC-6 (CST)"));
@@ -144,5 +132,4 @@ TEST(TimeZoneSearch, PreparationAndAdding) {
     EXPECT_FALSE(
         JsonTimeZone::decodeList("[{\"name\":1,\"country\":\"\",\"timeZone\":\"UTC\"}]").isOk());
     EXPECT_FALSE(JsonTimeZone::decodeList("[{\"name\":\"a\"").isOk());
-    EXPECT_EQ(JsonTimeZone::decodeList("[]")->size(), 0u);
 }

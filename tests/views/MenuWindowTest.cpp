@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/MenuWindow.h"
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeSystemDateEvents.h"
@@ -20,10 +21,7 @@ namespace keys = settings::keys;
 
 namespace {
 
-struct Fixture {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+struct Fixture : test::MemoryDefaults {
     kit::VirtualScheduler scheduler{at("2026-12-04T14:41:05Z")};
     platform::FakeSystemDateEvents dateEvents;
     menubar::ClockTicks ticks{scheduler, dateEvents};

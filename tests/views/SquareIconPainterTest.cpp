@@ -54,26 +54,16 @@ Ink legibleInk(const QImage& icon, QColor panel, double ratio, int fromRow, int 
 
 TEST(SquareIconPainter, LinesStayReadableAtEveryTraySize) {
     const QColor darkPanel(0x2b, 0x2e, 0x33), lightPanel(0xef, 0xf0, 0xf1);
-    const QStringList texts[] = {
-        {QStringLiteral("9"), QStringLiteral("41")},
-        {QStringLiteral("12"), QStringLiteral("00")},
-        {QStringLiteral("23"), QStringLiteral("59")},
-        {QStringLiteral("4"), QStringLiteral("Dec")},
-        {QStringLiteral("30"), QStringLiteral("Sep")},
-        {QStringLiteral("28"), QStringLiteral("Mär")},
-        {QStringLiteral("٢٣"), QStringLiteral("٥٩")},
-        {QStringLiteral("Fri")},
-        // A world clock and the upcoming event: a wider first line over a short label.
-        {QStringLiteral("9:41"), QStringLiteral("NY")},
-        {QStringLiteral("12:05"), QStringLiteral("LON")},
-        {QStringLiteral("12m"), QStringLiteral("Stan")},
-        {QStringLiteral("1\u00BCh"), QStringLiteral("Revi")},
-        {QStringLiteral("\u25C6")},
-    };
+    // Lines split at "|". Last, a world clock and the upcoming event: a wider first line over a
+    // short label.
+    const char* const texts[] = {"9|41",     "12|00",    "23|59", "4|Dec",   "30|Sep",
+                                 "28|Mär",   "٢٣|٥٩",    "Fri",   "9:41|NY", "12:05|LON",
+                                 "12m|Stan", "1¼h|Revi", "\u25C6"};
     views::MenuBarIconPainter painter;
-    for (const QStringList& lines : texts)
+    for (const char* text : texts)
         for (int pixels : platform::kSquareIconSizes)
             for (bool dark : {false, true}) {
+                const QStringList lines = QString::fromUtf8(text).split(u'|');
                 platform::StatusItemContent content;
                 content.title = lines.join(QLatin1Char(':'));
                 content.squareText = lines;

@@ -101,12 +101,16 @@ kit::Instant EdsCalendarStore::now() const {
 bool EdsCalendarStore::isSettled() const {
     if (m_pendingChange.isActive())
         return false; // objects that arrived are not in the index yet
+    return haveAllSourcesAnswered();
+}
+
+// The registry failed (there is nothing more to wait for), or it answered and so did every
+// calendar it listed.
+bool EdsCalendarStore::haveAllSourcesAnswered() const {
     if (m_hasFailed)
         return true;
-    if (!m_isAvailable)
-        return false;
-    return std::all_of(m_calendars.begin(), m_calendars.end(),
-                       [](const auto& c) { return c->isSettled(); });
+    return m_isAvailable && std::all_of(m_calendars.begin(), m_calendars.end(),
+                                        [](const auto& c) { return c->isSettled(); });
 }
 
 void EdsCalendarStore::onRegistryFailed(const QString& message) {
@@ -177,12 +181,7 @@ void EdsCalendarStore::onSourceChanged(void* source) {
 // Changes are gathered for a moment, but the first time every source has answered (or the
 // registry failed) is applied at once: a command is waiting for it before it prints.
 void EdsCalendarStore::onCalendarChanged() {
-    const bool isFirstSettling =
-        !m_wasSettled &&
-        (m_hasFailed ||
-         (m_isAvailable && std::all_of(m_calendars.begin(), m_calendars.end(),
-                                       [](const auto& c) { return c->isSettled(); })));
-    if (isFirstSettling)
+    if (!m_wasSettled && haveAllSourcesAnswered())
         applyChanges();
     else
         m_pendingChange.start();

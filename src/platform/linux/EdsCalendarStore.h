@@ -73,6 +73,7 @@ public:
 private:
     void addSource(void* source, EntityType kind);
     void onCalendarChanged();
+    bool haveAllSourcesAnswered() const;
     void applyChanges();
     EdsCalendar* find(const QString& identifier) const;
     EdsCalendar* firstWritable(EntityType kind, const QString& preferred) const;

@@ -12,8 +12,9 @@ namespace ruvo::platform {
 const QString PanelApplet::kObjectPath = QStringLiteral("/io/github/ruvo/Ruvo/Panel");
 const QString PanelApplet::kInterface = QStringLiteral("io.github.ruvo.Panel1");
 
-PanelApplet::PanelApplet(const StatusIconPainter* painter, QObject* parent)
-    : QObject(parent), m_painter(painter) {
+PanelApplet::PanelApplet(kit::Scheduler& scheduler, const StatusIconPainter* painter,
+                         QObject* parent)
+    : QObject(parent), m_clients(scheduler), m_painter(painter) {
     new PanelAppletAdaptor(this);
 }
 
@@ -31,6 +32,7 @@ bool PanelApplet::registerOn(QDBusConnection bus) {
                               << m_bus.lastError().message();
         return false;
     }
+    m_clients.watchOn(m_bus);
     return true;
 }
 
@@ -98,26 +100,26 @@ void PanelApplet::publish() {
         answer(waiting);
 }
 
-PanelAppletState PanelApplet::content() {
-    m_hasClient = true;
+PanelAppletState PanelApplet::content(const QDBusMessage& message) {
+    m_clients.noteCaller(message.service());
     return m_state;
 }
 
 void PanelApplet::waitForChange(uint serial, const QDBusMessage& message) {
-    m_hasClient = true;
+    m_clients.noteCaller(message.service());
     if (serial != m_state.serial)
         answer(message);
     else
         hold(m_waiting, message, &PanelApplet::answer);
 }
 
-PanelAppletIcon PanelApplet::iconContent() {
-    m_hasClient = true;
+PanelAppletIcon PanelApplet::iconContent(const QDBusMessage& message) {
+    m_clients.noteCaller(message.service());
     return m_icon;
 }
 
 void PanelApplet::waitForIconChange(uint serial, const QDBusMessage& message) {
-    m_hasClient = true;
+    m_clients.noteCaller(message.service());
     if (serial != m_icon.serial)
         answerIcon(message);
     else
@@ -143,8 +145,8 @@ void PanelApplet::answerIcon(const QDBusMessage& waiting) const {
     m_bus.send(waiting.createReply({m_icon.name, m_icon.png, QVariant::fromValue(m_icon.serial)}));
 }
 
-void PanelApplet::activate(int x, int y) {
-    m_hasClient = true;
+void PanelApplet::activate(int x, int y, const QDBusMessage& message) {
+    m_clients.noteCaller(message.service());
     if (m_activated)
         m_activated({Activation::primary, QPoint(x, y)});
 }
@@ -153,8 +155,8 @@ void PanelApplet::setMenu(const std::vector<StatusMenuEntry>& entries) {
     m_menuEntries = entries;
 }
 
-void PanelApplet::contextMenu(int x, int y) {
-    m_hasClient = true;
+void PanelApplet::contextMenu(int x, int y, const QDBusMessage& message) {
+    m_clients.noteCaller(message.service());
     m_menu = std::make_unique<QMenu>();
     fillStatusMenu(*m_menu, m_menuEntries, [this](const QString& id) {
         if (m_chosen)
@@ -170,8 +172,9 @@ PanelAppletAdaptor::PanelAppletAdaptor(PanelApplet* applet)
     connect(applet, &PanelApplet::iconChanged, this, &PanelAppletAdaptor::IconChanged);
 }
 
-QString PanelAppletAdaptor::Content(QString& toolTip, QString& textColor, uint& serial) {
-    const PanelAppletState state = m_applet->content();
+QString PanelAppletAdaptor::Content(const QDBusMessage& message, QString& toolTip,
+                                    QString& textColor, uint& serial) {
+    const PanelAppletState state = m_applet->content(message);
     toolTip = state.toolTip;
     textColor = state.textColor;
     serial = state.serial;
@@ -182,20 +185,20 @@ void PanelAppletAdaptor::WaitForChange(uint serial, const QDBusMessage& message)
     m_applet->waitForChange(serial, message);
 }
 
-void PanelAppletAdaptor::Activate(int x, int y) {
-    m_applet->activate(x, y);
+void PanelAppletAdaptor::Activate(int x, int y, const QDBusMessage& message) {
+    m_applet->activate(x, y, message);
 }
 
-void PanelAppletAdaptor::ContextMenu(int x, int y) {
-    m_applet->contextMenu(x, y);
+void PanelAppletAdaptor::ContextMenu(int x, int y, const QDBusMessage& message) {
+    m_applet->contextMenu(x, y, message);
 }
 
 } // namespace ruvo::platform
 
 namespace ruvo::platform {
 
-QString PanelAppletAdaptor::Icon(QByteArray& png, uint& serial) {
-    const PanelAppletIcon icon = m_applet->iconContent();
+QString PanelAppletAdaptor::Icon(const QDBusMessage& message, QByteArray& png, uint& serial) {
+    const PanelAppletIcon icon = m_applet->iconContent(message);
     png = icon.png;
     serial = icon.serial;
     return icon.name;

@@ -11,9 +11,13 @@
 // serial of its own, since it changes at most daily while the text changes every minute: its
 // stored name, and its picture as a PNG drawn white on transparent at twice the panel's
 // 22-point height, for the applet to tint in the panel's text colour.
+//
+// A caller that stays on the bus counts as an applet showing the clock (PanelAppletClients);
+// while one does, the program's tray item steps aside.
 #pragma once
 
 #include "platform/StatusItem.h"
+#include "platform/linux/PanelAppletClients.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
@@ -49,7 +53,8 @@ public:
     static constexpr int kMaxWaiting = 32;
 
     // Without `painter` the applets get no icon picture.
-    explicit PanelApplet(const StatusIconPainter* painter = nullptr, QObject* parent = nullptr);
+    explicit PanelApplet(kit::Scheduler& scheduler, const StatusIconPainter* painter = nullptr,
+                         QObject* parent = nullptr);
     ~PanelApplet() override;
 
     // Exports the object on `bus` (which owns the program's name already).
@@ -65,19 +70,21 @@ public:
     void onMenuEntryChosen(std::function<void(const QString&)> handler) override {
         m_chosen = std::move(handler);
     }
-    // True once an applet has asked for the content: a panel shows the clock.
-    bool isShownByHost() const override { return m_hasClient; }
+    // True while an applet keeps asking for the content: a panel shows the clock.
+    bool isShownByHost() const override { return m_clients.isShown(); }
+    // Follows isShownByHost (shownChanged), for a tray item to stand back meanwhile.
+    const PanelAppletClients& clients() const { return m_clients; }
 
     const PanelAppletState& state() const { return m_state; }
     const PanelAppletIcon& icon() const { return m_icon; }
 
-    // The D-Bus calls, from the adaptor.
-    PanelAppletState content();
+    // The D-Bus calls, from the adaptor; `message` is the call, for its sender.
+    PanelAppletState content(const QDBusMessage& message);
     void waitForChange(uint serial, const QDBusMessage& message);
-    PanelAppletIcon iconContent();
+    PanelAppletIcon iconContent(const QDBusMessage& message);
     void waitForIconChange(uint serial, const QDBusMessage& message);
-    void activate(int x, int y);
-    void contextMenu(int x, int y);
+    void activate(int x, int y, const QDBusMessage& message);
+    void contextMenu(int x, int y, const QDBusMessage& message);
 
 Q_SIGNALS:
     void textChanged(const QString& text, const QString& toolTip, const QString& textColor,
@@ -96,7 +103,7 @@ private:
     QDBusConnection m_bus{QString()};
     StatusItemContent m_content;
     bool m_isVisible = true;
-    bool m_hasClient = false;
+    PanelAppletClients m_clients;
     PanelAppletState m_state;
     std::vector<QDBusMessage> m_waiting;
     const StatusIconPainter* m_painter;
@@ -129,11 +136,12 @@ public:
     QByteArray iconPng() const { return m_applet->icon().png; }
 
 public Q_SLOTS:
-    QString Content(QString& toolTip, QString& textColor, uint& serial);
+    QString Content(const QDBusMessage& message, QString& toolTip, QString& textColor,
+                    uint& serial);
     void WaitForChange(uint serial, const QDBusMessage& message);
-    void Activate(int x, int y);
-    void ContextMenu(int x, int y);
-    QString Icon(QByteArray& png, uint& serial);
+    void Activate(int x, int y, const QDBusMessage& message);
+    void ContextMenu(int x, int y, const QDBusMessage& message);
+    QString Icon(const QDBusMessage& message, QByteArray& png, uint& serial);
     void WaitForIconChange(uint serial, const QDBusMessage& message);
 
 Q_SIGNALS:

@@ -134,6 +134,10 @@ void SniStatusItem::setVisible(bool visible) {
     m_item->setVisible(visible);
 }
 
+void SniStatusItem::setPassive(bool isPassive) {
+    m_item->setPassive(isPassive);
+}
+
 void SniStatusItem::setMenu(const std::vector<StatusMenuEntry>& entries) {
     m_menu->setEntries(entries);
 }

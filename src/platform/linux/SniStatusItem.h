@@ -43,6 +43,7 @@ public:
     }
     void onMenuEntryChosen(std::function<void(const QString&)> handler) override;
     bool isShownByHost() const override { return m_isRegistered; }
+    void setPassive(bool isPassive) override;
 
     QString serviceName() const;
 

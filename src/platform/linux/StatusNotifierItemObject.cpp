@@ -48,9 +48,20 @@ void StatusNotifierItemObject::setToolTip(const QString& title, const QString& d
 }
 
 void StatusNotifierItemObject::setVisible(bool visible) {
-    if (visible == m_isVisible)
-        return;
+    setStatusParts(visible, m_isPassive);
+}
+
+void StatusNotifierItemObject::setPassive(bool isPassive) {
+    setStatusParts(m_isVisible, isPassive);
+}
+
+// Hidden by the user or standing back for an applet: either way the panel hears one status.
+void StatusNotifierItemObject::setStatusParts(bool visible, bool isPassive) {
+    const QString before = status();
     m_isVisible = visible;
+    m_isPassive = isPassive;
+    if (status() == before)
+        return;
     Q_EMIT NewStatus(status());
     Q_EMIT propertiesChanged({{QStringLiteral("Status"), status()}});
 }

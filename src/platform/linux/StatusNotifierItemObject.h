@@ -39,7 +39,7 @@ public:
     QString id() const { return m_id; }
     QString title() const { return m_title; }
     QString status() const {
-        return m_isVisible ? QStringLiteral("Active") : QStringLiteral("Passive");
+        return m_isVisible && !m_isPassive ? QStringLiteral("Active") : QStringLiteral("Passive");
     }
     int windowId() const { return 0; }
     QString iconName() const { return {}; }
@@ -58,6 +58,7 @@ public:
     void setPixmaps(const SniPixmapList& pixmaps);
     void setToolTip(const QString& title, const QString& description);
     void setVisible(bool visible);
+    void setPassive(bool isPassive);
 
 public Q_SLOTS:
     Q_SCRIPTABLE void Activate(int x, int y);
@@ -86,7 +87,10 @@ private:
     QString m_labelGuide;
     SniPixmapList m_pixmaps;
     SniToolTip m_toolTip;
+    void setStatusParts(bool visible, bool isPassive);
+
     bool m_isVisible = true;
+    bool m_isPassive = false;
 };
 
 } // namespace ruvo::platform

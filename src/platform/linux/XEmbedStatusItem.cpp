@@ -49,11 +49,18 @@ void XEmbedStatusItem::setContent(const StatusItemContent& content) {
 }
 
 void XEmbedStatusItem::setVisible(bool visible) {
-    m_tray->setVisible(visible);
+    m_isVisible = visible;
+    m_tray->setVisible(m_isVisible && !m_isPassive);
 }
 
 bool XEmbedStatusItem::isVisible() const {
-    return m_tray->isVisible();
+    return m_isVisible;
+}
+
+// XEmbed trays know no item states: the icon goes while an applet shows the clock.
+void XEmbedStatusItem::setPassive(bool isPassive) {
+    m_isPassive = isPassive;
+    m_tray->setVisible(m_isVisible && !m_isPassive);
 }
 
 void XEmbedStatusItem::setMenu(const std::vector<StatusMenuEntry>& entries) {
@@ -64,7 +71,7 @@ void XEmbedStatusItem::setMenu(const std::vector<StatusMenuEntry>& entries) {
 }
 
 bool XEmbedStatusItem::isShownByHost() const {
-    return QSystemTrayIcon::isSystemTrayAvailable() && m_tray->isVisible();
+    return QSystemTrayIcon::isSystemTrayAvailable() && m_isVisible;
 }
 
 std::unique_ptr<StatusItem> makeStatusItem(const QString& id, const StatusIconPainter& painter) {

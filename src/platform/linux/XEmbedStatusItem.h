@@ -29,6 +29,7 @@ public:
         m_chosen = std::move(handler);
     }
     bool isShownByHost() const override;
+    void setPassive(bool isPassive) override;
 
 private:
     const StatusIconPainter& m_painter;
@@ -36,6 +37,8 @@ private:
     std::unique_ptr<QMenu> m_menu;
     std::function<void(const ActivationEvent&)> m_activated;
     std::function<void(const QString&)> m_chosen;
+    bool m_isVisible = false;
+    bool m_isPassive = false;
 };
 
 // The item for this desktop: a StatusNotifierItem where a watcher runs (or none and no XEmbed

@@ -1,24 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/preferences/CalendarChecklist.h"
 
+#include "views/preferences/ChecklistDelegate.h"
+
 #include <QDir>
 #include <QHeaderView>
 #include <QJsonArray>
-#include <QMap>
 
 namespace ruvo::views {
 
 namespace {
 
 constexpr int kIdentifierRole = Qt::UserRole;
-
-// A folder in the home folder is shown from "~", as the user would write it.
-QString sourceTitle(const QString& source) {
-    const QString home = QDir::homePath();
-    if (source.startsWith(home + QLatin1Char('/')))
-        return QLatin1Char('~') + source.mid(home.size());
-    return source;
-}
 
 } // namespace
 
@@ -29,6 +22,7 @@ CalendarChecklist::CalendarChecklist(KeyBinding& binding, const SettingsServices
     setAccessibleName(label);
     setHeaderHidden(true);
     setRootIsDecorated(false);
+    setItemDelegate(new ChecklistDelegate(this));
     setTextElideMode(Qt::ElideMiddle); // a long folder keeps its last, telling part
     setMinimumHeight(90);
     setMaximumHeight(170);
@@ -41,37 +35,45 @@ void CalendarChecklist::reload() {
     clear();
     const auto all =
         m_services.calendars ? m_services.calendars() : std::vector<platform::Calendar>{};
-    QMap<QString, QTreeWidgetItem*> sources;
-    int shown = 0;
-    for (const platform::Calendar& c : all) {
-        if (c.kind != m_kind)
-            continue;
-        ++shown;
-        QTreeWidgetItem*& source = sources[c.source];
-        if (!source) {
-            source = new QTreeWidgetItem(
-                this, {c.source.isEmpty() ? tr("Other") : sourceTitle(c.source)});
-            source->setToolTip(0, c.source);
-            source->setFlags(Qt::ItemIsEnabled);
-            QFont bold = source->font(0);
-            bold.setBold(true);
-            source->setFont(0, bold);
-        }
-        auto* item = new QTreeWidgetItem(source, {c.title});
-        item->setData(0, kIdentifierRole, c.identifier);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-        QPixmap swatch(12, 12);
-        swatch.fill(QColor(c.colour.left(7)));
-        item->setIcon(0, swatch);
+    const auto folders = m_services.calendarFolders ? m_services.calendarFolders()
+                                                    : std::vector<preferences::CalendarFolder>{};
+    const auto groups = preferences::groupCalendars(all, m_kind, folders);
+    for (const preferences::CalendarGroup& group : groups) {
+        auto* heading = new QTreeWidgetItem(this, {headingTitle(group)});
+        heading->setToolTip(0, group.source);
+        heading->setFlags(Qt::ItemIsEnabled);
+        QFont bold = heading->font(0);
+        bold.setBold(true);
+        heading->setFont(0, bold);
+        for (const platform::Calendar& c : group.calendars)
+            addCalendar(heading, c);
     }
     expandAll();
-    if (shown == 0) {
+    if (groups.empty()) {
         auto* none = new QTreeWidgetItem(this, {m_kind == platform::EntityType::reminder
                                                     ? tr("No reminder lists found")
                                                     : tr("No calendars found")});
         none->setFlags(Qt::NoItemFlags);
     }
     m_binding.onChange([this](const QJsonValue& v) { showChecks(v); });
+}
+
+QString CalendarChecklist::headingTitle(const preferences::CalendarGroup& group) {
+    if (group.isBuiltIn)
+        return tr("On This Computer");
+    if (group.source.isEmpty())
+        return tr("Other");
+    return preferences::folderTitle(group.source, QDir::homePath());
+}
+
+void CalendarChecklist::addCalendar(QTreeWidgetItem* heading, const platform::Calendar& c) {
+    auto* item = new QTreeWidgetItem(heading, {c.title});
+    item->setData(0, kIdentifierRole, c.identifier);
+    item->setToolTip(0, c.source);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+    QPixmap swatch(12, 12);
+    swatch.fill(QColor(c.colour.left(7)));
+    item->setIcon(0, swatch);
 }
 
 void CalendarChecklist::showChecks(const QJsonValue& enabled) {

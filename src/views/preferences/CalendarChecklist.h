@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The calendars (or reminder lists) of the user's store, grouped by the folder or account they
-// come from, each with its colour and a switch that puts its identifier in the key's set.
+// The calendars (or reminder lists) of the user's store, grouped under the folder the user
+// added or the account they come from, each with its colour and a switch that puts its
+// identifier in the key's set.
 // Used for the calendars shown in the window and for the calendars an alert watches.
 #pragma once
 
@@ -22,6 +23,8 @@ public:
     void reload();
 
 private:
+    static QString headingTitle(const preferences::CalendarGroup& group);
+    static void addCalendar(QTreeWidgetItem* heading, const platform::Calendar& c);
     void showChecks(const QJsonValue& enabled);
     void storeChecks();
 

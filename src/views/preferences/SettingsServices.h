@@ -8,6 +8,7 @@
 #include "kit/Environment.h"
 #include "platform/CalendarTypes.h"
 #include "platform/ShortcutConflicts.h"
+#include "preferences/CalendarGroups.h"
 #include "settings/Defaults.h"
 
 #include <functional>
@@ -29,6 +30,8 @@ struct SettingsServices {
     timezones::PlaceList* places = nullptr; // the time zone search
     // The calendars and reminder lists of the user's store.
     std::function<std::vector<platform::Calendar>()> calendars{};
+    // The folders the user added and the built-in store: the lists' headings.
+    std::function<std::vector<preferences::CalendarFolder>()> calendarFolders{};
     const platform::ShortcutConflicts* shortcutConflicts = nullptr;
     preferences::LaunchAtLogin* launchAtLogin = nullptr;
     // Plays a sound by its stored name (none: the default sound) at a volume from 0 to 1.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "events/actions/ActionLinks.h"
 #include "events/actions/EventMuting.h"
@@ -45,11 +46,7 @@ Attendee guest(const char* address) {
     return Attendee{{}, QString::fromUtf8(address), platform::ParticipantStatus::pending, false};
 }
 
-struct SettingsTest : ::testing::Test {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
-};
+struct SettingsTest : ::testing::Test, test::MemoryDefaults {};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // The month calendar's moves and when its dots are recomputed, in virtual time.
 #include "events/calendar/CalendarModel.h"
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -17,16 +18,12 @@ namespace keys = settings::keys;
 
 namespace {
 
-class CalendarModelTest : public ::testing::Test {
+class CalendarModelTest : public ::testing::Test, public test::MemoryDefaults {
 protected:
     CalendarModelTest() {
-        store.calendarList = {{QStringLiteral("A"),
-                               QStringLiteral("Work"),
-                               QStringLiteral("#ff0000"),
-                               platform::EntityType::event,
-                               {},
-                               true,
-                               {}}};
+        store.calendarList = {{QStringLiteral("A"), QStringLiteral("Work"),
+                               QStringLiteral("#ff0000"), platform::EntityType::event, QString(),
+                               true, QString()}};
         defaults.set(keys::enabledCalendars, settings::StringSet{QStringLiteral("A")});
         defaults.set(keys::indicateEventsInCalendar, settings::EventIndicatorsInCalendar::one);
     }
@@ -46,9 +43,6 @@ protected:
         store.addEvent(data, at(start), at(start) + std::chrono::hours(1));
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     platform::FakeCalendarStore store;
     kit::Signal<> eventsDidChange;
     // 31 January 2027, 23:30 in Tokyo (UTC+9): "today" is the 31st there.

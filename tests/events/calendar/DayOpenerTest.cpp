@@ -2,6 +2,7 @@
 // Opening a day outside Ruvo: Google Calendar, the default application, or a message.
 #include "events/calendar/DayOpener.h"
 
+#include "MemoryDefaults.h"
 #include "platform/fake/FakeCalendarApplication.h"
 #include "platform/fake/FakeUrlOpener.h"
 #include "settings/Keys.h"
@@ -28,9 +29,8 @@ TEST(DayOpenerTest, OpensTheDayOrSaysWhyNot) {
         {"no application", false, Outcome::noApplication, "", "No calendar application found"},
         {"cannot start", false, Outcome::failed, "", "Could not start “Organizer”"},
     };
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+    test::MemoryDefaults memory;
+    settings::Defaults& defaults = memory.defaults;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         defaults.set(settings::keys::calendarLongPressOpenInGoogleCalendar, row.inGoogleCalendar);

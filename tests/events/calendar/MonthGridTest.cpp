@@ -2,6 +2,7 @@
 // The month grid in several locales and the dots of its days.
 #include "events/calendar/MonthGrid.h"
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "events/calendar/CalendarDots.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -51,7 +52,7 @@ TEST(MonthGridTest, FollowsTheLocalesWeekAndNames) {
 
 namespace {
 
-class DotsTest : public ::testing::Test {
+class DotsTest : public ::testing::Test, public test::MemoryDefaults {
 protected:
     DotsTest() {
         settings::StringSet enabled;
@@ -88,9 +89,6 @@ protected:
         return byDay;
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     platform::FakeCalendarStore store;
     const QString zone = QStringLiteral("Europe/Berlin");
     int m_count = 0;
@@ -114,11 +112,8 @@ TEST_F(DotsTest, EachDayGetsTheColoursOfItsEventsInStartOrder) {
     // Outside the grid on both sides.
     add("A", "2026-11-28T10:00:00Z", "2026-11-29T10:00:00Z");
     add("A", "2027-01-11T10:00:00Z", "2027-01-11T11:00:00Z");
-    store.reminderList.push_back({QStringLiteral("r1"),
-                                  QStringLiteral("R"),
-                                  QStringLiteral("r1"),
-                                  QStringLiteral("pay"),
-                                  {},
+    store.reminderList.push_back({QStringLiteral("r1"), QStringLiteral("R"), QStringLiteral("r1"),
+                                  QStringLiteral("pay"), QString(),
                                   platform::DueDate{QDate(2026, 12, 22), std::nullopt, {}}});
 
     using I = settings::EventIndicatorsInCalendar;

@@ -2,6 +2,7 @@
 #include "events/exclusion/LocationsMigration.h"
 
 #include "../videocalls/QtPrinters.h"
+#include "MemoryDefaults.h"
 #include "settings/Keys.h"
 #include "settings/Suite.h"
 
@@ -12,9 +13,9 @@ using namespace ruvo::exclusion;
 using L = settings::EventExcludeMatcher::Location;
 
 TEST(LocationsMigration, ConvertsTheIntegerFormAndLeavesEverythingElse) {
-    settings::Suite standard(QStringLiteral("standard"));
-    settings::Suite shared(QStringLiteral("shared"));
-    const settings::Defaults defaults(standard, shared);
+    test::MemoryDefaults memory;
+    settings::Suite& standard = memory.standard;
+    const settings::Defaults& defaults = memory.defaults;
     const auto& key = settings::keys::fullscreenNotifications_excludeMatcher;
     const QString legacy = QStringLiteral(
         R"({"id":"6F9619FF-8B86-D011-B42D-00C04FC964FF","isEnabled":true,"kind":"contains","pattern":"lunch","locations":[0,3]})");

@@ -2,6 +2,7 @@
 // The event list's sections, past events and overdue reminders over one fixed calendar in
 // Berlin, seen at a fixed "now" (Tuesday 8 December 2026, 12:00).
 #include "../TestCalendars.h"
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "events/list/EventListModel.h"
 #include "events/videocalls/VideoCallDetector.h"
@@ -31,7 +32,7 @@ struct SteppingClock final : kit::Clock {
     kit::Instant now() const override { return at += step; }
 };
 
-class EventListTest : public ::testing::Test {
+class EventListTest : public ::testing::Test, public test::MemoryDefaults {
 protected:
     EventListTest() {
         store.zoneId = QStringLiteral("Europe/Berlin");
@@ -118,9 +119,6 @@ protected:
         return lines;
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     platform::FakeCalendarStore store;
     kit::Environment environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")};
     events::EventQueries queries{store, defaults, environment.timeZoneId};

@@ -48,29 +48,21 @@ TEST(VideoCallJoiner, OpensTheLinkEachApplicationWants) {
     const JoinOptions plain{false, false, std::nullopt};
     const char* teams = "https://teams.microsoft.com/l/meetup-join/19%3ameeting_x%40thread.v2/0";
     const Row rows[] = {
-        {"https://zoom.us/j/123456789?pwd=p", {}, standard, "https://zoom.us/j/123456789?pwd=p"},
-        {"https://zoom.us/j/123456789?pwd=p",
-         {QStringLiteral("zoommtg")},
-         standard,
+        {"https://zoom.us/j/123456789?pwd=p", QStringList(), standard,
+         "https://zoom.us/j/123456789?pwd=p"},
+        {"https://zoom.us/j/123456789?pwd=p", QStringList{QStringLiteral("zoommtg")}, standard,
          "zoommtg://zoom.us/join?confno=123456789&pwd=p"},
-        {"https://meet.google.com/abc-defg-hij",
-         {},
-         standard,
+        {"https://meet.google.com/abc-defg-hij", QStringList(), standard,
          "https://accounts.google.com/"
          "AccountChooser?Email=jane%40example.com&continue=https%3A%2F%2F"
          "meet.google.com%2Fabc-defg-hij"},
-        {"https://meet.google.com/abc-defg-hij", {}, plain, "https://meet.google.com/abc-defg-hij"},
-        {teams,
-         {QStringLiteral("msteams")},
-         standard,
+        {"https://meet.google.com/abc-defg-hij", QStringList(), plain,
+         "https://meet.google.com/abc-defg-hij"},
+        {teams, QStringList{QStringLiteral("msteams")}, standard,
          "msteams://teams.microsoft.com/l/meetup-join/19%3Ameeting_x%40thread.v2/0"},
-        {teams,
-         {QStringLiteral("msteams")},
-         plain,
+        {teams, QStringList{QStringLiteral("msteams")}, plain,
          "https://teams.microsoft.com/l/meetup-join/19%3Ameeting_x%40thread.v2/0"},
-        {teams,
-         {},
-         standard,
+        {teams, QStringList(), standard,
          "https://teams.microsoft.com/l/meetup-join/19%3Ameeting_x%40thread.v2/0"},
     };
     for (const Row& row : rows) {

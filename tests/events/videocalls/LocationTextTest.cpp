@@ -5,50 +5,35 @@
 
 using namespace ruvo::videocalls;
 
-TEST(LocationText, SeparatorRunsCollapseOnlyWhenDoubled) {
-    struct Row {
-        const char* text;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {"Room 4, , Floor 2", "Room 4, Floor 2"},
-        {"Room 4 ;| ,Floor 2", "Room 4; Floor 2"},
-        {"Room 4,Floor 2", "Room 4,Floor 2"},       // one separator stays as written
-        {"Room 4 \t Floor 2", "Room 4 \t Floor 2"}, // spaces alone stay
-        {",,", ", "},
-        {"a\n;\n;\nb", "a; b"},
-        {"", ""},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(collapsedSeparatorRuns(QString::fromUtf8(row.text)),
-                  QString::fromUtf8(row.expected))
-            << row.text;
-}
-
-TEST(LocationText, EdgesLoseSpacesSeparatorsAndTrailingDashes) {
-    struct Row {
-        const char* text;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {" ; Room 4 | ", "Room 4"}, {"Room 4 \u2013 ", "Room 4"},
-        {"- Room 4 -", "- Room 4"}, // a leading dash is part of the text
-        {" \u00a0\u2003 ", ""},     {"-", ""},
-        {"Room 4", "Room 4"},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(trimmedSeparators(QString::fromUtf8(row.text)), QString::fromUtf8(row.expected))
-            << row.text;
-}
-
-TEST(LocationText, LongRunsOfSpacesAreKeptOrDroppedWhole) {
+TEST(LocationText, SeparatorRunsCollapseOnlyWhenDoubledAndEdgesLoseThem) {
     const QString spaces(200000, u' ');
-    EXPECT_EQ(trimmedSeparators(QStringLiteral("a") + spaces + QStringLiteral("b") + spaces),
-              QStringLiteral("a") + spaces + QStringLiteral("b"));
-    EXPECT_EQ(collapsedSeparatorRuns(QStringLiteral("a") + spaces + QStringLiteral(";b")),
-              QStringLiteral("a") + spaces + QStringLiteral(";b"));
-    EXPECT_EQ(collapsedSeparatorRuns(QStringLiteral("a,") + spaces + QStringLiteral(";b")),
-              QStringLiteral("a, b"));
+    const auto collapse = collapsedSeparatorRuns;
+    const auto trim = trimmedSeparators;
+    struct Row {
+        QString (*clean)(QStringView);
+        QString text;
+        QString expected;
+    };
+    const auto u = [](const char* text) { return QString::fromUtf8(text); };
+    const Row rows[] = {
+        {collapse, u("Room 4, , Floor 2"), u("Room 4, Floor 2")},
+        {collapse, u("Room 4 ;| ,Floor 2"), u("Room 4; Floor 2")},
+        {collapse, u("Room 4,Floor 2"), u("Room 4,Floor 2")},       // one separator stays
+        {collapse, u("Room 4 \t Floor 2"), u("Room 4 \t Floor 2")}, // spaces alone stay
+        {collapse, u(",,"), u(", ")},
+        {collapse, u("a\n;\n;\nb"), u("a; b")},
+        {collapse, u(""), u("")},
+        {collapse, u("a") + spaces + u(";b"), u("a") + spaces + u(";b")},
+        {collapse, u("a,") + spaces + u(";b"), u("a, b")},
+        {trim, u(" ; Room 4 | "), u("Room 4")},
+        {trim, u("Room 4 \u2013 "), u("Room 4")},
+        {trim, u("- Room 4 -"), u("- Room 4")}, // a leading dash is part of the text
+        {trim, u(" \u00a0\u2003 "), u("")},
+        {trim, u("-"), u("")},
+        {trim, u("a") + spaces + u("b") + spaces, u("a") + spaces + u("b")},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.clean(row.text), row.expected) << qPrintable(row.text.left(40));
 }
 
 TEST(LocationText, RangesOutOfOrderOrPastTheEndAreIgnored) {

@@ -48,20 +48,19 @@ TEST(VideoCallDetector, FindsTheServiceAndLinkInDetectionOrder) {
         {event("", qPrintable(QStringLiteral("<a href=\"%1\">Join</a>").arg(safeTeams))),
          "Microsoft Teams", QUrl(teams).toString(QUrl::FullyEncoded)},
         // Links that look like calls but are not, by any service.
-        {event("https://acme.webex.com/cmp/webcomponents/widget/globalcallin/globalcallin.php"),
-         "",
-         {}},
-        {event("https://global.gotomeeting.com/join"), "", {}},
+        {event("https://acme.webex.com/cmp/webcomponents/widget/globalcallin/globalcallin.php"), "",
+         QString()},
+        {event("https://global.gotomeeting.com/join"), "", QString()},
         {event("www.whereby.com/team"), "Whereby", QStringLiteral("https://www.whereby.com/team")},
         {event("Room 4", "", "https://meet.jit.si/Weekly"), "Jitsi Meet",
          QStringLiteral("https://meet.jit.si/Weekly")},
         {event("https://whereby.com/a", "", "https://meet.jit.si/b"), "Whereby",
          QStringLiteral("https://whereby.com/a")},
-        {event("Room 4", "no link here"), "", {}},
-        {event(qPrintable(safeLinkAround(QStringLiteral("msteams://whereby.com/team")))), "", {}},
-        {event(qPrintable(safeLinkAround(QStringLiteral("zoommtg://zoom.us/join?confno=1")))),
-         "",
-         {}},
+        {event("Room 4", "no link here"), "", QString()},
+        {event(qPrintable(safeLinkAround(QStringLiteral("msteams://whereby.com/team")))), "",
+         QString()},
+        {event(qPrintable(safeLinkAround(QStringLiteral("zoommtg://zoom.us/join?confno=1")))), "",
+         QString()},
     };
     platform::FakeUrlOpener apps;
     VideoCallDetector detector(apps);

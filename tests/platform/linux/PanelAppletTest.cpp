@@ -5,9 +5,12 @@
 
 #include "PrivateBus.h"
 #include "TestSupport.h"
+#include "kit/VirtualScheduler.h"
+#include "platform/linux/SniStatusItem.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDBusVariant>
 #include <gtest/gtest.h>
 
 using namespace ruvo;
@@ -33,7 +36,9 @@ struct Changes : QObject {
 public:
     QStringList texts;
     std::vector<uint> serials;
+    QStringList statuses;
 public Q_SLOTS:
+    void onNewStatus(const QString& status) { statuses << status; }
     void onTextChanged(const QString& text, const QString&, const QString&, uint serial) {
         texts << text;
         serials.push_back(serial);
@@ -77,7 +82,8 @@ protected:
     QDBusConnection program{QString()};
     QDBusConnection client{QString()};
     SquarePainter painter;
-    platform::PanelApplet applet{&painter};
+    kit::VirtualScheduler scheduler{kit::Instant{}};
+    platform::PanelApplet applet{scheduler, &painter};
 };
 
 } // namespace
@@ -90,7 +96,6 @@ TEST_F(PanelAppletTest, ContentAndSignalFollowEveryVisibleChangeOnly) {
     EXPECT_EQ(first.arguments()[0].toString(), QStringLiteral("Fri 9:41"));
     EXPECT_EQ(first.arguments()[1].toString(), QStringLiteral("Friday, 4 December 2026"));
     EXPECT_EQ(first.arguments()[2].toString(), QString());
-    EXPECT_TRUE(applet.isShownByHost());
 
     Changes changes;
     ASSERT_TRUE(client.connect(kService, platform::PanelApplet::kObjectPath,
@@ -233,6 +238,81 @@ TEST_F(PanelAppletTest, ActivateCarriesThePositionAndBadCallsAreRefused) {
     EXPECT_EQ(clicks[0].screenPosition, QPoint(1830, 24));
     EXPECT_EQ(clicks[1].screenPosition, QPoint(-1200, 0));
     EXPECT_EQ(clicks[0].kind, platform::Activation::primary);
+}
+
+// The tray's item is Passive while an applet client stays on the bus, Active once none has
+// been there for the grace period; a client that leaves right after one call does not count.
+TEST_F(PanelAppletTest, TrayItemStandsBackWhileAnAppletClientStays) {
+    using platform::PanelAppletClients;
+    using namespace std::chrono_literals;
+    platform::SniStatusItem tray({QStringLiteral("ruvo-clock"), bus.address(), false}, painter);
+    tray.setVisible(true);
+    QObject::connect(&applet.clients(), &PanelAppletClients::shownChanged, &applet,
+                     [&](bool isShown) { tray.setPassive(isShown); });
+    QDBusConnection host = bus.connect(QStringLiteral("host"));
+    auto status = [&] {
+        auto get = QDBusMessage::createMethodCall(
+            tray.serviceName(), QStringLiteral("/StatusNotifierItem"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << QStringLiteral("org.kde.StatusNotifierItem") << QStringLiteral("Status");
+        QDBusPendingCall pending = host.asyncCall(get);
+        test::processEventsUntil([&] { return pending.isFinished(); });
+        return pending.reply().arguments().value(0).value<QDBusVariant>().variant().toString();
+    };
+    Changes changes;
+    ASSERT_TRUE(host.connect(tray.serviceName(), QStringLiteral("/StatusNotifierItem"),
+                             QStringLiteral("org.kde.StatusNotifierItem"),
+                             QStringLiteral("NewStatus"), &changes, SLOT(onNewStatus(QString))));
+    // Each applet call from a connection of its own, as the Plasma applet's dbus-send makes.
+    int applets = 0;
+    auto appear = [&] {
+        QDBusConnection c = bus.connect(QStringLiteral("applet-%1").arg(++applets));
+        c.asyncCall(QDBusMessage::createMethodCall(kService, platform::PanelApplet::kObjectPath,
+                                                   platform::PanelApplet::kInterface,
+                                                   QStringLiteral("Content")));
+        test::processEventsUntil([&] { return applet.clients().isChecking(); });
+        return applets;
+    };
+    auto vanish = [&](int n) {
+        QDBusConnection::disconnectFromBus(QStringLiteral("applet-%1").arg(n));
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> apply;
+        kit::Milliseconds advance;
+        std::size_t clients;
+        const char* status;
+    };
+    int xfce = 0, plasma = 0;
+    const std::vector<Step> steps = {
+        {"no applet yet", [] {}, 0ms, 0, "Active"},
+        {"the Xfce plugin reads the text", [&] { xfce = appear(); },
+         PanelAppletClients::kSettle - 1ms, 1, "Active"},
+        {"it stayed", [] {}, 1ms, 1, "Passive"},
+        {"a Plasma applet's dbus-send", [&] { plasma = appear(); }, 0ms, 2, "Passive"},
+        {"the Xfce panel quits", [&] { vanish(xfce); }, PanelAppletClients::kGrace, 1, "Passive"},
+        {"the held call's dbus-send exits", [&] { vanish(plasma); },
+         PanelAppletClients::kGrace - 1ms, 0, "Passive"},
+        {"the next dbus-send comes within the gap", [&] { plasma = appear(); },
+         2 * PanelAppletClients::kGrace, 1, "Passive"},
+        {"the user hides the item", [&] { tray.setVisible(false); }, 0ms, 1, "Passive"},
+        {"and shows it again", [&] { tray.setVisible(true); }, 0ms, 1, "Passive"},
+        {"the applet is removed", [&] { vanish(plasma); }, PanelAppletClients::kGrace, 0, "Active"},
+        {"a one-off call", [&] { vanish(appear()); },
+         PanelAppletClients::kSettle + PanelAppletClients::kGrace, 0, "Active"},
+    };
+    for (const Step& step : steps) {
+        step.apply();
+        ASSERT_TRUE(test::processEventsUntil([&] {
+            return !applet.clients().isChecking() && applet.clients().count() == step.clients;
+        })) << step.what;
+        scheduler.advance(step.advance);
+        const QString now = status();
+        EXPECT_EQ(now, QString::fromLatin1(step.status)) << step.what;
+        EXPECT_EQ(applet.isShownByHost(), now == QLatin1String("Passive")) << step.what;
+    }
+    // Sent before the last reply, so here by now: one change each way, no blinking between.
+    EXPECT_EQ(changes.statuses, QStringList({QStringLiteral("Passive"), QStringLiteral("Active")}));
 }
 
 #include "PanelAppletTest.moc"

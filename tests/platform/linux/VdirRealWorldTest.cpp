@@ -25,8 +25,7 @@ QByteArray zone(const char* name) {
 struct Case {
     const char* name;
     QByteArray components;
-    const char* from;
-    int hours; // the query's length
+    const char* window; // "start/end", the query's
     std::vector<const char*> expected;
 };
 
@@ -39,27 +38,23 @@ std::vector<Case> cases() {
         {"hourly series in a one-hour window",
          vevent("UID:h\r\nDTSTART:20261207T090000Z\r\nDURATION:PT30M\r\n"
                 "RRULE:FREQ=HOURLY;COUNT=8\r\n"),
-         "2026-12-07T12:15:00Z",
-         1,
+         "2026-12-07T12:15:00Z/2026-12-07T13:15:00Z",
          {"2026-12-07T12:00:00Z/2026-12-07T12:30:00Z",
           "2026-12-07T13:00:00Z/2026-12-07T13:30:00Z"}},
         {"daily at three hours, two-hour window",
          vevent("UID:b\r\nDTSTART:20261207T080000Z\r\nDURATION:PT15M\r\n"
                 "RRULE:FREQ=DAILY;BYHOUR=8,13,17;COUNT=6\r\n"),
-         "2026-12-08T12:30:00Z",
-         2,
+         "2026-12-08T12:30:00Z/2026-12-08T14:30:00Z",
          {"2026-12-08T13:00:00Z/2026-12-08T13:15:00Z"}},
         {"RDATE at another hour, six-hour window",
          vevent("UID:r\r\nDTSTART:20261207T090000Z\r\nDURATION:PT1H\r\n"
                 "RRULE:FREQ=DAILY;COUNT=3\r\nRDATE:20261208T150000Z\r\n"),
-         "2026-12-08T14:00:00Z",
-         6,
+         "2026-12-08T14:00:00Z/2026-12-08T20:00:00Z",
          {"2026-12-08T15:00:00Z/2026-12-08T16:00:00Z"}},
         {"RDATE on an occurrence of the rule counts once",
          vevent("UID:d\r\nDTSTART:20261207T090000Z\r\nDURATION:PT1H\r\n"
                 "RRULE:FREQ=DAILY;COUNT=3\r\nRDATE:20261208T090000Z,20261207T090000Z\r\n"),
-         "2026-12-07T00:00:00Z",
-         48,
+         "2026-12-07T00:00:00Z/2026-12-09T00:00:00Z",
          {"2026-12-07T09:00:00Z/2026-12-07T10:00:00Z",
           "2026-12-08T09:00:00Z/2026-12-08T10:00:00Z"}},
         {"this and future occurrences moved an hour and shortened",
@@ -68,8 +63,7 @@ std::vector<Case> cases() {
              vevent(
                  "UID:f\r\nRECURRENCE-ID;RANGE=THISANDFUTURE;TZID=Europe/Berlin:20261214T090000\r\n"
                  "DTSTART;TZID=Europe/Berlin:20261214T100000\r\nDURATION:PT30M\r\n"),
-         "2026-12-01T00:00:00Z",
-         24 * 40,
+         "2026-12-01T00:00:00Z/2027-01-10T00:00:00Z",
          {"2026-12-07T08:00:00Z/2026-12-07T09:00:00Z", "2026-12-14T09:00:00Z/2026-12-14T09:30:00Z",
           "2026-12-21T09:00:00Z/2026-12-21T09:30:00Z",
           "2026-12-28T09:00:00Z/2026-12-28T09:30:00Z"}},
@@ -77,30 +71,26 @@ std::vector<Case> cases() {
          zone("outlook-berlin") +
              vevent("UID:o\r\nDTSTART;TZID=\"(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, "
                     "Vienna\":20260302T090000\r\nDURATION:PT1H\r\nRRULE:FREQ=WEEKLY\r\n"),
-         "2026-03-30T06:30:00Z",
-         1,
+         "2026-03-30T06:30:00Z/2026-03-30T07:30:00Z",
          {"2026-03-30T07:00:00Z/2026-03-30T08:00:00Z"}},
         {"Outlook zone in winter",
          zone("outlook-berlin") +
              vevent("UID:o\r\nDTSTART;TZID=\"(UTC+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, "
                     "Vienna\":20260302T090000\r\nDURATION:PT1H\r\nRRULE:FREQ=WEEKLY\r\n"),
-         "2026-11-02T06:30:00Z",
-         2,
+         "2026-11-02T06:30:00Z/2026-11-02T08:30:00Z",
          {"2026-11-02T08:00:00Z/2026-11-02T09:00:00Z"}},
         {"customized zone no system zone matches keeps its own rules",
          zone("customized") +
              vevent("UID:c\r\nDTSTART;TZID=Customized Time Zone:20260302T090000\r\n"
                     "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY\r\n"),
-         "2026-03-30T00:00:00Z",
-         7 * 24 + 6,
+         "2026-03-30T00:00:00Z/2026-04-06T06:00:00Z",
          {"2026-03-30T05:30:00Z/2026-03-30T06:30:00Z",
           "2026-04-06T04:30:00Z/2026-04-06T05:30:00Z"}},
         {"Lotus Notes zone after the autumn change",
          zone("notes-eastern") +
              vevent("UID:n\r\nDTSTART;TZID=Eastern:20261026T090000\r\nDURATION:PT1H\r\n"
                     "RRULE:FREQ=WEEKLY;BYDAY=MO\r\n"),
-         "2026-11-02T13:30:00Z",
-         1,
+         "2026-11-02T13:30:00Z/2026-11-02T14:30:00Z",
          {"2026-11-02T14:00:00Z/2026-11-02T15:00:00Z"}},
     };
 }
@@ -129,13 +119,12 @@ TEST(VdirRealWorld, FilesFromOtherProgramsGiveTheExpectedOccurrences) {
         test::TempVdir vdir(QStringLiteral("Europe/Berlin"));
         vdir.write(QStringLiteral("item.ics"), test::calendarText(c.components.constData()));
         auto store = vdir.open();
-        const kit::Instant from = at(c.from);
-        const platform::DateRange range{from, from + kit::Seconds(c.hours * 3600)};
+        const platform::DateRange range = test::interval(c.window);
         QStringList expected;
         for (const char* e : c.expected)
             expected << QString::fromLatin1(e);
         EXPECT_EQ(test::describe(store->events({range, {}})), expected);
-        expectWindowsAgree(*store, from);
+        expectWindowsAgree(*store, range.start);
     }
 }
 
@@ -242,9 +231,8 @@ namespace {
 struct BoundCase {
     const char* name;
     std::vector<QByteArray> files;
-    const char* from;
-    int hours;
-    std::size_t count; // the occurrences the query returns
+    const char* window; // "start/end", the query's
+    std::size_t count;  // the occurrences the query returns
     const char* first;
 };
 
@@ -264,34 +252,29 @@ std::vector<BoundCase> boundCases() {
                      "DTSTART:19700101T000100\r\nTZOFFSETFROM:+0000\r\nTZOFFSETTO:+0100\r\n"
                      "RRULE:FREQ=MINUTELY;INTERVAL=2\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n") +
           vevent("UID:z\r\nDTSTART;TZID=Storm:20261207T090000\r\nDURATION:PT1H\r\n")},
-         "2026-12-07T00:00:00Z",
-         24,
+         "2026-12-07T00:00:00Z/2026-12-08T00:00:00Z",
          1,
          "2026-12-07T08:00:00Z/2026-12-07T09:00:00Z"},
         {"every minute since 1970 with a count of two billion, one hour of it",
          {vevent("UID:m\r\nDTSTART:19700101T000000Z\r\nDURATION:PT1M\r\n"
                  "RRULE:FREQ=MINUTELY;COUNT=2000000000\r\n")},
-         "2026-12-07T12:00:00Z",
-         1,
+         "2026-12-07T12:00:00Z/2026-12-07T13:00:00Z",
          60,
          "2026-12-07T12:00:00Z/2026-12-07T12:01:00Z"},
         {"weekly since 2000 with the largest count",
          {vevent("UID:w\r\nDTSTART:20000103T090000Z\r\nDURATION:PT1H\r\n"
                  "RRULE:FREQ=WEEKLY;COUNT=2147483647\r\n")},
-         "2026-12-07T00:00:00Z",
-         24 * 7,
+         "2026-12-07T00:00:00Z/2026-12-14T00:00:00Z",
          1,
          "2026-12-07T09:00:00Z/2026-12-07T10:00:00Z"},
         {"every second for a day stops at the series' limit",
          {secondly(1)},
-         "2026-12-07T00:00:00Z",
-         24,
+         "2026-12-07T00:00:00Z/2026-12-08T00:00:00Z",
          perSeries,
          "2026-12-07T00:00:00Z/2026-12-07T00:00:01Z"},
         {"six series every second stop at the query's limit",
          {secondly(1), secondly(2), secondly(3), secondly(4), secondly(5), secondly(6)},
-         "2026-12-07T00:00:00Z",
-         24,
+         "2026-12-07T00:00:00Z/2026-12-08T00:00:00Z",
          VdirIndex::kMaxSeriesEventsPerQuery,
          "2026-12-07T00:00:00Z/2026-12-07T00:00:01Z"},
     };
@@ -307,8 +290,7 @@ TEST(VdirRealWorld, CraftedRulesAreBoundedPerSeriesAndPerQuery) {
             vdir.write(QStringLiteral("f%1.ics").arg(i),
                        test::calendarText(c.files[i].constData()));
         auto store = vdir.open();
-        const kit::Instant from = at(c.from);
-        const auto events = store->events({{from, from + kit::Seconds(c.hours * 3600)}, {}});
+        const auto events = store->events({test::interval(c.window), {}});
         ASSERT_EQ(events.size(), c.count);
         EXPECT_EQ(test::describe(events.front()), QString::fromLatin1(c.first));
     }

@@ -18,8 +18,7 @@ namespace {
 struct Row {
     const char* name;
     const char* components;
-    const char* from;
-    const char* to;
+    const char* window; // "start/end"
     std::vector<const char*> expected;
     const char* zone = "UTC"; // the current zone, for floating and all-day items
 };
@@ -28,35 +27,30 @@ const Row kRows[] = {
     {"daily across the spring change keeps 09:00 on the wall",
      "BEGIN:VEVENT\r\nUID:a\r\nDTSTART;TZID=America/New_York:20260307T090000\r\n"
      "DTEND;TZID=America/New_York:20260307T093000\r\nRRULE:FREQ=DAILY;COUNT=3\r\nEND:VEVENT\r\n",
-     "2026-03-01T00:00:00Z",
-     "2026-04-01T00:00:00Z",
+     "2026-03-01T00:00:00Z/2026-04-01T00:00:00Z",
      {"2026-03-07T14:00:00Z/2026-03-07T14:30:00Z", "2026-03-08T13:00:00Z/2026-03-08T13:30:00Z",
       "2026-03-09T13:00:00Z/2026-03-09T13:30:00Z"}},
     {"daily across the autumn change",
      "BEGIN:VEVENT\r\nUID:b\r\nDTSTART;TZID=Europe/Berlin:20261024T100000\r\n"
      "DURATION:PT1H\r\nRRULE:FREQ=DAILY;COUNT=3\r\nEND:VEVENT\r\n",
-     "2026-10-01T00:00:00Z",
-     "2026-11-01T00:00:00Z",
+     "2026-10-01T00:00:00Z/2026-11-01T00:00:00Z",
      {"2026-10-24T08:00:00Z/2026-10-24T09:00:00Z", "2026-10-25T09:00:00Z/2026-10-25T10:00:00Z",
       "2026-10-26T09:00:00Z/2026-10-26T10:00:00Z"}},
     {"a start in the skipped hour moves forward by the gap",
      "BEGIN:VEVENT\r\nUID:c\r\nDTSTART;TZID=America/New_York:20260307T023000\r\n"
      "RRULE:FREQ=DAILY;COUNT=2\r\nEND:VEVENT\r\n",
-     "2026-03-01T00:00:00Z",
-     "2026-04-01T00:00:00Z",
+     "2026-03-01T00:00:00Z/2026-04-01T00:00:00Z",
      {"2026-03-07T07:30:00Z/2026-03-07T07:30:00Z", "2026-03-08T07:30:00Z/2026-03-08T07:30:00Z"}},
     {"a start in the repeated hour is the first of the two",
      "BEGIN:VEVENT\r\nUID:d\r\nDTSTART;TZID=America/New_York:20261031T013000\r\n"
      "RRULE:FREQ=DAILY;COUNT=2\r\nEND:VEVENT\r\n",
-     "2026-10-01T00:00:00Z",
-     "2026-12-01T00:00:00Z",
+     "2026-10-01T00:00:00Z/2026-12-01T00:00:00Z",
      {"2026-10-31T05:30:00Z/2026-10-31T05:30:00Z", "2026-11-01T05:30:00Z/2026-11-01T05:30:00Z"}},
     {"EXDATE removes one week",
      "BEGIN:VEVENT\r\nUID:e\r\nDTSTART;TZID=Europe/Berlin:20261207T090000\r\n"
      "DTEND;TZID=Europe/Berlin:20261207T100000\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\n"
      "EXDATE;TZID=Europe/Berlin:20261214T090000\r\nEND:VEVENT\r\n",
-     "2026-12-01T00:00:00Z",
-     "2027-01-01T00:00:00Z",
+     "2026-12-01T00:00:00Z/2027-01-01T00:00:00Z",
      {"2026-12-07T08:00:00Z/2026-12-07T09:00:00Z", "2026-12-21T08:00:00Z/2026-12-21T09:00:00Z"}},
     {"overrides move one occurrence into the range and one out of it",
      "BEGIN:VEVENT\r\nUID:f\r\nDTSTART:20261130T090000Z\r\nDURATION:PT30M\r\n"
@@ -65,46 +59,39 @@ const Row kRows[] = {
      "DURATION:PT30M\r\nEND:VEVENT\r\n"
      "BEGIN:VEVENT\r\nUID:f\r\nRECURRENCE-ID:20261214T090000Z\r\nDTSTART:20261207T150000Z\r\n"
      "DURATION:PT30M\r\nEND:VEVENT\r\n",
-     "2026-12-07T00:00:00Z",
-     "2026-12-08T00:00:00Z",
+     "2026-12-07T00:00:00Z/2026-12-08T00:00:00Z",
      {"2026-12-07T15:00:00Z/2026-12-07T15:30:00Z@2026-12-14T09:00:00Z"}},
     {"an all-day event over three days, in the current zone",
      "BEGIN:VEVENT\r\nUID:g\r\nDTSTART;VALUE=DATE:20261224\r\nDTEND;VALUE=DATE:20261227\r\n"
      "END:VEVENT\r\n",
-     "2026-12-26T00:00:00Z",
-     "2026-12-26T01:00:00Z",
+     "2026-12-26T00:00:00Z/2026-12-26T01:00:00Z",
      {"2026-12-23T15:00:00Z/2026-12-26T15:00:00Z"},
      "Asia/Tokyo"},
     {"UNTIL in UTC bounds a Los Angeles series inclusively",
      "BEGIN:VEVENT\r\nUID:h\r\nDTSTART;TZID=America/Los_Angeles:20261201T170000\r\n"
      "RRULE:FREQ=DAILY;UNTIL=20261203T010000Z\r\nEND:VEVENT\r\n",
-     "2026-11-01T00:00:00Z",
-     "2027-01-01T00:00:00Z",
+     "2026-11-01T00:00:00Z/2027-01-01T00:00:00Z",
      {"2026-12-02T01:00:00Z/2026-12-02T01:00:00Z", "2026-12-03T01:00:00Z/2026-12-03T01:00:00Z"}},
     {"a floating time is read in the current zone",
      "BEGIN:VEVENT\r\nUID:i\r\nDTSTART:20261207T090000\r\nDTEND:20261207T100000\r\n"
      "END:VEVENT\r\n",
-     "2026-12-06T00:00:00Z",
-     "2026-12-08T00:00:00Z",
+     "2026-12-06T00:00:00Z/2026-12-08T00:00:00Z",
      {"2026-12-07T00:00:00Z/2026-12-07T01:00:00Z"},
      "Asia/Tokyo"},
     {"a yearly 29 February falls only in leap years",
      "BEGIN:VEVENT\r\nUID:j\r\nDTSTART;VALUE=DATE:20240229\r\nRRULE:FREQ=YEARLY\r\n"
      "END:VEVENT\r\n",
-     "2025-01-01T00:00:00Z",
-     "2029-01-01T00:00:00Z",
+     "2025-01-01T00:00:00Z/2029-01-01T00:00:00Z",
      {"2028-02-29T00:00:00Z/2028-03-01T00:00:00Z"}},
     {"RDATE adds a start to a single event",
      "BEGIN:VEVENT\r\nUID:l\r\nDTSTART:20261201T100000Z\r\nRDATE:20261205T100000Z\r\n"
      "END:VEVENT\r\n",
-     "2026-11-01T00:00:00Z",
-     "2027-01-01T00:00:00Z",
+     "2026-11-01T00:00:00Z/2027-01-01T00:00:00Z",
      {"2026-12-01T10:00:00Z/2026-12-01T10:00:00Z", "2026-12-05T10:00:00Z/2026-12-05T10:00:00Z"}},
     {"a daily series since 1998 gives just the asked week",
      "BEGIN:VEVENT\r\nUID:m\r\nDTSTART;TZID=Europe/Berlin:19980101T080000\r\n"
      "RRULE:FREQ=DAILY\r\nEND:VEVENT\r\n",
-     "2026-12-07T00:00:00Z",
-     "2026-12-10T00:00:00Z",
+     "2026-12-07T00:00:00Z/2026-12-10T00:00:00Z",
      {"2026-12-07T07:00:00Z/2026-12-07T07:00:00Z", "2026-12-08T07:00:00Z/2026-12-08T07:00:00Z",
       "2026-12-09T07:00:00Z/2026-12-09T07:00:00Z"}},
 };
@@ -117,7 +104,7 @@ TEST(VdirRecurrence, OccurrencesMatchTheHandWorkedTable) {
         test::TempVdir vdir(QString::fromLatin1(row.zone));
         vdir.write(QStringLiteral("item.ics"), test::calendarText(row.components));
         auto store = vdir.open();
-        const auto events = store->events({{at(row.from), at(row.to)}, {}});
+        const auto events = store->events({test::interval(row.window), {}});
         QStringList expected;
         for (const char* e : row.expected)
             expected << QString::fromLatin1(e);
@@ -295,50 +282,41 @@ TEST(VdirRecurrence, DayPartsOfShortRules) {
     const struct {
         const char* rule;
         const char* first;
-        const char* from;
-        const char* to;
+        const char* window; // "start/end"
         std::vector<const char*> expected;
     } rows[] = {
         {"FREQ=HOURLY;INTERVAL=6;BYMONTHDAY=-1",
          "2026-01-01T00:00:00Z",
-         "2026-02-27T00:00:00Z",
-         "2026-03-01T00:00:00Z",
+         "2026-02-27T00:00:00Z/2026-03-01T00:00:00Z",
          {"2026-02-28T00:00:00Z", "2026-02-28T06:00:00Z", "2026-02-28T12:00:00Z",
           "2026-02-28T18:00:00Z"}},
         {"FREQ=DAILY;BYMONTHDAY=-1",
          "2026-01-10T08:00:00Z",
-         "2026-01-01T00:00:00Z",
-         "2026-04-01T00:00:00Z",
+         "2026-01-01T00:00:00Z/2026-04-01T00:00:00Z",
          {"2026-01-31T08:00:00Z", "2026-02-28T08:00:00Z", "2026-03-31T08:00:00Z"}},
         {"FREQ=HOURLY;INTERVAL=24;BYYEARDAY=-1,1",
          "2026-12-29T07:00:00Z",
-         "2026-12-01T00:00:00Z",
-         "2027-01-10T00:00:00Z",
+         "2026-12-01T00:00:00Z/2027-01-10T00:00:00Z",
          {"2026-12-31T07:00:00Z", "2027-01-01T07:00:00Z"}},
         {"FREQ=DAILY;BYDAY=MO,FR;BYHOUR=8,17;BYSETPOS=-1",
          "2026-12-01T08:00:00Z",
-         "2026-12-03T00:00:00Z",
-         "2026-12-08T00:00:00Z",
+         "2026-12-03T00:00:00Z/2026-12-08T00:00:00Z",
          {"2026-12-04T17:00:00Z", "2026-12-07T17:00:00Z"}},
         {"FREQ=HOURLY;BYMONTH=2;BYMONTHDAY=30",
          "2026-01-01T00:00:00Z",
-         "2026-01-01T00:00:00Z",
-         "2040-01-01T00:00:00Z",
+         "2026-01-01T00:00:00Z/2040-01-01T00:00:00Z",
          {}},
         {"FREQ=MONTHLY;BYMONTH=4,6;BYMONTHDAY=31",
          "2026-01-01T00:00:00Z",
-         "2026-01-01T00:00:00Z",
-         "2040-01-01T00:00:00Z",
+         "2026-01-01T00:00:00Z/2040-01-01T00:00:00Z",
          {}},
         {"FREQ=MINUTELY;BYMONTH=2;BYMONTHDAY=29;BYHOUR=9;BYMINUTE=0",
          "2026-01-01T09:00:00Z",
-         "2026-01-01T00:00:00Z",
-         "2030-01-01T00:00:00Z",
+         "2026-01-01T00:00:00Z/2030-01-01T00:00:00Z",
          {"2028-02-29T09:00:00Z"}},
         {"FREQ=SECONDLY;BYMONTH=12;BYHOUR=9;BYMINUTE=0;BYSECOND=0;COUNT=3",
          "2026-12-01T09:00:00Z",
-         "2026-01-01T00:00:00Z",
-         "2027-01-01T00:00:00Z",
+         "2026-01-01T00:00:00Z/2027-01-01T00:00:00Z",
          {"2026-12-01T09:00:00Z", "2026-12-02T09:00:00Z", "2026-12-03T09:00:00Z"}},
     };
     for (const auto& row : rows) {
@@ -346,6 +324,9 @@ TEST(VdirRecurrence, DayPartsOfShortRules) {
         QStringList expected;
         for (const char* e : row.expected)
             expected << QString::fromLatin1(e);
-        EXPECT_EQ(startsOf(row.rule, row.first, localAt(row.from), localAt(row.to) - 1), expected);
+        const platform::DateRange window = test::interval(row.window);
+        const LocalSeconds from = kit::msecsSinceEpoch(window.start) / 1000;
+        const LocalSeconds to = kit::msecsSinceEpoch(window.end) / 1000;
+        EXPECT_EQ(startsOf(row.rule, row.first, from, to - 1), expected);
     }
 }

@@ -16,6 +16,12 @@ inline QByteArray calendarText(const char* components) {
            "END:VCALENDAR\r\n";
 }
 
+// A query's window written as an ISO 8601 interval, "start/end".
+inline platform::DateRange interval(const char* text) {
+    const QList<QByteArray> ends = QByteArray(text).split('/');
+    return {at(ends.value(0).constData()), at(ends.value(1).constData())};
+}
+
 class TempVdir {
 public:
     explicit TempVdir(QString zone = QStringLiteral("UTC")) : m_zone(std::move(zone)) {

@@ -2,6 +2,7 @@
 // The overlay on the offscreen platform with two screens (two-screens.json).
 #include "views/alerts/FullscreenOverlay.h"
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -25,10 +26,7 @@ namespace keys = settings::keys;
 
 const kit::Instant kNow = test::at("2026-12-07T14:00:00Z");
 
-struct Fixture {
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
+struct Fixture : test::MemoryDefaults {
     kit::VirtualScheduler scheduler{kNow};
     platform::FakeSystemDateEvents dateEvents;
     platform::FakeCalendarStore store;

@@ -2,6 +2,7 @@
 // The month calendar on the offscreen platform: clicks, the long press, keys and hovering.
 #include "views/calendar/MonthCalendarView.h"
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -20,7 +21,7 @@ namespace keys = settings::keys;
 
 namespace {
 
-class MonthCalendarViewTest : public ::testing::Test {
+class MonthCalendarViewTest : public ::testing::Test, public test::MemoryDefaults {
 protected:
     MonthCalendarViewTest() {
         defaults.set(keys::showWeekNumbersInCalendar, true);
@@ -48,9 +49,6 @@ protected:
         QTest::mouseRelease(grid, Qt::LeftButton, {}, at);
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     platform::FakeCalendarStore store;
     kit::Signal<> eventsDidChange;
     kit::VirtualScheduler scheduler{at("2026-12-08T17:00:00Z")};

@@ -2,6 +2,7 @@
 // The "New Calendar Item" window offscreen: filled in and saved, switched, discarded.
 #include "views/creation/NewCalendarItemWindow.h"
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -24,7 +25,7 @@ namespace keys = settings::keys;
 
 namespace {
 
-struct Fixture {
+struct Fixture : test::MemoryDefaults {
     Fixture() {
         const auto calendar = [](const char* id, platform::EntityType kind, bool isWritable) {
             platform::Calendar c;
@@ -60,9 +61,6 @@ struct Fixture {
         return window;
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     kit::VirtualScheduler scheduler{at("2026-12-08T10:20:00Z")};
     platform::FakeCalendarStore store;
     std::optional<kit::Instant> travel;

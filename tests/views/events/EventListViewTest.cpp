@@ -3,6 +3,7 @@
 // virtual clock at 08:00 on Tuesday 8 December 2026 in Berlin.
 #include "views/events/EventListView.h"
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "events/EventsController.h"
 #include "events/videocalls/VideoCallDetector.h"
@@ -39,7 +40,7 @@ void saveScreenshot(QWidget& widget, const QString& name) {
     widget.grab().save(folder + QLatin1Char('/') + name);
 }
 
-class EventListViewTest : public ::testing::Test {
+class EventListViewTest : public ::testing::Test, public test::MemoryDefaults {
 protected:
     EventListViewTest() {
         store.zoneId = environment.timeZoneId;
@@ -100,9 +101,6 @@ protected:
         return -1;
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     kit::Environment environment{QStringLiteral("en_US"), QStringLiteral("Europe/Berlin")};
     platform::FakeCalendarStore store;
     events::EventQueries queries{store, defaults, environment.timeZoneId};

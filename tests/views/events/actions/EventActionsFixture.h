@@ -3,6 +3,7 @@
 // read-only and a reminders calendar, and a prompter that answers for the user.
 #pragma once
 
+#include "MemoryDefaults.h"
 #include "TestSupport.h"
 #include "platform/fake/FakeCalendarStore.h"
 #include "platform/fake/FakeUrlOpener.h"
@@ -35,7 +36,7 @@ public:
     void showError(const QString& text) override { asked << QStringLiteral("error: ") + text; }
 };
 
-class EventActionsTest : public ::testing::Test {
+class EventActionsTest : public ::testing::Test, public test::MemoryDefaults {
 protected:
     EventActionsTest() {
         platform::Calendar work, subscribed, todo;
@@ -114,9 +115,6 @@ protected:
         return nullptr;
     }
 
-    settings::Suite standard{QStringLiteral("standard")};
-    settings::Suite shared{QStringLiteral("shared")};
-    settings::Defaults defaults{standard, shared};
     platform::FakeCalendarStore store;
     platform::FakeUrlOpener urls;
     videocalls::VideoCallDetector detector{urls};
