@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Whole processes side by side: `ruvo events` for a week with its cache warm at 50,000 and
 # 20,000 generated events, `ruvo help` (the floor: a process that loads no calendar), and
-# `khal list today 7d` on the same 20,000 events with its cache warm. Prints one table in
+# `khal list today 7d` on the same 20,000 events with its cache warm; at 50,000 events also the
+# first `ruvo events` after a sync tool replaced a file, `ruvo calendars add` of the folder and
+# the `ruvo events` right after it. Prints one table in
 # Markdown: median wall time of RUNS runs, the CPU time of that run, peak resident memory, and
 # ratios. Then the store in-process at 50,000 events, each figure in a process of its own so
 # that its peak is its own: a command's start from the snapshot with a week's query, a start
@@ -52,10 +54,12 @@ CONFIG
   "$ruvo" events >/dev/null 2>&1
 }
 
-# Prints "wall cpu peakKiB" of the median run (by wall time) of a command.
+# Prints "wall cpu peakKiB" of the median run (by wall time) of a command; with BEFORE set,
+# that command runs (unmeasured) before each run.
 measure() {
   local samples=()
   for ((i = 0; i < runs; i++)); do
+    [ -z "${BEFORE:-}" ] || eval "$BEFORE" >/dev/null 2>&1
     /usr/bin/time -f "%e %U %S %M" -o "$bench_dir/time.txt" "$@" >/dev/null 2>&1 || true
     samples+=("$(awk '{ printf "%.3f %.3f %d\n", $1, $2 + $3, $4 }' "$bench_dir/time.txt")")
   done
@@ -70,6 +74,16 @@ prepare 50000
 help=$(measure "$ruvo" help)
 ruvo50=$(measure "$ruvo" events)
 lines=$("$ruvo" events | wc -l)
+vdir50=$bench_dir/50000/vdir/bench
+# A sync tool's change: a file renamed over another, which moves the folder's stamp.
+replace_file() {
+  printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//bench//EN\r\nBEGIN:VEVENT\r\nUID:bench-change\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20261208T090000Z\r\nSUMMARY:changed %s\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' "$RANDOM" >"$vdir50/.bench-change.tmp"
+  mv "$vdir50/.bench-change.tmp" "$vdir50/zz-bench-change.ics"
+}
+changed50=$(BEFORE=replace_file measure "$ruvo" events)
+added=$(BEFORE='"$ruvo" calendars remove "$vdir50"' measure "$ruvo" calendars add "$vdir50")
+after_add=$(BEFORE='"$ruvo" calendars remove "$vdir50"; "$ruvo" calendars add "$vdir50"' measure "$ruvo" events)
+rm -f "$vdir50/zz-bench-change.ics"
 
 read -r help_wall help_cpu _ <<<"$help"
 read -r ruvo20_wall ruvo20_cpu _ <<<"$ruvo20"
@@ -89,6 +103,9 @@ compare() { # "wall cpu peak" wall cpu
 }
 row "ruvo events, 50,000 events" "$ruvo50" "$(compare "$ruvo50" "$help_wall" "$help_cpu") ruvo help"
 row "ruvo events, 20,000 events" "$ruvo20" "$(compare "$ruvo20" "$help_wall" "$help_cpu") ruvo help"
+row "ruvo events, 50,000 events, first after a file changed" "$changed50" "$(compare "$changed50" "$help_wall" "$help_cpu") ruvo help"
+row "ruvo calendars add, 50,000 events" "$added" "$(compare "$added" "$help_wall" "$help_cpu") ruvo help"
+row "ruvo events, 50,000 events, right after calendars add" "$after_add" "$(compare "$after_add" "$help_wall" "$help_cpu") ruvo help"
 row "khal list today 7d, 20,000 events" "$khal20" "$(compare "$khal20" "$ruvo20_wall" "$ruvo20_cpu") ruvo events"
 
 # "milliseconds peakMiB extra" of one benchmark, run alone.

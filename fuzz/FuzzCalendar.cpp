@@ -6,6 +6,7 @@
 #include "platform/linux/VdirRecurrence.h"
 #include "platform/linux/VdirRuleBudget.h"
 #include "platform/linux/VdirSnapshot.h"
+#include "platform/linux/VdirSnapshotWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -104,6 +105,22 @@ bool decodesOrRefuses(const VdirSnapshot& snapshot, const std::vector<quint32>& 
     return true;
 }
 
+// Every folder copied into a new snapshot, as a command does with the folders that did not
+// change: either the copy is refused, or what it wrote opens with the same folders.
+bool copiesOrRefuses(const VdirSnapshot& old) {
+    const QString path = snapshotPath() + QStringLiteral(".copy");
+    auto writer = SnapshotWriter::create(path);
+    if (!writer)
+        return true;
+    std::vector<std::optional<quint32>> newFolderOf(old.folders().size());
+    for (std::size_t i = 0; i < old.folders().size(); ++i)
+        newFolderOf[i] = writer->addFolder(old.folders()[i]);
+    if (!writer->copyFolders(old, newFolderOf) || !writer->commit())
+        return true;
+    const auto copy = VdirSnapshot::open(path);
+    return copy && copy->folders().size() == old.folders().size();
+}
+
 bool calendarSnapshot(QByteArrayView bytes) {
     TailReader input(bytes);
     const qint64 from = input.number(-(1LL << 40), 1LL << 40);
@@ -117,7 +134,7 @@ bool calendarSnapshot(QByteArrayView bytes) {
     if (!snapshot)
         return true;
     return decodesOrRefuses(*snapshot, snapshot->eventFiles(from, to)) &&
-           decodesOrRefuses(*snapshot, snapshot->reminderFiles());
+           decodesOrRefuses(*snapshot, snapshot->reminderFiles()) && copiesOrRefuses(*snapshot);
 }
 
 } // namespace ruvo::fuzz

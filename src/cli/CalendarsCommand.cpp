@@ -118,6 +118,10 @@ int remove(CommandContext& context, const Invocation& line) {
                                                      "removed)")
                       .arg(id)
                 : QCoreApplication::translate("cli", "%1 is not an added calendar folder").arg(id));
+    // Opened again without the folder, the store leaves the calendars' snapshot current, so
+    // that the next command answers from it at once.
+    store.reset();
+    (void)openCommandStore(context);
     context.out << QCoreApplication::translate("cli", "Removed %1 (its files are kept)").arg(folder)
                 << "\n";
     return cli::kExitOk;

@@ -291,4 +291,78 @@ void setBeforeReplaceHook(std::function<void(const QString&)> hook) {
     beforeReplaceHook() = std::move(hook);
 }
 
+namespace {
+constexpr qsizetype kStreamBuffer = 1 << 16;
+}
+
+Result<AtomicStream> AtomicStream::create(const QString& path, unsigned newFileMode) {
+    const QString target = resolveFileLinks(path);
+    auto temporary = createTemporary(target);
+    if (!temporary)
+        return fail(temporary.error());
+    ::fchmod(temporary->fd, newFileMode & 07777);
+    return AtomicStream(target, temporary->path, temporary->fd);
+}
+
+AtomicStream::AtomicStream(QString target, QString temporary, int fd)
+    : m_target(std::move(target)), m_temporary(std::move(temporary)), m_fd(fd) {
+    m_buffer.reserve(kStreamBuffer);
+}
+
+AtomicStream::AtomicStream(AtomicStream&& other) noexcept
+    : m_target(std::move(other.m_target)), m_temporary(std::move(other.m_temporary)),
+      m_fd(std::exchange(other.m_fd, -1)), m_buffer(std::move(other.m_buffer)),
+      m_size(other.m_size), m_error(other.m_error) {}
+
+AtomicStream::~AtomicStream() {
+    if (m_fd < 0)
+        return;
+    ::close(m_fd);
+    ::unlink(QFile::encodeName(m_temporary).constData());
+}
+
+bool AtomicStream::flush() {
+    errno = 0;
+    if (m_error == 0 && !writeAll(m_fd, m_buffer))
+        m_error = errno ? errno : EIO;
+    m_buffer.resize(0); // keeps its capacity
+    return m_error == 0;
+}
+
+void AtomicStream::append(const char* data, std::size_t size) {
+    m_size += size;
+    if (m_buffer.size() + qsizetype(size) > kStreamBuffer)
+        flush();
+    if (qsizetype(size) <= kStreamBuffer) {
+        m_buffer.append(data, qsizetype(size));
+        return;
+    }
+    errno = 0;
+    if (m_error == 0 && !writeAll(m_fd, QByteArray::fromRawData(data, qsizetype(size))))
+        m_error = errno ? errno : EIO;
+}
+
+void AtomicStream::overwrite(quint64 offset, const char* data, std::size_t size) {
+    if (!flush())
+        return;
+    if (offset + size > m_size || ::pwrite(m_fd, data, size, off_t(offset)) != ssize_t(size))
+        m_error = errno ? errno : EIO;
+}
+
+Result<void> AtomicStream::commit() {
+    const bool isWritten = flush() && ::fsync(m_fd) == 0;
+    const int error = isWritten ? 0 : (m_error ? m_error : errno);
+    ::close(std::exchange(m_fd, -1));
+    const QByteArray temporary = QFile::encodeName(m_temporary);
+    if (!isWritten ||
+        ::rename(temporary.constData(), QFile::encodeName(m_target).constData()) != 0) {
+        const int failure = isWritten ? errno : error;
+        ::unlink(temporary.constData());
+        return fail(systemError(QStringLiteral("Cannot write"), m_target, failure));
+    }
+    syncFolder(folderOf(m_target));
+    sweepStaleTemporaries(folderOf(m_target));
+    return {};
+}
+
 } // namespace ruvo::kit

@@ -52,6 +52,34 @@ Result<ReplaceOutcome> replaceFile(const QString& path, const QByteArray& bytes,
 // Creates or replaces `path` whatever it holds now.
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
 
+// A new version of a file too large to hold in memory, written piece by piece into a temporary
+// file beside it and put in place by `commit` as replaceFile does; a stream dropped before
+// that removes its temporary file and leaves the old version.
+class AtomicStream {
+public:
+    static Result<AtomicStream> create(const QString& path, unsigned newFileMode);
+    AtomicStream(AtomicStream&& other) noexcept;
+    AtomicStream& operator=(AtomicStream&&) = delete;
+    AtomicStream(const AtomicStream&) = delete;
+    ~AtomicStream();
+
+    void append(const char* data, std::size_t size); // failures show at commit
+    quint64 size() const { return m_size; }
+    // Overwrites bytes already appended (a header written last).
+    void overwrite(quint64 offset, const char* data, std::size_t size);
+    Result<void> commit();
+
+private:
+    AtomicStream(QString target, QString temporary, int fd);
+    bool flush();
+    QString m_target;
+    QString m_temporary;
+    int m_fd = -1;
+    QByteArray m_buffer;
+    quint64 m_size = 0;
+    int m_error = 0;
+};
+
 // Removes `path` (a symlink itself, not its target) while what it names still has `expected`.
 Result<ReplaceOutcome> removeFileIfUnchanged(const QString& path, const FileStamp& expected);
 

@@ -3,6 +3,7 @@
 #include "cli/EventsCommand.h"
 
 #include "cli/CommandFixture.h"
+#include "platform/linux/VdirSnapshot.h"
 #include "platform/linux/VdirSources.h"
 #include "settings/Keys.h"
 
@@ -107,5 +108,11 @@ TEST_F(CommandTest, ImportedItemsShowUpAndRemovedFoldersDisappear) {
         << qPrintable(errors);
     EXPECT_EQ(eventsJson({}).size(), 1);
     ASSERT_EQ(run(cli::calendarsCommand(), {QStringLiteral("remove"), id}), cli::kExitOk);
+    // The removal left the commands' snapshot without the folder.
+    namespace vdir = platform::vdir;
+    const auto snapshot = vdir::VdirSnapshot::open(vdir::snapshotFileFor(vdir::defaultCacheFile()));
+    ASSERT_TRUE(snapshot);
+    for (const auto& f : snapshot->folders())
+        EXPECT_NE(f.folder, folder.path());
     EXPECT_EQ(eventsJson({}).size(), 0);
 }

@@ -163,3 +163,40 @@ TEST(AtomicFile, AbandonedTemporaryFilesAreSweptAndNothingElse) {
         EXPECT_EQ(QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(f.name)), f.isKept)
             << f.name;
 }
+
+// A stream larger than its buffer: the old version stays until commit, whole or not at all.
+TEST(AtomicFile, AStreamReplacesTheFileOnlyWhenCommitted) {
+    struct Case {
+        const char* name;
+        bool isCommitted;
+        bool overwritesPastTheEnd; // a header written where nothing was appended: a failure
+        QByteArray expected;       // "" for the whole new content
+    };
+    const QByteArray big(200'000, 'x'); // three buffers and more
+    const Case cases[] = {
+        {"committed", true, false, ""},
+        {"dropped before commit", false, false, "old"},
+        {"a failed write", true, true, "old"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("data"));
+        put(path, "old");
+        {
+            auto stream = kit::AtomicStream::create(path, 0600);
+            ASSERT_TRUE(stream);
+            auto& s = stream.value();
+            s.append("head", 4);
+            s.append(big.constData(), std::size_t(big.size()));
+            s.append("tail", 4);
+            s.overwrite(c.overwritesPastTheEnd ? s.size() : 0, "HEAD", 4);
+            if (c.isCommitted) {
+                EXPECT_EQ(bool(s.commit()), !c.overwritesPastTheEnd);
+            }
+        }
+        EXPECT_EQ(contentOf(path), c.expected.isEmpty() ? "HEAD" + big + "tail" : c.expected);
+        EXPECT_EQ(modeOf(path), c.expected.isEmpty() ? 0600u : 0644u);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+}

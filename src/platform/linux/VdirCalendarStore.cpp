@@ -7,7 +7,6 @@
 #include "platform/linux/VdirLog.h"
 #include "platform/linux/VdirRecurrence.h"
 #include "platform/linux/VdirReply.h"
-#include "platform/linux/VdirSnapshot.h"
 #include "platform/linux/VdirWriter.h"
 
 #include <QCoreApplication>
@@ -83,12 +82,11 @@ VdirCalendarStore::~VdirCalendarStore() {
 }
 
 kit::Result<void> VdirCalendarStore::load() {
-    if (auto made = ensureDefaultStore(m_options.defaultDirectory); !made)
-        return made;
-    auto sources = readSources(sourcesFilePath(m_options.configDirectory));
-    if (!sources)
-        return kit::fail(sources.error());
-    auto found = discoverCollections(m_options.defaultDirectory, *sources);
+    auto started = findSourceFolders(m_options.defaultDirectory, m_options.configDirectory);
+    if (!started)
+        return kit::fail(started.error());
+    SourceFolders start = std::move(started).value();
+    auto& found = start.collections;
     bool isSameSet = found.size() == m_collections.size();
     for (std::size_t i = 0; isSameSet && i < found.size(); ++i)
         isSameSet = found[i].folder == m_collections[i].info.folder &&
@@ -118,7 +116,7 @@ kit::Result<void> VdirCalendarStore::load() {
         malloc_trim(0);
     if (m_watcher) {
         QStringList folders{m_options.defaultDirectory};
-        for (const auto& s : *sources)
+        for (const auto& s : start.sources)
             folders << s.path;
         for (const auto& c : m_collections)
             folders << c.info.folder;
@@ -128,20 +126,6 @@ kit::Result<void> VdirCalendarStore::load() {
                 m_options.scheduler->after(kVerifyDelay, [this] { verifyTrustedFolders(); });
     }
     return {};
-}
-
-bool VdirCalendarStore::writeSnapshot(const QString& path) {
-    if (m_options.folderTrust.count() <= 0)
-        return false;
-    std::vector<CachedFolder> folders;
-    for (const auto& c : m_collections) {
-        auto row = m_cache.folder(c.info.folder);
-        if (!row || folderStamp(c.info.folder) != row->stamp ||
-            row->fingerprint != c.info.emails.join(QLatin1Char(',')))
-            return false;
-        folders.push_back(std::move(*row));
-    }
-    return vdir::writeSnapshot(path, m_collections, folders, m_zones);
 }
 
 void VdirCalendarStore::setTimeZone(const QString& zoneId) {

@@ -89,10 +89,6 @@ public:
     kit::Result<ImportReport> importFile(const QString& path,
                                          const QString& calendarIdentifier) override;
 
-    // Writes the picture the commands answer from (VdirSnapshot.h) when every folder still has
-    // the stamp the cache recorded after its last check; false otherwise.
-    bool writeSnapshot(const QString& path);
-
     std::size_t eventRecordCount() const { return m_index.singleCount() + m_index.seriesCount(); }
 
 private:

@@ -22,7 +22,8 @@ constexpr std::size_t kCacheBatch = 2000;
 
 using Listing = std::vector<std::pair<QString, FileStamp>>; // sorted by name
 
-// The .ics files of a folder with their stamps.
+} // namespace
+
 Listing listFolder(const QString& folder) {
     Listing result;
     const QByteArray path = QFile::encodeName(folder);
@@ -49,6 +50,8 @@ Listing listFolder(const QString& folder) {
     return result;
 }
 
+namespace {
+
 QStringView toView(const std::pair<QString, FileStamp>& entry) {
     return entry.first;
 }
@@ -65,10 +68,6 @@ qint64 systemNowNs() {
     ::clock_gettime(CLOCK_REALTIME, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
-
-// A folder changed less than this before it was listed may change again within the same
-// tick of the file system's clock without its stamp moving, so its stamp is not recorded.
-constexpr qint64 kStampSettleNs = 2'000'000'000;
 
 } // namespace
 

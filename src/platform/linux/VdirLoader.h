@@ -18,6 +18,13 @@
 
 namespace ruvo::platform::vdir {
 
+// The .ics files of `folder` (hidden ones left out) with their stamps, sorted by name.
+std::vector<std::pair<QString, FileStamp>> listFolder(const QString& folder);
+
+// A folder changed less than this before it was listed may change again within the same
+// tick of the file system's clock without its stamp moving, so its stamp is not recorded.
+constexpr qint64 kStampSettleNs = 2'000'000'000;
+
 struct FileEntry {
     FileStamp stamp;
     ParsedFile parsed;

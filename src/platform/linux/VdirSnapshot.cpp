@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VdirSnapshot.h"
 
-#include "kit/AtomicFile.h"
 #include "platform/linux/VdirLog.h"
+#include "platform/linux/VdirSnapshotFormat.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,204 +15,11 @@
 
 namespace ruvo::platform::vdir {
 
-namespace {
-
-// Raised whenever a row below or the order of the tables changes.
-constexpr quint32 kVersion = 1;
-constexpr char kMagic[8] = {'R', 'U', 'V', 'O', 'S', 'N', 'A', 'P'};
-constexpr quint32 kByteOrder = 0x01020304;
-constexpr quint64 kMaxFileSize = quint64(4) << 30;
-
-// Wall-clock starts differ from UTC by less than a day in every zone, DST included.
-constexpr qint64 kZoneSlack = 2 * 86400;
-// Single events longer than this sit in a table that every query reads whole.
-constexpr qint64 kShortSpan = 7 * 86400;
-
-struct Ref { // bytes in the arena
-    quint64 offset;
-    quint64 size;
-};
-struct TableRow {
-    quint64 offset;
-    quint64 count;
-};
-struct Header {
-    char magic[8];
-    quint32 version;
-    quint32 byteOrder;
-    quint64 size;
-    TableRow folders, files, singles, longs, series, reminders;
-    quint64 arena;
-    quint64 arenaSize;
-};
-struct FolderRow {
-    Ref folder;
-    Ref fingerprint;
-    qint64 size;
-    qint64 mtimeNs;
-    quint64 inode;
-    qint64 ctimeNs;
-    qint64 verifiedAt;
-    quint32 flags; // 1 events, 2 reminders
-    quint32 unused;
-};
-struct FileRow {
-    Ref records;
-    quint32 folder;
-    quint32 unused;
-};
-struct SpanRow { // wall-clock seconds of the first start and the last end
-    qint64 first;
-    qint64 last;
-    quint32 file;
-    quint32 unused;
-};
-struct IndexRow {
-    quint32 file;
-};
-
-template <class T> T rowAt(const char* data, quint64 offset, quint64 i) {
-    T row;
-    std::memcpy(&row, data + offset + i * sizeof(T), sizeof(T));
-    return row;
-}
-
-// --- writing ---
-
-// The arena comes right after the header and grows in `m_out` as files are added; the
-// tables follow it. Records every query reads (series, long events, reminders) come first;
-// the other files' records follow sorted by their first start, so that a week's events lie
-// together and a query maps those pages and few more.
-class Writer {
-public:
-    Writer() : m_out(sizeof(Header), '\0') {}
-
-    void addFolder(const Collection& c, const CachedFolder& row) {
-        const quint32 flags = (c.hasEvents ? 1u : 0u) | (c.hasReminders ? 2u : 0u);
-        m_folders.push_back(FolderRow{bytes(c.info.folder.toUtf8()),
-                                      bytes(row.fingerprint.toUtf8()), row.stamp.stamp.size,
-                                      row.stamp.stamp.mtimeNs, row.stamp.stamp.inode,
-                                      row.stamp.ctimeNs, row.verifiedAt, flags, 0});
-    }
-    void addFile(quint32 folder, const ParsedFile& parsed, const ZoneTable& zones) {
-        const bool hasOpenReminder =
-            std::any_of(parsed.reminders.begin(), parsed.reminders.end(),
-                        [](const Reminder& r) { return !r.isCompleted && r.due; });
-        if (parsed.singles.empty() && parsed.series.empty() && !hasOpenReminder)
-            return;
-        const auto file = quint32(m_files.size());
-        const bool isAlwaysRead =
-            !parsed.series.empty() || hasOpenReminder ||
-            std::any_of(parsed.singles.begin(), parsed.singles.end(),
-                        [](const SingleRecord& s) { return s.times.duration > kShortSpan; });
-        QByteArray records = encodeParsedFile(parsed, zones);
-        if (isAlwaysRead) {
-            m_files.push_back(FileRow{bytes(records), folder, 0});
-        } else {
-            m_files.push_back(FileRow{{0, quint64(records.size())}, folder, 0});
-            m_later.push_back(Later{parsed.singles.front().times.start, file, std::move(records)});
-        }
-        for (const SingleRecord& s : parsed.singles) {
-            const SpanRow span{s.times.start, s.times.start + s.times.duration, file, 0};
-            (s.times.duration > kShortSpan ? m_long : m_singles).push_back(span);
-        }
-        for (const SeriesRecord& s : parsed.series)
-            m_series.push_back(seriesSpan(s, file));
-        if (hasOpenReminder)
-            m_reminders.push_back(IndexRow{file});
-    }
-    QByteArray finish();
-
-private:
-    struct Later {
-        LocalSeconds start;
-        quint32 file;
-        QByteArray records;
-    };
-    static SpanRow seriesSpan(const SeriesRecord& s, quint32 file) {
-        LocalSeconds first = s.times.start;
-        LocalSeconds last = s.lastStart;
-        if (!s.rdates.empty()) {
-            first = std::min(first, s.rdates.front());
-            last = last == kNoEnd ? kNoEnd : std::max(last, s.rdates.back());
-        }
-        if (last != kNoEnd)
-            last = last > kNoEnd - s.times.duration ? kNoEnd : last + s.times.duration;
-        return SpanRow{first, last, file, 0};
-    }
-    Ref bytes(const QByteArray& b) {
-        const Ref ref{quint64(m_out.size()) - sizeof(Header), quint64(b.size())};
-        m_out.append(b);
-        return ref;
-    }
-    template <class T> TableRow table(const std::vector<T>& rows) {
-        m_out.append(QByteArray((8 - m_out.size() % 8) % 8, '\0'));
-        const TableRow t{quint64(m_out.size()), rows.size()};
-        m_out.append(reinterpret_cast<const char*>(rows.data()),
-                     qsizetype(rows.size()) * qsizetype(sizeof(T)));
-        return t;
-    }
-
-    QByteArray m_out;
-    std::vector<FolderRow> m_folders;
-    std::vector<FileRow> m_files;
-    std::vector<SpanRow> m_singles, m_long, m_series;
-    std::vector<IndexRow> m_reminders;
-    std::vector<Later> m_later;
-};
-
-QByteArray Writer::finish() {
-    std::sort(m_later.begin(), m_later.end(),
-              [](const Later& a, const Later& b) { return a.start < b.start; });
-    for (Later& later : m_later) // each freed once copied, so the records are held once
-        m_files[later.file].records.offset = bytes(std::exchange(later.records, {})).offset;
-    std::sort(m_singles.begin(), m_singles.end(),
-              [](const SpanRow& a, const SpanRow& b) { return a.first < b.first; });
-    Header header{};
-    std::memcpy(header.magic, kMagic, sizeof kMagic);
-    header.version = kVersion;
-    header.byteOrder = kByteOrder;
-    header.arena = sizeof(Header);
-    header.arenaSize = quint64(m_out.size()) - sizeof(Header);
-    header.folders = table(m_folders);
-    header.files = table(m_files);
-    header.singles = table(m_singles);
-    header.longs = table(m_long);
-    header.series = table(m_series);
-    header.reminders = table(m_reminders);
-    header.size = quint64(m_out.size());
-    std::memcpy(m_out.data(), &header, sizeof header);
-    return std::exchange(m_out, {});
-}
-
-} // namespace
+using namespace snapshot;
 
 QString snapshotFileFor(const QString& cacheFile) {
     return QFileInfo(cacheFile).absolutePath() + QStringLiteral("/calendars.snapshot");
 }
-
-bool writeSnapshot(const QString& path, const std::vector<Collection>& collections,
-                   const std::vector<CachedFolder>& folders, const ZoneTable& zones) {
-    if (collections.size() != folders.size())
-        return false;
-    Writer writer;
-    for (std::size_t i = 0; i < collections.size(); ++i) {
-        writer.addFolder(collections[i], folders[i]);
-        for (const auto& [name, entry] : collections[i].files)
-            if (!entry.isBroken)
-                writer.addFile(quint32(i), entry.parsed, zones);
-    }
-    kit::ReplaceOptions options;
-    options.newFileMode = 0600; // it holds what the calendar files hold
-    const auto written = kit::replaceFile(path, writer.finish(), options);
-    if (!written) {
-        qCInfo(lcVdir, "Cannot write the calendar snapshot: %s", qUtf8Printable(written.error()));
-        return false;
-    }
-    return true;
-}
-
-// --- reading ---
 
 std::unique_ptr<VdirSnapshot> VdirSnapshot::open(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
@@ -263,7 +70,7 @@ bool VdirSnapshot::readHeader() {
         !fits(header.longs, sizeof(SpanRow), m_long) ||
         !fits(header.series, sizeof(SpanRow), m_series) ||
         !fits(header.reminders, sizeof(IndexRow), m_reminders) || header.arena > m_size ||
-        header.arenaSize > m_size - header.arena || m_folderTable.count > 100000)
+        header.arenaSize > m_size - header.arena || m_folderTable.count > kMaxFolders)
         return false;
     m_arena = header.arena;
     m_arenaSize = header.arenaSize;

@@ -22,18 +22,15 @@ struct SnapshotFolder {
     QString folder;
     QString fingerprint; // the user's addresses the records were made with
     FolderStamp stamp;
-    qint64 verifiedAt = 0; // when its files were last checked one by one (seconds, system clock)
+    // When its files were last checked one by one (seconds, system clock); zero when they were
+    // read but the folder's stamp was too fresh to record.
+    qint64 verifiedAt = 0;
     bool hasEvents = false;
     bool hasReminders = false;
 };
 
 // calendars.snapshot beside the cache file.
 QString snapshotFileFor(const QString& cacheFile);
-
-// Writes the picture of `collections`, each with its folder row from the cache, atomically and
-// private to the user. False when it could not be written.
-bool writeSnapshot(const QString& path, const std::vector<Collection>& collections,
-                   const std::vector<CachedFolder>& folders, const ZoneTable& zones);
 
 class VdirSnapshot {
 public:
@@ -65,6 +62,7 @@ private:
     int m_fd = -1;
     const char* m_data = nullptr;
     std::size_t m_size = 0;
+    friend class SnapshotWriter; // copies unchanged folders' rows from an older picture
     struct Table {
         quint64 offset = 0;
         quint64 count = 0;

@@ -4,8 +4,11 @@
 #include "kit/SystemTimeZones.h"
 #include "platform/linux/VdirCollections.h"
 #include "platform/linux/VdirLog.h"
+#include "platform/linux/VdirSnapshotRefresh.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QHash>
 #include <ctime>
 
 namespace ruvo::platform::vdir {
@@ -38,26 +41,42 @@ VdirSnapshotStore::VdirSnapshotStore(VdirStoreOptions options) : m_options(std::
 VdirSnapshotStore::~VdirSnapshotStore() = default;
 
 kit::Result<void> VdirSnapshotStore::load() {
-    if (auto made = ensureDefaultStore(m_options.defaultDirectory); !made)
-        return made;
-    auto sources = readSources(sourcesFilePath(m_options.configDirectory));
-    if (!sources)
-        return kit::fail(sources.error());
-    m_infos = discoverCollections(m_options.defaultDirectory, *sources);
-    const QString path =
-        m_options.cacheFile.isEmpty() ? QString() : snapshotFileFor(m_options.cacheFile);
-    auto snapshot = path.isEmpty() ? nullptr : VdirSnapshot::open(path);
-    if (snapshot && matches(*snapshot)) {
-        m_snapshot = std::move(snapshot);
+    auto start = findSourceFolders(m_options.defaultDirectory, m_options.configDirectory);
+    if (!start)
+        return kit::fail(start.error());
+    m_infos = std::move(start).value().collections;
+    m_lastRefresh.reset();
+    if (m_options.cacheFile.isEmpty() || m_options.folderTrust.count() <= 0)
+        return loadFull();
+    const QString path = snapshotFileFor(m_options.cacheFile);
+    auto old = VdirSnapshot::open(path);
+    const auto reuse = old ? currentFolders(*old) : std::vector<std::optional<quint32>>{};
+    if (old && isWhole(*old, reuse)) {
+        m_snapshot = std::move(old);
         m_collections = emptyCollections();
         return {};
     }
-    snapshot.reset();
+    // A damaged old picture cannot be copied from: then every folder is read.
+    m_lastRefresh = refreshSnapshot(path, m_infos, old.get(), reuse, m_options, m_zones);
+    if (!m_lastRefresh && old)
+        m_lastRefresh = refreshSnapshot(path, m_infos, nullptr, {}, m_options, m_zones);
+    old.reset();
+    if (m_lastRefresh)
+        qCDebug(lcVdir, "Calendar snapshot written: %d folders copied, %d read",
+                m_lastRefresh->copiedFolders, m_lastRefresh->readFolders);
+    m_snapshot = m_lastRefresh ? VdirSnapshot::open(path) : nullptr;
+    if (!m_snapshot || m_snapshot->folders().size() != m_infos.size()) {
+        m_snapshot.reset();
+        return loadFull();
+    }
+    m_collections = emptyCollections();
+    return {};
+}
+
+kit::Result<void> VdirSnapshotStore::loadFull() {
     m_full = std::make_unique<VdirCalendarStore>(m_options);
     if (auto loaded = m_full->load(); !loaded)
         return loaded;
-    if (!path.isEmpty())
-        m_full->writeSnapshot(path);
     m_fullChanged =
         m_full->storeChanged().connect([this] { emitStoreChanged(m_full->lastChange()); });
     return {};
@@ -69,21 +88,38 @@ void VdirSnapshotStore::setTimeZone(const QString& zoneId) {
         m_full->setTimeZone(zoneId);
 }
 
-// The same folders, made with the same addresses, each unchanged since the check the snapshot
-// was made after, and that check within the trust period (a check "in the future" by more
-// than a minute means the clock was set back).
-bool VdirSnapshotStore::matches(const VdirSnapshot& snapshot) const {
-    const auto& folders = snapshot.folders();
-    if (m_options.folderTrust.count() <= 0 || folders.size() != m_infos.size())
-        return false;
+// For each folder of the sources, its number in the picture when the picture still describes
+// it: made with the same addresses, unchanged since the check the picture was made after, and
+// that check within the trust period (a check "in the future" by more than a minute means the
+// clock was set back).
+std::vector<std::optional<quint32>> VdirSnapshotStore::currentFolders(const VdirSnapshot& s) const {
+    const auto& folders = s.folders();
+    QHash<QString, quint32> byPath;
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        byPath.insert(folders[i].folder, quint32(i));
     const qint64 now = systemNowSeconds();
-    for (std::size_t i = 0; i < folders.size(); ++i) {
-        const SnapshotFolder& f = folders[i];
-        if (f.folder != m_infos[i].folder ||
-            f.fingerprint != m_infos[i].emails.join(QLatin1Char(',')) || now < f.verifiedAt - 60 ||
-            now - f.verifiedAt >= m_options.folderTrust.count() || folderStamp(f.folder) != f.stamp)
-            return false;
+    std::vector<std::optional<quint32>> result(m_infos.size());
+    for (std::size_t i = 0; i < m_infos.size(); ++i) {
+        const auto found = byPath.constFind(m_infos[i].folder);
+        if (found == byPath.constEnd())
+            continue;
+        const SnapshotFolder& f = folders[*found];
+        if (f.fingerprint == m_infos[i].emails.join(QLatin1Char(',')) && f.verifiedAt != 0 &&
+            now >= f.verifiedAt - 60 && now - f.verifiedAt < m_options.folderTrust.count() &&
+            folderStamp(f.folder) == f.stamp)
+            result[i] = *found;
     }
+    return result;
+}
+
+// The picture answers as it stands: every folder current, in the sources' order, none else.
+bool VdirSnapshotStore::isWhole(const VdirSnapshot& s,
+                                const std::vector<std::optional<quint32>>& reuse) const {
+    if (s.folders().size() != m_infos.size())
+        return false;
+    for (std::size_t i = 0; i < reuse.size(); ++i)
+        if (reuse[i] != quint32(i))
+            return false;
     return true;
 }
 
@@ -112,6 +148,12 @@ bool VdirSnapshotStore::decodeInto(const std::vector<quint32>& files,
                     FileEntry{{}, std::move(*parsed), false});
     }
     return true;
+}
+
+void VdirSnapshotStore::dropSnapshot() const {
+    qCInfo(lcVdir, "Ignoring the calendar snapshot: a record in it cannot be read");
+    m_snapshot.reset();
+    QFile::remove(snapshotFileFor(m_options.cacheFile));
 }
 
 VdirCalendarStore& VdirSnapshotStore::full() const {
@@ -154,7 +196,7 @@ std::vector<Event> VdirSnapshotStore::events(const EventPredicate& predicate) co
                                               kit::msecsSinceEpoch(predicate.range.end) / 1000 + 1);
     std::vector<Collection> decoded = emptyCollections();
     if (!decodeInto(files, decoded)) {
-        qCInfo(lcVdir, "Ignoring the calendar snapshot: a record in it cannot be read");
+        dropSnapshot();
         return full().events(predicate);
     }
     VdirIndex index;
@@ -170,7 +212,7 @@ std::vector<Reminder> VdirSnapshotStore::incompleteReminders(const ReminderPredi
         return full().incompleteReminders(p);
     std::vector<Collection> decoded = emptyCollections();
     if (!decodeInto(m_snapshot->reminderFiles(), decoded)) {
-        qCInfo(lcVdir, "Ignoring the calendar snapshot: a record in it cannot be read");
+        dropSnapshot();
         return full().incompleteReminders(p);
     }
     return incompleteRemindersIn(decoded, p, m_zones, now());

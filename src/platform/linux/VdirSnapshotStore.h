@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The store a command opens: it answers events, reminders and calendars from the snapshot
 // (VdirSnapshot.h) when every folder still has the stamp the snapshot was made from and was
-// checked within the trust period, decoding only the files a query needs. Anything else (an
-// edit, a lookup by identifier, a snapshot that no longer matches or turns out damaged) loads
-// the whole store as before, which then writes a fresh snapshot for the commands that follow.
+// checked within the trust period, decoding only the files a query needs. A snapshot that no
+// longer matches is brought up to date first, reading only the folders that changed
+// (VdirSnapshotRefresh.h). Anything else (an edit, a lookup by identifier, a snapshot that
+// cannot be written or turns out damaged) loads the whole store as before.
 #pragma once
 
 #include "kit/Signal.h"
 #include "platform/linux/VdirCalendarStore.h"
 #include "platform/linux/VdirSnapshot.h"
+#include "platform/linux/VdirSnapshotRefresh.h"
 
 namespace ruvo::platform::vdir {
 
@@ -20,6 +22,9 @@ public:
     kit::Result<void> load();
     void setTimeZone(const QString& zoneId);
     bool isFromSnapshot() const { return m_snapshot != nullptr; }
+    // What the last load did to bring the snapshot up to date; nullopt when it was current or
+    // could not be written.
+    const std::optional<SnapshotRefresh>& lastRefresh() const { return m_lastRefresh; }
 
     std::vector<Calendar> calendars(EntityType kind) const override;
     std::optional<Calendar> calendarWithIdentifier(const QString& identifier) const override;
@@ -47,7 +52,11 @@ public:
     void requestRemindersAccess(std::function<void(bool)> done) override { done(true); }
 
 private:
-    bool matches(const VdirSnapshot& snapshot) const;
+    kit::Result<void> loadFull();
+    std::vector<std::optional<quint32>> currentFolders(const VdirSnapshot& snapshot) const;
+    bool isWhole(const VdirSnapshot& snapshot,
+                 const std::vector<std::optional<quint32>>& reuse) const;
+    void dropSnapshot() const; // a record in it cannot be read: the next command writes anew
     // The files' records decoded into their collections; false when one cannot be.
     bool decodeInto(const std::vector<quint32>& files, std::vector<Collection>& into) const;
     std::vector<Collection> emptyCollections() const;
@@ -58,6 +67,7 @@ private:
     std::vector<CollectionInfo> m_infos;
     std::vector<Collection> m_collections; // without files: kinds only
     mutable std::unique_ptr<VdirSnapshot> m_snapshot;
+    std::optional<SnapshotRefresh> m_lastRefresh;
     mutable ZoneTable m_zones;
     mutable StringPool m_pool;
     mutable std::unique_ptr<VdirCalendarStore> m_full;

@@ -234,4 +234,15 @@ std::vector<CollectionInfo> discoverCollections(const QString& defaultDirectory,
     return unique;
 }
 
+kit::Result<SourceFolders> findSourceFolders(const QString& defaultDirectory,
+                                             const QString& configDirectory) {
+    if (auto made = ensureDefaultStore(defaultDirectory); !made)
+        return kit::fail(made.error());
+    auto sources = readSources(sourcesFilePath(configDirectory));
+    if (!sources)
+        return kit::fail(sources.error());
+    auto collections = discoverCollections(defaultDirectory, *sources);
+    return SourceFolders{std::move(sources).value(), std::move(collections)};
+}
+
 } // namespace ruvo::platform::vdir

@@ -48,4 +48,13 @@ bool isCollection(const QString& folder);
 std::vector<CollectionInfo> discoverCollections(const QString& defaultDirectory,
                                                 const std::vector<VdirSource>& sources);
 
+// What every load starts from: the default store (made when missing), the sources of
+// `configDirectory` and the collections they hold. The sources also name the folders to watch.
+struct SourceFolders {
+    std::vector<VdirSource> sources;
+    std::vector<CollectionInfo> collections;
+};
+kit::Result<SourceFolders> findSourceFolders(const QString& defaultDirectory,
+                                             const QString& configDirectory);
+
 } // namespace ruvo::platform::vdir

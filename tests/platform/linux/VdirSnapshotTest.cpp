@@ -87,6 +87,14 @@ void writeCalendar(const test::TempVdir& v) {
                                "END:VEVENT\r\n"));
 }
 
+constexpr int kFolders = 3; // the default calendar and reminder list, and v.folder()
+
+// How many folders the store's load read from the files; -1: it answered from the snapshot as
+// it stood.
+int readFolders(const vdir::VdirSnapshotStore& store) {
+    return store.lastRefresh() ? store.lastRefresh()->readFolders : -1;
+}
+
 // The folders recorded as checked, then a first command that writes the snapshot.
 void prepareSnapshot(test::TempVdir& v) {
     v.trustFolders(kHour);
@@ -94,7 +102,9 @@ void prepareSnapshot(test::TempVdir& v) {
     writeCalendar(v);
     ageAll(v);
     (void)v.open();
-    ASSERT_FALSE(openCommandStore(v)->isFromSnapshot());
+    auto first = openCommandStore(v);
+    ASSERT_EQ(readFolders(*first), kFolders);
+    ASSERT_TRUE(first->isFromSnapshot());
     ASSERT_TRUE(QFile::exists(vdir::snapshotFileFor(v.cacheFile())));
 }
 
@@ -140,6 +150,7 @@ TEST(VdirSnapshot, ChangedFoldersAreReadFromTheFiles) {
     struct Case {
         const char* name;
         std::function<void(test::TempVdir&)> change;
+        int readFolders; // by the first command after the change; the others are copied
     };
     const Case cases[] = {
         {"a file replaced by rename",
@@ -148,26 +159,36 @@ TEST(VdirSnapshot, ChangedFoldersAreReadFromTheFiles) {
              ASSERT_EQ(::rename(QFile::encodeName(v.folder() + QStringLiteral("/.n.tmp")),
                                 QFile::encodeName(v.folder() + QStringLiteral("/near.ics"))),
                        0);
-         }},
+         },
+         1},
         {"a file removed",
-         [](test::TempVdir& v) { QFile::remove(v.folder() + QStringLiteral("/near.ics")); }},
+         [](test::TempVdir& v) { QFile::remove(v.folder() + QStringLiteral("/near.ics")); }, 1},
         {"a folder added",
          [](test::TempVdir& v) {
              const QString other = v.root() + QStringLiteral("/vdir/other");
              QDir().mkpath(other);
              v.write(QStringLiteral("o.ics"), item("o", "DTSTART:20261026T090000Z\r\n"), other);
+             age(other);
              ASSERT_TRUE(vdir::writeSources(vdir::sourcesFilePath(v.config()),
                                             {{v.folder(), {}}, {other, {}}}));
-         }},
+         },
+         1},
         {"the folder removed from the sources",
          [](test::TempVdir& v) {
              ASSERT_TRUE(vdir::writeSources(vdir::sourcesFilePath(v.config()), {}));
-         }},
+         },
+         0},
+        {"the cache folder deleted",
+         [](test::TempVdir& v) {
+             ASSERT_TRUE(QDir(QFileInfo(v.cacheFile()).absolutePath()).removeRecursively());
+         },
+         kFolders},
         {"other addresses of the user",
          [](test::TempVdir& v) {
              ASSERT_TRUE(vdir::writeSources(vdir::sourcesFilePath(v.config()),
                                             {{v.folder(), {QStringLiteral("me@example.com")}}}));
-         }},
+         },
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -175,9 +196,16 @@ TEST(VdirSnapshot, ChangedFoldersAreReadFromTheFiles) {
         prepareSnapshot(vdir);
         c.change(vdir);
         auto store = openCommandStore(vdir);
-        EXPECT_FALSE(store->isFromSnapshot());
-        auto files = openFilesStore(vdir);
-        EXPECT_EQ(titles(store->events({kRanges[0], {}})), titles(files->events({kRanges[0], {}})));
+        EXPECT_EQ(readFolders(*store), c.readFolders);
+        EXPECT_TRUE(store->isFromSnapshot());
+        expectSameAsFiles(vdir, *store);
+        // A folder changed just now cannot be recorded yet: it is read again until its stamp
+        // settles, then the snapshot answers as it stands.
+        ageAll(vdir);
+        EXPECT_GE(readFolders(*openCommandStore(vdir)), c.readFolders);
+        auto settled = openCommandStore(vdir);
+        EXPECT_EQ(readFolders(*settled), -1);
+        expectSameAsFiles(vdir, *settled);
     }
 }
 
@@ -185,38 +213,46 @@ TEST(VdirSnapshot, DamagedBytesFallBackToTheFiles) {
     struct Case {
         const char* name;
         std::function<void(QByteArray&)> damage;
-        bool isOpened; // the damage shows only when a record is read
+        int readFolders; // -1: the damage shows only when a record is read
     };
     const Case cases[] = {
-        {"truncated", [](QByteArray& b) { b.truncate(b.size() / 2); }, false},
-        {"cut inside the header", [](QByteArray& b) { b.truncate(20); }, false},
-        {"another version", [](QByteArray& b) { b[8] = char(b[8] + 1); }, false},
-        {"arena past the end", [](QByteArray& b) { setWord(b, 128, quint64(1) << 40); }, false},
-        {"table past the end", [](QByteArray& b) { setWord(b, 64, quint64(1) << 40); }, false},
+        {"truncated", [](QByteArray& b) { b.truncate(b.size() / 2); }, kFolders},
+        {"cut inside the header", [](QByteArray& b) { b.truncate(20); }, kFolders},
+        {"another version", [](QByteArray& b) { b[8] = char(b[8] + 1); }, kFolders},
+        {"arena past the end", [](QByteArray& b) { setWord(b, 128, quint64(1) << 40); }, kFolders},
+        {"table past the end", [](QByteArray& b) { setWord(b, 64, quint64(1) << 40); }, kFolders},
         {"checked more than an hour ago",
          [](QByteArray& b) {
              setWord(b, qsizetype(word(b, 24) + 64), quint64(::time(nullptr) - 3601));
          },
-         false},
+         1},
         {"checked in the future: the clock was set back",
          [](QByteArray& b) {
              setWord(b, qsizetype(word(b, 24) + 64), quint64(::time(nullptr) + 3600));
          },
-         false},
+         1},
         {"records past the end",
          [](QByteArray& b) {
              const quint64 files = word(b, 40);
              for (quint64 i = 0; i < word(b, 48); ++i)
                  setWord(b, qsizetype(files + i * 24), quint64(1) << 40);
          },
-         true},
+         -1},
+        {"records past the end, and a folder to read: nothing can be copied",
+         [](QByteArray& b) {
+             setWord(b, qsizetype(word(b, 24) + 64), quint64(::time(nullptr) - 3601));
+             const quint64 files = word(b, 40);
+             for (quint64 i = 0; i < word(b, 48); ++i)
+                 setWord(b, qsizetype(files + i * 24), quint64(1) << 40);
+         },
+         kFolders},
         {"records garbled",
          [](QByteArray& b) {
              const quint64 files = word(b, 40);
              for (quint64 i = 0; i < word(b, 48); ++i)
                  setWord(b, qsizetype(files + i * 24 + 8), 3); // three bytes long
          },
-         true},
+         -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -231,7 +267,11 @@ TEST(VdirSnapshot, DamagedBytesFallBackToTheFiles) {
         file.write(bytes);
         file.close();
         auto store = openCommandStore(vdir);
-        EXPECT_EQ(store->isFromSnapshot(), c.isOpened);
+        EXPECT_EQ(readFolders(*store), c.readFolders);
         expectSameAsFiles(vdir, *store);
+        // Replaced, or dropped once a record failed: the next command has a sound one.
+        auto next = openCommandStore(vdir);
+        EXPECT_TRUE(next->isFromSnapshot());
+        expectSameAsFiles(vdir, *next);
     }
 }
