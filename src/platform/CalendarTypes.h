@@ -68,7 +68,10 @@ struct Alarm {
 // What every occurrence of one event (or one overridden occurrence) shares. The event's
 // identifiers are made from its calendar and UID when asked, so fifty thousand events do
 // not carry them twice.
-// Most events have no place, link, notes, attendees or alarms: those sit apart.
+// Most events have no place, link, notes, attendees or alarms: those sit apart. Events with
+// only a place and alarms repeat them (a meeting room, a quarter of an hour before), so the
+// store lets such events share one copy; the first change through extra() takes a copy of
+// its own.
 struct EventExtras {
     QString location;
     QString url;
@@ -85,11 +88,13 @@ struct EventData {
     EventStatus status = EventStatus::none;
     bool isAllDay = false;
     bool hasRecurrenceRules = false;
-    std::unique_ptr<EventExtras> extras;
+    std::shared_ptr<EventExtras> extras;
 
     EventExtras& extra() {
         if (!extras)
-            extras = std::make_unique<EventExtras>();
+            extras = std::make_shared<EventExtras>();
+        else if (extras.use_count() > 1)
+            extras = std::make_shared<EventExtras>(*extras);
         return *extras;
     }
     const EventExtras& extra() const {

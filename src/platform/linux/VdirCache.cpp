@@ -137,6 +137,11 @@ void VdirCache::discard(const char* why) {
         QFile::remove(m_path + QLatin1String(suffix));
 }
 
+void VdirCache::releaseMemory() {
+    if (m_db)
+        sqlite3_db_release_memory(m_db);
+}
+
 bool VdirCache::exec(const char* sql) {
     return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }

@@ -69,6 +69,9 @@ public:
     std::optional<CachedFolder> folder(const QString& folder);
     void setFolder(const QString& folder, const CachedFolder& row);
     void forgetFolder(const QString& folder);
+    // Hands back the pages SQLite keeps of the file: a running program reads the cache at its
+    // start and then only after changes.
+    void releaseMemory();
 
 private:
     bool open();

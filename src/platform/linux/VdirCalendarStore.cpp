@@ -107,12 +107,14 @@ kit::Result<void> VdirCalendarStore::load() {
     }
     m_collections = std::move(next);
     m_lastLoad = m_loader.refresh(m_collections);
+    m_cache.releaseMemory(); // before the index takes its place
     // A look that found nothing new (a temporary file came and went) keeps the index.
-    if (m_lastLoad.hasChanges() || !isSameSet) {
-        if (m_lastLoad.parsed + m_lastLoad.broken > 0)
-            malloc_trim(0); // hand back what parsing used
+    if (m_lastLoad.hasChanges() || !isSameSet)
         rebuildIndex();
-    }
+    // What the listing, the parsing and the old index used lies between the records that
+    // stay: handed back, it is no longer part of the running program's memory.
+    if (m_watcher)
+        malloc_trim(0);
     if (m_watcher) {
         QStringList folders{m_options.defaultDirectory};
         for (const auto& s : start.sources)
@@ -132,7 +134,14 @@ void VdirCalendarStore::setTimeZone(const QString& zoneId) {
 }
 
 void VdirCalendarStore::rebuildIndex() {
+    std::size_t singles = 0, series = 0;
+    for (const auto& c : m_collections)
+        for (const auto& [name, entry] : c.files) {
+            singles += entry.parsed.singles.size();
+            series += entry.parsed.series.size();
+        }
     m_index.clear();
+    m_index.reserve(singles, series);
     for (std::size_t i = 0; i < m_collections.size(); ++i)
         for (const auto& [name, entry] : m_collections[i].files)
             m_index.add(entry.parsed, VdirIndex::CalendarIndex(i), m_zones);

@@ -6,6 +6,7 @@
 #include <QDataStream>
 #include <QIODevice>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -118,6 +119,11 @@ private:
     const ZoneTable& m_zones;
 };
 
+bool isEmpty(const EventExtras& x) {
+    return x.location.isEmpty() && x.url.isEmpty() && x.notes.isEmpty() && x.attendees.empty() &&
+           x.alarms.empty() && !x.isOrganizedByCurrentUser;
+}
+
 class Reader {
 public:
     Reader(const QByteArray& bytes, const QString& calendarId, ZoneTable& zones, StringPool& pool)
@@ -197,9 +203,8 @@ private:
             x.alarms.push_back(Alarm{kit::Seconds{offset}});
         }
         m_in >> x.isOrganizedByCurrentUser;
-        if (!x.location.isEmpty() || !x.url.isEmpty() || !x.notes.isEmpty() ||
-            !x.attendees.empty() || !x.alarms.empty() || x.isOrganizedByCurrentUser)
-            d->extras = std::make_unique<EventExtras>(std::move(x));
+        if (!isEmpty(x))
+            d->extras = m_pool.share(std::make_shared<EventExtras>(std::move(x)));
         return d;
     }
     EventTimes times() {
@@ -290,11 +295,47 @@ QString StringPool::intern(const QString& s) {
     return own;
 }
 
+namespace {
+
+// The flag and the alarms' offsets (digits, signs and commas), then the place: no two
+// different extras give the same key.
+// Written into `key`, a buffer kept between calls: a lookup that finds costs no allocation.
+void sharingKey(const EventExtras& x, QString& key) {
+    key.resize(0);
+    key += x.isOrganizedByCurrentUser ? QLatin1Char('o') : QLatin1Char('-');
+    for (const Alarm& a : x.alarms) {
+        char digits[24];
+        const int n = std::snprintf(digits, sizeof digits, "%lld,",
+                                    static_cast<long long>(a.relativeOffset.count()));
+        key += QLatin1String(digits, n);
+    }
+    key += QLatin1Char('|');
+    key += x.location;
+}
+
+} // namespace
+
+std::shared_ptr<EventExtras> StringPool::share(std::shared_ptr<EventExtras> extras) {
+    if (!extras || isEmpty(*extras))
+        return {};
+    if (!extras->url.isEmpty() || !extras->notes.isEmpty() || !extras->attendees.empty())
+        return extras;
+    sharingKey(*extras, m_key);
+    if (auto it = m_extras.constFind(m_key); it != m_extras.constEnd())
+        return *it;
+    if (m_extras.size() >= kMaxStrings)
+        m_extras.clear();
+    m_extras.insert(QString(m_key.constData(), m_key.size()), extras);
+    return extras;
+}
+
 void StringPool::intern(ParsedFile& file) {
     auto internData = [this](EventData& d) {
         d.title = intern(d.title);
-        if (d.extras)
+        if (d.extras) {
             d.extras->location = intern(d.extras->location);
+            d.extras = share(std::move(d.extras));
+        }
     };
     for (auto& s : file.singles)
         internData(*s.data);

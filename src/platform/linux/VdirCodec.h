@@ -6,26 +6,36 @@
 
 #include "platform/linux/VdirRecords.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace ruvo::platform::vdir {
 
-// Holds at most kMaxStrings strings; when full it starts afresh (strings handed out stay
-// valid, later equal ones just stop sharing with them), so the titles and places of files
-// long deleted or edited do not stay in memory for the life of the program.
+// Holds at most kMaxStrings strings (and as many shared extras); when full it starts afresh
+// (strings handed out stay valid, later equal ones just stop sharing with them), so the
+// titles and places of files long deleted or edited do not stay in memory for the life of the
+// program.
 class StringPool {
 public:
     static constexpr qsizetype kMaxStrings = 65536;
 
     QString intern(const QString& s);
+    // Titles and places interned, extras shared (below).
     void intern(ParsedFile& file);
+    // Extras that hold nothing but a place, alarms and the organiser flag come back as the
+    // pool's copy of equal ones; others (notes, a link, attendees) as they are; empty ones as
+    // null. `extras` must not be shared yet.
+    std::shared_ptr<EventExtras> share(std::shared_ptr<EventExtras> extras);
+    qsizetype sharedExtrasCount() const { return m_extras.size(); }
     qsizetype size() const { return m_strings.size(); }
     // A buffer to read a string into before interning it.
     QString& scratch() { return m_scratch; }
 
 private:
     QSet<QString> m_strings;
+    QHash<QString, std::shared_ptr<EventExtras>> m_extras; // by sharingKey()
     QString m_scratch;
+    QString m_key; // of the extras looked up last
 };
 
 QByteArray encodeParsedFile(const ParsedFile& file, const ZoneTable& zones);

@@ -64,6 +64,11 @@ void VdirIndex::clear() {
     m_shortSeries.clear();
 }
 
+void VdirIndex::reserve(std::size_t singles, std::size_t series) {
+    m_singles.reserve(singles);
+    m_series.reserve(series);
+}
+
 VdirIndex::SingleRef VdirIndex::singleRef(const SingleRecord& s, CalendarIndex calendar,
                                           const ZoneTable& zones) {
     return {startKey(s.times, s.times.start, zones), &s, calendar};
@@ -87,7 +92,8 @@ bool VdirIndex::isLong(const SingleRef& ref) {
 
 void VdirIndex::add(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones) {
     for (const auto& s : file.singles) {
-        const SingleRef ref = singleRef(s, calendar, zones);
+        SingleRef ref = singleRef(s, calendar, zones);
+        ref.order = quint32(m_singles.size());
         (isLong(ref) ? m_long : m_singles).push_back(ref);
     }
     for (const auto& s : file.series)
@@ -95,8 +101,9 @@ void VdirIndex::add(const ParsedFile& file, CalendarIndex calendar, const ZoneTa
 }
 
 void VdirIndex::finish() {
-    std::stable_sort(m_singles.begin(), m_singles.end(),
-                     [](const SingleRef& a, const SingleRef& b) { return a.key < b.key; });
+    std::sort(m_singles.begin(), m_singles.end(), [](const SingleRef& a, const SingleRef& b) {
+        return a.key < b.key || (a.key == b.key && a.order < b.order);
+    });
     for (const auto& ref : m_series)
         group(ref, false);
     for (auto& group : m_shortSeries)

@@ -19,6 +19,8 @@ public:
     using CalendarIndex = quint32;
 
     void clear();
+    // Room for this many records, so that adding them does not grow (and double) the tables.
+    void reserve(std::size_t singles, std::size_t series);
     void add(const ParsedFile& file, CalendarIndex calendar, const ZoneTable& zones);
     void finish(); // sorts; call after the last add()
     // After an edit of some files: their old records out, their new ones in, no rebuild. The
@@ -47,6 +49,9 @@ private:
         qint64 key;                 // seconds
         const SingleRecord* record; // null: removed, until the next compaction
         CalendarIndex calendar;
+        // Its place among those added before finish(), which sorts by (key, order): the
+        // order of adding kept for equal keys, without the buffer a stable sort takes.
+        quint32 order = 0;
     };
     struct SeriesRef {
         qint64 firstKey;

@@ -220,7 +220,7 @@ std::shared_ptr<EventData> FileParser::eventData(icalcomponent* c, const QString
     extras.isOrganizedByCurrentUser = isOrganizedByCurrentUser(c);
     if (!extras.location.isEmpty() || !extras.notes.isEmpty() || !extras.url.isEmpty() ||
         !extras.attendees.empty() || !extras.alarms.empty() || extras.isOrganizedByCurrentUser)
-        data->extras = std::make_unique<EventExtras>(std::move(extras));
+        data->extras = std::make_shared<EventExtras>(std::move(extras));
     return data;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <map>
 #include <sys/inotify.h>
 
 using namespace ruvo;
@@ -142,4 +143,65 @@ TEST(VdirCalendarStore, ASyncToolThatKeepsWritingDoesNotPutTheUpdateOff) {
     scheduler.advance(1s);
     EXPECT_EQ(signals, 5);
     EXPECT_EQ(titles(*store).size(), 10);
+}
+
+// Events whose extras are only a place (and alarms) share one copy, from the files and from
+// the cache alike; a file replaced on disk gets its own, and a change through extra() copies.
+TEST(VdirCalendarStore, EqualPlacesAreSharedUntilOneOfThemChanges) {
+    test::TempVdir vdir;
+    const auto file = [](const char* uid, QByteArray lines) {
+        return test::calendarText("BEGIN:VEVENT\r\nUID:" + QByteArray(uid) +
+                                  "\r\nDTSTART:20261207T090000Z\r\nDURATION:PT1H\r\nSUMMARY:" +
+                                  uid + "\r\n" + lines + "END:VEVENT\r\n");
+    };
+    const QByteArray alarm = "LOCATION:Room 1\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
+                             "TRIGGER:-PT15M\r\nDESCRIPTION:x\r\nEND:VALARM\r\n";
+    const std::pair<const char*, QByteArray> files[] = {
+        {"a", "LOCATION:Room 1\r\n"},
+        {"b", "LOCATION:Room 1\r\n"},
+        {"other", "LOCATION:Room 2\r\n"},
+        {"notes", "LOCATION:Room 1\r\nDESCRIPTION:x\r\n"},
+        {"alarm", alarm},
+        {"alarm2", alarm}};
+    for (const auto& [uid, lines] : files)
+        vdir.write(QLatin1String(uid) + QStringLiteral(".ics"), file(uid, lines));
+    const struct {
+        const char* first;
+        const char* second;
+        bool isShared;
+    } rows[] = {{"a", "b", true},
+                {"a", "notes", false},
+                {"a", "other", false},
+                {"a", "alarm", false},
+                {"alarm", "alarm2", true}};
+    kit::VirtualScheduler scheduler(at("2026-12-06T09:00:00Z"));
+    std::map<QString, platform::Event> byTitle;
+    const auto query = [&](const platform::vdir::VdirCalendarStore& store) {
+        for (const auto& e :
+             store.events({{at("2026-12-07T00:00:00Z"), at("2026-12-08T00:00:00Z")}, {}}))
+            byTitle[e.title()] = e;
+    };
+    for (const int fromCache : {0, 6}) {
+        auto store = vdir.open({}, &scheduler);
+        ASSERT_EQ(store->lastLoad().fromCache, fromCache);
+        query(*store);
+        for (const auto& row : rows)
+            EXPECT_EQ(&byTitle.at(QLatin1String(row.first)).data().extra() ==
+                          &byTitle.at(QLatin1String(row.second)).data().extra(),
+                      row.isShared)
+                << row.first << " " << row.second << " from the cache: " << fromCache;
+        platform::EventData copy;
+        copy.extras = byTitle.at(QStringLiteral("a")).data().extras;
+        copy.extra().location = QStringLiteral("Hall");
+        EXPECT_EQ(byTitle.at(QStringLiteral("b")).location(), QStringLiteral("Room 1"));
+        if (fromCache == 0)
+            continue;
+        replace(vdir, QStringLiteral("b.ics"), file("b", "LOCATION:Room 3\r\n"));
+        ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }));
+        QCoreApplication::processEvents();
+        scheduler.advance(200ms);
+        query(*store);
+        EXPECT_EQ(byTitle.at(QStringLiteral("a")).location(), QStringLiteral("Room 1"));
+        EXPECT_EQ(byTitle.at(QStringLiteral("b")).location(), QStringLiteral("Room 3"));
+    }
 }
