@@ -2,34 +2,49 @@
 #include "platform/linux/VdirFolderCheck.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QThreadPool>
 #include <algorithm>
 
 namespace ruvo::platform::vdir {
+
+CompactListing::CompactListing(const QString& folder) {
+    forEachFolderFile(folder, [this](const char* name, const FileStamp& stamp) {
+        const qsizetype offset = m_names.size();
+        m_names += QFile::decodeName(name);
+        m_rows.push_back({offset, m_names.size() - offset, stamp});
+    });
+    m_names.squeeze();
+    m_rows.shrink_to_fit();
+    std::sort(m_rows.begin(), m_rows.end(), [this](const Row& a, const Row& b) {
+        return QStringView(m_names).mid(a.offset, a.length) <
+               QStringView(m_names).mid(b.offset, b.length);
+    });
+}
 
 FolderListings listFolders(const QStringList& folders) {
     FolderListings listings;
     listings.reserve(std::size_t(folders.size()));
     for (const QString& folder : folders) {
         auto stamp = folderStamp(folder);
-        listings.push_back({folder, stamp, listFolder(folder)});
+        listings.push_back({folder, stamp, CompactListing(folder)});
     }
     return listings;
 }
 
 // Both sides are sorted by name: one walk pairs them.
-std::vector<QString> changedFiles(const FileTable& known, const Listing& listed) {
+std::vector<QString> changedFiles(const FileTable& known, const CompactListing& listed) {
     std::vector<QString> names;
     auto k = known.begin();
-    auto l = listed.begin();
-    while (k != known.end() || l != listed.end()) {
-        if (l == listed.end() || (k != known.end() && k->first < l->first)) {
+    std::size_t l = 0;
+    while (k != known.end() || l < listed.size()) {
+        if (l == listed.size() || (k != known.end() && QStringView(k->first) < listed.name(l))) {
             names.push_back((k++)->first); // gone
-        } else if (k == known.end() || l->first < k->first) {
-            names.push_back((l++)->first); // new
+        } else if (k == known.end() || listed.name(l) < QStringView(k->first)) {
+            names.push_back(listed.name(l++).toString()); // new
         } else {
-            if (!(k->second.stamp == l->second))
-                names.push_back(l->first);
+            if (!(k->second.stamp == listed.stamp(l)))
+                names.push_back(k->first);
             ++k;
             ++l;
         }

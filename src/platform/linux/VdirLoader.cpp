@@ -23,12 +23,12 @@ constexpr std::size_t kCacheBatch = 2000;
 
 } // namespace
 
-Listing listFolder(const QString& folder) {
-    Listing result;
+void forEachFolderFile(const QString& folder,
+                       const std::function<void(const char* name, const FileStamp&)>& visit) {
     const QByteArray path = QFile::encodeName(folder);
     DIR* dir = ::opendir(path.constData());
     if (!dir)
-        return result;
+        return;
     const int fd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
         const std::size_t length = std::strlen(entry->d_name);
@@ -38,12 +38,18 @@ Listing listFolder(const QString& folder) {
         struct stat st {};
         if (::fstatat(fd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
             continue;
-        result.emplace_back(QFile::decodeName(entry->d_name),
-                            FileStamp{qint64(st.st_size),
-                                      qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                                      quint64(st.st_ino)});
+        visit(entry->d_name, FileStamp{qint64(st.st_size),
+                                       qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                                       quint64(st.st_ino)});
     }
     ::closedir(dir);
+}
+
+Listing listFolder(const QString& folder) {
+    Listing result;
+    forEachFolderFile(folder, [&](const char* name, const FileStamp& stamp) {
+        result.emplace_back(QFile::decodeName(name), stamp);
+    });
     std::sort(result.begin(), result.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     return result;

@@ -13,12 +13,18 @@
 #include "platform/linux/VdirSources.h"
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <span>
 
 namespace ruvo::platform::vdir {
 
-// The .ics files of `folder` (hidden ones left out) with their stamps, sorted by name.
+// Calls `visit` with the name (valid during the call) and stamp of each .ics file of
+// `folder`, hidden ones left out, in the order the folder lists them.
+void forEachFolderFile(const QString& folder,
+                       const std::function<void(const char* name, const FileStamp&)>& visit);
+
+// The .ics files of `folder` with their stamps, sorted by name.
 std::vector<std::pair<QString, FileStamp>> listFolder(const QString& folder);
 
 // A folder changed less than this before it was listed may change again within the same
