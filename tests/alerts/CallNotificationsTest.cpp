@@ -217,10 +217,7 @@ TEST(VideoCallNotificationController, PlansAgainOnlyForChangesWithinTheHorizon) 
         {"unknown", std::nullopt, true},
     };
     for (const auto& row : rows) {
-        f.change =
-            row.span ? platform::StoreChange::nothing() : platform::StoreChange::everything();
-        if (row.span)
-            f.change.add(*row.span);
+        f.change = test::changeOf(row.span);
         const int before = f.store.eventQueryCount;
         f.eventsDidChange.emit();
         f.scheduler.advance(1s);

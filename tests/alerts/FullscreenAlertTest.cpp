@@ -226,12 +226,8 @@ TEST(FullscreenAlerts, PlansAgainOnlyForChangesWithinTheWindow) {
         {"unknown", std::nullopt, true},
     };
     for (const auto& row : rows) {
-        auto change =
-            row.span ? platform::StoreChange::nothing() : platform::StoreChange::everything();
-        if (row.span)
-            change.add(*row.span);
         const int before = f.store.eventQueryCount;
-        f.store.changeFromOutside(change);
+        f.store.changeFromOutside(test::changeOf(row.span));
         f.scheduler.advance(1s);
         EXPECT_EQ(f.store.eventQueryCount > before, row.isPlanned) << row.name;
     }
