@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <algorithm>
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -17,8 +18,23 @@ namespace ruvo::platform::vdir {
 
 namespace {
 
-// 1: files only; 2: folders added. A cache of version 1 is kept and gains the table.
-constexpr int kSchemaVersion = 2;
+// 1: files only; 2: folders added; 3: files stored in path order, with no index beside them,
+// so that a folder's rows are one range of the table. Older caches keep their rows: they are
+// copied once into the ordered table, and version 1 gains the folders table.
+constexpr int kSchemaVersion = 3;
+
+constexpr const char* kUpgrade[] = {
+    "CREATE TABLE IF NOT EXISTS files(path TEXT PRIMARY KEY, size INTEGER, mtime INTEGER, "
+    "inode INTEGER, fingerprint TEXT, records BLOB)",
+    "DROP TABLE IF EXISTS ordered_files",
+    "CREATE TABLE ordered_files(path TEXT PRIMARY KEY, size INTEGER, mtime INTEGER, "
+    "inode INTEGER, fingerprint TEXT, records BLOB) WITHOUT ROWID",
+    "INSERT INTO ordered_files SELECT path, size, mtime, inode, fingerprint, records FROM files",
+    "DROP TABLE files",
+    "ALTER TABLE ordered_files RENAME TO files",
+    "CREATE TABLE IF NOT EXISTS folders(path TEXT PRIMARY KEY, size INTEGER, mtime INTEGER, "
+    "inode INTEGER, ctime INTEGER, fingerprint TEXT, files INTEGER, verified INTEGER)",
+};
 
 struct Statement {
     sqlite3_stmt* stmt = nullptr;
@@ -32,17 +48,17 @@ struct Statement {
 };
 
 // Text from byte `from` of a column into `into`, reusing its memory: a row's name costs no
-// allocation when it is ASCII, as names of calendar files nearly always are.
+// allocation.
 void columnTextInto(sqlite3_stmt* stmt, int i, int from, QString& into) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-    const int size = std::max(sqlite3_column_bytes(stmt, i) - from, 0);
-    text += std::min(from, sqlite3_column_bytes(stmt, i));
-    if (std::any_of(text, text + size, [](char c) { return (c & 0x80) != 0; })) {
-        into = QString::fromUtf8(text, size);
+    const int bytes = sqlite3_column_bytes(stmt, i);
+    const int size = std::max(bytes - from, 0);
+    into.resize(size); // UTF-8 never takes fewer bytes than UTF-16 code units
+    if (size == 0)
         return;
-    }
-    into.resize(size);
-    std::transform(text, text + size, into.data(), [](char c) { return QChar(QLatin1Char(c)); });
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QChar* end = utf8.appendToBuffer(into.data(), QByteArrayView(text + from, size));
+    into.resize(end - into.constData());
 }
 
 QString columnText(sqlite3_stmt* stmt, int i) {
@@ -91,7 +107,11 @@ VdirCache::~VdirCache() {
 
 bool VdirCache::open() {
     makePrivate(m_path);
-    if (sqlite3_open(QFile::encodeName(m_path).constData(), &m_db) != SQLITE_OK) {
+    // One thread uses a connection at a time: without SQLite's own lock every column read of
+    // fifty thousand rows costs no mutex.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
+    if (sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db, flags, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
         return false;
@@ -99,34 +119,38 @@ bool VdirCache::open() {
     exec("PRAGMA journal_mode=WAL");
     exec("PRAGMA synchronous=NORMAL");
     exec("PRAGMA cache_size=-1024"); // rows are read once per start; a small page cache does
-    Statement version(m_db, "PRAGMA user_version");
-    if (!version.isValid() || sqlite3_step(version.stmt) != SQLITE_ROW) {
-        sqlite3_close_v2(m_db);
-        m_db = nullptr;
-        return false;
-    }
-    const int stored = sqlite3_column_int(version.stmt, 0);
-    if (stored > kSchemaVersion) {
-        sqlite3_close_v2(m_db);
-        m_db = nullptr;
-        return false;
-    }
+    const int stored = storedVersion();
     // A cache already at this version is only read here: a command that changes nothing
     // writes nothing.
-    const bool created =
-        stored == kSchemaVersion ||
-        (exec("CREATE TABLE IF NOT EXISTS files(path TEXT PRIMARY KEY, size "
-              "INTEGER, mtime INTEGER, inode INTEGER, fingerprint TEXT, records "
-              "BLOB)") &&
-         exec("CREATE TABLE IF NOT EXISTS folders(path TEXT PRIMARY KEY, size INTEGER, "
-              "mtime INTEGER, inode INTEGER, ctime INTEGER, fingerprint TEXT, files INTEGER, "
-              "verified INTEGER)") &&
-         exec(QByteArray("PRAGMA user_version=" + QByteArray::number(kSchemaVersion)).constData()));
-    if (!created) {
+    const bool isCurrent =
+        stored == kSchemaVersion || (stored >= 0 && stored < kSchemaVersion && upgrade(stored));
+    if (!isCurrent) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
-    return created;
+    return isCurrent;
+}
+
+// -1 when it cannot be read.
+int VdirCache::storedVersion() {
+    Statement version(m_db, "PRAGMA user_version");
+    if (!version.isValid() || sqlite3_step(version.stmt) != SQLITE_ROW)
+        return -1;
+    return sqlite3_column_int(version.stmt, 0);
+}
+
+bool VdirCache::upgrade(int stored) {
+    exec("BEGIN");
+    const bool isDone =
+        std::all_of(std::begin(kUpgrade), std::end(kUpgrade),
+                    [this](const char* sql) { return exec(sql); }) &&
+        exec(QByteArray("PRAGMA user_version=" + QByteArray::number(kSchemaVersion)).constData()) &&
+        exec("COMMIT");
+    if (!isDone)
+        exec("ROLLBACK");
+    else if (stored > 0)
+        exec("VACUUM"); // the old table's pages back to the system
+    return isDone;
 }
 
 void VdirCache::discard(const char* why) {
@@ -160,12 +184,12 @@ void VdirCache::forEachRow(const QString& folder, const RowVisitor& visit) {
     q.bind(1, folder + QLatin1Char('/'));
     q.bind(2, folder + QLatin1Char('0')); // '0' follows '/'
     QString name;
+    CachedFile row; // its buffers reused from row to row
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(q.stmt)) == SQLITE_ROW) {
-        CachedFile row;
         row.stamp = {sqlite3_column_int64(q.stmt, 1), sqlite3_column_int64(q.stmt, 2),
                      quint64(sqlite3_column_int64(q.stmt, 3))};
-        row.fingerprint = columnText(q.stmt, 4);
+        columnTextInto(q.stmt, 4, 0, row.fingerprint);
         row.records =
             QByteArray::fromRawData(static_cast<const char*>(sqlite3_column_blob(q.stmt, 5)),
                                     sqlite3_column_bytes(q.stmt, 5));

@@ -57,7 +57,7 @@ public:
     bool isOpen() const { return m_db != nullptr; }
 
     // Calls `visit` for every row whose path starts with `folder` + "/", with the rest of the
-    // path; `name` and `records` are valid only during the call.
+    // path; `name` and `row` are valid only during the call.
     using RowVisitor = std::function<void(QStringView name, const CachedFile& row)>;
     void forEachRow(const QString& folder, const RowVisitor& visit);
     // Replaces the rows of `folder` in one transaction: writes `changed`, deletes rows of
@@ -75,6 +75,8 @@ public:
 
 private:
     bool open();
+    int storedVersion();
+    bool upgrade(int stored); // from an older version, or from 0: a new file
     void discard(const char* why);
     bool exec(const char* sql);
 

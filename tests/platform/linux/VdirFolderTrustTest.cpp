@@ -213,9 +213,21 @@ TEST(VdirFolderTrust, FoldersComingAndGoingAndACollectionInside) {
 TEST(VdirFolderTrust, CachesOfOtherVersions) {
     test::TempVdir vdir;
     prepareTrusted(vdir);
+    // Version 2 kept the files in a table with an index of its own: its rows are moved, and the
+    // folder stays trusted.
+    ASSERT_TRUE(sql(vdir.cacheFile(),
+                    "ALTER TABLE files RENAME TO ordered; CREATE TABLE files(path TEXT PRIMARY "
+                    "KEY, size INTEGER, mtime INTEGER, inode INTEGER, fingerprint TEXT, records "
+                    "BLOB); INSERT INTO files SELECT * FROM ordered; DROP TABLE ordered; "
+                    "PRAGMA user_version=2"));
+    auto store = vdir.open();
+    EXPECT_EQ(store->lastLoad().trustedFolders, 1);
+    EXPECT_EQ(store->lastLoad().fromCache, 2);
+    EXPECT_EQ(titles(store->events({kDecember, {}})),
+              (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
     // An older cache has files but no folders: its rows are used, the folder checked.
     ASSERT_TRUE(sql(vdir.cacheFile(), "DROP TABLE folders; PRAGMA user_version=1"));
-    auto store = vdir.open();
+    store = vdir.open();
     EXPECT_EQ(store->lastLoad().fromCache, 2);
     EXPECT_EQ(store->lastLoad().trustedFolders, 0);
     EXPECT_EQ(vdir.open()->lastLoad().trustedFolders, 1);
@@ -233,6 +245,20 @@ TEST(VdirFolderTrust, CachesOfOtherVersions) {
     store = vdir.open();
     EXPECT_EQ(store->lastLoad().trustedFolders, 0);
     EXPECT_EQ(store->lastLoad().parsed, 1);
+}
+
+// Names are matched to the cache's rows by their text: beyond ASCII too.
+TEST(VdirFolderTrust, FilesOfAnyNameComeFromTheCache) {
+    test::TempVdir vdir;
+    const QString names[] = {QStringLiteral("plain.ics"), QStringLiteral("r\u00e9union.ics"),
+                             QStringLiteral("\u4f1a\u8bae.ics"),
+                             QStringLiteral("party-\U0001F389.ics")};
+    for (const QString& name : names)
+        vdir.write(name, event(name.toUtf8(), "20261207T090000Z"));
+    ASSERT_EQ(vdir.open()->lastLoad().parsed, 4);
+    const auto store = vdir.open();
+    EXPECT_EQ(store->lastLoad().fromCache, 4);
+    EXPECT_EQ(store->lastLoad().parsed, 0);
 }
 
 // An edit through the store reads back the one file it wrote: a change another program made
