@@ -203,16 +203,17 @@ private:
             x.alarms.push_back(Alarm{kit::Seconds{offset}});
         }
         m_in >> x.isOrganizedByCurrentUser;
-        if (!isEmpty(x))
-            d->extras = m_pool.share(std::make_shared<EventExtras>(std::move(x)));
+        d->extras = m_pool.share(std::move(x));
         return d;
     }
     EventTimes times() {
         EventTimes t;
-        QString zone;
-        m_in >> t.start >> t.duration >> zone;
+        m_in >> t.start >> t.duration;
+        QString& zone = m_pool.scratch();
+        m_in.string(zone);
         require(isTimeInRange(t.start) && t.duration >= 0 && t.duration <= kMaxSeconds);
-        const auto found = zone.isEmpty() ? std::optional(kFloatingZone) : m_zones.zone(zone);
+        const auto found =
+            zone.isEmpty() ? std::optional(kFloatingZone) : m_pool.zone(zone, m_zones);
         if (!found) // a zone the file defined itself, not read yet in this run: parse again
             m_in.invalidate();
         t.zone = found.value_or(kUtcZone);
@@ -318,15 +319,52 @@ void sharingKey(const EventExtras& x, QString& key) {
 std::shared_ptr<EventExtras> StringPool::share(std::shared_ptr<EventExtras> extras) {
     if (!extras || isEmpty(*extras))
         return {};
-    if (!extras->url.isEmpty() || !extras->notes.isEmpty() || !extras->attendees.empty())
+    if (!isShareable(*extras))
         return extras;
     sharingKey(*extras, m_key);
     if (auto it = m_extras.constFind(m_key); it != m_extras.constEnd())
         return *it;
+    return remember(std::move(extras));
+}
+
+std::shared_ptr<EventExtras> StringPool::share(EventExtras&& extras) {
+    if (isEmpty(extras))
+        return {};
+    if (!isShareable(extras))
+        return std::make_shared<EventExtras>(std::move(extras));
+    sharingKey(extras, m_key);
+    if (auto it = m_extras.constFind(m_key); it != m_extras.constEnd())
+        return *it;
+    return remember(std::make_shared<EventExtras>(std::move(extras)));
+}
+
+bool StringPool::isShareable(const EventExtras& x) {
+    return x.url.isEmpty() && x.notes.isEmpty() && x.attendees.empty();
+}
+
+// Under the key sharingKey() left in m_key.
+std::shared_ptr<EventExtras> StringPool::remember(std::shared_ptr<EventExtras> extras) {
     if (m_extras.size() >= kMaxStrings)
         m_extras.clear();
     m_extras.insert(QString(m_key.constData(), m_key.size()), extras);
     return extras;
+}
+
+std::optional<ZoneIndex> StringPool::zone(const QString& id, ZoneTable& zones) {
+    if (m_zoneTable != &zones) {
+        m_zoneNames.clear();
+        m_zoneTable = &zones;
+    }
+    for (const auto& [name, index] : m_zoneNames)
+        if (name == id)
+            return index;
+    const auto found = zones.zone(id);
+    if (!found) // a name not known yet may be defined by a file read later
+        return found;
+    if (m_zoneNames.size() == kRecentZones)
+        m_zoneNames.erase(m_zoneNames.begin());
+    m_zoneNames.emplace_back(QString(id.constData(), id.size()), *found);
+    return found;
 }
 
 void StringPool::intern(ParsedFile& file) {

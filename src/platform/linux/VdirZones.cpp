@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimeZone>
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace ruvo::platform::vdir {
@@ -156,6 +157,13 @@ int ZoneTable::offsetAtUtc(ZoneIndex zone, UtcSeconds utc) const {
 // instant; one that does not occur (the hour skipped when clocks go forward) is read with
 // the offset before the gap, so 02:30 becomes 03:30 of the new offset.
 UtcSeconds ZoneTable::toUtc(ZoneIndex zone, LocalSeconds local) const {
+    // Most times lie a day or more from any transition: one offset, one search.
+    const Zone& z = resolved(zone);
+    const auto next = std::upper_bound(z.at.begin(), z.at.end(), local - kDay);
+    const int offset =
+        next == z.at.begin() ? z.offsets.front() : z.offsets[std::size_t(next - z.at.begin() - 1)];
+    if ((next == z.at.end() || *next > local + kDay) && std::abs(offset) < kDay)
+        return local - offset;
     const int before = offsetAtUtc(zone, local - kDay);
     const int after = offsetAtUtc(zone, local + kDay);
     const UtcSeconds a = local - before;

@@ -327,3 +327,36 @@ TEST(VdirCodec, CacheEntriesOutsideWhatTheParserWritesAreRejected) {
     bytes.replace(at, 4, QByteArray::fromHex("fffffff0"));
     EXPECT_FALSE(decodeParsedFile(bytes, QStringLiteral("c"), zones, pool));
 }
+
+// Far from a transition a wall-clock time takes the one offset around it; within a day of one,
+// the rules for skipped and repeated hours apply. Both must agree at the day's edge.
+TEST(VdirZones, WallClockTimesAroundTransitions) {
+    using namespace platform::vdir;
+    ZoneTable zones;
+    const auto berlin = zones.zone(QStringLiteral("Europe/Berlin"));
+    ASSERT_TRUE(berlin);
+    struct Row {
+        const char* name;
+        LocalSeconds local;
+        const char* utc;
+    };
+    // Clocks go forward on 2026-03-29 and back on 2026-10-25, both at 01:00 UTC.
+    const Row rows[] = {
+        {"a day and a second before spring", localSeconds(2026, 3, 28, 0, 59, 59),
+         "2026-03-27T23:59:59Z"},
+        {"a day before spring", localSeconds(2026, 3, 28, 1, 0, 0), "2026-03-28T00:00:00Z"},
+        {"in the skipped hour", localSeconds(2026, 3, 29, 2, 30, 0), "2026-03-29T01:30:00Z"},
+        {"the first summer time", localSeconds(2026, 3, 29, 3, 0, 0), "2026-03-29T01:00:00Z"},
+        {"a second short of a day after spring", localSeconds(2026, 3, 30, 0, 59, 59),
+         "2026-03-29T22:59:59Z"},
+        {"a day after spring", localSeconds(2026, 3, 30, 1, 0, 0), "2026-03-29T23:00:00Z"},
+        {"the day before autumn", localSeconds(2026, 10, 24, 2, 30, 0), "2026-10-24T00:30:00Z"},
+        {"in the repeated hour", localSeconds(2026, 10, 25, 2, 30, 0), "2026-10-25T00:30:00Z"},
+        {"after the repeated hour", localSeconds(2026, 10, 25, 3, 0, 0), "2026-10-25T02:00:00Z"},
+        {"the day after autumn", localSeconds(2026, 10, 26, 2, 30, 0), "2026-10-26T01:30:00Z"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(zones.toUtc(*berlin, row.local) * 1000, kit::msecsSinceEpoch(at(row.utc)));
+    }
+}
