@@ -142,9 +142,20 @@ void VdirCalendarStore::rebuildIndex() {
         }
     m_index.clear();
     m_index.reserve(singles, series);
-    for (std::size_t i = 0; i < m_collections.size(); ++i)
-        for (const auto& [name, entry] : m_collections[i].files)
-            m_index.add(entry.parsed, VdirIndex::CalendarIndex(i), m_zones);
+    // Each file's records lie apart on the heap: fetched a few files ahead, they are in the
+    // cache when the index reads them.
+    constexpr std::ptrdiff_t kAhead = 8;
+    for (std::size_t i = 0; i < m_collections.size(); ++i) {
+        const FileTable& files = m_collections[i].files;
+        for (auto it = files.begin(); it != files.end(); ++it) {
+            if (files.end() - it > kAhead) {
+                const ParsedFile& later = (it + kAhead)->second.parsed;
+                __builtin_prefetch(later.singles.data());
+                __builtin_prefetch(later.series.data());
+            }
+            m_index.add(it->second.parsed, VdirIndex::CalendarIndex(i), m_zones);
+        }
+    }
     m_index.finish();
 }
 

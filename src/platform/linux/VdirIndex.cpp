@@ -104,8 +104,15 @@ void VdirIndex::finish() {
     std::sort(m_singles.begin(), m_singles.end(), [](const SingleRef& a, const SingleRef& b) {
         return a.key < b.key || (a.key == b.key && a.order < b.order);
     });
-    for (const auto& ref : m_series)
-        group(ref, false);
+    // Grouping reads each series' record and its data, both apart on the heap: fetched ahead.
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < m_series.size(); ++i) {
+        if (i + 2 * kAhead < m_series.size())
+            __builtin_prefetch(m_series[i + 2 * kAhead].record);
+        if (i + kAhead < m_series.size())
+            __builtin_prefetch(m_series[i + kAhead].record->data.get());
+        group(m_series[i], false);
+    }
     for (auto& group : m_shortSeries)
         std::stable_sort(
             group.series.begin(), group.series.end(),
