@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
+#include <chrono>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -22,6 +23,8 @@ namespace {
 // so that a folder's rows are one range of the table. Older caches keep their rows: they are
 // copied once into the ordered table, and version 1 gains the folders table.
 constexpr int kSchemaVersion = 3;
+
+constexpr std::chrono::milliseconds kUpgradeWait{5000};
 
 constexpr const char* kUpgrade[] = {
     "CREATE TABLE IF NOT EXISTS files(path TEXT PRIMARY KEY, size INTEGER, mtime INTEGER, "
@@ -139,8 +142,16 @@ int VdirCache::storedVersion() {
     return sqlite3_column_int(version.stmt, 0);
 }
 
+// The panel and a command may open an old cache at the same moment: the second waits for the
+// first's upgrade and then finds the cache current.
 bool VdirCache::upgrade(int stored) {
-    exec("BEGIN");
+    sqlite3_busy_timeout(m_db, int(kUpgradeWait.count()));
+    const bool isBegun = exec("BEGIN IMMEDIATE");
+    sqlite3_busy_timeout(m_db, 0);
+    if (!isBegun)
+        return false;
+    if (storedVersion() == kSchemaVersion)
+        return exec("COMMIT");
     const bool isDone =
         std::all_of(std::begin(kUpgrade), std::end(kUpgrade),
                     [this](const char* sql) { return exec(sql); }) &&
