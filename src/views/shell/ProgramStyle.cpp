@@ -54,4 +54,17 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     }
 }
 
+void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                      QPainter* painter, const QWidget* widget) const {
+    const auto* button = qstyleoption_cast<const QStyleOptionToolButton*>(option);
+    if (control != CC_ToolButton || !button || !(button->state & State_AutoRaise) ||
+        (button->features & QStyleOptionToolButton::MenuButtonPopup)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    QStyleOptionToolButton plain = *button;
+    plain.features &= ~QStyleOptionToolButton::HasMenu;
+    QProxyStyle::drawComplexControl(control, &plain, painter, widget);
+}
+
 } // namespace ruvo::views

@@ -19,6 +19,10 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
+    // An auto-raised button that opens its menu at a click shows no arrow: such buttons carry
+    // a glyph of their own ("…"), and Fusion's arrow sat on top of it.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override;
 };
 
 } // namespace ruvo::views
