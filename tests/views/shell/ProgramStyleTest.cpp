@@ -5,6 +5,7 @@
 
 #include "views/shell/Palettes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -14,11 +15,16 @@ using namespace ruvo;
 
 namespace {
 
-double luminance(QColor c) {
+double luminance(const QColor& c) {
     auto linear = [](double v) {
         return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
 // The WCAG contrast ratio of the most distinct pixel of the widget (which shows nothing but an
@@ -31,14 +37,10 @@ double indicatorContrast(QWidget& widget, QStyle& style, const QPalette& palette
     widget.setEnabled(isEnabled);
     widget.resize(widget.sizeHint().expandedTo(QSize(40, 40)));
     const QImage image = widget.grab().toImage();
-    const double background = luminance(palette.color(QPalette::Base));
     double best = 1;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const double pixel = luminance(image.pixelColor(x, y));
-            best = std::max(best, (std::max(pixel, background) + 0.05) /
-                                      (std::min(pixel, background) + 0.05));
-        }
+        for (int x = 0; x < image.width(); ++x)
+            best = std::max(best, contrast(image.pixelColor(x, y), palette.color(QPalette::Base)));
     return best;
 }
 
@@ -66,6 +68,21 @@ TEST(ProgramStyleTest, UncheckedIndicatorsAreSeenInBothPalettesAndLookDisabledWh
             EXPECT_GE(disabled, 2.0) << what;
             EXPECT_LT(disabled, enabled) << what;
         }
+}
+
+// Each palette made while the program shows the other: a divider's light line stays quiet on
+// the window, and text stays readable on a hovered row (Midlight).
+TEST(ProgramStyleTest, BevelShadesBelongToTheirOwnPalette) {
+    const QPalette before = QApplication::palette();
+    for (bool dark : {false, true}) {
+        QApplication::setPalette(dark ? views::lightPalette() : views::darkPalette());
+        const QPalette palette = dark ? views::darkPalette() : views::lightPalette();
+        EXPECT_LT(contrast(palette.color(QPalette::Light), palette.color(QPalette::Window)), 2.5)
+            << dark;
+        EXPECT_GE(contrast(palette.color(QPalette::Text), palette.color(QPalette::Midlight)), 4.5)
+            << dark;
+    }
+    QApplication::setPalette(before);
 }
 
 } // namespace
