@@ -126,6 +126,8 @@ TEST(MenuBarIcons, PickerListsEveryIconOnceInOrder) {
     for (std::size_t i = 0; i < icons.size(); ++i)
         EXPECT_EQ(icons[i].type, settings::EnumInfo<MenuBarIconType>::cases[i].value);
     EXPECT_EQ(menubar::pickerLabel(MenuBarIconType::dateAndDayOfWeek), u("Date & day of week"));
+    const test::ScopedTranslations inGerman(QStringLiteral("de_DE"));
+    EXPECT_EQ(menubar::pickerLabel(MenuBarIconType::none), u("Keines"));
 }
 
 TEST(MenuDateLine, PatternOrComposedLine) {
