@@ -195,7 +195,7 @@ TEST(VdirRecurrence, ShortQueriesFindWhatLongQueriesFind) {
     auto store = vdir.open();
     const auto weekStart = at("2026-03-05T00:00:00Z"); // spans New York's spring change
     const auto week = store->events({{weekStart, weekStart + std::chrono::days(7)}, {}});
-    for (int hour = 0; hour < 7 * 24; hour += 5) {
+    for (int hour = 0; hour < 7 * 24; ++hour) {
         const platform::DateRange range{weekStart + std::chrono::hours(hour),
                                         weekStart + std::chrono::hours(hour + 1)};
         QStringList expected;
@@ -303,10 +303,6 @@ TEST(VdirRecurrence, DayPartsOfShortRules) {
          "2026-12-03T00:00:00Z/2026-12-08T00:00:00Z",
          {"2026-12-04T17:00:00Z", "2026-12-07T17:00:00Z"}},
         {"FREQ=HOURLY;BYMONTH=2;BYMONTHDAY=30",
-         "2026-01-01T00:00:00Z",
-         "2026-01-01T00:00:00Z/2040-01-01T00:00:00Z",
-         {}},
-        {"FREQ=MONTHLY;BYMONTH=4,6;BYMONTHDAY=31",
          "2026-01-01T00:00:00Z",
          "2026-01-01T00:00:00Z/2040-01-01T00:00:00Z",
          {}},
