@@ -177,6 +177,9 @@ TEST(VdirRecurrence, ShortQueriesFindWhatLongQueriesFind) {
         "RRULE:FREQ=DAILY\r\nEND:VEVENT\r\n",
         "BEGIN:VEVENT\r\nUID:5\r\nDTSTART;VALUE=DATE:20250101\r\nRRULE:FREQ=WEEKLY\r\nEND:"
         "VEVENT\r\n",
+        // In the hour New York skips on 8 March: that day at 03:30 EDT.
+        "BEGIN:VEVENT\r\nUID:6\r\nDTSTART;TZID=America/New_York:20250101T023000\r\n"
+        "DURATION:PT30M\r\nRRULE:FREQ=DAILY\r\nEND:VEVENT\r\n",
     };
     int n = 0;
     for (const char* item : items)
