@@ -99,7 +99,6 @@ TEST(CallNotificationPlanner, PlansFireInstantsAndSkips) {
     };
     const Row rows[] = {
         {"at the start", 10, 0, 10},
-        {"five minutes before", 10, 300, 5},
         {"fire instant is now", 10, 600, 0},
         {"fire instant passed, start ahead", 10, 900, {}},
         {"in progress", -5, 0, {}},
@@ -107,7 +106,6 @@ TEST(CallNotificationPlanner, PlansFireInstantsAndSkips) {
         {"muted occurrence", 10, 0, {}, "A", Mute::thisOccurrence},
         {"another occurrence muted", 10, 0, 10, "A", Mute::otherOccurrence},
         {"excluded for notifications", 10, 0, {}, "A", Mute::none, L::systemNotifications},
-        {"excluded from the list only", 10, 0, 10, "A", Mute::none, L::eventList},
         {"joined", 10, 0, {}, "A", Mute::none, std::nullopt, true},
         {"calendar not chosen", 10, 0, {}, "B"},
         {"all-day", 10, 0, {}, "A", Mute::none, std::nullopt, false, true},
