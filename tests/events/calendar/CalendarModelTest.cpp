@@ -3,6 +3,7 @@
 #include "events/calendar/CalendarModel.h"
 
 #include "MemoryDefaults.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -38,10 +39,7 @@ protected:
     }
 
     void addEvent(const char* start) {
-        auto data = std::make_shared<platform::EventData>();
-        data->calendarIdentifier = QStringLiteral("A");
-        data->calendarItemExternalIdentifier = data->title = QString::fromLatin1(start);
-        store.addEvent(data, at(start), at(start) + std::chrono::hours(1));
+        store.addEvent(test::eventData(start, start), at(start), at(start) + std::chrono::hours(1));
     }
 
     platform::FakeCalendarStore store;

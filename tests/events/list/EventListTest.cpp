@@ -3,6 +3,7 @@
 // Berlin, seen at a fixed "now" (Tuesday 8 December 2026, 12:00).
 #include "../TestCalendars.h"
 #include "MemoryDefaults.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "events/list/EventListModel.h"
 #include "events/videocalls/VideoCallDetector.h"
@@ -46,10 +47,7 @@ protected:
 
     void event(const char* title, const char* start, const char* end,
                const std::function<void(EventData&)>& adjust = {}) {
-        auto data = std::make_shared<EventData>();
-        data->title = QString::fromLatin1(title);
-        data->calendarIdentifier = QStringLiteral("A");
-        data->calendarItemExternalIdentifier = data->title;
+        auto data = test::eventData(title, title);
         if (adjust)
             adjust(*data);
         store.addEvent(data, at(start), at(end));
