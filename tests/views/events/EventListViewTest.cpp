@@ -4,6 +4,7 @@
 #include "views/events/EventListView.h"
 
 #include "MemoryDefaults.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "events/EventsController.h"
 #include "events/videocalls/VideoCallDetector.h"
@@ -57,10 +58,7 @@ protected:
 
     void event(const QString& title, kit::Instant start, std::chrono::minutes length,
                const QString& location = {}) {
-        auto data = std::make_shared<platform::EventData>();
-        data->title = title;
-        data->calendarIdentifier = QStringLiteral("A");
-        data->calendarItemExternalIdentifier = title;
+        auto data = test::eventData(qUtf8Printable(title), qUtf8Printable(title));
         data->extra().location = location;
         store.addEvent(data, start, start + length);
     }
