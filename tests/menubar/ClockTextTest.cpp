@@ -2,7 +2,6 @@
 #include "menubar/ClockText.h"
 
 #include "TestSupport.h"
-#include "menubar/MenuBarIcons.h"
 #include "menubar/MenuDateLine.h"
 
 #include <gtest/gtest.h>
@@ -118,14 +117,6 @@ TEST(ClockText, UsesTheSystemZoneRulesAndTheLocaleWeekRules) {
             QString::fromLatin1(row.expected))
             << row.zone << " " << row.instant;
     }
-}
-
-TEST(MenuBarIcons, PickerListsEveryIconOnceInOrder) {
-    const auto icons = menubar::menuBarIcons();
-    ASSERT_EQ(icons.size(), settings::EnumInfo<MenuBarIconType>::cases.size());
-    for (std::size_t i = 0; i < icons.size(); ++i)
-        EXPECT_EQ(icons[i].type, settings::EnumInfo<MenuBarIconType>::cases[i].value);
-    EXPECT_EQ(menubar::pickerLabel(MenuBarIconType::dateAndDayOfWeek), u("Date & day of week"));
 }
 
 TEST(MenuDateLine, PatternOrComposedLine) {
