@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The event the tests build most: a title, an external identifier and a calendar, nothing else.
+// What the calendar tests build most: an event with a title, an external identifier and a
+// calendar, nothing else; a store change.
 #pragma once
 
 #include "platform/CalendarTypes.h"
+#include "platform/StoreChange.h"
 
 #include <memory>
+#include <optional>
 
 namespace ruvo::test {
 
@@ -15,6 +18,14 @@ inline std::shared_ptr<platform::EventData> eventData(const char* title, const c
     data->calendarItemExternalIdentifier = QString::fromUtf8(uid);
     data->calendarIdentifier = QString::fromUtf8(calendar);
     return data;
+}
+
+// A change of `span`, or of unknown extent without one.
+inline platform::StoreChange changeOf(const std::optional<platform::DateRange>& span) {
+    auto change = span ? platform::StoreChange::nothing() : platform::StoreChange::everything();
+    if (span)
+        change.add(*span);
+    return change;
 }
 
 } // namespace ruvo::test

@@ -5,10 +5,6 @@
 #include "TestEvents.h"
 #include "TestSupport.h"
 #include "platform/CalendarTypes.h"
-#include "platform/StoreChange.h"
-
-#include <memory>
-#include <optional>
 
 namespace ruvo::test {
 
@@ -21,14 +17,6 @@ inline std::vector<platform::Calendar> calendarsAB() {
     calendars[0].identifier = QStringLiteral("A");
     calendars[1].identifier = QStringLiteral("B");
     return calendars;
-}
-
-// A change of `span`, or of unknown extent without one.
-inline platform::StoreChange changeOf(const std::optional<platform::DateRange>& span) {
-    auto change = span ? platform::StoreChange::nothing() : platform::StoreChange::everything();
-    if (span)
-        change.add(*span);
-    return change;
 }
 
 } // namespace ruvo::test

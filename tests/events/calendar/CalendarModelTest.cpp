@@ -183,9 +183,7 @@ TEST_F(CalendarModelTest, DotsAreReadAgainOnlyForChangesOfTheGridsDays) {
         {"unknown", std::nullopt, true},
     };
     for (const auto& row : rows) {
-        change = row.span ? platform::StoreChange::nothing() : platform::StoreChange::everything();
-        if (row.span)
-            change.add(*row.span);
+        change = test::changeOf(row.span);
         const int before = store.eventQueryCount;
         eventsDidChange.emit();
         EXPECT_EQ(store.eventQueryCount > before, row.isRead) << row.name;

@@ -278,10 +278,7 @@ TEST_F(EventListViewTest, StoreChangesUpdateOncePerBurstOnlyForTheShownDaysKeepi
             event(QLatin1String(row.added), at("2026-12-08T08:30:00+01:00"), 15min);
         const int before = view->refreshCount();
         for (const auto& span : row.burst) {
-            auto change = platform::StoreChange::nothing();
-            if (span)
-                change.add(*span);
-            store.changeFromOutside(span ? change : platform::StoreChange::everything());
+            store.changeFromOutside(test::changeOf(span));
             scheduler.advance(30ms);
         }
         scheduler.advance(1s);
