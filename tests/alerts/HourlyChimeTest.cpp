@@ -177,17 +177,3 @@ TEST(HourlyChime, ZoneChangeMovesTheHoursAndSettingsApplyAtTheNextTick) {
     c.chime.reset();
     EXPECT_FALSE(c.ticks.isRunning(menubar::ClockTimer::Precision::hour));
 }
-
-TEST(HourlyChime, PlansTheChimesOfTheDefaultWindowOnlyWhenOn) {
-    std::vector<kit::Instant> hours;
-    for (kit::Instant t = at("2026-12-04T00:00:00-05:00"); t < at("2026-12-05T00:00:00-05:00");
-         t += 1h)
-        hours.push_back(t);
-    alerts::ChimeSettings settings{true, QStringLiteral("gong"), 0.5, range(9, 0, 22, 0)};
-    const auto planned = alerts::plannedChimes(hours, settings, kNewYork);
-    ASSERT_EQ(planned.size(), 14u);
-    EXPECT_EQ(planned.front().fireAt, at("2026-12-04T09:00:00-05:00"));
-    EXPECT_EQ(planned.back().fireAt, at("2026-12-04T22:00:00-05:00"));
-    settings.isEnabled = false;
-    EXPECT_TRUE(alerts::plannedChimes(hours, settings, kNewYork).empty());
-}
