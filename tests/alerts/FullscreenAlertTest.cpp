@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AlertEvents.h"
 #include "MemoryDefaults.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "alerts/FullscreenAlertController.h"
 #include "kit/VirtualScheduler.h"
@@ -18,14 +18,12 @@ namespace ruvo::alerts {
 namespace {
 
 using namespace std::chrono_literals;
-using platform::Attendee;
 using platform::EventData;
 using platform::ParticipantStatus;
-using settings::FullscreenNotificationOnlyEventStatus;
 using test::at;
 namespace keys = settings::keys;
 
-const kit::Instant kNow = test::kAlertsNow;
+const kit::Instant kNow = test::at("2026-12-07T14:00:00Z"); // Monday, 09:00 in New York
 
 std::shared_ptr<EventData> eventData(const char* title, const char* calendar = "A") {
     return test::eventData(title, qPrintable(QString::fromUtf8(title).toLower()), calendar);
@@ -52,7 +50,7 @@ struct Fixture : test::MemoryDefaults {
     std::unique_ptr<FullscreenAlertController> controller;
 
     Fixture() {
-        store.calendarList = test::calendarsAB();
+        store.calendarList = test::workHomeTodoCalendars(false);
         defaults.set(keys::fullscreenNotifications_isEnabled, true);
         defaults.set(keys::fullscreenNotifications_calendars, {QStringLiteral("A")});
     }

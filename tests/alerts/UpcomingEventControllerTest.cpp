@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alerts/UpcomingEventController.h"
 
-#include "AlertEvents.h"
 #include "MemoryDefaults.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -16,11 +16,10 @@ namespace ruvo::alerts {
 namespace {
 
 using namespace std::chrono_literals;
-using platform::EventData;
 using test::at;
 namespace keys = settings::keys;
 
-const kit::Instant kNow = test::kAlertsNow;
+const kit::Instant kNow = test::at("2026-12-07T14:00:00Z"); // Monday, 09:00 in New York
 
 using test::eventData;
 
@@ -36,7 +35,7 @@ struct Fixture : test::MemoryDefaults {
     std::unique_ptr<UpcomingEventController> controller;
 
     Fixture() {
-        store.calendarList = test::calendarsAB();
+        store.calendarList = test::workHomeTodoCalendars(false);
         store.calendarList[0].colour = QStringLiteral("#ff0000");
     }
 

@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 using namespace ruvo;
-using platform::Attendee;
-using platform::EventData;
 using platform::ParticipantStatus;
 using ruvo::test::at;
 using videocalls::CallEvent;

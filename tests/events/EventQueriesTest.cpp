@@ -2,7 +2,6 @@
 #include "events/EventQueries.h"
 
 #include "MemoryDefaults.h"
-#include "TestCalendars.h"
 #include "TestEvents.h"
 #include "TestSupport.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -11,7 +10,6 @@
 #include <gtest/gtest.h>
 
 using namespace ruvo;
-using platform::Attendee;
 using platform::EventData;
 using platform::ParticipantStatus;
 using ruvo::test::at;

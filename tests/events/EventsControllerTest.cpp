@@ -2,7 +2,7 @@
 #include "events/EventsController.h"
 
 #include "MemoryDefaults.h"
-#include "TestCalendars.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"

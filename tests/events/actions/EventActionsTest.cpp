@@ -16,7 +16,6 @@
 using namespace ruvo;
 using namespace ruvo::events::actions;
 using platform::Attendee;
-using platform::EventData;
 using ruvo::test::at;
 namespace keys = settings::keys;
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The event list's sections, past events and overdue reminders over one fixed calendar in
 // Berlin, seen at a fixed "now" (Tuesday 8 December 2026, 12:00).
-#include "../TestCalendars.h"
 #include "MemoryDefaults.h"
 #include "TestEvents.h"
 #include "TestSupport.h"

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 using namespace ruvo;
-using events::RowState;
 using ruvo::test::at;
 
 namespace {
