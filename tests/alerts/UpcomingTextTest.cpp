@@ -185,7 +185,6 @@ TEST(JoinMenuLabel, OneShortLineOfPlainText) {
          u"Join Quarterly planning and budget review fo\u2026"},
         {u"1234567890123456789012345678901234567890",
          u"Join 1234567890123456789012345678901234567890"},
-        {u"", u"Join Video Call"},
         {u" \n ", u"Join Video Call"},
     };
     for (const Row& row : rows)
