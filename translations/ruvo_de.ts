@@ -573,6 +573,10 @@ Wenn die Leiste wenig Platz hat, verbirgt sie manche Elemente womöglich hinter 
         <source>Ruvo&apos;s panel plugin is installed. If the panel does not show the clock yet, add it:</source>
         <translation>Das Leisten-Plugin von Ruvo ist installiert. Zeigt die Leiste die Uhr noch nicht, fügen Sie es hinzu:</translation>
     </message>
+    <message>
+        <source>Ruvo&apos;s clock is in the panel. Click it to open the calendar.</source>
+        <translation>Die Uhr von Ruvo ist in der Leiste. Klicken Sie darauf, um den Kalender zu öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>FolderShortcutRunner</name>

@@ -81,7 +81,11 @@ std::unique_ptr<platform::UserCalendarStore> openCalendarStore(const QString& co
 // the "more" menu.
 void connectShellWindows(views::ShellWindows& windows, Panel& panel, const QString& configFolder,
                          std::function<void()> openSettings) {
-    windows.panelHost = [] { return onboarding::detectPanelHost(platform::probeThisDesktop()); };
+    windows.panelHost = [&panel] {
+        platform::DesktopFacts facts = platform::probeThisDesktop();
+        facts.isAppletShowing = panel.isAppletShowing();
+        return onboarding::detectPanelHost(facts);
+    };
     windows.calendarsFound = [configFolder] {
         return onboarding::describeCalendarsFound(platform::discoverUserSetup(configFolder));
     };

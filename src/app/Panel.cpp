@@ -47,7 +47,10 @@ void Panel::createStatusItem() {
     m_applet.registerOn(QDBusConnection::sessionBus());
     // One clock in the panel: the tray's square steps aside while an applet shows the text.
     QObject::connect(&m_applet.clients(), &platform::PanelAppletClients::shownChanged, &m_applet,
-                     [this](bool isShown) { m_trayItem->setPassive(isShown); });
+                     [this](bool isShown) {
+                         m_trayItem->setPassive(isShown);
+                         m_windows.onPanelChanged();
+                     });
     m_item = std::make_unique<platform::StatusItemPair>(*m_trayItem, m_applet);
     updateMenu();
     m_item->onMenuEntryChosen([this](const QString& id) { onMenuEntry(id); });

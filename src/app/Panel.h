@@ -36,6 +36,8 @@ public:
     void setJoinEntry(const QString& label, std::function<void()> join);
     // What "New Event" does, in the item's menu and in the menu window.
     void setNewEventAction(std::function<void()> newEvent);
+    // Whether an applet of ours shows the clock in the panel now.
+    bool isAppletShowing() const { return m_applet.clients().isShown(); }
 
 private:
     void createStatusItem();

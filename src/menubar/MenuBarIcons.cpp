@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menubar/MenuBarIcons.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
 #include <array>
 
 namespace ruvo::menubar {
@@ -54,7 +54,7 @@ std::span<const MenuBarIconInfo> menuBarIcons() {
 QString pickerLabel(MenuBarIconType type) {
     for (const auto& icon : kIcons)
         if (icon.type == type)
-            return QString::fromUtf8(icon.label);
+            return QCoreApplication::translate("MenuBarIcons", icon.label);
     return {};
 }
 

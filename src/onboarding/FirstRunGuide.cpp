@@ -41,7 +41,16 @@ GuideStep addXfcePlugin() {
             {}};
 }
 
+// Plasma's and Xfce's: the applet is in the panel already, nothing is left to do.
+FirstRunGuide appletShowing() {
+    return {QCoreApplication::translate(
+                "FirstRunGuide", "Ruvo's clock is in the panel. Click it to open the calendar."),
+            {}};
+}
+
 FirstRunGuide plasma(const PanelHost& host) {
+    if (host.isAppletShowing)
+        return appletShowing();
     if (host.hasApplet)
         return {QCoreApplication::translate(
                     "FirstRunGuide",
@@ -61,6 +70,8 @@ FirstRunGuide plasma(const PanelHost& host) {
 }
 
 FirstRunGuide xfce(const PanelHost& host) {
+    if (host.isAppletShowing)
+        return appletShowing();
     if (host.hasApplet)
         return {QCoreApplication::translate(
                     "FirstRunGuide",

@@ -65,7 +65,7 @@ QString extensionName(AppIndicatorExtension state) {
 
 bool PanelHost::isClockVisibleAsIs() const {
     return kind == PanelHostKind::gnome || kind == PanelHostKind::tray ||
-           kind == PanelHostKind::xembedTray;
+           kind == PanelHostKind::xembedTray || isAppletShowing;
 }
 
 PanelHost detectPanelHost(const platform::DesktopFacts& facts) {
@@ -78,6 +78,7 @@ PanelHost detectPanelHost(const platform::DesktopFacts& facts) {
                       facts.installedApplets.contains(QStringLiteral("plasma"))) ||
                      (host.kind == PanelHostKind::xfce &&
                       facts.installedApplets.contains(QStringLiteral("xfce")));
+    host.isAppletShowing = host.hasApplet && facts.isAppletShowing;
     return host;
 }
 

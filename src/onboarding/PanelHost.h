@@ -27,6 +27,7 @@ struct PanelHost {
     QString desktop;        // the first name of XDG_CURRENT_DESKTOP that we know, else the first
     bool hasTray = false;   // a StatusNotifierItem host listens: the tray icon shows at least
     bool hasApplet = false; // Ruvo's applet for this panel is installed (it may not be added)
+    bool isAppletShowing = false; // and shows the clock in the panel right now
     // Whether the clock shows without the user doing anything.
     bool isClockVisibleAsIs() const;
 };

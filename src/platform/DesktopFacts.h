@@ -21,6 +21,7 @@ struct DesktopFacts {
     AppIndicatorExtension appIndicator = AppIndicatorExtension::unknown;
     QStringList running = {};          // of panelProcessNames(), the ones with a process
     QStringList installedApplets = {}; // "plasma", "xfce": Ruvo's applet is where it loads
+    bool isAppletShowing = false;      // one of those applets shows the clock at this moment
 
     bool operator==(const DesktopFacts&) const = default;
 };

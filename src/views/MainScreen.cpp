@@ -61,8 +61,11 @@ MainScreen::MainScreen(Dependencies dependencies, QWidget* parent)
     auto* header = new QHBoxLayout(m_header);
     header->setContentsMargins(0, 0, 0, 0);
     header->addWidget(m_dateLine, 1);
-    header->addWidget(m_addButton, 0, Qt::AlignRight);
-    header->addWidget(m_moreButton, 0, Qt::AlignRight);
+    // Keeps the buttons at the right edge while the date line is hidden; with alignments
+    // alone the row's width was shared out and "+" floated in the middle.
+    header->addStretch();
+    header->addWidget(m_addButton);
+    header->addWidget(m_moreButton);
     m_settings = m_deps.defaults.observe(
         {keys::showMoreMenu, keys::showAddEventButtonInMenu, keys::showTimeZonesInMenu,
          keys::timeZonesInMenu, keys::showTimeZonesAtTopOfMenu, keys::showCalendarInMenu,

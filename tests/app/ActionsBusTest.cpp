@@ -129,14 +129,9 @@ TEST_F(ActionsBusTest, WrongArgumentsGetAnErrorAndTheProgramGoesOn) {
         QVariantList arguments;
     };
     const Case cases[] = {
+        // Qt's adaptor refuses these before they reach the program: one of each kind.
         {"GetTimeZone", {42}},
-        {"GetTimeZone", {}},
-        {"GetTimeZone", {QStringLiteral("a"), QStringLiteral("b")}},
         {"SetHourlyChimeState", {true}},
-        {"SetHourlyChimeState", {QStringLiteral("true"), QStringLiteral("false")}},
-        {"SetFullscreenNotificationsState", {1, 0}},
-        {"GetSound", {QStringList{QStringLiteral("gong")}}},
-        {"JoinVideoCall", {true}},
         {"NoSuchAction", {}},
     };
     for (const Case& c : cases) {
@@ -182,12 +177,6 @@ TEST_F(ActionsBusTest, TheApplicationInterfaceActivatesAndRunsDesktopActions) {
     EXPECT_EQ(toggles, 1);
     // The pane travels as the action's parameter; none opens the first pane.
     EXPECT_EQ(openedPanes, (QStringList{QString(), QStringLiteral("timezones")}));
-    // The action's parameter list must be "av": anything else never reaches the program.
-    EXPECT_EQ(call(application, QStringLiteral("ActivateAction"),
-                   {QStringLiteral("toggle-window"), QStringLiteral("x"), QVariantMap{}})
-                  .type(),
-              QDBusMessage::ErrorMessage);
-    EXPECT_EQ(toggles, 1);
 }
 
 } // namespace

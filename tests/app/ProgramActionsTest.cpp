@@ -60,6 +60,10 @@ protected:
         int status;
         QString output;
     };
+    // The command line's words, split at spaces.
+    Outcome ruvo(const char* line) {
+        return ruvo(QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts));
+    }
     Outcome ruvo(const QStringList& arguments) {
         QProcess command;
         command.setProcessEnvironment(environment);
@@ -90,40 +94,27 @@ protected:
 
 TEST_F(ProgramActionsTest, TheCommandLineActsThroughTheRunningProgramOrOnTheSettings) {
     // Nothing runs: the command writes the settings itself, and starts nothing.
-    EXPECT_EQ(ruvo({QStringLiteral("action"), QStringLiteral("set-hourly-chime"),
-                    QStringLiteral("toggle")})
-                  .status,
-              0);
+    EXPECT_EQ(ruvo("action set-hourly-chime toggle").status, 0);
     EXPECT_FALSE(isOwned());
     EXPECT_TRUE(settingsText().contains(QLatin1String("hourlyChime_isEnabled")));
-    EXPECT_EQ(ruvo({QStringLiteral("action"), QStringLiteral("get-hourly-chime")}).output,
-              QStringLiteral("on\n"));
+    EXPECT_EQ(ruvo("action get-hourly-chime").output, QStringLiteral("on\n"));
 
     startProgram();
     const QString owner = caller.interface()->serviceOwner(DBusApplication::kServiceName);
-    EXPECT_EQ(
-        ruvo({QStringLiteral("action"), QStringLiteral("set-fullscreen"), QStringLiteral("on")})
-            .status,
-        0);
-    EXPECT_EQ(
-        ruvo({QStringLiteral("action"), QStringLiteral("get-fullscreen"), QStringLiteral("--json")})
-            .output,
-        QStringLiteral("true\n"));
-    EXPECT_EQ(ruvo({QStringLiteral("action"), QStringLiteral("get-hourly-chime")}).output,
-              QStringLiteral("on\n"));
-    EXPECT_EQ(ruvo({QStringLiteral("action"), QStringLiteral("join-video-call")}).status, 1);
-    EXPECT_EQ(ruvo({QStringLiteral("action"), QStringLiteral("get-sound"), QStringLiteral("Glass")})
-                  .status,
-              2);
+    EXPECT_EQ(ruvo("action set-fullscreen on").status, 0);
+    EXPECT_EQ(ruvo("action get-fullscreen --json").output, QStringLiteral("true\n"));
+    EXPECT_EQ(ruvo("action get-hourly-chime").output, QStringLiteral("on\n"));
+    EXPECT_EQ(ruvo("action join-video-call").status, 1);
+    EXPECT_EQ(ruvo("action get-sound Glass").status, 2);
 
     // A second start hands over to the running program and leaves it the name.
-    EXPECT_EQ(ruvo({}).status, 0);
+    EXPECT_EQ(ruvo("").status, 0);
     EXPECT_EQ(caller.interface()->serviceOwner(DBusApplication::kServiceName).value(), owner);
 
     EXPECT_EQ(activateAction(QStringLiteral("toggle-window")).type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(activateAction(QStringLiteral("new-event")).type(), QDBusMessage::ReplyMessage);
     // `ruvo settings PANE` opens the running program's window and starts no second one.
-    EXPECT_EQ(ruvo({QStringLiteral("settings"), QStringLiteral("timezones")}).status, 0);
+    EXPECT_EQ(ruvo("settings timezones").status, 0);
     EXPECT_EQ(activateAction(QStringLiteral("settings")).type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(caller.interface()->serviceOwner(DBusApplication::kServiceName).value(), owner);
     EXPECT_EQ(program.state(), QProcess::Running);
@@ -140,9 +131,7 @@ TEST_F(ProgramActionsTest, ACalendarFileHandedOverIsImportedByTheRunningProgram)
                "END:VCALENDAR\r\n");
     file.close();
     EXPECT_EQ(ruvo({ics, QStringLiteral("mailto:nobody@example.org")}).status, 0);
-    const QStringList range{QStringLiteral("events"), QStringLiteral("--from"),
-                            QStringLiteral("2026-12-10T00:00:00Z"), QStringLiteral("--to"),
-                            QStringLiteral("2026-12-11T00:00:00Z")};
+    const char* range = "events --from 2026-12-10T00:00:00Z --to 2026-12-11T00:00:00Z";
     EXPECT_TRUE(test::processEventsUntil(
         [&] { return ruvo(range).output.contains(QLatin1String("Handed-over planning")); }, 30000));
     EXPECT_EQ(program.state(), QProcess::Running);

@@ -7,10 +7,6 @@
 #include "cli/EventsCommand.h"
 
 #include <QDirIterator>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <gtest/gtest.h>
 
 using namespace ruvo;
 

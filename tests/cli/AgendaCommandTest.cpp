@@ -6,11 +6,7 @@
 #include "cli/CommandFixture.h"
 #include "cli/EventsCommand.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 using namespace ruvo;
 using ruvo::test::at;

@@ -5,10 +5,6 @@
 #include "cli/EventsCommand.h"
 #include "settings/Keys.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 using namespace ruvo;
 namespace keys = settings::keys;
 

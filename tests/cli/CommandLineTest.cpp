@@ -67,18 +67,12 @@ TEST_F(CommandLine, UsageErrorsNameTheProblem) {
         {"defaults write x", "defaults write", "missing KEY JSON"},
         {"defaults lists", "defaults", "unknown action \"lists\""},
         {"bar --waybar --i3bar", "bar", "--waybar or --i3bar"},
-        {"menubar-text now", "menubar-text", "unexpected \"now\""},
-        {"agenda --date", "agenda", "Missing value after '--date'"},
         {"agenda --date 2026-13-01", "agenda", "not a date (YYYY-MM-DD): 2026-13-01"},
-        {"agenda --date tomorrow", "agenda", "not a date (YYYY-MM-DD): tomorrow"},
-        {"alerts --hours", "alerts", "Missing value after '--hours'"},
         {"alerts --hours 0", "alerts", "not a whole number from 1 to 744: 0"},
         {"alerts --hours 2h", "alerts", "not a whole number from 1 to 744: 2h"},
         {"alerts --hours 745", "alerts", "not a whole number from 1 to 744: 745"},
         {"month 2026-13", "month", "not a month (YYYY-MM, month 01 to 12): 2026-13"},
-        {"month 12-2026", "month", "12-2026"},
         {"month 2026-1", "month", "not a month (YYYY-MM, month 01 to 12): 2026-1"},
-        {"month 2026-12 2027-01", "month", "unexpected \"2027-01\""},
     };
     for (const auto& [line, form, problem] : rows) {
         SCOPED_TRACE(line);

@@ -7,12 +7,6 @@
 #include "platform/linux/VdirSources.h"
 #include "settings/Keys.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 using namespace ruvo;
 using ruvo::test::at;
 

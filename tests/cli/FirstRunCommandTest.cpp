@@ -3,10 +3,6 @@
 
 #include "CommandFixture.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 namespace ruvo::test {
 namespace {
 

@@ -4,11 +4,6 @@
 #include "cli/CommandFixture.h"
 #include "cli/EventsCommand.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <gtest/gtest.h>
-
 using namespace ruvo;
 
 namespace {

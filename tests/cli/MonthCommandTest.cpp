@@ -6,12 +6,6 @@
 #include "cli/EventsCommand.h"
 #include "settings/Keys.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 using namespace ruvo;
 using ruvo::test::at;
 namespace keys = settings::keys;

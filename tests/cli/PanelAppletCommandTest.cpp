@@ -4,7 +4,6 @@
 #include "CommandFixture.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 
 using namespace ruvo;

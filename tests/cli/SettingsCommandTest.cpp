@@ -3,9 +3,6 @@
 
 #include "CommandFixture.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-
 namespace ruvo::test {
 namespace {
 

@@ -53,7 +53,6 @@ TEST_F(TimeZonesCommand, ScriptsSeeStatusesOutputAndTheMenu) {
          {}},
         {{}, "describe|Africa/Cairo|--json", 0, "\"twentyFourHour\": \"15:00\"", {}},
         {{}, "describe|Mars/Base", 2, nullptr, {}},
-        {{}, "describe", 2, nullptr, {}},
         {{}, "add|Zürich", 0, "\tEurope/Zurich\t", {zurich}},
         {{zurich}, "add|Asia/Kathmandu", 0, "\tAsia/Kathmandu\tUTC+5:45", {zurich, kathmandu}},
         {{zurich}, "add|qqxzv", 1, nullptr, {zurich}},

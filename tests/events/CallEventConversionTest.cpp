@@ -1,41 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/CallEventConversion.h"
 
+#include "TestEvents.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace ruvo;
-using platform::Attendee;
-using platform::EventData;
 using platform::ParticipantStatus;
 using ruvo::test::at;
 using videocalls::CallEvent;
 
-namespace {
-
-std::shared_ptr<EventData> eventData(const char* uid, const char* title) {
-    auto data = std::make_shared<EventData>();
-    data->calendarIdentifier = QStringLiteral("work");
-    data->calendarItemExternalIdentifier = QString::fromLatin1(uid);
-    data->title = QString::fromLatin1(title);
-    return data;
-}
-
-} // namespace
-
 TEST(CallEventConversion, MapsEveryFieldAndTakesTheAccountFromTheCurrentUser) {
-    auto meet = eventData("meet-1", "Standup");
+    auto meet = test::eventData("Standup", "meet-1", "work");
     meet->extra().url = QStringLiteral("https://meet.google.com/abc-defg-hij");
     meet->extra().notes = QStringLiteral("Agenda");
     meet->extra().attendees = {{QStringLiteral("Ann"), QStringLiteral("ann@example.com"),
                                 ParticipantStatus::accepted, false},
                                {QStringLiteral("Me"), QStringLiteral("me@example.com"),
                                 ParticipantStatus::accepted, true}};
-    auto zoom = eventData("zoom-1", "Review");
+    auto zoom = test::eventData("Review", "zoom-1", "work");
     zoom->extra().location = QStringLiteral("https://us02web.zoom.us/j/123456789");
     zoom->extra().attendees = {{{}, QStringLiteral("ann@example.com"), {}, false}};
-    auto weekly = eventData("weekly-1", "Weekly");
+    auto weekly = test::eventData("Weekly", "weekly-1", "work");
     weekly->hasRecurrenceRules = true;
 
     struct Row {

@@ -2,7 +2,7 @@
 #include "events/EventQueries.h"
 
 #include "MemoryDefaults.h"
-#include "TestCalendars.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "platform/fake/FakeCalendarStore.h"
 #include "settings/Keys.h"
@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 using namespace ruvo;
-using platform::Attendee;
 using platform::EventData;
 using platform::ParticipantStatus;
 using ruvo::test::at;
@@ -27,10 +26,7 @@ protected:
 
     void add(const char* title, const char* calendar, const char* start,
              const std::function<void(EventData&)>& adjust = {}) {
-        auto data = std::make_shared<EventData>();
-        data->title = QString::fromLatin1(title);
-        data->calendarIdentifier = QString::fromLatin1(calendar);
-        data->calendarItemExternalIdentifier = data->title + QStringLiteral("-uid");
+        auto data = test::eventData(title, (std::string(title) + "-uid").c_str(), calendar);
         if (adjust)
             adjust(*data);
         store.addEvent(data, at(start), at(start) + std::chrono::hours(1));

@@ -2,7 +2,7 @@
 #include "events/RemainingEvents.h"
 
 #include "MemoryDefaults.h"
-#include "TestCalendars.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "platform/fake/FakeCalendarStore.h"
 #include "settings/Keys.h"
@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 using namespace ruvo;
-using platform::EventData;
 using ruvo::test::at;
 namespace keys = settings::keys;
 
@@ -73,9 +72,7 @@ TEST(RemainingEvents, CountsTodaysTimedEventsThatHaveNotEndedInTheCurrentZone) {
         store.calendarList = test::workHomeTodoCalendars(false);
         int uid = 0;
         for (const Occurrence& o : row.events) {
-            auto data = std::make_shared<EventData>();
-            data->calendarIdentifier = QString::fromLatin1(o.calendar);
-            data->calendarItemExternalIdentifier = QString::number(++uid);
+            auto data = test::eventData("", std::to_string(++uid).c_str(), o.calendar);
             data->isAllDay = o.isAllDay;
             if (o.isDeclined)
                 data->extra().attendees = {

@@ -4,7 +4,6 @@
 #include "kit/RealScheduler.h"
 #include "kit/VirtualScheduler.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <memory>
 

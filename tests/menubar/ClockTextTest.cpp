@@ -102,7 +102,6 @@ TEST(ClockText, UsesTheSystemZoneRulesAndTheLocaleWeekRules) {
     const Row rows[] = {
         // ICU's own 2022 rules put Mexico City at UTC-5 in July 2026; the system says -6.
         {"en_US", "America/Mexico_City", "2026-07-01T18:00:00Z", "HH:mm", "12:00"},
-        {"en_US", "Africa/Cairo", "2026-07-01T18:00:00Z", "HH:mm", "21:00"},
         // The night of a DST change: 01:59 EST, then 03:00 EDT.
         {"en_US", "America/New_York", "2026-03-08T06:59:00Z", "HH:mm z", "01:59 EST"},
         {"en_US", "America/New_York", "2026-03-08T07:00:00Z", "HH:mm z", "03:00 EDT"},
@@ -120,12 +119,10 @@ TEST(ClockText, UsesTheSystemZoneRulesAndTheLocaleWeekRules) {
     }
 }
 
-TEST(MenuBarIcons, PickerListsEveryIconOnceInOrder) {
-    const auto icons = menubar::menuBarIcons();
-    ASSERT_EQ(icons.size(), settings::EnumInfo<MenuBarIconType>::cases.size());
-    for (std::size_t i = 0; i < icons.size(); ++i)
-        EXPECT_EQ(icons[i].type, settings::EnumInfo<MenuBarIconType>::cases[i].value);
-    EXPECT_EQ(menubar::pickerLabel(MenuBarIconType::dateAndDayOfWeek), u("Date & day of week"));
+// The labels are marked for translation in a table of their own: they must come out translated.
+TEST(MenuBarIcons, PickerLabelsInTheUsersLanguage) {
+    const test::ScopedTranslations inGerman(QStringLiteral("de_DE"));
+    EXPECT_EQ(menubar::pickerLabel(MenuBarIconType::none), u("Keines"));
 }
 
 TEST(MenuDateLine, PatternOrComposedLine) {

@@ -33,7 +33,6 @@ TEST(ShortcutKeysTest, StoresKeyPositionsAndModifierBitsBothWays) {
         {Qt::CTRL | Qt::Key_5, 0x17, 0x1000}, // 5 and 6 sit out of order on the keyboard
         {Qt::CTRL | Qt::Key_6, 0x16, 0x1000},
         {QKeyCombination(Qt::Key_F5), 0x60, 0},
-        {Qt::ALT | Qt::Key_Space, 0x31, 0x0800},
         {Qt::CTRL | Qt::Key_Left, 0x7B, 0x1000},
     };
     for (const Row& row : rows) {

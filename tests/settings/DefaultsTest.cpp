@@ -23,7 +23,6 @@ TEST(Defaults, StoredObjectsThatDoNotConvertReadAsTheDefaultAndStayAsTheyAre) {
         {keys::calendarEventsDayCount.name, QVariant(qlonglong{100000000}), QStringLiteral("366")},
         {keys::calendarEventsDayCount.name, QVariant(qlonglong{-3}), QStringLiteral("0")},
         {keys::floatingClockOpacity.name, QVariant(7.5), QStringLiteral("1")},
-        {keys::menuBarTextSize.name, QVariant(1e9), QStringLiteral("200")},
         {keys::appearance.name, QVariant(QStringLiteral("purple")), QStringLiteral("\"system\"")},
         {keys::highlightDaysInCalendarStyle.name, QVariant(qlonglong{1}),
          QStringLiteral("\"redColor\"")},

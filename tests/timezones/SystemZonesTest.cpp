@@ -33,7 +33,6 @@ TEST(SystemZones, OffsetsComeFromTheSystemRules) {
         {"Africa/Cairo", "2045-07-01T12:00:00Z", 180, true}, // rule with hour 24
         {"Australia/Sydney", "2045-01-01T12:00:00Z", 660, true},
         {"Australia/Sydney", "2045-07-01T12:00:00Z", 600, false},
-        {"UTC", "2026-07-01T12:00:00Z", 0, false},
         {"Europe/Dublin", "2026-07-01T12:00:00Z", 60, true}, // negative DST in the file
         {"Europe/Dublin", "2026-01-15T12:00:00Z", 0, false},
         {"Europe/Dublin", "2045-07-01T12:00:00Z", 60, true},
@@ -68,11 +67,9 @@ TEST(PosixTzRule, ParsesTheFootersOfZoneFiles) {
     const Row rows[] = {
         {"EST5EDT,M3.2.0,M11.1.0", true, -18000, -14400},
         {"<+0530>-5:30", true, 19800, std::nullopt},
-        {"<+0545>-5:45", true, 20700, std::nullopt},
         {"EET-2EEST,M4.5.5/0,M10.5.4/24", true, 7200, 10800},
         {"<-03>3<-02>,M3.5.0/-2,M10.5.0/-1", true, -10800, -7200},
         {"IST-1GMT0,M10.5.0,M3.5.0/1", true, 3600, 0}, // negative DST (Dublin),
-        {"NZST-12NZDT,M9.5.0,M4.1.0/3", true, 43200, 46800},
         {"EST5EDT,M3.2.0", false, 0, 0},
         {"E5", false, 0, 0},
         {"EST5EDT,M13.2.0,M11.1.0", false, 0, 0},

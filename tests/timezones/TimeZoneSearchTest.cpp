@@ -41,7 +41,6 @@ TEST(TimeZoneSearch, QueriesAreNormalised) {
         {"", nullptr},
         {"the", nullptr},
         {"São Paulo", "são paulo"},
-        {"GMT-3", "utc-3"},
     };
     for (const Row& row : rows) {
         const auto query = SearchQuery::make(QString::fromUtf8(row.typed));
@@ -63,11 +62,8 @@ TEST(TimeZoneSearch, FindsPlacesByCityCountryZoneAndAbbreviation) {
         {"paris", "Paris, Île-de-France, France", "Europe/Paris"},
         {"São Paulo", "São Paulo, Brazil", "America/Sao_Paulo"},
         {"sao paulo", "São Paulo, Brazil", "America/Sao_Paulo"},
-        {"Zürich", "Zürich, Zurich, Switzerland", "Europe/Zurich"},
-        {"zurich", "Zürich, Zurich, Switzerland", "Europe/Zurich"},
         {"Москва", "Moscow, Russia", "Europe/Moscow"},           // Cyrillic, transliterated
         {"東京", "Tokyo, Japan", "Asia/Tokyo"},                  // Han, transliterated
-        {"Αθήνα", "Athens, Attica, Greece", "Europe/Athens"},    // Greek
         {"india", "Mumbai, Maharashtra, India", "Asia/Kolkata"}, // a country
         {"kolkata", "Kolkata, West Bengal, India", "Asia/Kolkata"},
         {"Pacific Time", "Pacific Time — PT (PST/PDT), United States", "America/Los_Angeles"},

@@ -95,6 +95,12 @@ TEST(MainScreen, SectionsInOrderAndOnlyWhenSwitchedOn) {
 
 TEST(MainScreen, EmptySectionsTakeNoRoomAndTheDateLineTicksWhileShown) {
     Fixture f;
+    f.fill(Section::calendar, "calendar");
+    f.window.showMenuWindow(std::nullopt);
+    QApplication::processEvents();
+    // No date line: "+" still sits beside "…" at the right edge.
+    EXPECT_LE(f.screen->moreButton()->x() - f.screen->addEventButton()->geometry().right(), 10);
+    f.screen->setSectionWidget(Section::calendar, nullptr);
     f.defaults.set(keys::showDayOfWeekInMenu, true);
     f.defaults.set(keys::showDateInMenu, true);
     f.defaults.set(keys::showTimeInMenu, true);

@@ -50,8 +50,8 @@ public:
     }
 
 private:
-    void add(const ParsedFile& parsed) {
-        m_writer.addFile(m_index, parsed, m_zones);
+    void add(quint32 place, const ParsedFile& parsed) {
+        m_writer.addFile(m_index, place, parsed, m_zones);
         m_hasEvents |= !parsed.singles.empty() || !parsed.series.empty();
         m_hasReminders |= !parsed.reminders.empty();
     }
@@ -72,12 +72,13 @@ private:
             }
             if (row.stamp != it->second || row.fingerprint != m_fingerprint)
                 return;
-            char& isDone = m_isDone[std::size_t(it - m_listing.begin())];
+            const auto place = quint32(it - m_listing.begin());
+            char& isDone = m_isDone[place];
             if (row.records.isEmpty()) { // known not to parse
                 isDone = 1;
             } else if (auto parsed =
                            decodeParsedFile(row.records, m_info.identifier, m_zones, pool)) {
-                add(*parsed);
+                add(place, *parsed);
                 isDone = 1;
                 if (++decoded % kParseBatch == 0)
                     pool = {};
@@ -100,9 +101,16 @@ private:
             loader.refreshFiles(part, batch);
             for (const auto& [name, entry] : part.files)
                 if (!entry.isBroken)
-                    add(entry.parsed);
+                    add(placeOf(name), entry.parsed);
             batch.clear();
         }
+    }
+
+    quint32 placeOf(const QString& name) const {
+        return quint32(
+            std::lower_bound(m_listing.begin(), m_listing.end(), name,
+                             [](const auto& entry, const QString& n) { return entry.first < n; }) -
+            m_listing.begin());
     }
 
     const CollectionInfo& m_info;

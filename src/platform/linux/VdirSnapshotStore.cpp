@@ -143,7 +143,7 @@ bool VdirSnapshotStore::decodeInto(const std::vector<quint32>& files,
         auto parsed = decodeParsedFile(file->records, c.info.identifier, m_zones, m_pool);
         if (!parsed)
             return false;
-        // Named by position: files were written in name order, so the order holds.
+        // Named by position: the picture holds a folder's files in name order.
         c.files.set(QStringLiteral("%1").arg(index, 10, 10, QLatin1Char('0')),
                     FileEntry{{}, std::move(*parsed), false});
     }

@@ -4,6 +4,7 @@
 #include "platform/linux/VdirLog.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace ruvo::platform::vdir {
 
@@ -53,7 +54,8 @@ quint32 SnapshotWriter::addFolder(const SnapshotFolder& f) {
     return quint32(m_folders.size() - 1);
 }
 
-void SnapshotWriter::addFile(quint32 folder, const ParsedFile& parsed, const ZoneTable& zones) {
+void SnapshotWriter::addFile(quint32 folder, quint32 place, const ParsedFile& parsed,
+                             const ZoneTable& zones) {
     const bool hasOpenReminder =
         std::any_of(parsed.reminders.begin(), parsed.reminders.end(),
                     [](const Reminder& r) { return !r.isCompleted && r.due; });
@@ -61,6 +63,7 @@ void SnapshotWriter::addFile(quint32 folder, const ParsedFile& parsed, const Zon
         return;
     const auto file = quint32(m_files.size());
     m_files.push_back(FileRow{append(encodeParsedFile(parsed, zones)), folder, 0});
+    m_places.push_back(place);
     for (const SingleRecord& s : parsed.singles) {
         const SpanRow span{s.times.start, s.times.start + s.times.duration, file, 0};
         (s.times.duration > kShortSpan ? m_long : m_singles).push_back(span);
@@ -86,6 +89,7 @@ bool SnapshotWriter::copyFolders(const VdirSnapshot& old,
             return false;
         newFileOf[i] = quint32(m_files.size());
         m_files.push_back(FileRow{append(file->records), *newFolderOf[row.folder], 0});
+        m_places.push_back(quint32(i)); // the old picture holds them in name order
     }
     const auto copy = [&](const VdirSnapshot::Table& from, auto& into) {
         using Row = typename std::decay_t<decltype(into)>::value_type;
@@ -112,7 +116,34 @@ template <class T> TableRow SnapshotWriter::table(const std::vector<T>& rows) {
     return t;
 }
 
+// Files by folder and place, the tables renumbered to match. The records stay where they were
+// written: a store reads them by offset.
+void SnapshotWriter::putFilesInOrder() {
+    std::vector<quint32> order(m_files.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [this](quint32 a, quint32 b) {
+        return std::pair(m_files[a].folder, m_places[a]) <
+               std::pair(m_files[b].folder, m_places[b]);
+    });
+    std::vector<quint32> numberOf(m_files.size());
+    std::vector<FileRow> files;
+    files.reserve(m_files.size());
+    for (quint32 file : order) {
+        numberOf[file] = quint32(files.size());
+        files.push_back(m_files[file]);
+    }
+    m_files = std::move(files);
+    for (auto* rows : {&m_singles, &m_long, &m_series})
+        for (SpanRow& row : *rows)
+            row.file = numberOf[row.file];
+    for (IndexRow& row : m_reminders)
+        row.file = numberOf[row.file];
+    std::sort(m_reminders.begin(), m_reminders.end(),
+              [](const IndexRow& a, const IndexRow& b) { return a.file < b.file; });
+}
+
 bool SnapshotWriter::commit() {
+    putFilesInOrder();
     std::sort(m_singles.begin(), m_singles.end(),
               [](const SpanRow& a, const SpanRow& b) { return a.first < b.first; });
     Header header{};

@@ -20,7 +20,10 @@ public:
 
     // Folders are numbered in the order they are added; files name their folder's number.
     quint32 addFolder(const SnapshotFolder& folder);
-    void addFile(quint32 folder, const ParsedFile& parsed, const ZoneTable& zones);
+    // A folder's files may come in any order; `place` (the file name's place in its folder)
+    // puts them in name order in the picture, the order in which a store meets them and lists
+    // events that start together.
+    void addFile(quint32 folder, quint32 place, const ParsedFile& parsed, const ZoneTable& zones);
     // Copies the files of the folders of `old` that `newFolderOf` gives a number (indexed by the
     // old folder's number), as they stand. False when a row of `old` cannot be read: the
     // picture is then incomplete and must not be committed.
@@ -32,10 +35,12 @@ private:
     explicit SnapshotWriter(kit::AtomicStream out);
     snapshot::Ref append(const QByteArray& bytes);
     template <class T> snapshot::TableRow table(const std::vector<T>& rows);
+    void putFilesInOrder();
 
     kit::AtomicStream m_out;
     std::vector<snapshot::FolderRow> m_folders;
     std::vector<snapshot::FileRow> m_files;
+    std::vector<quint32> m_places; // of each file in m_files
     std::vector<snapshot::SpanRow> m_singles, m_long, m_series;
     std::vector<snapshot::IndexRow> m_reminders;
 };

@@ -74,11 +74,13 @@ bool EventRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
 }
 
 QRect EventRowDelegate::joinRect(const QRect& rect) const {
-    const int height = lineHeight() + 6;
+    // Beside the title only: the time and its "Starts in …" below keep the row's whole width
+    // (beside every line, a German "Begann vor 12 Minuten" lost its end).
+    const int height = lineHeight() + 4;
     // As wide as the word needs in the current language ("Join", "Beitreten").
     const int width =
         std::max(kJoinWidth, QFontMetrics(QApplication::font()).horizontalAdvance(tr("Join")) + 12);
-    return {rect.right() - kMargin - width, rect.center().y() - height / 2, width, height};
+    return {rect.right() - kMargin - width, rect.top() + 3, width, height};
 }
 
 QRect EventRowDelegate::checkBoxRect(const QRect& rect) const {
@@ -157,7 +159,8 @@ void EventRowDelegate::paintItem(QPainter* painter, const QStyleOptionViewItem& 
     painter->fillRect(bar, m_model.calendarColour(r.item));
 
     int left = bar.right() + 6;
-    int right = rect.right() - kMargin;
+    const int right = rect.right() - kMargin;
+    int titleRight = right;
     if (texts.showsJoinButton) {
         const QRect join = joinRect(rect);
         painter->setPen(option.palette.color(QPalette::Highlight));
@@ -165,7 +168,7 @@ void EventRowDelegate::paintItem(QPainter* painter, const QStyleOptionViewItem& 
         painter->drawRoundedRect(join.adjusted(0, 0, -1, -1), 5, 5);
         painter->setFont(QApplication::font());
         painter->drawText(join, Qt::AlignCenter, tr("Join"));
-        right = join.left() - 6;
+        titleRight = join.left() - 6;
     }
     if (texts.isReminder) {
         const QRect box = checkBoxRect(rect);
@@ -179,7 +182,7 @@ void EventRowDelegate::paintItem(QPainter* painter, const QStyleOptionViewItem& 
     titleFont.setBold(true);
     painter->setFont(titleFont);
     painter->setPen(option.palette.color(QPalette::Text));
-    QRect first(left, rect.top() + 5, right - left, line);
+    QRect first(left, rect.top() + 5, titleRight - left, line);
     if (!texts.priorityMarks.isEmpty()) {
         painter->setPen(QColor(Qt::red).darker(120));
         painter->drawText(first, Qt::AlignRight | Qt::AlignVCenter, texts.priorityMarks);

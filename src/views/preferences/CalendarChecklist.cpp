@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/preferences/CalendarChecklist.h"
 
-#include "views/preferences/ChecklistDelegate.h"
-
 #include <QDir>
 #include <QHeaderView>
 #include <QJsonArray>
@@ -22,7 +20,6 @@ CalendarChecklist::CalendarChecklist(KeyBinding& binding, const SettingsServices
     setAccessibleName(label);
     setHeaderHidden(true);
     setRootIsDecorated(false);
-    setItemDelegate(new ChecklistDelegate(this));
     setTextElideMode(Qt::ElideMiddle); // a long folder keeps its last, telling part
     setMinimumHeight(90);
     setMaximumHeight(170);

@@ -3,17 +3,16 @@
 
 #include "settings/Keys.h"
 #include "views/shell/Palettes.h"
+#include "views/shell/ProgramStyle.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 namespace ruvo::views {
 
 AppearanceApplier::AppearanceApplier(const settings::Defaults& defaults,
                                      platform::ColorSchemePreference& desktop)
     : m_defaults(defaults), m_desktop(desktop) {
-    QApplication::setStyle(
-        QStyleFactory::create(QStringLiteral("Fusion"))); // one style honours both palettes
+    QApplication::setStyle(new ProgramStyle); // one style honours both palettes
     m_setting = m_defaults.observe(settings::keys::appearance, [this](const auto&) { apply(); },
                                    {.initial = true});
     m_desktopChange = m_desktop.changed.connect([this] { apply(); });

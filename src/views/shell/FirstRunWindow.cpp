@@ -48,16 +48,26 @@ FirstRunWindow::FirstRunWindow(const onboarding::FirstRunGuide& guide,
 }
 
 void FirstRunWindow::addPanelSection(const onboarding::FirstRunGuide& guide) {
-    auto* panel = new QGroupBox(tr("Your Panel"), this);
-    auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(plainLabel(guide.summary, panel));
+    m_panel = new QGroupBox(tr("Your Panel"), this);
+    new QVBoxLayout(m_panel);
+    showPanelGuide(guide);
+    body()->addWidget(m_panel);
+}
+
+void FirstRunWindow::showPanelGuide(const onboarding::FirstRunGuide& guide) {
+    QLayout* layout = m_panel->layout();
+    while (QLayoutItem* item = layout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    layout->addWidget(plainLabel(guide.summary, m_panel));
     int number = 0;
     for (const auto& step : guide.steps) {
-        layout->addWidget(plainLabel(tr("%1. %2").arg(++number).arg(step.text), panel));
+        layout->addWidget(plainLabel(tr("%1. %2").arg(++number).arg(step.text), m_panel));
         if (!step.snippet.isEmpty())
-            layout->addWidget(snippetRow(step.snippet, panel));
+            layout->addWidget(snippetRow(step.snippet, m_panel));
     }
-    body()->addWidget(panel);
+    adjustSize();
 }
 
 void FirstRunWindow::addCalendarsSection() {

@@ -21,11 +21,15 @@ public:
     // machine once showCalendarsFound() has run.
     QGroupBox* calendarsSection() const { return m_calendars; }
     void showCalendarsFound(const onboarding::CalendarsFound& found);
+    // The panel section says `guide` instead, as when an applet starts showing the clock.
+    void showPanelGuide(const onboarding::FirstRunGuide& guide);
+    QGroupBox* panelSection() const { return m_panel; }
 
 private:
     void addPanelSection(const onboarding::FirstRunGuide& guide);
     void addCalendarsSection();
 
+    QGroupBox* m_panel = nullptr;
     QGroupBox* m_calendars = nullptr;
 };
 

@@ -11,7 +11,10 @@ struct Roles {
 };
 
 QPalette paletteFrom(const Roles& r) {
-    QPalette p;
+    // The bevel shades (Light, Midlight, Mid, Dark, Shadow) come from our own button colour:
+    // a default palette is a copy of the program's current one, whose shades belonged to the
+    // other appearance (white divider lines and row hovers on the dark palette).
+    QPalette p(r.button, r.window);
     p.setColor(QPalette::Window, r.window);
     p.setColor(QPalette::WindowText, r.text);
     p.setColor(QPalette::Base, r.base);

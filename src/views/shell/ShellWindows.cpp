@@ -42,6 +42,11 @@ FirstRunWindow* ShellWindows::firstRunWindow() const {
     return qobject_cast<FirstRunWindow*>(m_welcome.data());
 }
 
+void ShellWindows::onPanelChanged() {
+    if (FirstRunWindow* window = firstRunWindow(); window && panelHost)
+        window->showPanelGuide(onboarding::firstRunGuide(panelHost()));
+}
+
 void ShellWindows::showTip(const QString& title, const QString& message) {
     auto* box = new QMessageBox(QMessageBox::Information, title, message, QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);

@@ -26,6 +26,8 @@ public:
 
     // The first-run window while it is open, for the calendars found to be listed in it.
     FirstRunWindow* firstRunWindow() const;
+    // The panel changed (an applet came or went): the open first-run window says so.
+    void onPanelChanged();
 
     std::function<void()> statusItemCheck; // set by the status item's owner
     std::function<void()> openSettings;    // opens the settings window

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MemoryDefaults.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "events/actions/ActionLinks.h"
 #include "events/actions/EventMuting.h"
@@ -15,7 +16,6 @@
 using namespace ruvo;
 using namespace ruvo::events::actions;
 using platform::Attendee;
-using platform::EventData;
 using ruvo::test::at;
 namespace keys = settings::keys;
 
@@ -24,10 +24,7 @@ namespace {
 platform::Event makeEvent(const char* uid, const char* title = "",
                           std::vector<Attendee> attendees = {}, bool recurring = false,
                           const char* start = "2026-12-07T09:00:00Z", bool allDay = false) {
-    auto data = std::make_shared<EventData>();
-    data->calendarIdentifier = QStringLiteral("work");
-    data->calendarItemExternalIdentifier = QString::fromUtf8(uid);
-    data->title = QString::fromUtf8(title);
+    auto data = test::eventData(title, uid, "work");
     data->hasRecurrenceRules = recurring;
     data->isAllDay = allDay;
     if (!attendees.empty())
@@ -64,7 +61,6 @@ TEST(ActionLinks, MapLinksEncodeThePlaceForEachService) {
          "geo:0,0?q=Room%204%20%26%205%20%232%20Main%20St.%201%2B2"},
         {false, false, "a?b=c/d", "https://www.openstreetmap.org/search?query=a%3Fb%3Dc%2Fd"},
         {false, false, " \n\t ", nullptr},
-        {true, false, "", nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.location);

@@ -3,6 +3,7 @@
 #include "events/calendar/CalendarModel.h"
 
 #include "MemoryDefaults.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -38,10 +39,7 @@ protected:
     }
 
     void addEvent(const char* start) {
-        auto data = std::make_shared<platform::EventData>();
-        data->calendarIdentifier = QStringLiteral("A");
-        data->calendarItemExternalIdentifier = data->title = QString::fromLatin1(start);
-        store.addEvent(data, at(start), at(start) + std::chrono::hours(1));
+        store.addEvent(test::eventData(start, start), at(start), at(start) + std::chrono::hours(1));
     }
 
     platform::FakeCalendarStore store;
@@ -185,9 +183,7 @@ TEST_F(CalendarModelTest, DotsAreReadAgainOnlyForChangesOfTheGridsDays) {
         {"unknown", std::nullopt, true},
     };
     for (const auto& row : rows) {
-        change = row.span ? platform::StoreChange::nothing() : platform::StoreChange::everything();
-        if (row.span)
-            change.add(*row.span);
+        change = test::changeOf(row.span);
         const int before = store.eventQueryCount;
         eventsDidChange.emit();
         EXPECT_EQ(store.eventQueryCount > before, row.isRead) << row.name;

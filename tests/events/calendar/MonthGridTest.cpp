@@ -3,6 +3,7 @@
 #include "events/calendar/MonthGrid.h"
 
 #include "MemoryDefaults.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "events/calendar/CalendarDots.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -68,11 +69,8 @@ protected:
     }
 
     void add(const char* calendar, const char* start, const char* end) {
-        auto data = std::make_shared<platform::EventData>();
-        data->calendarIdentifier = QString::fromLatin1(calendar);
-        data->title = QStringLiteral("%1 %2").arg(data->calendarIdentifier).arg(++m_count);
-        data->calendarItemExternalIdentifier = data->title;
-        store.addEvent(data, at(start), at(end));
+        const std::string title = calendar + (" " + std::to_string(++m_count));
+        store.addEvent(test::eventData(title.c_str(), title.c_str(), calendar), at(start), at(end));
     }
 
     // The dots of each day of 30 Nov ... 10 Jan (December 2026, Monday first), as colour names.

@@ -3,6 +3,7 @@
 // 8 December 2026 in Berlin.
 #include "events/list/EventRowTexts.h"
 
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "events/videocalls/VideoCallDetector.h"
 #include "platform/fake/FakeUrlOpener.h"
@@ -10,17 +11,13 @@
 #include <gtest/gtest.h>
 
 using namespace ruvo;
-using events::RowState;
 using ruvo::test::at;
 
 namespace {
 
 events::CalendarItem event(const char* start, const char* end, bool isAllDay = false,
                            const char* location = "") {
-    auto data = std::make_shared<platform::EventData>();
-    data->title = QStringLiteral("e");
-    data->calendarIdentifier = QStringLiteral("A");
-    data->calendarItemExternalIdentifier = QString::fromLatin1(start);
+    auto data = test::eventData("e", start);
     data->isAllDay = isAllDay;
     data->extra().location = QString::fromLatin1(location);
     return platform::Event(data, at(start), at(end), at(start));

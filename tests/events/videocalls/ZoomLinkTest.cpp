@@ -31,8 +31,6 @@ TEST(ZoomLink, ReadsNumberAndPasswordOfEveryForm) {
          "zoommtg://zoom.us/join?confno=777888999"},
         {"https://www.zoomgov.com/j/1601234567?pwd=g", K::meeting, "1601234567", "g",
          "zoommtg://www.zoomgov.com/join?confno=1601234567&pwd=g"},
-        {"https://zoom.de/j/5551234567", K::meeting, "5551234567", "",
-         "zoommtg://zoom.de/join?confno=5551234567"},
         {"https://zoom.com/j/2223334445?pwd=a%2Bb", K::meeting, "2223334445", "a+b",
          "zoommtg://zoom.com/join?confno=2223334445&pwd=a%2Bb"},
         {"https://acme.zoom.us/w/99887766554?tk=t", K::webinar, "99887766554", "",

@@ -30,8 +30,6 @@ TEST(DesktopAcceleratorsTest, readsGnomeAndKdeForms) {
         {"<Primary><Alt>t", true, QKeyCombination(Ctrl | Alt, Qt::Key_T)},
         {"<Control><Shift>Escape", true, QKeyCombination(Ctrl | Shift, Qt::Key_Escape)},
         {"<Ctrl><Super>Page_Down", true, QKeyCombination(Ctrl | Super, Qt::Key_PageDown)},
-        {"<Alt>F4", true, QKeyCombination(Alt, Qt::Key_F4)},
-        {"<Super>1", true, QKeyCombination(Super, Qt::Key_1)},
         {"<Shift><Super>bracketleft", true, QKeyCombination(Shift | Super, Qt::Key_BracketLeft)},
         {"<Mod1>space", true, QKeyCombination(Alt, Qt::Key_Space)},
         {"Print", true, QKeyCombination(Qt::Key_Print)},
@@ -44,10 +42,8 @@ TEST(DesktopAcceleratorsTest, readsGnomeAndKdeForms) {
         {"/org/gnome/settings-daemon/plugins/media-keys/custom0/", true, std::nullopt},
         {"Meta+Left", false, QKeyCombination(Super, Qt::Key_Left)},
         {"Ctrl+Alt+T", false, QKeyCombination(Ctrl | Alt, Qt::Key_T)},
-        {"Meta+Shift+S", false, QKeyCombination(Super | Shift, Qt::Key_S)},
         {"Volume Up", false, QKeyCombination(Qt::Key_VolumeUp)},
         {"none", false, std::nullopt},
-        {"", false, std::nullopt},
         {"Ctrl+F1, Ctrl+F2", false, std::nullopt},
     };
     for (const Case& c : cases) {

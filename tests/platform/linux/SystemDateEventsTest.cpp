@@ -22,7 +22,6 @@ TEST(MidnightTimer, NextLocalMidnightAcrossZonesAndDstChanges) {
         const char* expected;
     };
     const Row rows[] = {
-        {"America/New_York", "2026-12-04T14:41:05Z", "2026-12-05T05:00:00Z"},
         {"America/New_York", "2026-12-05T04:59:59Z", "2026-12-05T05:00:00Z"},
         {"America/New_York", "2026-12-05T05:00:00Z", "2026-12-06T05:00:00Z"},
         // The day of the spring change is 23 hours long.

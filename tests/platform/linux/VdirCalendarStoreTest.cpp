@@ -249,27 +249,6 @@ TEST(VdirCalendarStore, ImportCopiesEachItemIntoItsOwnFile) {
     EXPECT_FALSE(store->importFile(other.path() + QStringLiteral("/missing.ics"), work));
 }
 
-// Real inotify, virtual time: a burst of writes by another program is one re-scan, one signal.
-TEST(VdirCalendarStore, ABurstOfChangesOnDiskIsOneSignal) {
-    test::TempVdir vdir;
-    kit::VirtualScheduler scheduler(at("2026-12-06T09:00:00Z"));
-    auto store = vdir.open({}, &scheduler);
-    int changes = 0;
-    auto subscription = store->storeChanged().connect([&] { ++changes; });
-    for (int i = 0; i < 10; ++i)
-        vdir.write(QStringLiteral("n%1.ics").arg(i),
-                   event(QStringLiteral("n%1").arg(i).toLatin1().constData(), "20261207T090000Z"));
-    ASSERT_TRUE(test::processEventsUntil([&] { return scheduler.pendingCount() > 0; }));
-    QCoreApplication::processEvents(); // whatever of the burst is still queued
-    scheduler.advance(std::chrono::milliseconds(199));
-    EXPECT_EQ(changes, 0);
-    scheduler.advance(std::chrono::milliseconds(1));
-    EXPECT_EQ(changes, 1);
-    scheduler.advance(std::chrono::minutes(1));
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(store->events({kDecember, {}}).size(), 10u);
-}
-
 TEST(VdirCodec, CacheEntriesOutsideWhatTheParserWritesAreRejected) {
     using namespace platform::vdir;
     const auto weekly = [] {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Occurrences of series, worked out by hand from the zone rules (New York leaves EST on
-// 2026-03-08 at 02:00 and returns on 2026-11-01 at 02:00; Berlin returns to CET on
-// 2026-10-25 at 03:00; Los Angeles is UTC-8 in December; Tokyo is UTC+9 all year).
+// 2026-03-08 at 02:00 and returns on 2026-11-01 at 02:00; Los Angeles is UTC-8 in December;
+// Tokyo is UTC+9 all year). Series across the autumn change and EXDATEs in a zone are the
+// edit and reply tests' (their occurrences afterwards are listed there).
 #include "platform/linux/VdirRecurrence.h"
 
 #include "VdirTestSupport.h"
@@ -30,12 +31,6 @@ const Row kRows[] = {
      "2026-03-01T00:00:00Z/2026-04-01T00:00:00Z",
      {"2026-03-07T14:00:00Z/2026-03-07T14:30:00Z", "2026-03-08T13:00:00Z/2026-03-08T13:30:00Z",
       "2026-03-09T13:00:00Z/2026-03-09T13:30:00Z"}},
-    {"daily across the autumn change",
-     "BEGIN:VEVENT\r\nUID:b\r\nDTSTART;TZID=Europe/Berlin:20261024T100000\r\n"
-     "DURATION:PT1H\r\nRRULE:FREQ=DAILY;COUNT=3\r\nEND:VEVENT\r\n",
-     "2026-10-01T00:00:00Z/2026-11-01T00:00:00Z",
-     {"2026-10-24T08:00:00Z/2026-10-24T09:00:00Z", "2026-10-25T09:00:00Z/2026-10-25T10:00:00Z",
-      "2026-10-26T09:00:00Z/2026-10-26T10:00:00Z"}},
     {"a start in the skipped hour moves forward by the gap",
      "BEGIN:VEVENT\r\nUID:c\r\nDTSTART;TZID=America/New_York:20260307T023000\r\n"
      "RRULE:FREQ=DAILY;COUNT=2\r\nEND:VEVENT\r\n",
@@ -46,12 +41,6 @@ const Row kRows[] = {
      "RRULE:FREQ=DAILY;COUNT=2\r\nEND:VEVENT\r\n",
      "2026-10-01T00:00:00Z/2026-12-01T00:00:00Z",
      {"2026-10-31T05:30:00Z/2026-10-31T05:30:00Z", "2026-11-01T05:30:00Z/2026-11-01T05:30:00Z"}},
-    {"EXDATE removes one week",
-     "BEGIN:VEVENT\r\nUID:e\r\nDTSTART;TZID=Europe/Berlin:20261207T090000\r\n"
-     "DTEND;TZID=Europe/Berlin:20261207T100000\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\n"
-     "EXDATE;TZID=Europe/Berlin:20261214T090000\r\nEND:VEVENT\r\n",
-     "2026-12-01T00:00:00Z/2027-01-01T00:00:00Z",
-     {"2026-12-07T08:00:00Z/2026-12-07T09:00:00Z", "2026-12-21T08:00:00Z/2026-12-21T09:00:00Z"}},
     {"overrides move one occurrence into the range and one out of it",
      "BEGIN:VEVENT\r\nUID:f\r\nDTSTART:20261130T090000Z\r\nDURATION:PT30M\r\n"
      "RRULE:FREQ=WEEKLY\r\nEND:VEVENT\r\n"
@@ -188,6 +177,9 @@ TEST(VdirRecurrence, ShortQueriesFindWhatLongQueriesFind) {
         "RRULE:FREQ=DAILY\r\nEND:VEVENT\r\n",
         "BEGIN:VEVENT\r\nUID:5\r\nDTSTART;VALUE=DATE:20250101\r\nRRULE:FREQ=WEEKLY\r\nEND:"
         "VEVENT\r\n",
+        // In the hour New York skips on 8 March: that day at 03:30 EDT.
+        "BEGIN:VEVENT\r\nUID:6\r\nDTSTART;TZID=America/New_York:20250101T023000\r\n"
+        "DURATION:PT30M\r\nRRULE:FREQ=DAILY\r\nEND:VEVENT\r\n",
     };
     int n = 0;
     for (const char* item : items)
@@ -195,7 +187,7 @@ TEST(VdirRecurrence, ShortQueriesFindWhatLongQueriesFind) {
     auto store = vdir.open();
     const auto weekStart = at("2026-03-05T00:00:00Z"); // spans New York's spring change
     const auto week = store->events({{weekStart, weekStart + std::chrono::days(7)}, {}});
-    for (int hour = 0; hour < 7 * 24; hour += 5) {
+    for (int hour = 0; hour < 7 * 24; ++hour) {
         const platform::DateRange range{weekStart + std::chrono::hours(hour),
                                         weekStart + std::chrono::hours(hour + 1)};
         QStringList expected;
@@ -303,10 +295,6 @@ TEST(VdirRecurrence, DayPartsOfShortRules) {
          "2026-12-03T00:00:00Z/2026-12-08T00:00:00Z",
          {"2026-12-04T17:00:00Z", "2026-12-07T17:00:00Z"}},
         {"FREQ=HOURLY;BYMONTH=2;BYMONTHDAY=30",
-         "2026-01-01T00:00:00Z",
-         "2026-01-01T00:00:00Z/2040-01-01T00:00:00Z",
-         {}},
-        {"FREQ=MONTHLY;BYMONTH=4,6;BYMONTHDAY=31",
          "2026-01-01T00:00:00Z",
          "2026-01-01T00:00:00Z/2040-01-01T00:00:00Z",
          {}},

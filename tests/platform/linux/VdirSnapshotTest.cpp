@@ -161,6 +161,12 @@ TEST(VdirSnapshot, ChangedFoldersAreReadFromTheFiles) {
                        0);
          },
          1},
+        {"a file added that sorts first, starting when a cached one does",
+         [](test::TempVdir& v) {
+             v.write(QStringLiteral("a.ics"),
+                     item("a", "DTSTART:20261025T013000\r\nDURATION:PT2H\r\n"));
+         },
+         1},
         {"a file removed",
          [](test::TempVdir& v) { QFile::remove(v.folder() + QStringLiteral("/near.ics")); }, 1},
         {"a folder added",

@@ -80,13 +80,11 @@ TEST(DesktopNotificationSettings, CommandForEachDesktop) {
     } rows[] = {
         {"GNOME", everything, gnome},
         {"ubuntu:GNOME", everything, gnome},
-        {"Unity", everything, gnome},
         {"KDE", everything, plasma},
         {"KDE", {QStringLiteral("systemsettings5")}, plasma5},
         {"kde", everything, plasma},
         {"GNOME", {QStringLiteral("systemsettings")}, std::nullopt}, // not installed
         {"XFCE", everything, std::nullopt},
-        {"X-Cinnamon", everything, std::nullopt},
         {"", everything, std::nullopt},
         {"::", everything, std::nullopt},
     };

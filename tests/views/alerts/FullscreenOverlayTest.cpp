@@ -3,6 +3,7 @@
 #include "views/alerts/FullscreenOverlay.h"
 
 #include "MemoryDefaults.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "kit/VirtualScheduler.h"
 #include "platform/fake/FakeCalendarStore.h"
@@ -54,10 +55,7 @@ struct Fixture : test::MemoryDefaults {
     Fixture(bool hasCall = true) {
         store.calendarList.push_back(platform::Calendar{});
         store.calendarList.back().identifier = QStringLiteral("A");
-        auto data = std::make_shared<platform::EventData>();
-        data->title = QStringLiteral("<b>Sync</b>");
-        data->calendarItemExternalIdentifier = QStringLiteral("sync");
-        data->calendarIdentifier = QStringLiteral("A");
+        auto data = test::eventData("<b>Sync</b>", "sync");
         if (hasCall)
             data->extra().url = QStringLiteral("https://meet.google.com/abc-defg-hij");
         store.addEvent(data, kNow + 10min, kNow + 40min);

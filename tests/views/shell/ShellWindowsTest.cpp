@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>

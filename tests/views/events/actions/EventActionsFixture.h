@@ -4,6 +4,7 @@
 #pragma once
 
 #include "MemoryDefaults.h"
+#include "TestEvents.h"
 #include "TestSupport.h"
 #include "platform/fake/FakeCalendarStore.h"
 #include "platform/fake/FakeUrlOpener.h"
@@ -53,10 +54,7 @@ protected:
     std::vector<platform::Event>
     addEvent(const char* uid, const char* calendar, int count,
              const std::function<void(platform::EventData&)>& adjust = {}) {
-        auto data = std::make_shared<platform::EventData>();
-        data->calendarIdentifier = QString::fromLatin1(calendar);
-        data->calendarItemExternalIdentifier = QString::fromLatin1(uid);
-        data->title = QStringLiteral("Title of ") + QString::fromLatin1(uid);
+        auto data = eventData((std::string("Title of ") + uid).c_str(), uid, calendar);
         data->hasRecurrenceRules = count > 1;
         if (adjust)
             adjust(*data);

@@ -1,18 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the alert tests share: the moment they start at, their events and their two calendars.
+// What the calendar tests build most: their calendars, an event with a title, an external
+// identifier and a calendar, nothing else; a store change.
 #pragma once
 
-#include "TestSupport.h"
 #include "platform/CalendarTypes.h"
 #include "platform/StoreChange.h"
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace ruvo::test {
 
-// Monday 2026-12-07, 09:00 in New York.
-inline const kit::Instant kAlertsNow = at("2026-12-07T14:00:00Z");
+// Event calendars "A" Work and "B" Home, and "R" Todo for reminders.
+inline std::vector<platform::Calendar> workHomeTodoCalendars(bool withReminders = true) {
+    using platform::EntityType;
+    std::vector<platform::Calendar> calendars{
+        {QStringLiteral("A"), QStringLiteral("Work"), {}, EntityType::event, {}, true, {}},
+        {QStringLiteral("B"), QStringLiteral("Home"), {}, EntityType::event, {}, true, {}}};
+    if (withReminders)
+        calendars.push_back(
+            {QStringLiteral("R"), QStringLiteral("Todo"), {}, EntityType::reminder, {}, true, {}});
+    return calendars;
+}
 
 inline std::shared_ptr<platform::EventData> eventData(const char* title, const char* uid,
                                                       const char* calendar = "A") {
@@ -21,14 +31,6 @@ inline std::shared_ptr<platform::EventData> eventData(const char* title, const c
     data->calendarItemExternalIdentifier = QString::fromUtf8(uid);
     data->calendarIdentifier = QString::fromUtf8(calendar);
     return data;
-}
-
-// Event calendars "A" and "B", nothing else set.
-inline std::vector<platform::Calendar> calendarsAB() {
-    std::vector<platform::Calendar> calendars(2);
-    calendars[0].identifier = QStringLiteral("A");
-    calendars[1].identifier = QStringLiteral("B");
-    return calendars;
 }
 
 // A change of `span`, or of unknown extent without one.
